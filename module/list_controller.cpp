@@ -1,0 +1,115 @@
+#include "module/list_controller.h"
+
+#include "module/class_factory.h"
+#include "module/module_services.h"
+#include "module/registration_tables.h"
+#include "platform/contract/host_factory.h"
+#include "platform/contract/vx_object_uio.h"
+
+ListController::ListController(QString typeId, vx::IconTable icons)
+    : typeId_(std::move(typeId)),
+      ownOid_(typeId_),
+      icons_(std::move(icons)),
+      generic_(vx::hostFactory().createGenericList(typeId_))
+{
+}
+
+QString ListController::OID() const
+{
+    return generic_ ? generic_->OID() : ownOid_;
+}
+
+void ListController::setOID(const QString& oid)
+{
+    if (generic_)
+        generic_->setOID(oid);
+    else
+        ownOid_ = oid;
+}
+
+QString ListController::OName() const
+{
+    return generic_ ? generic_->OName() : QString();
+}
+
+vx::MenuItems ListController::GetMenu(const QString&, const QString&, const QString&)
+{
+    return {};
+}
+
+vx::ClickResult ListController::ClickMenu(const QString&, const QString&, const QString&, const QString&)
+{
+    return {};
+}
+
+bool ListController::DragOK(const QString&, const QString&, const QString&)
+{
+    return true;
+}
+
+bool ListController::DropOK(const QString&)
+{
+    return false;
+}
+
+QString ListController::listParameter(const QString& parentId, const QString&, const QString&)
+{
+    return parentId;
+}
+
+vx::RecordsetPtr ListController::GetVxObjectList(const QString& parentId, const QString& context,
+                                                 const QString& command)
+{
+    if (!generic_)
+        return nullptr;
+    return generic_->GetVxObjectList(listParameter(parentId, context, command), QString(), QString());
+}
+
+bool ListController::AddToDeskTopVxObject(const QString&)
+{
+    return false;
+}
+
+vx::VxObjectUIOPtr ListController::GetVxObject(const QString& id)
+{
+    auto editor = std::dynamic_pointer_cast<vx::VxObjectUIO>(module::createClassObject(module::editorClass(typeId_)));
+    if (!editor)
+        return nullptr;
+    editor->setUI(sharedAs<vx::VxObjectUI>());
+    editor->setOIDR(id);
+    if (editor->Read().Code != 0)
+        return nullptr;
+    if (marshalsModifiedOnly())
+        if (vx::RecordsetPtr rs = editor->RsFields())
+            rs->setMarshalOptions(vx::MarshalOptions::ModifiedRecordsOnly);
+    return editor;
+}
+
+vx::IconTable ListController::GetIconsTable() const
+{
+    return icons_;
+}
+
+int ListController::DeleteVxObject(const QString& id)
+{
+    return generic_ ? generic_->DeleteVxObject(id) : -1;
+}
+
+void ListController::setVxS(const vx::VxSPtr& services)
+{
+    const vx::VxSPtr stored = module::adoptServices(services);
+    if (readsTitle() && stored)
+        title_ = stored->Environment().Application().ProductName;
+}
+
+void ListController::setBO(const vx::VxBusinessObjectPtr& bo)
+{
+    bo_ = bo;
+    if (generic_)
+        generic_->setBO(bo);
+}
+
+vx::VxBusinessObjectPtr ListController::BO() const
+{
+    return generic_ ? generic_->BO() : bo_;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/contract/vx_services.h"
+
+// The host's services as the module keeps them: the first VxS any list
+// controller receives stays for the module's lifetime.
+namespace module {
+
+// Stores `services` unless some are stored already; returns the stored ones.
+vx::VxSPtr adoptServices(const vx::VxSPtr& services);
+vx::VxSPtr services();
+// Forgets the stored services (the host unloads the module, or a test starts afresh).
+void forgetServices();
+
+} // namespace module

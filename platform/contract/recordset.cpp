@@ -1,0 +1,393 @@
+#include "platform/contract/recordset.h"
+
+#include "platform/contract/date_text.h"
+#include "platform/contract/number_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace vx {
+namespace {
+
+QString typeName(FieldType type)
+{
+    switch (type) {
+    case FieldType::Integer: return QStringLiteral("Integer");
+    case FieldType::SmallInt: return QStringLiteral("SmallInt");
+    case FieldType::BigInt: return QStringLiteral("BigInt");
+    case FieldType::Double: return QStringLiteral("Double");
+    case FieldType::Currency: return QStringLiteral("Currency");
+    case FieldType::Boolean: return QStringLiteral("Boolean");
+    case FieldType::Text: return QStringLiteral("Text");
+    case FieldType::Date: return QStringLiteral("Date");
+    case FieldType::DateTime: return QStringLiteral("DateTime");
+    case FieldType::Variant: return QStringLiteral("Variant");
+    }
+    return QString();
+}
+
+bool isNullValue(const QVariant& value)
+{
+    return !value.isValid() || value.isNull();
+}
+
+// Numbers from numbers, Booleans and numeric text (the app's number format).
+std::optional<double> toNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? 1.0 : 0.0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toDouble();
+    case QMetaType::QString:
+        return numbers::readLocale(value.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+// Whole numbers round halves to the even neighbour, as numeric fields always have.
+std::optional<qint64> toWhole(const QVariant& value, qint64 lowest, qint64 highest)
+{
+    if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+        const qint64 n = value.toLongLong();
+        if (n < lowest || n > highest)
+            return std::nullopt;
+        return n;
+    }
+    const auto number = toNumber(value);
+    if (!number || !std::isfinite(*number))
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number);
+    if (rounded < double(lowest) || rounded > double(highest))
+        return std::nullopt;
+    return qint64(rounded);
+}
+
+std::optional<bool> toBoolean(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QString) {
+        const QString t = value.toString().trimmed();
+        if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return false;
+    }
+    const auto number = toNumber(value);
+    if (!number)
+        return std::nullopt;
+    return *number != 0.0;
+}
+
+QString toText(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return numbers::plain(value.toDouble());
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::QDate:
+        return dates::toText(value.toDate());
+    case QMetaType::QDateTime:
+        return dates::toText(value.toDateTime(), true);
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace
+
+RecordsetError::RecordsetError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+ConversionError::ConversionError(const QString& field, const QVariant& value, FieldType type)
+    : RecordsetError(QStringLiteral("Reikšmės \"%1\" negalima įrašyti į lauką %2 (%3).")
+                         .arg(value.toString(), field, typeName(type))),
+      field_(field)
+{
+}
+
+UnknownFieldError::UnknownFieldError(const QString& field)
+    : RecordsetError(QStringLiteral("Nėra lauko %1.").arg(field))
+{
+}
+
+NoCurrentRecordError::NoCurrentRecordError() : RecordsetError(QStringLiteral("Nėra einamojo įrašo.")) {}
+
+QVariant FieldRef::value() const
+{
+    return rs_.value(name_);
+}
+
+FieldRef& FieldRef::operator=(const QVariant& value)
+{
+    rs_.setValue(name_, value);
+    return *this;
+}
+
+FieldRef RecordFields::operator[](const QString& name) const
+{
+    if (!rs_)
+        throw NoCurrentRecordError();
+    return FieldRef(*rs_, name);
+}
+
+QVariant RecordFields::value(const QString& name) const
+{
+    if (!rs_)
+        throw NoCurrentRecordError();
+    return rs_->value(name);
+}
+
+void RecordFields::setValue(const QString& name, const QVariant& value) const
+{
+    if (!rs_)
+        throw NoCurrentRecordError();
+    rs_->setValue(name, value);
+}
+
+bool RecordFields::contains(const QString& name) const
+{
+    return rs_ && rs_->hasField(name);
+}
+
+Recordset::Recordset(QList<FieldDef> fields) : fields_(std::move(fields)) {}
+
+RecordsetPtr Recordset::create(QList<FieldDef> fields)
+{
+    return std::make_shared<Recordset>(std::move(fields));
+}
+
+int Recordset::fieldIndex(QStringView name) const
+{
+    for (int i = 0; i < fields_.size(); ++i)
+        if (name.compare(fields_.at(i).name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QStringList Recordset::fieldNames() const
+{
+    QStringList names;
+    names.reserve(fields_.size());
+    for (const FieldDef& f : fields_)
+        names << f.name;
+    return names;
+}
+
+void Recordset::addField(const FieldDef& field)
+{
+    fields_.append(field);
+    for (QVariantList& row : rows_)
+        row.append(QVariant());
+}
+
+bool Recordset::isBOF() const
+{
+    return rows_.isEmpty() || position_ < 0;
+}
+
+bool Recordset::isEOF() const
+{
+    return rows_.isEmpty() || position_ >= rows_.size();
+}
+
+void Recordset::MoveFirst()
+{
+    position_ = rows_.isEmpty() ? -1 : 0;
+}
+
+void Recordset::MoveLast()
+{
+    position_ = int(rows_.size()) - 1;
+}
+
+void Recordset::MoveNext()
+{
+    if (position_ < rows_.size())
+        ++position_;
+}
+
+void Recordset::MovePrevious()
+{
+    if (position_ >= 0)
+        --position_;
+}
+
+void Recordset::setPosition(int row)
+{
+    position_ = std::clamp(row, -1, int(rows_.size()));
+}
+
+void Recordset::AddNew()
+{
+    rows_.append(QVariantList(fields_.size()));
+    states_.append(RowState::Added);
+    position_ = int(rows_.size()) - 1;
+}
+
+void Recordset::appendRow(const QVariantList& values, RowState state)
+{
+    QVariantList row(fields_.size());
+    for (int i = 0; i < fields_.size() && i < values.size(); ++i) {
+        bool ok = false;
+        row[i] = convert(values.at(i), fields_.at(i).type, &ok);
+        if (!ok)
+            throw ConversionError(fields_.at(i).name, values.at(i), fields_.at(i).type);
+    }
+    const bool wasEmpty = rows_.isEmpty();
+    rows_.append(row);
+    states_.append(state);
+    if (wasEmpty)
+        position_ = 0;
+}
+
+int Recordset::checkedIndex(QStringView name) const
+{
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw UnknownFieldError(name.toString());
+    return index;
+}
+
+int Recordset::currentRow() const
+{
+    if (isBOF() || isEOF())
+        throw NoCurrentRecordError();
+    return position_;
+}
+
+QVariant Recordset::value(QStringView name) const
+{
+    const int column = checkedIndex(name);
+    return rows_.at(currentRow()).at(column);
+}
+
+void Recordset::setValue(QStringView name, const QVariant& value)
+{
+    const int column = checkedIndex(name);
+    setValueAt(currentRow(), column, value);
+}
+
+RecordFields Recordset::Fields()
+{
+    return RecordFields(shared_from_this());
+}
+
+QVariant Recordset::valueAt(int row, int column) const
+{
+    return rows_.at(row).at(column);
+}
+
+void Recordset::setValueAt(int row, int column, const QVariant& value)
+{
+    const FieldDef& field = fields_.at(column);
+    bool ok = false;
+    QVariant converted = convert(value, field.type, &ok);
+    if (!ok)
+        throw ConversionError(field.name, value, field.type);
+    rows_[row][column] = std::move(converted);
+    if (states_.at(row) == RowState::Unchanged)
+        states_[row] = RowState::Modified;
+}
+
+void Recordset::acceptChanges()
+{
+    for (RowState& state : states_)
+        state = RowState::Unchanged;
+}
+
+QList<int> Recordset::rowsToMarshal() const
+{
+    QList<int> rows;
+    for (int i = 0; i < rows_.size(); ++i)
+        if (marshal_ == MarshalOptions::AllRows || states_.at(i) != RowState::Unchanged)
+            rows << i;
+    return rows;
+}
+
+RecordsetPtr Recordset::marshal() const
+{
+    auto copy = create(fields_);
+    copy->marshal_ = marshal_;
+    for (int row : rowsToMarshal()) {
+        copy->rows_.append(rows_.at(row));
+        copy->states_.append(states_.at(row));
+    }
+    copy->MoveFirst();
+    return copy;
+}
+
+RecordsetPtr Recordset::clone() const
+{
+    auto copy = std::make_shared<Recordset>(*this);
+    return copy;
+}
+
+QVariant Recordset::convert(const QVariant& value, FieldType type, bool* ok)
+{
+    *ok = true;
+    if (isNullValue(value))
+        return QVariant();
+    switch (type) {
+    case FieldType::Variant:
+        return value;
+    case FieldType::Integer:
+        if (auto n = toWhole(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()))
+            return QVariant::fromValue(qint32(*n));
+        break;
+    case FieldType::SmallInt:
+        if (auto n = toWhole(value, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()))
+            return QVariant::fromValue(qint32(*n));
+        break;
+    case FieldType::BigInt:
+        if (auto n = toWhole(value, std::numeric_limits<qint64>::min() / 2, std::numeric_limits<qint64>::max() / 2))
+            return QVariant::fromValue(qint64(*n));
+        break;
+    case FieldType::Double:
+        if (auto d = toNumber(value); d && std::isfinite(*d))
+            return QVariant(*d);
+        break;
+    case FieldType::Currency:
+        if (auto d = toNumber(value); d && std::isfinite(*d) && std::fabs(*d) < 9.2e14)
+            return QVariant(std::round(*d * 10000.0) / 10000.0);
+        break;
+    case FieldType::Boolean:
+        if (auto b = toBoolean(value))
+            return QVariant(*b);
+        break;
+    case FieldType::Text:
+        return QVariant(toText(value));
+    case FieldType::Date:
+        if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
+            return value;
+        if (value.typeId() == QMetaType::QDateTime && value.toDateTime().isValid())
+            return QVariant(value.toDateTime().date());
+        if (value.typeId() == QMetaType::QString)
+            if (auto date = dates::readDate(value.toString()))
+                return QVariant(*date);
+        break;
+    case FieldType::DateTime:
+        if (value.typeId() == QMetaType::QDateTime && value.toDateTime().isValid())
+            return value;
+        if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
+            return QVariant(QDateTime(value.toDate(), QTime(0, 0)));
+        if (value.typeId() == QMetaType::QString)
+            if (auto moment = dates::readDateTime(value.toString()))
+                return QVariant(*moment);
+        break;
+    }
+    *ok = false;
+    return QVariant();
+}
+
+} // namespace vx

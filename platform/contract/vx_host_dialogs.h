@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace vx {
+
+// The host's object selector: shown modally, it lets the user pick a record (or
+// a group) of an object type and reports the selected key and its caption.
+class VxObjectSelector {
+public:
+    virtual ~VxObjectSelector();
+    virtual void setObjectType(const QString& objectType) = 0;
+    // Comma-separated kinds that may be chosen ("Group", "T", "C", "UserD", ...).
+    virtual void setKind(const QString& kind) = 0;
+    virtual void setCaption(const QString& caption) = 0;
+    // True when the user chose something.
+    virtual bool showModal(QWidget* parent) = 0;
+    virtual QString selectedKey() const = 0;
+    virtual QString selectedCaption() const = 0;
+};
+
+// The host's filter dialog for a list: returns the filter text, empty when cancelled.
+class VxFilterDialog {
+public:
+    virtual ~VxFilterDialog();
+    virtual void setOID(const QString& oid) = 0;
+    virtual QString askFilter(QWidget* parent) = 0;
+};
+
+} // namespace vx

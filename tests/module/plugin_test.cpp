@@ -1,0 +1,120 @@
+// The module as the host meets it: a library file loaded by path, its four
+// entry points, its public classes created by name, and its unload answer.
+
+#include "platform/contract/library_registry.h"
+#include "platform/contract/plugin_api.h"
+#include "platform/contract/vx_header.h"
+#include "platform/contract/vx_object_ui.h"
+#include "platform/contract/vx_object_uio.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PluginFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        library.setFileName(QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+        ASSERT_TRUE(library.load()) << library.errorString().toStdString();
+        registerLibrary = reinterpret_cast<vx::plugin::RegisterFunction>(library.resolve(vx::plugin::registerSymbol));
+        unregisterLibrary =
+            reinterpret_cast<vx::plugin::UnregisterFunction>(library.resolve(vx::plugin::unregisterSymbol));
+        getClassObject =
+            reinterpret_cast<vx::plugin::GetClassObjectFunction>(library.resolve(vx::plugin::getClassObjectSymbol));
+        canUnloadNow = reinterpret_cast<vx::plugin::CanUnloadFunction>(library.resolve(vx::plugin::canUnloadSymbol));
+        ASSERT_TRUE(registerLibrary && unregisterLibrary && getClassObject && canUnloadNow);
+    }
+
+    vx::ClassObjectPtr create(const char* name, QString* error = nullptr)
+    {
+        return vx::ClassObjectPtr(getClassObject(name, error));
+    }
+
+    QLibrary library;
+    vx::plugin::RegisterFunction registerLibrary = nullptr;
+    vx::plugin::UnregisterFunction unregisterLibrary = nullptr;
+    vx::plugin::GetClassObjectFunction getClassObject = nullptr;
+    vx::plugin::CanUnloadFunction canUnloadNow = nullptr;
+};
+
+TEST_F(PluginFile, EveryPublicClassIsCreatedByNameWithItsInterface)
+{
+    std::vector<std::string> names = {"DLLHeader", "SecurityHeader"};
+    for (const char* digits : {"4000100", "4000200", "4000300", "4000400", "4000500", "4000600", "4000700", "4000800",
+                               "4000900", "4001000", "4001100", "4001200"}) {
+        names.push_back(std::string("UI") + digits);
+        names.push_back(std::string("UIO") + digits);
+    }
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        QString error;
+        vx::ClassObjectPtr object = create(name.c_str(), &error);
+        ASSERT_TRUE(object) << error.toStdString();
+        EXPECT_EQ(object->className(), QString::fromStdString(name));
+        const bool rightInterface =
+            name == "DLLHeader"        ? bool(std::dynamic_pointer_cast<vx::VxHeader>(object))
+            : name == "SecurityHeader" ? bool(std::dynamic_pointer_cast<vx::VxHeaderSecurity>(object))
+            : name.rfind("UIO", 0) == 0 ? bool(std::dynamic_pointer_cast<vx::VxObjectUIO>(object))
+                                        : bool(std::dynamic_pointer_cast<vx::VxObjectUI>(object));
+        EXPECT_TRUE(rightInterface);
+    }
+}
+
+TEST_F(PluginFile, UnknownClassNamesAreRefusedWithAReason)
+{
+    for (const char* name : {"UI4001300", "uio4000100", "", "Catalogue", "frmTransportTripsSV"}) {
+        SCOPED_TRACE(name);
+        QString error;
+        EXPECT_FALSE(create(name, &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+    QString error;
+    EXPECT_EQ(getClassObject(nullptr, &error), nullptr);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(getClassObject("NoSuchClass", nullptr), nullptr);
+}
+
+TEST_F(PluginFile, MayUnloadOnlyWhenNoObjectOfTheLibraryLives)
+{
+    ASSERT_TRUE(canUnloadNow());
+    vx::ClassObjectPtr controller = create("UI4000400");
+    vx::ClassObjectPtr editor = create("UIO4000100");
+    EXPECT_FALSE(canUnloadNow());
+    controller.reset();
+    EXPECT_FALSE(canUnloadNow()) << "the editor is still alive";
+    editor.reset();
+    EXPECT_TRUE(canUnloadNow());
+}
+
+TEST_F(PluginFile, ObjectsAnEditorMadeKeepTheLibraryInUse)
+{
+    auto controller = std::dynamic_pointer_cast<vx::VxObjectUI>(create("UI4000800"));
+    ASSERT_TRUE(controller);
+    // Without a business-object layer the record cannot be read: no editor survives.
+    EXPECT_FALSE(controller->GetVxObject(QStringLiteral("O4000800")));
+    controller.reset();
+    EXPECT_TRUE(canUnloadNow());
+}
+
+TEST_F(PluginFile, RegisterWritesNameAndPathAndUnregisterRemovesThem)
+{
+    vx::LibraryRegistry registry;
+    registry.remove(QStringLiteral("Kelmira"));
+    ASSERT_TRUE(registry.pathOf(QStringLiteral("Kelmira")).isEmpty());
+
+    EXPECT_EQ(registerLibrary(), 0);
+    const QString registered = registry.pathOf(QStringLiteral("Kelmira"));
+    EXPECT_EQ(QFileInfo(registered).canonicalFilePath(), QFileInfo(library.fileName()).canonicalFilePath());
+    EXPECT_TRUE(registry.libraryNames().contains(QStringLiteral("Kelmira")));
+
+    EXPECT_EQ(unregisterLibrary(), 0);
+    EXPECT_TRUE(registry.pathOf(QStringLiteral("Kelmira")).isEmpty());
+    EXPECT_NE(unregisterLibrary(), 0) << "removing what is not registered reports a failure";
+}
+
+} // namespace
