@@ -14,6 +14,20 @@ function(kelmira_test_binary name)
   target_link_libraries(${name} PRIVATE kelmira_test_support ${ARG_LIBS} GTest::gtest)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# Runs the store tests of a test binary (suites named Bo*) a second time against
+# the private PostgreSQL server, labelled pg.
+function(kelmira_pg_tests name)
+  gtest_discover_tests(${name}
+    TEST_PREFIX "pg:"
+    TEST_FILTER "Bo*:*/Bo*"
+    EXTRA_ARGS --engine=postgres
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES
+      LABELS pg
+      FIXTURES_REQUIRED pg
+      ENVIRONMENT "KELMIRA_PG_SERVER_DIR=${KELMIRA_PG_STATE}")
 endfunction()

@@ -1,7 +1,9 @@
 // The one main() of every test binary: a real QApplication on the offscreen
 // platform, the Lithuanian locale, a fixed clock and a private library registry.
+// With --engine=postgres the store tests run against the private PostgreSQL server.
 
 #include "platform/contract/clock.h"
+#include "tests/support/test_store.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,6 +15,9 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--engine=postgres") == 0)
+            setTestsRunOnPostgres(true);
     QTemporaryDir scratch;
     qputenv("KELMIRA_LIBRARY_REGISTRY", (scratch.path() + QStringLiteral("/libraries.ini")).toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);

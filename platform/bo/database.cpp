@@ -1,0 +1,218 @@
+#include "platform/bo/database.h"
+
+#include "platform/bo/migrations.h"
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace bo {
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInteger<int> counter;
+    return QStringLiteral("kelmira-bo-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString describe(const QSqlError& error)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    return text.isEmpty() ? error.text() : text;
+}
+
+// Statements without values run unprepared: PostgreSQL cannot prepare SET,
+// BEGIN and the like.
+void prepareAndBind(QSqlQuery& q, const SqlDialect& dialect, const QString& sql, const QVariantList& values)
+{
+    if (values.isEmpty())
+        return;
+    if (!q.prepare(sql))
+        throw StorageError(QStringLiteral("Netinkama užklausa: %1").arg(describe(q.lastError())));
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, dialect.bindValue(values.at(i)));
+}
+
+void run(QSqlQuery& q, const QString& sql, bool prepared)
+{
+    if (!(prepared ? q.exec() : q.exec(sql)))
+        throw StorageError(describe(q.lastError()));
+}
+
+} // namespace
+
+QVariant Rows::at(int row, const QString& column) const
+{
+    const int index = int(columns.indexOf(column));
+    if (index < 0 || row < 0 || row >= values.size())
+        return QVariant();
+    return values.at(row).at(index);
+}
+
+Database::Database(QString location, QString connectionName, std::unique_ptr<SqlDialect> dialect)
+    : location_(std::move(location)), connectionName_(std::move(connectionName)), dialect_(std::move(dialect))
+{
+}
+
+Database::~Database()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QString Database::defaultLocation()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath() + QStringLiteral("/.local/share");
+    return folder + QStringLiteral("/Kelmira/kelmira.sqlite");
+}
+
+bool Database::isPostgresUrl(const QString& location)
+{
+    return location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://"));
+}
+
+std::unique_ptr<Database> Database::connect(const QString& requested)
+{
+    const QString location = requested.isEmpty() ? defaultLocation() : requested;
+    const QString name = nextConnectionName();
+    std::unique_ptr<Database> db;
+    if (isPostgresUrl(location)) {
+        const QUrl url(location);
+        if (!url.isValid() || url.path().size() < 2)
+            throw StorageError(QStringLiteral("Netinkamas duomenų bazės adresas: %1").arg(location));
+        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        c.setHostName(url.host().isEmpty() ? QStringLiteral("127.0.0.1") : url.host());
+        c.setPort(url.port(5432));
+        c.setUserName(url.userName());
+        c.setPassword(url.password());
+        c.setDatabaseName(url.path().mid(1));
+        db.reset(new Database(location, name, SqlDialect::create(Engine::Postgres)));
+        if (!c.open())
+            throw StorageError(QStringLiteral("Nepavyko prisijungti prie duomenų bazės: %1").arg(describe(c.lastError())));
+        db->execute(QStringLiteral("SET client_min_messages TO WARNING"));
+    } else {
+        const bool inMemory = location == QLatin1String(":memory:");
+        if (!inMemory)
+            QDir().mkpath(QFileInfo(location).absolutePath());
+        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        c.setDatabaseName(location);
+        c.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.reset(new Database(location, name, SqlDialect::create(Engine::Sqlite)));
+        if (!c.open())
+            throw StorageError(QStringLiteral("Nepavyko atidaryti duomenų bazės %1: %2").arg(location, describe(c.lastError())));
+        if (!inMemory)
+            db->query(QStringLiteral("PRAGMA journal_mode=WAL"));
+        db->execute(QStringLiteral("PRAGMA foreign_keys=ON"));
+        db->execute(QStringLiteral("PRAGMA busy_timeout=10000"));
+    }
+    return db;
+}
+
+std::unique_ptr<Database> Database::open(const QString& location)
+{
+    std::unique_ptr<Database> db = connect(location);
+    migrate(*db);
+    return db;
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+Rows Database::query(const QString& sql, const QVariantList& values) const
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    prepareAndBind(q, *dialect_, sql, values);
+    run(q, sql, !values.isEmpty());
+    Rows rows;
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i)
+        rows.columns << record.fieldName(i);
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(record.count());
+        for (int i = 0; i < record.count(); ++i)
+            row << q.value(i);
+        rows.values << row;
+    }
+    return rows;
+}
+
+int Database::execute(const QString& sql, const QVariantList& values) const
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    prepareAndBind(q, *dialect_, sql, values);
+    run(q, sql, !values.isEmpty());
+    return q.numRowsAffected();
+}
+
+qint64 Database::insert(const QString& sql, const QVariantList& values) const
+{
+    const Rows rows = query(sql, values);
+    if (rows.isEmpty() || rows.values.first().isEmpty())
+        throw StorageError(QStringLiteral("Įrašas neįterptas."));
+    return rows.values.first().first().toLongLong();
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& values) const
+{
+    const Rows rows = query(sql, values);
+    if (rows.isEmpty() || rows.values.first().isEmpty())
+        return QVariant();
+    return rows.values.first().first();
+}
+
+Transaction::Transaction(Database& db, Mode mode) : db_(db)
+{
+    outermost_ = db_.transactionDepth_ == 0;
+    if (outermost_) {
+        db_.execute(mode == Mode::Write ? db_.dialect().beginWrite() : QStringLiteral("BEGIN"));
+    }
+    ++db_.transactionDepth_;
+}
+
+Transaction::~Transaction()
+{
+    --db_.transactionDepth_;
+    if (outermost_ && !done_) {
+        try {
+            db_.execute(QStringLiteral("ROLLBACK"));
+        } catch (const StorageError&) {
+            // The connection is gone; there is nothing left to undo.
+        }
+    }
+}
+
+void Transaction::lock(qint64 key)
+{
+    const QString statement = db_.dialect().transactionLock();
+    if (!statement.isEmpty())
+        db_.query(statement, {key});
+}
+
+void Transaction::commit()
+{
+    if (done_)
+        return;
+    if (outermost_)
+        db_.execute(QStringLiteral("COMMIT"));
+    done_ = true;
+}
+
+} // namespace bo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace bo {
+
+class Database;
+
+// One step of the schema's history. Statements use the neutral type marks of
+// SqlDialect::ddl. A released migration is never changed: a new one is added.
+struct Migration {
+    int version;
+    QString name;
+    QStringList statements;
+};
+
+const QList<Migration>& migrations();
+int latestSchemaVersion();
+
+// The version the store's schema is at (0 for an empty store).
+int schemaVersion(Database& db);
+
+// Applies every missing migration, each in its own transaction. Several
+// programs opening one store at once apply each migration once.
+void migrate(Database& db);
+
+} // namespace bo

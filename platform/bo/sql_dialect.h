@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace bo {
+
+enum class Engine { Sqlite, Postgres };
+
+// What differs between the two database engines, in one place: column types in
+// table definitions, how a writing transaction starts, how values are bound and
+// how a transaction serialises checks such as duplicate numbers.
+class SqlDialect {
+public:
+    virtual ~SqlDialect() = default;
+    virtual Engine engine() const = 0;
+    virtual QString name() const = 0;
+
+    // Replaces the neutral type marks of a table definition with this engine's
+    // types: {id} {int} {smallint} {bigint} {double} {money} {text} {date} {datetime}.
+    QString ddl(QString neutral) const;
+
+    // The statement that starts a transaction that will write.
+    virtual QString beginWrite() const = 0;
+    // A statement that serialises writers on `lockKey` until the transaction
+    // ends; empty when the engine's write transaction already serialises.
+    virtual QString transactionLock() const = 0;
+
+    // A value as it is bound to a statement of this engine.
+    virtual QVariant bindValue(const QVariant& value) const = 0;
+
+    static std::unique_ptr<SqlDialect> create(Engine engine);
+
+protected:
+    virtual QString idType() const = 0;
+    virtual QString doubleType() const = 0;
+    virtual QString moneyType() const = 0;
+    virtual QString dateType() const = 0;
+    virtual QString dateTimeType() const = 0;
+};
+
+} // namespace bo
