@@ -359,7 +359,8 @@ QVariant Recordset::convert(const QVariant& value, FieldType type, bool* ok)
         break;
     case FieldType::Currency:
         if (auto d = toNumber(value); d && std::isfinite(*d) && std::fabs(*d) < 9.2e14)
-            return QVariant(std::round(*d * 10000.0) / 10000.0);
+            // Rounded as the number is written, so it matches what the user sees.
+            return QVariant(numbers::readLocale(numbers::fixed(*d, 4)).value_or(0.0));
         break;
     case FieldType::Boolean:
         if (auto b = toBoolean(value))

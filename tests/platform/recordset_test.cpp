@@ -1,1 +1,305 @@
+// Record sets: typed columns found by name without regard to case, a cursor with
+// BOF/EOF, values converted to the column type on write, a modified state per row
+// and the "send modified rows only" marshalling.
+
+#include "platform/contract/recordset.h"
+
+#include <QDate>
+#include <QDateTime>
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using vx::FieldType;
+using vx::Recordset;
+using vx::RowState;
+
+// "type:value" so a failing comparison shows both the value and its type.
+std::string describe(const QVariant& v)
+{
+    if (!v.isValid())
+        return "<null>";
+    return std::string(v.metaType().name()) + ":" + v.toString().toStdString();
+}
+
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Three trips: car id, state text and distance.
+vx::RecordsetPtr trips()
+{
+    auto rs = Recordset::create(
+        {{s("TransportCarID"), FieldType::Integer}, {s("Būsena"), FieldType::Text}, {s("Kelias"), FieldType::Double}});
+    rs->appendRow({1, s("a"), 10.5});
+    rs->appendRow({2, s("b"), 20.0});
+    rs->appendRow({3, s("c"), 30.0});
+    return rs;
+}
+
+TEST(RecordsetCursor, EmptySetIsAtBofAndEofWhateverMoveIsMade)
+{
+    auto rs = Recordset::create({{s("Id"), FieldType::Integer}});
+    EXPECT_EQ(rs->RecordCount(), 0);
+    for (auto move : {&Recordset::MoveFirst, &Recordset::MoveLast, &Recordset::MoveNext, &Recordset::MovePrevious}) {
+        ((*rs).*move)();
+        EXPECT_TRUE(rs->isBOF());
+        EXPECT_TRUE(rs->isEOF());
+    }
+    EXPECT_THROW(rs->value(u"Id"), vx::NoCurrentRecordError);
+    EXPECT_THROW(rs->setValue(u"Id", 1), vx::NoCurrentRecordError);
+}
+
+TEST(RecordsetCursor, WalksForwardAndBackAndHasNoRecordPastEitherEnd)
+{
+    auto rs = trips();
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 1) << "appending to an empty set puts the cursor on the first row";
+
+    std::vector<int> forward;
+    for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext())
+        forward.push_back(rs->value(u"TransportCarID").toInt());
+    EXPECT_EQ(forward, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(rs->isBOF());
+    rs->MoveNext();
+    EXPECT_TRUE(rs->isEOF());
+    EXPECT_THROW(rs->value(u"TransportCarID"), vx::NoCurrentRecordError);
+    EXPECT_THROW(rs->setValue(u"Kelias", 1.0), vx::NoCurrentRecordError);
+    rs->MovePrevious();
+    EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 3) << "one step back from EOF is the last row";
+
+    std::vector<int> backward;
+    for (rs->MoveLast(); !rs->isBOF(); rs->MovePrevious())
+        backward.push_back(rs->value(u"TransportCarID").toInt());
+    EXPECT_EQ(backward, (std::vector<int>{3, 2, 1}));
+    EXPECT_FALSE(rs->isEOF());
+    EXPECT_THROW(rs->value(u"TransportCarID"), vx::NoCurrentRecordError);
+    rs->MovePrevious();
+    rs->MoveNext();
+    EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 1) << "moving back at BOF stays at BOF";
+}
+
+TEST(RecordsetFields, NamesMatchWithoutRegardToCaseAndUnknownNamesAreErrors)
+{
+    auto rs = trips();
+    for (const QString& name : {s("transportcarid"), s("TRANSPORTCARID"), s("TransportCarId")})
+        EXPECT_EQ(rs->value(name).toInt(), 1) << name.toStdString();
+    for (const QString& name : {s("būsena"), s("BŪSENA"), s("bŪsEnA")})
+        EXPECT_EQ(rs->value(name).toString(), s("a")) << name.toStdString();
+    rs->setValue(s("BŪSENA"), s("z"));
+    EXPECT_EQ(rs->value(s("Būsena")).toString(), s("z"));
+    EXPECT_TRUE(rs->Fields().contains(s("KELIAS")));
+    EXPECT_FALSE(rs->Fields().contains(s("Busena"))) << "u and ū are different letters";
+
+    EXPECT_THROW(rs->value(u"CarID"), vx::UnknownFieldError);
+    EXPECT_THROW(rs->setValue(u"CarID", 1), vx::UnknownFieldError);
+    EXPECT_THROW(rs->Fields().value(s("CarID")), vx::UnknownFieldError);
+    EXPECT_THROW(rs->Fields()[s("CarID")] = QVariant(1), vx::UnknownFieldError);
+}
+
+TEST(RecordsetFields, CurrentRowIsReadAndWrittenThroughEveryAccessor)
+{
+    auto rs = trips();
+    rs->MoveNext();
+    (*rs)[s("kelias")] = QVariant(s("7,5"));
+    EXPECT_EQ(describe(rs->value(u"Kelias")), describe(7.5));
+
+    vx::RecordFields fields = rs->Fields();
+    fields.setValue(s("būsena"), s("x"));
+    EXPECT_EQ(fields.value(s("Būsena")).toString(), s("x"));
+    fields[s("Kelias")] = fields[s("TransportCarID")];
+    EXPECT_EQ(describe(rs->value(u"Kelias")), describe(2.0)) << "the copied value takes the target column's type";
+    const QVariant read = (*rs)[s("TransportCarID")];
+    EXPECT_EQ(read.toInt(), 2);
+    EXPECT_EQ(rs->valueAt(0, 2).toDouble(), 10.5) << "only the current row changes";
+
+    EXPECT_THROW(vx::RecordFields().value(s("Kelias")), vx::NoCurrentRecordError) << "fields of no record set";
+}
+
+const QDate nov3(2026, 11, 3);
+const QDateTime nov3At1405(nov3, QTime(14, 5));
+const FieldType allTypes[] = {FieldType::Integer, FieldType::SmallInt, FieldType::BigInt, FieldType::Double,
+                              FieldType::Currency, FieldType::Boolean, FieldType::Text, FieldType::Date,
+                              FieldType::DateTime, FieldType::Variant};
+const char* const typeNames[] = {"Integer", "SmallInt", "BigInt", "Double", "Currency",
+                                 "Boolean", "Text", "Date", "DateTime", "Variant"};
+
+// A one-column record set of the given type holding one unchanged row.
+vx::RecordsetPtr oneValue(FieldType type)
+{
+    auto rs = Recordset::create({{s("Reikšmė"), type}});
+    switch (type) {
+    case FieldType::Boolean: rs->appendRow({true}); break;
+    case FieldType::Text: rs->appendRow({s("ankstesnė")}); break;
+    case FieldType::Date: rs->appendRow({QDate(2020, 1, 2)}); break;
+    case FieldType::DateTime: rs->appendRow({QDateTime(QDate(2020, 1, 2), QTime(8, 0))}); break;
+    default: rs->appendRow({7}); break;
+    }
+    return rs;
+}
+
+struct Conversion {
+    FieldType type;
+    QVariant input;
+    QVariant expected;
+    bool rejected;
+};
+Conversion ok(FieldType type, QVariant in, QVariant out) { return {type, std::move(in), std::move(out), false}; }
+Conversion bad(FieldType type, QVariant in) { return {type, std::move(in), QVariant(), true}; }
+
+TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrLeavesThePreviousValue)
+{
+    using T = FieldType;
+    const Conversion cases[] = {
+        ok(T::Integer, 12, 12), ok(T::Integer, 2.5, 2), ok(T::Integer, 3.5, 4), ok(T::Integer, -2.5, -2),
+        ok(T::Integer, s("12"), 12), ok(T::Integer, s("12,5"), 12), bad(T::Integer, 3000000000.0),
+        bad(T::Integer, qint64(3000000000LL)), bad(T::Integer, s("3000000000")), bad(T::Integer, s("abc")),
+        bad(T::Integer, s("")), bad(T::Integer, nov3),
+        ok(T::SmallInt, 32767, 32767), ok(T::SmallInt, -32768, -32768), bad(T::SmallInt, 32768),
+        bad(T::SmallInt, -32769), bad(T::SmallInt, 40000), bad(T::SmallInt, s("40000")),
+        ok(T::Double, s("12,5"), 12.5), ok(T::Double, s("12.5"), 12.5), ok(T::Double, s("-0,25"), -0.25),
+        ok(T::Double, s(" 7 "), 7.0), ok(T::Double, 3, 3.0), bad(T::Double, s("1,2,3")), bad(T::Double, s("12a")),
+        bad(T::Double, s("")), bad(T::Double, nov3),
+        ok(T::Currency, 1.23456, 1.2346), ok(T::Currency, -1.23454, -1.2345), ok(T::Currency, s("12,34567"), 12.3457),
+        ok(T::Boolean, s("true"), true), ok(T::Boolean, s("False"), false), ok(T::Boolean, 0, false),
+        ok(T::Boolean, 2, true), ok(T::Boolean, 0.0, false), bad(T::Boolean, s("abc")),
+        ok(T::Text, 12.5, s("12,5")), ok(T::Text, 0.1 + 0.2, s("0,3")), ok(T::Text, 42, s("42")),
+        ok(T::Text, nov3, s("2026.11.03")), ok(T::Text, nov3At1405, s("2026.11.03 14:05")),
+        ok(T::Date, s("2026.11.03"), nov3), ok(T::Date, s("2026-11-03"), nov3), ok(T::Date, nov3At1405, nov3),
+        bad(T::Date, s("03/11/2026")), bad(T::Date, s("abc")), bad(T::Date, s("2026.13.01")),
+        bad(T::Date, QDate()), bad(T::Date, 5),
+        ok(T::DateTime, s("2026.11.03 14:05"), nov3At1405), ok(T::DateTime, nov3, QDateTime(nov3, QTime(0, 0))),
+        bad(T::DateTime, s("abc")),
+        ok(T::Variant, nov3, nov3), ok(T::Variant, 12.5, 12.5), ok(T::Variant, s("abc"), s("abc")),
+    };
+    for (const Conversion& c : cases) {
+        SCOPED_TRACE(describe(c.input) + " into " + typeNames[int(c.type)]);
+        auto rs = oneValue(c.type);
+        const std::string before = describe(rs->value(u"reikšmė"));
+        if (c.rejected) {
+            EXPECT_THROW(rs->setValue(u"reikšmė", c.input), vx::ConversionError);
+            EXPECT_EQ(describe(rs->value(u"reikšmė")), before);
+            EXPECT_EQ(rs->rowState(0), RowState::Unchanged);
+        } else {
+            EXPECT_NO_THROW(rs->setValue(u"reikšmė", c.input));
+            EXPECT_EQ(describe(rs->value(u"reikšmė")), describe(c.expected));
+        }
+    }
+}
+
+TEST(RecordsetConversion, CurrencyRoundsHalvesOfTheWrittenNumberAwayFromZero)
+{
+    const std::pair<QVariant, double> cases[] = {
+        {s("1,23455"), 1.2346}, {s("12,34565"), 12.3457}, {-12.34565, -12.3457}, {0.00005, 0.0001}};
+    for (const auto& [input, expected] : cases) {
+        auto rs = oneValue(FieldType::Currency);
+        rs->setValue(u"Reikšmė", input);
+        EXPECT_EQ(describe(rs->value(u"Reikšmė")), describe(expected)) << describe(input);
+    }
+}
+
+TEST(RecordsetConversion, NullGoesIntoEveryColumnTypeAsNull)
+{
+    for (FieldType type : allTypes) {
+        auto rs = oneValue(type);
+        EXPECT_NO_THROW(rs->setValue(u"Reikšmė", QVariant())) << typeNames[int(type)];
+        EXPECT_FALSE(rs->value(u"Reikšmė").isValid()) << typeNames[int(type)];
+    }
+}
+
+TEST(RecordsetRows, RowStatesFollowAppendWriteAddNewAndAccept)
+{
+    auto rs = trips();
+    EXPECT_THROW(rs->appendRow({s("ketvirtas"), s("d"), 1.0}), vx::ConversionError);
+    EXPECT_EQ(rs->RecordCount(), 3) << "a row with an unconvertible value is not appended";
+    rs->appendRow({4, s("d"), 1.0}, RowState::Added);
+    EXPECT_EQ(rs->rowState(0), RowState::Unchanged);
+    EXPECT_FALSE(rs->isRowModified(1));
+
+    rs->MoveNext();
+    rs->setValue(u"Kelias", 21.0);
+    EXPECT_EQ(rs->rowState(1), RowState::Modified);
+    rs->MoveLast();
+    rs->setValue(u"Kelias", 2.0);
+    EXPECT_EQ(rs->rowState(3), RowState::Added) << "writing into an added row keeps it added";
+
+    rs->AddNew();
+    EXPECT_EQ(rs->RecordCount(), 5);
+    EXPECT_EQ(rs->position(), 4);
+    EXPECT_EQ(rs->rowState(4), RowState::Added);
+    EXPECT_FALSE(rs->value(u"TransportCarID").isValid());
+
+    rs->acceptChanges();
+    for (int row = 0; row < rs->RecordCount(); ++row)
+        EXPECT_FALSE(rs->isRowModified(row)) << row;
+}
+
+TEST(RecordsetRows, AddedFieldIsNullInExistingRowsAndWritable)
+{
+    auto rs = trips();
+    rs->addField({s("Data"), FieldType::Date});
+    for (int row = 0; row < rs->RecordCount(); ++row)
+        EXPECT_FALSE(rs->valueAt(row, 3).isValid()) << row;
+    rs->setValue(u"data", s("2026.11.03"));
+    EXPECT_EQ(rs->value(u"Data").toDate(), nov3);
+    EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 1);
+}
+
+TEST(RecordsetMarshal, ModifiedRecordsOnlySendsAddedAndModifiedRowsInOrder)
+{
+    auto rs = trips();
+    rs->appendRow({4, s("d"), 40.0});
+    rs->MoveNext();
+    rs->setValue(s("Būsena"), s("pakeista"));
+    rs->AddNew();
+    rs->setValue(u"TransportCarID", 5);
+
+    EXPECT_EQ(rs->rowsToMarshal(), (QList<int>{0, 1, 2, 3, 4})) << "all rows by default";
+    EXPECT_EQ(rs->marshal()->RecordCount(), 5);
+
+    rs->setMarshalOptions(vx::MarshalOptions::ModifiedRecordsOnly);
+    EXPECT_EQ(rs->rowsToMarshal(), (QList<int>{1, 4}));
+    const auto sent = rs->marshal();
+    ASSERT_EQ(sent->RecordCount(), 2);
+    EXPECT_EQ(sent->marshalOptions(), vx::MarshalOptions::ModifiedRecordsOnly);
+    sent->MoveFirst();
+    EXPECT_EQ(sent->value(u"TransportCarID").toInt(), 2);
+    EXPECT_EQ(sent->value(s("Būsena")).toString(), s("pakeista"));
+    EXPECT_EQ(sent->value(u"Kelias").toDouble(), 20.0);
+    EXPECT_EQ(sent->rowState(0), RowState::Modified);
+    EXPECT_EQ(sent->valueAt(1, 0).toInt(), 5);
+    EXPECT_EQ(sent->rowState(1), RowState::Added);
+
+    rs->acceptChanges();
+    EXPECT_EQ(rs->marshal()->RecordCount(), 0) << "nothing is modified after accepting";
+}
+
+TEST(RecordsetClone, CloneIsIndependentOfTheOriginal)
+{
+    auto original = trips();
+    original->MoveNext();
+    original->setValue(u"Kelias", 22.0);
+    auto copy = original->clone();
+    EXPECT_EQ(copy->position(), 1);
+    EXPECT_EQ(copy->rowState(1), RowState::Modified);
+
+    copy->setValue(u"Kelias", 99.0);
+    copy->Fields()[s("Būsena")] = QVariant(s("kopija"));
+    copy->AddNew();
+    copy->addField({s("Pastaba"), FieldType::Text});
+    EXPECT_EQ(original->value(u"Kelias").toDouble(), 22.0);
+    EXPECT_EQ(original->value(s("Būsena")).toString(), s("b"));
+    EXPECT_EQ(original->RecordCount(), 3);
+    EXPECT_FALSE(original->hasField(u"Pastaba"));
+
+    original->setValue(u"TransportCarID", 77);
+    EXPECT_EQ(copy->valueAt(1, 0).toInt(), 2);
+}
+
+} // namespace
