@@ -1,0 +1,64 @@
+#pragma once
+
+#include "module/catalogue_dialogs.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QQueue>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+
+// Answers the module's message boxes and modal dialogs from a script, so no
+// test waits in an event loop. Each object takes over while it lives and
+// gives the previous handler or runner back when it goes.
+namespace testhost {
+
+struct RecordedMessage {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+class ScriptedMessages {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages();
+    ScriptedMessages(const ScriptedMessages&) = delete;
+    ScriptedMessages& operator=(const ScriptedMessages&) = delete;
+
+    // The button pressed on the next message; a message nobody answered is
+    // closed without a button (NoButton).
+    void answer(QMessageBox::StandardButton button) { answers_.enqueue(button); }
+
+    QList<RecordedMessage> messages;
+
+private:
+    QQueue<QMessageBox::StandardButton> answers_;
+    Catalogue::MessageHandler previous_;
+};
+
+class ScriptedDialogs {
+public:
+    // Plays the user's part on a dialog (fills its controls) and returns its result.
+    using Play = std::function<int(QDialog& dialog)>;
+
+    ScriptedDialogs();
+    ~ScriptedDialogs();
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    void answer(int result);
+    void answer(Play play) { plays_.enqueue(std::move(play)); }
+
+    QStringList shown; // the objectName of every dialog run, in order; a dialog nobody answered is rejected
+
+private:
+    QQueue<Play> plays_;
+    Catalogue::DialogRunner previous_;
+};
+
+} // namespace testhost
