@@ -56,6 +56,8 @@ void migrate(Database& db)
                                        .arg(m.name, e.message()));
             }
         }
+        if (m.seed)
+            m.seed(db);
         db.execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
                    {m.version, m.name, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
         t.commit();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace bo {
 
 class Database;
@@ -14,6 +16,8 @@ struct Migration {
     int version;
     QString name;
     QStringList statements;
+    // Rows the migration adds after its statements, with bound values.
+    std::function<void(Database&)> seed;
 };
 
 const QList<Migration>& migrations();

@@ -35,6 +35,7 @@ protected:
     QString moneyType() const override { return QStringLiteral("REAL"); }
     QString dateType() const override { return QStringLiteral("TEXT"); }
     QString dateTimeType() const override { return QStringLiteral("TEXT"); }
+    QString dateText(const QString& e) const override { return QStringLiteral("strftime('%Y.%m.%d', %1)").arg(e); }
 };
 
 class PostgresDialect final : public SqlDialect {
@@ -57,6 +58,7 @@ protected:
     QString moneyType() const override { return QStringLiteral("NUMERIC(19,4)"); }
     QString dateType() const override { return QStringLiteral("DATE"); }
     QString dateTimeType() const override { return QStringLiteral("TIMESTAMP"); }
+    QString dateText(const QString& e) const override { return QStringLiteral("to_char(%1, 'YYYY.MM.DD')").arg(e); }
 };
 
 } // namespace
@@ -73,6 +75,22 @@ QString SqlDialect::ddl(QString neutral) const
     neutral.replace(QStringLiteral("{date}"), dateType());
     neutral.replace(QStringLiteral("{datetime}"), dateTimeType());
     return neutral;
+}
+
+QString SqlDialect::expression(QString sql) const
+{
+    const QString mark = QStringLiteral("{datetext:");
+    for (qsizetype start = sql.indexOf(mark); start >= 0; start = sql.indexOf(mark, start)) {
+        // The expression ends at the brace that closes the mark; expressions hold no braces.
+        const qsizetype end = sql.indexOf(QLatin1Char('}'), start);
+        if (end < 0)
+            break;
+        const QString inner = sql.mid(start + mark.size(), end - start - mark.size());
+        const QString replacement = dateText(inner);
+        sql.replace(start, end - start + 1, replacement);
+        start += replacement.size();
+    }
+    return sql;
 }
 
 std::unique_ptr<SqlDialect> SqlDialect::create(Engine engine)

@@ -22,6 +22,10 @@ public:
     // types: {id} {int} {smallint} {bigint} {double} {money} {text} {date} {datetime}.
     QString ddl(QString neutral) const;
 
+    // Replaces {datetext:EXPR} marks with this engine's way of writing a date
+    // (or date-time) expression as "yyyy.MM.dd" text.
+    QString expression(QString sql) const;
+
     // The statement that starts a transaction that will write.
     virtual QString beginWrite() const = 0;
     // A statement that serialises writers on `lockKey` until the transaction
@@ -39,6 +43,7 @@ protected:
     virtual QString moneyType() const = 0;
     virtual QString dateType() const = 0;
     virtual QString dateTimeType() const = 0;
+    virtual QString dateText(const QString& expression) const = 0;
 };
 
 } // namespace bo

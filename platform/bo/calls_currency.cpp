@@ -1,0 +1,10 @@
+#include "platform/bo/named_calls.h"
+#include "platform/bo/session.h"
+
+namespace bo {
+
+void addCurrencyCalls(NamedCalls&)
+{
+}
+
+} // namespace bo
