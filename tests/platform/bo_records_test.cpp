@@ -1,0 +1,171 @@
+// Records through the generic editor and list object: new records and their
+// defaults, saving, reading back, cancelling, the layer's own checks, lists and deletes.
+
+#include "platform/bo/generic_list.h"
+#include "platform/bo/migrations.h"
+#include "platform/bo/object_types.h"
+#include "platform/contract/clock.h"
+#include "platform/contract/object_id.h"
+#include "tests/support/store_fixture.h"
+
+namespace {
+
+class BoRecords : public StoreFixture {
+protected:
+    vx::VxObjectUIOPtr open(const QString& oidr)
+    {
+        vx::VxObjectUIOPtr editor = session().createEditor(vx::oid::typeId(oidr));
+        editor->setOIDR(oidr);
+        return editor->Read().Code == 0 ? editor : nullptr;
+    }
+};
+
+TEST_F(BoRecords, EveryStoredTypeHasItsColumnsInTheSchema)
+{
+    for (const bo::ObjectType& type : bo::objectTypes()) {
+        SCOPED_TRACE(type.typeId.toStdString());
+        QStringList names{QStringLiteral("\"ID\""), QStringLiteral("\"CreationDate\"")};
+        for (const bo::ColumnDef& c : type.columns)
+            names << QLatin1Char('"') + c.name + QLatin1Char('"');
+        EXPECT_NO_THROW(session().db().query(
+            QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(names.join(QStringLiteral(", ")), type.table)));
+    }
+}
+
+TEST_F(BoRecords, ANewRecordHasItsDefaultsAndGetsAnIdWhenSaved)
+{
+    vx::VxObjectUIOPtr editor = open(QStringLiteral("O4000400"));
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->Fields().value(QStringLiteral("ID")).isNull());
+    EXPECT_EQ(editor->Fields().value(QStringLiteral("GroupFlag")).toInt(), 0);
+    EXPECT_EQ(editor->OType(), QStringLiteral("Car"));
+    EXPECT_EQ(editor->OName(), QStringLiteral("Automobiliai"));
+
+    editor->Fields()[QStringLiteral("Name")] = QStringLiteral("Volvo FH");
+    editor->Fields()[QStringLiteral("Code")] = QStringLiteral("KLM 123");
+    editor->Fields()[QStringLiteral("CarLenth")] = QStringLiteral("13,6");
+    ASSERT_EQ(editor->Save().Code, 0);
+    EXPECT_TRUE(vx::oid::hasRecord(editor->OIDR()));
+    EXPECT_EQ(editor->Preview(), QStringLiteral("Volvo FH KLM 123"));
+    EXPECT_EQ(editor->Fields().value(QStringLiteral("CreationDate")).toDateTime(), vx::clock::now());
+
+    vx::VxObjectUIOPtr again = open(editor->OIDR());
+    ASSERT_TRUE(again);
+    EXPECT_DOUBLE_EQ(again->Fields().value(QStringLiteral("CarLenth")).toDouble(), 13.6);
+    EXPECT_EQ(again->Fields().value(QStringLiteral("OIDR")).toString(), editor->OIDR());
+}
+
+TEST_F(BoRecords, AMissingRecordCannotBeReadAndCancelGoesBackToTheStoredValues)
+{
+    EXPECT_FALSE(open(QStringLiteral("O4000400999")));
+    const QString car = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN TGX")}});
+    vx::VxObjectUIOPtr editor = open(car);
+    vx::RecordFields fields = editor->Fields();
+    fields[QStringLiteral("Name")] = QStringLiteral("Pakeista");
+    editor->CancelUpdate();
+    EXPECT_EQ(fields.value(QStringLiteral("Name")).toString(), QStringLiteral("MAN TGX"))
+        << "a card's field handle sees the restored value";
+}
+
+TEST_F(BoRecords, SavesNamingMissingRecordsOrLoopingGroupsAreRefused)
+{
+    vx::VxObjectUIOPtr trip = open(QStringLiteral("O4000100"));
+    trip->Fields()[QStringLiteral("TransportCarID")] = 4242;
+    const vx::Status refused = trip->Save();
+    EXPECT_NE(refused.Code, 0);
+    EXPECT_TRUE(refused.Message.contains(QStringLiteral("TransportCarID"))) << refused.Message.toStdString();
+
+    const QString outer = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Vilkikai")},
+                                                               {QStringLiteral("GroupFlag"), 1},
+                                                               {QStringLiteral("OType"), QStringLiteral("Group")}});
+    const QString inner = create(QStringLiteral("O4000400"),
+                                 {{QStringLiteral("Name"), QStringLiteral("Nauji")}, {QStringLiteral("GroupFlag"), 1},
+                                  {QStringLiteral("ParentID"), vx::oid::recordNumber(outer)}});
+    vx::VxObjectUIOPtr group = open(outer);
+    group->Fields()[QStringLiteral("ParentID")] = vx::oid::recordNumber(inner);
+    EXPECT_NE(group->Save().Code, 0);
+
+    vx::VxObjectUIOPtr line = open(QStringLiteral("O4000200"));
+    EXPECT_NE(line->Save().Code, 0) << "a route line belongs to a trip sheet";
+}
+
+TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsStay)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Scania R450")}});
+    const qint64 segment = createId(QStringLiteral("O4000601"), {{QStringLiteral("Name"), QStringLiteral("Vilnius – Kaunas")},
+                                                                  {QStringLiteral("Distance"), 102.5}});
+    const QString trip = create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), car},
+                                                              {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(0, 0))}});
+    const qint64 tripId = vx::oid::recordNumber(trip);
+    create(QStringLiteral("O4000200"), {{QStringLiteral("TransportTripID"), tripId}, {QStringLiteral("TransportRouteID"), segment}});
+    create(QStringLiteral("O4000300"), {{QStringLiteral("TransportTripID"), tripId}, {QStringLiteral("FuelAmount"), 50.0}});
+
+    auto list = session().createList(QStringLiteral("O4000601"));
+    EXPECT_NE(list->DeleteVxObject(vx::oid::make(QStringLiteral("O4000601"), segment)), 0);
+    EXPECT_TRUE(session().lastError().contains(QStringLiteral("Kelionės lapo atkarpos"))) << session().lastError().toStdString();
+    auto cars = session().createList(QStringLiteral("O4000400"));
+    EXPECT_NE(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0);
+
+    auto trips = session().createList(QStringLiteral("O4000100"));
+    EXPECT_EQ(trips->DeleteVxObject(trip), 0) << session().lastError().toStdString();
+    for (const char* table : {"transport_trip", "transport_trip_route", "transport_cheque"})
+        EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt(), 0) << table;
+    EXPECT_EQ(list->DeleteVxObject(vx::oid::make(QStringLiteral("O4000601"), segment)), 0);
+    EXPECT_EQ(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0);
+    EXPECT_NE(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0) << "already gone";
+}
+
+TEST_F(BoRecords, AGroupWithMembersIsNotDeleted)
+{
+    const QString group = create(QStringLiteral("O4000800"), {{QStringLiteral("Name"), QStringLiteral("Žieminės")},
+                                                               {QStringLiteral("GroupFlag"), 1}});
+    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("P-001")},
+                                        {QStringLiteral("ParentID"), vx::oid::recordNumber(group)}});
+    EXPECT_NE(session().createList(QStringLiteral("O4000800"))->DeleteVxObject(group), 0);
+}
+
+TEST_F(BoRecords, VehicleListIsATreeAndTheFilterFindsLithuanianLettersInAnyCase)
+{
+    const QString group = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Lengvieji")},
+                                                               {QStringLiteral("GroupFlag"), 1}});
+    const qint64 groupId = vx::oid::recordNumber(group);
+    create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Škoda Octavia")},
+                                        {QStringLiteral("Code"), QStringLiteral("ŽUV 001")},
+                                        {QStringLiteral("ParentID"), groupId}});
+    create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Audi A6")}});
+
+    auto list = session().createList(QStringLiteral("O4000400"));
+    vx::RecordsetPtr all = list->GetVxObjectList(QStringLiteral("'O4000400',''"), QString(), QString());
+    ASSERT_EQ(all->RecordCount(), 3);
+    EXPECT_EQ(all->value(QStringLiteral("OType")).toString(), QStringLiteral("Group")) << "groups first";
+    all->MoveNext();
+    all->MoveNext();
+    EXPECT_EQ(all->value(QStringLiteral("ParentKey")).toString(), group);
+    EXPECT_EQ(all->value(QStringLiteral("Icon")).toString(), QStringLiteral("Car"));
+
+    vx::RecordsetPtr found = list->GetVxObjectList(QStringLiteral("'O4000400','žuv'"), QString(), QString());
+    ASSERT_EQ(found->RecordCount(), 1);
+    EXPECT_EQ(found->value(QStringLiteral("Name")).toString(), QStringLiteral("Škoda Octavia"));
+    vx::RecordsetPtr none = list->GetVxObjectList(QStringLiteral("'O4000400','x'' OR ''1''=''1'"), QString(), QString());
+    EXPECT_EQ(none->RecordCount(), 0);
+}
+
+TEST_F(BoRecords, TripSheetListShowsThePeriodUnderOneNodePerVehicle)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
+    for (int day : {1, 15, 30})
+        create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), car},
+                                            {QStringLiteral("Name"), QStringLiteral("KL-%1").arg(day)},
+                                            {QStringLiteral("Date"), QDateTime(QDate(2026, 11, day), QTime(0, 0))}});
+    auto list = session().createList(QStringLiteral("O4000100"));
+    vx::RecordsetPtr rows =
+        list->GetVxObjectList(QStringLiteral("'O4000100','','','2026.11.15','2026.11.30'"), QString(), QString());
+    ASSERT_EQ(rows->RecordCount(), 3);
+    EXPECT_EQ(rows->value(QStringLiteral("OType")).toString(), QStringLiteral("Car"));
+    EXPECT_EQ(rows->value(QStringLiteral("Context")).toString(), vx::oid::make(QStringLiteral("O4000400"), car));
+    rows->MoveNext();
+    EXPECT_EQ(rows->value(QStringLiteral("Name")).toString(), QStringLiteral("KL-30")) << "newest first";
+    EXPECT_EQ(rows->value(QStringLiteral("OType")).toString(), QStringLiteral("Trip"));
+}
+
+} // namespace

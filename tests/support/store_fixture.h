@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/bo/session.h"
+#include "tests/support/test_store.h"
+
+#include <QVariantMap>
+
+#include <gtest/gtest.h>
+
+// A test on a fresh store of its own, through the real business-object layer.
+// Name the test suites that use it "Bo..." so they also run on PostgreSQL.
+class StoreFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    bo::Session& session() { return *session_; }
+    const bo::SessionPtr& sessionPtr() { return session_; }
+
+    // Saves a new record of the type with the given fields through the generic
+    // editor and returns its object id; a refused save fails the test.
+    QString create(const QString& typeId, const QVariantMap& fields);
+    qint64 createId(const QString& typeId, const QVariantMap& fields);
+    // Changes fields of a stored record and saves it.
+    void update(const QString& oidr, const QVariantMap& fields);
+
+    // Runs a named call; `rows` also expects Code 0 and a record set.
+    vx::CallResult call(const QString& name, const QString& param);
+    vx::RecordsetPtr rows(const QString& name, const QString& param);
+
+    std::unique_ptr<TestStore> store_;
+    bo::SessionPtr session_;
+};
