@@ -9,4 +9,14 @@ vx::VxRegistrationPtr ShellHostFactory::createRegistration()
     return std::make_shared<RegistrationRecorder>(target_);
 }
 
+vx::VxObjectUIPtr ShellHostFactory::createGenericList(const QString& objectType)
+{
+    return session_ ? session_->createList(objectType) : nullptr;
+}
+
+vx::VxObjectUIOPtr ShellHostFactory::createGenericEditor(const QString& objectType)
+{
+    return session_ ? session_->createEditor(objectType) : nullptr;
+}
+
 } // namespace shell
