@@ -25,6 +25,12 @@ QList<vx::FieldDef> commonFields()
             {QStringLiteral("Preview"), vx::FieldType::Text},   {QStringLiteral("Context"), vx::FieldType::Text}};
 }
 
+// Stored columns already given by the common fields of every row.
+bool repeatsCommonField(const ColumnDef& column)
+{
+    return column.name == QLatin1String("GroupFlag") || column.name == QLatin1String("OType");
+}
+
 QString recordIcon(const ObjectType& type)
 {
     static const QHash<QString, QString> icons = {
@@ -92,7 +98,10 @@ void appendRow(vx::Recordset& rs, const ObjectType& type, const Item& item, cons
     const QString kind = !otype.isEmpty() ? otype : item.group ? QStringLiteral("Group") : type.recordKind;
     const QString iconKey = !icon.isEmpty() ? icon : item.group ? QStringLiteral("CGroup") : recordIcon(type);
     QVariantList values{oidr, item.id, parentKey, item.group ? 1 : 0, kind, iconKey, item.preview, oidr};
-    values << item.columns << item.extra;
+    for (int c = 0; c < type.columns.size(); ++c)
+        if (!repeatsCommonField(type.columns.at(c)))
+            values << item.columns.at(c);
+    values << item.columns.last() << item.extra; // CreationDate, then the extra texts
     rs.appendRow(values);
 }
 
@@ -100,7 +109,8 @@ QList<vx::FieldDef> typeFields(const ObjectType& type)
 {
     QList<vx::FieldDef> fields = commonFields();
     for (const ColumnDef& c : type.columns)
-        fields.append({c.name, c.type});
+        if (!repeatsCommonField(c))
+            fields.append({c.name, c.type});
     fields.append({QStringLiteral("CreationDate"), vx::FieldType::DateTime});
     if (type.typeId == tripType)
         for (const char* name : {"CarName", "CarCode", "UserName"})
@@ -225,8 +235,10 @@ void tripList(Session& session, vx::Recordset& rs, const QString& param)
         throw StorageError(args.error);
     const QDate from = args.date(3).isValid() ? args.date(3) : QDate(1900, 1, 1);
     const QDate to = args.date(4).isValid() ? args.date(4) : QDate(9999, 12, 31);
-    QString where = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" < ?");
-    QVariantList values{QDateTime(from, QTime(0, 0)), QDateTime(to.addDays(1), QTime(0, 0))};
+    // The last second of the end day bounds the period: a "next day" would run
+    // past the calendar's end for the open end 9999.12.31.
+    QString where = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" <= ?");
+    QVariantList values{QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59, 59))};
     if (vx::oid::isOfType(args.text(0), carType) && vx::oid::hasRecord(args.text(0))) {
         where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
         values << vx::oid::recordNumber(args.text(0));

@@ -45,6 +45,14 @@ vx::RecordsetPtr recordsetFrom(const Rows& rows, const QList<vx::FieldDef>& fiel
 // A one-row record set.
 vx::RecordsetPtr singleRow(const QList<vx::FieldDef>& fields, const QVariantList& values);
 
+// The display text of the `typeId` record whose number is in `idColumn` (an
+// SQL column of the calling query), as a subquery: the text its editor shows.
+QString previewOf(const QString& typeId, const QString& idColumn);
+
+// A call taking a record number and answering with that record of `typeId`
+// (no row when the number names none).
+CallHandler recordByNumberCall(const QString& callName, const QString& typeId);
+
 // The groups of calls, each in its own file.
 void addTripCalls(NamedCalls& calls);
 void addNumberingCalls(NamedCalls& calls);

@@ -1,11 +1,24 @@
 #include "platform/shell/main_window.h"
 
+#include "platform/contract/vx_object_ui.h"
+#include "platform/shell/desktop_tabs.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/object_list_model.h"
+
 #include <QApplication>
-#include <QStyle>
+#include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -13,8 +26,9 @@ namespace shell {
 namespace {
 constexpr int keyRole = Qt::UserRole;
 constexpr int specificationRole = Qt::UserRole + 1;
+const QString parameterMark = QStringLiteral("<%>");
 
-QIcon iconFor(const RegisteredTables& tables, const QString& key)
+QIcon registeredIcon(const RegisteredTables& tables, const QString& key)
 {
     for (const RegisteredIcon& icon : tables.icons)
         if (icon.key == key)
@@ -30,34 +44,116 @@ QIcon nodeIcon(const RegisteredTables& tables, const RegisteredNode& node)
         {QStringLiteral("O4000400"), QStringLiteral("TRANSPORTCAR")},
         {QStringLiteral("O4000800"), QStringLiteral("TRANSPORTTYRE")},
     };
-    const QIcon icon = iconFor(tables, typeIcons.value(node.nodeType));
+    const QIcon icon = registeredIcon(tables, typeIcons.value(node.nodeType));
     return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_DirIcon) : icon;
 }
+
+// Enter on a row opens it, as a double-click does.
+class EnterOpens final : public QObject {
+public:
+    EnterOpens(QTreeView* view, std::function<void(const QModelIndex&)> open)
+        : QObject(view), view_(view), open_(std::move(open))
+    {
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == view_ && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && view_->currentIndex().isValid()) {
+                open_(view_->currentIndex());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QTreeView* view_;
+    std::function<void(const QModelIndex&)> open_;
+};
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services))
 {
     setWindowTitle(QStringLiteral("Kelmira"));
     auto* splitter = new QSplitter(this);
     tree_ = new QTreeWidget(splitter);
-    tree_->setObjectName(QStringLiteral("navigationTree"));
+    tree_->setObjectName(QStringLiteral("tvwNavigation"));
     tree_->setHeaderHidden(true);
     tree_->setIconSize(QSize(16, 16));
 
-    auto* work = new QWidget(splitter);
-    auto* workLayout = new QVBoxLayout(work);
-    message_ = new QLabel(QStringLiteral("Pasirinkite skyrių kairėje."), work);
-    message_->setObjectName(QStringLiteral("workAreaMessage"));
-    message_->setAlignment(Qt::AlignCenter);
-    message_->setWordWrap(true);
-    workLayout->addWidget(message_);
+    tabs_ = new QTabWidget(splitter);
+    tabs_->setObjectName(QStringLiteral("tabDesktop"));
+    auto* page = new QWidget(tabs_);
+    auto* layout = new QVBoxLayout(page);
+    search_ = new QLineEdit(page);
+    search_->setObjectName(QStringLiteral("txtSearch"));
+    search_->setPlaceholderText(QStringLiteral("Ieškoti sąraše…"));
+    search_->setClearButtonEnabled(true);
+    listMessage_ = new QLabel(QStringLiteral("Pasirinkite skyrių kairėje."), page);
+    listMessage_->setObjectName(QStringLiteral("lblListMessage"));
+    listMessage_->setWordWrap(true);
+    list_ = new QTreeView(page);
+    list_->setObjectName(QStringLiteral("lvwObjects"));
+    model_ = new ObjectListModel(this);
+    proxy_ = new QSortFilterProxyModel(this);
+    proxy_->setSourceModel(model_);
+    proxy_->setRecursiveFilteringEnabled(true);
+    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    proxy_->setFilterKeyColumn(-1);
+    proxy_->setSortLocaleAware(true);
+    list_->setModel(proxy_);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(-1, Qt::AscendingOrder);
+    list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setDragEnabled(true);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    list_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    layout->addWidget(search_);
+    layout->addWidget(listMessage_);
+    layout->addWidget(list_, 1);
+    tabs_->addTab(page, QStringLiteral("Sąrašas"));
+    desktop_ = new DesktopTabs(tabs_);
+    if (QTabBar* bar = tabs_->tabBar())
+        bar->setTabButton(0, QTabBar::RightSide, nullptr);
+    if (services_) {
+        services_->setDesktop(desktop_);
+        // The store's refusals (a delete of a record still in use, a list that
+        // cannot be read) are shown once the current action has finished.
+        services_->session()->setErrorReporter([this](const QString& message) {
+            if (!message.isEmpty())
+                QMetaObject::invokeMethod(this, [this, message] { showMessage(message); }, Qt::QueuedConnection);
+        });
+    }
 
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({240, 760});
     setCentralWidget(splitter);
     statusBar()->showMessage(QStringLiteral("Parengta"));
-    resize(1000, 640);
+    resize(1100, 700);
+
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { showNode(item); });
+    connect(search_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::openContextMenu);
+    const auto open = [this](const QModelIndex& index) {
+        const RowRef row = rowAt(index);
+        if (controller_ && !row.id.isEmpty())
+            carryOut(controller_->ClickMenu(row.id, row.type, QStringLiteral("0"), row.context));
+    };
+    connect(list_, &QTreeView::doubleClicked, this, open);
+    new EnterOpens(list_, open);
+    connect(desktop_, &DesktopTabs::refreshRequested, this, [this](const QString& typeId) {
+        if (controller_ && (typeId == controller_->OID() || typeId.isEmpty()))
+            reloadList();
+    });
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::addModule(const ModuleTables& tables)
 {
@@ -65,12 +161,15 @@ void MainWindow::addModule(const ModuleTables& tables)
     for (const auto& layout : reg.layouts) {
         auto* root = new QTreeWidgetItem(tree_, {layout->caption});
         root->setData(0, keyRole, layout->key);
-        root->setIcon(0, iconFor(reg, layout->iconKey));
+        root->setIcon(0, registeredIcon(reg, layout->iconKey));
         for (const auto& child : layout->children) {
             auto* item = new QTreeWidgetItem(root, {child->caption});
             item->setData(0, keyRole, child->key);
             item->setData(0, specificationRole, child->objects.value(0));
             item->setIcon(0, nodeIcon(reg, *child));
+            // A node the user may not open stays visible but disabled.
+            if (services_ && !services_->Security().CanOpen(child->key))
+                item->setDisabled(true);
         }
         root->setExpanded(true);
     }
@@ -78,8 +177,159 @@ void MainWindow::addModule(const ModuleTables& tables)
 
 void MainWindow::reportModuleError(const QString& libraryName, const QString& error)
 {
-    message_->setText(QStringLiteral("Modulis „%1“ neįkeltas.\n%2").arg(libraryName, error));
+    listMessage_->setText(QStringLiteral("Modulis „%1“ neįkeltas.\n%2").arg(libraryName, error));
+    listMessage_->show();
     statusBar()->showMessage(QStringLiteral("Modulis „%1“ neįkeltas").arg(libraryName));
+}
+
+bool MainWindow::selectNode(const QString& key)
+{
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if ((*it)->data(0, keyRole).toString() == key && !(*it)->isDisabled()) {
+            tree_->setCurrentItem(*it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::showMessage(const QString& text)
+{
+    QMessageBox::critical(this, HostServices::productName, text);
+}
+
+QIcon MainWindow::iconFor(const QString& iconKey) const
+{
+    if (!services_)
+        return QIcon();
+    QString resource = iconKey;
+    for (const auto& [key, name] : iconTable_)
+        if (key == iconKey)
+            resource = name;
+    return services_->MainWindow().ImgCatalogue().value(resource);
+}
+
+void MainWindow::showNode(QTreeWidgetItem* item)
+{
+    tabs_->setCurrentIndex(0);
+    controller_.reset();
+    search_->clear();
+    const QString specification = item ? item->data(0, specificationRole).toString() : QString();
+    if (!services_ || specification.isEmpty()) {
+        model_->setRows(nullptr, {});
+        listMessage_->setText(QStringLiteral("Pasirinkite skyrių kairėje."));
+        listMessage_->show();
+        return;
+    }
+    const QString type = specification.section(parameterMark, 0, 0);
+    std::shared_ptr<vx::VxObjectUI> controller = services_->Objects().GetVxObjectUI(type);
+    if (!controller) {
+        model_->setRows(nullptr, {});
+        listMessage_->setText(QStringLiteral("Šiame skyriuje įrašų sąrašo nėra."));
+        listMessage_->show();
+        return;
+    }
+    controller_ = controller;
+    listParent_ = type;
+    iconTable_ = controller_->GetIconsTable();
+    reloadList();
+}
+
+void MainWindow::reloadList()
+{
+    if (!controller_)
+        return;
+    showRows(controller_, controller_->GetVxObjectList(listParent_, QString(), QString()), QString());
+}
+
+void MainWindow::showRows(const std::shared_ptr<vx::VxObjectUI>& controller, const vx::RecordsetPtr& rows,
+                          const QString& filterText)
+{
+    model_->setRows(rows, [this](const QString& key) { return iconFor(key); }, controller ? controller->OID() : QString());
+    listMessage_->setVisible(!filterText.isEmpty());
+    listMessage_->setText(QStringLiteral("Atrinkta: %1").arg(filterText));
+    list_->expandToDepth(0);
+    for (int c = 0; c < model_->columnCount(); ++c)
+        list_->resizeColumnToContents(c);
+    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(controller ? controller->OName() : QString()).arg(rows ? rows->RecordCount() : 0));
+}
+
+MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const
+{
+    const QModelIndex index = proxy_->mapToSource(proxyIndex);
+    if (!index.isValid())
+        return {};
+    return {model_->data(index, ObjectListModel::KeyRole).toString(), model_->data(index, ObjectListModel::TypeRole).toString(),
+            model_->data(index, ObjectListModel::ContextRole).toString()};
+}
+
+void MainWindow::openContextMenu(const QPoint& position)
+{
+    if (!controller_)
+        return;
+    RowRef row = rowAt(list_->indexAt(position));
+    if (row.id.isEmpty())
+        row = {controller_->OID(), QString(), QString()};
+    const vx::MenuItems items = controller_->GetMenu(row.id, row.type, row.context);
+    if (items.isEmpty())
+        return;
+    QMenu menu(this);
+    for (const vx::MenuItem& item : items) {
+        if (item.Caption == QLatin1String("-")) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(item.Caption);
+        action->setData(item.Key);
+    }
+    QAction* chosen = menu.exec(list_->viewport()->mapToGlobal(position));
+    if (chosen)
+        carryOut(controller_->ClickMenu(row.id, row.type, chosen->data().toString(), row.context));
+}
+
+void MainWindow::runMenuItem(const QString& rowKey, const QString& menuKey)
+{
+    if (!controller_)
+        return;
+    RowRef row{controller_->OID(), QString(), QString()};
+    if (!rowKey.isEmpty() && rowKey != controller_->OID()) {
+        const QModelIndex index = model_->indexOfKey(rowKey);
+        if (!index.isValid())
+            return;
+        row = {rowKey, model_->data(index, ObjectListModel::TypeRole).toString(),
+               model_->data(index, ObjectListModel::ContextRole).toString()};
+    }
+    carryOut(controller_->ClickMenu(row.id, row.type, menuKey, row.context));
+}
+
+void MainWindow::carryOut(const vx::ClickResult& result)
+{
+    switch (result.Action) {
+    case vx::ActionShowCard:
+        if (result.Value.canConvert<vx::CardRef>())
+            desktop_->AddForm(result.Value.value<vx::CardRef>());
+        break;
+    case vx::ActionDeleted:
+    case vx::ActionReloadList:
+        reloadList();
+        break;
+    case vx::ActionShowList: {
+        const QVariantList parts = result.Value.toList();
+        if (!parts.isEmpty())
+            showRows(controller_, parts.value(0).value<vx::RecordsetPtr>(), parts.value(1).toString());
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (desktop_->closeAll())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace shell

@@ -1,29 +1,85 @@
 #pragma once
 
+#include "platform/contract/recordset.h"
 #include "platform/shell/module_tables.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTabWidget;
+class QTreeView;
 class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vx {
+class VxObjectUI;
+}
 
 namespace shell {
 
+class DesktopTabs;
+class HostServices;
+class ObjectListModel;
+
 // The application's main window: the navigation tree of the loaded modules on
-// the left, the work area on the right, load errors shown in the window.
+// the left; on the right the desktop, whose first tab is the list of the
+// chosen node and whose other tabs are open cards.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(std::shared_ptr<HostServices> services = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void addModule(const ModuleTables& tables);
     void reportModuleError(const QString& libraryName, const QString& error);
 
     QTreeWidget* navigationTree() const { return tree_; }
+    QTreeView* objectList() const { return list_; }
+    QTabWidget* desktopTabs() const { return tabs_; }
+    DesktopTabs* desktop() const { return desktop_; }
+    ObjectListModel* listModel() const { return model_; }
+
+    // Selects the navigation node with this key; false when there is none.
+    bool selectNode(const QString& key);
+    // The list controller of the shown list (none for nodes without one).
+    std::shared_ptr<vx::VxObjectUI> currentController() const { return controller_; }
+    // Carries out a menu item of the current list for the row with this key
+    // ("" or the controller's own id: the list background).
+    void runMenuItem(const QString& rowKey, const QString& menuKey);
+    void reloadList();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showNode(QTreeWidgetItem* item);
+    void showRows(const std::shared_ptr<vx::VxObjectUI>& controller, const vx::RecordsetPtr& rows,
+                  const QString& filterText);
+    void openContextMenu(const QPoint& position);
+    void carryOut(const vx::ClickResult& result);
+    void showMessage(const QString& text);
+    QIcon iconFor(const QString& iconKey) const;
+    struct RowRef {
+        QString id, type, context;
+    };
+    RowRef rowAt(const QModelIndex& proxyIndex) const;
+
+    std::shared_ptr<HostServices> services_;
     QTreeWidget* tree_ = nullptr;
-    QLabel* message_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    DesktopTabs* desktop_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QLabel* listMessage_ = nullptr;
+    QTreeView* list_ = nullptr;
+    ObjectListModel* model_ = nullptr;
+    QSortFilterProxyModel* proxy_ = nullptr;
+    std::shared_ptr<vx::VxObjectUI> controller_;
+    QString listParent_;
+    vx::IconTable iconTable_;
 };
 
 } // namespace shell

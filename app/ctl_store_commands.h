@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// The store commands of kelmiractl. Each writes its output to `out`, its
+// complaints to `err`, and returns the exit code: 0 done, 1 refused or failed.
+// Storage failures end as a message, never as a crash.
+namespace ctl {
+
+// The store to work on: the --db value, else KELMIRA_DB, else the default file.
+QString storeLocation(const QString& option);
+
+// Creates the store or brings its schema up to date; prints the schema version.
+int initStore(const QString& location, QTextStream& out, QTextStream& err);
+
+// Seeds the demo fleet into an empty store; prints what it holds afterwards.
+int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err);
+
+// Runs one named call through the business object, as the module does, and
+// prints its record set (nothing when it returns none).
+int runCall(const QString& location, const QString& name, const QString& param, QTextStream& out, QTextStream& err);
+
+// Prints the rows a generic list object gives for the parameter text.
+int printList(const QString& location, const QString& typeId, const QString& param, QTextStream& out, QTextStream& err);
+
+} // namespace ctl

@@ -1,0 +1,133 @@
+#include "platform/shell/desktop_start.h"
+
+#include "platform/bo/demo_seed.h"
+#include "platform/bo/session.h"
+#include "platform/contract/clock.h"
+#include "platform/contract/host_factory.h"
+#include "platform/contract/object_id.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/login.h"
+#include "platform/shell/main_window.h"
+#include "platform/shell/module_loader.h"
+#include "platform/shell/module_tables.h"
+#include "platform/shell/shell_host_factory.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace shell {
+namespace {
+
+const QString moduleLibrary = QStringLiteral("Kelmira");
+
+void tell(const QString& text)
+{
+    QMessageBox::critical(nullptr, HostServices::productName, text);
+}
+
+bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder)
+{
+    QString location = options.database;
+    if (options.demo && location.isEmpty()) {
+        demoFolder = std::make_unique<QTemporaryDir>();
+        location = demoFolder->filePath(QStringLiteral("demo.sqlite"));
+    }
+    bo::SessionPtr session = bo::Session::open(location);
+    if (options.demo && bo::isEmptyStore(*session))
+        bo::seedDemo(*session, vx::clock::today());
+    return session;
+}
+
+bool logIn(bo::Session& session, const StartOptions& options)
+{
+    if (!options.user.isEmpty()) {
+        const login::Account account = login::find(session, options.user);
+        if (account.id > 0 && account.passwordHash.isEmpty()) {
+            session.setUserId(account.id);
+            return true;
+        }
+    }
+    LoginDialog dialog(
+        std::shared_ptr<bo::Session>(&session, [](bo::Session*) {}), options.user);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void openCard(HostServices& services, const QString& id)
+{
+    vx::VxObjectUIPtr controller = services.Objects().GetVxObjectUI(vx::oid::typeId(id));
+    if (!controller || !controller->AddToDeskTopVxObject(id))
+        std::fprintf(stderr, "Cannot open %s\n", qPrintable(id));
+}
+
+int takeScreenshot(MainWindow& window, const QString& file)
+{
+    window.show();
+    int code = 0;
+    QTimer::singleShot(400, &window, [&] {
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "Cannot write %s\n", qPrintable(file));
+            code = 1;
+        }
+        QApplication::exit(code);
+    });
+    QApplication::exec();
+    return code;
+}
+
+} // namespace
+
+int runDesktop(const StartOptions& options)
+{
+    std::unique_ptr<QTemporaryDir> demoFolder;
+    bo::SessionPtr session;
+    try {
+        session = openStore(options, demoFolder);
+    } catch (const bo::StorageError& e) {
+        tell(QStringLiteral("Nepavyko atidaryti duomenų bazės.\n%1").arg(e.message()));
+        return 1;
+    }
+    try {
+        if (!logIn(*session, options))
+            return 0;
+    } catch (const bo::StorageError& e) {
+        tell(e.message());
+        return 1;
+    }
+
+    auto factory = std::make_shared<ShellHostFactory>();
+    factory->setSession(session);
+    vx::setHostFactory(factory);
+    ModuleLoader loader;
+    auto services = std::make_shared<HostServices>(session, loader);
+    MainWindow window(services);
+
+    QString error;
+    std::optional<ModuleTables> tables;
+    if (loader.ensureBundledRegistered(moduleLibrary, &error))
+        tables = readModuleTables(loader, *factory, moduleLibrary, &error);
+    if (tables) {
+        services->addModule(*tables);
+        window.addModule(*tables);
+        window.selectNode(QStringLiteral("CTransportTrips"));
+    } else {
+        window.reportModuleError(moduleLibrary, error);
+    }
+    if (!options.openId.isEmpty())
+        openCard(*services, options.openId);
+
+    int code = 0;
+    if (!options.screenshot.isEmpty()) {
+        code = takeScreenshot(window, options.screenshot);
+    } else {
+        window.show();
+        code = QApplication::exec();
+    }
+    vx::setHostFactory(nullptr);
+    return code;
+}
+
+} // namespace shell

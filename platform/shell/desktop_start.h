@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace shell {
+
+class MainWindow;
+
+// How the desktop application is started.
+struct StartOptions {
+    QString database;   // --db or KELMIRA_DB; empty: the default store
+    QString user;       // --user: skip the login dialog when the user has no password
+    bool demo = false;  // --demo: a fresh demo store (in a temporary file unless --db names one)
+    QString screenshot; // --screenshot FILE
+    QString openId;     // --open OID: a card to open at start
+};
+
+// Opens the store, logs the user in, loads the modules and shows the main
+// window. Returns the process exit code; problems are told to the user in
+// Lithuanian and never crash.
+int runDesktop(const StartOptions& options);
+
+} // namespace shell

@@ -1,0 +1,303 @@
+// The demo fleet: what it holds, that every trip sheet continues its vehicle's
+// previous sheet (speedometer and the fuel in each tank), that only an empty
+// store is seeded, and the kelmiractl commands that seed and read a store.
+
+#include "platform/bo/demo_seed.h"
+#include "platform/contract/clock.h"
+#include "platform/contract/object_id.h"
+#include "tests/support/store_fixture.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+class BoDemo : public StoreFixture {
+protected:
+    void seed() { ASSERT_NO_THROW(bo::seedDemo(session(), vx::clock::today())); }
+
+    bo::Rows query(const QString& sql, const QVariantList& values = {}) { return session().db().query(sql, values); }
+    qint64 count(const QString& sql, const QVariantList& values = {})
+    {
+        return session().db().scalar(sql, values).toLongLong();
+    }
+};
+
+// One stored trip sheet, as the next sheet of its vehicle sees it.
+struct SheetRow {
+    qint64 id = 0;
+    QDate from;
+    QDateTime to;
+    double distanceRest = 0;
+    double distanceEnd = 0;
+    QVariant tankType[2];
+    double fuelRest[2] = {0, 0};
+    bool measured[2] = {false, false};
+    double finalRest[2] = {0, 0};
+};
+
+TEST_F(BoDemo, HoldsAWorkingFleetWithThreeToFourMonthsOfSheetsEndingToday)
+{
+    seed();
+    const QDate today = vx::clock::today();
+    for (const QString& tank : {QStringLiteral("Dyzelinas"), QStringLiteral("Benzinas")})
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ref_fuel_tank_type WHERE \"Name\" = ?"), {tank}), 1) << tank.toStdString();
+    const QList<QPair<const char*, const char*>> filled = {
+        {"segments with distance and duration", "SELECT COUNT(*) FROM ref_route WHERE \"GroupFlag\" = 0 AND \"Distance\" > 0 AND \"Duration\" > 0"},
+        {"fuel types with a tank type", "SELECT COUNT(*) FROM ref_fuel_type f JOIN ref_fuel_tank_type t ON t.\"ID\" = f.\"TransportFuelTankTypeID\""},
+        {"norms with a fuel type", "SELECT COUNT(*) FROM ref_fuel_norm n JOIN ref_fuel_type f ON f.\"ID\" = n.\"TransportFuelTypeID\" WHERE n.\"Value\" > 0"},
+        {"tyre sizes", "SELECT COUNT(*) FROM ref_tyre_size"},
+        {"tyre brands", "SELECT COUNT(*) FROM ref_tyre_type"},
+        {"vehicle types", "SELECT COUNT(*) FROM ref_car_type"},
+        {"vehicle properties", "SELECT COUNT(*) FROM ref_car_property"},
+        {"document types", "SELECT COUNT(*) FROM ref_document_type"},
+        {"firms", "SELECT COUNT(*) FROM firm WHERE \"GroupFlag\" = 0"},
+        {"drivers with a prefix", "SELECT COUNT(*) FROM employee WHERE \"DriverFlag\" = 1 AND \"UserPref\" <> ''"},
+        {"vehicles with a plate in a group", "SELECT COUNT(*) FROM transport_car c JOIN transport_car g ON g.\"ID\" = c.\"ParentID\" AND g.\"GroupFlag\" = 1 WHERE c.\"GroupFlag\" = 0 AND c.\"Code\" <> '' AND c.\"FuelTankTypeID1\" > 0"},
+        {"vehicles with two tanks", "SELECT COUNT(*) FROM transport_car WHERE \"FuelTankTypeID2\" > 0"},
+    };
+    for (const auto& [what, sql] : filled)
+        EXPECT_GT(count(QString::fromUtf8(sql)), 0) << what;
+    EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM transport_car WHERE \"GroupFlag\" = 1")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM currency WHERE \"BaseCurrency\" = 1 AND \"Code\" = ?"), {QStringLiteral("EUR")}), 1);
+    for (const QString& code : {QStringLiteral("USD"), QStringLiteral("PLN")})
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM currency_rate r JOIN currency c ON c.\"ID\" = r.\"CurrencyID\" "
+                                       "WHERE c.\"Code\" = ? AND r.\"Date\" = ?"), {code, today}), 1) << code.toStdString();
+
+    const bo::Rows vehicles = query(QStringLiteral("SELECT \"ID\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"ID\""));
+    ASSERT_GE(vehicles.size(), 4);
+    for (const QVariantList& row : vehicles.values) {
+        const qint64 car = row.at(0).toLongLong();
+        SCOPED_TRACE("vehicle " + std::to_string(car));
+        for (const char* table : {"transport_car_fuel_norm", "transport_car_fuel_tank"})
+            EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE \"TransportCarID\" = ?").arg(QLatin1String(table)), {car}), 0) << table;
+        for (const char* table : {"transport_car_driver", "transport_car_document"})
+            EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE \"TransportID\" = ?").arg(QLatin1String(table)), {car}), 0) << table;
+        EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM transport_car_tyre WHERE \"TransportID\" = ? AND \"DateTo\" IS NULL"), {car}), 4);
+        EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM transport_cheque c JOIN transport_trip t ON t.\"ID\" = c.\"TransportTripID\" "
+                                       "WHERE t.\"TransportCarID\" = ?"), {car}), 0);
+
+        const bo::Rows sheets = query(QStringLiteral("SELECT \"Date\", \"DateTo\" FROM transport_trip WHERE \"TransportCarID\" = ? "
+                                                     "ORDER BY \"Date\""), {car});
+        ASSERT_GT(sheets.size(), 4);
+        const QDate first = sheets.values.first().at(0).toDateTime().date();
+        EXPECT_GE(first, today.addMonths(-4));
+        EXPECT_LE(first, today.addMonths(-3));
+        const QVariant lastTo = sheets.values.last().at(1);
+        EXPECT_TRUE(lastTo.isNull() || lastTo.toDateTime().date() == today) << "the latest sheet reaches today";
+    }
+
+    const QList<QPair<const char*, const char*>> broken = {
+        {"sheets without route lines", "SELECT COUNT(*) FROM transport_trip t WHERE NOT EXISTS (SELECT 1 FROM transport_trip_route l WHERE l.\"TransportTripID\" = t.\"ID\")"},
+        {"sheets without a number or with a repeated one", "SELECT COUNT(*) FROM transport_trip t WHERE COALESCE(t.\"Name\", '') = '' OR EXISTS (SELECT 1 FROM transport_trip o WHERE o.\"Name\" = t.\"Name\" AND o.\"ID\" <> t.\"ID\")"},
+        {"sheets driven by someone not marked as a driver", "SELECT COUNT(*) FROM transport_trip t JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE e.\"DriverFlag\" <> 1"},
+        {"lines whose norm is not linked to the vehicle", "SELECT COUNT(*) FROM transport_trip_route l JOIN transport_trip t ON t.\"ID\" = l.\"TransportTripID\" WHERE NOT EXISTS (SELECT 1 FROM transport_car_fuel_norm k WHERE k.\"TransportCarID\" = t.\"TransportCarID\" AND k.\"TransportFuelNormID\" = l.\"TransportFuelNormID\")"},
+        {"lines not copying their norm and segment", "SELECT COUNT(*) FROM transport_trip_route l JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" JOIN ref_route r ON r.\"ID\" = l.\"TransportRouteID\" WHERE l.\"FuelNormByDistance\" <> n.\"Value\" OR l.\"FuelNormByDuration\" <> n.\"DurationValue\" OR l.\"Distance\" <> r.\"Distance\" OR l.\"Duration\" <> r.\"Duration\""},
+        {"lines outside their sheet's period", "SELECT COUNT(*) FROM transport_trip_route l JOIN transport_trip t ON t.\"ID\" = l.\"TransportTripID\" WHERE l.\"Date\" < t.\"Date\" OR (t.\"DateTo\" IS NOT NULL AND l.\"Date\" > t.\"DateTo\")"},
+        {"cheques for a tank the sheet does not have", "SELECT COUNT(*) FROM transport_cheque c JOIN transport_trip t ON t.\"ID\" = c.\"TransportTripID\" JOIN ref_fuel_type f ON f.\"ID\" = c.\"TransportFuelTypeID\" WHERE f.\"TransportFuelTankTypeID\" NOT IN (COALESCE(t.\"FuelTankTypeID1\", 0), COALESCE(t.\"FuelTankTypeID2\", 0))"},
+        {"foreign-currency cheques without a rate of their day", "SELECT COUNT(*) FROM transport_cheque c JOIN currency m ON m.\"ID\" = c.\"CurrencyID\" WHERE m.\"BaseCurrency\" = 0 AND NOT EXISTS (SELECT 1 FROM currency_rate r WHERE r.\"CurrencyID\" = c.\"CurrencyID\" AND r.\"Date\" = c.\"Date\")"},
+    };
+    for (const auto& [what, sql] : broken)
+        EXPECT_EQ(count(QString::fromUtf8(sql)), 0) << what;
+}
+
+// The fuel of one tank type on a sheet, summed from what the sheet stores:
+// its route rows as the business object gives them and its cheques.
+struct TankFuel {
+    double received = 0;
+    double used = 0;
+};
+
+TEST_F(BoDemo, EverySheetStartsWhereItsVehiclesPreviousSheetEnded)
+{
+    seed();
+    const auto fuelOf = [&](qint64 sheet, qint64 tankType) {
+        TankFuel fuel;
+        fuel.received = session().db().scalar(
+            QStringLiteral("SELECT COALESCE(SUM(c.\"FuelAmount\"), 0) FROM transport_cheque c JOIN ref_fuel_type f "
+                           "ON f.\"ID\" = c.\"TransportFuelTypeID\" WHERE c.\"TransportTripID\" = ? AND f.\"TransportFuelTankTypeID\" = ?"),
+            {sheet, tankType}).toDouble();
+        const vx::RecordsetPtr routes = rows(QStringLiteral("GetTransportTripRoutes"), vx::oid::make(QStringLiteral("O4000100"), sheet));
+        for (int i = 0; i < routes->RecordCount(); ++i) {
+            routes->setPosition(i);
+            if (routes->value(QStringLiteral("TransportFuelTankTypeID")).toLongLong() == tankType)
+                fuel.used += routes->value(QStringLiteral("TransportFuelNormValue")).toDouble() *
+                                 routes->value(QStringLiteral("TransportRouteDistance")).toDouble() / 100.0 +
+                             routes->value(QStringLiteral("TransportFuelNormDurationValue")).toDouble() *
+                                 routes->value(QStringLiteral("TransportRouteDuration")).toDouble();
+        }
+        return fuel;
+    };
+    const auto routeDistance = [&](qint64 sheet) {
+        return session().db().scalar(QStringLiteral("SELECT SUM(\"Distance\") FROM transport_trip_route WHERE \"TransportTripID\" = ?"), {sheet}).toDouble();
+    };
+
+    int measured = 0, ownExpense = 0, secondTankUsed = 0, carried = 0;
+    const bo::Rows vehicles = query(QStringLiteral("SELECT \"ID\" FROM transport_car WHERE \"GroupFlag\" = 0"));
+    for (const QVariantList& vehicle : vehicles.values) {
+        const bo::Rows stored = query(
+            QStringLiteral("SELECT \"ID\", \"Date\", \"DateTo\", \"DistanceRest\", \"DistanceEnd\", \"FuelTankTypeID1\", \"FuelTankTypeID2\", "
+                           "\"FuelRest1\", \"FuelRest2\", \"FinalRest1Indication\", \"FinalRest2Indication\", \"FinalRest1\", \"FinalRest2\" "
+                           "FROM transport_trip WHERE \"TransportCarID\" = ? ORDER BY \"Date\", \"ID\""),
+            {vehicle.at(0)});
+        std::optional<SheetRow> previous;
+        for (const QVariantList& r : stored.values) {
+            SheetRow s;
+            s.id = r.at(0).toLongLong();
+            s.from = r.at(1).toDateTime().date();
+            s.to = r.at(2).toDateTime();
+            s.distanceRest = r.at(3).toDouble();
+            s.distanceEnd = r.at(4).toDouble();
+            for (int n = 0; n < 2; ++n) {
+                s.tankType[n] = r.at(5 + n).isNull() ? QVariant() : QVariant(r.at(5 + n).toLongLong());
+                s.fuelRest[n] = r.at(7 + n).toDouble();
+                s.measured[n] = r.at(9 + n).toInt() != 0;
+                s.finalRest[n] = r.at(11 + n).toDouble();
+            }
+            SCOPED_TRACE("sheet " + std::to_string(s.id));
+            const double route = routeDistance(s.id);
+            EXPECT_GE(s.distanceEnd, s.distanceRest + route - 1e-9);
+            ownExpense += s.distanceEnd > s.distanceRest + route + 1e-9;
+            for (int n = 0; n < 2; ++n) {
+                if (s.tankType[n].isNull())
+                    continue;
+                const TankFuel fuel = fuelOf(s.id, s.tankType[n].toLongLong());
+                EXPECT_GE(s.fuelRest[n] + fuel.received - fuel.used, -1e-9) << "tank " << n + 1 << " never runs dry by norms";
+                measured += s.measured[n];
+                secondTankUsed += n == 1 && fuel.used > 0;
+            }
+            if (previous) {
+                EXPECT_EQ(s.distanceRest, previous->distanceEnd);
+                EXPECT_LT(previous->to.date(), s.from) << "sheets of one vehicle do not overlap";
+                for (int n = 0; n < 2; ++n) {
+                    if (s.tankType[n].isNull())
+                        continue;
+                    const int m = previous->tankType[0] == s.tankType[n] ? 0 : 1;
+                    ASSERT_EQ(previous->tankType[m], s.tankType[n]);
+                    const TankFuel fuel = fuelOf(previous->id, s.tankType[n].toLongLong());
+                    const double expected = previous->measured[m] ? previous->finalRest[m]
+                                                                  : previous->fuelRest[m] + fuel.received - fuel.used;
+                    EXPECT_NEAR(s.fuelRest[n], expected, 1e-6) << "tank " << n + 1;
+                    ++carried;
+                }
+            }
+            previous = s;
+        }
+    }
+    EXPECT_GT(carried, 50);
+    EXPECT_GE(measured, 3) << "a few sheets give the measured rest";
+    EXPECT_GT(ownExpense, 0) << "some sheets have distance driven at the driver's own expense";
+    EXPECT_GT(secondTankUsed, 0) << "route lines run on a second tank too";
+}
+
+TEST_F(BoDemo, OnlyAnEmptyStoreIsSeeded)
+{
+    EXPECT_TRUE(bo::isEmptyStore(session())) << "the first user alone is no data";
+    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Bandymas")}});
+    EXPECT_FALSE(bo::isEmptyStore(session()));
+    EXPECT_THROW(bo::seedDemo(session(), vx::clock::today()), bo::StorageError);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM firm")), 1) << "a refused seed adds nothing";
+
+    ASSERT_EQ(session().createList(QStringLiteral("O0000100"))->DeleteVxObject(firm), 0);
+    seed();
+    const qint64 sheets = count(QStringLiteral("SELECT COUNT(*) FROM transport_trip"));
+    try {
+        bo::seedDemo(session(), vx::clock::today());
+        ADD_FAILURE() << "a second seed was accepted";
+    } catch (const bo::StorageError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("jau yra duomenų"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM transport_trip")), sheets);
+}
+
+// kelmiractl run as a user runs it, on the test's store.
+class BoKelmiractl : public StoreFixture {
+protected:
+    struct Run {
+        int exitCode = -1;
+        QStringList lines;
+        QString errors;
+    };
+
+    Run ctl(const QString& location, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelmiractl"),
+                      arguments + QStringList{QStringLiteral("--db"), location});
+        Run run;
+        if (!process.waitForFinished(120000)) {
+            ADD_FAILURE() << "kelmiractl did not finish: " << process.errorString().toStdString();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        run.errors = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    // The rows of a listing without the moment each record was stored, which no two runs share.
+    static QStringList withoutCreationDate(const QStringList& lines)
+    {
+        const int column = int(lines.value(0).split(QLatin1Char('\t')).indexOf(QStringLiteral("CreationDate")));
+        QStringList result;
+        for (const QString& line : lines) {
+            QStringList cells = line.split(QLatin1Char('\t'));
+            if (column >= 0 && column < cells.size())
+                cells.removeAt(column);
+            result << cells.join(QLatin1Char('\t'));
+        }
+        return result;
+    }
+};
+
+TEST_F(BoKelmiractl, SeedsOnceAndPrintsListsAndNamedCallsTheSameOnEveryStore)
+{
+    const QString location = store_->location();
+    session_.reset(); // the commands run in processes of their own
+    const Run init = ctl(location, {QStringLiteral("init")});
+    EXPECT_EQ(init.exitCode, 0) << init.errors.toStdString();
+    EXPECT_TRUE(init.lines.contains(QStringLiteral("Schemos versija: 1")));
+
+    const Run demo = ctl(location, {QStringLiteral("demo")});
+    ASSERT_EQ(demo.exitCode, 0) << demo.errors.toStdString();
+    const Run again = ctl(location, {QStringLiteral("demo")});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.errors.contains(QStringLiteral("jau yra duomenų"))) << again.errors.toStdString();
+
+    const QStringList tripList{QStringLiteral("list"), QStringLiteral("O4000100"),
+                               QStringLiteral("'O4000100','','','2000.01.01','2999.12.31'")};
+    const Run sheets = ctl(location, tripList);
+    ASSERT_EQ(sheets.exitCode, 0) << sheets.errors.toStdString();
+    ASSERT_GT(sheets.lines.size(), 20);
+    EXPECT_TRUE(sheets.lines.first().startsWith(QStringLiteral("OIDR\tID\t")));
+    const QString sheetRow = sheets.lines.at(2); // a vehicle node, then its newest sheet
+    EXPECT_TRUE(sheetRow.contains(QRegularExpression(QStringLiteral("\t\\d{4}\\.\\d{2}\\.\\d{2}\t")))) << sheetRow.toStdString();
+    EXPECT_FALSE(sheetRow.contains(QStringLiteral(" 00:00"))) << "midnight is left out";
+
+    const QString sheet = sheetRow.section(QLatin1Char('\t'), 0, 0);
+    const Run routes = ctl(location, {QStringLiteral("call"), QStringLiteral("GetTransportTripRoutes"), sheet});
+    ASSERT_EQ(routes.exitCode, 0) << routes.errors.toStdString();
+    EXPECT_TRUE(routes.lines.value(0).startsWith(QStringLiteral("OIDR\tTransportRouteID\tDate\t")));
+    EXPECT_GT(routes.lines.size(), 1);
+    EXPECT_TRUE(routes.lines.value(1).contains(QStringLiteral(" – "))) << "segment names like Vilnius – Kaunas";
+
+    const Run unknown = ctl(location, {QStringLiteral("call"), QStringLiteral("GetNoSuchThing"), QStringLiteral("1")});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.errors.contains(QStringLiteral("GetNoSuchThing")));
+    EXPECT_TRUE(unknown.lines.isEmpty());
+    const Run badList = ctl(location, {QStringLiteral("list"), QStringLiteral("O4000100"), QStringLiteral("'unclosed")});
+    EXPECT_EQ(badList.exitCode, 1);
+    EXPECT_FALSE(badList.errors.isEmpty());
+
+    QString reason;
+    const std::unique_ptr<TestStore> other = TestStore::create(&reason);
+    ASSERT_TRUE(other) << reason.toStdString();
+    ASSERT_EQ(ctl(other->location(), {QStringLiteral("demo")}).exitCode, 0);
+    EXPECT_EQ(withoutCreationDate(ctl(other->location(), tripList).lines), withoutCreationDate(sheets.lines))
+        << "the demo fleet is the same on every run";
+}
+
+} // namespace

@@ -1,0 +1,301 @@
+// Named calls about trip sheets on a small seeded fleet: a sheet's cheques, norm
+// summary and tanks, the vehicle's previous sheet and its fuel, the norms a route
+// line may use, the sheets that drove a segment, and malformed parameter texts.
+
+#include "platform/contract/object_id.h"
+#include "tests/support/store_fixture.h"
+
+namespace {
+
+QVariantMap f(std::initializer_list<std::pair<const char*, QVariant>> fields)
+{
+    QVariantMap map;
+    for (const auto& [name, value] : fields)
+        map.insert(QString::fromLatin1(name), value);
+    return map;
+}
+
+QDateTime at(int month, int day, int hour = 0)
+{
+    return QDateTime(QDate(2024, month, day), QTime(hour, 0));
+}
+
+QVariantList column(const vx::RecordsetPtr& rs, const char* field)
+{
+    QVariantList values;
+    for (int row = 0; row < rs->RecordCount(); ++row)
+        values << rs->valueAt(row, rs->fieldIndex(QString::fromLatin1(field)));
+    return values;
+}
+
+class BoTripCalls : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (!session_)
+            return;
+        diesel = type("O4000604", f({{"Name", QStringLiteral("Dyzelinas")}, {"Code", QStringLiteral("DT")}}));
+        petrol = type("O4000604", f({{"Name", QStringLiteral("Benzinas")}, {"Code", QStringLiteral("A95")}}));
+        gas = type("O4000604", f({{"Name", QStringLiteral("Dujos")}, {"Code", QStringLiteral("LPG")}}));
+        dieselFuel = type("O4000602", f({{"Name", QStringLiteral("Dyzelinas EURO")}, {"TransportFuelTankTypeID", diesel}}));
+        petrolFuel = type("O4000602", f({{"Name", QStringLiteral("Benzinas 95")}, {"TransportFuelTankTypeID", petrol}}));
+        city = norm("miestas", 12, 1.5, dieselFuel);
+        highway = norm("Užmiestis", 8, 0, dieselFuel);
+        generator = norm("Generatorius", 0, 2, petrolFuel);
+        car = type("O4000400", f({{"Name", QStringLiteral("Volvo FH")}, {"Code", QStringLiteral("KLM 123")}}));
+        otherCar = type("O4000400", f({{"Name", QStringLiteral("MAN TGX")}}));
+        segment = type("O4000601", f({{"Name", QStringLiteral("Vilnius – Kaunas")}}));
+    }
+
+    qint64 type(const char* typeId, const QVariantMap& fields) { return createId(QString::fromLatin1(typeId), fields); }
+    qint64 norm(const char* name, double perKm, double perHour, qint64 fuel)
+    {
+        return type("O4000603", f({{"Name", QString::fromUtf8(name)}, {"Code", QString::fromUtf8(name).left(3)},
+                                    {"Value", perKm}, {"DurationValue", perHour}, {"TransportFuelTypeID", fuel}}));
+    }
+    qint64 sheet(qint64 vehicle, const QDateTime& date, QVariantMap fields = {})
+    {
+        fields.insert(QStringLiteral("TransportCarID"), vehicle);
+        fields.insert(QStringLiteral("Date"), date);
+        return type("O4000100", fields);
+    }
+    void line(qint64 trip, qint64 fuelNorm, double km, double hours, double perKm, double perHour, const QDateTime& date)
+    {
+        type("O4000200", f({{"TransportTripID", trip}, {"TransportRouteID", segment}, {"TransportFuelNormID", fuelNorm},
+                            {"Distance", km}, {"Duration", hours}, {"FuelNormByDistance", perKm},
+                            {"FuelNormByDuration", perHour}, {"Date", date}}));
+    }
+    qint64 cheque(qint64 trip, qint64 fuel, double litres, int day, QVariantMap fields = {})
+    {
+        fields.insert(QStringLiteral("TransportTripID"), trip);
+        fields.insert(QStringLiteral("TransportFuelTypeID"), fuel);
+        fields.insert(QStringLiteral("FuelAmount"), litres);
+        fields.insert(QStringLiteral("Date"), QDate(2024, 3, day));
+        return type("O4000300", fields);
+    }
+
+    // A March sheet with two tanks, five route lines and four cheques (one
+    // negative, one in a currency without a rate that day).
+    qint64 marchSheet()
+    {
+        const qint64 trip = sheet(car, at(3, 1), f({{"FuelTankTypeID1", diesel}, {"FuelRest1", 100.0},
+                                                     {"FuelTankTypeID2", petrol}, {"FuelRest2", 20.0}}));
+        line(trip, city, 100, 2, 12, 1.5, at(3, 1));
+        line(trip, city, 50, 1, 12, 1.5, at(3, 2));
+        line(trip, city, 10, 0, 13, 1.5, at(3, 2)); // a norm value the user derived for this line
+        line(trip, highway, 200, 0, 8, 0, at(3, 3));
+        line(trip, generator, 0, 3, 0, 2, at(3, 3));
+        const qint64 eur = type("O0201500", f({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
+        const qint64 usd = type("O0201500", f({{"Code", QStringLiteral("USD")}, {"BaseCurrency", 0}}));
+        type("O0002200", f({{"CurrencyID", usd}, {"Date", QDate(2024, 3, 1)}, {"Rate", 0.9}}));
+        const qint64 firm = type("O0000100", f({{"Name", QStringLiteral("UAB Degalų prekyba")}}));
+        cheque(trip, dieselFuel, 50, 2, f({{"SumCurr", 75.555}, {"CurrencyID", eur}, {"FirmID", firm}}));
+        cheque(trip, petrolFuel, -10, 1, f({{"SumCurr", 20.0}, {"CurrencyID", usd}, {"CashFlag", 1}}));
+        cheque(trip, dieselFuel, 5, 3, f({{"SumCurr", 10.0}, {"CurrencyID", usd}}));
+        cheque(trip, dieselFuel, 1, 4, f({{"SumCurr", 1.5}}));
+        cheque(sheet(otherCar, at(3, 1)), dieselFuel, 99, 1);
+        type("O4000700", f({{"TransportTripID", trip}, {"TransportFuelTankTypeID", gas}, {"FuelRest", 7.0}}));
+        type("O4000700", f({{"TransportTripID", trip}, {"TransportFuelTankTypeID", diesel}, {"FuelRest", 999.0}}));
+        return trip;
+    }
+
+    QString tripId(qint64 id) const { return vx::oid::make(QStringLiteral("O4000100"), id); }
+    QString carId(qint64 id) const { return vx::oid::make(QStringLiteral("O4000400"), id); }
+
+    qint64 diesel = 0, petrol = 0, gas = 0, dieselFuel = 0, petrolFuel = 0, city = 0, highway = 0, generator = 0;
+    qint64 car = 0, otherCar = 0, segment = 0;
+};
+
+TEST_F(BoTripCalls, ChequesOfASheetCarryTankTypeRateAndBaseSumInDateOrder)
+{
+    const vx::RecordsetPtr rs = rows(QStringLiteral("GetTransportCheques"), tripId(marchSheet()));
+    ASSERT_EQ(rs->RecordCount(), 4);
+    EXPECT_EQ(column(rs, "FuelAmount"), QVariantList({-10.0, 50.0, 5.0, 1.0})) << "by date";
+    EXPECT_EQ(column(rs, "TransportFuelTankTypeID"), QVariantList({petrol, diesel, diesel, diesel}));
+    EXPECT_EQ(column(rs, "CurrCode"), QVariantList({QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("USD"),
+                                                    QStringLiteral("EUR")}))
+        << "a cheque without a currency is in the base currency";
+    EXPECT_EQ(column(rs, "CurrRate"), QVariantList({0.9, 1.0, 0.0, 1.0})) << "no rate that day gives 0";
+    EXPECT_EQ(column(rs, "BaseCurrency"), QVariantList({0, 1, 0, 1}));
+    EXPECT_EQ(column(rs, "SumA"), QVariantList({18.0, 75.56, 0.0, 1.5})) << "rounded as written, halves up";
+    EXPECT_EQ(column(rs, "SumCurrency"), column(rs, "SumCurr"));
+    EXPECT_EQ(column(rs, "FirmName").at(1).toString(), QStringLiteral("UAB Degalų prekyba"));
+    EXPECT_EQ(column(rs, "TransportFuelTypeName").at(0).toString(), QStringLiteral("Benzinas 95"));
+    EXPECT_EQ(column(rs, "CashFlag").at(0).toInt(), 1);
+    EXPECT_TRUE(column(rs, "OIDR").at(0).toString().startsWith(QLatin1String("O4000300")));
+}
+
+TEST_F(BoTripCalls, NormSummaryGroupsLinesByNormAndValueInLithuanianOrder)
+{
+    const vx::RecordsetPtr rs = rows(QStringLiteral("GetTransportTripNorms"), tripId(marchSheet()));
+    ASSERT_EQ(rs->RecordCount(), 4);
+    EXPECT_EQ(column(rs, "FuelTankTypeName"), QVariantList({QStringLiteral("Benzinas"), QStringLiteral("Dyzelinas"),
+                                                            QStringLiteral("Dyzelinas"), QStringLiteral("Dyzelinas")}));
+    EXPECT_EQ(column(rs, "NormName"), QVariantList({QStringLiteral("Generatorius"), QStringLiteral("miestas"),
+                                                    QStringLiteral("miestas"), QStringLiteral("Užmiestis")}));
+    EXPECT_EQ(column(rs, "TransportFuelTankTypeID"), QVariantList({petrol, diesel, diesel, diesel}));
+    EXPECT_EQ(column(rs, "Distance"), QVariantList({0.0, 150.0, 10.0, 200.0}));
+    EXPECT_EQ(column(rs, "Duration"), QVariantList({3.0, 3.0, 0.0, 0.0}));
+    EXPECT_EQ(column(rs, "DistanceNormValue"), QVariantList({0.0, 12.0, 13.0, 8.0}));
+    EXPECT_EQ(column(rs, "FuelByDurationNorm"), QVariantList({6.0, 4.5, 0.0, 0.0}));
+    EXPECT_EQ(column(rs, "FuelByNorm"), QVariantList({6.0, 22.5, 1.3, 16.0}));
+}
+
+TEST_F(BoTripCalls, TankRowsAreTheSheetsTanksThenStoredTanksOfOtherTypes)
+{
+    const vx::RecordsetPtr rs = rows(QStringLiteral("GetTransportTripFuelTanks"), tripId(marchSheet()));
+    ASSERT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(column(rs, "Code"), QVariantList({QStringLiteral("DT"), QStringLiteral("A95"), QStringLiteral("LPG")}));
+    EXPECT_EQ(column(rs, "Distance"), QVariantList({360.0, 0.0, 0.0}));
+    EXPECT_EQ(column(rs, "Duration"), QVariantList({3.0, 3.0, 0.0}));
+    EXPECT_EQ(column(rs, "FuelRest"), QVariantList({100.0, 20.0, 7.0}));
+    EXPECT_EQ(column(rs, "FuelTaken"), QVariantList({56.0, -10.0, 0.0})) << "a negative cheque lowers the fuel received";
+    const QVariantList byNorm = column(rs, "FuelByNorm"), end = column(rs, "FuelRestEnd");
+    EXPECT_NEAR(byNorm.at(0).toDouble(), 39.8, 1e-9);
+    EXPECT_NEAR(end.at(0).toDouble(), 116.2, 1e-9);
+    EXPECT_EQ(QVariantList({byNorm.at(1), end.at(1), end.at(2)}), QVariantList({6.0, 4.0, 7.0}));
+    EXPECT_EQ(rows(QStringLiteral("GetTransportTripFuelTanks"), QStringLiteral("O4000100"))->RecordCount(), 0);
+}
+
+TEST_F(BoTripCalls, LastTripIsTheLatestEarlierSheetWithSameDaySheetsInNumberOrder)
+{
+    const qint64 s1 = sheet(car, at(3, 1), f({{"Name", QStringLiteral("S1")}, {"DistanceEnd", 1000.0}}));
+    const qint64 s2 = sheet(car, at(3, 5, 15), f({{"Name", QStringLiteral("S2")}, {"DistanceEnd", 1200.0}}));
+    const qint64 s3 = sheet(car, at(3, 5, 8), f({{"Name", QStringLiteral("S3")}, {"DistanceRest", 1200.0},
+                                                  {"DistanceEnd", 1350.5}, {"DateTo", at(3, 6)}}));
+    const qint64 s4 = sheet(car, at(3, 10), f({{"Name", QStringLiteral("S4")}}));
+    sheet(otherCar, at(3, 7), f({{"Name", QStringLiteral("B1")}}));
+    const QString c = carId(car);
+    const struct {
+        QString param;
+        QString expected; // empty: no rows
+    } cases[] = {
+        {QStringLiteral("'%1','2999.12.31',''").arg(c), QStringLiteral("S4")},
+        {QStringLiteral("'%1','2024.03.05',''").arg(c), QStringLiteral("S3")},
+        {QStringLiteral("'%1','2024-03-05','O4000100'").arg(c), QStringLiteral("S3")},
+        {QStringLiteral("'%1','2024.03.04',''").arg(c), QStringLiteral("S1")},
+        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s3)), QStringLiteral("S2")},
+        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s2)), QStringLiteral("S1")},
+        {QStringLiteral("'%1','2999.12.31','%2'").arg(c, tripId(s4)), QStringLiteral("S3")},
+        {QStringLiteral("'%1','2024.03.05','O4000100999'").arg(c), QStringLiteral("S3")},
+        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s1)), QString()},
+        {QStringLiteral("'%1','2024.02.29',''").arg(c), QString()},
+        {QStringLiteral("'%1','2024.03.06',''").arg(carId(otherCar)), QString()},
+        {QStringLiteral("'O4000400','2999.12.31',''"), QString()},
+    };
+    for (const auto& k : cases) {
+        const vx::RecordsetPtr rs = rows(QStringLiteral("GetLastTrip"), k.param);
+        EXPECT_EQ(column(rs, "Name"), k.expected.isEmpty() ? QVariantList() : QVariantList({k.expected}))
+            << k.param.toStdString();
+    }
+    const vx::RecordsetPtr rs = rows(QStringLiteral("GetLastTrip"), QStringLiteral("'%1','2024.03.09',''").arg(c));
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->value(QStringLiteral("DistanceEnd")).toDouble(), 1350.5);
+    EXPECT_EQ(rs->value(QStringLiteral("OIDR")).toString(), tripId(s3));
+    EXPECT_EQ(rs->value(QStringLiteral("ID")).toLongLong(), s3);
+    EXPECT_EQ(rs->value(QStringLiteral("Date")).toDateTime(), at(3, 5, 8));
+    EXPECT_EQ(rs->value(QStringLiteral("DateTo")).toDateTime(), at(3, 6));
+    EXPECT_EQ(rs->value(QStringLiteral("DistanceRest")).toDouble(), 1200.0);
+}
+
+TEST_F(BoTripCalls, FuelRestComesFromTheLatestEarlierSheetHoldingTheTankType)
+{
+    const qint64 first = marchSheet(); // diesel 100 + 56 - 39.8, petrol 20 - 10 - 6
+    update(tripId(first), f({{"FinalRest2Indication", 1}, {"FinalRest2", 0.0}}));
+    const qint64 second = sheet(car, at(3, 1), f({{"FuelTankTypeID1", diesel}, {"FuelRest1", 116.2},
+                                                  {"FinalRest1Indication", 1}, {"FinalRest1", 118.5}}));
+    const QString c = QString::number(car);
+    const struct {
+        QString param;
+        QVariantList expected; // FinalRestIndication, FinalRest, FuelRest, FuelTaken, OIDR; empty: no rows
+    } cases[] = {
+        {QStringLiteral("%1,%2,'2024.03.02','O4000100'").arg(c).arg(diesel), {1, 118.5, 116.2, 0.0, tripId(second)}},
+        {QStringLiteral("%1,%2,'2024.03.01','%3'").arg(c).arg(diesel).arg(tripId(second)), {0, 0.0, 100.0, 56.0, tripId(first)}},
+        {QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(petrol), {1, 0.0, 20.0, -10.0, tripId(first)}},
+        {QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(gas), {}},
+        {QStringLiteral("%1,%2,'2024.02.29',''").arg(c).arg(diesel), {}},
+        {QStringLiteral("%1,%2,'2024.03.02',''").arg(otherCar).arg(diesel), {}},
+    };
+    for (const auto& k : cases) {
+        const vx::RecordsetPtr rs = rows(QStringLiteral("GetTripFuelRest"), k.param);
+        QVariantList got;
+        if (rs->RecordCount() > 0)
+            for (const char* field : {"FinalRestIndication", "FinalRest", "FuelRest", "FuelTaken", "OIDR"})
+                got << rs->value(QString::fromLatin1(field));
+        EXPECT_EQ(got, k.expected) << k.param.toStdString();
+    }
+    const vx::RecordsetPtr older =
+        rows(QStringLiteral("GetTripFuelRest"), QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(petrol));
+    EXPECT_DOUBLE_EQ(older->value(QStringLiteral("FuelByNorm")).toDouble(), 6.0);
+}
+
+TEST_F(BoTripCalls, RouteLineNormsAreTheVehiclesLinkedNormsByName)
+{
+    for (qint64 n : {highway, city, generator})
+        type("O4000500", f({{"TransportCarID", car}, {"TransportFuelNormID", n}}));
+    const QString call = QStringLiteral("DO4000100_GetTripCarFuelNorms");
+    const vx::RecordsetPtr rs = rows(call, QStringLiteral("'%1'").arg(carId(car)));
+    EXPECT_EQ(column(rs, "TransportFuelNormName"), QVariantList({QStringLiteral("Generatorius"), QStringLiteral("miestas"),
+                                                                 QStringLiteral("Užmiestis")}));
+    EXPECT_EQ(column(rs, "OIDR").at(1).toString(), vx::oid::make(QStringLiteral("O4000603"), city));
+    EXPECT_EQ(column(rs, "FuelNormByDistance"), QVariantList({0.0, 12.0, 8.0}));
+    EXPECT_EQ(column(rs, "FuelNormByDuration"), QVariantList({2.0, 1.5, 0.0}));
+    EXPECT_EQ(column(rs, "TransportFuelNormCode").at(2).toString(), QStringLiteral("Užm"));
+    EXPECT_EQ(column(rs, "TransportFuelTypeName").at(0).toString(), QStringLiteral("Benzinas 95"));
+    EXPECT_EQ(rows(call, QStringLiteral("'%1'").arg(carId(otherCar)))->RecordCount(), 0);
+}
+
+TEST_F(BoTripCalls, SegmentTripsLieWithinTheWholeDaysOfThePeriodByDateThenSheetNumber)
+{
+    const qint64 volvo = sheet(car, at(3, 1), f({{"Name", QStringLiteral("KL-2")}}));
+    const qint64 man = sheet(otherCar, at(3, 1), f({{"Name", QStringLiteral("kl-1")}}));
+    line(volvo, city, 1, 0, 0, 0, at(3, 5, 10));
+    line(man, city, 1, 0, 0, 0, at(3, 5, 10));
+    line(volvo, city, 1, 0, 0, 0, at(3, 31, 23));
+    line(volvo, city, 1, 0, 0, 0, at(4, 1));
+    line(man, city, 1, 0, 0, 0, at(2, 29, 23));
+    const QString seg = vx::oid::make(QStringLiteral("O4000601"), segment);
+    const vx::RecordsetPtr march =
+        rows(QStringLiteral("GetTripRoutes"), QStringLiteral("'%1','2024.03.01','2024.03.31'").arg(seg));
+    EXPECT_EQ(column(march, "TripName"), QVariantList({QStringLiteral("kl-1"), QStringLiteral("KL-2"), QStringLiteral("KL-2")}));
+    EXPECT_EQ(column(march, "OIDR"), QVariantList({tripId(man), tripId(volvo), tripId(volvo)}));
+    EXPECT_EQ(column(march, "CarName"), QVariantList({QStringLiteral("MAN TGX"), QStringLiteral("Volvo FH KLM 123"),
+                                                      QStringLiteral("Volvo FH KLM 123")}));
+    EXPECT_EQ(column(march, "Date").at(2).toDateTime(), at(3, 31, 23));
+    EXPECT_EQ(rows(QStringLiteral("GetTripRoutes"), QStringLiteral("'%1','2024.01.01','9999.12.31'").arg(seg))->RecordCount(), 5);
+    EXPECT_EQ(rows(QStringLiteral("GetTripRoutes"), QStringLiteral("'O4000601','2024.01.01','9999.12.31'"))->RecordCount(), 0);
+}
+
+TEST_F(BoTripCalls, MalformedParameterTextsFailNamingTheCall)
+{
+    const struct {
+        const char* call;
+        const char* param;
+    } cases[] = {
+        {"GetLastTrip", "'O40004001','2024.03.05'"},
+        {"GetLastTrip", "'O40004001,'2024.03.05',''"},
+        {"GetLastTrip", "'O40004001','2024.03.05','',"},
+        {"GetLastTrip", "'O40001001','2024.03.05',''"},
+        {"GetLastTrip", "'O40004001','',''"},
+        {"GetLastTrip", "'O40004001','2024.03.05'' OR ''1''=''1',''"},
+        {"GetTripFuelRest", "1,2,'2024.03.05'"},
+        {"GetTripFuelRest", "1;DELETE FROM transport_trip,2,'2024.03.05',''"},
+        {"GetTripFuelRest", "1,2,'2024.03.05','',"},
+        {"GetTransportCheques", "O40001001,"},
+        {"GetTransportTripNorms", "'O40001001"},
+        {"GetTransportTripFuelTanks", "O40001001,O40001002"},
+        {"DO4000100_GetTripCarFuelNorms", "'O40006011'"},
+        {"GetTripRoutes", "'O40006011','2024.01.01'"},
+        {"GetTripRoutes", "'O40004001','2024.01.01','2024.12.31'"},
+    };
+    sheet(car, at(3, 1));
+    for (const auto& k : cases) {
+        const vx::CallResult result = call(QString::fromLatin1(k.call), QString::fromLatin1(k.param));
+        EXPECT_NE(result.Code, 0) << k.call << " " << k.param;
+        EXPECT_TRUE(result.Message.contains(QString::fromLatin1(k.call))) << result.Message.toStdString();
+    }
+    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), 1);
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+// The host application as a user meets it: logging in, the navigation tree
+// from the module's registration, the list of a node, searching it, and the
+// host's own services on a real store.
+
+#include "platform/contract/host_factory.h"
+#include "platform/contract/object_id.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/login.h"
+#include "platform/shell/main_window.h"
+#include "platform/shell/module_loader.h"
+#include "platform/shell/object_list_model.h"
+#include "platform/shell/passwords.h"
+#include "platform/shell/shell_host_factory.h"
+#include "tests/support/store_fixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+class ShellWindow : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (IsSkipped())
+            return;
+        vx::LibraryRegistry(registryFile()).add(QStringLiteral("Kelmira"),
+                                                QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+        loader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registryFile()));
+        factory = std::make_shared<shell::ShellHostFactory>();
+        factory->setSession(sessionPtr());
+        vx::setHostFactory(factory);
+        services = std::make_shared<shell::HostServices>(sessionPtr(), *loader);
+        window = std::make_unique<shell::MainWindow>(services);
+        QString error;
+        auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
+        ASSERT_TRUE(tables) << error.toStdString();
+        services->addModule(*tables);
+        window->addModule(*tables);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        services.reset();
+        vx::setHostFactory(nullptr);
+        StoreFixture::TearDown();
+    }
+
+    QString registryFile() const { return store_->location() + QStringLiteral(".libraries.ini"); }
+
+    QStringList shownPreviews()
+    {
+        QStringList texts;
+        QAbstractItemModel* model = window->objectList()->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            texts << model->index(r, 0).data().toString();
+        return texts;
+    }
+
+    std::unique_ptr<shell::ModuleLoader> loader;
+    std::shared_ptr<shell::ShellHostFactory> factory;
+    std::shared_ptr<shell::HostServices> services;
+    std::unique_ptr<shell::MainWindow> window;
+};
+
+TEST_F(ShellWindow, TheTreeShowsTheRegisteredNodesUnderTheLayout)
+{
+    QTreeWidget* tree = window->navigationTree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("Transportas"));
+    QStringList captions;
+    for (int i = 0; i < root->childCount(); ++i)
+        captions << root->child(i)->text(0);
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Kelionės lapai"), QStringLiteral("Žinynai"), QStringLiteral("Ataskaitos"),
+                                     QStringLiteral("Automobiliai"), QStringLiteral("Padangos"), QStringLiteral("Įmonės")}));
+    EXPECT_FALSE(root->icon(0).isNull());
+}
+
+TEST_F(ShellWindow, ANodeListsItsRecordsAndTheSearchBoxNarrowsThem)
+{
+    for (const char* name : {"UAB Degalų prekyba", "UAB Kelių ženklai", "AB Šiaurės kuras"})
+        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QString::fromUtf8(name)}});
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CFirms")));
+    QAbstractItemModelTester tester(window->listModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(shownPreviews().size(), 3);
+    window->findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(QStringLiteral("šiaurės"));
+    EXPECT_EQ(shownPreviews(), QStringList{QStringLiteral("AB Šiaurės kuras")});
+}
+
+TEST_F(ShellWindow, ANodeTheUserMayNotOpenIsDisabled)
+{
+    session().db().execute(QStringLiteral("INSERT INTO user_right (\"UserID\", \"ComponentKey\", \"CanOpen\", \"CanWrite\", "
+                                          "\"CanDelete\", \"CanAdd\") VALUES (?, ?, 0, 0, 0, 0)"),
+                           {session().userId(), QStringLiteral("CTransportCars")});
+    shell::MainWindow restricted(services);
+    QString error;
+    auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
+    restricted.addModule(*tables);
+    EXPECT_FALSE(restricted.selectNode(QStringLiteral("CTransportCars")));
+    EXPECT_TRUE(restricted.selectNode(QStringLiteral("CTransportTyres")));
+    EXPECT_TRUE(services->Security().CanOpen(QStringLiteral("CTransportTyres")));
+    EXPECT_FALSE(services->Security().CanAdd(QStringLiteral("CTransportCars")));
+}
+
+TEST_F(ShellWindow, SettingsAndThePeriodAreKeptPerUser)
+{
+    vx::VxEnvironment& environment = services->Environment();
+    environment.SaveSetting(QStringLiteral("O4000100"), QStringLiteral("TransportTripPrintParametersTripRoutes"),
+                            QStringLiteral("Date#0#TransportRouteName#1"));
+    EXPECT_EQ(environment.GetSetting(QStringLiteral("O4000100"), QStringLiteral("TransportTripPrintParametersTripRoutes")),
+              QStringLiteral("Date#0#TransportRouteName#1"));
+    vx::PeriodRecord period{QDate(2026, 11, 1), QDate(2026, 11, 30), 7, true, QStringLiteral("Lapkritis")};
+    services->storePeriod(period);
+    const vx::CallResult old = services->Objects().CallFunction(QStringLiteral("GetOldPeriod"), QString());
+    ASSERT_EQ(old.Code, 0);
+    EXPECT_EQ(old.Value.value<vx::PeriodRecord>(), period);
+
+    session().setUserId(session().userId() + 1000);
+    EXPECT_TRUE(environment.GetSetting(QStringLiteral("O4000100"), QStringLiteral("TransportTripPrintParametersTripRoutes"))
+                    .isEmpty());
+    EXPECT_NE(services->Objects().CallFunction(QStringLiteral("NoSuchFunction"), QString()).Code, 0);
+}
+
+TEST_F(ShellWindow, HostRecordsOpenThroughTheObjectsService)
+{
+    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Ratai")}});
+    vx::VxObjectUIOPtr editor = services->Objects().GetVxObject(firm);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->Preview(), QStringLiteral("UAB Ratai"));
+    EXPECT_FALSE(services->Objects().GetVxObject(QStringLiteral("O00001009999")));
+    EXPECT_TRUE(services->MainWindow().ImgCatalogue().contains(QStringLiteral("TRANSPORTCAR")));
+    EXPECT_TRUE(services->MainWindow().ImgCatalogue().contains(QStringLiteral("stdClose")));
+}
+
+TEST(ShellPasswords, HashesAreSaltedAndOnlyTheRightPasswordMatches)
+{
+    const QString first = shell::passwords::hash(QStringLiteral("Slaptas-žodis1"));
+    const QString second = shell::passwords::hash(QStringLiteral("Slaptas-žodis1"));
+    EXPECT_NE(first, second) << "salted";
+    EXPECT_FALSE(first.contains(QStringLiteral("Slaptas")));
+    EXPECT_TRUE(shell::passwords::matches(QStringLiteral("Slaptas-žodis1"), first));
+    for (const char* wrong : {"", "slaptas-žodis1", "Slaptas-žodis", "Slaptas-žodis1 "})
+        EXPECT_FALSE(shell::passwords::matches(QString::fromUtf8(wrong), first)) << wrong;
+    EXPECT_FALSE(shell::passwords::matches(QStringLiteral("x"), QStringLiteral("plain")));
+}
+
+class ShellLogin : public StoreFixture {};
+
+TEST_F(ShellLogin, TheFirstAdminHasNoPasswordOthersNeedTheirs)
+{
+    EXPECT_TRUE(shell::login::hasOpenAdmin(session()));
+    EXPECT_TRUE(shell::login::logIn(session(), QStringLiteral("admin"), QString()).isEmpty());
+    EXPECT_GT(session().userId(), 0);
+
+    create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Rasa")},
+                                        {QStringLiteral("Login"), QStringLiteral("rasa")},
+                                        {QStringLiteral("PasswordHash"), shell::passwords::hash(QStringLiteral("ąžuolas"))}});
+    EXPECT_FALSE(shell::login::logIn(session(), QStringLiteral("rasa"), QString()).isEmpty());
+    EXPECT_FALSE(shell::login::logIn(session(), QStringLiteral("rasa"), QStringLiteral("azuolas")).isEmpty());
+    EXPECT_TRUE(shell::login::logIn(session(), QStringLiteral("rasa"), QStringLiteral("ąžuolas")).isEmpty());
+    EXPECT_FALSE(shell::login::logIn(session(), QStringLiteral("nėra"), QString()).isEmpty());
+}
+
+} // namespace
