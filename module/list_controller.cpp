@@ -1,10 +1,14 @@
 #include "module/list_controller.h"
 
+#include "module/card_factory.h"
+#include "module/catalogue_dialogs.h"
 #include "module/class_factory.h"
 #include "module/module_services.h"
 #include "module/registration_tables.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/vx_object_uio.h"
+
+#include <QApplication>
 
 ListController::ListController(QString typeId, vx::IconTable icons)
     : typeId_(std::move(typeId)),
@@ -112,4 +116,89 @@ void ListController::setBO(const vx::VxBusinessObjectPtr& bo)
 vx::VxBusinessObjectPtr ListController::BO() const
 {
     return generic_ ? generic_->BO() : bo_;
+}
+
+Catalogue::AccessRights ListController::rights() const
+{
+    const QString key = componentKey();
+    return key.isEmpty() ? Catalogue::AccessRights() : Catalogue::GetAccess(key);
+}
+
+void ListController::reportMissing() const
+{
+    Catalogue::ShowError(QStringLiteral("Elementas panaikintas!"), title_);
+}
+
+vx::ClickResult ListController::showCard(const vx::CardRef& card)
+{
+    if (card.isNull())
+        return {};
+    return {vx::ActionShowCard, QVariant::fromValue(card)};
+}
+
+vx::ClickResult ListController::clickOpen(const QString& id, const QString& cardClass)
+{
+    const vx::VxObjectUIOPtr editor = GetVxObject(id);
+    if (!editor) {
+        reportMissing();
+        return {};
+    }
+    return showCard(module::createCard(cardClass, editor));
+}
+
+vx::ClickResult ListController::clickDelete(const QString& id)
+{
+    const auto answer = Catalogue::ShowMessage(QStringLiteral("Ar tikrai norite panaikinti?"), title_,
+                                               QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok || DeleteVxObject(id) != 0)
+        return {};
+    return {vx::ActionDeleted, QVariant()};
+}
+
+vx::ClickResult ListController::clickShowAll()
+{
+    const QVariantList list{QVariant::fromValue(GetVxObjectList(QString(), QString(), QString())), QString()};
+    return {vx::ActionShowList, list};
+}
+
+vx::ClickResult ListController::clickFilter()
+{
+    const std::unique_ptr<vx::VxFilterDialog> dialog = vx::hostFactory().createFilterDialog();
+    if (!dialog)
+        return {};
+    dialog->setOID(OID());
+    const QString filter = dialog->askFilter(QApplication::activeWindow());
+    filterChosen(filter);
+    if (filter.isEmpty())
+        return {};
+    const QVariantList list{QVariant::fromValue(filteredList(filter)), filter};
+    return {vx::ActionShowList, list};
+}
+
+vx::RecordsetPtr ListController::filteredList(const QString& filter)
+{
+    return GetVxObjectList(QString(), filter, QString());
+}
+
+vx::CardRef ListController::openCard(const QString& id, const QString& cardClass)
+{
+    const vx::VxObjectUIOPtr editor = GetVxObject(id);
+    if (!editor)
+        return {};
+    if (!componentKey().isEmpty() && !rights().Open)
+        return {};
+    return module::createCard(cardClass, editor);
+}
+
+bool ListController::addToDesktop(const vx::CardRef& card)
+{
+    if (card.isNull())
+        return false;
+    const vx::VxSPtr services = module::services();
+    if (!services) {
+        delete card.widget.data(); // nobody to hand it to
+        return false;
+    }
+    services->Desktop().AddForm(card);
+    return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "module/catalogue_host.h"
 #include "module/live_objects.h"
 #include "platform/contract/vx_object_ui.h"
 #include "platform/contract/vx_services.h"
 
 // What every list controller shares: it wraps the host's generic list object
 // of its type, forwards the record operations to it, keeps the icon table and
-// the message title, and makes the type's editors.
+// the message title, and makes the type's editors. The protected helpers are
+// the menu clicks several controllers answer alike.
 class ListController : public vx::VxObjectUI {
 public:
     QString OID() const override;
@@ -39,6 +41,39 @@ protected:
     virtual bool readsTitle() const { return true; }
     // Whether editors made here send only modified records back.
     virtual bool marshalsModifiedOnly() const { return true; }
+    // The security component whose rights gate the menus and the cards; empty for none.
+    virtual QString componentKey() const { return QString(); }
+
+    // The rights of componentKey() (none without services or without a key).
+    Catalogue::AccessRights rights() const;
+    // Whether a clicked id is the list itself (its background) rather than a row.
+    bool isOwn(const QString& id) const { return id == OID(); }
+
+    // "Elementas panaikintas!" under the title: the clicked record cannot be read.
+    void reportMissing() const;
+    // A card of `cardClass` holding `editor`, given to the host to show (Action 1);
+    // Action 0 when there is no card.
+    static vx::ClickResult showCard(const vx::CardRef& card);
+    // Opens the record's card: the record cannot be read → reportMissing(), Action 0.
+    vx::ClickResult clickOpen(const QString& id, const QString& cardClass);
+    // Asks before deleting; Action 2 when the generic list object deleted the record.
+    vx::ClickResult clickDelete(const QString& id);
+    // The whole list, unfiltered (Action 4).
+    vx::ClickResult clickShowAll();
+    // The host's filter dialog for this list; an empty text gives Action 0,
+    // otherwise the filtered list and the text (Action 4).
+    vx::ClickResult clickFilter();
+
+    // The open-card operation: the record's card when it can be read and, for a
+    // controller with a component key, the user may open it.
+    vx::CardRef openCard(const QString& id, const QString& cardClass);
+    // Gives a card to the desktop; false when there is none.
+    static bool addToDesktop(const vx::CardRef& card);
+
+    // The list for a filter text the user chose; the filter clicks show it.
+    virtual vx::RecordsetPtr filteredList(const QString& filter);
+    // Told every filter text the dialog gives, an empty one included.
+    virtual void filterChosen(const QString& filter) { Q_UNUSED(filter); }
 
 private:
     QString typeId_;

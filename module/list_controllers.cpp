@@ -1,5 +1,7 @@
 #include "module/list_controllers.h"
 
+// Constructors and icon tables; what each list does is in module/controllers/.
+
 namespace {
 using Entry = QPair<QString, QString>;
 
@@ -27,10 +29,14 @@ UI4000200::UI4000200() : ListController(QStringLiteral("O4000200"), {entry("C", 
 
 UI4000300::UI4000300() : ListController(QStringLiteral("O4000300"), withGroups({entry("Card", "PRODUCTIONCARD")})) {}
 
-UI4000400::UI4000400() : ListController(QStringLiteral("O4000400"), withGroups({entry("Car", "TRANSPORTCAR")})) {}
+UI4000400::UI4000400()
+    : GroupedListController(QStringLiteral("O4000400"), withGroups({entry("Car", "TRANSPORTCAR")}),
+                            QStringLiteral("Car"), QStringLiteral("frmTransportCars"))
+{
+}
 
 UI4000500::UI4000500()
-    : ListController(QStringLiteral("O4000500"), withGroups({entry("C", "TRANSPORTCARFUELNORM")}))
+    : SubListController(QStringLiteral("O4000500"), withGroups({entry("C", "TRANSPORTCARFUELNORM")}))
 {
 }
 
@@ -41,24 +47,28 @@ UI4000600::UI4000600()
 }
 
 UI4000700::UI4000700()
-    : ListController(QStringLiteral("O4000700"), withGroups({entry("C", "TRANSPORTCARFUELTANK")}))
+    : SubListController(QStringLiteral("O4000700"), withGroups({entry("C", "TRANSPORTCARFUELTANK")}))
 {
 }
 
-UI4000800::UI4000800() : ListController(QStringLiteral("O4000800"), withGroups({entry("Tyre", "TRANSPORTTYRE")})) {}
+UI4000800::UI4000800()
+    : GroupedListController(QStringLiteral("O4000800"), withGroups({entry("Tyre", "TRANSPORTTYRE")}),
+                            QStringLiteral("Tyre"), QStringLiteral("frmTransportTyres"))
+{
+}
 
-UI4000900::UI4000900() : ListController(QStringLiteral("O4000900"), withGroups({entry("C", "TransportCarTyres")})) {}
+UI4000900::UI4000900() : SubListController(QStringLiteral("O4000900"), withGroups({entry("C", "TransportCarTyres")})) {}
 
-UI4001000::UI4001000() : ListController(QStringLiteral("O4001000"), withGroups({entry("C", "TransportCarDrivers")}))
+UI4001000::UI4001000() : SubListController(QStringLiteral("O4001000"), withGroups({entry("C", "TransportCarDrivers")}))
 {
 }
 
 UI4001100::UI4001100()
-    : ListController(QStringLiteral("O4001100"), withGroups({entry("C", "TransportCarDocuments")}))
+    : SubListController(QStringLiteral("O4001100"), withGroups({entry("C", "TransportCarDocuments")}))
 {
 }
 
 UI4001200::UI4001200()
-    : ListController(QStringLiteral("O4001200"), withGroups({entry("C", "TRANSPORTTRIPFUELTANK")}))
+    : SubListController(QStringLiteral("O4001200"), withGroups({entry("C", "TRANSPORTTRIPFUELTANK")}))
 {
 }

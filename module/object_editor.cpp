@@ -1,6 +1,9 @@
 #include "module/object_editor.h"
 
+#include "module/catalogue_conversions.h"
+#include "module/catalogue_dialogs.h"
 #include "platform/contract/host_factory.h"
+#include "platform/contract/vx_object_ui.h"
 
 namespace {
 vx::Status noStorage()
@@ -120,4 +123,25 @@ void ObjectEditor::CancelUpdate()
 {
     if (generic_)
         generic_->CancelUpdate();
+}
+
+vx::CallResult ObjectEditor::businessProperty(const QString& callName, const QString& param, const QString& title)
+{
+    const vx::VxBusinessObjectPtr bo = BO();
+    vx::CallResult result = bo ? bo->GetProperty(callName, param, 0)
+                               : vx::CallResult::failure(noStorage().Message);
+    if (result.Code != 0) {
+        Catalogue::ShowMessage(result.Message, title, QMessageBox::Warning, QMessageBox::Ok);
+        result.Value = QVariant();
+    }
+    return result;
+}
+
+vx::CallResult ObjectEditor::parentGroup()
+{
+    const vx::VxObjectUIPtr list = UI();
+    if (!list)
+        return {};
+    const QString parentId = OID() + Catalogue::TextOrEmpty(Fields().value(QStringLiteral("ParentID")));
+    return vx::CallResult::success(QVariant::fromValue(list->GetVxObject(parentId)));
 }

@@ -40,6 +40,13 @@ public:
 protected:
     explicit ObjectEditor(QString typeId);
 
+    // A named call of the business object (GetProperty with flags 0). A failure
+    // keeps its Code and Message and is shown with the exclamation icon under
+    // `title`; otherwise Value is what the call returned.
+    vx::CallResult businessProperty(const QString& callName, const QString& param, const QString& title);
+    // "Parent": the editor of the record's parent group, from the editor's list controller.
+    vx::CallResult parentGroup();
+
 private:
     QString typeId_;
     vx::VxObjectUIOPtr generic_;

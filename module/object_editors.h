@@ -2,7 +2,9 @@
 
 #include "module/object_editor.h"
 
-// The twelve object editors, one per object type.
+// The twelve object editors, one per object type. Most only forward to the
+// generic editor; the vehicle, tyre, tyre mounting and reference item editors
+// answer the named properties their cards ask for (module/editors/).
 
 class UIO4000100 final : public ObjectEditor {
 public:
@@ -22,10 +24,16 @@ public:
     QString className() const override { return QStringLiteral("UIO4000300"); }
 };
 
+// Vehicle: "Parent", its fuel norms ("O4000500") and tanks ("O4001200"),
+// and the names its card asks of the business object.
 class UIO4000400 final : public ObjectEditor {
 public:
-    UIO4000400() : ObjectEditor(QStringLiteral("O4000400")) {}
+    UIO4000400();
     QString className() const override { return QStringLiteral("UIO4000400"); }
+    vx::CallResult Properties(const QString& name, const QString& param) override;
+
+private:
+    QString title_; // the product name when the editor was made
 };
 
 class UIO4000500 final : public ObjectEditor {
@@ -34,10 +42,17 @@ public:
     QString className() const override { return QStringLiteral("UIO4000500"); }
 };
 
+// Reference catalogue item: its form from the host's catalogue framework
+// ("GetObjectForm", in any letter case), every other name asked of the
+// business object.
 class UIO4000600 final : public ObjectEditor {
 public:
     UIO4000600() : ObjectEditor(QStringLiteral("O4000600")) {}
     QString className() const override { return QStringLiteral("UIO4000600"); }
+    vx::CallResult Properties(const QString& name, const QString& param) override;
+
+private:
+    vx::CallResult objectForm();
 };
 
 class UIO4000700 final : public ObjectEditor {
@@ -46,16 +61,26 @@ public:
     QString className() const override { return QStringLiteral("UIO4000700"); }
 };
 
+// Tyre: "Parent" and the names its card asks of the business object.
 class UIO4000800 final : public ObjectEditor {
 public:
-    UIO4000800() : ObjectEditor(QStringLiteral("O4000800")) {}
+    UIO4000800();
     QString className() const override { return QStringLiteral("UIO4000800"); }
+    vx::CallResult Properties(const QString& name, const QString& param) override;
+
+private:
+    QString title_; // the product name when the editor was made
 };
 
+// Tyre mounting: the position and run checks its dialog asks of the business object.
 class UIO4000900 final : public ObjectEditor {
 public:
-    UIO4000900() : ObjectEditor(QStringLiteral("O4000900")) {}
+    UIO4000900();
     QString className() const override { return QStringLiteral("UIO4000900"); }
+    vx::CallResult Properties(const QString& name, const QString& param) override;
+
+private:
+    QString title_; // the product name when the editor was made
 };
 
 class UIO4001000 final : public ObjectEditor {

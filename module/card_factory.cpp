@@ -1,0 +1,52 @@
+#include "module/card_factory.h"
+
+#include "platform/contract/vx_card.h"
+
+#include <map>
+
+namespace module {
+namespace {
+
+std::map<QString, CardMaker>& registry()
+{
+    static std::map<QString, CardMaker> makers;
+    return makers;
+}
+
+// The registry, filled with the module's own cards on first use.
+std::map<QString, CardMaker>& cards()
+{
+    static bool started = false;
+    if (!started) {
+        started = true;
+        registerModuleCards();
+    }
+    return registry();
+}
+
+} // namespace
+
+void registerCard(const QString& className, CardMaker maker)
+{
+    cards()[className] = std::move(maker);
+}
+
+bool hasCard(const QString& className)
+{
+    return cards().contains(className);
+}
+
+vx::CardRef createCard(const QString& className, const vx::VxObjectUIOPtr& editor)
+{
+    const auto found = cards().find(className);
+    if (found == cards().end())
+        return {};
+    std::unique_ptr<QWidget> widget = found->second();
+    auto* card = dynamic_cast<vx::VxCard*>(widget.get());
+    if (!card)
+        return {};
+    card->setVxObjectUIO(editor);
+    return {widget.release()};
+}
+
+} // namespace module

@@ -1,0 +1,77 @@
+#include "module/card_pattern/card_base.h"
+
+#include "module/catalogue_dialogs.h"
+#include "platform/contract/recordset.h"
+
+#include <QAbstractButton>
+#include <QLoggingCategory>
+
+#include <utility>
+
+namespace {
+Q_LOGGING_CATEGORY(cardLog, "kelmira.card")
+} // namespace
+
+CardBase::CardBase(QWidget* parent) : QWidget(parent), title_(Catalogue::MessageTitle()) {}
+
+CardBase::~CardBase() = default;
+
+void CardBase::setVxObjectUIO(const vx::VxObjectUIOPtr& editor)
+{
+    editor_ = editor;
+    InitForm();
+}
+
+void CardBase::InitForm()
+{
+    runHandler([this] {
+        LoadingGuard loading(*this);
+        loadForm();
+    });
+    setChanged(false);
+}
+
+bool CardBase::QueryRemove()
+{
+    return !changed_ || Catalogue::AskCloseWithoutSaving(closingDetails());
+}
+
+void CardBase::setChanged(bool changed)
+{
+    if (changed_ == changed)
+        return;
+    changed_ = changed;
+    emit changedChanged(changed);
+}
+
+QString CardBase::takePendingCommand()
+{
+    return std::exchange(pendingCommand_, QString());
+}
+
+void CardBase::markChanged()
+{
+    if (!isLoading())
+        setChanged(true);
+}
+
+void CardBase::followChanges(QAbstractButton* writeButton)
+{
+    writeButton->setEnabled(changed_);
+    connect(this, &CardBase::changedChanged, writeButton, &QAbstractButton::setEnabled);
+}
+
+bool CardBase::runHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const vx::ConversionError& error) {
+        qCInfo(cardLog) << objectName() << "action ended:" << error.message();
+    } catch (const std::exception& error) {
+        const QString message = QString::fromUtf8(error.what());
+        qCWarning(cardLog) << objectName() << message;
+        Catalogue::ShowError(message, title_);
+    }
+    return false;
+}

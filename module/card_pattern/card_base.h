@@ -1,0 +1,93 @@
+#pragma once
+
+#include "module/live_objects.h"
+#include "platform/contract/vx_card.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+
+// What every card of the module shares. A card receives its editor (and
+// loads itself from it at once), loads under a loading flag that silences its
+// change handlers, keeps a changed flag that the write button follows, asks
+// before it is closed with unsaved changes, and carries the pending command
+// its lists' context menus set. See docs/card-pattern.md.
+class CardBase : public QWidget, public vx::VxCard {
+    Q_OBJECT
+public:
+    ~CardBase() override;
+
+    // Keeps the editor and loads the card from it (InitForm).
+    void setVxObjectUIO(const vx::VxObjectUIOPtr& editor) override;
+    vx::VxObjectUIOPtr vxObjectUIO() const override { return editor_; }
+    // Loads the card under the loading flag (loadForm) and clears the changed flag.
+    void InitForm() override;
+    // With unsaved changes, true only when the user agrees to lose them.
+    bool QueryRemove() override;
+
+    bool isLoading() const { return loadingDepth_ > 0; }
+    bool isChanged() const { return changed_; }
+    void setChanged(bool changed);
+
+    // The short command text a list's context menu leaves for the list's command.
+    const QString& pendingCommand() const { return pendingCommand_; }
+    void setPendingCommand(const QString& command) { pendingCommand_ = command; }
+    // The pending command, which is cleared.
+    QString takePendingCommand();
+
+    // The title of the card's message boxes: the product name when the card was made.
+    const QString& messageTitle() const { return title_; }
+
+    // Holds the loading flag while it lives; guards nest.
+    class LoadingGuard {
+    public:
+        explicit LoadingGuard(CardBase& card) : card_(card) { ++card_.loadingDepth_; }
+        ~LoadingGuard() { --card_.loadingDepth_; }
+        LoadingGuard(const LoadingGuard&) = delete;
+        LoadingGuard& operator=(const LoadingGuard&) = delete;
+
+    private:
+        CardBase& card_;
+    };
+
+signals:
+    void changedChanged(bool changed);
+
+public slots:
+    // The change handler every control's value signal reaches: sets the
+    // changed flag unless the card is loading.
+    void markChanged();
+
+protected:
+    explicit CardBase(QWidget* parent = nullptr);
+
+    // Fills the controls from the editor; runs under the loading flag.
+    virtual void loadForm() {}
+    // The details the close question starts with; the card's caption by default.
+    virtual QString closingDetails() const { return windowTitle(); }
+
+    // Connects a control's value signal to markChanged. Connect to signals that
+    // also fire on programmatic changes (textChanged, not textEdited).
+    template <typename Control, typename Signal>
+    void watch(Control* control, Signal signal)
+    {
+        connect(control, signal, this, &CardBase::markChanged);
+    }
+    // The write button is enabled exactly while the card has unsaved changes.
+    void followChanges(QAbstractButton* writeButton);
+
+    // Runs an event handler as a boundary: a conversion error ends it quietly,
+    // any other exception is shown once (critical icon) and logged. True when
+    // the handler ran to its end.
+    bool runHandler(const std::function<void()>& handler);
+
+private:
+    vx::VxObjectUIOPtr editor_;
+    int loadingDepth_ = 0;
+    bool changed_ = false;
+    QString pendingCommand_;
+    QString title_;
+    LiveObject live_;
+};

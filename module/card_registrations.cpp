@@ -1,0 +1,28 @@
+// The cards the module creates by class name. A card that is not built yet is
+// a placeholder; the work that builds it moves it from the placeholder table
+// to a registerCard line of its own.
+
+#include "module/card_factory.h"
+#include "module/placeholder_card.h"
+
+namespace module {
+
+void registerModuleCards()
+{
+    struct Pending {
+        QString cardClass;
+        QString purpose;
+    };
+    const QList<Pending> placeholders = {
+        {QStringLiteral("frmTransportTripsSV"), QStringLiteral("Kelionės lapas")},
+        {QStringLiteral("frmTransportCars"), QStringLiteral("Automobilis")},
+        {QStringLiteral("frmTransportTyres"), QStringLiteral("Padanga")},
+        {QStringLiteral("frmTransportRoute"), QStringLiteral("Maršruto atkarpa")},
+        {QStringLiteral("frmAutoNumber"), QStringLiteral("Transporto nustatymai")},
+    };
+    for (const Pending& card : placeholders)
+        registerCard(card.cardClass,
+                     [card] { return std::make_unique<PlaceholderCard>(card.cardClass, card.purpose); });
+}
+
+} // namespace module

@@ -1,0 +1,64 @@
+// The vehicle list (UI4000400): its filter text, menus and clicks.
+
+#include "module/controllers/list_parameter.h"
+#include "module/controllers/menu_builder.h"
+#include "module/list_controllers.h"
+
+namespace {
+const QString filterCommand = QStringLiteral("&Atrinkti");
+} // namespace
+
+vx::RecordsetPtr UI4000400::GetVxObjectList(const QString& parentId, const QString& context, const QString& command)
+{
+    if (command != filterCommand)
+        filter_.clear();
+    return GroupedListController::GetVxObjectList(parentId, context, command);
+}
+
+QString UI4000400::listParameter(const QString& parentId, const QString&, const QString&)
+{
+    return ListParameter::quoted(parentId) + QLatin1Char(',') + ListParameter::quoted(filter_);
+}
+
+vx::RecordsetPtr UI4000400::filteredList(const QString&)
+{
+    // The filter text is already kept (filterChosen); the list request carries it.
+    return GetVxObjectList(QString(), QString(), filterCommand);
+}
+
+bool UI4000400::newGoesBeside(const QString& objectType) const
+{
+    return objectType == QLatin1String("Car");
+}
+
+vx::MenuItems UI4000400::GetMenu(const QString& id, const QString& objectType, const QString&)
+{
+    const Catalogue::AccessRights granted = rights();
+    MenuBuilder menu(MenuCaption::newVehicle, MenuCaption::filter);
+    if (isOwn(id)) {
+        menu.addIf(granted.New, {"2", "1", "100"});
+    } else {
+        if (objectType == QLatin1String("Group"))
+            menu.addIf(granted.Open, {"0", "100"}).addIf(granted.New, {"2", "1", "100"});
+        else
+            menu.addIf(granted.Open, {"0"}).addIf(granted.New, {"1", "100"});
+        menu.addIf(granted.Delete, {"4", "100"});
+    }
+    return menu.add({"3"}).items();
+}
+
+vx::ClickResult UI4000400::ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
+                                     const QString&)
+{
+    if (menuKey == QLatin1String("0"))
+        return clickOpen(id, cardClass());
+    if (menuKey == QLatin1String("1") || menuKey == QLatin1String("2"))
+        return clickNew(id, objectType, menuKey);
+    if (menuKey == QLatin1String("3") || menuKey == QLatin1String("70S2"))
+        return clickFilter();
+    if (menuKey == QLatin1String("4"))
+        return clickDelete(id);
+    if (menuKey == QLatin1String("116S0"))
+        return clickShowAll();
+    return {};
+}

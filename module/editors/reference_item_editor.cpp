@@ -1,0 +1,27 @@
+#include "module/catalogue_dialogs.h"
+#include "module/catalogue_host.h"
+#include "module/object_editors.h"
+#include "platform/contract/vx_card.h"
+
+vx::CallResult UIO4000600::Properties(const QString& name, const QString& param)
+{
+    if (name.compare(QLatin1String("GetObjectForm"), Qt::CaseInsensitive) == 0)
+        return objectForm();
+    return businessProperty(QStringLiteral("Get") + name, param, Catalogue::MessageTitle());
+}
+
+// The host's catalogue framework makes the form of a catalogue item; the form
+// then edits the record through this editor.
+vx::CallResult UIO4000600::objectForm()
+{
+    const vx::VxObjectUIOPtr host = Catalogue::GetEditor(QStringLiteral("O0001601"));
+    if (!host)
+        return {};
+    const vx::CallResult answer = host->Properties(QStringLiteral("GetObjectForm"), QString());
+    const auto card = answer.Value.value<vx::CardRef>();
+    vx::VxCard* form = vx::cardOf(card);
+    if (!form)
+        return {answer.Code, answer.Message, QVariant()};
+    form->setVxObjectUIO(sharedAs<vx::VxObjectUIO>());
+    return vx::CallResult::success(QVariant::fromValue(card));
+}

@@ -1,0 +1,343 @@
+// The card pattern at work: a small vehicle form built from the shared card
+// pieces (card base, number field, choice field, report list), loaded from and
+// saved through a real vehicle editor; the number field as a user types into
+// it; and the placeholder cards of the card factory.
+
+#include "module/card_factory.h"
+#include "module/card_pattern/card_base.h"
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/card_pattern/report_list.h"
+#include "module/catalogue.h"
+#include "module/list_controllers.h"
+#include "module/live_objects.h"
+#include "platform/contract/number_text.h"
+#include "platform/contract/object_id.h"
+#include "tests/support/module_host.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+
+using testhost::ModuleFixture;
+
+// A vehicle's name, length, type and fuel norms, as the module's cards are built.
+class SampleVehicleCard final : public CardBase {
+public:
+    SampleVehicleCard()
+    {
+        setObjectName(QStringLiteral("frmSampleVehicle"));
+        setWindowTitle(QStringLiteral("Automobilis"));
+        txtName = new QLineEdit(this);
+        txtLength = new NumberField(this);
+        txtLength->setDecimals(2).setZeroWhenEmpty(true);
+        txtType = new ChoiceField(this);
+        txtType->setChoice(QStringLiteral("O4000607"), QStringLiteral("Pasirinkite tipą"), QStringLiteral("T"));
+        lvwNorms = new QTreeWidget(this);
+        ReportList::setUp(
+            lvwNorms, {{QString(), QStringLiteral("Norma")}, {QStringLiteral("Value"), QStringLiteral("l/100 km")}});
+        cmdWrite = new QPushButton(QStringLiteral("Įrašyti"), this);
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* control : std::initializer_list<QWidget*>{txtName, txtLength, txtType, lvwNorms, cmdWrite})
+            layout->addWidget(control);
+
+        watch(txtName, &QLineEdit::textChanged);
+        watch(txtLength, &QLineEdit::textChanged);
+        watch(txtType, &ChoiceField::objectChanged);
+        followChanges(cmdWrite);
+        connect(cmdWrite, &QPushButton::clicked, this, [this] { runHandler([this] { write(); }); });
+    }
+
+    using CardBase::runHandler;
+
+    QLineEdit* txtName;
+    NumberField* txtLength;
+    ChoiceField* txtType;
+    QTreeWidget* lvwNorms;
+    QPushButton* cmdWrite;
+
+protected:
+    void loadForm() override
+    {
+        const vx::RecordFields fields = vxObjectUIO()->Fields();
+        txtName->setText(Catalogue::TextOrEmpty(fields.value(QStringLiteral("Name"))));
+        txtLength->setValue(Catalogue::DoubleOrZero(fields.value(QStringLiteral("CarLenth"))));
+        txtType->showObject(vx::oid::make(u"O4000607", Catalogue::LongOrZero(fields.value(QStringLiteral("TypeID")))));
+        fillNorms();
+    }
+
+private:
+    void fillNorms()
+    {
+        lvwNorms->clear();
+        const auto norms =
+            vxObjectUIO()->Properties(QStringLiteral("O4000500"), QString()).Value.value<vx::RecordsetPtr>();
+        if (!norms)
+            return;
+        double total = 0;
+        for (norms->MoveFirst(); !norms->isEOF(); norms->MoveNext()) {
+            const double value = Catalogue::DoubleOrZero(norms->value(u"TransportFuelNormValue"));
+            total += value;
+            QTreeWidgetItem* item = ReportList::addItem(lvwNorms, Catalogue::TextOrEmpty(norms->value(u"OIDR")),
+                                                        Catalogue::TextOrEmpty(norms->value(u"TransportFuelNormName")));
+            ReportList::setSubItem(item, QStringLiteral("Value"), vx::numbers::plain(value));
+        }
+        if (norms->RecordCount() > 1)
+            ReportList::setSubItem(ReportList::addTotalsRow(lvwNorms), QStringLiteral("Value"),
+                                   vx::numbers::plain(total), true);
+    }
+
+    void write()
+    {
+        const vx::VxObjectUIOPtr editor = vxObjectUIO();
+        editor->Fields().setValue(QStringLiteral("Name"), txtName->text());
+        editor->Fields().setValue(QStringLiteral("CarLenth"), txtLength->value());
+        editor->Fields().setValue(QStringLiteral("TypeID"), txtType->recordNumber());
+        const vx::Status saved = editor->Save();
+        if (saved.Code != 0)
+            throw std::runtime_error(saved.Message.toStdString());
+        InitForm();
+    }
+};
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void focus(QWidget* widget, QEvent::Type type, Qt::FocusReason reason = Qt::OtherFocusReason)
+{
+    QFocusEvent event(type, reason);
+    QApplication::sendEvent(widget, &event);
+}
+
+class CardPattern : public ModuleFixture {
+protected:
+    void SetUp() override
+    {
+        ModuleFixture::SetUp();
+        module::registerCard(QStringLiteral("frmSampleVehicle"), [] { return std::make_unique<SampleVehicleCard>(); });
+    }
+
+    // A vehicle of type "Vilkikas" with two fuel norms, and its sample card.
+    std::unique_ptr<SampleVehicleCard> openVehicle()
+    {
+        type = create(QStringLiteral("O4000607"), {{QStringLiteral("Name"), QStringLiteral("Vilkikas")}});
+        car = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo")},
+                                                  {QStringLiteral("CarLenth"), 4.5},
+                                                  {QStringLiteral("TypeID"), vx::oid::recordNumber(type)}});
+        for (const auto& [name, value] : {std::pair{"Vasara", 28.5}, std::pair{"Žiema", 31.0}}) {
+            const QString norm = create(QStringLiteral("O4000603"), {{QStringLiteral("Name"), QString::fromUtf8(name)},
+                                                                     {QStringLiteral("Value"), value}});
+            create(QStringLiteral("O4000500"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(car)},
+                                                {QStringLiteral("TransportFuelNormID"), vx::oid::recordNumber(norm)}});
+        }
+        const vx::CardRef card =
+            module::createCard(QStringLiteral("frmSampleVehicle"), controller<UI4000400>()->GetVxObject(car));
+        return std::unique_ptr<SampleVehicleCard>(dynamic_cast<SampleVehicleCard*>(card.widget.data()));
+    }
+
+    QString type, car;
+};
+
+TEST_F(CardPattern, ACardLoadsFromItsEditorWithoutCountingAsAChange)
+{
+    const auto card = openVehicle();
+    ASSERT_TRUE(card);
+    EXPECT_EQ(card->txtName->text(), QStringLiteral("Volvo"));
+    EXPECT_EQ(card->txtLength->text(), QStringLiteral("4,50"));
+    EXPECT_EQ(card->txtType->text(), QStringLiteral("Vilkikas"));
+    EXPECT_EQ(card->txtType->objectId(), type);
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_FALSE(card->cmdWrite->isEnabled());
+
+    ASSERT_EQ(card->lvwNorms->topLevelItemCount(), 3);
+    const QTreeWidgetItem* summer = card->lvwNorms->topLevelItem(0);
+    EXPECT_TRUE(ListItem::keyOf(summer).startsWith(QStringLiteral("O4000500")));
+    EXPECT_EQ(ReportList::subItem(summer, QStringLiteral("Value")), QStringLiteral("28,5"));
+    const QTreeWidgetItem* totals = card->lvwNorms->topLevelItem(2);
+    EXPECT_TRUE(ReportList::isTotalsRow(totals));
+    EXPECT_FALSE(ReportList::isTotalsRow(summer));
+    EXPECT_EQ(totals->text(0), QStringLiteral("Viso:"));
+    EXPECT_TRUE(totals->font(0).bold());
+    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("Value")), QStringLiteral("59,5"));
+    EXPECT_TRUE(totals->font(1).bold());
+    EXPECT_EQ(ReportList::lastItem(card->lvwNorms), card->lvwNorms->topLevelItem(1));
+
+    // The shared list routines find the rows by the keys the card gave them.
+    Catalogue::SelectListItem(card->lvwNorms, ListItem::keyOf(card->lvwNorms->topLevelItem(1)));
+    EXPECT_TRUE(Catalogue::HasSelectedItem(card->lvwNorms));
+    EXPECT_EQ(card->lvwNorms->currentItem(), card->lvwNorms->topLevelItem(1));
+}
+
+TEST_F(CardPattern, EditsEnableWritingAndAWriteSavesAndReloads)
+{
+    const auto card = openVehicle();
+    typeText(card->txtName, QStringLiteral(" Ž"));
+    EXPECT_TRUE(card->isChanged());
+    EXPECT_TRUE(card->cmdWrite->isEnabled());
+
+    QTest::mouseClick(card->cmdWrite, Qt::LeftButton);
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_FALSE(card->cmdWrite->isEnabled());
+    EXPECT_EQ(stored(car)->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("Volvo Ž"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(CardPattern, ChangesMadeWhileLoadingAreNotChanges)
+{
+    const auto card = openVehicle();
+    {
+        SampleVehicleCard::LoadingGuard outer(*card);
+        {
+            SampleVehicleCard::LoadingGuard inner(*card);
+            card->txtName->setText(QStringLiteral("A"));
+        }
+        card->txtLength->setText(QStringLiteral("5"));
+        EXPECT_TRUE(card->isLoading());
+    }
+    EXPECT_FALSE(card->isLoading());
+    EXPECT_FALSE(card->isChanged());
+    card->txtLength->setText(QStringLiteral("6"));
+    EXPECT_TRUE(card->isChanged());
+}
+
+TEST_F(CardPattern, ClosingWithUnsavedChangesAsksFirst)
+{
+    const auto card = openVehicle();
+    EXPECT_TRUE(card->QueryRemove());
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    card->txtName->setText(QStringLiteral("MAN"));
+    messages.answer(QMessageBox::No);
+    EXPECT_FALSE(card->QueryRemove());
+    messages.answer(QMessageBox::Yes);
+    EXPECT_TRUE(card->QueryRemove());
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Automobilis\r\n\r\nUždaryti be išsaugojimo?"));
+    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+TEST_F(CardPattern, AChosenObjectIsAChange)
+{
+    const auto card = openVehicle();
+    const QString trailer = create(QStringLiteral("O4000607"), {{QStringLiteral("Name"), QStringLiteral("Priekaba")}});
+    factory->selectors.script->key = QStringLiteral("O4000600") + trailer;
+    factory->selectors.script->caption = QStringLiteral("Priekaba");
+
+    EXPECT_EQ(card->txtType->choose(), trailer);
+    EXPECT_EQ(card->txtType->text(), QStringLiteral("Priekaba"));
+    EXPECT_EQ(card->txtType->recordNumber(), vx::oid::recordNumber(trailer));
+    EXPECT_TRUE(card->isChanged());
+    EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("Kind=T")));
+
+    // Another id behind the same name is still another object.
+    card->txtType->showObject(type);
+    card->setChanged(false);
+    Catalogue::SetTag(card->txtType, trailer);
+    EXPECT_EQ(card->txtType->text(), QStringLiteral("Vilkikas"));
+    EXPECT_TRUE(card->isChanged());
+}
+
+TEST_F(CardPattern, AFailingHandlerIsReportedOnceAndAConversionErrorEndsItQuietly)
+{
+    const auto card = openVehicle();
+    EXPECT_FALSE(card->runHandler([] { throw std::runtime_error("Nepavyko."); }));
+    EXPECT_FALSE(card->runHandler(
+        [&] { card->vxObjectUIO()->Fields().setValue(QStringLiteral("CarLenth"), QStringLiteral("ilgas")); }));
+    EXPECT_TRUE(card->runHandler([] {}));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Nepavyko."));
+    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Kelmira bandymai"));
+}
+
+TEST(NumberField, TypingKeepsANumberAndLeavingNormalisesIt)
+{
+    struct Case {
+        int decimals;
+        bool allowMinus, zeroWhenEmpty;
+        QString typed, whileTyping, afterLeaving;
+    };
+    const QList<Case> cases = {
+        {2, false, false, QStringLiteral("12.5"), QStringLiteral("12,5"), QStringLiteral("12,50")},
+        {2, false, false, QStringLiteral("1,2,3"), QStringLiteral("1,23"), QStringLiteral("1,23")},
+        {2, false, false, QStringLiteral("-7ą x"), QStringLiteral("7"), QStringLiteral("7,00")},
+        {2, true, false, QStringLiteral("-7"), QStringLiteral("-7"), QStringLiteral("-7,00")},
+        {0, false, false, QStringLiteral("3.9"), QStringLiteral("39"), QStringLiteral("39")},
+        {-1, false, false, QStringLiteral("2.500"), QStringLiteral("2,500"), QStringLiteral("2,5")},
+        {3, false, true, QString(), QString(), QStringLiteral("0,000")},
+        {3, false, false, QString(), QString(), QString()},
+        {2, true, false, QStringLiteral("-"), QStringLiteral("-"), QString()},
+    };
+    for (const Case& c : cases) {
+        NumberField field;
+        field.setDecimals(c.decimals).setAllowMinus(c.allowMinus).setZeroWhenEmpty(c.zeroWhenEmpty);
+        typeText(&field, c.typed);
+        EXPECT_EQ(field.text(), c.whileTyping) << c.typed.toStdString();
+        focus(&field, QEvent::FocusOut, Qt::TabFocusReason);
+        EXPECT_EQ(field.text(), c.afterLeaving) << c.typed.toStdString();
+    }
+}
+
+TEST(NumberField, EditingKeysStillWorkAndAPopupIsNoLeaving)
+{
+    NumberField field;
+    field.setDecimals(2);
+    QTest::keyClicks(&field, QStringLiteral("125"));
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QTest::keyClick(&field, Qt::Key_Left);
+    QTest::keyClick(&field, Qt::Key_Period);
+    EXPECT_EQ(field.text(), QStringLiteral("1,2"));
+    focus(&field, QEvent::FocusOut, Qt::PopupFocusReason);
+    EXPECT_EQ(field.text(), QStringLiteral("1,2"));
+    field.setValue(3.14159);
+    EXPECT_EQ(field.text(), QStringLiteral("3,14"));
+    EXPECT_DOUBLE_EQ(field.value(), 3.14);
+}
+
+TEST(NumberField, FocusSelectsTheWholeText)
+{
+    NumberField field;
+    field.setText(QStringLiteral("12,50"));
+    field.setCursorPosition(2);
+    focus(&field, QEvent::FocusIn);
+    EXPECT_EQ(field.selectedText(), QStringLiteral("12,50"));
+    // Typing then replaces the number.
+    QTest::keyClicks(&field, QStringLiteral("8"));
+    EXPECT_EQ(field.text(), QStringLiteral("8"));
+}
+
+TEST_F(CardPattern, APlaceholderStandsForACardNotBuiltYet)
+{
+    const QString carId = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo")},
+                                                              {QStringLiteral("Code"), QStringLiteral("ABC123")}});
+    const int alive = LiveObject::count();
+    vx::CardRef ref =
+        module::createCard(QStringLiteral("frmTransportCars"), controller<UI4000400>()->GetVxObject(carId));
+    std::unique_ptr<QWidget> card(ref.widget.data());
+    ASSERT_TRUE(card);
+    EXPECT_GT(LiveObject::count(), alive);
+    EXPECT_EQ(card->objectName(), QStringLiteral("frmTransportCars"));
+    EXPECT_EQ(card->findChild<QLabel*>(QStringLiteral("lblPreview"))->text(), QStringLiteral("Volvo ABC123"));
+    EXPECT_TRUE(vx::cardOf(ref)->QueryRemove());
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    QTest::mouseClick(card->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")));
+
+    for (const char* name : {"frmTransportTripsSV", "frmTransportTyres", "frmTransportRoute", "frmAutoNumber"})
+        EXPECT_TRUE(module::hasCard(QLatin1String(name))) << name;
+    EXPECT_TRUE(module::createCard(QStringLiteral("frmNoSuchCard"), nullptr).isNull());
+}
+
+} // namespace

@@ -1,0 +1,226 @@
+// The named properties of the object editors on a real store: the parent
+// group, the vehicle's norms and tanks, the names asked of the business object
+// with a leading "Get", how a failure reaches the user, and the reference
+// item's form from the host's catalogue framework.
+
+#include "module/list_controllers.h"
+#include "module/object_editors.h"
+#include "platform/contract/object_id.h"
+#include "platform/contract/vx_card.h"
+#include "tests/support/module_host.h"
+
+namespace {
+
+using testhost::ModuleFixture;
+
+// A form the host's catalogue framework hands out for a catalogue item.
+class HostForm final : public QWidget, public vx::VxCard {
+public:
+    void setVxObjectUIO(const vx::VxObjectUIOPtr& editor) override { editor_ = editor; }
+    vx::VxObjectUIOPtr vxObjectUIO() const override { return editor_; }
+    void InitForm() override {}
+    bool QueryRemove() override { return true; }
+
+private:
+    vx::VxObjectUIOPtr editor_;
+};
+
+class ObjectEditors : public ModuleFixture {
+protected:
+    QString item(const QString& typeId, const QString& name, const QVariantMap& more = {})
+    {
+        QVariantMap fields = more;
+        fields.insert(QStringLiteral("Name"), name);
+        return create(typeId, fields);
+    }
+    QString group(const QString& typeId, const QString& name)
+    {
+        return item(typeId, name,
+                    {{QStringLiteral("GroupFlag"), 1}, {QStringLiteral("OType"), QStringLiteral("Group")}});
+    }
+    static qint64 number(const QString& id) { return vx::oid::recordNumber(id); }
+
+    // The editor as a card gets it: from the type's list controller.
+    template <typename Controller>
+    vx::VxObjectUIOPtr open(const QString& id)
+    {
+        vx::VxObjectUIOPtr editor = controller<Controller>()->GetVxObject(id);
+        EXPECT_TRUE(editor) << id.toStdString();
+        return editor;
+    }
+
+    const QString product = QStringLiteral("Kelmira bandymai");
+};
+
+TEST_F(ObjectEditors, ParentIsTheEditorOfTheRecordsGroup)
+{
+    const QString fleet = group(QStringLiteral("O4000400"), QStringLiteral("Vilnius"));
+    const QString car =
+        item(QStringLiteral("O4000400"), QStringLiteral("Volvo"), {{QStringLiteral("ParentID"), number(fleet)}});
+    const QString stock = group(QStringLiteral("O4000800"), QStringLiteral("Sandėlis"));
+    const QString tyre =
+        item(QStringLiteral("O4000800"), QStringLiteral("Michelin"), {{QStringLiteral("ParentID"), number(stock)}});
+
+    struct Case {
+        vx::VxObjectUIOPtr editor;
+        QString parent;
+        QString editorClass;
+    };
+    for (const Case& c : {Case{open<UI4000400>(car), fleet, QStringLiteral("UIO4000400")},
+                          Case{open<UI4000800>(tyre), stock, QStringLiteral("UIO4000800")}}) {
+        const vx::CallResult result = c.editor->Properties(QStringLiteral("Parent"), QString());
+        EXPECT_EQ(result.Code, 0);
+        const auto parent = result.Value.value<vx::VxObjectUIOPtr>();
+        ASSERT_TRUE(parent);
+        EXPECT_EQ(parent->OIDR(), c.parent);
+        EXPECT_EQ(parent->className(), c.editorClass);
+        EXPECT_EQ(parent->OType(), QStringLiteral("Group"));
+        // Only the reference item editor reads names without regard to case.
+        EXPECT_FALSE(c.editor->Properties(QStringLiteral("parent"), QString()).Value.isValid());
+    }
+}
+
+TEST_F(ObjectEditors, AVehicleGivesItsFuelNormsAndTanks)
+{
+    const QString car = item(QStringLiteral("O4000400"), QStringLiteral("Volvo"));
+    const QString diesel = item(QStringLiteral("O4000602"), QStringLiteral("Dyzelinas"));
+    const QString norm =
+        item(QStringLiteral("O4000603"), QStringLiteral("Vasara"),
+             {{QStringLiteral("Value"), 28.5}, {QStringLiteral("TransportFuelTypeID"), number(diesel)}});
+    const QString tankType = item(QStringLiteral("O4000604"), QStringLiteral("Pagrindinis"));
+    create(QStringLiteral("O4000500"),
+           {{QStringLiteral("TransportCarID"), number(car)}, {QStringLiteral("TransportFuelNormID"), number(norm)}});
+    create(QStringLiteral("O4001200"), {{QStringLiteral("TransportCarID"), number(car)},
+                                        {QStringLiteral("TransportFuelTankTypeID"), number(tankType)}});
+    const vx::VxObjectUIOPtr vehicle = open<UI4000400>(car);
+
+    for (const char* name : {"O4000500", "O4001200"}) {
+        const vx::CallResult result = vehicle->Properties(QLatin1String(name), QStringLiteral("ignored"));
+        EXPECT_EQ(result.Code, 0) << name << ": " << result.Message.toStdString();
+        const auto rows = result.Value.value<vx::RecordsetPtr>();
+        ASSERT_TRUE(rows) << name;
+        EXPECT_EQ(rows->RecordCount(), 1) << name;
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ObjectEditors, OtherNamesAreAskedOfTheBusinessObjectWithGetInFront)
+{
+    const QString car = item(QStringLiteral("O4000400"), QStringLiteral("Volvo"));
+    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("Date"), QDate(2026, 11, 10)},
+                                                              {QStringLiteral("TransportCarID"), number(car)}});
+    const QString route =
+        item(QStringLiteral("O4000601"), QStringLiteral("Vilnius–Kaunas"), {{QStringLiteral("Distance"), 105.0}});
+    create(QStringLiteral("O4000200"), {{QStringLiteral("TransportTripID"), number(sheet)},
+                                        {QStringLiteral("TransportRouteID"), number(route)},
+                                        {QStringLiteral("Distance"), 105.0}});
+
+    const vx::VxObjectUIOPtr segment = open<UI4000600>(route);
+    const vx::CallResult routes =
+        segment->Properties(QStringLiteral("TransportTripRoutes"), QStringLiteral("'%1'").arg(sheet));
+    EXPECT_EQ(routes.Code, 0) << routes.Message.toStdString();
+    const auto rows = routes.Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(rows->value(u"TransportRouteName").toString(), QStringLiteral("Vilnius–Kaunas"));
+}
+
+TEST_F(ObjectEditors, AFailedNameIsShownOnceAndTravelsInTheResult)
+{
+    const QString car = item(QStringLiteral("O4000400"), QStringLiteral("Volvo"));
+    const QString tyre = item(QStringLiteral("O4000800"), QStringLiteral("Michelin"));
+    const QString route = item(QStringLiteral("O4000601"), QStringLiteral("Vilnius–Kaunas"));
+    struct Case {
+        vx::VxObjectUIOPtr editor;
+        QString name;
+        QString param;
+    };
+    // An unterminated quote is a parameter text no call accepts.
+    const QString broken = QStringLiteral("'7");
+    const QList<Case> cases = {
+        {open<UI4000400>(car), QStringLiteral("CarDrivers"), broken},
+        {open<UI4000400>(car), QStringLiteral("TypeName"), broken},
+        {open<UI4000800>(tyre), QStringLiteral("TyreHistory"), broken},
+        {open<UI4000900>(QStringLiteral("O4000900")), QStringLiteral("CheckTyreInUse"), broken},
+        {open<UI4000600>(route), QStringLiteral("NoSuchList"), QString()},
+    };
+    for (const Case& c : cases) {
+        messages.messages.clear();
+        const vx::CallResult result = c.editor->Properties(c.name, c.param);
+        const std::string label = c.name.toStdString();
+        EXPECT_NE(result.Code, 0) << label;
+        EXPECT_FALSE(result.Message.isEmpty()) << label;
+        EXPECT_FALSE(result.Value.isValid()) << label;
+        ASSERT_EQ(messages.messages.size(), 1) << label;
+        EXPECT_EQ(messages.messages[0].text, result.Message);
+        EXPECT_EQ(messages.messages[0].title, product);
+        EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
+    }
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("GetNoSuchList")))
+        << "the business object was asked for " << messages.messages[0].text.toStdString();
+}
+
+TEST_F(ObjectEditors, NamesOutsideAnEditorsTableAnswerEmptyWithoutAsking)
+{
+    const QString car = item(QStringLiteral("O4000400"), QStringLiteral("Volvo"));
+    const QString tyre = item(QStringLiteral("O4000800"), QStringLiteral("Michelin"));
+    const QString broken = QStringLiteral("'7");
+    struct Case {
+        vx::VxObjectUIOPtr editor;
+        QString name;
+    };
+    const QList<Case> cases = {
+        {open<UI4000400>(car), QStringLiteral("TyreHistory")},
+        {open<UI4000400>(car), QStringLiteral("GetObjectForm")},
+        {open<UI4000800>(tyre), QStringLiteral("CarDrivers")},
+        {open<UI4000800>(tyre), QStringLiteral("O4000500")},
+        {open<UI4000900>(QStringLiteral("O4000900")), QStringLiteral("Parent")},
+        {open<UI4000300>(QStringLiteral("O4000300")), QStringLiteral("TyreHistory")},
+        {open<UI4001000>(QStringLiteral("O4001000")), QStringLiteral("CarDrivers")},
+    };
+    for (const Case& c : cases) {
+        const vx::CallResult result = c.editor->Properties(c.name, broken);
+        EXPECT_EQ(result.Code, 0) << c.editor->className().toStdString() << " " << c.name.toStdString();
+        EXPECT_FALSE(result.Value.isValid());
+        const vx::CallResult method = c.editor->Methods(QStringLiteral("Print"), broken);
+        EXPECT_EQ(method.Code, 0);
+        EXPECT_FALSE(method.Value.isValid());
+        EXPECT_TRUE(c.editor->GetGUID().isEmpty());
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ObjectEditors, TheReferenceItemTakesItsFormFromTheHostInAnyLetterCase)
+{
+    const auto catalogueItems = std::make_shared<testhost::MemoryEditor>(
+        QStringLiteral("O0001601"), QStringLiteral("O0001601"), QString(), nullptr, &host->log);
+    std::vector<std::unique_ptr<HostForm>> forms;
+    catalogueItems->answerProperty(QStringLiteral("GetObjectForm"), [&forms](const QString&) {
+        forms.push_back(std::make_unique<HostForm>());
+        return vx::CallResult::success(QVariant::fromValue(vx::CardRef{forms.back().get()}));
+    });
+    host->objects.hostEditors.insert(QStringLiteral("O0001601"), catalogueItems);
+    const QString fuel = item(QStringLiteral("O4000602"), QStringLiteral("Dyzelinas"));
+    const vx::VxObjectUIOPtr fuelType = open<UI4000600>(fuel);
+
+    for (const char* name : {"GetObjectForm", "getobjectform", "GETOBJECTFORM"}) {
+        const vx::CallResult result = fuelType->Properties(QLatin1String(name), QStringLiteral("x"));
+        EXPECT_EQ(result.Code, 0) << name;
+        const vx::VxCard* form = vx::cardOf(result.Value.value<vx::CardRef>());
+        ASSERT_TRUE(form) << name;
+        EXPECT_EQ(form->vxObjectUIO(), fuelType) << name;
+    }
+    EXPECT_EQ(host->log.filter(QStringLiteral("O0001601.Properties")).size(), 3);
+    EXPECT_EQ(host->log.filter(QStringLiteral("O0001601.Properties")).first(),
+              QStringLiteral("O0001601.Properties(GetObjectForm, )"));
+
+    // Without a form from the host there is none to hand on.
+    catalogueItems->answerProperty(QStringLiteral("GetObjectForm"), [](const QString&) {
+        return vx::CallResult::failure(QStringLiteral("Nėra formos."));
+    });
+    const vx::CallResult none = fuelType->Properties(QStringLiteral("GetObjectForm"), QString());
+    EXPECT_NE(none.Code, 0);
+    EXPECT_FALSE(none.Value.isValid());
+}
+
+} // namespace

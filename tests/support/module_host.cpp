@@ -1,0 +1,191 @@
+#include "tests/support/module_host.h"
+
+#include "module/class_factory.h"
+#include "module/module_services.h"
+#include "module/registration_tables.h"
+#include "platform/bo/object_types.h"
+#include "platform/contract/object_id.h"
+#include "platform/contract/vx_host_dialogs.h"
+
+namespace testhost {
+namespace {
+
+// The module type whose list controller handles records of `typeId`; empty
+// for host types. Catalogue items belong to the reference catalogue list.
+QString moduleTypeOf(const QString& typeId)
+{
+    if (bo::isCatalogueItemType(typeId))
+        return QStringLiteral("O4000600");
+    for (const module::ObjectTypeEntry& entry : module::objectTypes())
+        if (entry.typeId == typeId)
+            return typeId;
+    return QString();
+}
+
+// The real generic list object, noting the parameter text of each list request.
+class RecordingList final : public vx::VxObjectUI {
+public:
+    RecordingList(vx::VxObjectUIPtr real, std::shared_ptr<QStringList> requests)
+        : real_(std::move(real)),
+          requests_(std::move(requests))
+    {
+    }
+
+    QString className() const override { return real_->className(); }
+    QString OID() const override { return real_->OID(); }
+    void setOID(const QString& oid) override { real_->setOID(oid); }
+    QString OName() const override { return real_->OName(); }
+    vx::MenuItems GetMenu(const QString& id, const QString& type, const QString& context) override
+    {
+        return real_->GetMenu(id, type, context);
+    }
+    vx::ClickResult ClickMenu(const QString& id, const QString& type, const QString& key,
+                              const QString& context) override
+    {
+        return real_->ClickMenu(id, type, key, context);
+    }
+    bool DragOK(const QString& source, const QString& target, const QString& data) override
+    {
+        return real_->DragOK(source, target, data);
+    }
+    bool DropOK(const QString& data) override { return real_->DropOK(data); }
+    vx::RecordsetPtr GetVxObjectList(const QString& parentId, const QString& context, const QString& command) override
+    {
+        requests_->append(parentId);
+        return real_->GetVxObjectList(parentId, context, command);
+    }
+    bool AddToDeskTopVxObject(const QString& id) override { return real_->AddToDeskTopVxObject(id); }
+    vx::VxObjectUIOPtr GetVxObject(const QString& id) override { return real_->GetVxObject(id); }
+    vx::IconTable GetIconsTable() const override { return real_->GetIconsTable(); }
+    int DeleteVxObject(const QString& id) override { return real_->DeleteVxObject(id); }
+    void setVxS(const vx::VxSPtr& services) override { real_->setVxS(services); }
+    void setBO(const vx::VxBusinessObjectPtr& bo) override { real_->setBO(bo); }
+    vx::VxBusinessObjectPtr BO() const override { return real_->BO(); }
+
+private:
+    vx::VxObjectUIPtr real_;
+    std::shared_ptr<QStringList> requests_;
+};
+
+class ScriptedFilter final : public vx::VxFilterDialog {
+public:
+    explicit ScriptedFilter(std::shared_ptr<FilterScript> script) : script_(std::move(script)) {}
+    void setOID(const QString& oid) override { script_->oids.append(oid); }
+    QString askFilter(QWidget*) override { return script_->answer; }
+
+private:
+    std::shared_ptr<FilterScript> script_;
+};
+
+} // namespace
+
+vx::VxObjectUIPtr StoreObjects::listOf(const QString& typeId)
+{
+    if (const vx::VxObjectUIPtr list = hostLists.value(typeId))
+        return list;
+    const QString moduleType = moduleTypeOf(typeId);
+    if (moduleType.isEmpty())
+        return host_.session->createList(typeId);
+    auto list =
+        std::dynamic_pointer_cast<vx::VxObjectUI>(module::createClassObject(module::listControllerClass(moduleType)));
+    list->setVxS(host_.shared_from_this());
+    list->setBO(host_.session->businessObject());
+    return list;
+}
+
+vx::VxObjectUIPtr StoreObjects::GetVxObjectUI(const QString& objectType)
+{
+    host_.log.append(QStringLiteral("Objects.GetVxObjectUI(%1)").arg(objectType));
+    return listOf(vx::oid::typeId(objectType));
+}
+
+vx::VxObjectUIOPtr StoreObjects::GetVxObject(const QString& id)
+{
+    host_.log.append(QStringLiteral("Objects.GetVxObject(%1)").arg(id));
+    if (const vx::VxObjectUIOPtr editor = hostEditors.value(id))
+        return editor;
+    const QString typeId = vx::oid::typeId(id);
+    if (!moduleTypeOf(typeId).isEmpty())
+        return listOf(typeId)->GetVxObject(id);
+    vx::VxObjectUIOPtr editor = host_.session->createEditor(typeId);
+    editor->setOIDR(id);
+    return editor->Read().Code == 0 ? editor : nullptr;
+}
+
+vx::CallResult StoreObjects::CallFunction(const QString& name, const QString& param)
+{
+    return host_.parts.objects.CallFunction(name, param);
+}
+
+vx::VxObjectUIPtr ScriptedHostFactory::createGenericList(const QString& objectType)
+{
+    vx::VxObjectUIPtr real = ShellHostFactory::createGenericList(objectType);
+    return real ? std::make_shared<RecordingList>(real, listRequests) : nullptr;
+}
+
+std::unique_ptr<vx::VxFilterDialog> ScriptedHostFactory::createFilterDialog()
+{
+    return std::make_unique<ScriptedFilter>(filter);
+}
+
+std::unique_ptr<vx::VxObjectSelector> ScriptedHostFactory::createObjectSelector()
+{
+    return selectors.createObjectSelector();
+}
+
+void ModuleFixture::SetUp()
+{
+    QString reason;
+    store = TestStore::create(&reason);
+    if (!store)
+        GTEST_SKIP() << reason.toStdString();
+    session = std::make_shared<bo::Session>(store->open());
+    factory = std::make_shared<ScriptedHostFactory>();
+    factory->setSession(session);
+    vx::setHostFactory(factory);
+    host = std::make_shared<StoreHost>(session);
+    module::forgetServices();
+    module::adoptServices(host);
+}
+
+void ModuleFixture::TearDown()
+{
+    if (host)
+        for (const vx::CardRef& card : host->parts.desktop.cards)
+            delete card.widget.data();
+    module::forgetServices();
+    vx::setHostFactory(nullptr);
+    host.reset();
+    factory.reset();
+    session.reset();
+    store.reset();
+}
+
+QString ModuleFixture::create(const QString& typeId, const QVariantMap& fields)
+{
+    vx::VxObjectUIOPtr editor = session->createEditor(typeId);
+    editor->setOIDR(typeId);
+    const vx::Status read = editor->Read();
+    EXPECT_EQ(read.Code, 0) << read.Message.toStdString();
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
+        editor->Fields().setValue(it.key(), it.value());
+    const vx::Status saved = editor->Save();
+    EXPECT_EQ(saved.Code, 0) << typeId.toStdString() << ": " << saved.Message.toStdString();
+    return editor->OIDR();
+}
+
+vx::VxObjectUIOPtr ModuleFixture::stored(const QString& id)
+{
+    vx::VxObjectUIOPtr editor = session->createEditor(vx::oid::typeId(id));
+    editor->setOIDR(id);
+    return editor->Read().Code == 0 ? editor : nullptr;
+}
+
+std::unique_ptr<QWidget> ModuleFixture::takeCard(const vx::ClickResult& result)
+{
+    if (result.Action != vx::ActionShowCard)
+        return nullptr;
+    return std::unique_ptr<QWidget>(result.Value.value<vx::CardRef>().widget.data());
+}
+
+} // namespace testhost

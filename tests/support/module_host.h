@@ -1,0 +1,120 @@
+#pragma once
+
+#include "platform/bo/session.h"
+#include "platform/shell/shell_host_factory.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/test_host.h"
+#include "tests/support/test_selector.h"
+#include "tests/support/test_store.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVariantMap>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The module on a real store: the shell's host factory over a bo::Session on a
+// fresh TestStore, so every controller and editor wraps the real generic list
+// object and generic editor, and a host whose Objects service hands out the
+// module's own list controllers and editors (and the layer's for host types).
+// The other services are the in-memory test host's: rights per key, host
+// functions, a logging desktop, settings and the current user.
+namespace testhost {
+
+class StoreHost;
+
+class StoreObjects final : public vx::VxObjects {
+public:
+    explicit StoreObjects(StoreHost& host) : host_(host) {}
+
+    // Module types: their list controller's editor; host types: the generic
+    // editor; nothing when the record cannot be read. `hostEditors` first.
+    vx::VxObjectUIOPtr GetVxObject(const QString& id) override;
+    // Module types: a new list controller given the services and the business
+    // object; host types: the generic list object. `hostLists` first.
+    vx::VxObjectUIPtr GetVxObjectUI(const QString& objectType) override;
+    // The in-memory host's functions (TestObjects::functions).
+    vx::CallResult CallFunction(const QString& name, const QString& param) override;
+
+    // Host objects the layer does not offer, by id and by type id.
+    QHash<QString, vx::VxObjectUIOPtr> hostEditors;
+    QHash<QString, vx::VxObjectUIPtr> hostLists;
+
+private:
+    vx::VxObjectUIPtr listOf(const QString& typeId);
+
+    StoreHost& host_;
+};
+
+class StoreHost final : public vx::VxS, public std::enable_shared_from_this<StoreHost> {
+public:
+    explicit StoreHost(bo::SessionPtr session) : session(std::move(session)) {}
+
+    vx::VxMainWindow& MainWindow() override { return parts.mainWindow; }
+    vx::VxObjects& Objects() override { return objects; }
+    vx::VxDesktop& Desktop() override { return parts.desktop; }
+    vx::VxSecurity& Security() override { return parts.security; }
+    vx::VxEnvironment& Environment() override { return parts.environment; }
+
+    bo::SessionPtr session;
+    TestHost parts;
+    QStringList& log = parts.log;
+    StoreObjects objects{*this};
+};
+
+// What the filter dialog answers, and how it was set up.
+struct FilterScript {
+    QString answer;
+    QStringList oids; // the OID each dialog was given
+};
+
+// The shell's host factory with scripted host dialogs (filter and object
+// selector). It also notes every parameter text a generic list object
+// receives, so tests can read what a controller asked for.
+class ScriptedHostFactory final : public shell::ShellHostFactory {
+public:
+    vx::VxObjectUIPtr createGenericList(const QString& objectType) override;
+    std::unique_ptr<vx::VxFilterDialog> createFilterDialog() override;
+    std::unique_ptr<vx::VxObjectSelector> createObjectSelector() override;
+
+    std::shared_ptr<FilterScript> filter = std::make_shared<FilterScript>();
+    std::shared_ptr<QStringList> listRequests = std::make_shared<QStringList>();
+    SelectorFactory selectors;
+};
+
+// A test of the module on its own fresh store, with the host above installed
+// (module-wide services and host factory) and scripted message boxes.
+class ModuleFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A list controller as the host makes it: services and business object set.
+    template <typename Controller>
+    std::shared_ptr<Controller> controller()
+    {
+        auto made = std::make_shared<Controller>();
+        made->setVxS(host);
+        made->setBO(session->businessObject());
+        return made;
+    }
+
+    // Saves a new record through the real generic editor; returns its id.
+    QString create(const QString& typeId, const QVariantMap& fields);
+    // The stored record, read afresh through the generic editor.
+    vx::VxObjectUIOPtr stored(const QString& id);
+
+    // Takes over the card a click result shows (Action 1); null when none.
+    static std::unique_ptr<QWidget> takeCard(const vx::ClickResult& result);
+
+    std::unique_ptr<TestStore> store;
+    bo::SessionPtr session;
+    std::shared_ptr<ScriptedHostFactory> factory;
+    std::shared_ptr<StoreHost> host;
+    ScriptedMessages messages;
+};
+
+} // namespace testhost
