@@ -29,7 +29,7 @@ QStringList chosenColumns(const QString& typeId)
 {
     static const QHash<QString, QStringList> chosen = {
         {QStringLiteral("O4000100"),
-         {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("DateTo"), QStringLiteral("CarCode"),
+         {QStringLiteral("Date"), QStringLiteral("DateTo"), QStringLiteral("CarCode"),
           QStringLiteral("UserName"), QStringLiteral("DistanceRest"), QStringLiteral("DistanceEnd"), QStringLiteral("Code")}},
         {QStringLiteral("O4000400"),
          {QStringLiteral("Code"), QStringLiteral("ChasisNumber"), QStringLiteral("DateWriteOff"), QStringLiteral("Comment")}},
