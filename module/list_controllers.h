@@ -72,8 +72,6 @@ public:
     QString className() const override { return QStringLiteral("UI4000400"); }
 
     vx::MenuItems GetMenu(const QString& id, const QString& objectType, const QString& context) override;
-    vx::ClickResult ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
-                              const QString& context) override;
     // Any command but "&Atrinkti" drops the filter text first.
     vx::RecordsetPtr GetVxObjectList(const QString& parentId, const QString& context, const QString& command) override;
 
@@ -118,8 +116,6 @@ public:
     QString className() const override { return QStringLiteral("UI4000800"); }
 
     vx::MenuItems GetMenu(const QString& id, const QString& objectType, const QString& context) override;
-    vx::ClickResult ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
-                              const QString& context) override;
 
 protected:
     QString listParameter(const QString& parentId, const QString& context, const QString& command) override;

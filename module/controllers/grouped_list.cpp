@@ -36,3 +36,19 @@ vx::ClickResult GroupedListController::clickNew(const QString& id, const QString
     editor->setOType(group ? QStringLiteral("Group") : recordKind_);
     return showCard(module::createCard(cardClass_, editor));
 }
+
+vx::ClickResult GroupedListController::ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
+                                                 const QString&)
+{
+    if (menuKey == QLatin1String("0"))
+        return clickOpen(id, cardClass());
+    if (menuKey == QLatin1String("1") || menuKey == QLatin1String("2"))
+        return clickNew(id, objectType, menuKey);
+    if (menuKey == QLatin1String("3") || menuKey == QLatin1String("70S2"))
+        return clickFilter();
+    if (menuKey == QLatin1String("4"))
+        return clickDelete(id);
+    if (menuKey == QLatin1String("116S0"))
+        return clickShowAll();
+    return {};
+}

@@ -7,6 +7,9 @@
 class GroupedListController : public ListController {
 public:
     bool AddToDeskTopVxObject(const QString& id) override;
+    // Open, new record or group, filter, delete and show all.
+    vx::ClickResult ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
+                              const QString& context) override;
 
 protected:
     GroupedListController(QString typeId, vx::IconTable icons, QString recordKind, QString cardClass);

@@ -32,18 +32,3 @@ vx::MenuItems UI4000800::GetMenu(const QString& id, const QString& objectType, c
     return menu.addIf(granted.Delete, {"4", "100"}).items();
 }
 
-vx::ClickResult UI4000800::ClickMenu(const QString& id, const QString& objectType, const QString& menuKey,
-                                     const QString&)
-{
-    if (menuKey == QLatin1String("0"))
-        return clickOpen(id, cardClass());
-    if (menuKey == QLatin1String("1") || menuKey == QLatin1String("2"))
-        return clickNew(id, objectType, menuKey);
-    if (menuKey == QLatin1String("3") || menuKey == QLatin1String("70S2"))
-        return clickFilter();
-    if (menuKey == QLatin1String("4"))
-        return clickDelete(id);
-    if (menuKey == QLatin1String("116S0"))
-        return clickShowAll();
-    return {};
-}

@@ -1,4 +1,5 @@
 #include "tests/support/module_host.h"
+#include "tests/support/store_fixture.h"
 
 #include "module/class_factory.h"
 #include "module/module_services.h"
@@ -163,15 +164,7 @@ void ModuleFixture::TearDown()
 
 QString ModuleFixture::create(const QString& typeId, const QVariantMap& fields)
 {
-    vx::VxObjectUIOPtr editor = session->createEditor(typeId);
-    editor->setOIDR(typeId);
-    const vx::Status read = editor->Read();
-    EXPECT_EQ(read.Code, 0) << read.Message.toStdString();
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
-        editor->Fields().setValue(it.key(), it.value());
-    const vx::Status saved = editor->Save();
-    EXPECT_EQ(saved.Code, 0) << typeId.toStdString() << ": " << saved.Message.toStdString();
-    return editor->OIDR();
+    return createRecord(*session, typeId, fields);
 }
 
 vx::VxObjectUIOPtr ModuleFixture::stored(const QString& id)

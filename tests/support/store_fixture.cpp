@@ -17,9 +17,9 @@ void StoreFixture::TearDown()
     store_.reset();
 }
 
-QString StoreFixture::create(const QString& typeId, const QVariantMap& fields)
+QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields)
 {
-    vx::VxObjectUIOPtr editor = session_->createEditor(typeId);
+    vx::VxObjectUIOPtr editor = session.createEditor(typeId);
     editor->setOIDR(typeId);
     const vx::Status read = editor->Read();
     EXPECT_EQ(read.Code, 0) << read.Message.toStdString();
@@ -28,6 +28,11 @@ QString StoreFixture::create(const QString& typeId, const QVariantMap& fields)
     const vx::Status saved = editor->Save();
     EXPECT_EQ(saved.Code, 0) << typeId.toStdString() << ": " << saved.Message.toStdString();
     return editor->OIDR();
+}
+
+QString StoreFixture::create(const QString& typeId, const QVariantMap& fields)
+{
+    return createRecord(*session_, typeId, fields);
 }
 
 qint64 StoreFixture::createId(const QString& typeId, const QVariantMap& fields)

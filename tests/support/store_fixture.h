@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+// Saves a new record of the type with the given fields through the generic
+// editor and returns its object id; a refused save fails the running test.
+QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields);
+
 // A test on a fresh store of its own, through the real business-object layer.
 // Name the test suites that use it "Bo..." so they also run on PostgreSQL.
 class StoreFixture : public ::testing::Test {
