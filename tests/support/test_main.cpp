@@ -20,6 +20,8 @@ int main(int argc, char** argv)
             setTestsRunOnPostgres(true);
     QTemporaryDir scratch;
     qputenv("KELMIRA_LIBRARY_REGISTRY", (scratch.path() + QStringLiteral("/libraries.ini")).toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", scratch.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
 
     QApplication app(argc, argv);
