@@ -4,6 +4,7 @@
 #include "module/list_controllers.h"
 #include "module/object_editors.h"
 #include "module/security_header.h"
+#include "trips/trip_sheet_editor.h"
 
 #include <functional>
 #include <map>

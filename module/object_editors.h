@@ -2,15 +2,10 @@
 
 #include "module/object_editor.h"
 
-// The twelve object editors, one per object type. Most only forward to the
-// generic editor; the vehicle, tyre, tyre mounting and reference item editors
-// answer the named properties their cards ask for (module/editors/).
-
-class UIO4000100 final : public ObjectEditor {
-public:
-    UIO4000100() : ObjectEditor(QStringLiteral("O4000100")) {}
-    QString className() const override { return QStringLiteral("UIO4000100"); }
-};
+// The object editors, one per object type. Most only forward to the generic
+// editor; the vehicle, tyre, tyre mounting and reference item editors answer
+// the named properties their cards ask for (module/editors/). The trip sheet
+// editor lives with the trip sheet rules (trips/trip_sheet_editor.h).
 
 class UIO4000200 final : public ObjectEditor {
 public:

@@ -1,0 +1,147 @@
+// What a new trip sheet takes over from its vehicle's previous sheets on the
+// real business-object layer: the start reading, the tanks and the fuel left
+// in them, along three consecutive sheets of one vehicle (two on one day).
+
+#include "module/catalogue_conversions.h"
+#include "tests/trips/trip_fleet.h"
+#include "trips/carry_over.h"
+#include "trips/trip_balance.h"
+
+namespace {
+
+class BoTripCarryOver : public TripFleet {
+protected:
+    // The balance the card shows for a stored sheet, from the rows the editor gives.
+    trips::SheetBalance balanceOf(UIO4000100& sheet)
+    {
+        const auto rows = [&sheet](const char* name) {
+            return sheet.Properties(QString::fromLatin1(name), QString()).Value.value<vx::RecordsetPtr>();
+        };
+        return trips::sheetBalance(sheet.Fields(), rows("GetTransportTripRoutes"), rows("GetTransportCheques"));
+    }
+    static QVariant field(UIO4000100& sheet, const char* name) { return sheet.Fields().value(QString::fromLatin1(name)); }
+    // Opens a new sheet and takes over from the vehicle as the card does for a chosen vehicle.
+    std::shared_ptr<UIO4000100> takeOver(qint64 car, const QDate& date, bool expectPrevious)
+    {
+        std::shared_ptr<UIO4000100> sheet = newSheet(car, date);
+        const vx::CallResult distance = method(*sheet, QStringLiteral("FillDistanceRest"), {carId(car)});
+        EXPECT_EQ(distance.Code, 0) << distance.Message.toStdString();
+        EXPECT_EQ(distance.Value.toBool(), expectPrevious);
+        const vx::CallResult tanks = method(*sheet, QStringLiteral("FillCarFuelTanks"), {carId(car)});
+        EXPECT_EQ(tanks.Code, 0) << tanks.Message.toStdString();
+        EXPECT_TRUE(tanks.Value.toBool());
+        return sheet;
+    }
+};
+
+TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
+{
+    const qint64 car = vehicle(diesel, petrol);
+
+    // First sheet: nothing to take over, the typed start reading stays.
+    std::shared_ptr<UIO4000100> first = newSheet(car, QDate(2026, 11, 2));
+    first->Fields().setValue(QStringLiteral("DistanceRest"), 5000.5);
+    EXPECT_FALSE(method(*first, QStringLiteral("FillDistanceRest"), {carId(car)}).Value.toBool());
+    EXPECT_EQ(field(*first, "DistanceRest").toDouble(), 5000.5);
+    ASSERT_TRUE(method(*first, QStringLiteral("FillCarFuelTanks"), {carId(car)}).Value.toBool());
+    EXPECT_EQ(field(*first, "FuelTankTypeID1").toLongLong(), diesel);
+    EXPECT_EQ(field(*first, "FuelTankTypeID2").toLongLong(), petrol);
+    EXPECT_EQ(field(*first, "FuelRest1").toDouble(), 0.0);
+    EXPECT_EQ(field(*first, "FuelRest2").toDouble(), 0.0);
+    const vx::CallResult none = method(*first, QStringLiteral("GetLastTripFuelRest"), {carId(car), diesel, QDate(2026, 11, 2)});
+    EXPECT_EQ(none.Code, 0);
+    EXPECT_EQ(none.Value.toDouble(), 0.0);
+    first->Fields().setValue(QStringLiteral("FuelRest1"), 40.1);
+    first->Fields().setValue(QStringLiteral("FuelRest2"), 12.0);
+    first->Fields().setValue(QStringLiteral("DistanceEnd"), 5321.7);
+    save(*first);
+    const qint64 firstId = vx::oid::recordNumber(first->OIDR());
+    line(firstId, truckNorm, 120.3, 2, 28.5, 0);
+    line(firstId, truckNorm, 200.2, 3, 28.5, 0);
+    line(firstId, generatorNorm, 0, 2.5, 0, 1.5);
+    cheque(firstId, dieselFuel, 60.25);
+    cheque(firstId, petrolFuel, -2.5);
+    const trips::SheetBalance firstBalance = balanceOf(*first);
+    EXPECT_EQ(firstBalance.tanks[0].restByNorms, 40.1 + 60.25 - (28.5 * 120.3 / 100 + 28.5 * 200.2 / 100));
+    EXPECT_EQ(firstBalance.tanks[1].restByNorms, 12.0 + -2.5 - 1.5 * 2.5);
+    EXPECT_EQ(firstBalance.ownExpense, 0.7) << "5321.7 - 5000.5 - 320.5";
+
+    // Second sheet: the end reading and the rests by norms of the first.
+    std::shared_ptr<UIO4000100> second = takeOver(car, QDate(2026, 11, 5), true);
+    EXPECT_EQ(field(*second, "DistanceRest").toDouble(), 5321.7);
+    EXPECT_EQ(field(*second, "FuelRest1").toDouble(), firstBalance.tanks[0].restByNorms);
+    EXPECT_EQ(field(*second, "FuelRest2").toDouble(), firstBalance.tanks[1].restByNorms);
+    second->Fields().setValue(QStringLiteral("DistanceEnd"), 5400.0);
+    trips::setActualRest(second->Fields(), 2, 0.0); // measured empty although the norms leave fuel
+    save(*second);
+    cheque(vx::oid::recordNumber(second->OIDR()), petrolFuel, 30.0);
+    ASSERT_GT(balanceOf(*second).tanks[1].restByNorms, 0.0);
+
+    // Third sheet, the same day: the second is its previous sheet.
+    std::shared_ptr<UIO4000100> third = takeOver(car, QDate(2026, 11, 5), true);
+    EXPECT_EQ(field(*third, "DistanceRest").toDouble(), 5400.0);
+    EXPECT_EQ(field(*third, "FuelRest1").toDouble(), firstBalance.tanks[0].restByNorms)
+        << "the second sheet used no diesel";
+    EXPECT_EQ(field(*third, "FuelRest2").toDouble(), 0.0) << "the measured 0 wins over the rest by norms";
+    save(*third);
+
+    // A stored sheet leaves itself out: each one sees the sheet before it.
+    struct Case {
+        std::shared_ptr<UIO4000100> sheet;
+        double petrolRest;
+    };
+    for (const Case& c : {Case{second, firstBalance.tanks[1].restByNorms}, Case{third, 0.0}, Case{first, 0.0}}) {
+        const vx::CallResult rest = method(*c.sheet, QStringLiteral("GetLastTripFuelRest"),
+                                           {carId(car), petrol, QDate(2026, 11, 5)});
+        EXPECT_EQ(rest.Code, 0) << rest.Message.toStdString();
+        EXPECT_EQ(rest.Value.toDouble(), c.petrolRest) << c.sheet->OIDR().toStdString();
+    }
+    const auto last = third->Properties(QStringLiteral("LastTrip"),
+                                        trips::lastTripArgument(carId(car), QStringLiteral("2026.11.05"), third->OIDR()))
+                          .Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(last);
+    EXPECT_EQ(trips::previousEndReading(last).value_or(QVariant()).toDouble(), 5400.0);
+}
+
+TEST_F(BoTripCarryOver, TanksFollowTheVehiclesTankTypes)
+{
+    struct Case {
+        const char* what;
+        QVariant vehicleType1, vehicleType2;
+        QVariant sheetType1, sheetType2;
+    };
+    const Case cases[] = {
+        {"two tank types", diesel, petrol, diesel, petrol},
+        {"second tank type null", diesel, QVariant(), diesel, QVariant()},
+        {"second tank type 0", diesel, 0, diesel, QVariant()},
+        {"only the second tank typed", QVariant(), petrol, QVariant(), petrol},
+    };
+    for (const Case& c : cases) {
+        const qint64 car = vehicle(c.vehicleType1, c.vehicleType2);
+        std::shared_ptr<UIO4000100> sheet = newSheet(car, QDate(2026, 11, 2));
+        sheet->Fields().setValue(QStringLiteral("FuelTankTypeID2"), diesel + petrol);
+        sheet->Fields().setValue(QStringLiteral("FuelRest2"), 9.5);
+        ASSERT_TRUE(method(*sheet, QStringLiteral("FillCarFuelTanks"), {carId(car)}).Value.toBool()) << c.what;
+        EXPECT_EQ(field(*sheet, "FuelTankTypeID1"), c.sheetType1.isNull() ? QVariant() : QVariant(c.sheetType1.toInt()))
+            << c.what;
+        EXPECT_EQ(field(*sheet, "FuelTankTypeID2").isNull(), c.sheetType2.isNull()) << c.what;
+        EXPECT_EQ(field(*sheet, "FuelTankTypeID2").toLongLong(), c.sheetType2.toLongLong()) << c.what;
+        EXPECT_EQ(field(*sheet, "FuelRest2").toDouble(), 0.0) << c.what;
+    }
+}
+
+TEST_F(BoTripCarryOver, AVehicleThatCannotBeReadLeavesTheSheetUnchanged)
+{
+    const qint64 car = vehicle(diesel, petrol);
+    std::shared_ptr<UIO4000100> sheet = newSheet(car, QDate(2026, 11, 2));
+    sheet->Fields().setValue(QStringLiteral("FuelRest1"), 3.5);
+    sheet->RsFields()->acceptChanges();
+    for (const QString& id : {carId(car + 1000), QStringLiteral("O4000100") + QString::number(car)}) {
+        const vx::CallResult result = method(*sheet, QStringLiteral("FillCarFuelTanks"), {id});
+        EXPECT_FALSE(result.Value.toBool()) << id.toStdString();
+        EXPECT_FALSE(sheet->RsFields()->isRowModified(0)) << id.toStdString();
+        EXPECT_EQ(field(*sheet, "FuelRest1").toDouble(), 3.5);
+    }
+}
+
+} // namespace

@@ -1,0 +1,239 @@
+// The trip sheet editor on a real store: who saved a sheet and when, the
+// protocol text, the route totals it recalculates, the names it forwards, and
+// the methods it leaves to printing, export and numbering.
+
+#include "module/catalogue_conversions.h"
+#include "platform/contract/clock.h"
+#include "tests/trips/trip_fleet.h"
+#include "trips/trip_sheet_hooks.h"
+
+namespace {
+
+class BoTripSheetEditor : public TripFleet {
+protected:
+    void TearDown() override
+    {
+        trips::setAutoNumberDerivation({});
+        TripFleet::TearDown();
+    }
+    void logIn(qint64 person) { host->parts.environment.logIn(int(person), QString()); }
+    void logOut() { host->parts.environment.currentUser = {}; }
+};
+
+TEST_F(BoTripSheetEditor, SavingStampsTheCreatorFirstAndTheModifierAfterwards)
+{
+    const qint64 car = vehicle(diesel, QVariant());
+    const qint64 jonas = employee("Jonas", "Jonaitis");
+    const qint64 ona = employee("Ona", "Onaitė");
+    const QDateTime now = vx::clock::now();
+    struct Step {
+        const char* what;
+        QVariant user; // who is logged in; null: nobody
+        QVariant createdBy, modifiedBy, modifyDate;
+    };
+    const Step steps[] = {
+        {"first save", jonas, jonas, QVariant(), QVariant()},
+        {"saved again by nobody: only the moment", QVariant(), jonas, QVariant(), now},
+        {"saved again by another user", ona, jonas, ona, now},
+    };
+    std::shared_ptr<UIO4000100> editor = newSheet(car, QDate(2026, 11, 2));
+    for (const Step& s : steps) {
+        if (s.user.isValid())
+            logIn(s.user.toLongLong());
+        else
+            logOut();
+        save(*editor);
+        const vx::RecordFields row = stored(editor->OIDR())->Fields();
+        EXPECT_EQ(row.value(QStringLiteral("CreatedByUserID")).toLongLong(), s.createdBy.toLongLong()) << s.what;
+        EXPECT_EQ(row.value(QStringLiteral("ModifiedByUserID")).toLongLong(), s.modifiedBy.toLongLong()) << s.what;
+        EXPECT_EQ(row.value(QStringLiteral("ModifiedByUserID")).isNull(), s.modifiedBy.isNull()) << s.what;
+        EXPECT_EQ(row.value(QStringLiteral("ModifyDate")).toDateTime(), s.modifyDate.toDateTime()) << s.what;
+        EXPECT_TRUE(row.value(QStringLiteral("CreationDate")).toDateTime().isValid()) << s.what;
+    }
+}
+
+TEST_F(BoTripSheetEditor, EverySaveDerivesTheAutoNumberThroughTheInstalledStep)
+{
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, QVariant()), QDate(2026, 11, 2));
+    editor->Fields().setValue(QStringLiteral("Name"), QStringLiteral("KL-101103-0042"));
+    editor->Fields().setValue(QStringLiteral("AutoNumber"), 7);
+    save(*editor);
+    EXPECT_EQ(stored(editor->OIDR())->Fields().value(QStringLiteral("AutoNumber")).toInt(), 7)
+        << "without a derivation the counter is left as it is";
+
+    QStringList seen;
+    trips::setAutoNumberDerivation([&seen](UIO4000100& sheet) {
+        seen << Catalogue::TextOrEmpty(sheet.Fields().value(QStringLiteral("Name")));
+        sheet.Fields().setValue(QStringLiteral("AutoNumber"), 42);
+    });
+    save(*editor);
+    EXPECT_EQ(seen, QStringList{QStringLiteral("KL-101103-0042")});
+    EXPECT_EQ(stored(editor->OIDR())->Fields().value(QStringLiteral("AutoNumber")).toInt(), 42)
+        << "the derived counter is stored by the same save";
+}
+
+TEST_F(BoTripSheetEditor, TheProtocolNamesWhoCreatedAndModifiedTheSheetAndWhen)
+{
+    const qint64 jonas = employee("Jonas", "Jonaitis");
+    const qint64 ona = employee("Ona", "Onaitė");
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, QVariant()), QDate(2026, 11, 2));
+    save(*editor);
+    struct Case {
+        const char* what;
+        QVariant createdBy, creationDate, modifiedBy, modifyDate;
+        const char* text;
+    };
+    const QDateTime created(QDate(2026, 11, 3), QTime(8, 15, 30));
+    const Case cases[] = {
+        {"never modified, created by nobody", QVariant(), created, QVariant(), QVariant(),
+         "Sukūrė: Sistemos Administratorius (2026.11.03 08:15:30)"},
+        {"never modified", jonas, created, QVariant(), QVariant(), "Sukūrė: Jonas Jonaitis (2026.11.03 08:15:30)"},
+        {"modified at midnight", jonas, created, ona, QDateTime(QDate(2026, 11, 4), QTime(0, 0)),
+         "Sukūrė: Jonas Jonaitis (2026.11.03 08:15:30), koregavo: Ona Onaitė (2026.11.04)"},
+        {"modified at 14:05 by nobody", jonas, created, QVariant(), QDateTime(QDate(2026, 11, 4), QTime(14, 5)),
+         "Sukūrė: Jonas Jonaitis (2026.11.03 08:15:30), koregavo: Sistemos Administratorius (2026.11.04 14:05:00)"},
+        {"created at midnight", QVariant(), QDateTime(QDate(2026, 11, 3), QTime(0, 0)), QVariant(), QVariant(),
+         "Sukūrė: Sistemos Administratorius (2026.11.03)"},
+    };
+    for (const Case& c : cases) {
+        const vx::RecordFields sheet = editor->Fields();
+        sheet.setValue(QStringLiteral("CreatedByUserID"), c.createdBy);
+        sheet.setValue(QStringLiteral("CreationDate"), c.creationDate);
+        sheet.setValue(QStringLiteral("ModifiedByUserID"), c.modifiedBy);
+        sheet.setValue(QStringLiteral("ModifyDate"), c.modifyDate);
+        const vx::CallResult protocol = editor->Properties(QStringLiteral("GetProtocol"), QString());
+        EXPECT_EQ(protocol.Code, 0) << c.what;
+        EXPECT_EQ(protocol.Value.toString(), QString::fromUtf8(c.text)) << c.what;
+    }
+}
+
+TEST_F(BoTripSheetEditor, ReCalculateGivesRouteDistanceEndAndDurationFromTheStoredLines)
+{
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, petrol), QDate(2026, 11, 2));
+    editor->Fields().setValue(QStringLiteral("DistanceRest"), 1000.1);
+    EXPECT_EQ(editor->Properties(QStringLiteral("ReCalculate"), QString()).Value.toList(),
+              QVariantList({0.0, 1000.1, 0.0}))
+        << "an unsaved sheet has no lines";
+    save(*editor);
+    const qint64 trip = vx::oid::recordNumber(editor->OIDR());
+    line(trip, truckNorm, 0.1, 1.25, 28.5, 0);
+    line(trip, generatorNorm, 0.2, 2.5, 0, 1.5);
+    const vx::CallResult totals = editor->Properties(QStringLiteral("ReCalculate"), QString());
+    EXPECT_EQ(totals.Code, 0);
+    EXPECT_EQ(totals.Value.toList(), QVariantList({0.1 + 0.2, 1000.1 + (0.1 + 0.2), 1.25 + 2.5}));
+}
+
+TEST_F(BoTripSheetEditor, PropertiesReachTheBusinessObjectUnderTheirCallNamesAndFailQuietly)
+{
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, petrol), QDate(2026, 11, 2));
+    editor->Fields().setValue(QStringLiteral("FuelTankTypeID1"), diesel);
+    editor->Fields().setValue(QStringLiteral("FuelTankTypeID2"), petrol);
+    save(*editor);
+    line(vx::oid::recordNumber(editor->OIDR()), truckNorm, 100, 2, 28.5, 0);
+    struct Case {
+        QString name, param;
+        int rows; // -1: the call fails
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("GetTransportTripRoutes"), QStringLiteral("ignored"), 1},
+        {QStringLiteral("GetTransportTripFuelTanks"), QString(), 2},
+        {QStringLiteral("AutoNumberSettings"), QStringLiteral("ignored"), 0},
+        {QStringLiteral("CheckNumber"), QStringLiteral("'KL-1',0"), 1},
+        {QStringLiteral("LastTrip"), QStringLiteral("'7"), -1},
+        {QStringLiteral("TripFuelRest"), QStringLiteral("1,2"), -1},
+        {QStringLiteral("NoSuchList"), QString(), -1},
+        {QStringLiteral("recalculate"), QString(), -1},
+    };
+    for (const Case& c : cases) {
+        const vx::CallResult result = editor->Properties(c.name, c.param);
+        const auto rows = result.Value.value<vx::RecordsetPtr>();
+        if (c.rows < 0) {
+            EXPECT_NE(result.Code, 0) << c.name.toStdString();
+            EXPECT_FALSE(result.Message.isEmpty()) << c.name.toStdString();
+            EXPECT_FALSE(result.Value.isValid()) << c.name.toStdString();
+            continue;
+        }
+        EXPECT_EQ(result.Code, 0) << c.name.toStdString() << ": " << result.Message.toStdString();
+        ASSERT_TRUE(rows) << c.name.toStdString();
+        EXPECT_EQ(rows->RecordCount(), c.rows) << c.name.toStdString();
+    }
+    EXPECT_TRUE(editor->Properties(QStringLiteral("NoSuchList"), QString()).Message.contains(QStringLiteral("NoSuchList")));
+    EXPECT_TRUE(messages.messages.isEmpty()) << "the editor shows no messages of its own";
+}
+
+TEST_F(BoTripSheetEditor, MethodsLeftToOtherPartsFailUntilInstalledAndUnknownOnesDoNothing)
+{
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, petrol), QDate(2026, 11, 2));
+    save(*editor);
+    const vx::RecordsetPtr row = editor->RsFields();
+    row->acceptChanges();
+    for (const char* name : {"Print", "PrintParameters", "ExportToWord", "GetAutoNumber", "Validate"}) {
+        const vx::CallResult result = editor->Methods(QString::fromLatin1(name), QStringLiteral("0,''"));
+        EXPECT_NE(result.Code, 0) << name << ": never a silent success";
+        EXPECT_TRUE(result.Message.contains(QString::fromLatin1(name))) << result.Message.toStdString();
+        EXPECT_FALSE(result.Value.isValid()) << name;
+    }
+    for (const char* name : {"print", "Spausdinti", "", "ReCalculate", "LastTrip"}) {
+        const vx::CallResult result = editor->Methods(QString::fromLatin1(name), QStringLiteral("'unclosed"));
+        EXPECT_EQ(result.Code, 0) << name;
+        EXPECT_TRUE(result.Message.isEmpty()) << name;
+        EXPECT_FALSE(result.Value.isValid()) << name;
+    }
+    EXPECT_FALSE(row->isRowModified(0)) << "unknown methods leave the sheet alone";
+
+    QStringList received;
+    const trips::SheetMethod previous =
+        trips::setSheetMethod(QStringLiteral("GetAutoNumber"), [&received](UIO4000100& sheet, const trips::MethodArguments& args) {
+            received = args.items;
+            return vx::CallResult::success(sheet.OIDR());
+        });
+    const vx::CallResult numbered = method(*editor, QStringLiteral("GetAutoNumber"), {1, QString()});
+    trips::setSheetMethod(QStringLiteral("GetAutoNumber"), previous);
+    EXPECT_EQ(numbered.Code, 0);
+    EXPECT_EQ(numbered.Value.toString(), editor->OIDR());
+    EXPECT_EQ(received, QStringList({QStringLiteral("1"), QString()}));
+    EXPECT_NE(editor->Methods(QStringLiteral("GetAutoNumber"), QString()).Code, 0) << "the handler was removed again";
+}
+
+TEST_F(BoTripSheetEditor, MalformedParamsAreRefusedNamingTheMethod)
+{
+    std::shared_ptr<UIO4000100> editor = newSheet(vehicle(diesel, petrol), QDate(2026, 11, 2));
+    struct Case {
+        const char* name;
+        const char* params;
+    };
+    const Case cases[] = {
+        {"GetLastTripFuelRest", "'O40004001',x,'2026.11.03'"},
+        {"GetLastTripFuelRest", "'O40004001',4,'not a date'"},
+        {"GetLastTripFuelRest", "'O40004001',4"},
+        {"FillDistanceRest", "'O40004001"},
+        {"FillCarFuelTanks", ""},
+        {"AddUpdateAutoNumber", "0,'Prefix','KL',3,1,'0000',0,0"},
+        {"Print", "'unclosed"},
+    };
+    for (const Case& c : cases) {
+        const vx::CallResult result = editor->Methods(QString::fromLatin1(c.name), QString::fromLatin1(c.params));
+        EXPECT_NE(result.Code, 0) << c.name << " " << c.params;
+        EXPECT_TRUE(result.Message.contains(QString::fromLatin1(c.name))) << result.Message.toStdString();
+    }
+}
+
+TEST_F(BoTripSheetEditor, AutoNumberSettingsAreStoredThroughTheEditor)
+{
+    std::shared_ptr<UIO4000100> editor = open(QStringLiteral("O4000100"));
+    const QString settings = QStringLiteral("0,'Prefix_Date_AutoNumber','KL',3,1,'0000',0,0");
+    const vx::CallResult stored = method(*editor, QStringLiteral("AddUpdateAutoNumber"), {settings});
+    EXPECT_EQ(stored.Code, 0) << stored.Message.toStdString();
+    const auto rows = editor->Properties(QStringLiteral("AutoNumberSettings"), QString()).Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->RecordCount(), 1);
+    EXPECT_EQ(rows->value(u"ANPrefix").toString(), QStringLiteral("KL"));
+    EXPECT_EQ(rows->value(u"ANMask").toString(), QStringLiteral("Prefix_Date_AutoNumber"));
+
+    const vx::CallResult refused = method(*editor, QStringLiteral("AddUpdateAutoNumber"), {QStringLiteral("0,'Nope'")});
+    EXPECT_NE(refused.Code, 0);
+    EXPECT_FALSE(refused.Message.isEmpty());
+    EXPECT_EQ(editor->title(), QStringLiteral("Kelmira bandymai"));
+}
+
+} // namespace
