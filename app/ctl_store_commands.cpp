@@ -1,5 +1,6 @@
 #include "app/ctl_store_commands.h"
 
+#include "app/ctl_session.h"
 #include "platform/bo/demo_seed.h"
 #include "platform/bo/migrations.h"
 #include "platform/bo/object_types.h"
@@ -9,58 +10,15 @@
 #include "platform/contract/number_text.h"
 
 #include <QElapsedTimer>
-#include <QUrl>
-
-#include <exception>
 
 namespace ctl {
 namespace {
-
-// A location fit to show: a PostgreSQL address without its password.
-QString shown(const QString& location)
-{
-    if (!bo::Database::isPostgresUrl(location))
-        return location;
-    return QUrl(location).toString(QUrl::RemovePassword);
-}
-
-// Opens the store and runs `body`; a storage failure becomes a message and exit code 1.
-template <typename Body>
-int withSession(const QString& location, QTextStream& err, Body body)
-{
-    bo::SessionPtr session;
-    try {
-        session = bo::Session::open(location);
-    } catch (const bo::StorageError& e) {
-        // Say which store failed, unless the message already does.
-        const QString where = shown(location);
-        err << (e.message().contains(where) ? e.message() : where + QStringLiteral(": ") + e.message()) << Qt::endl;
-        return 1;
-    }
-    try {
-        return body(*session);
-    } catch (const bo::StorageError& e) {
-        err << e.message() << Qt::endl;
-    } catch (const std::exception& e) {
-        err << QString::fromLocal8Bit(e.what()) << Qt::endl;
-    }
-    return 1;
-}
 
 void printRows(const vx::Recordset& rs, QTextStream& out)
 {
     for (const QString& line : bo::describeRecordset(rs))
         out << line << '\n';
     out.flush();
-}
-
-// The administrator's tool saves as the administrator the store starts with.
-void actAsAdministrator(bo::Session& session)
-{
-    const QVariant admin = session.db().scalar(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"),
-                                               {QStringLiteral("admin")});
-    if (!admin.isNull())
-        session.setUserId(admin.toLongLong());
 }
 
 } // namespace
@@ -76,7 +34,7 @@ QString storeLocation(const QString& option)
 int initStore(const QString& location, QTextStream& out, QTextStream& err)
 {
     return withSession(location, err, [&](bo::Session& session) {
-        out << "Duomenų bazė: " << shown(location) << '\n'
+        out << "Duomenų bazė: " << shownLocation(location) << '\n'
             << "Schemos versija: " << bo::schemaVersion(session.db()) << Qt::endl;
         return 0;
     });
@@ -86,7 +44,7 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
 {
     return withSession(location, err, [&](bo::Session& session) {
         if (!bo::isEmptyStore(session)) {
-            err << "Duomenų bazėje " << shown(location)
+            err << "Duomenų bazėje " << shownLocation(location)
                 << " jau yra duomenų: demonstraciniai duomenys įrašomi tik į tuščią bazę." << Qt::endl;
             return 1;
         }

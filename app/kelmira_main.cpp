@@ -5,8 +5,28 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+namespace {
+
+// A scripted session runs offscreen unless asked to show itself; the platform
+// is chosen before the application object exists.
+void chooseScriptPlatform(int argc, char* argv[])
+{
+    bool script = false;
+    bool show = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        script = script || arg == "--script" || arg.startsWith("--script=");
+        show = show || arg == "--show";
+    }
+    if (script && !show && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    chooseScriptPlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmira"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
@@ -29,7 +49,10 @@ int main(int argc, char* argv[])
                                   QStringLiteral("oid"));
     const QCommandLineOption today(QStringLiteral("today"), QStringLiteral("Take this date (yyyy.MM.dd) as today."),
                                    QStringLiteral("date"));
-    parser.addOptions({demo, db, user, screenshot, open, today});
+    const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the commands of this file and exit (0: nothing failed)."),
+                         QStringLiteral("file"));
+    const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Show the windows while a script runs."));
+    parser.addOptions({demo, db, user, screenshot, open, today, script, show});
     parser.process(app);
 
     if (parser.isSet(today)) {
@@ -43,5 +66,6 @@ int main(int argc, char* argv[])
     options.demo = parser.isSet(demo);
     options.screenshot = parser.value(screenshot);
     options.openId = parser.value(open);
+    options.script = parser.value(script);
     return shell::runDesktop(options);
 }

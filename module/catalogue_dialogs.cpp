@@ -1,58 +1,29 @@
 #include "module/catalogue_dialogs.h"
 
 #include "module/module_services.h"
+#include "platform/contract/message_door.h"
 #include "platform/contract/vx_object_ui.h"
 #include "platform/contract/vx_services.h"
 
-#include <QApplication>
-#include <QDialog>
 
 namespace Catalogue {
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 
-QMessageBox::StandardButton showMessageBox(const QString& text, const QString& title, QMessageBox::Icon icon,
-                                           QMessageBox::StandardButtons buttons)
-{
-    // Message texts carry "\r\n" line breaks; the label shows "\r" as a stray
-    // character, so the box gets plain "\n".
-    QString shown = text;
-    shown.replace(lineBreak, QStringLiteral("\n"));
-    QMessageBox box(icon, title, shown, buttons, QApplication::activeWindow());
-    return QMessageBox::StandardButton(box.exec());
-}
-
-MessageHandler& messageHandler()
-{
-    static MessageHandler handler = showMessageBox;
-    return handler;
-}
-
-int execDialog(QDialog& dialog)
-{
-    return dialog.exec();
-}
-
-DialogRunner& dialogRunner()
-{
-    static DialogRunner runner = execDialog;
-    return runner;
-}
-
 } // namespace
 
+// The module shares the host's one door, so whatever answers the host's
+// message boxes answers the module's too.
 MessageHandler setMessageHandler(MessageHandler handler)
 {
-    MessageHandler previous = std::move(messageHandler());
-    messageHandler() = handler ? std::move(handler) : MessageHandler(showMessageBox);
-    return previous;
+    return vx::messages::setHandler(std::move(handler));
 }
 
 QMessageBox::StandardButton ShowMessage(const QString& text, const QString& title, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons)
 {
-    return messageHandler()(text, title, icon, buttons);
+    return vx::messages::show(text, title, icon, buttons);
 }
 
 QString MessageTitle()
@@ -63,14 +34,12 @@ QString MessageTitle()
 
 DialogRunner setDialogRunner(DialogRunner runner)
 {
-    DialogRunner previous = std::move(dialogRunner());
-    dialogRunner() = runner ? std::move(runner) : DialogRunner(execDialog);
-    return previous;
+    return vx::dialogs::setRunner(std::move(runner));
 }
 
 int RunModal(QDialog& dialog)
 {
-    return dialogRunner()(dialog);
+    return vx::dialogs::run(dialog);
 }
 
 void ShowError(const QString& message)

@@ -8,6 +8,7 @@
 
 #include <QCollator>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace bo {
@@ -160,8 +161,10 @@ void treeList(Session& session, vx::Recordset& rs, const ObjectType& type, const
     QString filter;
     const QString parent = firstItem(param, &filter);
     const qint64 rootId = vx::oid::isOfType(parent, type.typeId) ? vx::oid::recordNumber(parent) : 0;
-    if (!filter.trimmed().isEmpty()) {
-        const QString needle = folded(filter.trimmed());
+    // The filter is words, each of which must appear (case folded) in the name,
+    // code or number; the words may fall in different columns.
+    const QStringList words = folded(filter).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (!words.isEmpty()) {
         QStringList searched{QStringLiteral("Name"), QStringLiteral("Code"), QStringLiteral("ChasisNumber"),
                              QStringLiteral("Number")};
         QList<int> columns;
@@ -170,12 +173,15 @@ void treeList(Session& session, vx::Recordset& rs, const ObjectType& type, const
                 columns << i;
         QList<Item> items = readItems(session, type, QStringLiteral("t.\"GroupFlag\" = 0"), {});
         QList<Item> matching;
-        for (const Item& item : items)
+        for (const Item& item : items) {
+            QStringList texts;
             for (int c : columns)
-                if (folded(item.columns.at(c).toString()).contains(needle)) {
-                    matching.append(item);
-                    break;
-                }
+                texts << folded(item.columns.at(c).toString());
+            const QString searchedText = texts.join(QLatin1Char('\n'));
+            if (std::all_of(words.cbegin(), words.cend(),
+                            [&](const QString& word) { return searchedText.contains(word); }))
+                matching.append(item);
+        }
         sortItems(matching);
         for (const Item& item : matching)
             appendRow(rs, type, item, QString());

@@ -4,17 +4,21 @@
 #include "platform/bo/session.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/host_factory.h"
+#include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
+#include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/login.h"
 #include "platform/shell/main_window.h"
 #include "platform/shell/module_loader.h"
 #include "platform/shell/module_tables.h"
+#include "platform/shell/script/script_runner.h"
 #include "platform/shell/shell_host_factory.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -26,7 +30,7 @@ const QString moduleLibrary = QStringLiteral("Kelmira");
 
 void tell(const QString& text)
 {
-    QMessageBox::critical(nullptr, HostServices::productName, text);
+    vx::messages::show(text, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder)
@@ -103,6 +107,7 @@ int runDesktop(const StartOptions& options)
     vx::setHostFactory(factory);
     ModuleLoader loader;
     auto services = std::make_shared<HostServices>(session, loader);
+    addDialogFunctions(*services);
     MainWindow window(services);
 
     QString error;
@@ -120,7 +125,11 @@ int runDesktop(const StartOptions& options)
         openCard(*services, options.openId);
 
     int code = 0;
-    if (!options.screenshot.isEmpty()) {
+    if (!options.script.isEmpty()) {
+        window.show();
+        QTextStream out(stdout);
+        code = script::runScriptFile(window, *services, options.script, out);
+    } else if (!options.screenshot.isEmpty()) {
         code = takeScreenshot(window, options.screenshot);
     } else {
         window.show();

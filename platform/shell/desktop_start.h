@@ -15,6 +15,7 @@ struct StartOptions {
     bool demo = false;  // --demo: a fresh demo store (in a temporary file unless --db names one)
     QString screenshot; // --screenshot FILE
     QString openId;     // --open OID: a card to open at start
+    QString script;     // --script FILE: run the file's lines instead of waiting for a user
 };
 
 // Opens the store, logs the user in, loads the modules and shows the main

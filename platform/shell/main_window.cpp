@@ -1,5 +1,6 @@
 #include "platform/shell/main_window.h"
 
+#include "platform/contract/message_door.h"
 #include "platform/contract/vx_object_ui.h"
 #include "platform/shell/desktop_tabs.h"
 #include "platform/shell/host_services.h"
@@ -195,7 +196,7 @@ bool MainWindow::selectNode(const QString& key)
 
 void MainWindow::showMessage(const QString& text)
 {
-    QMessageBox::critical(this, HostServices::productName, text);
+    vx::messages::show(text, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 QIcon MainWindow::iconFor(const QString& iconKey) const

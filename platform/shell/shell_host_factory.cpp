@@ -1,5 +1,8 @@
 #include "platform/shell/shell_host_factory.h"
 
+#include "platform/shell/filter_dialog.h"
+#include "platform/shell/object_selector_dialog.h"
+
 namespace shell {
 
 vx::VxRegistrationPtr ShellHostFactory::createRegistration()
@@ -17,6 +20,16 @@ vx::VxObjectUIPtr ShellHostFactory::createGenericList(const QString& objectType)
 vx::VxObjectUIOPtr ShellHostFactory::createGenericEditor(const QString& objectType)
 {
     return session_ ? session_->createEditor(objectType) : nullptr;
+}
+
+std::unique_ptr<vx::VxObjectSelector> ShellHostFactory::createObjectSelector()
+{
+    return session_ ? std::make_unique<ObjectSelectorDialog>(session_) : nullptr;
+}
+
+std::unique_ptr<vx::VxFilterDialog> ShellHostFactory::createFilterDialog()
+{
+    return std::make_unique<FilterDialog>();
 }
 
 } // namespace shell

@@ -14,6 +14,9 @@ public:
     vx::VxRegistrationPtr createRegistration() override;
     vx::VxObjectUIPtr createGenericList(const QString& objectType) override;
     vx::VxObjectUIOPtr createGenericEditor(const QString& objectType) override;
+    // The host's object selector over the session's store, and its filter dialog.
+    std::unique_ptr<vx::VxObjectSelector> createObjectSelector() override;
+    std::unique_ptr<vx::VxFilterDialog> createFilterDialog() override;
 
     void setSession(bo::SessionPtr session) { session_ = std::move(session); }
     const bo::SessionPtr& session() const { return session_; }

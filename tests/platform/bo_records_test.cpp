@@ -150,6 +150,26 @@ TEST_F(BoRecords, VehicleListIsATreeAndTheFilterFindsLithuanianLettersInAnyCase)
     EXPECT_EQ(none->RecordCount(), 0);
 }
 
+TEST_F(BoRecords, EveryWordOfTheVehicleFilterMustAppearInNameCodeOrNumber)
+{
+    create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Škoda Octavia")},
+                                        {QStringLiteral("Code"), QStringLiteral("ŽUV 001")}});
+    create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Škoda Fabia")},
+                                        {QStringLiteral("ChasisNumber"), QStringLiteral("TMB777")}});
+    auto list = session().createList(QStringLiteral("O4000400"));
+    const auto names = [&](const QString& filter) {
+        vx::RecordsetPtr rs = list->GetVxObjectList(QStringLiteral("'O4000400','%1'").arg(filter), QString(), QString());
+        QStringList found;
+        for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext())
+            found << rs->value(QStringLiteral("Name")).toString();
+        return found;
+    };
+    EXPECT_EQ(names(QStringLiteral("ŠKODA")).size(), 2);
+    EXPECT_EQ(names(QStringLiteral("  škoda   žuv ")), QStringList{QStringLiteral("Škoda Octavia")}) << "words in name and code";
+    EXPECT_EQ(names(QStringLiteral("fabia tmb7")), QStringList{QStringLiteral("Škoda Fabia")}) << "words in name and number";
+    EXPECT_TRUE(names(QStringLiteral("octavia tmb")).isEmpty()) << "each word must match the same vehicle";
+}
+
 TEST_F(BoRecords, TripSheetListShowsThePeriodUnderOneNodePerVehicle)
 {
     const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});

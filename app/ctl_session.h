@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/bo/session.h"
+
+#include <QString>
+#include <QTextStream>
+
+#include <exception>
+
+// What every store command of kelmiractl shares: opening the store, turning
+// storage failures into a message and exit code 1, and acting as the
+// administrator.
+namespace ctl {
+
+// A location fit to show: a PostgreSQL address without its password.
+QString shownLocation(const QString& location);
+
+// Opens the store and runs `body`; a storage failure becomes a message and exit code 1.
+template <typename Body>
+int withSession(const QString& location, QTextStream& err, Body body)
+{
+    bo::SessionPtr session;
+    try {
+        session = bo::Session::open(location);
+    } catch (const bo::StorageError& e) {
+        // Say which store failed, unless the message already does.
+        const QString where = shownLocation(location);
+        err << (e.message().contains(where) ? e.message() : where + QStringLiteral(": ") + e.message()) << Qt::endl;
+        return 1;
+    }
+    try {
+        return body(*session);
+    } catch (const bo::StorageError& e) {
+        err << e.message() << Qt::endl;
+    } catch (const std::exception& e) {
+        err << QString::fromLocal8Bit(e.what()) << Qt::endl;
+    }
+    return 1;
+}
+
+// The administrator's tool saves as the administrator the store starts with.
+void actAsAdministrator(bo::Session& session);
+
+} // namespace ctl

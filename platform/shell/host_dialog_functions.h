@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+class HostServices;
+
+// Registers the host functions that open dialogs:
+//   "GetNewPeriod"       the period dialog; the chosen period is stored for the
+//                        user and returned; cancelled: the stored one, Code 0
+//   "ShowVxObjectModal"  a new record of the type in the parameter in a modal
+//                        card; saved: a one-row record set with OIDR and Preview
+//   "VxGroupSelect"      "QUERY(PARAM);;TITLE": the rows of the named call, one
+//                        of which the user picks; the record set comes back
+//                        positioned on it
+// A cancelled dialog gives Code 0 and no record set.
+void addDialogFunctions(HostServices& services);
+
+// The parts of a "VxGroupSelect" parameter. The title starts after the first
+// ";;" outside quotes; the call's parameter is what its parentheses hold.
+struct GroupSelectRequest {
+    QString query;
+    QString param;
+    QString title;
+    bool ok = false;
+};
+GroupSelectRequest readGroupSelectRequest(const QString& text);
+
+} // namespace shell

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/bo/object_types.h"
+#include "platform/bo/session.h"
+#include "platform/contract/vx_object_uio.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace shell {
+
+// The host's plain card for one record of a stored type, shown modally: each
+// stored field the user may edit is a labelled editor by its type (text,
+// number, date, check, a chooser for references). "Įrašyti" saves and closes;
+// a refused save keeps the card open with the reason shown.
+class ObjectCardDialog final : public QDialog {
+    Q_OBJECT
+public:
+    ObjectCardDialog(bo::SessionPtr session, vx::VxObjectUIOPtr editor, const bo::ObjectType& type,
+                     QWidget* parent = nullptr);
+
+    // The editor of a field; its object name is the field name after a prefix
+    // by kind: "txt" (text, number), "chk", "dtp", "sel" (reference).
+    QWidget* fieldEditor(const QString& field) const;
+    // After a save: one row with the record's OIDR and Preview.
+    vx::RecordsetPtr savedRecord() const { return saved_; }
+    QString errorText() const;
+
+public slots:
+    void accept() override;
+
+private:
+    struct Field {
+        QString name;
+        QString caption;
+        vx::FieldType type;
+        QWidget* editor = nullptr;
+    };
+    QWidget* createEditor(const bo::ColumnDef& column, const QString& caption);
+    void showValue(const Field& field, const QVariant& value);
+    // The typed value; false (with the error shown) when it is not a value of the field's type.
+    bool readValue(const Field& field, QVariant* value);
+    void showError(const QString& text, QWidget* focus = nullptr);
+
+    bo::SessionPtr session_;
+    vx::VxObjectUIOPtr editor_;
+    QList<Field> fields_;
+    QLabel* error_ = nullptr;
+    vx::RecordsetPtr saved_;
+};
+
+} // namespace shell

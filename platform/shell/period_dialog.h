@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/contract/host_records.h"
+
+#include <QDialog>
+
+class QDateEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace shell {
+
+// The trip sheet list's view period: either the dates from and to, or the
+// last so many days. The chosen period carries a caption describing it.
+class PeriodDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit PeriodDialog(QWidget* parent = nullptr);
+
+    void setPeriod(const vx::PeriodRecord& period);
+    vx::PeriodRecord period() const;
+    static QString captionOf(const vx::PeriodRecord& period);
+
+    QRadioButton* usePeriodButton() const { return usePeriod_; }
+    QRadioButton* daysBackButton() const { return useDaysBack_; }
+    QDateEdit* fromEdit() const { return from_; }
+    QDateEdit* toEdit() const { return to_; }
+    QSpinBox* daysBackEdit() const { return daysBack_; }
+
+public slots:
+    // Closes only with a period whose start is not after its end.
+    void accept() override;
+
+private:
+    void updateControls();
+
+    QRadioButton* usePeriod_ = nullptr;
+    QRadioButton* useDaysBack_ = nullptr;
+    QDateEdit* from_ = nullptr;
+    QDateEdit* to_ = nullptr;
+    QSpinBox* daysBack_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace shell

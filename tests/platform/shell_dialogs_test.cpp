@@ -1,0 +1,418 @@
+// The host's dialogs on a real store: the object selector and its kinds, the
+// filter words, the view period, the modal card for a new record and the
+// choice of one row of a query. Each dialog is played through the shell's
+// dialog runner, so nothing waits in an event loop.
+
+#include "platform/contract/host_factory.h"
+#include "platform/contract/object_id.h"
+#include "platform/shell/dialog_runner.h"
+#include "platform/shell/filter_dialog.h"
+#include "platform/shell/group_select_dialog.h"
+#include "platform/shell/host_dialog_functions.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/module_loader.h"
+#include "platform/shell/object_card_dialog.h"
+#include "platform/shell/object_list_model.h"
+#include "platform/shell/object_selector_dialog.h"
+#include "platform/shell/period_dialog.h"
+#include "platform/shell/reference_chooser.h"
+#include "platform/shell/shell_host_factory.h"
+#include "tests/support/store_fixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QQueue>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+// Plays the user's part on each dialog the shell runs, in order; a dialog
+// nobody plays is cancelled.
+class PlayedDialogs {
+public:
+    using Play = std::function<void(QDialog& dialog)>;
+
+    PlayedDialogs()
+        : previous_(shell::setDialogRunner([this](QDialog& dialog) {
+              shown << dialog.objectName();
+              if (plays_.isEmpty())
+                  return int(QDialog::Rejected);
+              plays_.dequeue()(dialog);
+              return dialog.result();
+          }))
+    {
+    }
+    ~PlayedDialogs() { shell::setDialogRunner(std::move(previous_)); }
+    PlayedDialogs(const PlayedDialogs&) = delete;
+    PlayedDialogs& operator=(const PlayedDialogs&) = delete;
+
+    void then(Play play) { plays_.enqueue(std::move(play)); }
+
+    QStringList shown;
+
+private:
+    QQueue<Play> plays_;
+    shell::DialogRunner previous_;
+};
+
+template <class Dialog>
+Dialog& as(QDialog& dialog)
+{
+    auto* typed = qobject_cast<Dialog*>(&dialog);
+    if (!typed)
+        throw std::runtime_error("another dialog than expected");
+    return *typed;
+}
+
+class ShellDialogs : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (IsSkipped())
+            return;
+        factory = std::make_shared<shell::ShellHostFactory>();
+        factory->setSession(sessionPtr());
+        vx::setHostFactory(factory);
+        services = std::make_shared<shell::HostServices>(sessionPtr(), loader);
+        shell::addDialogFunctions(*services);
+    }
+
+    void TearDown() override
+    {
+        services.reset();
+        vx::setHostFactory(nullptr);
+        StoreFixture::TearDown();
+    }
+
+    vx::CallResult callFunction(const QString& name, const QString& param = QString())
+    {
+        return services->Objects().CallFunction(name, param);
+    }
+
+    std::unique_ptr<vx::VxObjectSelector> selector(const QString& type, const QString& kind)
+    {
+        auto made = factory->createObjectSelector();
+        made->setObjectType(type);
+        made->setKind(kind);
+        made->setCaption(QStringLiteral("Pasirinkite"));
+        return made;
+    }
+
+    // The display texts of every row the selector's tree shows, depth first.
+    static QStringList shownRows(const QTreeView& tree, const QModelIndex& parent = {})
+    {
+        QStringList texts;
+        const QAbstractItemModel* model = tree.model();
+        for (int r = 0; r < model->rowCount(parent); ++r) {
+            const QModelIndex index = model->index(r, 0, parent);
+            texts << index.data().toString() << shownRows(tree, index);
+        }
+        return texts;
+    }
+
+    // A vehicle group with one vehicle in it and one vehicle at the top.
+    void createVehicles()
+    {
+        group = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Lengvieji")},
+                                                    {QStringLiteral("GroupFlag"), 1}});
+        skoda = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Škoda Octavia")},
+                                                    {QStringLiteral("Code"), QStringLiteral("ŽUV 001")},
+                                                    {QStringLiteral("ParentID"), vx::oid::recordNumber(group)}});
+        audi = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Audi A6")},
+                                                   {QStringLiteral("Code"), QStringLiteral("ABC 123")}});
+    }
+
+    shell::ModuleLoader loader;
+    std::shared_ptr<shell::ShellHostFactory> factory;
+    std::shared_ptr<shell::HostServices> services;
+    QString group, skoda, audi;
+};
+
+TEST_F(ShellDialogs, TheSelectorReportsKeyAndCaptionOfAChoosableRowOnly)
+{
+    createVehicles();
+    struct Case {
+        const char* kind;
+        QString refused, chosen, caption;
+    };
+    const QList<Case> cases = {
+        {"Car", group, skoda, QStringLiteral("Škoda Octavia ŽUV 001")},
+        {"Group", audi, group, QStringLiteral("Lengvieji")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        PlayedDialogs dialogs;
+        dialogs.then([&](QDialog& dialog) {
+            auto& selector = as<shell::ObjectSelectorDialog>(dialog);
+            EXPECT_EQ(selector.windowTitle(), QStringLiteral("Pasirinkite"));
+            auto* ok = selector.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+            ASSERT_TRUE(selector.setCurrentKey(c.refused));
+            EXPECT_FALSE(ok->isEnabled());
+            selector.accept();
+            EXPECT_NE(selector.result(), QDialog::Accepted) << "closed on a row of the wrong kind";
+            ASSERT_TRUE(selector.setCurrentKey(c.chosen));
+            EXPECT_TRUE(ok->isEnabled());
+            selector.accept();
+        });
+        auto chooser = selector(QStringLiteral("O4000400"), QString::fromLatin1(c.kind));
+        ASSERT_TRUE(chooser->showModal(nullptr));
+        EXPECT_EQ(chooser->selectedKey(), c.chosen);
+        EXPECT_EQ(chooser->selectedCaption(), c.caption);
+    }
+}
+
+TEST_F(ShellDialogs, TheSelectorIsUsedByKeyboardAndEscapeCancels)
+{
+    createVehicles();
+    PlayedDialogs dialogs;
+    dialogs.then([&](QDialog& dialog) {
+        auto& selector = as<shell::ObjectSelectorDialog>(dialog);
+        selector.show();
+        QTest::keyClicks(selector.searchBox(), QStringLiteral("abc"));
+        QTest::keyClick(selector.tree(), Qt::Key_Return);
+        selector.hide();
+    });
+    auto chooser = selector(QStringLiteral("O4000400"), QStringLiteral("Car"));
+    ASSERT_TRUE(chooser->showModal(nullptr));
+    EXPECT_EQ(chooser->selectedKey(), audi);
+
+    dialogs.then([&](QDialog& dialog) {
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        dialog.hide();
+    });
+    EXPECT_FALSE(selector(QStringLiteral("O4000400"), QStringLiteral("Car"))->showModal(nullptr));
+}
+
+TEST_F(ShellDialogs, SearchNarrowsTheTreeToMatchingRecordsInTheirGroups)
+{
+    createVehicles();
+    PlayedDialogs dialogs;
+    dialogs.then([&](QDialog& dialog) {
+        auto& selector = as<shell::ObjectSelectorDialog>(dialog);
+        EXPECT_EQ(shownRows(*selector.tree()).size(), 3);
+        selector.searchBox()->setText(QStringLiteral("žuv"));
+        EXPECT_EQ(shownRows(*selector.tree()),
+                  (QStringList{QStringLiteral("Lengvieji"), QStringLiteral("Škoda Octavia ŽUV 001")}));
+        selector.accept(); // the first record found is the current one
+    });
+    auto chooser = selector(QStringLiteral("O4000400"), QStringLiteral("Car"));
+    ASSERT_TRUE(chooser->showModal(nullptr));
+    EXPECT_EQ(chooser->selectedKey(), skoda);
+}
+
+TEST_F(ShellDialogs, UserDOffersOnlyEmployeesMarkedAsDrivers)
+{
+    const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},
+                                                               {QStringLiteral("LastName"), QStringLiteral("Jonaitis")},
+                                                               {QStringLiteral("DriverFlag"), 1}});
+    const QString clerk = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Petras")},
+                                                              {QStringLiteral("LastName"), QStringLiteral("Petraitis")},
+                                                              {QStringLiteral("DriverFlag"), 0}});
+    for (const QString& kind : {QStringLiteral("C,UserD"), QStringLiteral("C")}) {
+        SCOPED_TRACE(kind.toStdString());
+        const bool driversOnly = kind.contains(QLatin1String("UserD"));
+        PlayedDialogs dialogs;
+        dialogs.then([&](QDialog& dialog) {
+            auto& selector = as<shell::ObjectSelectorDialog>(dialog);
+            const QStringList rows = shownRows(*selector.tree());
+            EXPECT_TRUE(rows.contains(QStringLiteral("Jonas Jonaitis")));
+            EXPECT_EQ(rows.contains(QStringLiteral("Petras Petraitis")), !driversOnly);
+            EXPECT_EQ(selector.setCurrentKey(clerk), !driversOnly);
+            ASSERT_TRUE(selector.setCurrentKey(driver));
+            selector.accept();
+        });
+        auto chooser = selector(QStringLiteral("O0001401"), kind);
+        ASSERT_TRUE(chooser->showModal(nullptr));
+        EXPECT_EQ(chooser->selectedKey(), driver);
+    }
+}
+
+TEST_F(ShellDialogs, TheFilterDialogGivesWordsTheVehicleListMatchesAll)
+{
+    createVehicles();
+    PlayedDialogs dialogs;
+    dialogs.then([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Atrinkti: Automobiliai"));
+        as<shell::FilterDialog>(dialog).filterBox()->setText(QStringLiteral("  škoda   žuv "));
+        dialog.accept();
+    });
+    auto filterDialog = factory->createFilterDialog();
+    filterDialog->setOID(QStringLiteral("O4000400"));
+    const QString words = filterDialog->askFilter(nullptr);
+    EXPECT_EQ(words, QStringLiteral("škoda žuv"));
+    vx::RecordsetPtr found = session().createList(QStringLiteral("O4000400"))
+                                 ->GetVxObjectList(QStringLiteral("'O4000400','%1'").arg(words), QString(), QString());
+    ASSERT_EQ(found->RecordCount(), 1);
+    EXPECT_EQ(found->value(QStringLiteral("OIDR")).toString(), skoda);
+
+    dialogs.then([](QDialog& dialog) {
+        as<shell::FilterDialog>(dialog).filterBox()->setText(QStringLiteral("audi"));
+        dialog.reject();
+    });
+    EXPECT_TRUE(factory->createFilterDialog()->askFilter(nullptr).isEmpty()) << "cancelled";
+}
+
+TEST_F(ShellDialogs, TheChosenPeriodIsStoredAndReadBackAndCancelKeepsIt)
+{
+    PlayedDialogs dialogs;
+    dialogs.then([](QDialog& dialog) {
+        auto& period = as<shell::PeriodDialog>(dialog);
+        period.usePeriodButton()->setChecked(true);
+        period.fromEdit()->setDate(QDate(2026, 11, 30));
+        period.toEdit()->setDate(QDate(2026, 11, 1));
+        period.accept();
+        EXPECT_NE(period.result(), QDialog::Accepted) << "a period ending before it starts";
+        period.fromEdit()->setDate(QDate(2026, 11, 1));
+        period.toEdit()->setDate(QDate(2026, 11, 30));
+        period.accept();
+    });
+    const vx::CallResult chosen = callFunction(QStringLiteral("GetNewPeriod"));
+    ASSERT_EQ(chosen.Code, 0) << chosen.Message.toStdString();
+    const auto period = chosen.Value.value<vx::PeriodRecord>();
+    EXPECT_TRUE(period.UsePeriod);
+    EXPECT_EQ(period.PeriodFrom, QDate(2026, 11, 1));
+    EXPECT_EQ(period.PeriodTo, QDate(2026, 11, 30));
+    EXPECT_EQ(period.Caption, QStringLiteral("2026.11.01 – 2026.11.30"));
+    EXPECT_EQ(callFunction(QStringLiteral("GetOldPeriod")).Value.value<vx::PeriodRecord>(), period);
+
+    dialogs.then([](QDialog& dialog) {
+        auto& days = as<shell::PeriodDialog>(dialog);
+        EXPECT_TRUE(days.usePeriodButton()->isChecked()) << "opens on the stored period";
+        days.daysBackButton()->setChecked(true);
+        days.daysBackEdit()->setValue(14);
+        days.accept();
+    });
+    const auto back = callFunction(QStringLiteral("GetNewPeriod")).Value.value<vx::PeriodRecord>();
+    EXPECT_FALSE(back.UsePeriod);
+    EXPECT_EQ(back.DaysBack, 14);
+    EXPECT_EQ(back.Caption, QStringLiteral("Paskutinės 14 d."));
+
+    dialogs.then([](QDialog& dialog) {
+        as<shell::PeriodDialog>(dialog).daysBackEdit()->setValue(99);
+        dialog.reject();
+    });
+    const vx::CallResult cancelled = callFunction(QStringLiteral("GetNewPeriod"));
+    EXPECT_EQ(cancelled.Code, 0);
+    EXPECT_EQ(cancelled.Value.value<vx::PeriodRecord>(), back);
+    EXPECT_EQ(services->storedPeriod(), back);
+}
+
+TEST_F(ShellDialogs, TheModalCardSavesANewRecordAndReturnsItsIdAndName)
+{
+    const QString diesel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Dyzelinas")}});
+    PlayedDialogs dialogs;
+    dialogs.then([&](QDialog& dialog) {
+        auto& card = as<shell::ObjectCardDialog>(dialog);
+        qobject_cast<QLineEdit*>(card.fieldEditor(QStringLiteral("Name")))->setText(QStringLiteral("Vasaros norma"));
+        qobject_cast<QLineEdit*>(card.fieldEditor(QStringLiteral("Value")))->setText(QStringLiteral("7,5"));
+        auto* perHour = qobject_cast<QLineEdit*>(card.fieldEditor(QStringLiteral("DurationValue")));
+        perHour->setText(QStringLiteral("daug"));
+        card.accept();
+        EXPECT_NE(card.result(), QDialog::Accepted) << "saved a number field holding text";
+        EXPECT_FALSE(card.errorText().isEmpty());
+        perHour->setText(QStringLiteral("1,2"));
+        auto* fuelType = qobject_cast<shell::ReferenceChooser*>(card.fieldEditor(QStringLiteral("TransportFuelTypeID")));
+        ASSERT_TRUE(fuelType);
+        fuelType->choose(); // the selector is played next
+        EXPECT_EQ(fuelType->text(), QStringLiteral("Dyzelinas"));
+        card.accept();
+    });
+    dialogs.then([&](QDialog& dialog) {
+        ASSERT_TRUE(as<shell::ObjectSelectorDialog>(dialog).setCurrentKey(diesel));
+        dialog.accept();
+    });
+    const vx::CallResult saved = callFunction(QStringLiteral("ShowVxObjectModal"), QStringLiteral("O4000603"));
+    ASSERT_EQ(saved.Code, 0) << saved.Message.toStdString();
+    EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("frmObjectCard"), QStringLiteral("frmObjectSelector")}));
+    const auto rs = saved.Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(rs);
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->value(QStringLiteral("Preview")).toString(), QStringLiteral("Vasaros norma"));
+    const QString oidr = rs->value(QStringLiteral("OIDR")).toString();
+    ASSERT_TRUE(vx::oid::isOfType(oidr, QStringLiteral("O4000603")) && vx::oid::hasRecord(oidr)) << oidr.toStdString();
+
+    vx::VxObjectUIOPtr stored = services->Objects().GetVxObject(oidr);
+    ASSERT_TRUE(stored);
+    EXPECT_DOUBLE_EQ(stored->Fields().value(QStringLiteral("Value")).toDouble(), 7.5);
+    EXPECT_DOUBLE_EQ(stored->Fields().value(QStringLiteral("DurationValue")).toDouble(), 1.2);
+    EXPECT_EQ(stored->Fields().value(QStringLiteral("TransportFuelTypeID")).toLongLong(), vx::oid::recordNumber(diesel));
+
+    const vx::CallResult cancelled = callFunction(QStringLiteral("ShowVxObjectModal"), QStringLiteral("O4000603"));
+    EXPECT_EQ(cancelled.Code, 0);
+    EXPECT_FALSE(cancelled.Value.value<vx::RecordsetPtr>());
+    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM ref_fuel_norm")).toInt(), 1);
+}
+
+TEST_F(ShellDialogs, GroupSelectReturnsTheQueryRowsPositionedOnTheChosenOne)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
+    for (const char* name : {"Žiemos norma", "Vasaros norma"}) {
+        const qint64 norm = createId(QStringLiteral("O4000603"), {{QStringLiteral("Name"), QString::fromUtf8(name)},
+                                                                  {QStringLiteral("Value"), 9.5}});
+        create(QStringLiteral("O4000500"), {{QStringLiteral("TransportCarID"), car},
+                                            {QStringLiteral("TransportFuelNormID"), norm}});
+    }
+    const QString param = QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą")
+                              .arg(vx::oid::make(QStringLiteral("O4000400"), car));
+    PlayedDialogs dialogs;
+    dialogs.then([](QDialog& dialog) {
+        auto& select = as<shell::GroupSelectDialog>(dialog);
+        QAbstractItemModel* model = select.list()->model();
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        EXPECT_EQ(select.windowTitle(), QStringLiteral("Pasirinkitė kuro normą"));
+        ASSERT_EQ(model->rowCount(), 2);
+        EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Kuro norma"));
+        EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("9,5"));
+        select.setCurrentRow(1);
+        select.accept();
+    });
+    const vx::CallResult chosen = callFunction(QStringLiteral("VxGroupSelect"), param);
+    ASSERT_EQ(chosen.Code, 0) << chosen.Message.toStdString();
+    const auto rs = chosen.Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->value(QStringLiteral("TransportFuelNormName")).toString(), QStringLiteral("Žiemos norma"))
+        << "the second row in Lithuanian order";
+    EXPECT_TRUE(vx::oid::isOfType(rs->value(QStringLiteral("OIDR")).toString(), QStringLiteral("O4000603")));
+
+    const vx::CallResult cancelled = callFunction(QStringLiteral("VxGroupSelect"), param);
+    EXPECT_EQ(cancelled.Code, 0);
+    EXPECT_FALSE(cancelled.Value.value<vx::RecordsetPtr>());
+
+    dialogs.shown.clear();
+    const vx::CallResult failed =
+        callFunction(QStringLiteral("VxGroupSelect"), QStringLiteral("DO4000100_GetTripCarFuelNorms('O40006011');;Norma"));
+    EXPECT_NE(failed.Code, 0);
+    EXPECT_FALSE(failed.Message.isEmpty());
+    EXPECT_NE(callFunction(QStringLiteral("VxGroupSelect"), QStringLiteral("Neužbaigta('x';;Norma")).Code, 0);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "no dialog for a failing query";
+}
+
+TEST(ShellGroupSelectRequest, TheTitleStartsAtTheFirstSeparatorOutsideQuotes)
+{
+    struct Case {
+        QString text, query, param, title;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("Q('a');;Pavadinimas"), QStringLiteral("Q"), QStringLiteral("'a'"), QStringLiteral("Pavadinimas")},
+        {QStringLiteral("Q('a;;b',2);;Normos (visos)"), QStringLiteral("Q"), QStringLiteral("'a;;b',2"),
+         QStringLiteral("Normos (visos)")},
+        {QStringLiteral("Q"), QStringLiteral("Q"), QString(), QString()},
+    };
+    for (const Case& c : cases) {
+        const shell::GroupSelectRequest request = shell::readGroupSelectRequest(c.text);
+        EXPECT_TRUE(request.ok) << c.text.toStdString();
+        EXPECT_EQ(request.query, c.query);
+        EXPECT_EQ(request.param, c.param);
+        EXPECT_EQ(request.title, c.title);
+    }
+    EXPECT_FALSE(shell::readGroupSelectRequest(QStringLiteral(";;Pavadinimas")).ok);
+}
+
+} // namespace

@@ -1,0 +1,393 @@
+// Scripted sessions: the grammar of a script, and its commands driving the
+// real main window with the real module on a real store, and a small card.
+
+#include "platform/contract/clock.h"
+#include "platform/contract/host_factory.h"
+#include "platform/contract/message_door.h"
+#include "platform/shell/filter_dialog.h"
+#include "platform/shell/host_dialog_functions.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/main_window.h"
+#include "platform/shell/module_loader.h"
+#include "platform/shell/object_selector_dialog.h"
+#include "platform/shell/shell_host_factory.h"
+#include "platform/shell/script/script_parser.h"
+#include "platform/shell/script/script_runner.h"
+#include "tests/support/store_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+using shell::script::readLine;
+using shell::script::readScript;
+
+TEST(ShellScriptGrammar, LinesSplitIntoWords)
+{
+    struct Case {
+        const char* line;
+        QStringList words;
+        bool error;
+    };
+    const Case cases[] = {
+        {"click cmdWrite", {QStringLiteral("click"), QStringLiteral("cmdWrite")}, false},
+        {"  type\ttxtName   Jonas  ", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Jonas")}, false},
+        {"type txtName \"Jonas Jonaitis\"", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Jonas Jonaitis")}, false},
+        {"expectmsg \"a \\\"b\\\" \\\\ c\\r\\nd\\te\"", {QStringLiteral("expectmsg"), QStringLiteral("a \"b\" \\ c\r\nd\te")}, false},
+        {"filter \"\"", {QStringLiteral("filter"), QString()}, false},
+        {"type txtName \"# not a comment\" # a comment", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("# not a comment")}, false},
+        {"# only a comment", {}, false},
+        {"type txtName Žąsis", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Žąsis")}, false},
+        {"type txtName \"open", {}, true},
+        {"type txtName \"bad \\q escape\"", {}, true},
+    };
+    for (const Case& c : cases) {
+        const shell::script::Line line = readLine(QString::fromUtf8(c.line), 7);
+        EXPECT_EQ(line.number, 7);
+        EXPECT_EQ(!line.error.isEmpty(), c.error) << c.line;
+        if (!c.error) {
+            EXPECT_EQ(line.words, c.words) << c.line;
+        }
+    }
+}
+
+TEST(ShellScriptGrammar, AScriptKeepsTheFileLineNumbersOfItsCommands)
+{
+    const QList<shell::script::Line> lines = readScript(QStringLiteral("# heading\n\nnode A\r\n  # note\nnomsg\n"));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines.at(0).number, 3);
+    EXPECT_EQ(lines.at(0).words, (QStringList{QStringLiteral("node"), QStringLiteral("A")}));
+    EXPECT_EQ(lines.at(1).number, 5);
+}
+
+// A card with one control of each kind a script uses.
+QWidget* testCard(QLabel** said)
+{
+    auto* card = new QWidget;
+    card->setObjectName(QStringLiteral("frmTest"));
+    auto* layout = new QVBoxLayout(card);
+    auto* name = new QLineEdit(card);
+    name->setObjectName(QStringLiteral("txtName"));
+    auto* flag = new QCheckBox(QStringLiteral("Vairuotojas"), card);
+    flag->setObjectName(QStringLiteral("chkDriver"));
+    auto* date = new QDateEdit(card);
+    date->setObjectName(QStringLiteral("dtpDate"));
+    date->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    auto* kind = new QComboBox(card);
+    kind->setObjectName(QStringLiteral("cboKind"));
+    kind->addItems({QStringLiteral("Vilkikas"), QStringLiteral("Puspriekabė")});
+    auto* items = new QTreeWidget(card);
+    items->setObjectName(QStringLiteral("lvwItems"));
+    items->setColumnCount(2);
+    for (int i = 1; i <= 3; ++i) {
+        auto* item = new QTreeWidgetItem(items, {QStringLiteral("Eilutė %1").arg(i), QString::number(i * 10)});
+        item->setData(0, Qt::UserRole, QStringLiteral("K%1").arg(i));
+    }
+    auto* ask = new QPushButton(QStringLiteral("Klausti"), card);
+    ask->setObjectName(QStringLiteral("cmdAsk"));
+    auto* locked = new QPushButton(QStringLiteral("Užrakinta"), card);
+    locked->setObjectName(QStringLiteral("cmdLocked"));
+    locked->setEnabled(false);
+    auto* more = new QPushButton(QStringLiteral("Daugiau"), card);
+    more->setObjectName(QStringLiteral("cmdMore"));
+    *said = new QLabel(card);
+    (*said)->setObjectName(QStringLiteral("lblSaid"));
+    for (QWidget* w : std::initializer_list<QWidget*>{name, flag, date, kind, items, ask, locked, more, *said})
+        layout->addWidget(w);
+    QLabel* label = *said;
+    QObject::connect(ask, &QPushButton::clicked, card, [label] {
+        const auto button = vx::messages::show(QStringLiteral("Ar tęsti?\r\nTikrai?"), QStringLiteral("Kelmira"),
+                                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+        label->setText(button == QMessageBox::Yes ? QStringLiteral("taip") : QStringLiteral("ne"));
+    });
+    // A modal dialog the script fills in while it is open.
+    QObject::connect(more, &QPushButton::clicked, card, [card, label] {
+        QDialog dialog(card);
+        dialog.setObjectName(QStringLiteral("frmMore"));
+        dialog.setWindowTitle(QStringLiteral("Daugiau"));
+        auto* box = new QVBoxLayout(&dialog);
+        auto* note = new QLineEdit(&dialog);
+        note->setObjectName(QStringLiteral("txtNote"));
+        auto* ok = new QPushButton(QStringLiteral("Gerai"), &dialog);
+        ok->setObjectName(QStringLiteral("cmdOK"));
+        box->addWidget(note);
+        box->addWidget(ok);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        if (vx::dialogs::run(dialog) == QDialog::Accepted)
+            label->setText(note->text());
+    });
+    return card;
+}
+
+class ShellScript : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (IsSkipped())
+            return;
+        const QString registry = store_->location() + QStringLiteral(".libraries.ini");
+        vx::LibraryRegistry(registry).add(QStringLiteral("Kelmira"),
+                                          QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+        loader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registry));
+        factory = std::make_shared<shell::ShellHostFactory>();
+        factory->setSession(sessionPtr());
+        vx::setHostFactory(factory);
+        services = std::make_shared<shell::HostServices>(sessionPtr(), *loader);
+        shell::addDialogFunctions(*services);
+        window = std::make_unique<shell::MainWindow>(services);
+        QString error;
+        auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
+        ASSERT_TRUE(tables) << error.toStdString();
+        services->addModule(*tables);
+        window->addModule(*tables);
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        services.reset();
+        vx::setHostFactory(nullptr);
+        StoreFixture::TearDown();
+    }
+
+    struct Outcome {
+        int passed, failed;
+        QStringList lines;
+    };
+
+    Outcome run(const QString& script)
+    {
+        QString text;
+        QTextStream out(&text);
+        shell::script::Runner runner(*window, *services, out);
+        runner.run(readScript(script));
+        return {runner.passed(), runner.failed(), text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+    }
+
+    void openTestCard()
+    {
+        QTabWidget* tabs = window->desktopTabs();
+        tabs->setCurrentIndex(tabs->addTab(testCard(&said), QStringLiteral("Bandymas")));
+    }
+
+    std::unique_ptr<shell::ModuleLoader> loader;
+    std::shared_ptr<shell::ShellHostFactory> factory;
+    std::shared_ptr<shell::HostServices> services;
+    std::unique_ptr<shell::MainWindow> window;
+    QLabel* said = nullptr;
+};
+
+TEST_F(ShellScript, APassingScriptEndsWithItsCount)
+{
+    for (const char* name : {"UAB Degalų prekyba", "UAB Kelių ženklai", "AB Šiaurės kuras"})
+        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QString::fromUtf8(name)}});
+    const Outcome outcome = run(QStringLiteral("node CFirms\n"
+                                               "expect lvwObjects rows 3\n"
+                                               "type txtSearch šiaurės   # Lithuanian letters, typed one by one\n"
+                                               "expect txtSearch text šiaurės\n"
+                                               "expect lvwObjects rows 1\n"
+                                               "expect lvwObjects cell:#0:0 \"AB Šiaurės kuras\"\n"
+                                               "nomsg\n"));
+    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(outcome.passed, 5);
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("5 passed, 0 failed"));
+}
+
+TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
+{
+    const Outcome outcome = run(QStringLiteral("node CFirms\n"
+                                               "expect lvwObjects rows 2\n"
+                                               "\n"
+                                               "node NoSuchNode\n"
+                                               "click cmdNothing\n"
+                                               "menu - 999\n"
+                                               "frobnicate\n"
+                                               "type \"unterminated\n"
+                                               "expect lvwObjects rows 0\n"));
+    QStringList failedLines;
+    for (const QString& line : outcome.lines)
+        if (line.startsWith(QLatin1String("line ")))
+            failedLines << line.section(QLatin1Char(':'), 0, 0);
+    EXPECT_EQ(failedLines, (QStringList{QStringLiteral("line 2"), QStringLiteral("line 4"), QStringLiteral("line 5"),
+                                        QStringLiteral("line 6"), QStringLiteral("line 7"), QStringLiteral("line 8")}));
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 6 failed"));
+}
+
+TEST_F(ShellScript, OpenShowsTheCardAndCommandsActOnIt)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN KLM 214")}});
+    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("LAP-1")},
+                                                              {QStringLiteral("TransportCarID"), car},
+                                                              {QStringLiteral("Date"), QDateTime(vx::clock::today(), QTime(8, 0))}});
+    const Outcome outcome = run(QStringLiteral("node CTransportTrips\n"
+                                               "open %1\n"
+                                               "expect cmdClose enabled True\n"
+                                               "close\n"
+                                               "expect lvwObjects visible True\n"
+                                               "dblclick lvwObjects %1\n"
+                                               "expect cmdClose visible True\n"
+                                               "close\n"
+                                               "tab tabDesktop Sąrašas\n")
+                                    .arg(sheet));
+    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(outcome.passed, 3);
+    EXPECT_EQ(window->desktopTabs()->count(), 1);
+}
+
+TEST_F(ShellScript, ControlsOfACardAreUsedAsAUserWould)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("type txtName \"Jonas Žemaitis\"\n"
+                                               "expect txtName text \"Jonas Žemaitis\"\n"
+                                               "click chkDriver\n"
+                                               "expect chkDriver checked true\n"
+                                               "set dtpDate 2025.02.28\n"
+                                               "expect dtpDate text 2025.02.28\n"
+                                               "set cboKind Puspriekabė\n"
+                                               "expect cboKind text Puspriekabė\n"
+                                               "expect lvwItems rows 3\n"
+                                               "expect lvwItems cell:K2:1 20\n"
+                                               "select lvwItems K3\n"
+                                               "expect cmdLocked enabled False\n"
+                                               "expect frmTest caption Bandymas\n"
+                                               "click cmdLocked\n"
+                                               "set cboKind Nėra\n"
+                                               "expect lvwItems cell:K9:1 0\n"));
+    QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+    EXPECT_EQ(failures.size(), 3) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(failures.value(0).startsWith(QLatin1String("line 14: cmdLocked is disabled")));
+    EXPECT_EQ(outcome.passed, 8);
+    const auto* items = window->findChild<QTreeWidget*>(QStringLiteral("lvwItems"));
+    EXPECT_EQ(items->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("K3"));
+}
+
+TEST_F(ShellScript, MessageBoxesTakeQueuedAnswersAndAnUnqueuedOneFails)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("answer Yes\n"
+                                               "click cmdAsk\n"
+                                               "expectmsg \"Ar tęsti?\\nTikrai?\" Kelmira question\n"
+                                               "expect lblSaid text taip\n"
+                                               "nomsg\n"
+                                               "click cmdAsk\n"
+                                               "expect lblSaid text ne\n"
+                                               "expectmsg \"Kitas tekstas\"\n"));
+    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+    ASSERT_EQ(failures.size(), 2) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 6: message box without a queued answer")));
+    EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 8:")));
+    EXPECT_EQ(outcome.passed, 4);
+}
+
+TEST_F(ShellScript, AModalDialogIsTheActiveWindowWhileItIsOpen)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("click cmdMore\n"
+                                               "expect frmMore caption Daugiau\n"
+                                               "type txtNote pastaba\n"
+                                               "click cmdOK\n"
+                                               "expect lblSaid text pastaba\n"
+                                               "click cmdMore\n"
+                                               "close\n"
+                                               "expect lblSaid text pastaba\n"
+                                               "click cmdMore\n"));
+    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(outcome.passed, 3);
+}
+
+TEST_F(ShellScript, DumpListsTheActiveWindowsControlsInTabOrder)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("dump\n"));
+    QStringList names;
+    for (const QString& line : outcome.lines.mid(0, 4))
+        names << line.section(QLatin1Char('\t'), 0, 0);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("txtName"), QStringLiteral("chkDriver"), QStringLiteral("dtpDate"),
+                                  QStringLiteral("cboKind")}));
+    EXPECT_TRUE(outcome.lines.contains(QStringLiteral("cmdLocked\tQPushButton\tUžrakinta\tenabled=False\tvisible=True\tchecked=-")));
+}
+
+// Buttons that open the host's choosers the way cards do; the label tells the answer.
+QWidget* chooserCard(const bo::SessionPtr& session, shell::HostServices& services, QLabel* said)
+{
+    auto* card = new QWidget;
+    auto* layout = new QVBoxLayout(card);
+    const auto button = [&](const char* name, std::function<QString()> ask) {
+        auto* b = new QPushButton(QString::fromLatin1(name), card);
+        b->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(b);
+        QObject::connect(b, &QPushButton::clicked, card, [said, ask] { said->setText(ask()); });
+    };
+    button("cmdPick", [session, card] {
+        shell::ObjectSelectorDialog selector(session);
+        selector.setObjectType(QStringLiteral("O0000100"));
+        selector.setKind(QStringLiteral("T"));
+        return selector.showModal(card) ? selector.selectedCaption() : QStringLiteral("-");
+    });
+    button("cmdFilter", [card] { return shell::FilterDialog().askFilter(card); });
+    button("cmdPeriod", [&services] {
+        const auto period = services.Objects().CallFunction(QStringLiteral("GetNewPeriod"), QString()).Value.value<vx::PeriodRecord>();
+        return period.PeriodFrom.toString(QStringLiteral("yyyy.MM.dd")) + QLatin1Char('-') + period.PeriodTo.toString(QStringLiteral("yyyy.MM.dd"));
+    });
+    auto* menuOwner = new QLabel(QStringLiteral("meniu"), card);
+    menuOwner->setObjectName(QStringLiteral("lblMenu"));
+    menuOwner->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(menuOwner);
+    QObject::connect(menuOwner, &QWidget::customContextMenuRequested, card, [menuOwner, said](const QPoint& at) {
+        QMenu menu;
+        menu.addAction(QStringLiteral("Naujas"))->setObjectName(QStringLiteral("mnuNew"));
+        menu.addAction(QStringLiteral("Šalinti"))->setObjectName(QStringLiteral("mnuDelete"));
+        if (QAction* chosen = menu.exec(menuOwner->mapToGlobal(at)))
+            said->setText(chosen->objectName());
+    });
+    layout->addWidget(said);
+    return card;
+}
+
+TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
+{
+    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Kelias")}});
+    said = new QLabel;
+    said->setObjectName(QStringLiteral("lblSaid"));
+    QTabWidget* tabs = window->desktopTabs();
+    tabs->setCurrentIndex(tabs->addTab(chooserCard(sessionPtr(), *services, said), QStringLiteral("Rinktis")));
+    const Outcome outcome = run(QStringLiteral("pick %1\n"
+                                               "click cmdPick\n"
+                                               "expect lblSaid text \"UAB Kelias\"\n"
+                                               "pick -\n"
+                                               "click cmdPick\n"
+                                               "expect lblSaid text -\n"
+                                               "filter \"kelias\"\n"
+                                               "click cmdFilter\n"
+                                               "expect lblSaid text kelias\n"
+                                               "period 2025.01.01 2025.03.31\n"
+                                               "click cmdPeriod\n"
+                                               "expect lblSaid text 2025.01.01-2025.03.31\n"
+                                               "rclick lblMenu\n"
+                                               "choose Šalinti\n"
+                                               "expect lblSaid text mnuDelete\n"
+                                               "rclick lblMenu\n"
+                                               "choose mnuNew\n"
+                                               "expect lblSaid text mnuNew\n"
+                                               "click cmdFilter\n")
+                                    .arg(firm));
+    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+    ASSERT_EQ(failures.size(), 1) << outcome.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 19: filter dialog without a queued filter")));
+    EXPECT_EQ(outcome.passed, 6);
+}
+
+} // namespace
