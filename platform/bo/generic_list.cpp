@@ -15,6 +15,8 @@ GenericList::GenericList(SessionPtr session, QString typeId)
 QString GenericList::OName() const
 {
     const ObjectType* type = objectType(typeId_);
+    if (!type && typeId_ == QLatin1String("O4000600"))
+        return QStringLiteral("Žinynai"); // the module's catalogues, kept in the host's catalogue table
     return type ? type->caption : QString();
 }
 

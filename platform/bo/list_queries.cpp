@@ -200,10 +200,13 @@ void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
             QStringLiteral("SELECT c.\"Code\", c.\"Name\" FROM reference_catalogue c JOIN reference_catalogue r "
                            "ON c.\"ParentID\" = r.\"ID\" WHERE r.\"Code\" = ? ORDER BY c.\"Code\""),
             {catalogueType});
+        // Each catalogue with its whole tree of groups and items beneath it.
         for (const QVariantList& row : rows.values) {
             const QString code = row.at(0).toString();
             QVariantList values{code, 0, QString(), 1, QStringLiteral("CT"), QStringLiteral("CT"), row.at(1), code};
             rs.appendRow(values);
+            if (const ObjectType* type = objectType(code))
+                appendTree(rs, *type, readItems(session, *type, QString(), {}), 0, code);
         }
         return;
     }

@@ -68,7 +68,7 @@ HostServices::HostServices(bo::SessionPtr session, ModuleLoader& loader) : sessi
     images_.insert(QStringLiteral("stdClose"), style->standardIcon(QStyle::SP_DirClosedIcon));
     images_.insert(QStringLiteral("stdOpen"), style->standardIcon(QStyle::SP_DirOpenIcon));
     images_.insert(QStringLiteral("C0001400"), style->standardIcon(QStyle::SP_DialogYesButton));
-    images_.insert(QStringLiteral("C0001600"), style->standardIcon(QStyle::SP_DirIcon));
+    images_.insert(QStringLiteral("C0001600"), style->standardIcon(QStyle::SP_FileIcon));
     images_.insert(QStringLiteral("C0001601"), style->standardIcon(QStyle::SP_FileDialogDetailedView));
     images_.insert(QStringLiteral("PRODUCTIONCARD"), style->standardIcon(QStyle::SP_FileIcon));
     functions_.insert(QStringLiteral("GetOldPeriod"),
