@@ -1,7 +1,7 @@
 #include "platform/shell/object_list_model.h"
 
-#include "platform/contract/date_text.h"
-#include "platform/contract/number_text.h"
+#include "platform/shell/recordset_table_model.h"
+
 
 #include <QHash>
 #include <QMimeData>
@@ -183,20 +183,7 @@ QString ObjectListModel::text(int row, int column) const
     const int field = fieldOfColumn_.at(column);
     if (field < 0)
         return QString();
-    const QVariant value = rs_->valueAt(row, field);
-    if (value.isNull())
-        return QString();
-    switch (rs_->fieldDef(field).type) {
-    case vx::FieldType::Date:
-        return vx::dates::toText(value.toDate());
-    case vx::FieldType::DateTime:
-        return vx::dates::toText(value.toDateTime(), true);
-    case vx::FieldType::Double:
-    case vx::FieldType::Currency:
-        return vx::numbers::plain(value.toDouble());
-    default:
-        return value.toString();
-    }
+    return RecordsetTableModel::valueText(rs_->valueAt(row, field), rs_->fieldDef(field).type);
 }
 
 QVariant ObjectListModel::data(const QModelIndex& index, int role) const
