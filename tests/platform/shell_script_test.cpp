@@ -4,6 +4,7 @@
 #include "platform/contract/clock.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
+#include "platform/contract/object_id.h"
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/host_services.h"
@@ -20,11 +21,14 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -388,6 +392,289 @@ TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
     ASSERT_EQ(failures.size(), 1) << outcome.lines.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 19: filter dialog without a queued filter")));
     EXPECT_EQ(outcome.passed, 6);
+}
+
+// A label that takes dropped text, as a card's drop target does; `listening`
+// off makes it one a real drag never reaches (it does not accept drops).
+class DropLabel final : public QLabel {
+public:
+    DropLabel(const QString& name, bool listening, QWidget* parent) : QLabel(name, parent)
+    {
+        setObjectName(name);
+        setAcceptDrops(listening);
+    }
+    QStringList received;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
+    void dragMoveEvent(QDragMoveEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
+    void dropEvent(QDropEvent* event) override
+    {
+        received << event->mimeData()->text();
+        event->acceptProposedAction();
+    }
+};
+
+// A list that takes dropped text on its viewport.
+class DropList final : public QTreeWidget {
+public:
+    explicit DropList(QWidget* parent) : QTreeWidget(parent)
+    {
+        setObjectName(QStringLiteral("lvwDrop"));
+        setAcceptDrops(true);
+    }
+    QStringList received;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
+    void dragMoveEvent(QDragMoveEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
+    void dropEvent(QDropEvent* event) override
+    {
+        received << event->mimeData()->text();
+        event->acceptProposedAction();
+    }
+};
+
+// A card for the row chooser, the period dialog, drops, deferred work and
+// message boxes; lblSaid tells what a button got.
+QWidget* moreCard(shell::HostServices& services, const QString& groupParam, QLabel** said)
+{
+    auto* card = new QWidget;
+    card->setObjectName(QStringLiteral("frmMore"));
+    auto* layout = new QVBoxLayout(card);
+    *said = new QLabel(card);
+    (*said)->setObjectName(QStringLiteral("lblSaid"));
+    QLabel* label = *said;
+    const auto button = [&](const char* name, std::function<void()> act) {
+        auto* b = new QPushButton(QString::fromLatin1(name), card);
+        b->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(b);
+        QObject::connect(b, &QPushButton::clicked, card, std::move(act));
+    };
+    button("cmdNorm", [&services, groupParam, label] {
+        const vx::CallResult result = services.Objects().CallFunction(QStringLiteral("VxGroupSelect"), groupParam);
+        const auto rows = result.Value.value<vx::RecordsetPtr>();
+        label->setText(result.Code != 0 ? QStringLiteral("klaida")
+                       : rows       ? rows->value(QStringLiteral("OIDR")).toString()
+                                    : QStringLiteral("-"));
+    });
+    button("cmdPeriod", [&services, label] {
+        const auto period = services.Objects().CallFunction(QStringLiteral("GetNewPeriod"), QString()).Value.value<vx::PeriodRecord>();
+        label->setText(period.UsePeriod ? QStringLiteral("nuo-iki") : QStringLiteral("dienos %1").arg(period.DaysBack));
+    });
+    button("cmdLater", [label] {
+        QTimer::singleShot(0, label, [label] { label->setText(QStringLiteral("pirmas")); });
+        QTimer::singleShot(40, label, [label] { label->setText(label->text() + QStringLiteral(" antras")); });
+    });
+    button("cmdAsk", [label] {
+        const auto answer = vx::messages::show(QStringLiteral("Ar tęsti?\r\nTikrai?"), QStringLiteral("Kelmira"),
+                                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+        label->setText(answer == QMessageBox::Yes ? QStringLiteral("taip") : QStringLiteral("ne"));
+    });
+    button("cmdWarn", [] {
+        vx::messages::show(QStringLiteral("Kuro likutis neigiamas"), QStringLiteral("Kelionės lapas"), QMessageBox::Warning,
+                           QMessageBox::Ok);
+    });
+    layout->addWidget(new DropLabel(QStringLiteral("lblDrop"), true, card));
+    layout->addWidget(new DropLabel(QStringLiteral("lblDeaf"), false, card));
+    layout->addWidget(new DropList(card));
+    layout->addWidget(label);
+    return card;
+}
+
+class ShellScriptMore : public ShellScript {
+protected:
+    void openMoreCard(const QString& groupParam = QString())
+    {
+        QTabWidget* tabs = window->desktopTabs();
+        tabs->setCurrentIndex(tabs->addTab(moreCard(*services, groupParam, &said), QStringLiteral("Daugiau")));
+    }
+    static QString joined(const Outcome& outcome) { return outcome.lines.join(QLatin1Char('\n')); }
+};
+
+TEST_F(ShellScriptMore, PickrowChoosesTheQueuedRowOfTheGroupSelection)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
+    QStringList norms; // in the chooser's (Lithuanian) order: Vasaros before Žiemos
+    for (const char* name : {"Žiemos norma", "Vasaros norma"}) {
+        const qint64 norm = createId(QStringLiteral("O4000603"), {{QStringLiteral("Name"), QString::fromUtf8(name)},
+                                                                  {QStringLiteral("Value"), 9.5}});
+        create(QStringLiteral("O4000500"), {{QStringLiteral("TransportCarID"), car},
+                                            {QStringLiteral("TransportFuelNormID"), norm}});
+        norms.prepend(vx::oid::make(QStringLiteral("O4000603"), norm));
+    }
+    openMoreCard(QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą")
+                     .arg(vx::oid::make(QStringLiteral("O4000400"), car)));
+    struct Case {
+        QString script;
+        QString said;      // what the card got back
+        QString failure;   // the start of the expected failure line; empty: none
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("pickrow 1\nclick cmdNorm\n"), norms.at(1), QString()},
+        {QStringLiteral("pickrow 0\nclick cmdNorm\n"), norms.at(0), QString()},
+        {QStringLiteral("pickrow -1\nclick cmdNorm\n"), QStringLiteral("-"), QString()},
+        {QStringLiteral("pickrow 5\nclick cmdNorm\n"), QStringLiteral("-"), QStringLiteral("line 2: row 5 cannot be chosen")},
+        {QStringLiteral("click cmdNorm\n"), QStringLiteral("-"), QStringLiteral("line 1: row selection without a queued pickrow")},
+        {QStringLiteral("pickrow -2\nclick cmdNorm\n"), QStringLiteral("-"), QStringLiteral("line 1: pickrow takes a row number or -1")},
+        {QStringLiteral("pickrow antra\n"), QStringLiteral("?"), QStringLiteral("line 1: pickrow takes a row number or -1")},
+    };
+    for (const Case& c : cases) {
+        said->setText(QStringLiteral("?"));
+        const Outcome outcome = run(c.script);
+        const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+        if (c.failure.isEmpty()) {
+            EXPECT_TRUE(failures.isEmpty()) << c.script.toStdString() << joined(outcome).toStdString();
+        } else {
+            // A failing first line leaves nothing queued, so the click fails as well.
+            ASSERT_FALSE(failures.isEmpty()) << c.script.toStdString();
+            EXPECT_TRUE(failures.first().startsWith(c.failure)) << c.script.toStdString() << joined(outcome).toStdString();
+        }
+        EXPECT_EQ(said->text(), c.said) << c.script.toStdString();
+    }
+
+    // Queued rows are taken in order, one per chooser.
+    const Outcome queued = run(QStringLiteral("pickrow 1\npickrow 0\nclick cmdNorm\nexpect lblSaid text %1\n"
+                                              "click cmdNorm\nexpect lblSaid text %2\n")
+                                   .arg(norms.at(1), norms.at(0)));
+    EXPECT_EQ(queued.failed, 0) << joined(queued).toStdString();
+    EXPECT_EQ(queued.passed, 2);
+}
+
+TEST_F(ShellScriptMore, PeriodAnswersTheNextPeriodDialogAndTheChoiceIsStored)
+{
+    openMoreCard();
+    struct Case {
+        QString script;
+        bool fails;
+        bool usePeriod;
+        int daysBack;
+        QDate from, to; // checked for a dates period
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("period days 14\nclick cmdPeriod\nexpect lblSaid text \"dienos 14\"\n"), false, false, 14, {}, {}},
+        {QStringLiteral("period 2025.01.01 2025.03.31\nclick cmdPeriod\nexpect lblSaid text nuo-iki\n"), false, true, 14,
+         QDate(2025, 1, 1), QDate(2025, 3, 31)},
+        {QStringLiteral("period days 0\nclick cmdPeriod\nexpect lblSaid text \"dienos 0\"\n"), false, false, 0, {}, {}},
+        {QStringLiteral("period days 45\nclick cmdPeriod\n"), false, false, 45, {}, {}},
+        // The days back and the dates kept from before stay when the script's answer is refused.
+        {QStringLiteral("period 2025.03.31 2025.01.01\nclick cmdPeriod\n"), true, false, 45, {}, {}},
+        {QStringLiteral("period days -3\nclick cmdPeriod\n"), true, false, 45, {}, {}},
+        {QStringLiteral("period days savaitė\n"), true, false, 45, {}, {}},
+        {QStringLiteral("period 2025.13.01 2025.12.31\n"), true, false, 45, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.script);
+        EXPECT_EQ(outcome.failed > 0, c.fails) << c.script.toStdString() << joined(outcome).toStdString();
+        const vx::PeriodRecord stored = services->storedPeriod();
+        EXPECT_EQ(stored.UsePeriod, c.usePeriod) << c.script.toStdString();
+        EXPECT_EQ(stored.DaysBack, c.daysBack) << c.script.toStdString();
+        if (c.usePeriod) {
+            EXPECT_EQ(stored.PeriodFrom, c.from) << c.script.toStdString();
+            EXPECT_EQ(stored.PeriodTo, c.to) << c.script.toStdString();
+        }
+    }
+}
+
+TEST_F(ShellScriptMore, PeriodDaysBeyondWhatTheDialogTakesIsNotStoredAsSomethingElse)
+{
+    openMoreCard();
+    const Outcome outcome = run(QStringLiteral("period days 5000\nclick cmdPeriod\n"));
+    const vx::PeriodRecord stored = services->storedPeriod();
+    // Either the script says the answer could not be given, or it was given as written.
+    EXPECT_TRUE(outcome.failed > 0 || (!stored.UsePeriod && stored.DaysBack == 5000))
+        << "stored DaysBack " << stored.DaysBack << ", output:\n"
+        << joined(outcome).toStdString();
+}
+
+TEST_F(ShellScriptMore, DropHandsTheTextToTheControlAsADragWould)
+{
+    openMoreCard();
+    auto* label = window->findChild<DropLabel*>(QStringLiteral("lblDrop"));
+    auto* list = window->findChild<DropList*>(QStringLiteral("lvwDrop"));
+    auto* deaf = window->findChild<DropLabel*>(QStringLiteral("lblDeaf"));
+    ASSERT_TRUE(label && list && deaf);
+    struct Case {
+        QString script;
+        DropLabel* label; // the target that should have it (list: nullptr)
+        QString text;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("drop lblDrop O400010074\n"), label, QStringLiteral("O400010074")},
+        {QStringLiteral("drop lvwDrop O40004001\n"), nullptr, QStringLiteral("O40004001")},
+        {QStringLiteral("drop lblDrop \"O4000603 Žiemos\"\n"), label, QStringLiteral("O4000603 Žiemos")},
+    };
+    for (const Case& c : cases) {
+        const qsizetype before = label->received.size() + list->received.size();
+        const Outcome outcome = run(c.script);
+        EXPECT_EQ(outcome.failed, 0) << c.script.toStdString() << joined(outcome).toStdString();
+        const QStringList& got = c.label ? c.label->received : list->received;
+        ASSERT_FALSE(got.isEmpty()) << c.script.toStdString();
+        EXPECT_EQ(got.last(), c.text) << c.script.toStdString();
+        EXPECT_EQ(label->received.size() + list->received.size(), before + 1) << "one target, once: " << c.script.toStdString();
+    }
+
+    const Outcome refused = run(QStringLiteral("drop lblSaid O40004001\ndrop lblNowhere O40004001\n"));
+    const QStringList failures = refused.lines.filter(QStringLiteral("line "));
+    ASSERT_EQ(failures.size(), 2) << joined(refused).toStdString();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 1: lblSaid does not take the drop"))) << joined(refused).toStdString();
+    EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 2:")));
+}
+
+TEST_F(ShellScriptMore, DropOnAControlThatDoesNotAcceptDropsFailsAsARealDragWould)
+{
+    openMoreCard();
+    auto* deaf = window->findChild<DropLabel*>(QStringLiteral("lblDeaf"));
+    ASSERT_TRUE(deaf);
+    ASSERT_FALSE(deaf->acceptDrops());
+    const Outcome outcome = run(QStringLiteral("drop lblDeaf O40004001\n"));
+    EXPECT_TRUE(deaf->received.isEmpty()) << "a drag never reaches a widget with acceptDrops() off, got: "
+                                          << deaf->received.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(outcome.failed, 1) << joined(outcome).toStdString();
+}
+
+TEST_F(ShellScriptMore, SettleLetsDeferredTimersRun)
+{
+    openMoreCard();
+    const Outcome outcome = run(QStringLiteral("click cmdLater\n"
+                                               "expect lblSaid text pirmas\n"
+                                               "settle\n"
+                                               "expect lblSaid text \"pirmas antras\"\n"));
+    EXPECT_EQ(outcome.failed, 0) << joined(outcome).toStdString();
+    EXPECT_EQ(outcome.passed, 2);
+    EXPECT_EQ(said->text(), QStringLiteral("pirmas antras"));
+}
+
+TEST_F(ShellScriptMore, MessagesPrintsEveryMessageBoxSoFar)
+{
+    openMoreCard();
+    const Outcome none = run(QStringLiteral("messages\n"));
+    EXPECT_EQ(none.lines, QStringList{QStringLiteral("0 passed, 0 failed")});
+
+    const Outcome outcome = run(QStringLiteral("answer Yes\n"
+                                               "click cmdAsk\n"
+                                               "expectmsg \"Ar tęsti?\\nTikrai?\" Kelmira question\n"
+                                               "answer OK\n"
+                                               "click cmdWarn\n"
+                                               "click cmdAsk\n"
+                                               "messages\n"));
+    const QStringList expected = {
+        QStringLiteral("Kelmira\tquestion\tYes,No\tAr tęsti?\\r\\nTikrai?"),
+        QStringLiteral("Kelionės lapas\texclamation\tOK\tKuro likutis neigiamas"),
+        QStringLiteral("Kelmira\tquestion\tYes,No\tAr tęsti?\\r\\nTikrai?"),
+    };
+    QStringList printed;
+    for (const QString& line : outcome.lines)
+        if (line.contains(QLatin1Char('\t')))
+            printed << line;
+    EXPECT_EQ(printed, expected) << joined(outcome).toStdString();
+    // The unanswered third box is a failure, and the listing comes after it.
+    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+    ASSERT_EQ(failures.size(), 1) << joined(outcome).toStdString();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 6: message box without a queued answer")));
+    EXPECT_LT(outcome.lines.indexOf(failures.at(0)), outcome.lines.indexOf(expected.at(0)));
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 1 failed"));
+    EXPECT_EQ(said->text(), QStringLiteral("ne"));
 }
 
 } // namespace

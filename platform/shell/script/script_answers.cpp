@@ -170,6 +170,16 @@ int Answers::answerPeriod(QDialog& dialog)
     if (chosen.days >= 0) {
         period.daysBackButton()->setChecked(true);
         period.daysBackEdit()->setValue(chosen.days);
+        // The box keeps its own range; a number it cannot take is the user's
+        // mistake, not a different period.
+        if (period.daysBackEdit()->value() != chosen.days) {
+            complain_(QStringLiteral("the period dialog takes %1 to %2 days back, not %3")
+                          .arg(period.daysBackEdit()->minimum())
+                          .arg(period.daysBackEdit()->maximum())
+                          .arg(chosen.days));
+            period.reject();
+            return QDialog::Rejected;
+        }
     } else {
         period.usePeriodButton()->setChecked(true);
         period.fromEdit()->setDate(chosen.from);
