@@ -7,7 +7,7 @@
 
 namespace {
 
-// A scripted session runs offscreen unless asked to show itself; the platform
+// A scripted session (and a dump) runs offscreen unless asked to show itself; the platform
 // is chosen before the application object exists.
 void chooseScriptPlatform(int argc, char* argv[])
 {
@@ -15,7 +15,7 @@ void chooseScriptPlatform(int argc, char* argv[])
     bool show = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        script = script || arg == "--script" || arg.startsWith("--script=");
+        script = script || arg == "--script" || arg.startsWith("--script=") || arg == "--dump";
         show = show || arg == "--show";
     }
     if (script && !show && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -52,7 +52,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the commands of this file and exit (0: nothing failed)."),
                          QStringLiteral("file"));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Show the windows while a script runs."));
-    parser.addOptions({demo, db, user, screenshot, open, today, script, show});
+    const QCommandLineOption dump(QStringLiteral("dump"),
+                                  QStringLiteral("Print the controls of the open card (or the main window) and exit."));
+    parser.addOptions({demo, db, user, screenshot, open, today, script, show, dump});
     parser.process(app);
 
     if (parser.isSet(today)) {
@@ -67,5 +69,6 @@ int main(int argc, char* argv[])
     options.screenshot = parser.value(screenshot);
     options.openId = parser.value(open);
     options.script = parser.value(script);
+    options.dump = parser.isSet(dump);
     return shell::runDesktop(options);
 }

@@ -12,6 +12,7 @@
 #include "platform/shell/main_window.h"
 #include "platform/shell/module_loader.h"
 #include "platform/shell/module_tables.h"
+#include "platform/shell/script/script_controls.h"
 #include "platform/shell/script/script_runner.h"
 #include "platform/shell/shell_host_factory.h"
 
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -129,6 +131,12 @@ int runDesktop(const StartOptions& options)
         window.show();
         QTextStream out(stdout);
         code = script::runScriptFile(window, *services, options.script, out);
+    } else if (options.dump) {
+        window.show();
+        QWidget* active = window.desktopTabs()->currentIndex() > 0 ? window.desktopTabs()->currentWidget() : &window;
+        QTextStream out(stdout);
+        for (const QString& line : script::describeControls(active))
+            out << line << '\n';
     } else if (!options.screenshot.isEmpty()) {
         code = takeScreenshot(window, options.screenshot);
     } else {

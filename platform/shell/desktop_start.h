@@ -16,6 +16,7 @@ struct StartOptions {
     QString screenshot; // --screenshot FILE
     QString openId;     // --open OID: a card to open at start
     QString script;     // --script FILE: run the file's lines instead of waiting for a user
+    bool dump = false;  // --dump: print the controls of the active card (or window) and exit
 };
 
 // Opens the store, logs the user in, loads the modules and shows the main
