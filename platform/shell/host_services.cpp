@@ -2,6 +2,7 @@
 
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
+#include "platform/shell/catalogue_controller.h"
 #include "platform/shell/module_loader.h"
 
 #include <QApplication>
@@ -142,6 +143,8 @@ vx::VxObjectUIPtr HostServices::GetVxObjectUI(const QString& objectType)
     if (!library.isEmpty()) {
         controller = std::dynamic_pointer_cast<vx::VxObjectUI>(
             loader_.create(library, QStringLiteral("UI") + type.mid(1)));
+    } else if (type == QLatin1String("O0001600")) {
+        controller = std::make_shared<CatalogueController>(session_);
     } else {
         controller = session_->createList(type);
     }

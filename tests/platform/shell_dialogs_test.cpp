@@ -5,6 +5,7 @@
 
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
+#include "platform/shell/catalogue_controller.h"
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/group_select_dialog.h"
@@ -413,6 +414,77 @@ TEST(ShellGroupSelectRequest, TheTitleStartsAtTheFirstSeparatorOutsideQuotes)
         EXPECT_EQ(request.title, c.title);
     }
     EXPECT_FALSE(shell::readGroupSelectRequest(QStringLiteral(";;Pavadinimas")).ok);
+}
+
+} // namespace
+
+namespace {
+
+// The host's catalogue controller: what the module's catalogue list hands on
+// for items and groups other than route segments.
+class ShellCatalogue : public StoreFixture {
+protected:
+    void TearDown() override
+    {
+        shell::setDialogRunner(nullptr);
+        vx::messages::setHandler(nullptr);
+        StoreFixture::TearDown();
+    }
+
+    QStringList keys(const vx::MenuItems& items)
+    {
+        QStringList all;
+        for (const vx::MenuItem& item : items)
+            all << item.Key;
+        return all;
+    }
+};
+
+TEST_F(ShellCatalogue, MenusFollowTheRowAndNewItemsAndGroupsAreSavedThroughTheCard)
+{
+    shell::CatalogueController catalogue(sessionPtr());
+    EXPECT_EQ(keys(catalogue.GetMenu(QStringLiteral("O4000604"), QStringLiteral("CT"), QString())),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_TRUE(catalogue.GetMenu(QStringLiteral("O4000600"), QString(), QString()).isEmpty());
+
+    QString typed = QStringLiteral("Dyzelinas");
+    shell::setDialogRunner([&](QDialog& dialog) {
+        auto& card = dynamic_cast<shell::ObjectCardDialog&>(dialog);
+        static_cast<QLineEdit*>(card.fieldEditor(QStringLiteral("Name")))->setText(typed);
+        card.accept();
+        return card.result();
+    });
+    EXPECT_EQ(catalogue.ClickMenu(QStringLiteral("O4000604"), QStringLiteral("CT"), QStringLiteral("2"), QString()).Action,
+              vx::ActionReloadList);
+    const qint64 group = session().db().scalar(QStringLiteral("SELECT \"ID\" FROM ref_fuel_tank_type WHERE \"GroupFlag\" = 1")).toLongLong();
+    ASSERT_GT(group, 0);
+    const QString groupId = vx::oid::make(QStringLiteral("O4000604"), group);
+    EXPECT_EQ(keys(catalogue.GetMenu(groupId, QStringLiteral("Group"), groupId)),
+              (QStringList{QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("1"), QStringLiteral("2"),
+                           QStringLiteral("100"), QStringLiteral("4")}));
+
+    typed = QStringLiteral("Benzinas");
+    EXPECT_EQ(catalogue.ClickMenu(groupId, QStringLiteral("Group"), QStringLiteral("1"), groupId).Action,
+              vx::ActionReloadList);
+    const bo::Rows item = session().db().query(
+        QStringLiteral("SELECT \"ID\", \"ParentID\", \"OType\" FROM ref_fuel_tank_type WHERE \"Name\" = ?"), {typed});
+    ASSERT_EQ(item.size(), 1);
+    EXPECT_EQ(item.values.first().at(1).toLongLong(), group) << "the new item goes into the clicked group";
+    EXPECT_EQ(item.values.first().at(2).toString(), QStringLiteral("O4000604"));
+
+    // A group with members stays; the item goes after the question.
+    QStringList asked;
+    vx::messages::setHandler([&](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
+        asked << text;
+        return QMessageBox::Ok;
+    });
+    EXPECT_EQ(catalogue.ClickMenu(groupId, QStringLiteral("Group"), QStringLiteral("4"), groupId).Action,
+              vx::ActionNothing);
+    const QString itemId = vx::oid::make(QStringLiteral("O4000604"), item.values.first().at(0).toLongLong());
+    EXPECT_EQ(catalogue.ClickMenu(itemId, QStringLiteral("O4000604"), QStringLiteral("4"), itemId).Action,
+              vx::ActionDeleted);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked.first(), QStringLiteral("Ar tikrai norite panaikinti?"));
 }
 
 } // namespace
