@@ -31,7 +31,7 @@ QString reportsNodeKey()
     return QStringLiteral("CVxReportLock") + tripType;
 }
 
-QString reportsNodeSpecification()
+QString reportsNodeShows()
 {
     return reportsType + parameterMark + tripType + parameterMark;
 }
@@ -42,7 +42,7 @@ const QList<TreeNodeEntry>& treeNodes()
         {QStringLiteral("CTransportTrips"), QStringLiteral("Kelionės lapai"), tripType, tripType},
         {QStringLiteral("CTransportReferences"), QStringLiteral("Žinynai"), QStringLiteral("O4000600"),
          QStringLiteral("O4000600")},
-        {reportsNodeKey(), QStringLiteral("Ataskaitos"), reportsType, reportsNodeSpecification()},
+        {reportsNodeKey(), QStringLiteral("Ataskaitos"), reportsType, reportsNodeShows()},
         {QStringLiteral("CTransportCars"), QStringLiteral("Automobiliai"), QStringLiteral("O4000400"),
          QStringLiteral("O4000400")},
         {QStringLiteral("CTransportTyres"), QStringLiteral("Padangos"), QStringLiteral("O4000800"),

@@ -20,7 +20,7 @@ struct TreeNodeEntry {
     QString key;
     QString caption;
     QString nodeType;
-    QString shows; // the object type specification the node shows
+    QString shows; // what the node shows: an object type id, possibly with a parameter
 };
 
 struct IconEntry {
@@ -45,7 +45,7 @@ QString moduleComponentKey();
 // The reports node: key "CVxReportLock" + the trip sheet type, showing the
 // host's reports for that type.
 QString reportsNodeKey();
-QString reportsNodeSpecification();
+QString reportsNodeShows();
 
 // The list controller and editor class names of an object type id.
 QString listControllerClass(const QString& typeId);

@@ -12,8 +12,8 @@ public:
     virtual ~VxRegistrationNode();
     virtual std::shared_ptr<VxRegistrationNode> AddNode(const QString& nodeType, const QString& caption,
                                                         const QString& key) = 0;
-    // The object type specification the node shows.
-    virtual void AddObject(const QString& specification) = 0;
+    // What the node shows: an object type id, possibly with a parameter.
+    virtual void AddObject(const QString& shown) = 0;
 };
 
 using VxRegistrationNodePtr = std::shared_ptr<VxRegistrationNode>;

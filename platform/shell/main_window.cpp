@@ -26,7 +26,7 @@
 namespace shell {
 namespace {
 constexpr int keyRole = Qt::UserRole;
-constexpr int specificationRole = Qt::UserRole + 1;
+constexpr int shownTypeRole = Qt::UserRole + 1;
 const QString parameterMark = QStringLiteral("<%>");
 
 QIcon registeredIcon(const RegisteredTables& tables, const QString& key)
@@ -166,7 +166,7 @@ void MainWindow::addModule(const ModuleTables& tables)
         for (const auto& child : layout->children) {
             auto* item = new QTreeWidgetItem(root, {child->caption});
             item->setData(0, keyRole, child->key);
-            item->setData(0, specificationRole, child->objects.value(0));
+            item->setData(0, shownTypeRole, child->objects.value(0));
             item->setIcon(0, nodeIcon(reg, *child));
             // A node the user may not open stays visible but disabled.
             if (services_ && !services_->Security().CanOpen(child->key))
@@ -215,14 +215,14 @@ void MainWindow::showNode(QTreeWidgetItem* item)
     tabs_->setCurrentIndex(0);
     controller_.reset();
     search_->clear();
-    const QString specification = item ? item->data(0, specificationRole).toString() : QString();
-    if (!services_ || specification.isEmpty()) {
+    const QString shown = item ? item->data(0, shownTypeRole).toString() : QString();
+    if (!services_ || shown.isEmpty()) {
         model_->setRows(nullptr, {});
         listMessage_->setText(QStringLiteral("Pasirinkite skyrių kairėje."));
         listMessage_->show();
         return;
     }
-    const QString type = specification.section(parameterMark, 0, 0);
+    const QString type = shown.section(parameterMark, 0, 0);
     std::shared_ptr<vx::VxObjectUI> controller = services_->Objects().GetVxObjectUI(type);
     if (!controller) {
         model_->setRows(nullptr, {});

@@ -21,10 +21,10 @@ public:
         return std::make_shared<NodeRecorder>(tables_, child);
     }
 
-    void AddObject(const QString& specification) override
+    void AddObject(const QString& shown) override
     {
-        node_->objects.append(specification);
-        tables_->calls.append({QStringLiteral("object"), {node_->key, specification}});
+        node_->objects.append(shown);
+        tables_->calls.append({QStringLiteral("object"), {node_->key, shown}});
     }
 
 private:

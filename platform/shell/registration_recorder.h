@@ -16,7 +16,7 @@ struct RegisteredNode {
     QString nodeType; // child nodes: the object type the node stands for
     QString caption;
     QString key;
-    QStringList objects; // the object type specifications the node shows
+    QStringList objects; // what the node shows (object type ids, with parameters)
     QList<std::shared_ptr<RegisteredNode>> children;
 };
 
