@@ -8,7 +8,7 @@
 namespace bo {
 
 GenericList::GenericList(SessionPtr session, QString typeId)
-    : session_(std::move(session)), typeId_(typeId), oid_(std::move(typeId))
+    : PlainObjectList(typeId), session_(std::move(session)), typeId_(std::move(typeId))
 {
 }
 

@@ -30,7 +30,10 @@ bool isCatalogueItem(const QString& id)
 
 } // namespace
 
-CatalogueController::CatalogueController(bo::SessionPtr session) : session_(std::move(session)) {}
+CatalogueController::CatalogueController(bo::SessionPtr session)
+    : PlainObjectList(QStringLiteral("O0001600")), session_(std::move(session))
+{
+}
 
 vx::MenuItems CatalogueController::GetMenu(const QString& id, const QString& objectType, const QString&)
 {

@@ -61,14 +61,14 @@ void MemoryEditor::CancelUpdate()
         fields_->acceptChanges();
 }
 
-MemoryList::MemoryList(QString typeId, MemoryObjects& objects) : typeId_(std::move(typeId)), objects_(objects) {}
+MemoryList::MemoryList(QString typeId, MemoryObjects& objects) : PlainObjectList(std::move(typeId)), objects_(objects) {}
 
 vx::RecordsetPtr MemoryList::GetVxObjectList(const QString&, const QString&, const QString&)
 {
     auto rows = vx::Recordset::create({{QStringLiteral("OIDR"), vx::FieldType::Text},
                                        {QStringLiteral("Preview"), vx::FieldType::Text}});
     for (const QString& id : objects_.ids())
-        if (vx::oid::hasRecord(id) && vx::oid::isOfType(id, typeId_))
+        if (vx::oid::hasRecord(id) && vx::oid::isOfType(id, OID()))
             rows->appendRow({id, objects_.editor(id)->Preview()});
     rows->MoveFirst();
     return rows;
@@ -81,7 +81,7 @@ vx::VxObjectUIOPtr MemoryList::GetVxObject(const QString& id)
 
 int MemoryList::DeleteVxObject(const QString& id)
 {
-    objects_.log().append(QStringLiteral("%1.DeleteVxObject(%2)").arg(typeId_, id));
+    objects_.log().append(QStringLiteral("%1.DeleteVxObject(%2)").arg(OID(), id));
     return objects_.removeEditor(id) ? 0 : 1;
 }
 

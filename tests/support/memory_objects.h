@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/contract/vx_object_ui.h"
+#include "platform/contract/plain_object_list.h"
 #include "platform/contract/vx_object_uio.h"
 
 #include <QHash>
@@ -66,31 +66,21 @@ private:
 
 // The list controller of one object type over the host's objects of that type.
 // Deleting forgets the object; an id the host does not know is not deleted (1).
-class MemoryList final : public vx::VxObjectUI {
+class MemoryList final : public vx::PlainObjectList {
 public:
     MemoryList(QString typeId, MemoryObjects& objects);
 
     QString className() const override { return QStringLiteral("MemoryList"); }
 
-    QString OID() const override { return typeId_; }
-    void setOID(const QString& oid) override { typeId_ = oid; }
-    QString OName() const override { return typeId_; }
-    vx::MenuItems GetMenu(const QString&, const QString&, const QString&) override { return {}; }
-    vx::ClickResult ClickMenu(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-    bool DragOK(const QString&, const QString&, const QString&) override { return false; }
-    bool DropOK(const QString&) override { return false; }
+    QString OName() const override { return OID(); }
     // OIDR and Preview of every object of the type.
     vx::RecordsetPtr GetVxObjectList(const QString& parentId, const QString& context, const QString& command) override;
-    bool AddToDeskTopVxObject(const QString&) override { return false; }
     vx::VxObjectUIOPtr GetVxObject(const QString& id) override;
-    vx::IconTable GetIconsTable() const override { return {}; }
     int DeleteVxObject(const QString& id) override;
-    void setVxS(const vx::VxSPtr&) override {}
     void setBO(const vx::VxBusinessObjectPtr& bo) override { bo_ = bo; }
     vx::VxBusinessObjectPtr BO() const override { return bo_; }
 
 private:
-    QString typeId_;
     MemoryObjects& objects_;
     vx::VxBusinessObjectPtr bo_;
 };
