@@ -34,6 +34,10 @@ SheetMethod sheetMethod(const QString& name);
 AutoNumberDerivation setAutoNumberDerivation(AutoNumberDerivation derivation);
 const AutoNumberDerivation& autoNumberDerivation();
 
+// Installs the handlers of the module's parts that answer the hooked methods
+// (module/sheet_method_registrations.cpp); runs once, on first use of the table.
+void installModuleSheetMethods();
+
 // What a hooked method without a handler answers: Code 1 and
 // "Ši galimybė dar neprieinama: <name>."
 vx::CallResult notAvailable(const QString& name);

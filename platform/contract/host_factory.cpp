@@ -1,5 +1,7 @@
 #include "platform/contract/host_factory.h"
 
+#include "platform/contract/vx_grid_control.h"
+
 namespace vx {
 namespace {
 std::shared_ptr<HostFactory>& installed()
@@ -32,6 +34,16 @@ std::unique_ptr<VxObjectSelector> HostFactory::createObjectSelector()
 }
 
 std::unique_ptr<VxFilterDialog> HostFactory::createFilterDialog()
+{
+    return nullptr;
+}
+
+VxReportDocumentPtr HostFactory::createReportDocument()
+{
+    return nullptr;
+}
+
+VxGridControl* HostFactory::createGridControl(QWidget*)
 {
     return nullptr;
 }

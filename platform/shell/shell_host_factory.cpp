@@ -2,6 +2,8 @@
 
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/object_selector_dialog.h"
+#include "platform/shell/property_grid.h"
+#include "platform/shell/report_document.h"
 
 namespace shell {
 
@@ -30,6 +32,16 @@ std::unique_ptr<vx::VxObjectSelector> ShellHostFactory::createObjectSelector()
 std::unique_ptr<vx::VxFilterDialog> ShellHostFactory::createFilterDialog()
 {
     return std::make_unique<FilterDialog>();
+}
+
+vx::VxReportDocumentPtr ShellHostFactory::createReportDocument()
+{
+    return shell::createReportDocument();
+}
+
+vx::VxGridControl* ShellHostFactory::createGridControl(QWidget* parent)
+{
+    return session_ ? createPropertyGrid(session_, parent) : nullptr;
 }
 
 } // namespace shell

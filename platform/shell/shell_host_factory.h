@@ -17,6 +17,9 @@ public:
     // The host's object selector over the session's store, and its filter dialog.
     std::unique_ptr<vx::VxObjectSelector> createObjectSelector() override;
     std::unique_ptr<vx::VxFilterDialog> createFilterDialog() override;
+    // The host's report document and property grid.
+    vx::VxReportDocumentPtr createReportDocument() override;
+    vx::VxGridControl* createGridControl(QWidget* parent) override;
 
     void setSession(bo::SessionPtr session) { session_ = std::move(session); }
     const bo::SessionPtr& session() const { return session_; }

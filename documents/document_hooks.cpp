@@ -1,0 +1,8 @@
+#include "documents/document_hooks.h"
+
+namespace documents {
+
+// Not built yet: nothing is installed.
+void installSheetMethods() {}
+
+} // namespace documents

@@ -1,0 +1,3 @@
+# The trip sheet card and its entry lists.
+target_sources(kelmira_module PRIVATE
+)

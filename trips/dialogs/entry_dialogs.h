@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/contract/vx_object_uio.h"
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+// The modal entry dialogs a trip sheet opens for its route lines, fuel cheques
+// and fuel tanks: the opener fills a request, the dialog runs through the
+// module's dialog runner, and the opener reads back whether it was saved.
+namespace trips {
+
+struct EntryResult {
+    // True from the moment the dialog opens; false only after a successful save.
+    bool cancelled = true;
+    // The saved record's OIDR; empty until a save succeeds.
+    QString savedOidr;
+};
+
+struct RouteLineRequest {
+    QString routeLineOidr;      // the line to edit, or "O4000200" for a new one
+    qint64 tripId = 0;          // written to TransportTripID
+    qint64 routeSegmentId = 0;  // a segment to preselect on a new line; 0 none
+    QString defaultDriverOidr;  // the sheet's driver, "O0001401" + ID
+    QString vehicleOidr;        // the sheet's vehicle, "O4000400" + ID
+    QDate tripStart;
+    QString copyFromOidr;       // a new line takes date, norm and driver from it; may be empty
+};
+
+struct ChequeRequest {
+    vx::VxObjectUIOPtr tripEditor; // the trip sheet's editor
+    qint64 tripId = 0;
+    QString chequeOidr;            // the cheque to edit, or "O4000300" for a new one
+    QString copyFromOidr;          // a new cheque takes firm and fuel type from it; may be empty
+    QDate tripStart;
+    QDate tripEnd;                 // 2999.12.31 when the sheet has no end date
+};
+
+struct FuelTankRequest {
+    QString fuelTankOidr; // the tank to edit, or "O4000700" for a new one
+    qint64 tripId = 0;
+    QString copyFromOidr; // a new tank takes its tank type from it; may be empty
+};
+
+EntryResult editRouteLine(QWidget* parent, const RouteLineRequest& request);
+EntryResult editFuelCheque(QWidget* parent, const ChequeRequest& request);
+EntryResult editTripFuelTank(QWidget* parent, const FuelTankRequest& request);
+
+} // namespace trips
