@@ -2,23 +2,26 @@
 
 namespace module {
 namespace {
-vx::VxSPtr& stored()
+// Held weakly: the host owns its services, and when that host is gone (a test
+// closing its window, say) the next host's services are taken instead of a
+// dangling one.
+std::weak_ptr<vx::VxS>& stored()
 {
-    static vx::VxSPtr services;
+    static std::weak_ptr<vx::VxS> services;
     return services;
 }
 } // namespace
 
 vx::VxSPtr adoptServices(const vx::VxSPtr& services)
 {
-    if (!stored() && services)
+    if (stored().expired() && services)
         stored() = services;
-    return stored();
+    return stored().lock();
 }
 
 vx::VxSPtr services()
 {
-    return stored();
+    return stored().lock();
 }
 
 void forgetServices()

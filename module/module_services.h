@@ -3,7 +3,8 @@
 #include "platform/contract/vx_services.h"
 
 // The host's services as the module keeps them: the first VxS any list
-// controller receives stays for the module's lifetime.
+// controller receives stays while its host lives (the module does not keep a
+// host alive; the host owns its services).
 namespace module {
 
 // Stores `services` unless some are stored already; returns the stored ones.

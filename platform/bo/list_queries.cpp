@@ -52,7 +52,7 @@ struct Item {
 };
 
 QList<Item> readItems(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
-                      const QStringList& extraExpressions = {})
+                      const QStringList& extraExpressions = {}, const QString& order = QString())
 {
     QStringList select{QStringLiteral("t.\"ID\"")};
     for (const ColumnDef& c : type.columns)
@@ -61,11 +61,15 @@ QList<Item> readItems(Session& session, const ObjectType& type, const QString& w
     QString sql = QStringLiteral("SELECT %1 FROM %2 t").arg(select.join(QStringLiteral(", ")), type.table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
-    const Rows rows = session.db().query(session.db().dialect().expression(sql), values);
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    Rows rows = session.db().query(session.db().dialect().expression(sql), values);
     QList<Item> items;
     items.reserve(rows.size());
     const int columnCount = int(type.columns.size()) + 1;
-    for (const QVariantList& row : rows.values) {
+    // Each row read is let go as soon as it is an item, so a long list is not held twice.
+    while (!rows.values.isEmpty()) {
+        const QVariantList row = rows.values.takeFirst();
         Item item;
         item.id = row.at(0).toLongLong();
         item.columns = row.mid(1, columnCount);
@@ -258,14 +262,11 @@ void tripList(Session& session, vx::Recordset& rs, const QString& param)
         {QStringLiteral("(SELECT c.\"Name\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
          QStringLiteral("(SELECT c.\"Code\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
          QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                        "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")});
+                        "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")},
+        // Newest first within each vehicle (the store orders the dates: no date conversions per comparison).
+        QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC"));
     const int carColumn = type.columnIndex(QStringLiteral("TransportCarID"));
-    const int dateColumn = type.columnIndex(QStringLiteral("Date"));
-    // Newest first within each vehicle; vehicles in name order.
-    std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
-        const QDateTime da = a.columns.at(dateColumn).toDateTime(), db = b.columns.at(dateColumn).toDateTime();
-        return da != db ? da > db : a.id > b.id;
-    });
+    // Vehicles in name order.
     QMap<QString, QList<const Item*>> byCar; // vehicle display text -> its sheets
     QHash<QString, qint64> carIds;
     QCollator collator{QLocale(QLocale::Lithuanian, QLocale::Lithuania)};

@@ -68,6 +68,28 @@ vx::ClickResult CatalogueController::clickNew(const QString& id, const QString& 
     return edit(editor) ? vx::ClickResult{vx::ActionReloadList, {}} : vx::ClickResult{};
 }
 
+vx::CardRef CatalogueController::objectForm(const QString& id)
+{
+    const auto services = services_.lock();
+    if (!services)
+        return {};
+    const vx::VxObjectUIOPtr editor = services->Objects().GetVxObject(id);
+    if (!editor)
+        return {};
+    const vx::CallResult form = editor->Properties(QStringLiteral("GetObjectForm"), QString());
+    return form.Code == 0 ? form.Value.value<vx::CardRef>() : vx::CardRef{};
+}
+
+bool CatalogueController::AddToDeskTopVxObject(const QString& id)
+{
+    const auto services = services_.lock();
+    const vx::CardRef card = objectForm(id);
+    if (!services || card.isNull())
+        return false;
+    services->Desktop().AddForm(card);
+    return true;
+}
+
 vx::ClickResult CatalogueController::ClickMenu(const QString& id, const QString&, const QString& menuKey,
                                                const QString&)
 {
@@ -76,6 +98,8 @@ vx::ClickResult CatalogueController::ClickMenu(const QString& id, const QString&
     if (menuKey == QLatin1String("1") || menuKey == QLatin1String("2"))
         return clickNew(id, menuKey);
     if (menuKey == QLatin1String("0")) {
+        if (const vx::CardRef card = objectForm(id); !card.isNull())
+            return {vx::ActionShowCard, QVariant::fromValue(card)};
         vx::VxObjectUIOPtr editor = GetVxObject(id);
         if (!editor) {
             vx::messages::show(QStringLiteral("Elementas panaikintas!"), HostServices::productName,

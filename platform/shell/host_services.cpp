@@ -3,6 +3,8 @@
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
+#include "platform/shell/host_cards/catalogue_editor.h"
+#include "platform/shell/host_cards/host_type_controller.h"
 #include "platform/shell/module_loader.h"
 
 #include <QApplication>
@@ -84,6 +86,12 @@ void HostServices::addModule(const ModuleTables& tables)
         images_.insert(icon.key, icon.picture.icon);
     for (const RegisteredIcon& icon : tables.registration.mainIcons)
         images_.insert(icon.key, icon.picture.icon);
+    components_.append(tables.components);
+}
+
+HostCardContext HostServices::cardContext()
+{
+    return {session_, weak_from_this(), components_};
 }
 
 vx::PeriodRecord HostServices::storedPeriod()
@@ -130,7 +138,12 @@ vx::VxObjectUIOPtr HostServices::GetVxObject(const QString& id)
     }
     vx::VxObjectUIOPtr editor = session_->createEditor(type);
     editor->setOIDR(id);
-    return editor->Read().Code == 0 ? editor : nullptr;
+    if (editor->Read().Code != 0)
+        return nullptr;
+    // The catalogues' editor also makes the card of a catalogue item ("GetObjectForm").
+    if (type == QLatin1String("O0001601"))
+        return std::make_shared<CatalogueEditor>(cardContext(), editor);
+    return editor;
 }
 
 vx::VxObjectUIPtr HostServices::GetVxObjectUI(const QString& objectType)
@@ -145,6 +158,8 @@ vx::VxObjectUIPtr HostServices::GetVxObjectUI(const QString& objectType)
             loader_.create(library, QStringLiteral("UI") + type.mid(1)));
     } else if (type == QLatin1String("O0001600")) {
         controller = std::make_shared<CatalogueController>(session_);
+    } else if (HostTypeController::handles(type)) {
+        controller = std::make_shared<HostTypeController>(cardContext(), type);
     } else {
         controller = session_->createList(type);
     }

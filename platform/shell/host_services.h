@@ -2,6 +2,7 @@
 
 #include "platform/bo/session.h"
 #include "platform/contract/vx_services.h"
+#include "platform/shell/host_cards/host_card.h"
 #include "platform/shell/module_tables.h"
 
 #include <QHash>
@@ -46,6 +47,9 @@ public:
     vx::PeriodRecord storedPeriod();
     void storePeriod(const vx::PeriodRecord& period);
 
+    // What the host's own cards need: the session, these services and the modules' security components.
+    HostCardContext cardContext();
+
     static const QString productName;
 
 private:
@@ -78,6 +82,7 @@ private:
     vx::ImageCatalogue images_;
     QHash<QString, vx::VxObjectUIPtr> controllers_;
     QHash<QString, HostFunction> functions_;
+    vx::ComponentEntries components_;
 };
 
 } // namespace shell

@@ -3,6 +3,7 @@
 #include "platform/contract/message_door.h"
 #include "platform/contract/vx_object_ui.h"
 #include "platform/shell/desktop_tabs.h"
+#include "platform/shell/host_cards/user_rights.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/object_list_model.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -49,11 +51,12 @@ QIcon nodeIcon(const RegisteredTables& tables, const RegisteredNode& node)
     return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_DirIcon) : icon;
 }
 
-// Enter on a row opens it, as a double-click does.
-class EnterOpens final : public QObject {
+// Keys on the list: Enter opens a row as a double-click does; Insert and
+// Delete run the row's "new" and "delete" menu items where it offers them.
+class ListKeys final : public QObject {
 public:
-    EnterOpens(QTreeView* view, std::function<void(const QModelIndex&)> open)
-        : QObject(view), view_(view), open_(std::move(open))
+    ListKeys(QTreeView* view, std::function<void(const QModelIndex&)> open, std::function<void(const QString&)> run)
+        : QObject(view), view_(view), open_(std::move(open)), run_(std::move(run))
     {
         view->installEventFilter(this);
     }
@@ -67,6 +70,10 @@ protected:
                 open_(view_->currentIndex());
                 return true;
             }
+            if (key == Qt::Key_Insert || key == Qt::Key_Delete) {
+                run_(key == Qt::Key_Insert ? QStringLiteral("1") : QStringLiteral("4"));
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
@@ -74,6 +81,7 @@ protected:
 private:
     QTreeView* view_;
     std::function<void(const QModelIndex&)> open_;
+    std::function<void(const QString&)> run_;
 };
 } // namespace
 
@@ -147,7 +155,8 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
             carryOut(controller_->ClickMenu(row.id, row.type, QStringLiteral("0"), row.context));
     };
     connect(list_, &QTreeView::doubleClicked, this, open);
-    new EnterOpens(list_, open);
+    new ListKeys(list_, open, [this](const QString& menuKey) { runOffered(menuKey); });
+    addHostMenu();
     connect(desktop_, &DesktopTabs::refreshRequested, this, [this](const QString& typeId) {
         if (controller_ && (typeId == controller_->OID() || typeId.isEmpty()))
             reloadList();
@@ -222,18 +231,73 @@ void MainWindow::showNode(QTreeWidgetItem* item)
         listMessage_->show();
         return;
     }
-    const QString type = shown.section(parameterMark, 0, 0);
+    showList(shown.section(parameterMark, 0, 0));
+}
+
+void MainWindow::addHostMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Sistema"));
+    menu->setObjectName(QStringLiteral("mnuSystem"));
+    const QList<QPair<QString, QString>> lists = {{QStringLiteral("O0000100"), QStringLiteral("Į&monės")},
+                                                  {QStringLiteral("O0001401"), QStringLiteral("&Darbuotojai")},
+                                                  {QStringLiteral("O0201500"), QStringLiteral("&Valiutos")}};
+    for (const auto& [type, caption] : lists) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("mnu") + type);
+        connect(action, &QAction::triggered, this, [this, type] { showHostList(type); });
+    }
+    menu->addSeparator();
+    QAction* quit = menu->addAction(QStringLiteral("&Baigti darbą"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+bool MainWindow::showHostList(const QString& typeId)
+{
+    if (!services_)
+        return false;
+    const QString component = rights::componentOf(typeId);
+    if (!component.isEmpty() && !services_->Security().CanOpen(component)) {
+        showMessage(QStringLiteral("Neturite teisės atidaryti šio sąrašo."));
+        return false;
+    }
+    {
+        const QSignalBlocker quiet(tree_);
+        tree_->setCurrentItem(nullptr);
+    }
+    tabs_->setCurrentIndex(0);
+    controller_.reset();
+    search_->clear();
+    return showList(typeId);
+}
+
+bool MainWindow::showList(const QString& type)
+{
     std::shared_ptr<vx::VxObjectUI> controller = services_->Objects().GetVxObjectUI(type);
     if (!controller) {
         model_->setRows(nullptr, {});
         listMessage_->setText(QStringLiteral("Šiame skyriuje įrašų sąrašo nėra."));
         listMessage_->show();
-        return;
+        return false;
     }
     controller_ = controller;
     listParent_ = type;
     iconTable_ = controller_->GetIconsTable();
     reloadList();
+    return true;
+}
+
+void MainWindow::runOffered(const QString& menuKey)
+{
+    if (!controller_)
+        return;
+    RowRef row = rowAt(list_->currentIndex());
+    if (row.id.isEmpty())
+        row = {controller_->OID(), QString(), QString()};
+    const vx::MenuItems items = controller_->GetMenu(row.id, row.type, row.context);
+    const bool offered = std::any_of(items.cbegin(), items.cend(), [&](const vx::MenuItem& item) { return item.Key == menuKey; });
+    if (offered)
+        carryOut(controller_->ClickMenu(row.id, row.type, menuKey, row.context));
 }
 
 void MainWindow::reloadList()

@@ -51,12 +51,18 @@ public:
     // ("" or the controller's own id: the list background).
     void runMenuItem(const QString& rowKey, const QString& menuKey);
     void reloadList();
+    // Shows the list of one of the host's own types (firms, employees, currencies).
+    bool showHostList(const QString& typeId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void showNode(QTreeWidgetItem* item);
+    bool showList(const QString& type);
+    void addHostMenu();
+    // Runs a menu item of the current row, when the row's menu offers it.
+    void runOffered(const QString& menuKey);
     void showRows(const std::shared_ptr<vx::VxObjectUI>& controller, const vx::RecordsetPtr& rows,
                   const QString& filterText);
     void openContextMenu(const QPoint& position);

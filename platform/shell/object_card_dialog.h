@@ -10,6 +10,8 @@ class QLabel;
 
 namespace shell {
 
+class RecordForm;
+
 // The host's plain card for one record of a stored type, shown modally: each
 // stored field the user may edit is a labelled editor by its type (text,
 // number, date, check, a chooser for references). "Įrašyti" saves and closes;
@@ -31,21 +33,11 @@ public slots:
     void accept() override;
 
 private:
-    struct Field {
-        QString name;
-        QString caption;
-        vx::FieldType type;
-        QWidget* editor = nullptr;
-    };
-    QWidget* createEditor(const bo::ColumnDef& column, const QString& caption);
-    void showValue(const Field& field, const QVariant& value);
-    // The typed value; false (with the error shown) when it is not a value of the field's type.
-    bool readValue(const Field& field, QVariant* value);
-    void showError(const QString& text, QWidget* focus = nullptr);
+    void showError(const QString& text);
 
     bo::SessionPtr session_;
     vx::VxObjectUIOPtr editor_;
-    QList<Field> fields_;
+    RecordForm* form_ = nullptr;
     QLabel* error_ = nullptr;
     vx::RecordsetPtr saved_;
 };

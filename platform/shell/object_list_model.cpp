@@ -1,5 +1,6 @@
 #include "platform/shell/object_list_model.h"
 
+#include "platform/shell/field_captions.h"
 #include "platform/shell/recordset_table_model.h"
 
 
@@ -73,85 +74,172 @@ QString ObjectListModel::caption(const QString& field)
     return captions.value(field, field);
 }
 
-void ObjectListModel::setRows(vx::RecordsetPtr rows, IconProvider icons, const QString& typeId)
+void ObjectListModel::setRows(const vx::RecordsetPtr& rows, IconProvider icons, const QString& typeId)
 {
     beginResetModel();
     typeId_ = typeId;
-    rs_ = rows ? rows : vx::Recordset::create();
     icons_ = std::move(icons);
-    keyField_ = rs_->fieldIndex(u"OIDR");
-    typeField_ = rs_->fieldIndex(u"OType");
-    contextField_ = rs_->fieldIndex(u"Context");
-    iconField_ = rs_->fieldIndex(u"Icon");
-    previewField_ = rs_->fieldIndex(u"Preview");
-    const int parentField = rs_->fieldIndex(u"ParentKey");
+    const vx::RecordsetPtr none = vx::Recordset::create();
+    const vx::Recordset& rs = rows ? *rows : *none;
+    chooseColumns(rs);
+    copyRows(rs);
+    buildTree(rs);
+    topShown_ = std::min<int>(batch, int(top_.size()));
+    endResetModel();
+}
 
+void ObjectListModel::chooseColumns(const vx::Recordset& rs)
+{
+    const int previewField = rs.fieldIndex(u"Preview");
     columns_ = {QStringLiteral("Preview")};
-    fieldOfColumn_ = {previewField_};
+    fieldOfColumn_ = {previewField};
     const QStringList chosen = chosenColumns(typeId_);
     if (!chosen.isEmpty()) {
         for (const QString& name : chosen) {
-            if (const int f = rs_->fieldIndex(name); f >= 0) {
+            if (const int f = rs.fieldIndex(name); f >= 0) {
                 columns_ << name;
                 fieldOfColumn_ << f;
             }
         }
     } else {
-        for (int f = 0; f < rs_->fieldCount(); ++f) {
-            const QString name = rs_->fieldDef(f).name;
-            if (isHidden(name) || (name == QLatin1String("Name") && previewField_ >= 0))
+        for (int f = 0; f < rs.fieldCount(); ++f) {
+            const QString name = rs.fieldDef(f).name;
+            if (isHidden(name) || (name == QLatin1String("Name") && previewField >= 0))
                 continue;
             columns_ << name;
             fieldOfColumn_ << f;
         }
     }
+    columnTypes_.clear();
+    for (int f : fieldOfColumn_)
+        columnTypes_ << (f >= 0 ? rs.fieldDef(f).type : vx::FieldType::Text);
+}
 
-    const int n = rs_->RecordCount();
+namespace {
+// The number of a text in a short table of the texts seen so far.
+quint16 numberOf(const QString& text, QStringList& table, QHash<QString, quint16>& numbers)
+{
+    const auto found = numbers.constFind(text);
+    if (found != numbers.constEnd())
+        return *found;
+    const auto number = quint16(table.size());
+    table << text;
+    numbers.insert(text, number);
+    return number;
+}
+
+QString textAt(const vx::Recordset& rs, int row, int field)
+{
+    return field >= 0 ? rs.valueAt(row, field).toString() : QString();
+}
+} // namespace
+
+void ObjectListModel::copyRows(const vx::Recordset& rs)
+{
+    const int n = rs.RecordCount();
+    const int keyField = rs.fieldIndex(u"OIDR"), kindField = rs.fieldIndex(u"OType");
+    const int contextField = rs.fieldIndex(u"Context"), iconField = rs.fieldIndex(u"Icon");
+    keys_.clear();
+    contexts_.clear();
+    kindOf_.clear();
+    iconOf_.clear();
+    kinds_.clear();
+    iconKeys_.clear();
+    keys_.reserve(n);
+    contexts_.reserve(n);
+    kindOf_.reserve(n);
+    iconOf_.reserve(n);
+    values_ = QList<QVariantList>(columns_.size());
+    for (QVariantList& column : values_)
+        column.reserve(n);
+    QHash<QString, quint16> kindNumbers, iconNumbers;
+    for (int r = 0; r < n; ++r) {
+        const QString key = textAt(rs, r, keyField);
+        const QString context = textAt(rs, r, contextField);
+        keys_ << key;
+        // A context like the key is kept as the null text; an empty one as an empty text.
+        contexts_ << (context == key ? QString() : context.isNull() ? QString(QLatin1String("")) : context);
+        kindOf_ << numberOf(textAt(rs, r, kindField), kinds_, kindNumbers);
+        iconOf_ << numberOf(textAt(rs, r, iconField), iconKeys_, iconNumbers);
+        for (int c = 0; c < columns_.size(); ++c)
+            values_[c] << (fieldOfColumn_.at(c) >= 0 ? rs.valueAt(r, fieldOfColumn_.at(c)) : QVariant());
+    }
+}
+
+void ObjectListModel::buildTree(const vx::Recordset& rs)
+{
+    const int n = rs.RecordCount();
+    const int parentField = rs.fieldIndex(u"ParentKey"), groupField = rs.fieldIndex(u"GroupFlag");
+    // Rows hang under groups and grouping nodes, so only their keys are looked
+    // up; a parent that is not marked as a group is found in all keys.
+    QHash<QString, int> rowOfKey;
+    for (int r = 0; r < n; ++r)
+        if (groupField < 0 || rs.valueAt(r, groupField).toInt() != 0)
+            rowOfKey.insert(keys_.at(r), r);
+    bool allKeys = groupField < 0;
     parentOf_ = QList<int>(n, -1);
     positionInParent_ = QList<int>(n, 0);
-    children_ = QList<QList<int>>(n);
+    childStart_ = QList<int>(n + 1, 0);
     top_.clear();
-    QHash<QString, int> rowOfKey;
-    rowOfKey.reserve(n);
-    for (int r = 0; r < n; ++r)
-        if (keyField_ >= 0)
-            rowOfKey.insert(rs_->valueAt(r, keyField_).toString(), r);
     for (int r = 0; r < n; ++r) {
-        const QString parentKey = parentField >= 0 ? rs_->valueAt(r, parentField).toString() : QString();
-        const int parentRow = parentKey.isEmpty() ? -1 : rowOfKey.value(parentKey, -1);
-        parentOf_[r] = parentRow;
-        QList<int>& siblings = parentRow >= 0 ? children_[parentRow] : top_;
-        positionInParent_[r] = int(siblings.size());
-        siblings.append(r);
+        const QString parentKey = textAt(rs, r, parentField);
+        if (parentKey.isEmpty())
+            continue;
+        auto found = rowOfKey.constFind(parentKey);
+        if (found == rowOfKey.constEnd() && !allKeys) {
+            allKeys = true;
+            for (int k = 0; k < n; ++k)
+                rowOfKey.insert(keys_.at(k), k);
+            found = rowOfKey.constFind(parentKey);
+        }
+        if (found != rowOfKey.constEnd() && *found != r)
+            parentOf_[r] = *found;
     }
-    topShown_ = std::min<int>(batch, int(top_.size()));
-    endResetModel();
+    // Children of each row, stored one row after another in childRows_.
+    for (int r = 0; r < n; ++r)
+        if (parentOf_.at(r) >= 0)
+            ++childStart_[parentOf_.at(r) + 1];
+    for (int r = 0; r < n; ++r)
+        childStart_[r + 1] += childStart_.at(r);
+    childRows_ = QList<int>(childStart_.at(n), 0);
+    QList<int> filled(n, 0);
+    for (int r = 0; r < n; ++r) {
+        const int parent = parentOf_.at(r);
+        if (parent < 0) {
+            positionInParent_[r] = int(top_.size());
+            top_ << r;
+        } else {
+            positionInParent_[r] = filled[parent]++;
+            childRows_[childStart_.at(parent) + positionInParent_.at(r)] = r;
+        }
+    }
 }
 
 QModelIndex ObjectListModel::indexOfKey(const QString& key)
 {
-    if (!rs_ || keyField_ < 0)
+    const int r = int(keys_.indexOf(key));
+    if (r < 0)
         return {};
-    for (int r = 0; r < rs_->RecordCount(); ++r) {
-        if (rs_->valueAt(r, keyField_).toString() != key)
-            continue;
-        if (parentOf_.at(r) < 0) {
-            while (positionInParent_.at(r) >= topShown_ && canFetchMore({}))
-                fetchMore({});
-        }
-        return createIndex(positionInParent_.at(r), 0, quintptr(r));
+    if (parentOf_.at(r) < 0) {
+        while (positionInParent_.at(r) >= topShown_ && canFetchMore({}))
+            fetchMore({});
     }
-    return {};
+    return createIndex(positionInParent_.at(r), 0, quintptr(r));
 }
 
 QModelIndex ObjectListModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (row < 0 || column < 0 || column >= columnCount())
         return {};
-    const QList<int>& siblings = parent.isValid() ? children_.at(int(parent.internalId())) : top_;
-    if (row >= (parent.isValid() ? siblings.size() : topShown_))
+    if (!parent.isValid()) {
+        if (row >= topShown_)
+            return {};
+        return createIndex(row, column, quintptr(top_.at(row)));
+    }
+    const int parentRow = int(parent.internalId());
+    if (parent.column() != 0 || row >= childCount(parentRow))
         return {};
-    return createIndex(row, column, quintptr(siblings.at(row)));
+    return createIndex(row, column, quintptr(childRows_.at(childStart_.at(parentRow) + row)));
 }
 
 QModelIndex ObjectListModel::parent(const QModelIndex& child) const
@@ -170,20 +258,12 @@ int ObjectListModel::rowCount(const QModelIndex& parent) const
         return topShown_;
     if (parent.column() != 0)
         return 0;
-    return int(children_.at(int(parent.internalId())).size());
+    return childCount(int(parent.internalId()));
 }
 
 int ObjectListModel::columnCount(const QModelIndex&) const
 {
     return int(columns_.size());
-}
-
-QString ObjectListModel::text(int row, int column) const
-{
-    const int field = fieldOfColumn_.at(column);
-    if (field < 0)
-        return QString();
-    return RecordsetTableModel::valueText(rs_->valueAt(row, field), rs_->fieldDef(field).type);
 }
 
 QVariant ObjectListModel::data(const QModelIndex& index, int role) const
@@ -193,17 +273,17 @@ QVariant ObjectListModel::data(const QModelIndex& index, int role) const
     const int row = int(index.internalId());
     switch (role) {
     case Qt::DisplayRole:
-        return text(row, index.column());
+        return RecordsetTableModel::valueText(values_.at(index.column()).at(row), columnTypes_.at(index.column()));
     case Qt::DecorationRole:
-        if (index.column() == 0 && iconField_ >= 0 && icons_)
-            return icons_(rs_->valueAt(row, iconField_).toString());
+        if (index.column() == 0 && icons_)
+            return icons_(iconKeys_.at(iconOf_.at(row)));
         return {};
     case KeyRole:
-        return keyField_ >= 0 ? rs_->valueAt(row, keyField_) : QVariant();
+        return keys_.at(row);
     case TypeRole:
-        return typeField_ >= 0 ? rs_->valueAt(row, typeField_) : QVariant();
+        return kinds_.at(kindOf_.at(row));
     case ContextRole:
-        return contextField_ >= 0 ? rs_->valueAt(row, contextField_) : QVariant();
+        return contexts_.at(row).isNull() ? keys_.at(row) : contexts_.at(row);
     default:
         return {};
     }
@@ -213,7 +293,7 @@ QVariant ObjectListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columns_.size())
         return {};
-    return caption(columns_.at(section));
+    return fieldCaption(columns_.at(section)); // this model's captions and those of fields only cards name
 }
 
 Qt::ItemFlags ObjectListModel::flags(const QModelIndex& index) const

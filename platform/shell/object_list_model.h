@@ -11,7 +11,10 @@ namespace shell {
 
 // A list controller's rows as a tree: each row hangs under the row whose OIDR
 // is its ParentKey. Top-level rows are handed to the view in batches as it
-// scrolls, so a very long list opens at once.
+// scrolls, so a very long list opens at once. The model keeps only what it
+// shows, column by column (key, kind, context, icon and the shown values), and
+// lets the record set go, so a long list costs a fraction of the record set
+// it came in.
 class ObjectListModel final : public QAbstractItemModel {
     Q_OBJECT
 public:
@@ -20,9 +23,10 @@ public:
 
     explicit ObjectListModel(QObject* parent = nullptr);
 
-    // Replaces the rows; `columns` are the field names shown, after the display text.
-    void setRows(vx::RecordsetPtr rows, IconProvider icons, const QString& typeId = QString());
-    vx::RecordsetPtr rows() const { return rs_; }
+    // Replaces the rows; the shown columns are chosen by the type.
+    void setRows(const vx::RecordsetPtr& rows, IconProvider icons, const QString& typeId = QString());
+    // How many rows the list holds, at any depth.
+    int totalRows() const { return int(keys_.size()); }
     QStringList shownFields() const { return columns_; }
     // The index of the row with this key, invalid when it is not (yet) shown.
     QModelIndex indexOfKey(const QString& key);
@@ -43,17 +47,28 @@ public:
     static QString caption(const QString& field);
 
 private:
-    QString text(int row, int column) const;
+    void chooseColumns(const vx::Recordset& rs);
+    void copyRows(const vx::Recordset& rs);
+    void buildTree(const vx::Recordset& rs);
+    int childCount(int row) const { return childStart_.at(row + 1) - childStart_.at(row); }
 
-    vx::RecordsetPtr rs_;
     IconProvider icons_;
     QString typeId_;
     QStringList columns_;
     QList<int> fieldOfColumn_;
-    int keyField_ = -1, typeField_ = -1, contextField_ = -1, iconField_ = -1, previewField_ = -1;
+    QList<vx::FieldType> columnTypes_;
+    // The rows, column by column. Kinds and icon keys repeat, so each row keeps
+    // the number of its text in a short table; a context equal to the key is kept empty.
+    QStringList keys_;
+    QStringList contexts_;
+    QList<quint16> kindOf_, iconOf_;
+    QStringList kinds_, iconKeys_;
+    QList<QVariantList> values_; // shown column -> the row's values
+    // The tree, as flat tables of row numbers.
     QList<int> parentOf_;          // row -> parent row, -1 at the top
     QList<int> positionInParent_;  // row -> its place among its parent's children
-    QList<QList<int>> children_;   // row -> child rows
+    QList<int> childStart_;        // row -> where its children start in childRows_ (one entry more than rows)
+    QList<int> childRows_;         // the children of every row, row after row
     QList<int> top_;               // top-level rows
     int topShown_ = 0;             // how many top-level rows the view has been given
 };

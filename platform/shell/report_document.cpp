@@ -1,11 +1,223 @@
 #include "platform/shell/report_document.h"
 
-namespace shell {
+#include "platform/contract/message_door.h"
 
-// Not built yet: the host offers no report document.
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QToolBar>
+
+namespace shell {
+namespace {
+
+// Fixed lengths of a text document are laid out in the pixels of the
+// screen's logical resolution and scaled from there to the printer's.
+double pixelsPerCm()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return dpi / 2.54;
+}
+
+// Lines and tables go into a QTextDocument, always appended at its end.
+class TextReport final : public vx::VxReportDocument {
+public:
+    TextReport() : cursor_(&document_)
+    {
+        document_.setDocumentMargin(0);
+        setBaseFont(QStringLiteral("Sans Serif"), 8);
+    }
+
+    void setBaseFont(const QString& family, double pointSize) override
+    {
+        base_ = QFont(family);
+        // Where the named family is missing, a narrow one of the same build
+        // keeps the columns' text on one line more often.
+        base_.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                           QStringLiteral("DejaVu Sans Condensed")});
+        base_.setPointSizeF(pointSize > 0 ? pointSize : 8);
+        document_.setDefaultFont(base_);
+    }
+
+    void addLine(const QString& text, double pointSize, int style) override
+    {
+        table_ = nullptr;
+        QTextCharFormat format;
+        format.setFont(base_);
+        format.setFontPointSize(pointSize > 0 ? pointSize : base_.pointSizeF());
+        format.setFontWeight(style == 2 ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(style == 1);
+        startBlock(format);
+        cursor_.insertText(text, format);
+    }
+
+    void addTable(const QList<Column>& columns) override
+    {
+        columns_ = columns;
+        if (columns.isEmpty()) {
+            table_ = nullptr;
+            return;
+        }
+        QTextTableFormat format;
+        format.setBorder(1);
+        format.setBorderBrush(Qt::black);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(true);
+        format.setCellPadding(2);
+        format.setCellSpacing(0);
+        format.setHeaderRowCount(1);
+        QList<QTextLength> widths;
+        for (const Column& c : columns)
+            widths << QTextLength(QTextLength::FixedLength, c.widthCm * pixelsPerCm());
+        format.setColumnWidthConstraints(widths);
+        format.setAlignment(Qt::AlignLeft);
+        // The table goes between the last line and a new block, which the next line takes.
+        cursor_.movePosition(QTextCursor::End);
+        if (started_)
+            cursor_.insertBlock();
+        started_ = true;
+        table_ = cursor_.insertTable(1, int(columns.size()), format);
+        reuseBlock_ = true;
+        QStringList captions;
+        for (const Column& c : columns)
+            captions << c.caption;
+        fillRow(0, captions, false, true);
+        cursor_.movePosition(QTextCursor::End);
+    }
+
+    void addRow(const QStringList& cells, bool bold) override
+    {
+        if (!table_)
+            return;
+        table_->appendRows(1);
+        fillRow(table_->rows() - 1, cells, bold, false);
+        cursor_.movePosition(QTextCursor::End);
+    }
+
+    void show(const QString& title) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageLayout(reportPageLayout());
+        printer.setDocName(title);
+        fitToPage();
+        QPrintPreviewDialog preview(&printer);
+        preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+        preview.setWindowTitle(title);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [this](QPrinter* target) { document_.print(target); });
+        if (QToolBar* bar = preview.findChild<QToolBar*>()) {
+            QAction* save = bar->addAction(QStringLiteral("Išsaugoti PDF..."));
+            save->setObjectName(QStringLiteral("actSavePdf"));
+            QObject::connect(save, &QAction::triggered, &preview, [this, &preview, title] { askAndSavePdf(preview, title); });
+        }
+        preview.resize(900, 1000);
+        vx::dialogs::run(preview);
+    }
+
+    bool writePdf(const QString& path, QString* error) override
+    {
+        {
+            QFile probe(path);
+            if (!probe.open(QIODevice::WriteOnly)) {
+                if (error)
+                    *error = QStringLiteral("Nepavyko įrašyti %1: %2").arg(path, probe.errorString());
+                return false;
+            }
+        }
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Kelmira"));
+        writer.setTitle(document_.metaInformation(QTextDocument::DocumentTitle));
+        writer.setPageLayout(reportPageLayout());
+        fitToPage();
+        document_.print(&writer);
+        return true;
+    }
+
+private:
+    // Laid out on pages of the printable area, the document is printed as it
+    // is, scaled to the printer, without the margins of its own a document
+    // without pages would get.
+    void fitToPage()
+    {
+        const QSizeF area = reportPageLayout().paintRect(QPageLayout::Millimeter).size() / 10.0;
+        document_.setPageSize(QSizeF(area.width() * pixelsPerCm(), area.height() * pixelsPerCm()));
+    }
+
+    void startBlock(const QTextCharFormat& format)
+    {
+        cursor_.movePosition(QTextCursor::End);
+        if (!started_ || reuseBlock_) {
+            started_ = true;
+            reuseBlock_ = false;
+            cursor_.setBlockCharFormat(format);
+            return;
+        }
+        cursor_.insertBlock(QTextBlockFormat(), format);
+    }
+
+    void fillRow(int row, const QStringList& cells, bool bold, bool header)
+    {
+        for (int column = 0; column < table_->columns(); ++column) {
+            QTextCursor cell = table_->cellAt(row, column).firstCursorPosition();
+            QTextBlockFormat block;
+            const int alignment = columns_.value(column).alignment;
+            block.setAlignment(header || alignment == 2 ? Qt::AlignHCenter
+                               : alignment == 1         ? Qt::AlignRight
+                                                        : Qt::AlignLeft);
+            cell.setBlockFormat(block);
+            QTextCharFormat format;
+            format.setFont(base_);
+            format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+            cell.insertText(cells.value(column), format);
+        }
+    }
+
+    void askAndSavePdf(QWidget& parent, const QString& title)
+    {
+        QFileDialog dialog(&parent, QStringLiteral("Išsaugoti PDF"),
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
+                               title + QStringLiteral(".pdf"),
+                           QStringLiteral("PDF (*.pdf)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        if (vx::dialogs::run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        QString error;
+        if (!writePdf(dialog.selectedFiles().first(), &error))
+            vx::messages::show(error, title, QMessageBox::Critical, QMessageBox::Ok);
+    }
+
+    QTextDocument document_;
+    QTextCursor cursor_;
+    QFont base_;
+    QList<Column> columns_;
+    QTextTable* table_ = nullptr;
+    bool started_ = false;
+    bool reuseBlock_ = false; // the block after a table waits for the next line
+};
+
+} // namespace
+
 vx::VxReportDocumentPtr createReportDocument()
 {
-    return nullptr;
+    return std::make_shared<TextReport>();
+}
+
+QPageLayout reportPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 12, 8, 12),
+                       QPageLayout::Millimeter);
 }
 
 } // namespace shell

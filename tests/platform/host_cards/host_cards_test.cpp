@@ -1,0 +1,382 @@
+// The host's own cards on a real store, driven as a user does: firms,
+// employees with their password and rights, currencies with their day rates,
+// and a catalogue item's card made by the catalogues' editor.
+
+#include "platform/contract/host_factory.h"
+#include "platform/contract/library_registry.h"
+#include "platform/contract/message_door.h"
+#include "platform/contract/object_id.h"
+#include "platform/contract/vx_card.h"
+#include "platform/shell/dialog_runner.h"
+#include "platform/shell/host_cards/currency_card.h"
+#include "platform/shell/host_cards/employee_card.h"
+#include "platform/shell/host_cards/record_form.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/login.h"
+#include "platform/shell/main_window.h"
+#include "platform/shell/module_tables.h"
+#include "platform/shell/module_loader.h"
+#include "platform/shell/object_card_dialog.h"
+#include "platform/shell/object_list_model.h"
+#include "platform/shell/shell_host_factory.h"
+#include "tests/support/store_fixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+class HostCards : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (IsSkipped())
+            return;
+        factory = std::make_shared<shell::ShellHostFactory>();
+        factory->setSession(sessionPtr());
+        vx::setHostFactory(factory);
+        services = std::make_shared<shell::HostServices>(sessionPtr(), loader);
+        session().setUserId(shell::login::find(session(), QStringLiteral("admin")).id);
+        session().setErrorReporter([this](const QString& message) { reported << message; });
+        previousHandler = vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon,
+                                                          QMessageBox::StandardButtons) {
+            asked << text;
+            return answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
+        });
+    }
+
+    void TearDown() override
+    {
+        vx::messages::setHandler(std::move(previousHandler));
+        services.reset();
+        vx::setHostFactory(nullptr);
+        StoreFixture::TearDown();
+    }
+
+    vx::ClickResult click(const QString& type, const QString& id, const QString& key)
+    {
+        return services->Objects().GetVxObjectUI(type)->ClickMenu(id, QString(), key, QString());
+    }
+
+    // The card a click opened; the test owns it.
+    template <class Card = shell::HostCard>
+    std::unique_ptr<Card> opened(const vx::ClickResult& result)
+    {
+        EXPECT_EQ(result.Action, vx::ActionShowCard);
+        auto* card = dynamic_cast<Card*>(result.Value.value<vx::CardRef>().widget.data());
+        EXPECT_NE(card, nullptr);
+        return std::unique_ptr<Card>(card);
+    }
+
+    static void type(shell::HostCard& card, const QString& field, const QString& text)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(card.form()->fieldEditor(field));
+        ASSERT_NE(edit, nullptr) << field.toStdString();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    template <class W>
+    static W* control(QWidget& card, const char* name)
+    {
+        W* found = card.findChild<W*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QVariant stored(const QString& table, const QString& column, const QString& oidr)
+    {
+        return session().db().scalar(QStringLiteral("SELECT \"%1\" FROM %2 WHERE \"ID\" = ?").arg(column, table),
+                                     {vx::oid::recordNumber(oidr)});
+    }
+
+    shell::ModuleLoader loader;
+    std::shared_ptr<shell::ShellHostFactory> factory;
+    std::shared_ptr<shell::HostServices> services;
+    vx::messages::Handler previousHandler;
+    QList<QMessageBox::StandardButton> answers;
+    QStringList asked, reported;
+};
+
+TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
+{
+    auto card = opened(click(QStringLiteral("O0000100"), QStringLiteral("O0000100"), QStringLiteral("1")));
+    ASSERT_TRUE(card);
+    auto* write = control<QPushButton>(*card, "cmdWrite");
+    EXPECT_FALSE(write->isEnabled());
+    type(*card, QStringLiteral("Name"), QStringLiteral("UAB Kuras"));
+    type(*card, QStringLiteral("Code"), QStringLiteral("300100200"));
+    type(*card, QStringLiteral("VatCode"), QStringLiteral("LT100200300"));
+    EXPECT_TRUE(write->isEnabled());
+    QTest::mouseClick(write, Qt::LeftButton);
+    const QString firm = card->vxObjectUIO()->OIDR();
+    ASSERT_TRUE(vx::oid::hasRecord(firm)) << card->errorText().toStdString();
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_EQ(stored(QStringLiteral("firm"), QStringLiteral("VatCode"), firm).toString(), QStringLiteral("LT100200300"));
+
+    // Changing it again and closing without saving asks first; "No" keeps the card.
+    auto again = opened(click(QStringLiteral("O0000100"), firm, QStringLiteral("0")));
+    type(*again, QStringLiteral("Address"), QStringLiteral("Kauno g. 1"));
+    answers << QMessageBox::No;
+    EXPECT_FALSE(again->QueryRemove());
+    ASSERT_TRUE(again->write());
+    EXPECT_EQ(stored(QStringLiteral("firm"), QStringLiteral("Address"), firm).toString(), QStringLiteral("Kauno g. 1"));
+
+    answers << QMessageBox::Ok;
+    EXPECT_EQ(click(QStringLiteral("O0000100"), firm, QStringLiteral("4")).Action, vx::ActionDeleted);
+    EXPECT_FALSE(stored(QStringLiteral("firm"), QStringLiteral("ID"), firm).isValid());
+}
+
+TEST_F(HostCards, ADeleteTheStoreRefusesKeepsTheRecordAndReportsTheReason)
+{
+    const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")}});
+    create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("KL-1")},
+                                        {QStringLiteral("UserID"), vx::oid::recordNumber(driver)}});
+    answers << QMessageBox::Ok;
+    EXPECT_EQ(click(QStringLiteral("O0001401"), driver, QStringLiteral("4")).Action, vx::ActionNothing);
+    EXPECT_TRUE(stored(QStringLiteral("employee"), QStringLiteral("ID"), driver).isValid());
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_FALSE(reported.first().isEmpty());
+}
+
+TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
+{
+    auto card = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), QStringLiteral("O0001401"), QStringLiteral("1")));
+    ASSERT_TRUE(card);
+    type(*card, QStringLiteral("Name"), QStringLiteral("Petras"));
+    type(*card, QStringLiteral("Login"), QStringLiteral("petras"));
+    qobject_cast<QCheckBox*>(card->form()->fieldEditor(QStringLiteral("DriverFlag")))->setChecked(true);
+    QTest::keyClicks(control<QLineEdit>(*card, "txtPassword"), QStringLiteral("Ratas-7"));
+    QTest::keyClicks(control<QLineEdit>(*card, "txtPasswordRepeat"), QStringLiteral("Ratas-8"));
+    EXPECT_FALSE(card->write());
+    EXPECT_EQ(card->errorText(), QStringLiteral("Slaptažodžiai nesutampa."));
+    EXPECT_FALSE(vx::oid::hasRecord(card->vxObjectUIO()->OIDR()));
+
+    control<QLineEdit>(*card, "txtPasswordRepeat")->clear();
+    QTest::keyClicks(control<QLineEdit>(*card, "txtPasswordRepeat"), QStringLiteral("Ratas-7"));
+    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+    const QString employee = card->vxObjectUIO()->OIDR();
+    EXPECT_EQ(stored(QStringLiteral("employee"), QStringLiteral("DriverFlag"), employee).toInt(), 1);
+    EXPECT_FALSE(stored(QStringLiteral("employee"), QStringLiteral("PasswordHash"), employee).toString().contains(QLatin1String("Ratas")));
+
+    auto other = bo::Session::open(store_->location());
+    EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("petras"), QStringLiteral("Ratas-8")), QStringLiteral("Neteisingas slaptažodis."));
+    EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("petras"), QStringLiteral("Ratas-7")), QString());
+    EXPECT_EQ(other->userId(), vx::oid::recordNumber(employee));
+
+    // Removing the password opens the account without one.
+    QTest::mouseClick(control<QPushButton>(*card, "cmdClearPassword"), Qt::LeftButton);
+    ASSERT_TRUE(card->write());
+    EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("petras"), QString()), QString());
+}
+
+TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
+{
+    const QString clerk = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")},
+                                                              {QStringLiteral("Login"), QStringLiteral("ona")}});
+    auto card = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    ASSERT_TRUE(card && card->rightsTable());
+    QTableWidget* rights = card->rightsTable();
+    int firms = -1;
+    for (int r = 0; r < rights->rowCount(); ++r)
+        if (rights->item(r, 0)->data(Qt::UserRole).toString() == QLatin1String("CFirms"))
+            firms = r;
+    ASSERT_GE(firms, 0);
+    rights->item(firms, 1)->setCheckState(Qt::Unchecked); // open
+    rights->item(firms, 3)->setCheckState(Qt::Unchecked); // delete
+    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+
+    const qint64 admin = session().userId();
+    session().setUserId(vx::oid::recordNumber(clerk));
+    vx::VxSecurity& security = services->Security();
+    EXPECT_FALSE(security.CanOpen(QStringLiteral("CFirms")));
+    EXPECT_TRUE(security.CanWrite(QStringLiteral("CFirms")));
+    EXPECT_FALSE(security.CanDelete(QStringLiteral("CFirms")));
+    EXPECT_TRUE(security.CanOpen(QStringLiteral("CCurrencies")));
+    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Ratai")}});
+    QStringList keys;
+    for (const vx::MenuItem& item : services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString()))
+        keys << item.Key;
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+
+    // Only the administrator sees the rights, and another user cannot set this one's password.
+    auto own = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    EXPECT_EQ(own->rightsTable(), nullptr);
+    EXPECT_TRUE(control<QLineEdit>(*own, "txtPassword")->isEnabled());
+    auto others = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), vx::oid::make(QStringLiteral("O0001401"), admin), QStringLiteral("0")));
+    EXPECT_FALSE(control<QLineEdit>(*others, "txtPassword")->isEnabled());
+}
+
+TEST_F(HostCards, ACurrencyKeepsItsDayRates)
+{
+    auto card = opened<shell::CurrencyCard>(click(QStringLiteral("O0201500"), QStringLiteral("O0201500"), QStringLiteral("1")));
+    ASSERT_TRUE(card);
+    auto* newRate = control<QPushButton>(*card, "cmdRateNew");
+    EXPECT_FALSE(newRate->isEnabled()); // rates need a saved currency
+    type(*card, QStringLiteral("Code"), QStringLiteral("USD"));
+    type(*card, QStringLiteral("Name"), QStringLiteral("JAV doleris"));
+    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+    ASSERT_TRUE(newRate->isEnabled());
+
+    QString rateText = QStringLiteral("1,0845");
+    const shell::DialogRunner previous = shell::setDialogRunner([&rateText](QDialog& dialog) {
+        auto& rate = dynamic_cast<shell::ObjectCardDialog&>(dialog);
+        auto* edit = qobject_cast<QLineEdit*>(rate.fieldEditor(QStringLiteral("Rate")));
+        edit->setText(rateText);
+        rate.accept();
+        return dialog.result();
+    });
+    QTest::mouseClick(newRate, Qt::LeftButton);
+    ASSERT_EQ(card->ratesList()->topLevelItemCount(), 1);
+    EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,0845"));
+    const vx::RecordsetPtr today = rows(QStringLiteral("CurrencyList"), QStringLiteral("'2026.11.16'"));
+    today->MoveFirst();
+    EXPECT_EQ(today->value(u"Code").toString(), QStringLiteral("USD"));
+    EXPECT_DOUBLE_EQ(today->value(u"Rate").toDouble(), 1.0845);
+
+    rateText = QStringLiteral("1,1");
+    card->ratesList()->setCurrentItem(card->ratesList()->topLevelItem(0));
+    card->editRate();
+    EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,1"));
+    shell::setDialogRunner(previous);
+
+    answers << QMessageBox::Ok;
+    QTest::keyClick(card->ratesList(), Qt::Key_Delete);
+    EXPECT_EQ(card->ratesList()->topLevelItemCount(), 0);
+}
+
+TEST_F(HostCards, TheCataloguesEditorGivesACardThatEditsACatalogueItem)
+{
+    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Dyzelinas")}});
+    const vx::VxObjectUIOPtr catalogues = services->Objects().GetVxObject(QStringLiteral("O0001601"));
+    ASSERT_TRUE(catalogues);
+    const vx::CallResult form = catalogues->Properties(QStringLiteral("GetObjectForm"), QString());
+    ASSERT_EQ(form.Code, 0);
+    std::unique_ptr<QWidget> widget(form.Value.value<vx::CardRef>().widget.data());
+    auto* card = dynamic_cast<shell::HostCard*>(widget.get());
+    ASSERT_NE(card, nullptr);
+    card->setVxObjectUIO(services->Objects().GetVxObject(fuel));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(card->form()->fieldEditor(QStringLiteral("Name")))->text(), QStringLiteral("Dyzelinas"));
+    type(*card, QStringLiteral("Code"), QStringLiteral("D"));
+    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+    EXPECT_EQ(stored(QStringLiteral("ref_fuel_type"), QStringLiteral("Code"), fuel).toString(), QStringLiteral("D"));
+}
+
+TEST_F(HostCards, ALongListIsHandedToTheViewInBatchesWithItsTree)
+{
+    {
+        bo::Transaction t(session().db());
+        session().db().execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (1, 0, 1, 'Tiekėjai')"));
+        for (int i = 2; i <= 2600; ++i)
+            session().db().execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, ?, 0, ?)"),
+                                   {i, i <= 11 ? 1 : 0, QStringLiteral("Įmonė %1").arg(i, 4, 10, QLatin1Char('0'))});
+        t.commit();
+    }
+    shell::ObjectListModel model;
+    const auto firms = services->Objects().GetVxObjectUI(QStringLiteral("O0000100"));
+    model.setRows(firms->GetVxObjectList(QStringLiteral("O0000100"), QString(), QString()), {}, QStringLiteral("O0000100"));
+    EXPECT_EQ(model.totalRows(), 2600);
+    // 2 590 rows at the top (the group and the firms outside it): the first batch, then the rest.
+    EXPECT_EQ(model.rowCount(), 2000);
+    ASSERT_TRUE(model.canFetchMore({}));
+    // The tester asks for more rows itself, as a view does.
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), 2590);
+    EXPECT_FALSE(model.canFetchMore({}));
+
+    const QModelIndex group = model.index(0, 0);
+    EXPECT_EQ(group.data().toString(), QStringLiteral("Tiekėjai"));
+    EXPECT_EQ(group.data(shell::ObjectListModel::TypeRole).toString(), QStringLiteral("Group"));
+    ASSERT_EQ(model.rowCount(group), 10);
+    const QModelIndex inside = model.index(9, 0, group);
+    EXPECT_EQ(inside.data().toString(), QStringLiteral("Įmonė 0011"));
+    EXPECT_EQ(inside.parent(), group);
+    EXPECT_EQ(inside.data(shell::ObjectListModel::ContextRole), inside.data(shell::ObjectListModel::KeyRole));
+    EXPECT_EQ(model.indexOfKey(QStringLiteral("O00001002600")).data().toString(), QStringLiteral("Įmonė 2600"));
+}
+
+// The module keeps the first host services it is given for the rest of the
+// process; each test here gives it its own, as a fresh start of the program does.
+void forgetModuleServices()
+{
+    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+    if (auto forget = reinterpret_cast<void (*)()>(module.resolve("_ZN6module14forgetServicesEv")))
+        forget();
+}
+
+// The main window with the module loaded, as a user meets the host's lists and catalogue cards.
+class HostCardsInWindow : public HostCards {
+protected:
+    void SetUp() override
+    {
+        HostCards::SetUp();
+        if (IsSkipped())
+            return;
+        forgetModuleServices();
+        const QString registry = store_->location() + QStringLiteral(".libraries.ini");
+        vx::LibraryRegistry(registry).add(QStringLiteral("Kelmira"),
+                                          QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+        moduleLoader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registry));
+        services = std::make_shared<shell::HostServices>(sessionPtr(), *moduleLoader);
+        window = std::make_unique<shell::MainWindow>(services);
+        QString error;
+        const auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);
+        ASSERT_TRUE(tables) << error.toStdString();
+        services->addModule(*tables);
+        window->addModule(*tables);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        forgetModuleServices();
+        HostCards::TearDown();
+    }
+
+    std::unique_ptr<shell::ModuleLoader> moduleLoader;
+    std::unique_ptr<shell::MainWindow> window;
+};
+
+TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDeleteKey)
+{
+    const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")}});
+    ASSERT_TRUE(window->showHostList(QStringLiteral("O0001401")));
+    const QModelIndex row = window->listModel()->indexOfKey(driver);
+    ASSERT_TRUE(row.isValid());
+    QTreeView* list = window->objectList();
+    list->setCurrentIndex(static_cast<QSortFilterProxyModel*>(list->model())->mapFromSource(row));
+    answers << QMessageBox::Ok;
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(asked.value(0), QStringLiteral("Ar tikrai norite panaikinti?"));
+    EXPECT_FALSE(window->listModel()->indexOfKey(driver).isValid());
+
+    // Insert makes a new employee's card on the desktop.
+    QTest::keyClick(list, Qt::Key_Insert);
+    ASSERT_EQ(window->desktopTabs()->count(), 2);
+    EXPECT_NE(dynamic_cast<shell::EmployeeCard*>(window->desktopTabs()->widget(1)), nullptr);
+}
+
+TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostFor)
+{
+    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Benzinas")}});
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportReferences")));
+    window->runMenuItem(fuel, QStringLiteral("0"));
+    ASSERT_EQ(window->desktopTabs()->count(), 2);
+    auto* card = dynamic_cast<shell::HostCard*>(window->desktopTabs()->widget(1));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->vxObjectUIO()->className(), QStringLiteral("UIO4000600"));
+    EXPECT_EQ(card->vxObjectUIO()->OIDR(), fuel);
+}
+
+} // namespace
