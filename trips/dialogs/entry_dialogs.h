@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -47,5 +48,10 @@ struct FuelTankRequest {
 EntryResult editRouteLine(QWidget* parent, const RouteLineRequest& request);
 EntryResult editFuelCheque(QWidget* parent, const ChequeRequest& request);
 EntryResult editTripFuelTank(QWidget* parent, const FuelTankRequest& request);
+
+// Edits route lines side by side in the host's property grid ("Redaguoti
+// lentelėje"): one row per line, `currentOidr` shown first. True when the
+// grid saved; false when cancelled or when no line could be opened.
+bool editRouteLinesInGrid(QWidget* parent, const QStringList& routeLineOidrs, const QString& currentOidr);
 
 } // namespace trips

@@ -1,0 +1,196 @@
+#include "tests/trips/dialogs/entry_fleet.h"
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/catalogue.h"
+#include "trips/dialogs/fuel_cheque_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class FuelChequeDialogTest : public EntryFleet {
+protected:
+    trips::ChequeRequest request(const QString& chequeId = QStringLiteral("O4000300")) const
+    {
+        trips::ChequeRequest r;
+        r.tripId = sheet;
+        r.chequeOidr = chequeId;
+        r.tripStart = tripStart;
+        r.tripEnd = tripEnd;
+        return r;
+    }
+
+    std::unique_ptr<trips::frmTransportFuelCheque> open(const trips::ChequeRequest& r)
+    {
+        auto dialog = std::make_unique<trips::frmTransportFuelCheque>(r);
+        EXPECT_TRUE(dialog->load());
+        dialog->show();
+        return dialog;
+    }
+
+    QString storedCheque()
+    {
+        return create(QStringLiteral("O4000300"),
+                      fields({{"TransportTripID", sheet}, {"Name", QStringLiteral("A-1")}, {"FirmID", firm},
+                              {"TransportFuelTypeID", dieselFuel}, {"Date", QDate(2026, 11, 5)}, {"FuelAmount", 40.0},
+                              {"SumCurr", 50.0}, {"CurrencyID", dollar}, {"CashFlag", 0}, {"GroupFlag", 0}}));
+    }
+
+    // A new cheque copied from a stored one, so firm and fuel type are chosen.
+    std::unique_ptr<trips::frmTransportFuelCheque> openCopied()
+    {
+        auto r = request();
+        r.copyFromOidr = storedCheque();
+        return open(r);
+    }
+};
+
+TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
+{
+    struct Case {
+        QDate start, end, expected;
+    };
+    const QDate today(2026, 11, 16);
+    const QDate open(2999, 12, 31);
+    const Case cases[] = {
+        {QDate(2026, 10, 1), QDate(2026, 10, 10), QDate(2026, 10, 10)}, // a past trip: its last day
+        {today.addDays(-1), open, today},                             // open-ended, started yesterday
+        {today.addDays(2), open, today.addDays(2)},                   // open-ended, starts later
+        {QDate(2026, 11, 10), QDate(2026, 11, 20), today},            // today inside the trip
+    };
+    for (const Case& c : cases) {
+        auto r = request();
+        r.tripStart = c.start;
+        r.tripEnd = c.end;
+        auto dialog = this->open(r);
+        EXPECT_EQ(dialog->dtpDate->date(), c.expected) << c.start.toString().toStdString();
+        EXPECT_EQ(dialog->txtSumCurr->text(), QStringLiteral("0,00"));
+        EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("EUR")); // the base currency
+    }
+}
+
+TEST_F(FuelChequeDialogTest, PriceIsShownInCentsOnlyWhenItGivesTheSumBack)
+{
+    auto dialog = openCopied();
+    EXPECT_EQ(dialog->txtFirm->objectId(), vx::oid::make(u"O0000100", firm));
+    EXPECT_EQ(dialog->txtFuelTankType->objectId(), vx::oid::make(u"O4000604", diesel));
+    type(dialog->txtAmount, "40");
+    type(dialog->txtSumCurr, "50");
+    leave(dialog->txtSumCurr);
+    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("1,25"));
+    type(dialog->txtAmount, "3");
+    type(dialog->txtSumCurr, "10");
+    leave(dialog->txtSumCurr);
+    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("3,3333"));
+}
+
+TEST_F(FuelChequeDialogTest, CheckedPriceGivesTheSumAndTheRateTheBaseSum)
+{
+    auto dialog = openCopied();
+    EXPECT_FALSE(dialog->txtPrice->isEnabled());
+    dialog->chkPrice->setChecked(true);
+    EXPECT_TRUE(dialog->txtPrice->isEnabled());
+    type(dialog->txtAmount, "40");
+    type(dialog->txtPrice, "1,255");
+    EXPECT_EQ(dialog->txtSumCurr->text(), QStringLiteral("50,20"));
+
+    dialog->dtpDate->setDate(QDate(2026, 11, 5));
+    dialog->cmbCurr->setCurrentIndex(dialog->cmbCurr->findText(QStringLiteral("USD")));
+    EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("3,45280000"));
+    type(dialog->txtSumCurr, "100");
+    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("345,28"));
+}
+
+TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
+{
+    auto dialog = openCopied();
+    type(dialog->txtAmount, "-5");
+    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("5")); // no sign on a card cheque
+    type(dialog->txtSumCurr, "7");
+    EXPECT_FALSE(dialog->writeButton()->isEnabled()); // no number
+    type(dialog->txtNumber, "A-2");
+    EXPECT_TRUE(dialog->writeButton()->isEnabled());
+
+    dialog->optCash->setChecked(true);
+    dialog->txtNumber->clear();
+    type(dialog->txtAmount, "-5");
+    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("-5"));
+    EXPECT_TRUE(dialog->writeButton()->isEnabled());
+    dialog->writeButton()->click();
+    ASSERT_FALSE(dialog->result().cancelled);
+    const vx::RecordFields cheque = stored(dialog->result().savedOidr)->Fields();
+    EXPECT_DOUBLE_EQ(cheque.value(QStringLiteral("FuelAmount")).toDouble(), -5.0);
+    EXPECT_EQ(cheque.value(QStringLiteral("CashFlag")).toInt(), 1);
+    EXPECT_EQ(cheque.value(QStringLiteral("CurrencyID")).toLongLong(), euro);
+    EXPECT_EQ(cheque.value(QStringLiteral("TransportTripID")).toLongLong(), sheet);
+}
+
+TEST_F(FuelChequeDialogTest, DateAfterTheTripEndIsSetBack)
+{
+    auto dialog = openCopied();
+    dialog->dtpDate->setDate(tripEnd.addDays(3));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Kvito data negali viršyti kelionės pabaigos datos!"));
+    EXPECT_EQ(dialog->dtpDate->date(), tripEnd);
+}
+
+TEST_F(FuelChequeDialogTest, TypedRateIsOfferedForTheDayOnlyAfterTheChequeIsSaved)
+{
+    for (const bool store : {false, true}) {
+        auto dialog = openCopied();
+        dialog->dtpDate->setDate(QDate(2026, 11, 7)); // the dollar has no rate that day
+        dialog->cmbCurr->setCurrentIndex(dialog->cmbCurr->findText(QStringLiteral("USD")));
+        EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("0,00000000"));
+        type(dialog->txtNumber, "B-7");
+        type(dialog->txtAmount, "10");
+        type(dialog->txtSumCurr, "20");
+        type(dialog->txtRate, "3,5");
+        EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("70,00"));
+        messages.messages.clear();
+        messages.answer(store ? QMessageBox::Yes : QMessageBox::No);
+        dialog->writeButton()->click();
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_EQ(lastMessage(), QStringLiteral("Įrašyti valiutos kursą?"));
+        EXPECT_TRUE(vx::oid::hasRecord(dialog->result().savedOidr)); // saved before the question
+
+        QComboBox box;
+        QList<qint32> ids;
+        QList<double> rates;
+        Catalogue::FillCurrencyList(&box, ids, rates, dollar, QDate(2026, 11, 7));
+        EXPECT_DOUBLE_EQ(rates.value(box.currentIndex()), store ? 3.5 : 0.0);
+    }
+}
+
+TEST_F(FuelChequeDialogTest, RefusedSaveAsksNothingAndKeepsTheInput)
+{
+    auto r = request();
+    r.copyFromOidr = storedCheque();
+    r.tripId = 987654;
+    auto dialog = open(r);
+    dialog->optCash->setChecked(true);
+    type(dialog->txtAmount, "12");
+    type(dialog->txtRate, "2");
+    dialog->writeButton()->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")));
+    EXPECT_TRUE(dialog->result().cancelled);
+    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("12"));
+}
+
+TEST_F(FuelChequeDialogTest, ExistingChequeShowsItsValues)
+{
+    auto dialog = open(request(storedCheque()));
+    EXPECT_EQ(dialog->txtNumber->text(), QStringLiteral("A-1"));
+    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("40,000"));
+    EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("USD"));
+    EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("3,45280000"));
+    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("172,64"));
+    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("1,25"));
+    EXPECT_TRUE(dialog->optCard->isChecked());
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+#include "tests/trips/dialogs/entry_fleet.h"
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/catalogue.h"
+#include "platform/contract/number_text.h"
+#include "tests/support/scripted_dialogs.h"
+#include "trips/dialogs/route_line_dialog.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class RouteLineDialogTest : public EntryFleet {
+protected:
+    trips::RouteLineRequest request(const QString& lineId = QStringLiteral("O4000200")) const
+    {
+        trips::RouteLineRequest r;
+        r.routeLineOidr = lineId;
+        r.tripId = sheet;
+        r.defaultDriverOidr = vx::oid::make(u"O0001401", driver);
+        r.vehicleOidr = carId(car);
+        r.tripStart = tripStart;
+        return r;
+    }
+
+    std::unique_ptr<trips::frmTransportTripRoute> open(const trips::RouteLineRequest& r)
+    {
+        auto dialog = std::make_unique<trips::frmTransportTripRoute>(r);
+        EXPECT_TRUE(dialog->load());
+        dialog->show();
+        return dialog;
+    }
+
+    QString storedLine(qint64 norm, double perHundredKm, const QDate& date)
+    {
+        return create(QStringLiteral("O4000200"),
+                      fields({{"TransportTripID", sheet}, {"TransportRouteID", segment}, {"TransportFuelNormID", norm},
+                              {"UserID", otherDriver}, {"Date", QDateTime(date, QTime(7, 15))}, {"Distance", 100.0},
+                              {"FuelNormByDistance", perHundredKm}}));
+    }
+};
+
+TEST_F(RouteLineDialogTest, NewLineOpensWithTodayTheSheetsDriverAndNothingToSave)
+{
+    auto dialog = open(request());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kelionės atkarpa"));
+    EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 16));
+    EXPECT_EQ(dialog->txtDriver->objectId(), vx::oid::make(u"O0001401", driver));
+    EXPECT_FALSE(dialog->txtDriver->text().isEmpty());
+    EXPECT_TRUE(dialog->txtRoute->text().isEmpty());
+    EXPECT_TRUE(dialog->txtFuelNorm->objectId().isEmpty());
+    EXPECT_TRUE(dialog->txtDistance->text().isEmpty());
+    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("0,0000"));
+    EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("0,0000"));
+    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("0,000"));
+    EXPECT_EQ(dialog->txtFuelByDuration->text(), QStringLiteral("0,000"));
+    EXPECT_FALSE(dialog->writeButton()->isEnabled());
+}
+
+TEST_F(RouteLineDialogTest, CopiedLineGivesDateNormAndDriverButTheNormsOwnValue)
+{
+    auto r = request();
+    r.copyFromOidr = storedLine(truckNorm, 99.0, QDate(2026, 11, 3));
+    r.routeSegmentId = segment;
+    auto dialog = open(r);
+    EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 3));
+    EXPECT_EQ(dialog->txtDriver->objectId(), vx::oid::make(u"O0001401", otherDriver));
+    EXPECT_EQ(dialog->txtFuelNorm->objectId(), vx::oid::make(u"O4000603", truckNorm));
+    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
+    EXPECT_EQ(dialog->txtRoute->objectId(), vx::oid::make(u"O4000601", segment));
+}
+
+TEST_F(RouteLineDialogTest, FuelAndNormsFollowEachOther)
+{
+    auto dialog = open(request());
+    type(dialog->txtDistance, "250");
+    type(dialog->txtFuelNormByDistance, "30");
+    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("75,000"));
+    EXPECT_TRUE(dialog->txtFuelByDistance->isEnabled());
+    type(dialog->txtFuelByDistance, "80");
+    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("32,0000"));
+    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("80")); // left as typed
+
+    type(dialog->txtDuration, "3");
+    type(dialog->txtFuelNormByDuration, "2,5");
+    EXPECT_EQ(dialog->txtFuelByDuration->text(), QStringLiteral("7,500")); // per hour: no division by 100
+
+    type(dialog->txtDistance, "0");
+    EXPECT_FALSE(dialog->txtFuelByDistance->isEnabled());
+}
+
+TEST_F(RouteLineDialogTest, SaveNeedsTheChoicesAndOneCompletePair)
+{
+    auto r = request();
+    r.copyFromOidr = storedLine(generatorNorm, 0, QDate(2026, 11, 3));
+    r.routeSegmentId = segment;
+    auto dialog = open(r);
+    // The generator's norm is per hour only: without a duration nothing can be saved.
+    EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("1,5000"));
+    type(dialog->txtDistance, "40");
+    EXPECT_FALSE(dialog->writeButton()->isEnabled());
+    type(dialog->txtDuration, "2");
+    EXPECT_TRUE(dialog->writeButton()->isEnabled());
+    Catalogue::ClearObjectName(dialog->txtDriver);
+    type(dialog->txtDuration, "3");
+    EXPECT_FALSE(dialog->writeButton()->isEnabled());
+}
+
+TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
+{
+    QString asked;
+    host->parts.objects.functions.insert(QStringLiteral("VxGroupSelect"), [&](const QString& param) {
+        asked = param;
+        auto rows = vx::Recordset::create({{QStringLiteral("TransportFuelNormName"), vx::FieldType::Text},
+                                           {QStringLiteral("OIDR"), vx::FieldType::Text},
+                                           {QStringLiteral("FuelNormByDistance"), vx::FieldType::Double},
+                                           {QStringLiteral("FuelNormByDuration"), vx::FieldType::Double}});
+        rows->appendRow({QStringLiteral("Vasara"), vx::oid::make(u"O4000603", truckNorm), 28.5, QVariant()});
+        rows->MoveFirst();
+        return vx::CallResult::success(QVariant::fromValue(rows));
+    });
+    auto dialog = open(request());
+    type(dialog->txtDistance, "200");
+    dialog->cmdFuelNorm->click();
+    EXPECT_EQ(asked, QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą").arg(carId(car)));
+    EXPECT_EQ(dialog->txtFuelNorm->text(), QStringLiteral("Vasara"));
+    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,500"));
+    EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("0,00"));
+    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("57,000"));
+    leave(dialog->txtFuelNormByDistance);
+    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
+}
+
+TEST_F(RouteLineDialogTest, DateBeforeTheTripStartIsSetBack)
+{
+    auto dialog = open(request());
+    dialog->dtpDate->setDate(tripStart);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    dialog->dtpDate->setDate(tripStart.addDays(-1));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Data ankstesnė už kelionės lapo pradžios datą!"));
+    EXPECT_EQ(messages.messages.last().icon, QMessageBox::Critical);
+    EXPECT_EQ(dialog->dtpDate->date(), tripStart);
+}
+
+TEST_F(RouteLineDialogTest, SavingWritesTheLineAndReportsItsId)
+{
+    auto r = request(storedLine(truckNorm, 28.5, QDate(2026, 11, 3)));
+    auto dialog = open(r);
+    type(dialog->txtDistance, "250");
+    type(dialog->txtFuelNormByDistance, "30");
+    type(dialog->txtComment, "per Kauna");
+    dialog->writeButton()->click();
+    ASSERT_FALSE(dialog->result().cancelled);
+    EXPECT_EQ(dialog->result().savedOidr, r.routeLineOidr);
+    const vx::RecordFields line = stored(r.routeLineOidr)->Fields();
+    EXPECT_DOUBLE_EQ(line.value(QStringLiteral("Distance")).toDouble(), 250.0);
+    EXPECT_DOUBLE_EQ(line.value(QStringLiteral("FuelNormByDistance")).toDouble(), 30.0);
+    EXPECT_EQ(line.value(QStringLiteral("UserID")).toLongLong(), otherDriver);
+    EXPECT_EQ(line.value(QStringLiteral("Note")).toString(), QStringLiteral("per Kauna"));
+    EXPECT_EQ(line.value(QStringLiteral("Date")).toDateTime(), QDateTime(QDate(2026, 11, 3), QTime(7, 15)));
+}
+
+TEST_F(RouteLineDialogTest, RefusedSaveKeepsTheDialogAndItsInput)
+{
+    auto r = request();
+    r.tripId = 987654; // no such trip sheet
+    r.copyFromOidr = storedLine(truckNorm, 0, QDate(2026, 11, 3));
+    r.routeSegmentId = segment;
+    auto dialog = open(r);
+    type(dialog->txtDistance, "120");
+    dialog->writeButton()->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")));
+    EXPECT_GT(lastMessage().size(), QStringLiteral("\r\nĮrašymas neatliktas!").size());
+    EXPECT_EQ(messages.messages.last().icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->result().cancelled);
+    EXPECT_EQ(dialog->txtDistance->text(), QStringLiteral("120"));
+}
+
+TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
+{
+    const QString created = create(QStringLiteral("O4000601"),
+                                   fields({{"Name", QStringLiteral("Kaunas – Klaipėda")}, {"Distance", 212.5}}));
+    int cards = 0;
+    host->parts.objects.functions.insert(QStringLiteral("ShowVxObjectModal"), [&](const QString&) {
+        ++cards;
+        auto row = vx::Recordset::create({{QStringLiteral("OIDR"), vx::FieldType::Text},
+                                          {QStringLiteral("Preview"), vx::FieldType::Text}});
+        row->appendRow({created, QStringLiteral("Kaunas – Klaipėda")});
+        row->MoveFirst();
+        return vx::CallResult::success(QVariant::fromValue(row));
+    });
+    auto dialog = open(request());
+    dialog->mnuNewRoute->trigger();
+    EXPECT_EQ(cards, 0);
+    EXPECT_TRUE(dialog->timerDragDrop->isActive());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cards, 1);
+    EXPECT_EQ(dialog->txtRoute->objectId(), created);
+    EXPECT_EQ(dialog->txtDistance->text(), QStringLiteral("212,5"));
+}
+
+TEST_F(RouteLineDialogTest, OpenerGetsCancelledForAMissingLineWithoutADialog)
+{
+    testhost::ScriptedDialogs dialogs;
+    const trips::EntryResult result = trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999")));
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+} // namespace

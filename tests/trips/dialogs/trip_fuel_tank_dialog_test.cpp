@@ -1,0 +1,91 @@
+#include "tests/trips/dialogs/entry_fleet.h"
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "tests/support/scripted_dialogs.h"
+#include "trips/dialogs/trip_fuel_tank_dialog.h"
+
+#include <QPushButton>
+
+namespace {
+
+class TripFuelTankDialogTest : public EntryFleet {
+protected:
+    trips::FuelTankRequest request(const QString& tankId = QStringLiteral("O4000700")) const
+    {
+        trips::FuelTankRequest r;
+        r.fuelTankOidr = tankId;
+        r.tripId = sheet;
+        return r;
+    }
+
+    QString storedTank(double rest)
+    {
+        return create(QStringLiteral("O4000700"),
+                      fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", petrol}, {"FuelRest", rest}}));
+    }
+};
+
+TEST_F(TripFuelTankDialogTest, CopiedTankTakesItsTypeAndSavesAnEmptyRestAsZero)
+{
+    auto r = request();
+    r.copyFromOidr = storedTank(33.0);
+    trips::frmTransportTripFuelTanks dialog(r);
+    ASSERT_TRUE(dialog.load());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kuro bakai"));
+    EXPECT_EQ(dialog.txtFuelTankType->objectId(), vx::oid::make(u"O4000604", petrol));
+    EXPECT_TRUE(dialog.txtFuelRest->text().isEmpty());
+    ASSERT_TRUE(dialog.writeButton()->isEnabled());
+    dialog.writeButton()->click();
+    ASSERT_FALSE(dialog.result().cancelled);
+    const vx::RecordFields tank = stored(dialog.result().savedOidr)->Fields();
+    EXPECT_DOUBLE_EQ(tank.value(QStringLiteral("FuelRest")).toDouble(), 0.0);
+    EXPECT_EQ(tank.value(QStringLiteral("TransportFuelTankTypeID")).toLongLong(), petrol);
+    EXPECT_EQ(tank.value(QStringLiteral("TransportTripID")).toLongLong(), sheet);
+}
+
+TEST_F(TripFuelTankDialogTest, RestIsShownInItsShortestFormOnceLeft)
+{
+    trips::frmTransportTripFuelTanks dialog(request(storedTank(7.25)));
+    ASSERT_TRUE(dialog.load());
+    dialog.show();
+    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("7,25"));
+    type(dialog.txtFuelRest, "12.50");
+    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("12,50"));
+    leave(dialog.txtFuelRest);
+    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("12,5"));
+    type(dialog.txtFuelRest, "-3,123456");
+    leave(dialog.txtFuelRest);
+    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("3,1235")); // no sign; four decimals first
+}
+
+TEST_F(TripFuelTankDialogTest, ATankTypeMustBeChosen)
+{
+    trips::frmTransportTripFuelTanks dialog(request());
+    ASSERT_TRUE(dialog.load());
+    EXPECT_FALSE(dialog.writeButton()->isEnabled());
+    selectorChooses(vx::oid::make(u"O4000604", diesel), QStringLiteral("Dyzelinas"));
+    dialog.cmdFuelTankType->click();
+    EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("Caption=Pasirinkite kuro bako tipą")));
+    EXPECT_EQ(dialog.txtFuelTankType->text(), QStringLiteral("Dyzelinas"));
+    EXPECT_TRUE(dialog.writeButton()->isEnabled());
+}
+
+TEST_F(TripFuelTankDialogTest, OpenerReadsBackWhatTheDialogDid)
+{
+    testhost::ScriptedDialogs dialogs;
+    dialogs.answer([](QDialog& shown) {
+        static_cast<trips::frmTransportTripFuelTanks&>(shown).writeButton()->click();
+        return shown.result();
+    });
+    const QString tank = storedTank(5.0);
+    const trips::EntryResult saved = trips::editTripFuelTank(nullptr, request(tank));
+    EXPECT_FALSE(saved.cancelled);
+    EXPECT_EQ(saved.savedOidr, tank);
+
+    const trips::EntryResult missing = trips::editTripFuelTank(nullptr, request(QStringLiteral("O4000700999")));
+    EXPECT_TRUE(missing.cancelled);
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportTripFuelTanks")});
+}
+
+} // namespace

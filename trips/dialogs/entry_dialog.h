@@ -1,0 +1,102 @@
+#pragma once
+
+#include "module/live_objects.h"
+#include "platform/contract/vx_object_uio.h"
+#include "trips/dialogs/entry_dialogs.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+#include <functional>
+
+class ChoiceField;
+class NumberField;
+class QGridLayout;
+class QPushButton;
+
+namespace trips {
+
+// What the entry dialogs share: the record they edit (looked up by its OIDR
+// when they load; none closes them at once), a loading flag that silences
+// their change handlers while they fill or recompute their own fields,
+// "Įrašyti" and "Atšaukti", the save with its refusal message, and the result
+// the opener reads back.
+class EntryDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Cancelled until a save succeeds; then the saved record's OIDR.
+    const EntryResult& result() const { return result_; }
+
+    bool isLoading() const { return loadingDepth_ > 0; }
+    const vx::VxObjectUIOPtr& object() const { return object_; }
+    bool isNew() const { return isNew_; }
+
+    QPushButton* writeButton() const { return cmdWrite_; }
+    QPushButton* cancelButton() const { return cmdCancel_; }
+
+    // Holds the loading flag while it lives; guards nest.
+    class LoadingGuard {
+    public:
+        explicit LoadingGuard(EntryDialog& dialog) : dialog_(dialog) { ++dialog_.loadingDepth_; }
+        ~LoadingGuard() { --dialog_.loadingDepth_; }
+        LoadingGuard(const LoadingGuard&) = delete;
+        LoadingGuard& operator=(const LoadingGuard&) = delete;
+
+    private:
+        EntryDialog& dialog_;
+    };
+
+protected:
+    EntryDialog(const QString& className, const QString& caption, QWidget* parent);
+
+    // Looks the record up; false when there is none (the dialog is not shown then).
+    bool openObject(const QString& oidr);
+
+    // Saves the record. A refusal shows the message, a line break and
+    // "Įrašymas neatliktas!" and keeps the dialog open with all its input;
+    // success re-reads the record, keeps its OIDR and clears cancelled.
+    bool saveObject(QMessageBox::Icon refusalIcon);
+
+    // Marks the dialog's work as saved (cancelled cleared), as a save does.
+    void markSaved(const QString& savedOidr = QString());
+
+    // The title of the dialog's message boxes: the product name.
+    const QString& messageTitle() const { return title_; }
+
+    // Runs an event handler as a boundary: a conversion error ends it quietly,
+    // any other exception is shown once with the critical icon.
+    void handle(const std::function<void()>& handler);
+
+    // The fields' grid and the two buttons under it.
+    QGridLayout* fieldGrid() const { return grid_; }
+    // The fields' grid takes the height the dialog gets (a list or a grid inside).
+    void letFieldsGrow();
+    // The order the Tab key visits the controls in.
+    void setTabChain(const QList<QWidget*>& controls);
+    // A label in column `column` of row `row`, buddy of `field`.
+    void addLabel(const QString& caption, QWidget* field, int row, int column = 0);
+
+private:
+    vx::VxObjectUIOPtr object_;
+    bool isNew_ = false;
+    int loadingDepth_ = 0;
+    EntryResult result_;
+    QString title_;
+    QGridLayout* grid_ = nullptr;
+    QPushButton* cmdWrite_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    LiveObject live_;
+};
+
+// A chooser row: the read-only name box and its "..." button.
+QWidget* chooserRow(QWidget* nameBox, QPushButton* button, QWidget* parent);
+
+// The dialogs' controls, named as the opener and the scripts address them.
+// A numeric field shows `decimals` decimals once left, text that is no number becoming 0.
+NumberField* numberField(const char* name, int decimals, QWidget* parent);
+// A chooser's name box offering objects of `type` in the host's selector.
+ChoiceField* choiceField(const char* name, const QString& type, const QString& caption, const QString& kind,
+                         QWidget* parent);
+QPushButton* namedButton(const char* name, QWidget* parent);
+
+} // namespace trips
