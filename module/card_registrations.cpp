@@ -4,6 +4,7 @@
 
 #include "module/card_factory.h"
 #include "module/placeholder_card.h"
+#include "numbering/auto_number_card.h"
 
 namespace module {
 
@@ -18,11 +19,11 @@ void registerModuleCards()
         {QStringLiteral("frmTransportCars"), QStringLiteral("Automobilis")},
         {QStringLiteral("frmTransportTyres"), QStringLiteral("Padanga")},
         {QStringLiteral("frmTransportRoute"), QStringLiteral("Maršruto atkarpa")},
-        {QStringLiteral("frmAutoNumber"), QStringLiteral("Transporto nustatymai")},
     };
     for (const Pending& card : placeholders)
         registerCard(card.cardClass,
                      [card] { return std::make_unique<PlaceholderCard>(card.cardClass, card.purpose); });
+    registerCard(QStringLiteral("frmAutoNumber"), [] { return std::make_unique<frmAutoNumber>(); });
 }
 
 } // namespace module

@@ -1,0 +1,295 @@
+// The auto-number settings card as a user works it: opened from the trip
+// sheet list's "Transporto nustatymai", loaded from the stored record, the
+// layout list and its example, the template box, rights, saving (the exact
+// settings text) and cancelling.
+
+#include "module/card_factory.h"
+#include "module/object_editor.h"
+#include "numbering/auto_number_card.h"
+#include "platform/contract/vx_card.h"
+#include "tests/numbering/numbering_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// The trip sheet editor the card is given, noting every method call it gets.
+class RecordingSheetEditor final : public ObjectEditor {
+public:
+    explicit RecordingSheetEditor(std::shared_ptr<UIO4000100> sheet)
+        : ObjectEditor(QStringLiteral("O4000100")),
+          sheet_(std::move(sheet))
+    {
+    }
+    QString className() const override { return QStringLiteral("RecordingSheetEditor"); }
+    vx::CallResult Properties(const QString& name, const QString& param) override { return sheet_->Properties(name, param); }
+    vx::CallResult Methods(const QString& name, const QString& param) override
+    {
+        calls << name + QLatin1Char(' ') + param;
+        return sheet_->Methods(name, param);
+    }
+
+    QStringList calls;
+
+private:
+    std::shared_ptr<UIO4000100> sheet_;
+};
+
+class AutoNumberCard : public NumberingFixture {
+protected:
+    void SetUp() override
+    {
+        NumberingFixture::SetUp();
+        host->parts.security.grant(QStringLiteral("CTransportSettings"), true, true, true, true);
+    }
+
+    // Opens the card as the trip sheet list's menu item "Transporto nustatymai" does.
+    frmAutoNumber* openFromMenu()
+    {
+        controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
+        EXPECT_FALSE(host->parts.desktop.cards.isEmpty());
+        return host->parts.desktop.cards.isEmpty()
+                   ? nullptr
+                   : qobject_cast<frmAutoNumber*>(host->parts.desktop.cards.last().widget.data());
+    }
+
+    // A card of its own on a recording editor.
+    std::unique_ptr<frmAutoNumber> openRecorded(std::shared_ptr<RecordingSheetEditor>& editor)
+    {
+        editor = std::make_shared<RecordingSheetEditor>(openSheet(QStringLiteral("O4000100")));
+        auto card = std::make_unique<frmAutoNumber>();
+        card->setVxObjectUIO(editor);
+        return card;
+    }
+
+    template <typename Control>
+    static Control* control(QWidget* card, const char* name)
+    {
+        Control* found = card->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+
+    // Each layout row as "key" or "key*" when checked.
+    static QStringList rows(QWidget* card)
+    {
+        QStringList out;
+        auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = list->topLevelItem(i);
+            out << ListItem::keyOf(row) + (row->checkState(0) == Qt::Checked ? QStringLiteral("*") : QString());
+        }
+        return out;
+    }
+
+    static void select(QWidget* card, int row)
+    {
+        auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
+        list->setCurrentItem(list->topLevelItem(row));
+    }
+
+    static void check(QWidget* card, int row, bool on)
+    {
+        control<QTreeWidget>(card, "lvwAutoNumber")->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
+    }
+
+    static void click(QWidget* card, const char* button) { QTest::mouseClick(control<QPushButton>(card, button), Qt::LeftButton); }
+    static QString text(QWidget* card, const char* box) { return control<QLineEdit>(card, box)->text(); }
+    static void retype(QWidget* card, const char* box, const QString& typed)
+    {
+        auto* edit = control<QLineEdit>(card, box);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+    }
+};
+
+TEST_F(AutoNumberCard, OpensFromTheTripSheetMenuWithTheStoredSettings)
+{
+    storeSettings(QStringLiteral("0,'AutoNumber_Prefix','KL',2,7,'000',1,1"));
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
+    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("7"));
+    EXPECT_EQ(text(card, "txtANTemplate"), QStringLiteral("000"));
+    EXPECT_EQ(control<QComboBox>(card, "cmbGroupBy")->currentText(), QStringLiteral("Pagal vartotoją"));
+    EXPECT_EQ(control<QComboBox>(card, "cmbCycle")->currentText(), QStringLiteral("Ketvirtis"));
+    EXPECT_TRUE(control<QCheckBox>(card, "chkDuplicated")->isChecked());
+    EXPECT_EQ(rows(card), QStringList({QStringLiteral("AutoNumber*"), QStringLiteral("Prefix*"), QStringLiteral("Date"),
+                                       QStringLiteral("UserPrefix")}));
+    auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Auto-numeris"));
+    EXPECT_EQ(list->topLevelItem(3)->text(0), QStringLiteral("Darbuotojo kodas"));
+    EXPECT_EQ(text(card, "txtExample"), QStringLiteral("007-KL"));
+    EXPECT_TRUE(control<QLineEdit>(card, "txtExample")->isReadOnly());
+    EXPECT_TRUE(vx::cardOf({card})->QueryRemove());
+
+    click(card, "SSCClose");
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmAutoNumber)")));
+}
+
+TEST_F(AutoNumberCard, NeverConfiguredStartsWithTheFourPartsUncheckedAndNoExample)
+{
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    EXPECT_EQ(rows(card), QStringList({QStringLiteral("Date"), QStringLiteral("UserPrefix"), QStringLiteral("AutoNumber"),
+                                       QStringLiteral("Prefix")}));
+    EXPECT_EQ(control<QComboBox>(card, "cmbGroupBy")->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>(card, "cmbCycle")->currentIndex(), 0);
+    EXPECT_TRUE(text(card, "txtExample").isEmpty());
+}
+
+TEST_F(AutoNumberCard, TheExampleFollowsEveryInputAndTheRowOrder)
+{
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        const char* example;
+    } steps[] = {
+        {"date checked (today)", [&] { check(card, 0, true); }, "261116"},
+        {"user checked, nobody logged in", [&] { check(card, 1, true); }, "261116-??"},
+        {"counter checked, no template", [&] { check(card, 2, true); }, "261116-?" "?-0"},
+        {"template typed", [&] { retype(card, "txtANTemplate", QStringLiteral("000")); }, "261116-?" "?-000"},
+        {"minimal typed", [&] { retype(card, "txtMinimal", QStringLiteral("42")); }, "261116-?" "?-042"},
+        {"user unchecked", [&] { check(card, 1, false); }, "261116-042"},
+        {"prefix checked and typed", [&] { check(card, 3, true); retype(card, "txtPrefix", QStringLiteral("KL")); }, "261116-042-KL"},
+        {"prefix moved up twice", [&] { select(card, 3); click(card, "cmdUp"); click(card, "cmdUp"); }, "261116-KL-042"},
+        {"minimal emptied", [&] { retype(card, "txtMinimal", QString()); }, "261116-KL-000"},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(text(card, "txtExample"), QString::fromLatin1(s.example)) << s.step;
+    }
+    EXPECT_EQ(card->checkedParts(), QStringList({QStringLiteral("Date"), QStringLiteral("Prefix"), QStringLiteral("AutoNumber")}));
+}
+
+TEST_F(AutoNumberCard, UpAndDownMoveTheSelectedRowAndStopAtTheEdges)
+{
+    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
+    const QStringList start = {QStringLiteral("Prefix*"), QStringLiteral("Date"), QStringLiteral("UserPrefix"),
+                               QStringLiteral("AutoNumber")};
+    ASSERT_EQ(rows(card), start);
+    const struct {
+        int row;
+        const char* button;
+        QStringList order;
+        int selectedAfter;
+    } moves[] = {
+        {0, "cmdUp", start, 0},
+        {0, "cmdDown", {QStringLiteral("Date"), QStringLiteral("Prefix*"), QStringLiteral("UserPrefix"), QStringLiteral("AutoNumber")}, 1},
+        {1, "cmdDown", {QStringLiteral("Date"), QStringLiteral("UserPrefix"), QStringLiteral("Prefix*"), QStringLiteral("AutoNumber")}, 2},
+        {3, "cmdDown", {QStringLiteral("Date"), QStringLiteral("UserPrefix"), QStringLiteral("Prefix*"), QStringLiteral("AutoNumber")}, 3},
+        {3, "cmdUp", {QStringLiteral("Date"), QStringLiteral("UserPrefix"), QStringLiteral("AutoNumber"), QStringLiteral("Prefix*")}, 2},
+    };
+    for (const auto& m : moves) {
+        select(card, m.row);
+        click(card, m.button);
+        EXPECT_EQ(rows(card), m.order) << m.button << " from " << m.row;
+        ASSERT_EQ(list->selectedItems().size(), 1);
+        EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems().first()), m.selectedAfter) << m.button << " from " << m.row;
+    }
+}
+
+TEST_F(AutoNumberCard, TheTemplateTakesOnlyZeros)
+{
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    auto* box = control<QLineEdit>(card, "txtANTemplate");
+    QTest::keyClicks(box, QStringLiteral("1a 0"));
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("ž"), Qt::NoModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("00000"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), QStringLiteral("000"));
+}
+
+TEST_F(AutoNumberCard, SavingSendsTheSettingsTextAndKeepsTheRecord)
+{
+    std::shared_ptr<RecordingSheetEditor> editor;
+    const std::unique_ptr<frmAutoNumber> card = openRecorded(editor);
+    retype(card.get(), "txtPrefix", QStringLiteral("KL"));
+    retype(card.get(), "txtMinimal", QStringLiteral("1"));
+    control<QComboBox>(card.get(), "cmbCycle")->setCurrentIndex(3);
+    retype(card.get(), "txtANTemplate", QStringLiteral("0000"));
+    // Date, UserPrefix, AutoNumber, Prefix: Prefix to the top, then check all but UserPrefix.
+    for (int i = 0; i < 3; ++i) {
+        select(card.get(), 3 - i);
+        click(card.get(), "cmdUp");
+    }
+    for (int row : {0, 1, 3})
+        check(card.get(), row, true);
+    click(card.get(), "cmdWrite");
+    const QString sent = QStringLiteral("0,'Prefix_Date_AutoNumber','KL',3,1,'0000',0,0");
+    ASSERT_EQ(editor->calls, QStringList{QStringLiteral("AddUpdateAutoNumber ") + trips::quoted(sent)});
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    const auto settings = openSheet(QStringLiteral("O4000100"))
+                              ->Properties(QStringLiteral("AutoNumberSettings"), QString())
+                              .Value.value<vx::RecordsetPtr>();
+    ASSERT_TRUE(settings && settings->RecordCount() == 1);
+    const qint64 id = settings->value(u"ID").toLongLong();
+    EXPECT_EQ(rows(card.get()), QStringList({QStringLiteral("Prefix*"), QStringLiteral("Date*"), QStringLiteral("AutoNumber*"),
+                                             QStringLiteral("UserPrefix")}))
+        << "reloaded from the stored record";
+
+    control<QComboBox>(card.get(), "cmbGroupBy")->setCurrentIndex(1);
+    control<QCheckBox>(card.get(), "chkDuplicated")->setChecked(true);
+    click(card.get(), "cmdWrite");
+    EXPECT_EQ(editor->calls.value(1),
+              QStringLiteral("AddUpdateAutoNumber ") +
+                  trips::quoted(QStringLiteral("%1,'Prefix_Date_AutoNumber','KL',3,1,'0000',1,1").arg(id)))
+        << "the stored record's ID is sent back";
+}
+
+TEST_F(AutoNumberCard, ARefusedSaveIsShownUnderItsOwnTitleAndChangesNothing)
+{
+    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    retype(card, "txtMinimal", QStringLiteral("99999999999"));
+    retype(card, "txtPrefix", QStringLiteral("ZZ"));
+    click(card, "cmdWrite");
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Quendel"));
+    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("99999999999"))) << messages.messages[0].text.toStdString();
+    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("99999999999"));
+    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("ZZ"));
+
+    click(card, "cmdCancel");
+    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("1")) << "cancelling reloads the stored settings";
+    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
+}
+
+TEST_F(AutoNumberCard, WithoutTheWriteRightOnlyTheCloseButtonWorks)
+{
+    host->parts.security.grant(QStringLiteral("CTransportSettings"), true, false, true, true);
+    frmAutoNumber* card = openFromMenu();
+    ASSERT_TRUE(card);
+    for (const char* name : {"txtPrefix", "txtMinimal", "cmbGroupBy", "cmbCycle", "txtANTemplate", "lvwAutoNumber",
+                             "cmdUp", "cmdDown", "chkDuplicated", "cmdWrite", "cmdCancel"})
+        EXPECT_FALSE(control<QWidget>(card, name)->isEnabled()) << name;
+    EXPECT_TRUE(control<QWidget>(card, "SSCClose")->isEnabled());
+    EXPECT_TRUE(control<QWidget>(card, "SOPanel")->isEnabled());
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Security.CanWrite(CTransportSettings, 0)")))
+        << host->log.join(QLatin1Char('\n')).toStdString();
+
+    host->parts.security.grant(QStringLiteral("CTransportSettings"), true, true, true, true);
+    frmAutoNumber* allowed = openFromMenu();
+    ASSERT_TRUE(allowed);
+    for (const char* name : {"txtPrefix", "lvwAutoNumber", "cmdUp", "chkDuplicated", "cmdWrite", "cmdCancel"})
+        EXPECT_TRUE(control<QWidget>(allowed, name)->isEnabled()) << name;
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The trip sheet editor's auto-numbering on a real store: numbers made by the
+// layout, the editor's own counter and the next flag, the repeated-number
+// check, and the counter read back out of the number on every save.
+
+#include "module/catalogue_conversions.h"
+#include "tests/numbering/numbering_fixture.h"
+
+namespace {
+
+const QDate nov3(2010, 11, 3);
+const QString repeated = QStringLiteral("Dokumento numeris kartojasi!");
+
+class SheetNumbering : public NumberingFixture {
+protected:
+    QVariant storedCounter(UIO4000100& sheet)
+    {
+        return stored(sheet.OIDR())->Fields().value(QStringLiteral("AutoNumber"));
+    }
+};
+
+TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
+{
+    const struct {
+        const char* settings;
+        QVariant userPrefix;
+        const char* number;
+        int counter;
+    } cases[] = {
+        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", QVariant(), "KL-101103-0015", 15},
+        {"0,'AutoNumber','',3,7,'00000',0,0", QVariant(), "00007", 7},
+        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", QVariant(), "0015", 15},
+        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", QVariant(), "KL--0015", 15},
+        {"0,'UserPrefix_AutoNumber_Date','',0,3,'0',0,0", QStringLiteral("JJ"), "JJ-3-101103", 3},
+        // No counter in the layout: the editor's own counter, still 0, is written.
+        {"0,'Date_Prefix','X',3,15,'0000',0,0", QVariant(), "101103-X", 0},
+    };
+    for (const auto& c : cases) {
+        storeSettings(QString::fromLatin1(c.settings));
+        logInNew(c.userPrefix);
+        std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
+        const vx::CallResult made = getAutoNumber(*sheet, 0);
+        EXPECT_EQ(made.Code, 0) << c.settings << ": " << made.Message.toStdString();
+        EXPECT_EQ(made.Value.toString(), QString::fromLatin1(c.number)) << c.settings;
+        EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), QString::fromLatin1(c.number)) << c.settings;
+        EXPECT_EQ(sheet->Fields().value(QStringLiteral("AutoNumber")).toInt(), c.counter) << c.settings;
+    }
+}
+
+TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
+{
+    storeSettings(QStringLiteral("0,'Date_AutoNumber','',1,1,'00',1,0"));
+    logInNew(QVariant());
+    std::shared_ptr<UIO4000100> first = newSheet(nov3);
+    EXPECT_EQ(getAutoNumber(*first, 0).Value.toString(), QStringLiteral("101103-01"));
+    ASSERT_EQ(first->Save().Code, 0);
+    EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 11, 30)), 0).Value.toString(), QStringLiteral("101130-02"));
+    EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 12, 1)), 0).Value.toString(), QStringLiteral("101201-01"))
+        << "a new month starts again";
+    logInNew(QVariant());
+    EXPECT_EQ(getAutoNumber(*newSheet(nov3), 0).Value.toString(), QStringLiteral("101103-01"))
+        << "another user counts on their own";
+}
+
+TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
+{
+    storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,5,'000',0,0"));
+    logInNew(QVariant());
+    std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
+    QStringList numbers;
+    for (int flag : {0, 1, 1, 0, 1})
+        numbers << getAutoNumber(*sheet, flag).Value.toString();
+    EXPECT_EQ(numbers, QStringList({QStringLiteral("KL-005"), QStringLiteral("KL-006"), QStringLiteral("KL-007"),
+                                    QStringLiteral("KL-005"), QStringLiteral("KL-006")}));
+    EXPECT_EQ(sheet->lastAutoNumber(), 6);
+    EXPECT_EQ(getAutoNumber(*newSheet(nov3), 1).Value.toString(), QStringLiteral("KL-001"))
+        << "a new editor's own counter starts at 0";
+    const vx::CallResult layer = session->call(QStringLiteral("GetAutoNumber"), QStringLiteral("'2010.11.03',1"));
+    EXPECT_EQ(layer.Value.value<vx::RecordsetPtr>()->valueAt(0, 0).toInt(), 5)
+        << "nothing was saved, so the layer still offers the same value";
+}
+
+TEST_F(SheetNumbering, ACounterBeyondTheEditorsRangeMakesNoNumberAndSaysWhy)
+{
+    storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,32767,'0',0,0"));
+    logInNew(QVariant());
+    std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
+    EXPECT_EQ(getAutoNumber(*sheet, 0).Value.toString(), QStringLiteral("KL-32767"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    const vx::CallResult past = getAutoNumber(*sheet, 1);
+    EXPECT_NE(past.Code, 0);
+    EXPECT_TRUE(past.Value.toString().isEmpty());
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text, past.Message);
+    EXPECT_TRUE(past.Message.contains(QStringLiteral("32768"))) << past.Message.toStdString();
+    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Information);
+    EXPECT_EQ(messages.messages[0].title, sheet->title());
+    EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("KL-32767")) << "left as it was";
+    EXPECT_EQ(sheet->lastAutoNumber(), 32767);
+
+    storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,40000,'0',0,0"));
+    std::shared_ptr<UIO4000100> fresh = newSheet(nov3, QStringLiteral("typed"));
+    EXPECT_NE(getAutoNumber(*fresh, 0).Code, 0);
+    EXPECT_EQ(fresh->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("typed"));
+    EXPECT_TRUE(fresh->Fields().value(QStringLiteral("AutoNumber")).isNull());
+    EXPECT_EQ(messages.messages.size(), 2);
+}
+
+TEST_F(SheetNumbering, NoNumberWithoutALayoutOrALoggedInUser)
+{
+    const struct {
+        const char* what;
+        const char* settings; // null: never configured
+        bool loggedIn;
+    } cases[] = {
+        {"never configured", nullptr, true},
+        {"empty layout", "0,'','KL',3,1,'0000',0,0", true},
+        {"nobody logged in", "0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false},
+    };
+    for (const auto& c : cases) {
+        if (c.settings)
+            storeSettings(QString::fromLatin1(c.settings));
+        if (c.loggedIn)
+            logInNew(QVariant());
+        else
+            host->parts.environment.currentUser = {};
+        std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("typed"));
+        const vx::CallResult made = getAutoNumber(*sheet, 0);
+        EXPECT_EQ(made.Code, 0) << c.what;
+        EXPECT_TRUE(made.Value.toString().isEmpty()) << c.what;
+        EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("typed")) << c.what;
+    }
+}
+
+TEST_F(SheetNumbering, EverySaveReadsTheCounterOutOfTheNumber)
+{
+    std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("KL-101103-0042"));
+    sheet->Fields().setValue(QStringLiteral("AutoNumber"), 7);
+    ASSERT_EQ(sheet->Save().Code, 0);
+    EXPECT_EQ(storedCounter(*sheet).toInt(), 7) << "without settings the counter is left alone";
+
+    const struct {
+        const char* mask;
+        const char* name;
+        QVariant counter;
+        const char* message;
+    } cases[] = {
+        {"Prefix_Date_AutoNumber", "KL-101103-0042", 42, nullptr},
+        {"Prefix_Date_AutoNumber", "KL-101103", QVariant(), nullptr},
+        {"Prefix_Date_AutoNumber", "KL-101103-2147483648", QVariant(), "Auto numerio reikšmė 2147483648 yra per didelė!"},
+        {"Date_Prefix", "101103-0042", QVariant(), nullptr},
+    };
+    for (const auto& c : cases) {
+        storeSettings(QStringLiteral("0,'%1','KL',3,1,'0000',0,1").arg(QLatin1String(c.mask)));
+        messages.messages.clear();
+        sheet->Fields().setValue(QStringLiteral("AutoNumber"), 7);
+        sheet->Fields().setValue(QStringLiteral("Name"), QString::fromLatin1(c.name));
+        ASSERT_EQ(sheet->Save().Code, 0) << c.name;
+        const QVariant counter = storedCounter(*sheet);
+        EXPECT_EQ(counter.isNull(), c.counter.isNull()) << c.mask << " " << c.name;
+        if (!c.counter.isNull()) {
+            EXPECT_EQ(counter.toLongLong(), c.counter.toLongLong()) << c.mask << " " << c.name;
+        }
+        if (c.message) {
+            ASSERT_EQ(messages.messages.size(), 1) << c.name;
+            EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.message));
+            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Information);
+        } else {
+            EXPECT_TRUE(messages.messages.isEmpty()) << c.name;
+        }
+    }
+}
+
+TEST_F(SheetNumbering, ARepeatedNumberIsRefusedUnlessRepeatsAreAllowed)
+{
+    storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,0"));
+    std::shared_ptr<UIO4000100> first = newSheet(nov3, QStringLiteral("KL-0001"));
+    ASSERT_EQ(first->Save().Code, 0);
+    const vx::CallResult own = first->Methods(QStringLiteral("Validate"), QString());
+    EXPECT_EQ(own.Value, QVariant(true)) << "a sheet does not repeat its own number";
+    EXPECT_TRUE(own.Message.isEmpty());
+
+    std::shared_ptr<UIO4000100> second = newSheet(nov3, QStringLiteral("KL-0001"));
+    const vx::CallResult check = second->Methods(QStringLiteral("Validate"), QString());
+    EXPECT_NE(check.Value, QVariant(true));
+    EXPECT_EQ(check.Message, repeated);
+    const vx::Status refused = second->Save();
+    EXPECT_NE(refused.Code, 0);
+    EXPECT_EQ(refused.Message, repeated) << "the store refuses it even when nobody asked first";
+
+    second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("O'Brien-1"));
+    EXPECT_EQ(second->Methods(QStringLiteral("Validate"), QString()).Value, QVariant(true));
+
+    storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1"));
+    second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("KL-0001"));
+    EXPECT_EQ(second->Save().Code, 0) << "repeats allowed";
+    EXPECT_EQ(first->Methods(QStringLiteral("Validate"), QString()).Message, repeated);
+}
+
+TEST(SheetNumberingWithoutStore, AFailedCheckGivesNeitherAnswerNorMessage)
+{
+    UIO4000100 sheet; // no host: no record and no business object
+    const vx::CallResult check = sheet.Methods(QStringLiteral("Validate"), QString());
+    EXPECT_TRUE(check.Message.isEmpty());
+    EXPECT_FALSE(check.Value.isValid());
+}
+
+} // namespace
