@@ -5,6 +5,7 @@
 #include "module/card_factory.h"
 #include "module/placeholder_card.h"
 #include "numbering/auto_number_card.h"
+#include "trips/card/trip_sheet_card.h"
 
 namespace module {
 
@@ -15,7 +16,6 @@ void registerModuleCards()
         QString purpose;
     };
     const QList<Pending> placeholders = {
-        {QStringLiteral("frmTransportTripsSV"), QStringLiteral("Kelionės lapas")},
         {QStringLiteral("frmTransportCars"), QStringLiteral("Automobilis")},
         {QStringLiteral("frmTransportTyres"), QStringLiteral("Padanga")},
         {QStringLiteral("frmTransportRoute"), QStringLiteral("Maršruto atkarpa")},
@@ -23,6 +23,7 @@ void registerModuleCards()
     for (const Pending& card : placeholders)
         registerCard(card.cardClass,
                      [card] { return std::make_unique<PlaceholderCard>(card.cardClass, card.purpose); });
+    registerCard(QStringLiteral("frmTransportTripsSV"), [] { return std::make_unique<frmTransportTripsSV>(); });
     registerCard(QStringLiteral("frmAutoNumber"), [] { return std::make_unique<frmAutoNumber>(); });
 }
 

@@ -238,11 +238,11 @@ TEST_F(ShellScript, OpenShowsTheCardAndCommandsActOnIt)
                                                               {QStringLiteral("Date"), QDateTime(vx::clock::today(), QTime(8, 0))}});
     const Outcome outcome = run(QStringLiteral("node CTransportTrips\n"
                                                "open %1\n"
-                                               "expect cmdClose enabled True\n"
+                                               "expect SSCClose visible True\n"
                                                "close\n"
                                                "expect lvwObjects visible True\n"
                                                "dblclick lvwObjects %1\n"
-                                               "expect cmdClose visible True\n"
+                                               "expect cmdWrite visible True\n"
                                                "close\n"
                                                "tab tabDesktop Sąrašas\n")
                                     .arg(sheet));

@@ -1,3 +1,13 @@
 # The trip sheet card and its entry lists.
 target_sources(kelmira_module PRIVATE
+  card/trip_number_field.cpp card/trip_number_field.h
+  card/trip_sheet_controls.h
+  card/trip_sheet_layout.cpp
+  card/trip_sheet_card.cpp card/trip_sheet_card.h
+  card/trip_sheet_choices.cpp
+  card/trip_sheet_balance.cpp
+  card/trip_sheet_save.cpp
+  card/trip_sheet_lists.cpp
+  card/trip_sheet_commands.cpp
+  card/trip_sheet_drops.cpp
 )

@@ -1,0 +1,215 @@
+// The route line and cheque commands with their entry dialogs: what each
+// dialog is opened with, and how the sheet refreshes after a save.
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/card_pattern/report_list.h"
+#include "module/catalogue.h"
+#include "tests/trips/card/trip_sheet_card_fixture.h"
+#include "trips/card/trip_number_field.h"
+#include "trips/dialogs/fuel_cheque_dialog.h"
+#include "trips/dialogs/route_grid_dialog.h"
+#include "trips/dialogs/route_line_dialog.h"
+#include "platform/contract/vx_grid_control.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+class TripSheetCommands : public TripSheetCardTest {
+protected:
+    // The route line dialog as the card opened it, then cancelled.
+    void peekRouteLine(std::function<void(trips::frmTransportTripRoute&)> look)
+    {
+        dialogs.answer([look](QDialog& dialog) {
+            auto* route = dynamic_cast<trips::frmTransportTripRoute*>(&dialog);
+            EXPECT_TRUE(route);
+            if (route)
+                look(*route);
+            return int(QDialog::Rejected);
+        });
+    }
+};
+
+TEST_F(TripSheetCommands, ANewRouteLineCopiesFromTheSelectedOrLastLineOrNothing)
+{
+    struct Case {
+        const char* what;
+        int lines;
+        int selected; // -1 none
+        bool copies;
+    } cases[] = {
+        {"the first line of an empty list", 0, -1, false},
+        {"nothing selected: the last line", 2, -1, true},
+        {"the selected line", 2, 0, true},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        const qint64 sheet = savedSheet();
+        for (int i = 0; i < test.lines; ++i)
+            line(sheet, truckNorm, 100 + i, 1, 28.5, 0);
+        const auto card = openCard(open(sheetId(sheet)));
+        const TripSheetControls& c = ui(*card);
+        if (test.selected >= 0)
+            c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(test.selected));
+        QString norm;
+        QString driverShown;
+        peekRouteLine([&](trips::frmTransportTripRoute& route) {
+            EXPECT_TRUE(route.isNew());
+            norm = route.txtFuelNorm->objectId();
+            driverShown = route.txtDriver->objectId();
+        });
+        card->setPendingCommand(QStringLiteral("101"));
+        card->routeLineCommand();
+        EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportTripRoute")});
+        EXPECT_EQ(norm, test.copies ? vx::oid::make(u"O4000603", truckNorm) : QString());
+        EXPECT_EQ(driverShown, vx::oid::make(u"O0001401", driver));
+        EXPECT_FALSE(card->isChanged()) << "a cancelled dialog changes nothing";
+        dialogs.shown.clear();
+    }
+}
+
+TEST_F(TripSheetCommands, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSave)
+{
+    const qint64 sheet = savedSheet();
+    for (const double km : {100.0, 50.0})
+        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
+                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
+                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
+                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    QTreeWidgetItem* second = c.lvwRoutes->topLevelItem(1);
+    const QString key = ListItem::keyOf(second);
+    c.lvwRoutes->setCurrentItem(second);
+    QString edited;
+    dialogs.answer([&](QDialog& dialog) {
+        auto& route = dynamic_cast<trips::frmTransportTripRoute&>(dialog);
+        edited = route.object()->OIDR();
+        route.txtDistance->setText(QStringLiteral("250"));
+        EXPECT_TRUE(route.writeButton()->isEnabled());
+        route.writeButton()->click();
+        return route.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    QTest::keyClick(c.lvwRoutes, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportTripRoute")});
+    EXPECT_EQ(edited, key);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
+    EXPECT_EQ(c.txtDistance->text(), QStringLiteral("350"));
+    EXPECT_EQ(c.txtSpidometrTo->text(), QStringLiteral("1350"));
+    EXPECT_EQ(c.tanks[0].txtFuelUsed->text(), QStringLiteral("99,750"));
+    EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
+    EXPECT_TRUE(card->isChanged());
+    EXPECT_TRUE(c.cmdWrite->isEnabled());
+}
+
+TEST_F(TripSheetCommands, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)
+{
+    const qint64 sheet = savedSheet();
+    record("O4000300", fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", dieselFuel}, {"FuelAmount", 10.0},
+                               {"SumCurr", 10.0}, {"Date", start}}));
+    record("O4000300", fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", petrolFuel}, {"FuelAmount", 5.0},
+                               {"SumCurr", 5.0}, {"Date", start}}));
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    ASSERT_EQ(c.lvwCheques->topLevelItemCount(), 3);
+    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(2));
+    ASSERT_TRUE(ReportList::isTotalsRow(c.lvwCheques->currentItem()));
+    QString fuelType;
+    dialogs.answer([&](QDialog& dialog) {
+        fuelType = dynamic_cast<trips::frmTransportFuelCheque&>(dialog).txtFuelType->objectId();
+        return int(QDialog::Rejected);
+    });
+    card->setPendingCommand(QStringLiteral("101"));
+    card->chequeCommand();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportFuelCheque")});
+    EXPECT_EQ(fuelType, vx::oid::make(u"O4000602", petrolFuel));
+
+    // Editing or deleting the totals row does nothing.
+    for (const char* command : {"102", "103"}) {
+        card->setPendingCommand(QString::fromLatin1(command));
+        card->chequeCommand();
+    }
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(TripSheetCommands, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnchanged)
+{
+    const qint64 base = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
+    const qint64 firm = record("O0000100", fields({{"Name", QStringLiteral("Degalinė")}}));
+    const qint64 sheet = savedSheet();
+    const qint64 cheque = record("O4000300", fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", dieselFuel},
+                                                     {"FirmID", firm}, {"CurrencyID", base}, {"FuelAmount", 30.0},
+                                                     {"SumCurr", 45.0}, {"Date", start}, {"Name", QStringLiteral("7")},
+                                                     {"CashFlag", 0}}));
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("30"));
+    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
+    dialogs.answer([](QDialog& dialog) {
+        auto& form = dynamic_cast<trips::frmTransportFuelCheque&>(dialog);
+        form.txtAmount->setText(QStringLiteral("42"));
+        form.writeButton()->click();
+        return form.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    emit c.lvwCheques->itemDoubleClicked(c.lvwCheques->currentItem(), 0);
+    ASSERT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportFuelCheque")});
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
+    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("42"));
+    EXPECT_EQ(c.tanks[0].txtFuelFinal->text(), QStringLiteral("82,000"));
+    EXPECT_EQ(ListItem::keyOf(c.lvwCheques->currentItem()), vx::oid::make(u"O4000300", cheque));
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_TRUE(c.cmdPrint->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TripSheetCommands, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChanged)
+{
+    const qint64 sheet = savedSheet();
+    for (const double km : {100.0, 50.0})
+        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
+                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
+                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
+                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
+    const QString second = ListItem::keyOf(c.lvwRoutes->topLevelItem(1));
+
+    struct Case {
+        const char* what;
+        bool write;
+    } cases[] = {{"cancelled: nothing changes", false}, {"saved: the sheet follows the grid", true}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        QStringList rows;
+        dialogs.answer([&](QDialog& dialog) {
+            auto& grid = dynamic_cast<trips::frmTransportGrid&>(dialog);
+            for (const vx::VxObjectUIOPtr& record : grid.VxGrid->vxObjects())
+                rows << record->OIDR();
+            EXPECT_EQ(grid.VxGrid->currentRecord()->OIDR(), second) << "the selected line comes first";
+            if (!test.write)
+                return int(QDialog::Rejected);
+            grid.VxGrid->currentRecord()->Fields().setValue(QStringLiteral("Distance"), 250.0);
+            grid.findChild<QPushButton*>(QStringLiteral("cmdWrite"))->click();
+            return grid.saved() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        });
+        card->editRoutesInGrid();
+        ASSERT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportGrid")});
+        dialogs.shown.clear();
+        EXPECT_EQ(rows.size(), 2);
+        EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
+        EXPECT_EQ(c.txtDistance->text(), test.write ? QStringLiteral("350") : QStringLiteral("150"));
+        EXPECT_EQ(card->isChanged(), test.write);
+    }
+}
+
+} // namespace

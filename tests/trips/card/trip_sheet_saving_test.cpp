@@ -1,0 +1,194 @@
+// Saving a trip sheet: what is written, what stops a save, and how a new
+// sheet becomes a saved one.
+
+#include "module/card_pattern/choice_field.h"
+#include "module/catalogue_conversions.h"
+#include "tests/trips/card/trip_sheet_card_fixture.h"
+#include "trips/card/trip_number_field.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+class TripSheetSaving : public TripSheetCardTest {
+protected:
+    QVariant storedField(qint64 sheet, const char* name)
+    {
+        return stored(sheetId(sheet))->Fields().value(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
+{
+    const qint64 sheet = savedSheet(fields({{"FuelTankTypeID2", petrol}, {"FuelRest2", 5.0}}));
+    line(sheet, truckNorm, 250, 2, 28.5, 0);
+    cheque(sheet, dieselFuel, 30);
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    type(c.txtCode, QStringLiteral("K-9"));
+    c.chkDateTo->click();
+    c.dtpDateTo->setDate(start.addDays(4));
+    type(c.txtSpidometrFrom, QStringLiteral("1010"));
+    type(c.txtExternalDistance, QStringLiteral("7,5"));
+    type(c.tanks[0].txtFuelRest, QStringLiteral("41.25"));
+    c.tanks[1].chkFinalRest->click();
+    type(c.tanks[1].txtFinalRest, QStringLiteral("3,5"));
+    selectorPicks(vx::oid::make(u"O0001401", otherDriver), QStringLiteral("Ona Onaitė"));
+    c.cmdDriver->click();
+    ASSERT_TRUE(c.cmdWrite->isEnabled());
+    c.cmdWrite->click();
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(sheetId(sheet))))
+        << host->log.join(QLatin1Char('\n')).toStdString();
+
+    EXPECT_EQ(Catalogue::DoubleOrZero(storedField(sheet, "DistanceEnd")), 1267.5);
+    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "UserID")), otherDriver);
+    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FinalRest2Indication")), 1);
+    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FinalRest1Indication")), 0);
+
+    const auto reopened = openCard(open(sheetId(sheet)));
+    const TripSheetControls& r = ui(*reopened);
+    const std::pair<QLineEdit*, QLineEdit*> same[] = {
+        {c.txtName, r.txtName}, {c.txtCode, r.txtCode}, {c.txtDriver, r.txtDriver},
+        {c.txtSpidometrFrom, r.txtSpidometrFrom}, {c.txtSpidometrTo, r.txtSpidometrTo},
+        {c.txtExternalDistance, r.txtExternalDistance}, {c.txtDistance, r.txtDistance},
+        {c.tanks[0].txtFuelRest, r.tanks[0].txtFuelRest}, {c.tanks[0].txtFuelFinal, r.tanks[0].txtFuelFinal},
+        {c.tanks[1].txtFinalRest, r.tanks[1].txtFinalRest}, {c.tanks[1].txtFuelFinal, r.tanks[1].txtFuelFinal}};
+    for (const auto& [saved, again] : same)
+        EXPECT_EQ(again->text(), saved->text()) << again->objectName().toStdString();
+    EXPECT_EQ(r.txtCode->text(), QStringLiteral("K-9"));
+    EXPECT_EQ(r.txtSpidometrTo->text(), QStringLiteral("1267,5"));
+    EXPECT_EQ(r.tanks[0].txtFuelRest->text(), QStringLiteral("41,250"));
+    EXPECT_EQ(r.tanks[1].txtFinalRest->text(), QStringLiteral("3,500"));
+    EXPECT_TRUE(r.chkDateTo->isChecked());
+    EXPECT_EQ(r.dtpDateTo->date(), start.addDays(4));
+}
+
+TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
+{
+    create(QStringLiteral("O4001000"),
+        fields({ { "TransportID", car }, { "UserID", driver }, { "DateFrom", start.addYears(-1) } }));
+    const auto blank = open(QStringLiteral("O4000100"));
+    blank->Fields().setValue(QStringLiteral("OType"), QStringLiteral("Trip"));
+    blank->Fields().setValue(QStringLiteral("Date"), QDateTime(start, QTime(0, 0)));
+    const auto card = openCard(blank);
+    const TripSheetControls& c = ui(*card);
+    EXPECT_EQ(c.txtSpidometrFrom->text(), QStringLiteral("0"));
+    selectorPicks(carId(car), QStringLiteral("Volvo FH"));
+    c.cmdCar->click();
+    EXPECT_EQ(c.txtDriver->recordNumber(), driver);
+    EXPECT_EQ(c.tanks[0].txtFuelType->text(), QStringLiteral("Dyzelinas"));
+    type(c.txtName, QStringLiteral("KL-7"));
+    ASSERT_TRUE(c.cmdWrite->isEnabled());
+    c.cmdWrite->click();
+    ASSERT_TRUE(messages.messages.isEmpty()) << messages.messages.first().text.toStdString();
+
+    EXPECT_FALSE(card->isNew());
+    const QString oidr = card->vxObjectUIO()->OIDR();
+    EXPECT_TRUE(vx::oid::hasRecord(oidr));
+    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Kelionės lapas"));
+    EXPECT_TRUE(c.SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: ")));
+    EXPECT_TRUE(c.TabStrip->isTabEnabled(0));
+    EXPECT_TRUE(c.TabStrip->isTabEnabled(1));
+    EXPECT_FALSE(c.lvwFuelBill->isHidden());
+    EXPECT_FALSE(c.cmdCar->isEnabled());
+    EXPECT_TRUE(c.cmdPrint->isEnabled());
+    const vx::RecordFields saved = stored(oidr)->Fields();
+    EXPECT_EQ(saved.value(QStringLiteral("Name")).toString(), QStringLiteral("KL-7"));
+    EXPECT_EQ(Catalogue::LongOrZero(saved.value(QStringLiteral("TransportCarID"))), car);
+    EXPECT_EQ(Catalogue::LongOrZero(saved.value(QStringLiteral("FuelTankTypeID1"))), diesel);
+    EXPECT_EQ(Catalogue::LongOrZero(saved.value(QStringLiteral("FuelTankTypeID2"))), petrol);
+    EXPECT_TRUE(saved.value(QStringLiteral("DateTo")).isNull());
+}
+
+TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
+{
+    const qint64 otherType = record("O4000604", fields({{"Name", QStringLiteral("Dujos")}}));
+    struct Case {
+        const char* what;
+        bool clearFirst, clearSecond;
+        qint64 chooseFirst; // 0: keep
+    } cases[] = {
+        {"both tanks empty", true, true, 0},
+        {"a type the vehicle does not have", false, true, otherType},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        messages.messages.clear();
+        const qint64 sheet = savedSheet();
+        const auto card = openCard(open(sheetId(sheet)));
+        const TripSheetControls& c = ui(*card);
+        if (test.clearFirst)
+            c.tanks[0].cmdCleanFuelType->click();
+        if (test.clearSecond)
+            c.tanks[1].cmdCleanFuelType->click();
+        if (test.chooseFirst) {
+            selectorPicks(vx::oid::make(u"O4000604", test.chooseFirst), QStringLiteral("Dujos"));
+            c.tanks[0].cmdFuelType->click();
+        }
+        type(c.txtCode, QStringLiteral("Q"));
+        c.cmdWrite->click();
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_EQ(messages.messages[0].text, QStringLiteral("Kuro tipas neatitinka transporto kuro tipo!"));
+        EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
+        EXPECT_TRUE(card->isChanged());
+        EXPECT_EQ(Catalogue::TextOrEmpty(storedField(sheet, "Code")), QString());
+        EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FuelTankTypeID1")), diesel);
+    }
+}
+
+// Text that is no number can only be pasted; it ends the save where it is
+// written, without a message, and nothing is stored.
+TEST_F(TripSheetSaving, AFuelTextThatIsNoNumberEndsTheSaveQuietly)
+{
+    const qint64 sheet = savedSheet();
+    const auto card = openCard(open(sheetId(sheet)));
+    const TripSheetControls& c = ui(*card);
+    type(c.txtCode, QStringLiteral("P"));
+    c.tanks[0].txtFuelRest->setText(QStringLiteral("4O"));
+    c.cmdWrite->click();
+    EXPECT_TRUE(messages.messages.isEmpty());
+    const vx::RecordFields unsaved = card->vxObjectUIO()->Fields();
+    EXPECT_EQ(unsaved.value(QStringLiteral("Code")).toString(), QStringLiteral("P"));
+    EXPECT_EQ(Catalogue::DoubleOrZero(unsaved.value(QStringLiteral("FuelRest1"))), 40.0);
+    EXPECT_EQ(Catalogue::TextOrEmpty(storedField(sheet, "Code")), QString());
+    EXPECT_TRUE(card->isChanged());
+}
+
+// The card menu takes the start reading and the start rests from the
+// vehicle's previous sheet again, and "Atnaujinti kelionės lapą" undoes that.
+TEST_F(TripSheetSaving, TheCardMenuRefreshesStartValuesFromThePreviousSheet)
+{
+    savedSheet(fields({{"Date", QDateTime(start.addDays(-7), QTime(0, 0))}, {"DistanceEnd", 900.0},
+                       {"FuelRest1", 20.0}}));
+    const auto card = openCard(open(sheetId(savedSheet())));
+    const TripSheetControls& c = ui(*card);
+    struct Step {
+        const char* command;
+        const char* start, *end, *rest;
+        bool changed;
+    } steps[] = {
+        {"105", "900", "900", "40,000", true},
+        {"106", "900", "900", "20", true},
+        {"104", "1000", "1000", "40,000", false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.command);
+        card->setPendingCommand(QString::fromLatin1(step.command));
+        card->cardMenuCommand();
+        EXPECT_EQ(c.txtSpidometrFrom->text(), QString::fromLatin1(step.start));
+        EXPECT_EQ(c.txtSpidometrTo->text(), QString::fromLatin1(step.end));
+        EXPECT_EQ(c.tanks[0].txtFuelRest->text(), QString::fromLatin1(step.rest));
+        EXPECT_EQ(card->isChanged(), step.changed);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+} // namespace

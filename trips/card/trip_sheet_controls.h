@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+
+class ChoiceField;
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QFormLayout;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class TripNumberField;
+
+// The controls of the trip sheet card, named as their objectName. The tank
+// controls are indexed 0 and 1 for tank 1 and tank 2.
+struct TripSheetControls {
+    QGroupBox* SOPanel = nullptr;
+    QToolButton* SSCClose = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtCode = nullptr;
+    QDateEdit* dtpDateFrom = nullptr;
+    QCheckBox* chkDateTo = nullptr;
+    QDateEdit* dtpDateTo = nullptr;
+    ChoiceField* txtCar = nullptr;
+    QToolButton* cmdCar = nullptr;
+    QLineEdit* txtCarNumber = nullptr;
+    ChoiceField* txtDriver = nullptr;
+    QToolButton* cmdDriver = nullptr;
+    TripNumberField* txtSpidometrFrom = nullptr;
+    TripNumberField* txtSpidometrTo = nullptr;
+    QLineEdit* txtDistance = nullptr;
+    QLineEdit* txtDuration = nullptr;
+    TripNumberField* txtExternalDistance = nullptr;
+    QPushButton* cmdWrite = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QToolButton* cmdPrint = nullptr;
+    QMenu* mnuPrint = nullptr;
+    QAction* mnuPrintParameters = nullptr;
+    QPushButton* cmdExportToWord = nullptr;
+    QTabWidget* TabStrip = nullptr;
+    QTreeWidget* lvwRoutes = nullptr;
+    QTreeWidget* lvwCheques = nullptr;
+    QTreeWidget* lvwFuelBill = nullptr;
+
+    // One tank's fuel panel.
+    struct Tank {
+        QGroupBox* frame = nullptr;
+        QFormLayout* form = nullptr;
+        ChoiceField* txtFuelType = nullptr;
+        QToolButton* cmdFuelType = nullptr;
+        QToolButton* cmdCleanFuelType = nullptr;
+        TripNumberField* txtFuelRest = nullptr;
+        QLineEdit* txtFuelTaken = nullptr;
+        QLineEdit* txtFuelUsed = nullptr;
+        QLineEdit* txtFuelFinal = nullptr;
+        QCheckBox* chkFinalRest = nullptr;
+        TripNumberField* txtFinalRest = nullptr;
+    };
+    std::array<Tank, 2> tanks;
+
+    QMenu* mnuCard = nullptr;
+    QAction* mnuRefresh = nullptr;
+    QAction* mnuRefreshDistanceFrom = nullptr;
+    QAction* mnuRefreshFuelRest = nullptr;
+
+    QMenu* mnuMain = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuEdit = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuGrid = nullptr; // route list only
+
+    QTimer* timerDragDrop = nullptr;
+};
+
+// Builds the controls into `card` with their captions, layouts and tab order.
+TripSheetControls buildTripSheetControls(QWidget* card);
