@@ -44,6 +44,8 @@ case "${1:-}" in
     exec "${BUILD_DIR:-build}/bin/kelmira" --demo "$@"
     ;;
   test)
+    # The office tests open generated documents in a real word processor.
+    PACKAGES+=(libreoffice-writer-nogui)
     install_missing
     build
     ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" --timeout 600

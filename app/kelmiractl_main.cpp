@@ -1,5 +1,6 @@
 // kelmiractl: the administrator's and batch jobs' command line.
 
+#include "app/ctl_document_commands.h"
 #include "app/ctl_record_commands.h"
 #include "app/ctl_store_commands.h"
 #include "app/startup.h"
@@ -41,6 +42,10 @@ const char* const commandsHelp =
     "  get OID             Print a record's fields, one FIELD<TAB>VALUE a line.\n"
     "  user NAME [--password P] [--rights COMPONENT=RRRR ...]\n"
     "                      Create or change a user; RRRR: open, delete, write, new (1 or 0).\n"
+    "  print OID --pdf FILE\n"
+    "                      Write the printed trip sheet OID as a PDF file.\n"
+    "  export OID --template FILE --out FILE\n"
+    "                      Fill a template (.docx, .dotx) with trip sheet OID; write a .docx.\n"
     "\n"
     "The store is --db PATH|URL, else $KELMIRA_DB, else the default file. Rows are printed\n"
     "tab-separated under a header of field names; dates as yyyy.MM.dd, numbers with a\n"
@@ -136,6 +141,13 @@ int main(int argc, char* argv[])
                                           QStringLiteral("user: COMPONENT=RRRR (open, delete, write, new); repeat or list several."),
                                           QStringLiteral("rights"));
     parser.addOptions({passwordOption, rightsOption});
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("print: the PDF file to write."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption templateOption(QStringLiteral("template"), QStringLiteral("export: the template file."),
+                                            QStringLiteral("file"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("export: the document to write."),
+                                       QStringLiteral("file"));
+    parser.addOptions({pdfOption, templateOption, outOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see Commands)."));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
@@ -175,7 +187,12 @@ int main(int argc, char* argv[])
         return ctl::getRecord(location, argument, out(), err());
     if (command == QLatin1String("user") && args.size() >= 2)
         return putUser(location, args.mid(1), parser, passwordOption, rightsOption);
-    if (command == QLatin1String("put") || command == QLatin1String("get") || command == QLatin1String("user")) {
+    if (command == QLatin1String("print") && args.size() == 2 && parser.isSet(pdfOption))
+        return ctl::printSheet(location, argument, parser.value(pdfOption), out(), err());
+    if (command == QLatin1String("export") && args.size() == 2 && parser.isSet(templateOption) && parser.isSet(outOption))
+        return ctl::exportSheet(location, argument, parser.value(templateOption), parser.value(outOption), out(), err());
+    if (command == QLatin1String("put") || command == QLatin1String("get") || command == QLatin1String("user") ||
+        command == QLatin1String("print") || command == QLatin1String("export")) {
         err() << "Komandai " << command << " trūksta argumentų.\n\n" << parser.helpText();
         return 2;
     }

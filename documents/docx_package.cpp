@@ -1,0 +1,149 @@
+#include "documents/docx_package.h"
+
+#include <QFile>
+
+#include <zip.h>
+
+#include <memory>
+
+namespace documents {
+namespace {
+
+// libzip's error numbers, told in the user's words where we know them.
+QString errorText(int code, const QString& fallback)
+{
+    switch (code) {
+    case ZIP_ER_NOENT:
+    case ZIP_ER_OPEN:
+        return QStringLiteral("failo nepavyko atidaryti.");
+    case ZIP_ER_NOZIP:
+    case ZIP_ER_INCONS:
+        return QStringLiteral("failas nėra dokumentas (.docx arba .dotx).");
+    case ZIP_ER_READ:
+        return QStringLiteral("failo nepavyko perskaityti.");
+    case ZIP_ER_WRITE:
+    case ZIP_ER_TMPOPEN:
+    case ZIP_ER_RENAME:
+        return QStringLiteral("dokumento nepavyko įrašyti.");
+    default:
+        return fallback;
+    }
+}
+
+DocumentError zipError(zip_error_t* error)
+{
+    const int code = zip_error_code_zip(error);
+    return {code, errorText(code, QString::fromLocal8Bit(zip_error_strerror(error)))};
+}
+
+struct ZipCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using ZipHandle = std::unique_ptr<zip_t, ZipCloser>;
+
+} // namespace
+
+bool DocxPackage::read(const QString& path, DocumentError* error)
+{
+    parts_.clear();
+    int code = 0;
+    const QByteArray name = QFile::encodeName(path);
+    ZipHandle archive(zip_open(name.constData(), ZIP_RDONLY, &code));
+    if (!archive) {
+        zip_error_t failure;
+        zip_error_init_with_code(&failure, code);
+        if (error)
+            *error = zipError(&failure);
+        zip_error_fini(&failure);
+        return false;
+    }
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        zip_file_t* file = nullptr;
+        if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &stat) == 0)
+            file = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
+        if (!file) {
+            if (error)
+                *error = zipError(zip_get_error(archive.get()));
+            parts_.clear();
+            return false;
+        }
+        QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
+        const zip_int64_t got = zip_fread(file, data.data(), stat.size);
+        zip_fclose(file);
+        if (got < 0 || zip_uint64_t(got) != stat.size) {
+            if (error)
+                *error = {ZIP_ER_READ, errorText(ZIP_ER_READ, QString())};
+            parts_.clear();
+            return false;
+        }
+        parts_.append({QString::fromUtf8(stat.name), data});
+    }
+    return true;
+}
+
+bool DocxPackage::write(const QString& path, DocumentError* error) const
+{
+    int code = 0;
+    const QByteArray name = QFile::encodeName(path);
+    zip_t* archive = zip_open(name.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive) {
+        zip_error_t failure;
+        zip_error_init_with_code(&failure, code);
+        if (error)
+            *error = zipError(&failure);
+        zip_error_fini(&failure);
+        return false;
+    }
+    // The sources only point at our parts; they live until zip_close has written them.
+    for (const Part& part : parts_) {
+        zip_source_t* source = zip_source_buffer(archive, part.data.constData(), zip_uint64_t(part.data.size()), 0);
+        const QByteArray entry = part.name.toUtf8();
+        if (!source || zip_file_add(archive, entry.constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            if (source)
+                zip_source_free(source);
+            if (error)
+                *error = zipError(zip_get_error(archive));
+            zip_discard(archive);
+            return false;
+        }
+    }
+    if (zip_close(archive) != 0) {
+        if (error)
+            *error = zipError(zip_get_error(archive));
+        zip_discard(archive);
+        return false;
+    }
+    return true;
+}
+
+bool DocxPackage::contains(const QString& name) const
+{
+    for (const Part& part : parts_)
+        if (part.name == name)
+            return true;
+    return false;
+}
+
+QByteArray DocxPackage::part(const QString& name) const
+{
+    for (const Part& part : parts_)
+        if (part.name == name)
+            return part.data;
+    return {};
+}
+
+void DocxPackage::setPart(const QString& name, const QByteArray& data)
+{
+    for (Part& part : parts_) {
+        if (part.name == name) {
+            part.data = data;
+            return;
+        }
+    }
+    parts_.append({name, data});
+}
+
+} // namespace documents

@@ -1,0 +1,155 @@
+// The main text of a template: placeholders the editor split over runs are
+// still found, every occurrence is replaced, values keep their special
+// characters, and tables are put in at their placeholder with the layout the
+// printed tables have.
+
+#include "documents/document_body.h"
+
+#include <QDomDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+                        "xmlns:w14=\"http://schemas.microsoft.com/office/word/2010/wordml\"><w:body>";
+const QByteArray tail = "</w:body></w:document>";
+
+documents::DocumentBody body(const QByteArray& paragraphs)
+{
+    documents::DocumentBody b;
+    documents::DocumentError error;
+    EXPECT_TRUE(b.load(head + paragraphs + tail, &error)) << error.text.toStdString();
+    return b;
+}
+
+// Written out and read back, as the next program to open it would.
+QString reread(const documents::DocumentBody& b)
+{
+    documents::DocumentBody again;
+    documents::DocumentError error;
+    EXPECT_TRUE(again.load(b.save(), &error)) << error.text.toStdString();
+    return again.plainText();
+}
+
+TEST(DocumentBody, ReplacesPlaceholdersSplitOverRunsEverywhere)
+{
+    // The editor split "{Numeris}" over two runs with different formatting; a
+    // run of a single space sits between the two occurrences.
+    documents::DocumentBody b = body("<w:p><w:r><w:t>Nr. {Num</w:t></w:r><w:r><w:rPr><w:b/></w:rPr><w:t>eris}</w:t></w:r>"
+                                     "<w:r><w:t xml:space=\"preserve\"> </w:t></w:r><w:r><w:t>ir {Numeris}.</w:t></w:r></w:p>"
+                                     "<w:p><w:r><w:t>{Data</w:t></w:r><w:r><w:t>}</w:t></w:r></w:p>");
+    EXPECT_EQ(b.replaceAll(QStringLiteral("{Numeris}"), QStringLiteral("KL-7")), 2);
+    EXPECT_EQ(b.replaceAll(QStringLiteral("{Data}"), QStringLiteral("2026.11.03")), 1);
+    EXPECT_EQ(b.replaceAll(QStringLiteral("{Kodas}"), QStringLiteral("x")), 0);
+    EXPECT_EQ(reread(b), QStringLiteral("Nr. KL-7 ir KL-7.\n2026.11.03"));
+    // The value took the formatting of the run the placeholder began in.
+    EXPECT_TRUE(b.save().contains("<w:r><w:t xml:space=\"preserve\">Nr. KL-7</w:t></w:r>"));
+    // Declarations the parser does not use stay as they were.
+    EXPECT_TRUE(b.save().contains("xmlns:w14="));
+}
+
+TEST(DocumentBody, ValuesKeepSpecialCharactersAndNeverLoop)
+{
+    documents::DocumentBody b = body("<w:p><w:r><w:t>{Kodas} / {Vairuotojas}</w:t></w:r></w:p>");
+    b.replaceAll(QStringLiteral("{Kodas}"), QStringLiteral("A&B <7> \"x\""));
+    // A value holding its own placeholder is put in once, not searched again.
+    EXPECT_EQ(b.replaceAll(QStringLiteral("{Vairuotojas}"), QStringLiteral("Žukauskienė {Vairuotojas}")), 1);
+    EXPECT_EQ(reread(b), QStringLiteral("A&B <7> \"x\" / Žukauskienė {Vairuotojas}"));
+    EXPECT_TRUE(b.save().contains("A&amp;B &lt;7>"));
+}
+
+// `xml` keeps the written document alive while its elements are looked at.
+QDomElement firstTable(const documents::DocumentBody& b, QDomDocument& xml)
+{
+    xml.setContent(b.save());
+    return xml.elementsByTagName(QStringLiteral("w:tbl")).at(0).toElement();
+}
+
+QList<QDomElement> children(const QDomElement& parent, const QString& tag)
+{
+    QList<QDomElement> list;
+    for (QDomElement e = parent.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag))
+        list << e;
+    return list;
+}
+
+TEST(DocumentBody, TableGoesInAtItsPlaceholderWithTheColumnsLayout)
+{
+    documents::DocumentBody b = body("<w:p><w:r><w:t>{Atkarposx}</w:t></w:r></w:p>"
+                                     "<w:p><w:r><w:t>{ATKAR</w:t></w:r><w:r><w:t>POS}</w:t></w:r></w:p>"
+                                     "<w:p><w:r><w:t>Pabaiga</w:t></w:r></w:p>");
+    documents::WordTable table;
+    table.columns = {{1.9 * 28.35, 0}, {3.7 * 28.35, 0}, {1.3 * 28.35, 1}};
+    table.header = {QStringLiteral("Data"), QStringLiteral("Atkarpa"), QStringLiteral("Atstumas")};
+    table.rows = {{QStringLiteral("2026.11.03 08:30"), QStringLiteral("Vilnius – Šiauliai"), QStringLiteral("100")},
+                  {QString(), QStringLiteral("Tarpinė suma"), QStringLiteral("100")},
+                  {QString(), QString(), QStringLiteral("7")},
+                  {QStringLiteral("Viso:"), QString(), QStringLiteral("100")}};
+    table.boldRows = {3};
+    ASSERT_TRUE(b.insertTable(QStringLiteral("{Atkarpos}"), table));
+    EXPECT_FALSE(b.insertTable(QStringLiteral("{Čekiai}"), table));
+
+    // A placeholder glued to a word is not the table's; the found one is gone.
+    EXPECT_EQ(reread(b).split(QLatin1Char('\n')).first(), QStringLiteral("{Atkarposx}"));
+    EXPECT_FALSE(reread(b).contains(QStringLiteral("ATKAR")));
+
+    QDomDocument written;
+    const QDomElement tbl = firstTable(b, written);
+    ASSERT_FALSE(tbl.isNull());
+    // The table stands where the placeholder's paragraph began, that paragraph after it.
+    EXPECT_EQ(tbl.previousSiblingElement().text(), QStringLiteral("{Atkarposx}"));
+    EXPECT_EQ(tbl.nextSiblingElement().tagName(), QStringLiteral("w:p"));
+
+    QStringList grid;
+    for (const QDomElement& col : children(tbl.firstChildElement(QStringLiteral("w:tblGrid")), QStringLiteral("w:gridCol")))
+        grid << col.attribute(QStringLiteral("w:w"));
+    EXPECT_EQ(grid, (QStringList{QStringLiteral("1077"), QStringLiteral("2098"), QStringLiteral("737")}));
+
+    const QList<QDomElement> rows = children(tbl, QStringLiteral("w:tr"));
+    ASSERT_EQ(rows.size(), 5);
+    const QDomElement headerCell = rows.at(0).firstChildElement(QStringLiteral("w:tc"));
+    EXPECT_FALSE(headerCell.elementsByTagName(QStringLiteral("w:tcBorders")).isEmpty());
+    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:vAlign")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("center"));
+    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:jc")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("center"));
+    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:rFonts")).at(0).toElement().attribute(QStringLiteral("w:ascii")),
+              QStringLiteral("Arial"));
+    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:sz")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("18"));
+
+    // Data row: the number column is centred, the text columns are not aligned.
+    const QList<QDomElement> data = children(rows.at(1), QStringLiteral("w:tc"));
+    EXPECT_TRUE(data.at(0).elementsByTagName(QStringLiteral("w:jc")).isEmpty());
+    EXPECT_EQ(data.at(2).elementsByTagName(QStringLiteral("w:jc")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("center"));
+    EXPECT_TRUE(rows.at(1).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+
+    // First cell empty, second with text: the two become one, bold, 10 points.
+    const QList<QDomElement> merged = children(rows.at(2), QStringLiteral("w:tc"));
+    ASSERT_EQ(merged.size(), 2);
+    EXPECT_EQ(merged.at(0).elementsByTagName(QStringLiteral("w:gridSpan")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("2"));
+    EXPECT_EQ(merged.at(0).text(), QStringLiteral("Tarpinė suma"));
+    EXPECT_FALSE(rows.at(2).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+    EXPECT_EQ(merged.at(0).elementsByTagName(QStringLiteral("w:sz")).at(0).toElement().attribute(QStringLiteral("w:val")),
+              QStringLiteral("20"));
+
+    // First two cells empty: bold with the totals line; "Viso:" row bold.
+    EXPECT_EQ(children(rows.at(3), QStringLiteral("w:tc")).size(), 3);
+    EXPECT_FALSE(rows.at(3).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+    EXPECT_FALSE(rows.at(3).elementsByTagName(QStringLiteral("w:tcBorders")).isEmpty());
+    EXPECT_FALSE(rows.at(4).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+}
+
+TEST(DocumentBody, BrokenTextIsRefusedWithAReason)
+{
+    documents::DocumentBody b;
+    documents::DocumentError error;
+    EXPECT_FALSE(b.load(head + "<w:p><w:r><w:t>{Data}</w:r></w:p>" + tail, &error));
+    EXPECT_FALSE(error.text.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tests/support/module_host.h"
+#include "trips/trip_sheet_editor.h"
+
+#include <QTemporaryDir>
+
+// One saved trip sheet on a real store, as the demo fleet has them: a vehicle
+// with its plate, a driver, two route lines (one driven by another driver)
+// and a fuel cheque; the host's program path is a private folder whose
+// Templates folder starts empty.
+class SheetFixture : public testhost::ModuleFixture {
+protected:
+    void SetUp() override;
+
+    qint64 record(const char* typeId, std::initializer_list<std::pair<const char*, QVariant>> values);
+    // The sheet's editor as the host opens it.
+    std::shared_ptr<UIO4000100> open();
+    // Stores the columns' states of a table as the print parameters dialog would.
+    void storeStates(const QString& tableKey, const QString& value);
+
+    QString templatesFolder() const { return programPath.path() + QStringLiteral("/Templates/"); }
+    // Copies the shipped template into the Templates folder; returns its path.
+    QString installShippedTemplate(const QString& name = QStringLiteral("Transport_kelionės_lapas.docx"));
+
+    QTemporaryDir programPath;
+    QString sheetId;
+    qint64 sheet = 0;
+};

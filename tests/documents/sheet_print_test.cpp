@@ -1,0 +1,155 @@
+// The printed trip sheet: header lines in order, the own-account distance and
+// its correction when the end reading is too small, the four sections with
+// their rows and the route totals, and "Print" writing a real PDF.
+
+#include "documents/sheet_print.h"
+#include "tests/documents/sheet_fixture.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+// A report document that notes what it is given, one text per call.
+class NotedReport final : public vx::VxReportDocument {
+public:
+    void setBaseFont(const QString& family, double size) override
+    {
+        notes << QStringLiteral("font %1 %2").arg(family).arg(size);
+    }
+    void addLine(const QString& text, double size, int style) override
+    {
+        notes << (size > 0 ? QStringLiteral("[%1/%2] ").arg(size).arg(style) : QString()) + text;
+    }
+    void addTable(const QList<Column>& columns) override
+    {
+        QStringList parts;
+        for (const Column& c : columns)
+            parts << QStringLiteral("%1 %2 %3").arg(c.caption).arg(c.widthCm, 0, 'g', 6).arg(c.alignment);
+        notes << QStringLiteral("table: ") + parts.join(QStringLiteral(" | "));
+    }
+    void addRow(const QStringList& cells, bool bold) override
+    {
+        notes << (bold ? QStringLiteral("bold: ") : QStringLiteral("row: ")) + cells.join(QStringLiteral(" | "));
+    }
+    void show(const QString&) override {}
+    bool writePdf(const QString&, QString*) override { return true; }
+
+    QStringList notes;
+};
+
+class SheetPrint : public SheetFixture {
+protected:
+    QStringList print(UIO4000100& editor)
+    {
+        NotedReport report;
+        documents::fillReport(report, documents::readSheet(editor, editor.title()));
+        return report.notes;
+    }
+};
+
+TEST_F(SheetPrint, HeaderLinesComeInOrderWithTheSheetsValues)
+{
+    const auto editor = open();
+    const QStringList notes = print(*editor);
+    const QStringList header = {
+        QStringLiteral("font Microsoft Sans Serif 8"),
+        QStringLiteral("[12/2] Kelionės lapas"),
+        QString(),
+        QStringLiteral("Pradžios data: 2026.11.03"),
+        QStringLiteral("Pabaigos data: 2026.11.05"),
+        QStringLiteral("Numeris: KL-0007"),
+        QStringLiteral("Kodas: A&B <7>"),
+        QStringLiteral("Automobilis: Volvo FH 500"),
+        QStringLiteral("Automobilio numeris: KLM 214"),
+        QStringLiteral("Vairuotojas: Jonas Jonaitis"),
+        QString(),
+        QStringLiteral("Spidometro parodymai pradžioje: 1000"),
+        QStringLiteral("Nuvažiuotas atstumas: 120"),
+        QStringLiteral("Nuvažiuota savo sąskaita: 30"),
+        QStringLiteral("Spidometro parodymai pabaigoje: 1150"),
+        QString(),
+        QStringLiteral("[12/2] Atkarpos"),
+        QString()};
+    EXPECT_EQ(notes.mid(0, header.size()), header);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SheetPrint, SectionsFollowInOrderWithRowsAndRouteTotals)
+{
+    storeStates(documents::tables::routes, QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2"));
+    const QStringList notes = print(*open());
+
+    const QStringList sections = notes.filter(QStringLiteral("[12/2]"));
+    EXPECT_EQ(sections, (QStringList{QStringLiteral("[12/2] Kelionės lapas"), QStringLiteral("[12/2] Atkarpos"),
+                                     QStringLiteral("[12/2] Čekiai"),
+                                     QStringLiteral("[12/2] Kuro sunaudojimo normų suvestinė"),
+                                     QStringLiteral("[12/2] Kuro bakai")}));
+    const QStringList tables = notes.filter(QStringLiteral("table: "));
+    ASSERT_EQ(tables.size(), 4);
+    EXPECT_EQ(tables.at(0), QStringLiteral("table: Data 1.9 0 | Atkarpa 4.85 0 | Atstumas 1.5 1 | Trukmė 1.5 1 | "
+                                           "Kuro tipas 1.9 0 | Kuro normos pavadinimas 2 0 | "
+                                           "Norma pagal atstumą 1.5 1 | Vairuotojas 3.55 0"));
+    EXPECT_TRUE(tables.at(1).endsWith(QStringLiteral("Grynais 1.2 2")));
+
+    const qsizetype routeTable = notes.indexOf(tables.at(0));
+    EXPECT_EQ(notes.at(routeTable + 1), QStringLiteral("row: 2026.11.03 08:30 | Vilnius – Šiauliai | 100 | 1,5 | "
+                                                       "Dyzelinas EN590 | Vasara | 30 | Jonas Jonaitis"));
+    EXPECT_EQ(notes.at(routeTable + 2).section(QStringLiteral(" | "), -1), QStringLiteral("Rūta Žukauskienė"));
+    EXPECT_EQ(notes.at(routeTable + 3), QStringLiteral("bold: Viso: |  | 120 | 2 |  |  |  | "));
+    const qsizetype chequeTable = notes.indexOf(tables.at(1));
+    EXPECT_TRUE(notes.at(chequeTable + 1).startsWith(QStringLiteral("row: 2026.11.04 | 215000 | ")));
+    EXPECT_TRUE(notes.at(chequeTable + 1).endsWith(QStringLiteral(" | 1")));
+}
+
+TEST_F(SheetPrint, NegativeOwnAccountIsToldAndTheEndReadingRaisedButNotSaved)
+{
+    {
+        const auto editor = open();
+        editor->Fields().setValue(QStringLiteral("DistanceEnd"), 1100.0);
+        ASSERT_EQ(editor->Save().Code, 0);
+    }
+    const auto editor = open();
+    const QStringList notes = print(*editor);
+    EXPECT_TRUE(notes.contains(QStringLiteral("Nuvažiuota savo sąskaita: ")));
+    EXPECT_TRUE(notes.contains(QStringLiteral("Spidometro parodymai pabaigoje: 1120")));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages.first().text,
+              QStringLiteral("Įrašykite kelionės lapą bendro nuvažiuoto atstumo atnaujinimui!"));
+    EXPECT_EQ(messages.messages.first().icon, QMessageBox::Critical);
+    EXPECT_EQ(editor->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1120.0);
+    EXPECT_EQ(stored(sheetId)->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1100.0);
+}
+
+TEST_F(SheetPrint, PrintShowsTheSheetInThePreviewThatAlsoSavesPdf)
+{
+    testhost::ScriptedDialogs dialogs;
+    dialogs.answer([](QDialog& preview) {
+        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Kelionės lapas KL-0007"));
+        EXPECT_TRUE(preview.findChild<QAction*>(QStringLiteral("actSavePdf")));
+        return int(QDialog::Rejected);
+    });
+    const vx::CallResult result = open()->Methods(QStringLiteral("Print"), QString());
+    EXPECT_EQ(result.Code, 0) << result.Message.toStdString();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("dlgPrintPreview")});
+}
+
+TEST_F(SheetPrint, PrintMethodWritesThePdfAPersonWouldRead)
+{
+    const QString pdf = programPath.filePath(QStringLiteral("lapas.pdf"));
+    const vx::CallResult result = open()->Methods(QStringLiteral("Print"), QStringLiteral("'%1'").arg(pdf));
+    ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF's text was not checked";
+    QProcess process;
+    process.start(tool, {pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const char16_t* piece : {u"Kelionės lapas", u"Numeris: KL-0007", u"Vilnius – Šiauliai", u"Žukauskienė",
+                                  u"Viso:", u"Kuro sunaudojimo normų suvestinė", u"Kuro bakai"})
+        EXPECT_TRUE(text.contains(QString::fromUtf16(piece))) << QString::fromUtf16(piece).toStdString();
+}
+
+} // namespace

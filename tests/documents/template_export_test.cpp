@@ -1,0 +1,162 @@
+// Template export of a trip sheet: which template is taken, what the new
+// document holds, that the template stays as it was, and what the user is
+// told when a template cannot be used.
+
+#include "documents/catalogue_print_document.h"
+#include "documents/sheet_export.h"
+#include "documents/word_template_list.h"
+#include "tests/documents/sheet_fixture.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+class TemplateExport : public SheetFixture {
+protected:
+    void SetUp() override
+    {
+        SheetFixture::SetUp();
+        documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QDir(documentsFolder).removeRecursively();
+    }
+    void TearDown() override
+    {
+        QDir(documentsFolder).removeRecursively();
+        SheetFixture::TearDown();
+    }
+
+    QStringList exported() const { return QDir(documentsFolder).entryList(QDir::Files); }
+
+    // The text of a written document's main part.
+    static QString textOf(const QString& path)
+    {
+        documents::DocxPackage package;
+        documents::DocumentError error;
+        EXPECT_TRUE(package.read(path, &error)) << error.text.toStdString();
+        documents::DocumentBody body;
+        EXPECT_TRUE(body.load(package.part(QStringLiteral("word/document.xml")), &error));
+        return body.plainText();
+    }
+
+    static QByteArray digest(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+
+    vx::CallResult exportToWord() { return open()->Methods(QStringLiteral("ExportToWord"), QString()); }
+
+    QString documentsFolder;
+    testhost::ScriptedDialogs dialogs;
+};
+
+TEST_F(TemplateExport, WithoutATemplateTheUserIsToldAndNothingIsWritten)
+{
+    QFile other(templatesFolder() + QStringLiteral("Sutartis.docx"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    EXPECT_EQ(exportToWord().Code, 0);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages.first().text, QStringLiteral("Nėra dokumento šablono!"));
+    EXPECT_EQ(messages.messages.first().title, QStringLiteral("Larvendo"));
+    EXPECT_EQ(messages.messages.first().icon, QMessageBox::Warning);
+    EXPECT_TRUE(exported().isEmpty());
+}
+
+TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
+{
+    const QString path = installShippedTemplate();
+    const QByteArray before = digest(path);
+    const vx::CallResult result = exportToWord();
+    ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(digest(path), before);
+
+    ASSERT_EQ(exported(), QStringList{QStringLiteral("Kelionės lapas KL-0007.docx")});
+    const QString text = textOf(result.Value.toString());
+    for (const char16_t* value : {u"2026.11.03", u"2026.11.05", u"KL-0007", u"A&B <7>", u"Volvo FH 500", u"KLM 214",
+                                  u"Jonas Jonaitis", u"1000", u"120", u"30", u"1150", u"Vilnius – Šiauliai",
+                                  u"Rūta Žukauskienė", u"Viso:", u"Kuro likutis pabaigoje"})
+        EXPECT_TRUE(text.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('{'))) << text.toStdString();
+
+    // A second export of the same sheet does not overwrite the first.
+    ASSERT_EQ(exportToWord().Code, 0);
+    EXPECT_EQ(exported().size(), 2);
+}
+
+TEST_F(TemplateExport, SeveralTemplatesAreOfferedAndCancellingExportsNothing)
+{
+    installShippedTemplate(QStringLiteral("Transport_a.docx"));
+    installShippedTemplate(QStringLiteral("Transport_b.dotx"));
+    dialogs.answer(QDialog::Rejected);
+    EXPECT_EQ(exportToWord().Code, 0);
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmWordTemplateList")});
+    EXPECT_TRUE(exported().isEmpty());
+
+    dialogs.answer([](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
+        EXPECT_EQ(list->count(), 2);
+        EXPECT_EQ(list->currentRow(), 0);
+        list->setCurrentRow(1);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        return dialog.result();
+    });
+    const vx::CallResult result = exportToWord();
+    ASSERT_EQ(exported(), QStringList{QStringLiteral("B KL-0007.docx")});
+    // A document made from a .dotx template is a document.
+    documents::DocxPackage package;
+    ASSERT_TRUE(package.read(result.Value.toString(), nullptr));
+    EXPECT_TRUE(package.part(QStringLiteral("[Content_Types].xml")).contains("wordprocessingml.document.main+xml"));
+}
+
+TEST_F(TemplateExport, TemplateListAnswersTheSelectedNameOrNothing)
+{
+    frmWordTemplateList list(QStringLiteral("Transport_a.docx#Transport_b.docx"));
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("Word dokumentų šablonai"));
+    auto* lstTemplates = list.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
+    ASSERT_EQ(lstTemplates->count(), 2);
+    EXPECT_EQ(lstTemplates->item(1)->text(), QStringLiteral("Transport_b.docx"));
+    list.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(list.chosen(), QStringLiteral("Transport_a.docx"));
+    list.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(list.chosen(), QString());
+}
+
+TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)
+{
+    QFile broken(templatesFolder() + QStringLiteral("Transport_blogas.docx"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("tai ne dokumentas");
+    broken.close();
+    EXPECT_EQ(exportToWord().Code, 0);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages.first().text.startsWith(
+        QStringLiteral("Sukurti dokumentą pagal šabloną Transport_blogas.docx nepavyko!\r\nSituacija: ")))
+        << messages.messages.first().text.toStdString();
+    EXPECT_EQ(messages.messages.first().title, QStringLiteral("Larvendo"));
+    EXPECT_TRUE(exported().isEmpty());
+}
+
+TEST_F(TemplateExport, NegativeOwnAccountLeavesItsPlaceholderEmpty)
+{
+    const QString path = installShippedTemplate();
+    const auto editor = open();
+    editor->Fields().setValue(QStringLiteral("DistanceEnd"), 1100.0);
+    const QString out = programPath.filePath(QStringLiteral("lapas.docx"));
+    ASSERT_EQ(documents::exportSheet(*editor, path, out).Code, 0);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages.first().icon, QMessageBox::Critical);
+    const QString text = textOf(out);
+    EXPECT_TRUE(text.contains(QStringLiteral("Nuvažiuota savo sąskaita:  km"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Spidometro parodymai pabaigoje: 1120 km")));
+}
+
+} // namespace
