@@ -1,13 +1,12 @@
 // The shared routines that reach the host: message boxes, deletion, access
 // rights, object names and selection, the modal object card, the currency list
-// and the user's number prefix, against the in-memory host.
+// and the user's number prefix, with the module on a real store.
 
 #include "module/catalogue.h"
 #include "module/module_services.h"
 #include "platform/contract/host_factory.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_host.h"
-#include "tests/support/test_selector.h"
+#include "platform/contract/object_id.h"
+#include "tests/support/module_host.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -22,18 +21,9 @@ QString text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-class CatalogueHost : public ::testing::Test {
+class CatalogueHost : public testhost::ModuleFixture {
 protected:
-    void SetUp() override
-    {
-        module::forgetServices();
-        module::adoptServices(host);
-    }
-    void TearDown() override
-    {
-        module::forgetServices();
-        vx::setHostFactory(nullptr);
-    }
+    QStringList& log() { return host->log; }
 
     // A text box already showing another object.
     void showOther(QLineEdit& box)
@@ -42,9 +32,11 @@ protected:
         Catalogue::SetTag(&box, QStringLiteral("O4000400777"));
     }
 
-    std::shared_ptr<testhost::TestHost> host = std::make_shared<testhost::TestHost>();
-    QStringList& log = host->log;
-    testhost::ScriptedMessages messages;
+    QString employee(const char* name, const char* lastName)
+    {
+        return create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), text(name)},
+                                                   {QStringLiteral("LastName"), text(lastName)}});
+    }
 };
 
 TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
@@ -92,39 +84,42 @@ TEST_F(CatalogueHost, WithoutServicesTheTitleIsEmpty)
 
 TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObject)
 {
-    host->objects.store.addList(QStringLiteral("O4000400"));
-    const auto car = host->objects.store.addEditor(QStringLiteral("O4000400123"), text("VW Golf ĄBC123"));
+    const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), text("VW Golf ĄBC123")}});
+    const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
+    ASSERT_TRUE(car);
+    host->log.clear();
     messages.answer(QMessageBox::Yes);
 
     EXPECT_TRUE(Catalogue::DeleteWithConfirmation(car));
 
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, text("Ar tikrai norite panaikinti?\r\n\r\nVW Golf ĄBC123"));
+    EXPECT_EQ(messages.messages[0].text, text("Ar tikrai norite panaikinti?\r\n\r\n") + car->Preview());
+    EXPECT_TRUE(car->Preview().contains(text("VW Golf ĄBC123")));
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("Kelmira bandymai"));
     EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(log, (QStringList{QStringLiteral("Objects.GetVxObjectUI(O4000400)"),
-                                QStringLiteral("O4000400.DeleteVxObject(O4000400123)"),
-                                QStringLiteral("Desktop.RemoveVxObject(O4000400123)")}));
-    EXPECT_FALSE(host->objects.store.editor(QStringLiteral("O4000400123")));
+    EXPECT_EQ(log().filter(QStringLiteral("Desktop.")), QStringList{QStringLiteral("Desktop.RemoveVxObject(%1)").arg(id)});
+    EXPECT_FALSE(stored(id)) << "gone from the store";
 }
 
 TEST_F(CatalogueHost, DeletingDeclinedOrRefusedLeavesTheDesktopAlone)
 {
-    host->objects.store.addList(QStringLiteral("O4000400"));
-    const auto car = host->objects.store.addEditor(QStringLiteral("O4000400123"), QStringLiteral("VW Golf"));
+    const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("VW Golf")}});
+    const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
+    ASSERT_TRUE(car);
+    host->log.clear();
     messages.answer(QMessageBox::No);
     EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
-    EXPECT_TRUE(log.isEmpty());
-    EXPECT_TRUE(host->objects.store.editor(QStringLiteral("O4000400123")));
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_TRUE(stored(id));
 
-    // The list controller refuses an object it does not hold.
-    const auto stranger = std::make_shared<testhost::MemoryEditor>(
-        QStringLiteral("O4000400"), QStringLiteral("O4000400555"), QStringLiteral("Nėra"), nullptr);
+    // A vehicle with a trip sheet is refused by the store.
+    create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(id)},
+                                        {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(8, 0))}});
     messages.answer(QMessageBox::Yes);
-    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(stranger));
-    EXPECT_EQ(log, (QStringList{QStringLiteral("Objects.GetVxObjectUI(O4000400)"),
-                                QStringLiteral("O4000400.DeleteVxObject(O4000400555)")}));
+    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
+    EXPECT_TRUE(log().filter(QStringLiteral("Desktop.")).isEmpty());
+    EXPECT_TRUE(stored(id));
 }
 
 TEST_F(CatalogueHost, AccessRightsAreAskedFirstThirdSecondFourth)
@@ -136,12 +131,12 @@ TEST_F(CatalogueHost, AccessRightsAreAskedFirstThirdSecondFourth)
     };
     for (const Case c : {Case{true, false, false, false, 1}, Case{false, false, true, false, 2},
                          Case{false, true, false, false, 3}, Case{false, false, false, true, 4}}) {
-        host->security.grant(key, c.open, c.write, c.remove, c.add);
+        host->parts.security.grant(key, c.open, c.write, c.remove, c.add);
         const Catalogue::AccessRights rights = Catalogue::GetAccess(key);
         for (int n = 1; n <= 4; ++n)
             EXPECT_EQ(rights.right(n), n == c.right) << "granted right " << c.right << ", asked " << n;
     }
-    EXPECT_EQ(log.mid(0, 4), (QStringList{QStringLiteral("Security.CanOpen(CTransportCars, 0)"),
+    EXPECT_EQ(log().mid(0, 4), (QStringList{QStringLiteral("Security.CanOpen(CTransportCars, 0)"),
                                           QStringLiteral("Security.CanDelete(CTransportCars, 0)"),
                                           QStringLiteral("Security.CanWrite(CTransportCars, 0)"),
                                           QStringLiteral("Security.CanAdd(CTransportCars, 0)")}));
@@ -152,64 +147,64 @@ TEST_F(CatalogueHost, AccessRightsAreAskedFirstThirdSecondFourth)
 
 TEST_F(CatalogueHost, ObjectNameShowsPreviewAndKeepsTheIdAsTag)
 {
-    host->objects.store.addEditor(QStringLiteral("O0001401007"), text("Jonas Petraitis"));
+    const QString jonas = employee("Jonas", "Petraitis");
     QLineEdit box;
     showOther(box);
 
-    Catalogue::ShowObjectName(QStringLiteral("O0001401007"), &box);
-    EXPECT_EQ(box.text(), text("Jonas Petraitis"));
-    EXPECT_EQ(Catalogue::TagOf(&box), QStringLiteral("O0001401007"));
+    Catalogue::ShowObjectName(jonas, &box);
+    EXPECT_TRUE(box.text().contains(QStringLiteral("Petraitis"))) << box.text().toStdString();
+    EXPECT_EQ(Catalogue::TagOf(&box), jonas);
 
-    Catalogue::ShowObjectName(QStringLiteral("O0001401999"), &box);
+    Catalogue::ShowObjectName(vx::oid::make(u"O0001401", vx::oid::recordNumber(jonas) + 1), &box);
     EXPECT_EQ(box.text(), QString());
     EXPECT_EQ(Catalogue::TagOf(&box), QString());
 }
 
 TEST_F(CatalogueHost, ObjectNameOfATypeIdClearsWithoutAskingTheHost)
 {
-    host->objects.store.addEditor(QStringLiteral("O0001401"), QStringLiteral("Naujas darbuotojas"));
     QLineEdit box;
     showOther(box);
     Catalogue::ShowObjectName(QStringLiteral("O0001401"), &box);
     EXPECT_EQ(box.text(), QString());
     EXPECT_EQ(Catalogue::TagOf(&box), QString());
-    EXPECT_TRUE(log.isEmpty());
+    EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(CatalogueHost, SelectObjectTakesTheIdFromTheSelectedKey)
 {
-    auto factory = std::make_shared<testhost::SelectorFactory>();
-    vx::setHostFactory(factory);
-    testhost::SelectorScript& user = *factory->script;
+    const QString jonas = employee("Jonas", "Petraitis");
+    const QString shown = stored(jonas)->Preview();
+    testhost::SelectorScript& user = *factory->selectors.script;
     struct Case {
         bool choose;
-        const char* key;
+        QString key;
         bool withBox;
-        const char* result;
-        const char* boxText; // what the box shows afterwards
-        const char* boxTag;
+        QString result;
+        QString boxText; // what the box shows afterwards
+        QString boxTag;
     };
+    const QString other = QStringLiteral("Kitas"), otherTag = QStringLiteral("O4000400777");
     const Case cases[] = {
-        {true, "O0001401007", true, "O0001401007", "Jonas Petraitis", "O0001401007"},
-        {true, "O0001400O0001401007", true, "O0001401007", "Jonas Petraitis", "O0001401007"},
-        {true, "O0001401007", false, "O0001401007_Jonas Petraitis", "Kitas", "O4000400777"},
-        {true, "O0001401", true, "O0001401", "", ""},
-        {true, "O0001401", false, "O0001401", "Kitas", "O4000400777"},
-        {true, "12345678901", true, "", "Kitas", "O4000400777"},
-        {false, "O0001401007", true, "", "Kitas", "O4000400777"},
+        {true, jonas, true, jonas, shown, jonas},
+        {true, QStringLiteral("O0001400") + jonas, true, jonas, shown, jonas},
+        {true, jonas, false, jonas + QStringLiteral("_Jonas Petraitis"), other, otherTag},
+        {true, QStringLiteral("O0001401"), true, QStringLiteral("O0001401"), QString(), QString()},
+        {true, QStringLiteral("O0001401"), false, QStringLiteral("O0001401"), other, otherTag},
+        {true, QStringLiteral("12345678901"), true, QString(), other, otherTag},
+        {false, jonas, true, QString(), other, otherTag},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
+        SCOPED_TRACE(c.key.toStdString());
         user.choose = c.choose;
-        user.key = text(c.key);
+        user.key = c.key;
         user.caption = QStringLiteral("Jonas Petraitis");
         QLineEdit box;
         showOther(box);
         const QString result = Catalogue::SelectObject(QStringLiteral("O0001401"), text("Pasirinkite vairuotoją"),
                                                        c.withBox ? &box : nullptr, QStringLiteral("UserD"));
-        EXPECT_EQ(result, text(c.result));
-        EXPECT_EQ(box.text(), text(c.boxText));
-        EXPECT_EQ(Catalogue::TagOf(&box), text(c.boxTag));
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(box.text(), c.boxText);
+        EXPECT_EQ(Catalogue::TagOf(&box), c.boxTag);
         EXPECT_EQ(user.setup, (QStringList{QStringLiteral("ObjectType=O0001401"), QStringLiteral("Kind=UserD"),
                                            text("Caption=Pasirinkite vairuotoją")}));
     }
@@ -222,6 +217,7 @@ TEST_F(CatalogueHost, SelectObjectTakesTheIdFromTheSelectedKey)
 
 TEST_F(CatalogueHost, SelectObjectWithoutAHostSelectorGivesNothing)
 {
+    vx::setHostFactory(nullptr);
     QLineEdit box;
     showOther(box);
     EXPECT_EQ(Catalogue::SelectObject(QStringLiteral("O0000100"), text("Pasirinkite įmonę"), &box), QString());
@@ -244,7 +240,7 @@ TEST_F(CatalogueHost, ModalObjectCardAnswersWithItsRecord)
     EXPECT_EQ(box.text(), text("UAB „Ratas“"));
     EXPECT_EQ(Catalogue::TagOf(&box), QStringLiteral("O000010042"));
     EXPECT_EQ(Catalogue::ShowVxObjectModal(QStringLiteral("O0000100"), nullptr), text("O000010042_UAB „Ratas“"));
-    EXPECT_EQ(log.last(), QStringLiteral("Objects.CallFunction(ShowVxObjectModal, O0000100)"));
+    EXPECT_EQ(log().last(), QStringLiteral("Objects.CallFunction(ShowVxObjectModal, O0000100)"));
 
     showOther(box);
     EXPECT_EQ(Catalogue::ShowVxObjectModal(QStringLiteral("O0001401"), &box), QString());
@@ -254,31 +250,19 @@ TEST_F(CatalogueHost, ModalObjectCardAnswersWithItsRecord)
 
 class CatalogueCurrencies : public CatalogueHost {
 protected:
-    struct Currency {
-        const char* code;
-        qint32 id;
-        QVariant rate;
-        bool base;
-    };
-
-    void offer(const QList<Currency>& currencies)
+    // A currency in the store, with its rate on the list's date when given.
+    qint32 currency(const char* code, bool base, double rate = 0)
     {
-        auto list = vx::Recordset::create({{QStringLiteral("ID"), vx::FieldType::Integer},
-                                           {QStringLiteral("Code"), vx::FieldType::Text},
-                                           {QStringLiteral("Rate"), vx::FieldType::Double},
-                                           {QStringLiteral("BaseCurrency"), vx::FieldType::Boolean}});
-        for (const Currency& c : currencies)
-            list->appendRow({c.id, text(c.code), c.rate, c.base});
-        host->objects.store.addEditor(QStringLiteral("O0201500"), QString())
-            ->answerProperty(QStringLiteral("CurrencyList"), [list](const QString&) {
-                return vx::CallResult::success(QVariant::fromValue(list->clone()));
-            });
+        const QString id = create(QStringLiteral("O0201500"),
+                                  {{QStringLiteral("Code"), text(code)}, {QStringLiteral("BaseCurrency"), base ? 1 : 0}});
+        const qint32 number = qint32(vx::oid::recordNumber(id));
+        if (rate != 0)
+            create(QStringLiteral("O0002200"),
+                   {{QStringLiteral("CurrencyID"), number}, {QStringLiteral("Date"), day}, {QStringLiteral("Rate"), rate}});
+        return number;
     }
 
-    void fill(qint32 selectedId)
-    {
-        Catalogue::FillCurrencyList(&box, ids, rates, selectedId, QDate(2010, 11, 3));
-    }
+    void fill(qint32 selectedId) { Catalogue::FillCurrencyList(&box, ids, rates, selectedId, day); }
 
     QStringList entries() const
     {
@@ -288,6 +272,7 @@ protected:
         return out;
     }
 
+    const QDate day{2010, 11, 3};
     QComboBox box;
     QList<qint32> ids{7, 8, 9};
     QList<double> rates{7, 8, 9};
@@ -295,57 +280,51 @@ protected:
 
 TEST_F(CatalogueCurrencies, ListsCodesWithIdsAndRatesAtTheDate)
 {
-    offer({{"USD", 2, 3.1, false}, {"EUR", 1, QVariant(), true}, {"GBP", 3, 4.2, false}});
+    const qint32 usd = currency("USD", false, 3.1);
+    const qint32 eur = currency("EUR", true);
+    const qint32 gbp = currency("GBP", false, 4.2);
+    currency("PLN", false); // no rate that day
     box.addItem(QStringLiteral("senas"));
-    fill(3);
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("GBP")}));
-    EXPECT_EQ(ids, (QList<qint32>{2, 1, 3}));
-    EXPECT_EQ(rates, (QList<double>{3.1, 1.0, 4.2}));
-    EXPECT_EQ(box.currentIndex(), 2);
-    EXPECT_EQ(log, (QStringList{QStringLiteral("Objects.GetVxObject(O0201500)"),
-                                QStringLiteral("O0201500.Properties(CurrencyList, 2010.11.03)")}));
+    fill(gbp);
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("EUR"), QStringLiteral("GBP"), QStringLiteral("PLN"),
+                                      QStringLiteral("USD")}));
+    EXPECT_EQ(ids.mid(0, 2), (QList<qint32>{eur, gbp}));
+    EXPECT_EQ(ids.last(), usd);
+    EXPECT_EQ(rates, (QList<double>{1.0, 4.2, 0.0, 3.1}));
+    EXPECT_EQ(box.currentIndex(), 1);
+    EXPECT_TRUE(log().contains(QStringLiteral("Objects.GetVxObject(O0201500)")));
 }
 
 TEST_F(CatalogueCurrencies, SelectsTheChosenThenTheBaseThenTheFirstEntry)
 {
+    currency("EUR", false, 3.4528);
+    const qint32 ltl = currency("LTL", true);
+    const qint32 usd = currency("USD", false, 3.1);
     struct Case {
-        QList<Currency> currencies;
         qint32 selectedId;
         int expectedIndex;
-    };
-    const QList<Case> cases = {
-        {{{"USD", 2, 3.1, false}, {"EUR", 1, 1.0, true}, {"GBP", 3, 4.2, false}}, 99, 1},
-        {{{"USD", 2, 3.1, false}, {"EUR", 1, 1.0, true}, {"GBP", 3, 4.2, false}}, 2, 0},
-        {{{"EUR", 1, 1.0, true}, {"USD", 2, 3.1, false}}, 2, 1},
-        {{{"USD", 2, 3.1, false}, {"GBP", 3, 4.2, false}}, 99, 0},
-        {{{"USD", 2, 3.1, false}, {"EUR", 1, 1.0, true}, {"LTL", 4, 3.4528, true}}, 0, 1},
-    };
+    } cases[] = {{usd, 2}, {ltl, 1}, {9999, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.selectedId);
-        offer(c.currencies);
         fill(c.selectedId);
         EXPECT_EQ(box.currentIndex(), c.expectedIndex);
     }
+
+    const vx::VxObjectUIOPtr base = stored(vx::oid::make(u"O0201500", ltl));
+    base->Fields().setValue(QStringLiteral("BaseCurrency"), 0);
+    ASSERT_EQ(base->Save().Code, 0);
+    fill(9999);
+    EXPECT_EQ(box.currentIndex(), 0) << "without a base currency, the first entry";
 }
 
-TEST_F(CatalogueCurrencies, WithoutTheHostsCurrenciesTheListStaysEmpty)
+TEST_F(CatalogueCurrencies, WithoutCurrenciesTheListStaysEmpty)
 {
     box.addItem(QStringLiteral("senas"));
     fill(1);
     EXPECT_EQ(box.count(), 0);
+    EXPECT_EQ(box.currentIndex(), -1);
     EXPECT_EQ(ids, QList<qint32>{0});
     EXPECT_EQ(rates, QList<double>{0.0});
-
-    host->objects.store.addEditor(QStringLiteral("O0201500"), QString());
-    box.addItem(QStringLiteral("senas"));
-    fill(1);
-    EXPECT_EQ(box.count(), 0);
-    EXPECT_EQ(ids, QList<qint32>{0});
-
-    offer({});
-    fill(1);
-    EXPECT_EQ(box.count(), 0);
-    EXPECT_EQ(box.currentIndex(), -1);
 }
 
 TEST_F(CatalogueHost, UserPrefixComesFromTheArgumentOrTheCurrentUser)
@@ -354,10 +333,10 @@ TEST_F(CatalogueHost, UserPrefixComesFromTheArgumentOrTheCurrentUser)
         return Catalogue::AutoNumberPart(QStringLiteral("UserPrefix"), 1, QString(), QDate(), given, QString());
     };
     EXPECT_EQ(prefix(QString()), QStringLiteral("??"));
-    host->environment.logIn(7, text("JŠ"));
+    host->parts.environment.logIn(7, text("JŠ"));
     EXPECT_EQ(prefix(QString()), text("JŠ"));
     EXPECT_EQ(prefix(QStringLiteral("AB")), QStringLiteral("AB"));
-    host->environment.currentUser.Record->MoveNext(); // the host left its cursor past the row
+    host->parts.environment.currentUser.Record->MoveNext(); // the host left its cursor past the row
     EXPECT_EQ(prefix(QString()), text("JŠ"));
     module::forgetServices();
     EXPECT_EQ(prefix(QString()), QStringLiteral("??"));

@@ -290,7 +290,7 @@ TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
     vx::RecordsetPtr rows;
     for (const Case& c : cases) {
         const vx::PeriodRecord period = c.period;
-        host->parts.objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
+        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
             return vx::CallResult::success(QVariant::fromValue(period));
         });
         const auto trips = controller<UI4000100>();
@@ -302,7 +302,7 @@ TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
     EXPECT_EQ(column(rows, "OType").count(QStringLiteral("Trip")), 1);
 
     // Without a stored period the list starts today.
-    host->parts.objects.functions.remove(QStringLiteral("GetOldPeriod"));
+    host->objects.functions.remove(QStringLiteral("GetOldPeriod"));
     controller<UI4000100>()->GetVxObjectList(QString(), QString(), QString());
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'','','','2026.11.16','9999.12.31'"));
 }
@@ -311,7 +311,7 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
 {
     const vx::PeriodRecord november{QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")};
     vx::PeriodRecord chosen = november;
-    auto& functions = host->parts.objects.functions;
+    auto& functions = host->objects.functions;
     functions.insert(QStringLiteral("GetOldPeriod"),
                      [november](const QString&) { return vx::CallResult::success(QVariant::fromValue(november)); });
     functions.insert(QStringLiteral("GetNewPeriod"),

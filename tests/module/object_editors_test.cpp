@@ -7,23 +7,12 @@
 #include "module/object_editors.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
+#include "platform/shell/host_cards/catalogue_editor.h"
 #include "tests/support/module_host.h"
 
 namespace {
 
 using testhost::ModuleFixture;
-
-// A form the host's catalogue framework hands out for a catalogue item.
-class HostForm final : public QWidget, public vx::VxCard {
-public:
-    void setVxObjectUIO(const vx::VxObjectUIOPtr& editor) override { editor_ = editor; }
-    vx::VxObjectUIOPtr vxObjectUIO() const override { return editor_; }
-    void InitForm() override {}
-    bool QueryRemove() override { return true; }
-
-private:
-    vx::VxObjectUIOPtr editor_;
-};
 
 class ObjectEditors : public ModuleFixture {
 protected:
@@ -192,32 +181,24 @@ TEST_F(ObjectEditors, NamesOutsideAnEditorsTableAnswerEmptyWithoutAsking)
 
 TEST_F(ObjectEditors, TheReferenceItemTakesItsFormFromTheHostInAnyLetterCase)
 {
-    const auto catalogueItems = std::make_shared<testhost::MemoryEditor>(
-        QStringLiteral("O0001601"), QStringLiteral("O0001601"), QString(), nullptr, &host->log);
-    std::vector<std::unique_ptr<HostForm>> forms;
-    catalogueItems->answerProperty(QStringLiteral("GetObjectForm"), [&forms](const QString&) {
-        forms.push_back(std::make_unique<HostForm>());
-        return vx::CallResult::success(QVariant::fromValue(vx::CardRef{forms.back().get()}));
-    });
-    host->objects.hostEditors.insert(QStringLiteral("O0001601"), catalogueItems);
+    host->objects.hostEditors.insert(QStringLiteral("O0001601"),
+                                     std::make_shared<shell::CatalogueEditor>(
+                                         shell::HostCardContext{session, host, {}},
+                                         session->createEditor(QStringLiteral("O0001601"))));
     const QString fuel = item(QStringLiteral("O4000602"), QStringLiteral("Dyzelinas"));
     const vx::VxObjectUIOPtr fuelType = open<UI4000600>(fuel);
 
     for (const char* name : {"GetObjectForm", "getobjectform", "GETOBJECTFORM"}) {
         const vx::CallResult result = fuelType->Properties(QLatin1String(name), QStringLiteral("x"));
         EXPECT_EQ(result.Code, 0) << name;
+        const std::unique_ptr<QWidget> widget(result.Value.value<vx::CardRef>().widget.data());
         const vx::VxCard* form = vx::cardOf(result.Value.value<vx::CardRef>());
         ASSERT_TRUE(form) << name;
-        EXPECT_EQ(form->vxObjectUIO(), fuelType) << name;
+        EXPECT_EQ(form->vxObjectUIO(), fuelType) << name << ": the host's card shows the item through its own editor";
     }
-    EXPECT_EQ(host->log.filter(QStringLiteral("O0001601.Properties")).size(), 3);
-    EXPECT_EQ(host->log.filter(QStringLiteral("O0001601.Properties")).first(),
-              QStringLiteral("O0001601.Properties(GetObjectForm, )"));
 
-    // Without a form from the host there is none to hand on.
-    catalogueItems->answerProperty(QStringLiteral("GetObjectForm"), [](const QString&) {
-        return vx::CallResult::failure(QStringLiteral("Nėra formos."));
-    });
+    // The layer's plain catalogue editor makes no card: there is none to hand on.
+    host->objects.hostEditors.insert(QStringLiteral("O0001601"), session->createEditor(QStringLiteral("O0001601")));
     const vx::CallResult none = fuelType->Properties(QStringLiteral("GetObjectForm"), QString());
     EXPECT_NE(none.Code, 0);
     EXPECT_FALSE(none.Value.isValid());

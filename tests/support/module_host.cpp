@@ -115,7 +115,10 @@ vx::VxObjectUIOPtr StoreObjects::GetVxObject(const QString& id)
 
 vx::CallResult StoreObjects::CallFunction(const QString& name, const QString& param)
 {
-    return host_.parts.objects.CallFunction(name, param);
+    host_.log.append(QStringLiteral("Objects.CallFunction(%1, %2)").arg(name, param));
+    if (const auto function = functions.find(name); function != functions.end())
+        return (*function)(param);
+    return vx::CallResult::failure(QStringLiteral("Nežinoma funkcija %1").arg(name));
 }
 
 vx::VxObjectUIPtr ScriptedHostFactory::createGenericList(const QString& objectType)

@@ -14,14 +14,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The module on a real store: the shell's host factory over a bo::Session on a
 // fresh TestStore, so every controller and editor wraps the real generic list
 // object and generic editor, and a host whose Objects service hands out the
 // module's own list controllers and editors (and the layer's for host types).
-// The other services are the in-memory test host's: rights per key, host
-// functions, a logging desktop, settings and the current user.
+// The other services are the recording ones of test_host.h: rights per key, a
+// logging desktop, settings and the current user.
 namespace testhost {
 
 class StoreHost;
@@ -36,12 +37,15 @@ public:
     // Module types: a new list controller given the services and the business
     // object; host types: the generic list object. `hostLists` first.
     vx::VxObjectUIPtr GetVxObjectUI(const QString& objectType) override;
-    // The in-memory host's functions (TestObjects::functions).
+    // Answers the functions set in `functions`; other names fail.
     vx::CallResult CallFunction(const QString& name, const QString& param) override;
 
-    // Host objects the layer does not offer, by id and by type id.
+    // Host objects a test puts in place of the layer's, by id and by type id.
     QHash<QString, vx::VxObjectUIOPtr> hostEditors;
     QHash<QString, vx::VxObjectUIPtr> hostLists;
+    // The host functions ("GetOldPeriod", "ShowVxObjectModal", ...) a test answers.
+    using Function = std::function<vx::CallResult(const QString& param)>;
+    QHash<QString, Function> functions;
 
 private:
     vx::VxObjectUIPtr listOf(const QString& typeId);
@@ -60,7 +64,7 @@ public:
     vx::VxEnvironment& Environment() override { return parts.environment; }
 
     bo::SessionPtr session;
-    TestHost parts;
+    HostParts parts;
     QStringList& log = parts.log;
     StoreObjects objects{*this};
 };

@@ -6,26 +6,6 @@
 
 namespace testhost {
 
-vx::VxObjectUIOPtr TestObjects::GetVxObject(const QString& id)
-{
-    log_.append(QStringLiteral("Objects.GetVxObject(%1)").arg(id));
-    return store.editor(id);
-}
-
-vx::VxObjectUIPtr TestObjects::GetVxObjectUI(const QString& objectType)
-{
-    log_.append(QStringLiteral("Objects.GetVxObjectUI(%1)").arg(objectType));
-    return store.list(vx::oid::typeId(objectType));
-}
-
-vx::CallResult TestObjects::CallFunction(const QString& name, const QString& param)
-{
-    log_.append(QStringLiteral("Objects.CallFunction(%1, %2)").arg(name, param));
-    if (const auto function = functions.find(name); function != functions.end())
-        return (*function)(param);
-    return vx::CallResult::failure(QStringLiteral("Nežinoma funkcija %1").arg(name));
-}
-
 void TestDesktop::AddForm(const vx::CardRef& card)
 {
     log_.append(QStringLiteral("Desktop.AddForm(%1)").arg(card.widget ? card.widget->objectName() : QString()));

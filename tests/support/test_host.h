@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/contract/vx_services.h"
-#include "tests/support/memory_objects.h"
+#include "platform/contract/recordset.h"
 
 #include <QHash>
 #include <QStringList>
@@ -9,8 +9,10 @@
 #include <array>
 #include <functional>
 
-// A host kept in memory: the five services of VxS with answers a test sets up,
-// and one log of the calls they receive, in order, as "Service.Operation(args)".
+// Host services that record what the module asks of them: a desktop, rights
+// per component key, settings and the current user, with one log of the calls
+// they receive, in order, as "Service.Operation(args)". The module's tests put
+// them beside the real store's objects (module_host.h).
 namespace testhost {
 
 class TestMainWindow final : public vx::VxMainWindow {
@@ -18,24 +20,6 @@ public:
     vx::ImageCatalogue ImgCatalogue() override { return images; }
 
     vx::ImageCatalogue images;
-};
-
-class TestObjects final : public vx::VxObjects {
-public:
-    using Function = std::function<vx::CallResult(const QString& param)>;
-
-    explicit TestObjects(QStringList& log) : store(log), log_(log) {}
-
-    vx::VxObjectUIOPtr GetVxObject(const QString& id) override;
-    vx::VxObjectUIPtr GetVxObjectUI(const QString& objectType) override;
-    // Answers the functions set in `functions`; other names fail.
-    vx::CallResult CallFunction(const QString& name, const QString& param) override;
-
-    MemoryObjects store;
-    QHash<QString, Function> functions;
-
-private:
-    QStringList& log_;
 };
 
 class TestDesktop final : public vx::VxDesktop {
@@ -96,17 +80,9 @@ public:
     vx::ApplicationInfo application{QStringLiteral("/opt/kelmira/"), QStringLiteral("Kelmira bandymai")};
 };
 
-class TestHost final : public vx::VxS {
-public:
-    vx::VxMainWindow& MainWindow() override { return mainWindow; }
-    vx::VxObjects& Objects() override { return objects; }
-    vx::VxDesktop& Desktop() override { return desktop; }
-    vx::VxSecurity& Security() override { return security; }
-    vx::VxEnvironment& Environment() override { return environment; }
-
+struct HostParts {
     QStringList log;
     TestMainWindow mainWindow;
-    TestObjects objects{log};
     TestDesktop desktop{log};
     TestSecurity security{log};
     TestEnvironment environment;

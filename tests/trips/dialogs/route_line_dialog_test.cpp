@@ -114,7 +114,7 @@ TEST_F(RouteLineDialogTest, SaveNeedsTheChoicesAndOneCompletePair)
 TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
 {
     QString asked;
-    host->parts.objects.functions.insert(QStringLiteral("VxGroupSelect"), [&](const QString& param) {
+    host->objects.functions.insert(QStringLiteral("VxGroupSelect"), [&](const QString& param) {
         asked = param;
         auto rows = vx::Recordset::create({{QStringLiteral("TransportFuelNormName"), vx::FieldType::Text},
                                            {QStringLiteral("OIDR"), vx::FieldType::Text},
@@ -189,7 +189,7 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
     const QString created = create(QStringLiteral("O4000601"),
                                    fields({{"Name", QStringLiteral("Kaunas – Klaipėda")}, {"Distance", 212.5}}));
     int cards = 0;
-    host->parts.objects.functions.insert(QStringLiteral("ShowVxObjectModal"), [&](const QString&) {
+    host->objects.functions.insert(QStringLiteral("ShowVxObjectModal"), [&](const QString&) {
         ++cards;
         auto row = vx::Recordset::create({{QStringLiteral("OIDR"), vx::FieldType::Text},
                                           {QStringLiteral("Preview"), vx::FieldType::Text}});
