@@ -1,6 +1,7 @@
 #include "platform/bo/demo_seed.h"
 
 #include "platform/bo/demo_seed_parts.h"
+#include "platform/bo/named_calls.h"
 #include "platform/bo/object_types.h"
 #include "platform/contract/object_id.h"
 
@@ -95,6 +96,11 @@ void seedDemo(Session& session, QDate today)
     QList<demo::Vehicle> vehicles = demo::seedVehicles(writer, random, catalogues, parties, period);
     demo::seedTrips(writer, random, catalogues, parties, vehicles, period, session.userId());
     demo::seedTyres(writer, random, catalogues, vehicles, period);
+    // New sheets go on numbering as the demo's do: "KL", the date, a counter per year, no repeats.
+    const vx::CallResult numbering = namedCalls().call(
+        session, QStringLiteral("AddUpdateAutoNumber"), QStringLiteral("0,'Prefix_Date_AutoNumber','KL',3,1,'0000',0,0"));
+    if (numbering.Code != 0)
+        throw StorageError(numbering.Message);
     transaction.commit();
 }
 

@@ -102,6 +102,10 @@ TEST_F(BoDemo, HoldsAWorkingFleetWithThreeToFourMonthsOfSheetsEndingToday)
     };
     for (const auto& [what, sql] : broken)
         EXPECT_EQ(count(QString::fromUtf8(sql)), 0) << what;
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM auto_number_settings WHERE \"ANMask\" = 'Prefix_Date_AutoNumber' "
+                                   "AND \"ANPrefix\" = 'KL' AND \"AllowDuplicated\" = 0")),
+              1)
+        << "new sheets are numbered as the demo's are";
 }
 
 // The fuel of one tank type on a sheet, summed from what the sheet stores:
