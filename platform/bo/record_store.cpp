@@ -83,6 +83,32 @@ void checkTripNumber(Session& session, const vx::Recordset& row, qint64 id)
     lock.commit();
 }
 
+// An employee's login: blank means none (stored as null, so any number of
+// employees may have none); a login already someone else's is refused by name.
+bool isLoginColumn(const ObjectType& type, const QString& column)
+{
+    return type.typeId == QLatin1String("O0001401") && column == QLatin1String("Login");
+}
+
+QVariant loginValue(const vx::Recordset& row)
+{
+    const QString login = row.value(QStringLiteral("Login")).toString().trimmed();
+    return login.isEmpty() ? QVariant() : QVariant(login);
+}
+
+void checkLogin(Session& session, const vx::Recordset& row, qint64 id)
+{
+    const QVariant login = loginValue(row);
+    if (login.isNull())
+        return;
+    const int others = session.db()
+                           .scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = ? AND \"ID\" <> ?"),
+                                   {login, id})
+                           .toInt();
+    if (others > 0)
+        throw SaveRefused(QStringLiteral("Prisijungimo vardas „%1“ jau priskirtas kitam darbuotojui.").arg(login.toString()));
+}
+
 } // namespace
 
 vx::RecordsetPtr read(Session& session, const ObjectType& type, qint64 id)
@@ -133,6 +159,8 @@ void checkBeforeSave(Session& session, const ObjectType& type, const vx::Records
                               .arg(objectType(type.ownerType) ? objectType(type.ownerType)->caption : type.ownerType));
     if (type.typeId == QLatin1String("O4000100"))
         checkTripNumber(session, row, id);
+    if (type.typeId == QLatin1String("O0001401"))
+        checkLogin(session, row, id);
 }
 
 qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row, qint64 id)
@@ -141,7 +169,7 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
     QVariantList values;
     for (const ColumnDef& c : type.columns) {
         names << quoted(c.name);
-        values << row.value(c.name);
+        values << (isLoginColumn(type, c.name) ? loginValue(row) : row.value(c.name));
     }
     if (id <= 0) {
         names << QStringLiteral("\"CreationDate\"");

@@ -89,6 +89,48 @@ TEST_F(BoRecords, SavesNamingMissingRecordsOrLoopingGroupsAreRefused)
     EXPECT_NE(line->Save().Code, 0) << "a route line belongs to a trip sheet";
 }
 
+TEST_F(BoRecords, ALoginBelongsToOneEmployeeAndABlankOneToNobody)
+{
+    const auto employee = [this](const char* name, const QString& login) {
+        vx::VxObjectUIOPtr editor = open(QStringLiteral("O0001401"));
+        editor->Fields()[QStringLiteral("Name")] = QString::fromUtf8(name);
+        editor->Fields()[QStringLiteral("Login")] = login;
+        const vx::Status saved = editor->Save();
+        return std::make_pair(saved, editor);
+    };
+    struct Case {
+        const char* name;
+        QString login;
+        bool saved;
+    } cases[] = {
+        {"Ona", QString(), true},
+        {"Petras", QStringLiteral("  "), true},
+        {"Jonas", QStringLiteral("jonas"), true},
+        {"Kitas Jonas", QStringLiteral(" jonas "), false},
+        {"Administratorius 2", QStringLiteral("admin"), false},
+    };
+    for (const Case& c : cases) {
+        const auto [status, editor] = employee(c.name, c.login);
+        EXPECT_EQ(status.Code == 0, c.saved) << c.name << ": " << status.Message.toStdString();
+        if (!c.saved) {
+            EXPECT_EQ(status.Message, QStringLiteral("Prisijungimo vardas „%1“ jau priskirtas kitam darbuotojui.")
+                                          .arg(c.login.trimmed()))
+                << c.name;
+        }
+    }
+    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" IS NULL")).toInt(), 2)
+        << "blank logins are stored as none";
+
+    // Saving an employee again keeps its own login.
+    const vx::VxObjectUIOPtr jonas = session().createEditor(QStringLiteral("O0001401"));
+    const qint64 id = session().db().scalar(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"),
+                                            {QStringLiteral("jonas")}).toLongLong();
+    jonas->setOIDR(vx::oid::make(u"O0001401", id));
+    ASSERT_EQ(jonas->Read().Code, 0);
+    jonas->Fields()[QStringLiteral("UserPref")] = QStringLiteral("JO");
+    EXPECT_EQ(jonas->Save().Code, 0);
+}
+
 TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsStay)
 {
     const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Scania R450")}});
