@@ -164,7 +164,10 @@ void PropertyGrid::showRows()
     rows_.clear();
     table_->setRowCount(0);
     const vx::VxObjectUIOPtr record = currentRecord();
-    const bo::ObjectType* type = record ? bo::objectType(vx::oid::typeId(record->OID())) : nullptr;
+    // A catalogue item's editor may answer its catalogue's type as OID; a stored
+    // record's OIDR names the item's own type.
+    const QString id = record && vx::oid::hasRecord(record->OIDR()) ? record->OIDR() : (record ? record->OID() : QString());
+    const bo::ObjectType* type = record ? bo::objectType(vx::oid::typeId(id)) : nullptr;
     const vx::RecordsetPtr rs = record ? record->RsFields() : nullptr;
     if (type && rs) {
         const QHash<QString, QString> typed = typed_.value(current_);

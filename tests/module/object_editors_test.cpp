@@ -7,7 +7,11 @@
 #include "module/object_editors.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
+#include "platform/contract/vx_grid_control.h"
 #include "platform/shell/host_cards/catalogue_editor.h"
+#include "platform/shell/host_cards/host_card.h"
+
+#include <QLineEdit>
 #include "tests/support/module_host.h"
 
 namespace {
@@ -195,6 +199,11 @@ TEST_F(ObjectEditors, TheReferenceItemTakesItsFormFromTheHostInAnyLetterCase)
         const vx::VxCard* form = vx::cardOf(result.Value.value<vx::CardRef>());
         ASSERT_TRUE(form) << name;
         EXPECT_EQ(form->vxObjectUIO(), fuelType) << name << ": the host's card shows the item through its own editor";
+        const auto* card = dynamic_cast<shell::HostCard*>(widget.get());
+        ASSERT_TRUE(card && card->grid()) << name;
+        const auto* shown = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtName"));
+        ASSERT_TRUE(shown) << name << ": the item's own fields, not its catalogue's";
+        EXPECT_EQ(shown->text(), QStringLiteral("Dyzelinas"));
     }
 
     // The layer's plain catalogue editor makes no card: there is none to hand on.

@@ -4,6 +4,7 @@
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/host_cards/record_form.h"
+#include "platform/shell/property_grid.h"
 #include "platform/shell/host_services.h"
 
 #include <QDialogButtonBox>
@@ -28,7 +29,8 @@ private:
 };
 } // namespace
 
-HostCard::HostCard(HostCardContext context, QWidget* parent) : QWidget(parent), context_(std::move(context))
+HostCard::HostCard(HostCardContext context, QWidget* parent, Fields fields)
+    : QWidget(parent), context_(std::move(context)), fieldsShownBy_(fields)
 {
     setObjectName(QStringLiteral("frmHostCard"));
     body_ = new QVBoxLayout(this);
@@ -66,7 +68,14 @@ bool HostCard::hasRecord() const
 void HostCard::setVxObjectUIO(const vx::VxObjectUIOPtr& editor)
 {
     editor_ = editor;
-    if (!form_ && editor_) {
+    if (fieldsShownBy_ == Fields::Grid && !grid_ && editor_) {
+        grid_ = createPropertyGrid(context_.session, this);
+        grid_->setObjectName(QStringLiteral("VxGrid"));
+        grid_->setVxS(context_.services.lock());
+        connect(grid_, &vx::VxGridControl::fieldChanged, this, &HostCard::markChanged);
+        body_->insertWidget(0, grid_, 1);
+    }
+    if (fieldsShownBy_ == Fields::Form && !form_ && editor_) {
         const QString typeId = vx::oid::typeId(editor_->OIDR().isEmpty() ? editor_->OID() : editor_->OIDR());
         if (const bo::ObjectType* type = bo::objectType(typeId)) {
             form_ = new RecordForm(context_.session, *type, editor_->RsFields(), QStringLiteral("ru"), this);
@@ -89,6 +98,10 @@ void HostCard::InitForm()
         Loading guard(loading_);
         if (form_)
             form_->load(editor_->Fields());
+        if (grid_) {
+            grid_->setVxObjectUIO(editor_);
+            grid_->showRecord();
+        }
         loadExtras();
     }
     error_->hide();
@@ -131,10 +144,11 @@ void HostCard::showError(const QString& text)
 
 bool HostCard::write()
 {
-    if (!editor_ || !form_)
+    if (!editor_ || (!form_ && !grid_))
         return false;
     QString error;
-    if (!form_->store(editor_->Fields(), &error) || !storeExtras(&error)) {
+    // The grid writes into the record as the user types; the form on saving.
+    if ((form_ && !form_->store(editor_->Fields(), &error)) || !storeExtras(&error)) {
         showError(error);
         return false;
     }

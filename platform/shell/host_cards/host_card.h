@@ -11,6 +11,10 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
+namespace vx {
+class VxGridControl;
+}
+
 namespace shell {
 
 class RecordForm;
@@ -23,13 +27,15 @@ struct HostCardContext {
 };
 
 // The host's card for one record of a host type, shown on the desktop: the
-// record's fields (RecordForm), room below them for what a type adds, and
+// record's fields (RecordForm, or the property grid for catalogue items, whose
+// fields differ per catalogue), room below them for what a type adds, and
 // "Įrašyti" (enabled while there are unsaved changes) and "Uždaryti". A refused
 // save keeps the card as it is, with the reason shown.
 class HostCard : public QWidget, public vx::VxCard {
     Q_OBJECT
 public:
-    explicit HostCard(HostCardContext context, QWidget* parent = nullptr);
+    enum class Fields { Form, Grid };
+    explicit HostCard(HostCardContext context, QWidget* parent = nullptr, Fields fields = Fields::Form);
     ~HostCard() override;
 
     // Builds the fields for the editor's type on the first call, then loads.
@@ -44,6 +50,7 @@ public:
     bool isChanged() const { return changed_; }
     QString errorText() const;
     RecordForm* form() const { return form_; }
+    vx::VxGridControl* grid() const { return grid_; }
 
 signals:
     void changedChanged(bool changed);
@@ -70,7 +77,9 @@ private:
 
     HostCardContext context_;
     vx::VxObjectUIOPtr editor_;
+    Fields fieldsShownBy_;
     RecordForm* form_ = nullptr;
+    vx::VxGridControl* grid_ = nullptr;
     QVBoxLayout* body_ = nullptr;
     QLabel* error_ = nullptr;
     QPushButton* write_ = nullptr;

@@ -8,7 +8,7 @@ namespace shell {
 
 HostCard* makeEmptyHostCard(const HostCardContext& context)
 {
-    return new HostCard(context);
+    return new HostCard(context, nullptr, HostCard::Fields::Grid);
 }
 
 vx::CardRef makeHostCard(const HostCardContext& context, const vx::VxObjectUIOPtr& editor)

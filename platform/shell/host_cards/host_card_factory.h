@@ -9,7 +9,8 @@ namespace shell {
 // The card is loaded from the editor at once.
 vx::CardRef makeHostCard(const HostCardContext& context, const vx::VxObjectUIOPtr& editor);
 
-// A card that receives its editor later (through setVxObjectUIO).
+// A card that receives its editor later (through setVxObjectUIO): a catalogue
+// item's, whose fields the property grid shows.
 HostCard* makeEmptyHostCard(const HostCardContext& context);
 
 } // namespace shell

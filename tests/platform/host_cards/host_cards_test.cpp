@@ -3,6 +3,7 @@
 // and a catalogue item's card made by the catalogues' editor.
 
 #include "platform/contract/host_factory.h"
+#include "platform/contract/vx_grid_control.h"
 #include "platform/contract/library_registry.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
@@ -267,9 +268,17 @@ TEST_F(HostCards, TheCataloguesEditorGivesACardThatEditsACatalogueItem)
     auto* card = dynamic_cast<shell::HostCard*>(widget.get());
     ASSERT_NE(card, nullptr);
     card->setVxObjectUIO(services->Objects().GetVxObject(fuel));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(card->form()->fieldEditor(QStringLiteral("Name")))->text(), QStringLiteral("Dyzelinas"));
-    type(*card, QStringLiteral("Code"), QStringLiteral("D"));
+    ASSERT_TRUE(card->grid()) << "a catalogue item's fields are shown in the property grid";
+    auto* name = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* code = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtCode"));
+    ASSERT_TRUE(name && code);
+    EXPECT_EQ(name->text(), QStringLiteral("Dyzelinas"));
+    EXPECT_FALSE(card->isChanged());
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("D"));
+    EXPECT_TRUE(card->isChanged());
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+    EXPECT_FALSE(card->isChanged());
     EXPECT_EQ(stored(QStringLiteral("ref_fuel_type"), QStringLiteral("Code"), fuel).toString(), QStringLiteral("D"));
 }
 
