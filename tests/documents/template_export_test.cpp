@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -21,12 +22,15 @@ protected:
     void SetUp() override
     {
         SheetFixture::SetUp();
+        // A home of its own: tests running side by side must not see each other's documents.
+        savedHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
         documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QDir(documentsFolder).removeRecursively();
+        ASSERT_TRUE(documentsFolder.startsWith(home.path())) << documentsFolder.toStdString();
     }
     void TearDown() override
     {
-        QDir(documentsFolder).removeRecursively();
+        qputenv("HOME", savedHome);
         SheetFixture::TearDown();
     }
 
@@ -52,6 +56,8 @@ protected:
 
     vx::CallResult exportToWord() { return open()->Methods(QStringLiteral("ExportToWord"), QString()); }
 
+    QTemporaryDir home;
+    QByteArray savedHome;
     QString documentsFolder;
     testhost::ScriptedDialogs dialogs;
 };
