@@ -2,7 +2,7 @@
 
 #include "platform/contract/object_id.h"
 #include "platform/shell/field_captions.h"
-#include "platform/shell/property_grid_fields.h"
+#include "platform/shell/field_editors.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -172,12 +172,12 @@ void PropertyGrid::showRows()
     if (type && rs) {
         const QHash<QString, QString> typed = typed_.value(current_);
         for (const bo::ColumnDef& column : type->columns) {
-            if (!grid_fields::isShown(*type, column) || !rs->hasField(column.name))
+            if (!field_editors::isShown(*type, column) || !rs->hasField(column.name))
                 continue;
             const QString caption = fieldCaption(column.name, column.refType);
             const QString name = column.name;
-            QWidget* editor = grid_fields::create(session_, column, caption, table_, [this, name] { editorChanged(name); });
-            grid_fields::show(editor, column, rs->value(column.name));
+            QWidget* editor = field_editors::create(session_, column, caption, table_, [this, name] { editorChanged(name); });
+            field_editors::show(editor, column, rs->value(column.name));
             if (auto* line = qobject_cast<QLineEdit*>(editor); line && typed.contains(name))
                 line->setText(typed.value(name));
             const int r = table_->rowCount();
@@ -207,7 +207,7 @@ void PropertyGrid::editorChanged(const QString& fieldName)
     const auto row = std::find_if(rows_.cbegin(), rows_.cend(), [&](const Row& r) { return r.column.name == fieldName; });
     if (row == rows_.cend())
         return;
-    const std::optional<QVariant> value = grid_fields::read(row->editor, row->column);
+    const std::optional<QVariant> value = field_editors::read(row->editor, row->column);
     auto* line = qobject_cast<QLineEdit*>(row->editor);
     if (!value) {
         // Kept as typed; saving names the field until it holds a number.
@@ -236,7 +236,7 @@ void PropertyGrid::refreshField(const QString& fieldName)
         if (row.column.name.compare(fieldName, Qt::CaseInsensitive) != 0)
             continue;
         showing_ = true;
-        grid_fields::show(row.editor, row.column, record->Fields().value(row.column.name));
+        field_editors::show(row.editor, row.column, record->Fields().value(row.column.name));
         showing_ = false;
         typed_[current_].remove(row.column.name);
         if (typed_.value(current_).isEmpty())

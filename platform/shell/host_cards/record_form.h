@@ -40,14 +40,10 @@ signals:
 
 private:
     struct Field {
-        QString name;
+        bo::ColumnDef column;
         QString caption;
-        vx::FieldType type;
         QWidget* editor = nullptr;
     };
-    QWidget* createEditor(const bo::ColumnDef& column, const QString& caption);
-    void showValue(const Field& field, const QVariant& value);
-    bool readValue(const Field& field, QVariant* value, QString* error);
 
     bo::SessionPtr session_;
     QFormLayout* layout_ = nullptr;

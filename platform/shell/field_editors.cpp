@@ -1,4 +1,4 @@
-#include "platform/shell/property_grid_fields.h"
+#include "platform/shell/field_editors.h"
 
 #include "platform/contract/date_text.h"
 #include "platform/contract/number_text.h"
@@ -8,7 +8,7 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 
-namespace shell::grid_fields {
+namespace shell::field_editors {
 namespace {
 
 // The earliest date an editor holds stands for "no date" and shows empty.
@@ -37,13 +37,18 @@ bool isNumber(vx::FieldType type)
 
 } // namespace
 
-bool isShown(const bo::ObjectType& type, const bo::ColumnDef& column)
+bool isKeptByLayer(const bo::ColumnDef& column)
 {
     static const QStringList kept = {QStringLiteral("ParentID"),        QStringLiteral("GroupFlag"),
                                      QStringLiteral("OType"),           QStringLiteral("PasswordHash"),
                                      QStringLiteral("CreatedByUserID"), QStringLiteral("ModifiedByUserID"),
                                      QStringLiteral("ModifyDate"),      QStringLiteral("AutoNumber")};
-    return !kept.contains(column.name) && column.name != type.ownerField;
+    return kept.contains(column.name);
+}
+
+bool isShown(const bo::ObjectType& type, const bo::ColumnDef& column)
+{
+    return !isKeptByLayer(column) && column.name != type.ownerField;
 }
 
 QWidget* create(const bo::SessionPtr& session, const bo::ColumnDef& column, const QString& caption,
@@ -77,7 +82,7 @@ QWidget* create(const bo::SessionPtr& session, const bo::ColumnDef& column, cons
         auto* edit = new QLineEdit(parent);
         if (isNumber(column.type))
             edit->setAlignment(Qt::AlignRight);
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [changed] { changed(); });
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [changed] { changed(); });
         widget = edit;
     }
     widget->setObjectName(prefix + column.name);
@@ -123,4 +128,4 @@ std::optional<QVariant> read(const QWidget* editor, const bo::ColumnDef& column)
     return QVariant(*number);
 }
 
-} // namespace shell::grid_fields
+} // namespace shell::field_editors

@@ -10,17 +10,19 @@
 #include <functional>
 #include <optional>
 
-// The editors of the property grid's fields, one kind per field type: a
-// chooser for a reference, a check box for a flag, a date (and time) editor,
-// and a text box for text and numbers.
-namespace shell::grid_fields {
+// The editors of a record's fields in the host's cards and property grid, one
+// kind per field type: a chooser for a reference, a check box for a flag, a
+// date (and time) editor, and a text box for text and numbers.
+namespace shell::field_editors {
 
-// Whether the grid shows a field: not the fields that place a record in its
-// tree, keep its history or tie it to its owner.
+// Fields the layer keeps itself: those that place a record in its tree, keep
+// its history or its password.
+bool isKeptByLayer(const bo::ColumnDef& column);
+// Whether the grid shows a field: none the layer keeps, nor the tie to its owner.
 bool isShown(const bo::ObjectType& type, const bo::ColumnDef& column);
 
 // A new editor for a column, named by kind ("sel", "chk", "dtp", "txt") and
-// field name; `changed` runs whenever the user changes its value.
+// field name; `changed` runs whenever its value changes other than by show().
 QWidget* create(const bo::SessionPtr& session, const bo::ColumnDef& column, const QString& caption,
                 QWidget* parent, std::function<void()> changed);
 
@@ -31,4 +33,4 @@ void show(QWidget* editor, const bo::ColumnDef& column, const QVariant& value);
 // nothing when the text is no number of a numeric column.
 std::optional<QVariant> read(const QWidget* editor, const bo::ColumnDef& column);
 
-} // namespace shell::grid_fields
+} // namespace shell::field_editors
