@@ -22,6 +22,15 @@ namespace {
 
 class TripSheetCommands : public TripSheetCardTest {
 protected:
+    // A route line with everything a user enters: segment, norm, driver and date.
+    void completeLine(qint64 sheet, double km)
+    {
+        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
+                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
+                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
+                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+    }
+
     // The route line dialog as the card opened it, then cancelled.
     void peekRouteLine(std::function<void(trips::frmTransportTripRoute&)> look)
     {
@@ -77,10 +86,7 @@ TEST_F(TripSheetCommands, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSav
 {
     const qint64 sheet = savedSheet();
     for (const double km : {100.0, 50.0})
-        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
-                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
-                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
-                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+        completeLine(sheet, km);
     const auto card = openCard(open(sheetId(sheet)));
     const TripSheetControls& c = ui(*card);
     QTreeWidgetItem* second = c.lvwRoutes->topLevelItem(1);
@@ -167,18 +173,11 @@ TEST_F(TripSheetCommands, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnch
     EXPECT_TRUE(c.cmdPrint->isEnabled());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(TripSheetCommands, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChanged)
 {
     const qint64 sheet = savedSheet();
     for (const double km : {100.0, 50.0})
-        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
-                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
-                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
-                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+        completeLine(sheet, km);
     const auto card = openCard(open(sheetId(sheet)));
     const TripSheetControls& c = ui(*card);
     c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
