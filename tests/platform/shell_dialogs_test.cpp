@@ -18,7 +18,7 @@
 #include "platform/shell/period_dialog.h"
 #include "platform/shell/reference_chooser.h"
 #include "platform/shell/shell_host_factory.h"
-#include "tests/support/store_fixture.h"
+#include "tests/support/host_fixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QDateEdit>
@@ -70,25 +70,14 @@ Dialog& as(QDialog& dialog)
     return *typed;
 }
 
-class ShellDialogs : public StoreFixture {
+class ShellDialogs : public HostFixture {
 protected:
     void SetUp() override
     {
-        StoreFixture::SetUp();
+        HostFixture::SetUp();
         if (IsSkipped())
             return;
-        factory = std::make_shared<shell::ShellHostFactory>();
-        factory->setSession(sessionPtr());
-        vx::setHostFactory(factory);
-        services = std::make_shared<shell::HostServices>(sessionPtr(), loader);
         shell::addDialogFunctions(*services);
-    }
-
-    void TearDown() override
-    {
-        services.reset();
-        vx::setHostFactory(nullptr);
-        StoreFixture::TearDown();
     }
 
     vx::CallResult callFunction(const QString& name, const QString& param = QString())
@@ -129,9 +118,6 @@ protected:
                                                    {QStringLiteral("Code"), QStringLiteral("ABC 123")}});
     }
 
-    shell::ModuleLoader loader;
-    std::shared_ptr<shell::ShellHostFactory> factory;
-    std::shared_ptr<shell::HostServices> services;
     QString group, skoda, audi;
 };
 

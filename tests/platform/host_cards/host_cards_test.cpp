@@ -20,7 +20,7 @@
 #include "platform/shell/object_card_dialog.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/shell_host_factory.h"
-#include "tests/support/store_fixture.h"
+#include "tests/support/host_fixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -37,17 +37,13 @@
 
 namespace {
 
-class HostCards : public StoreFixture {
+class HostCards : public HostFixture {
 protected:
     void SetUp() override
     {
-        StoreFixture::SetUp();
+        HostFixture::SetUp();
         if (IsSkipped())
             return;
-        factory = std::make_shared<shell::ShellHostFactory>();
-        factory->setSession(sessionPtr());
-        vx::setHostFactory(factory);
-        services = std::make_shared<shell::HostServices>(sessionPtr(), loader);
         session().setUserId(shell::login::find(session(), QStringLiteral("admin")).id);
         session().setErrorReporter([this](const QString& message) { reported << message; });
         previousHandler = vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon,
@@ -60,9 +56,7 @@ protected:
     void TearDown() override
     {
         vx::messages::setHandler(std::move(previousHandler));
-        services.reset();
-        vx::setHostFactory(nullptr);
-        StoreFixture::TearDown();
+        HostFixture::TearDown();
     }
 
     vx::ClickResult click(const QString& type, const QString& id, const QString& key)
@@ -102,9 +96,6 @@ protected:
                                      {vx::oid::recordNumber(oidr)});
     }
 
-    shell::ModuleLoader loader;
-    std::shared_ptr<shell::ShellHostFactory> factory;
-    std::shared_ptr<shell::HostServices> services;
     vx::messages::Handler previousHandler;
     QList<QMessageBox::StandardButton> answers;
     QStringList asked, reported;
