@@ -17,11 +17,7 @@ ObjectCardDialog::ObjectCardDialog(bo::SessionPtr session, vx::VxObjectUIOPtr ed
     const bool existing = editor_->OIDR().size() > 8;
     setWindowTitle(QStringLiteral("%1 – %2").arg(type.caption, existing ? editor_->Preview() : QStringLiteral("naujas įrašas")));
     form_ = new RecordForm(session_, type, editor_->RsFields(), QStringLiteral("ra"), this); // the buttons' letters
-    error_ = new QLabel(this);
-    error_->setObjectName(QStringLiteral("lblError"));
-    error_->setWordWrap(true);
-    error_->setStyleSheet(QStringLiteral("color: #b00020;"));
-    error_->hide();
+    error_ = makeErrorLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* write = buttons->addButton(QStringLiteral("Į&rašyti"), QDialogButtonBox::AcceptRole);

@@ -34,11 +34,7 @@ HostCard::HostCard(HostCardContext context, QWidget* parent, Fields fields)
 {
     setObjectName(QStringLiteral("frmHostCard"));
     body_ = new QVBoxLayout(this);
-    error_ = new QLabel(this);
-    error_->setObjectName(QStringLiteral("lblError"));
-    error_->setWordWrap(true);
-    error_->setStyleSheet(QStringLiteral("color: #b00020;"));
-    error_->hide();
+    error_ = makeErrorLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
     write_ = buttons->addButton(QStringLiteral("Į&rašyti"), QDialogButtonBox::AcceptRole);

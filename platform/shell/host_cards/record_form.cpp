@@ -20,6 +20,16 @@ QString captionIn(const bo::ObjectType& type, const bo::ColumnDef& column)
 
 } // namespace
 
+QLabel* makeErrorLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblError"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b00020;"));
+    label->hide();
+    return label;
+}
+
 QString withMnemonic(const QString& caption, QString& used)
 {
     for (int i = 0; i < caption.size(); ++i) {

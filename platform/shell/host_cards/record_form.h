@@ -50,6 +50,9 @@ private:
     QList<Field> fields_;
 };
 
+// The hidden line under a card's fields that says why a save was refused.
+QLabel* makeErrorLabel(QWidget* parent);
+
 // Gives the caption a mnemonic on its first letter not yet in `used`, which it extends.
 QString withMnemonic(const QString& caption, QString& used);
 
