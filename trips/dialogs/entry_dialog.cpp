@@ -3,8 +3,10 @@
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
 #include "module/catalogue.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -137,6 +139,15 @@ QPushButton* namedButton(const char* name, QWidget* parent)
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+QDateEdit* dateField(const char* name, QWidget* parent)
+{
+    auto* date = new QDateEdit(parent);
+    date->setObjectName(QString::fromLatin1(name));
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(vx::dates::shortDateFormat());
+    return date;
 }
 
 } // namespace trips

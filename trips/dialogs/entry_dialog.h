@@ -14,6 +14,8 @@ class NumberField;
 class QGridLayout;
 class QPushButton;
 
+class QDateEdit;
+
 namespace trips {
 
 // What the entry dialogs share: the record they edit (looked up by its OIDR
@@ -98,5 +100,7 @@ NumberField* numberField(const char* name, int decimals, QWidget* parent);
 ChoiceField* choiceField(const char* name, const QString& type, const QString& caption, const QString& kind,
                          QWidget* parent);
 QPushButton* namedButton(const char* name, QWidget* parent);
+// A date picker in the user's short date form, with a calendar.
+QDateEdit* dateField(const char* name, QWidget* parent);
 
 } // namespace trips

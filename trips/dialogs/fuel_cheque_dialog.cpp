@@ -47,10 +47,7 @@ frmTransportFuelCheque::frmTransportFuelCheque(const ChequeRequest& request, QWi
     txtNumber->setObjectName(QStringLiteral("txtNumber"));
     txtCode = new QLineEdit(this);
     txtCode->setObjectName(QStringLiteral("txtCode"));
-    dtpDate = new QDateEdit(this);
-    dtpDate->setObjectName(QStringLiteral("dtpDate"));
-    dtpDate->setCalendarPopup(true);
-    dtpDate->setDisplayFormat(vx::dates::shortDateFormat());
+    dtpDate = dateField("dtpDate", this);
     txtFirm = choiceField("txtFirm", firmType, QStringLiteral("Pasirinkite įmonę"), QStringLiteral("C"), this);
     cmdFirm = namedButton("cmdFirm", this);
     txtFuelType = choiceField("txtFuelType", fuelType, QStringLiteral("Pasirinkite kuro markę"), QStringLiteral("T"), this);

@@ -36,10 +36,7 @@ double roundTo4(double value)
 frmTransportTripRoute::frmTransportTripRoute(const RouteLineRequest& request, QWidget* parent)
     : EntryDialog(QStringLiteral("frmTransportTripRoute"), QStringLiteral("Kelionės atkarpa"), parent), request_(request)
 {
-    dtpDate = new QDateEdit(this);
-    dtpDate->setObjectName(QStringLiteral("dtpDate"));
-    dtpDate->setCalendarPopup(true);
-    dtpDate->setDisplayFormat(vx::dates::shortDateFormat());
+    dtpDate = dateField("dtpDate", this);
     txtRoute = choiceField("txtRoute", segmentType, QStringLiteral("Pasirinkite atkarpą"), QStringLiteral("T"), this);
     cmdRoute = namedButton("cmdRoute", this);
     cmdRoute->setContextMenuPolicy(Qt::CustomContextMenu);
