@@ -394,15 +394,11 @@ TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
     EXPECT_EQ(outcome.passed, 6);
 }
 
-// A label that takes dropped text, as a card's drop target does; `listening`
-// off makes it one a real drag never reaches (it does not accept drops).
-class DropLabel final : public QLabel {
+// A control that takes dropped text; the text of every drop is kept.
+template <class Control>
+class TextDrops : public Control {
 public:
-    DropLabel(const QString& name, bool listening, QWidget* parent) : QLabel(name, parent)
-    {
-        setObjectName(name);
-        setAcceptDrops(listening);
-    }
+    using Control::Control;
     QStringList received;
 
 protected:
@@ -415,23 +411,24 @@ protected:
     }
 };
 
-// A list that takes dropped text on its viewport.
-class DropList final : public QTreeWidget {
+// A label that takes dropped text, as a card's drop target does; `listening`
+// off makes it one a real drag never reaches (it does not accept drops).
+class DropLabel final : public TextDrops<QLabel> {
 public:
-    explicit DropList(QWidget* parent) : QTreeWidget(parent)
+    DropLabel(const QString& name, bool listening, QWidget* parent) : TextDrops<QLabel>(name, parent)
+    {
+        setObjectName(name);
+        setAcceptDrops(listening);
+    }
+};
+
+// A list that takes dropped text on its viewport.
+class DropList final : public TextDrops<QTreeWidget> {
+public:
+    explicit DropList(QWidget* parent) : TextDrops<QTreeWidget>(parent)
     {
         setObjectName(QStringLiteral("lvwDrop"));
         setAcceptDrops(true);
-    }
-    QStringList received;
-
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
-    void dragMoveEvent(QDragMoveEvent* event) override { event->setAccepted(event->mimeData()->hasText()); }
-    void dropEvent(QDropEvent* event) override
-    {
-        received << event->mimeData()->text();
-        event->acceptProposedAction();
     }
 };
 
