@@ -3,8 +3,10 @@
 #include "platform/contract/date_text.h"
 #include "platform/contract/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace vx {
 namespace {
@@ -167,6 +169,62 @@ RecordsetPtr Recordset::create(QList<FieldDef> fields)
     return std::make_shared<Recordset>(std::move(fields));
 }
 
+RecordsetPtr Recordset::create(QList<FieldDef> fields, RowSourcePtr source)
+{
+    auto rs = create(std::move(fields));
+    rs->source_ = std::move(source);
+    rs->position_ = 0; // on the first row, as a set given its rows is
+    return rs;
+}
+
+RowSourcePtr Recordset::takeRowSource()
+{
+    return std::exchange(source_, nullptr);
+}
+
+namespace {
+// Rows read from a row source at a time when the cursor or an index runs past the rows read.
+constexpr int pageSize = 500;
+} // namespace
+
+bool Recordset::readPage() const
+{
+    if (!source_)
+        return false;
+    const QList<QVariantList> page = source_->next(pageSize);
+    if (page.size() < pageSize)
+        source_.reset();
+    for (const QVariantList& values : page) {
+        rows_.append(convertRow(values));
+        states_.append(RowState::Unchanged);
+    }
+    return !page.isEmpty();
+}
+
+void Recordset::readTo(int row) const
+{
+    while (row >= rows_.size() && readPage()) {
+    }
+}
+
+void Recordset::readAll() const
+{
+    while (readPage()) {
+    }
+}
+
+int Recordset::RecordCount() const
+{
+    readAll();
+    return int(rows_.size());
+}
+
+RowState Recordset::rowState(int row) const
+{
+    readTo(row);
+    return states_.at(row);
+}
+
 int Recordset::fieldIndex(QStringView name) const
 {
     for (int i = 0; i < fields_.size(); ++i)
@@ -186,6 +244,7 @@ QStringList Recordset::fieldNames() const
 
 void Recordset::addField(const FieldDef& field)
 {
+    readAll();
     fields_.append(field);
     for (QVariantList& row : rows_)
         row.append(QVariant());
@@ -193,26 +252,31 @@ void Recordset::addField(const FieldDef& field)
 
 bool Recordset::isBOF() const
 {
+    readTo(0);
     return rows_.isEmpty() || position_ < 0;
 }
 
 bool Recordset::isEOF() const
 {
+    readTo(std::max(position_, 0));
     return rows_.isEmpty() || position_ >= rows_.size();
 }
 
 void Recordset::MoveFirst()
 {
+    readTo(0);
     position_ = rows_.isEmpty() ? -1 : 0;
 }
 
 void Recordset::MoveLast()
 {
+    readAll();
     position_ = int(rows_.size()) - 1;
 }
 
 void Recordset::MoveNext()
 {
+    readTo(position_ + 1);
     if (position_ < rows_.size())
         ++position_;
 }
@@ -225,17 +289,19 @@ void Recordset::MovePrevious()
 
 void Recordset::setPosition(int row)
 {
+    readTo(row);
     position_ = std::clamp(row, -1, int(rows_.size()));
 }
 
 void Recordset::AddNew()
 {
+    readAll(); // a new row goes after every row, read or not
     rows_.append(QVariantList(fields_.size()));
     states_.append(RowState::Added);
     position_ = int(rows_.size()) - 1;
 }
 
-void Recordset::appendRow(const QVariantList& values, RowState state)
+QVariantList Recordset::convertRow(const QVariantList& values) const
 {
     QVariantList row(fields_.size());
     for (int i = 0; i < fields_.size() && i < values.size(); ++i) {
@@ -244,8 +310,15 @@ void Recordset::appendRow(const QVariantList& values, RowState state)
         if (!ok)
             throw ConversionError(fields_.at(i).name, values.at(i), fields_.at(i).type);
     }
+    return row;
+}
+
+void Recordset::appendRow(const QVariantList& values, RowState state)
+{
+    readAll();
+    QVariantList row = convertRow(values);
     const bool wasEmpty = rows_.isEmpty();
-    rows_.append(row);
+    rows_.append(std::move(row));
     states_.append(state);
     if (wasEmpty)
         position_ = 0;
@@ -285,6 +358,7 @@ RecordFields Recordset::Fields()
 
 QVariant Recordset::valueAt(int row, int column) const
 {
+    readTo(row);
     return rows_.at(row).at(column);
 }
 
@@ -295,6 +369,7 @@ void Recordset::setValueAt(int row, int column, const QVariant& value)
     QVariant converted = convert(value, field.type, &ok);
     if (!ok)
         throw ConversionError(field.name, value, field.type);
+    readTo(row);
     rows_[row][column] = std::move(converted);
     if (states_.at(row) == RowState::Unchanged)
         states_[row] = RowState::Modified;
@@ -308,6 +383,7 @@ void Recordset::acceptChanges()
 
 QList<int> Recordset::rowsToMarshal() const
 {
+    readAll();
     QList<int> rows;
     for (int i = 0; i < rows_.size(); ++i)
         if (marshal_ == MarshalOptions::AllRows || states_.at(i) != RowState::Unchanged)
@@ -329,6 +405,7 @@ RecordsetPtr Recordset::marshal() const
 
 RecordsetPtr Recordset::clone() const
 {
+    readAll(); // the copy must not share the source with this set
     auto copy = std::make_shared<Recordset>(*this);
     return copy;
 }

@@ -56,6 +56,18 @@ public:
 class Recordset;
 using RecordsetPtr = std::shared_ptr<Recordset>;
 
+// Where the rows of a long record set come from when they are read as they
+// are wanted rather than all at once (a list of a million trip sheets).
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    // Up to `count` further rows, values in column order; fewer once the rows run out.
+    virtual QList<QVariantList> next(int count) = 0;
+    // How many rows there are in all, read or not, when known beforehand; -1 otherwise.
+    virtual int expectedCount() const { return -1; }
+};
+using RowSourcePtr = std::shared_ptr<RowSource>;
+
 // One field of the current row, read and written by name: fields["Name"] = v.
 class FieldRef {
 public:
@@ -88,6 +100,11 @@ private:
 
 // Ordered, typed columns looked up by name without regard to case; rows of
 // values; a cursor with BOF/EOF; a modified state per row.
+//
+// A record set may be given a row source: it then reads its rows a page at a
+// time, as the cursor or an index reaches them, and everything that needs all
+// the rows (the count, the last row, adding, copying) reads the rest first, so
+// it behaves as if every row were there from the start.
 class Recordset : public std::enable_shared_from_this<Recordset> {
 public:
     explicit Recordset(QList<FieldDef> fields = {});
@@ -102,8 +119,18 @@ public:
     QStringList fieldNames() const;
     void addField(const FieldDef& field); // existing rows get a null value
 
+    // Rows are read from `source` as they are wanted; the cursor starts on the first.
+    static RecordsetPtr create(QList<FieldDef> fields, RowSourcePtr source);
+    // The rows read so far, and whether more are still to be read.
+    int readCount() const { return int(rows_.size()); }
+    bool hasUnreadRows() const { return source_ != nullptr; }
+    // Hands the rows not yet read to the caller, who reads them itself (a list
+    // view that keeps rows in a form of its own); the record set keeps only the
+    // rows it has read. Null when everything has been read.
+    RowSourcePtr takeRowSource();
+
     // Rows and cursor. An empty set is at BOF and EOF at once.
-    int RecordCount() const { return int(rows_.size()); }
+    int RecordCount() const;
     bool isBOF() const;
     bool isEOF() const;
     void MoveFirst();
@@ -128,8 +155,8 @@ public:
     QVariant valueAt(int row, int column) const;
     void setValueAt(int row, int column, const QVariant& value);
 
-    RowState rowState(int row) const { return states_.at(row); }
-    bool isRowModified(int row) const { return states_.at(row) != RowState::Unchanged; }
+    RowState rowState(int row) const;
+    bool isRowModified(int row) const { return rowState(row) != RowState::Unchanged; }
     void acceptChanges(); // every row unchanged
 
     MarshalOptions marshalOptions() const { return marshal_; }
@@ -145,13 +172,22 @@ public:
     // Converts a value to a column type the way writing a field does.
     static QVariant convert(const QVariant& value, FieldType type, bool* ok);
 
+    // Values converted to the column types, as appending a row converts them.
+    QVariantList convertRow(const QVariantList& values) const;
+
 private:
     int checkedIndex(QStringView name) const;
     int currentRow() const;
+    // Reading from the row source: a page, up to a row, or everything. The rows
+    // read belong to the set as if they had always been there, hence const.
+    bool readPage() const;
+    void readTo(int row) const;
+    void readAll() const;
 
     QList<FieldDef> fields_;
-    QList<QVariantList> rows_;
-    QList<RowState> states_;
+    mutable QList<QVariantList> rows_;
+    mutable QList<RowState> states_;
+    mutable RowSourcePtr source_;
     int position_ = -1;
     MarshalOptions marshal_ = MarshalOptions::AllRows;
 };

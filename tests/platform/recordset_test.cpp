@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -300,6 +301,81 @@ TEST(RecordsetClone, CloneIsIndependentOfTheOriginal)
 
     original->setValue(u"TransportCarID", 77);
     EXPECT_EQ(copy->valueAt(1, 0).toInt(), 2);
+}
+
+// Rows numbered from 0 with the number as text, given in pages as asked.
+class NumberedRows final : public vx::RowSource {
+public:
+    explicit NumberedRows(int count) : count_(count) {}
+    QList<QVariantList> next(int count) override
+    {
+        QList<QVariantList> rows;
+        for (; given_ < count_ && rows.size() < count; ++given_)
+            rows << QVariantList{given_, QString::number(given_)};
+        return rows;
+    }
+    int expectedCount() const override { return count_; }
+
+private:
+    int count_;
+    int given_ = 0;
+};
+
+vx::RecordsetPtr numbered(int count)
+{
+    return Recordset::create({{s("N"), FieldType::Integer}, {s("Text"), FieldType::Integer}},
+                             std::make_shared<NumberedRows>(count));
+}
+
+// A set with a row source reads only as far as it is asked, in pages, and
+// whatever needs every row reads the rest first.
+TEST(RecordsetRowSource, ReadsAsFarAsItIsAskedAndAllForWhatNeedsAllRows)
+{
+    const struct {
+        const char* what;
+        std::function<void(Recordset&)> ask;
+        int read;
+    } cases[] = {
+        {"nothing", [](Recordset&) {}, 0},
+        {"the first row", [](Recordset& rs) { rs.value(u"N"); }, 500},
+        {"walking past the first page",
+         [](Recordset& rs) {
+             for (int i = 0; i < 500; ++i)
+                 rs.MoveNext();
+             EXPECT_FALSE(rs.isEOF());
+         },
+         1000},
+        {"a row by index", [](Recordset& rs) { EXPECT_EQ(rs.valueAt(700, 0).toInt(), 700); }, 1000},
+        {"the count", [](Recordset& rs) { EXPECT_EQ(rs.RecordCount(), 1234); }, 1234},
+        {"the last row", [](Recordset& rs) { rs.MoveLast(); }, 1234},
+        {"a copy", [](Recordset& rs) { EXPECT_EQ(rs.clone()->RecordCount(), 1234); }, 1234},
+        {"a new row", [](Recordset& rs) { rs.AddNew(); EXPECT_EQ(rs.position(), 1234) << "after every row"; }, 1235},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto rs = numbered(1234);
+        c.ask(*rs);
+        EXPECT_EQ(rs->readCount(), c.read);
+        EXPECT_EQ(rs->hasUnreadRows(), c.read < 1234);
+    }
+}
+
+TEST(RecordsetRowSource, WalkingGivesEveryRowOnceConvertedAndTakingTheSourceKeepsTheRowsRead)
+{
+    auto rs = numbered(1234);
+    int expected = 0;
+    for (; !rs->isEOF(); rs->MoveNext(), ++expected)
+        ASSERT_EQ(rs->value(u"Text"), QVariant(expected)) << "the text converted to the column's number";
+    EXPECT_EQ(expected, 1234);
+    EXPECT_TRUE(numbered(0)->isBOF() && numbered(0)->isEOF());
+
+    auto partly = numbered(1234);
+    partly->valueAt(10, 0);
+    vx::RowSourcePtr rest = partly->takeRowSource();
+    ASSERT_TRUE(rest);
+    EXPECT_EQ(partly->RecordCount(), 500);
+    EXPECT_EQ(rest->next(1).value(0).value(0).toInt(), 500) << "the source goes on after the rows read";
+    EXPECT_FALSE(numbered(3)->clone()->takeRowSource()) << "a copy has all its rows";
 }
 
 } // namespace
