@@ -1,9 +1,10 @@
 #include "platform/bo/list_queries.h"
 
 #include "platform/bo/argument_list.h"
+#include "platform/bo/list_items.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/session.h"
-#include "platform/contract/date_text.h"
+#include "platform/bo/trip_list.h"
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
@@ -15,126 +16,37 @@ namespace bo {
 namespace {
 
 const QString tripType = QStringLiteral("O4000100");
-const QString carType = QStringLiteral("O4000400");
 const QString catalogueType = QStringLiteral("O4000600");
 
-QList<vx::FieldDef> commonFields()
-{
-    return {{QStringLiteral("OIDR"), vx::FieldType::Text},      {QStringLiteral("ID"), vx::FieldType::Integer},
-            {QStringLiteral("ParentKey"), vx::FieldType::Text}, {QStringLiteral("GroupFlag"), vx::FieldType::SmallInt},
-            {QStringLiteral("OType"), vx::FieldType::Text},     {QStringLiteral("Icon"), vx::FieldType::Text},
-            {QStringLiteral("Preview"), vx::FieldType::Text},   {QStringLiteral("Context"), vx::FieldType::Text}};
-}
-
-// Stored columns already given by the common fields of every row.
-bool repeatsCommonField(const ColumnDef& column)
-{
-    return column.name == QLatin1String("GroupFlag") || column.name == QLatin1String("OType");
-}
-
-QString recordIcon(const ObjectType& type)
-{
-    static const QHash<QString, QString> icons = {
-        {QStringLiteral("O4000100"), QStringLiteral("Trip")}, {QStringLiteral("O4000300"), QStringLiteral("Card")},
-        {QStringLiteral("O4000400"), QStringLiteral("Car")},  {QStringLiteral("O4000800"), QStringLiteral("Tyre")},
-    };
-    return icons.value(type.typeId, QStringLiteral("C"));
-}
-
-// One stored record read for a list, before it becomes a row.
-struct Item {
-    qint64 id = 0;
-    qint64 parentId = 0;
-    bool group = false;
-    QString preview;
-    QVariantList columns; // the type's stored columns and CreationDate, in order
-    QVariantList extra;   // trip sheets: CarName, CarCode, UserName
-};
-
-QList<Item> readItems(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
-                      const QStringList& extraExpressions = {}, const QString& order = QString())
-{
-    QStringList select{QStringLiteral("t.\"ID\"")};
-    for (const ColumnDef& c : type.columns)
-        select << QStringLiteral("t.\"%1\"").arg(c.name);
-    select << QStringLiteral("t.\"CreationDate\"") << type.previewExpression() << extraExpressions;
-    QString sql = QStringLiteral("SELECT %1 FROM %2 t").arg(select.join(QStringLiteral(", ")), type.table);
-    if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where;
-    if (!order.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + order;
-    Rows rows = session.db().query(session.db().dialect().expression(sql), values);
-    QList<Item> items;
-    items.reserve(rows.size());
-    const int columnCount = int(type.columns.size()) + 1;
-    // Each row read is let go as soon as it is an item, so a long list is not held twice.
-    while (!rows.values.isEmpty()) {
-        const QVariantList row = rows.values.takeFirst();
-        Item item;
-        item.id = row.at(0).toLongLong();
-        item.columns = row.mid(1, columnCount);
-        item.preview = row.at(1 + columnCount).toString();
-        item.extra = row.mid(2 + columnCount);
-        if (type.grouped) {
-            item.parentId = row.at(1).toLongLong(); // ParentID comes first
-            item.group = row.at(2).toInt() != 0;    // then GroupFlag
-        }
-        items.append(item);
-    }
-    return items;
-}
-
 // Groups first, then by display text in Lithuanian order.
-void sortItems(QList<Item>& items)
+void sortItems(QList<ListItem>& items)
 {
     QCollator collator{QLocale(QLocale::Lithuanian, QLocale::Lithuania)};
     collator.setNumericMode(true);
-    std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+    std::stable_sort(items.begin(), items.end(), [&](const ListItem& a, const ListItem& b) {
         if (a.group != b.group)
             return a.group;
         return collator.compare(a.preview, b.preview) < 0;
     });
 }
 
-void appendRow(vx::Recordset& rs, const ObjectType& type, const Item& item, const QString& parentKey,
-               const QString& otype = QString(), const QString& icon = QString())
+void appendRow(vx::Recordset& rs, const ObjectType& type, const ListItem& item, const QString& parentKey)
 {
-    const QString oidr = vx::oid::make(type.typeId, item.id);
-    const QString kind = !otype.isEmpty() ? otype : item.group ? QStringLiteral("Group") : type.recordKind;
-    const QString iconKey = !icon.isEmpty() ? icon : item.group ? QStringLiteral("CGroup") : recordIcon(type);
-    QVariantList values{oidr, item.id, parentKey, item.group ? 1 : 0, kind, iconKey, item.preview, oidr};
-    for (int c = 0; c < type.columns.size(); ++c)
-        if (!repeatsCommonField(type.columns.at(c)))
-            values << item.columns.at(c);
-    values << item.columns.last() << item.extra; // CreationDate, then the extra texts
-    rs.appendRow(values);
-}
-
-QList<vx::FieldDef> typeFields(const ObjectType& type)
-{
-    QList<vx::FieldDef> fields = commonFields();
-    for (const ColumnDef& c : type.columns)
-        if (!repeatsCommonField(c))
-            fields.append({c.name, c.type});
-    fields.append({QStringLiteral("CreationDate"), vx::FieldType::DateTime});
-    if (type.typeId == tripType)
-        for (const char* name : {"CarName", "CarCode", "UserName"})
-            fields.append({QLatin1String(name), vx::FieldType::Text});
-    return fields;
+    rs.appendRow(listRowValues(type, item, parentKey));
 }
 
 // The tree under `rootId` (0: the whole tree), each row under its parent's key.
-void appendTree(vx::Recordset& rs, const ObjectType& type, QList<Item> items, qint64 rootId, const QString& rootKey)
+void appendTree(vx::Recordset& rs, const ObjectType& type, QList<ListItem> items, qint64 rootId, const QString& rootKey)
 {
     sortItems(items);
-    QHash<qint64, QList<const Item*>> children;
-    for (const Item& item : items)
+    QHash<qint64, QList<const ListItem*>> children;
+    for (const ListItem& item : items)
         children[item.parentId].append(&item);
     QList<QPair<qint64, QString>> pending{{rootId, rootKey}};
     QSet<qint64> seen;
     while (!pending.isEmpty()) {
         const auto [parent, key] = pending.takeFirst();
-        for (const Item* item : children.value(parent)) {
+        for (const ListItem* item : children.value(parent)) {
             if (seen.contains(item->id))
                 continue;
             seen.insert(item->id);
@@ -175,9 +87,9 @@ void treeList(Session& session, vx::Recordset& rs, const ObjectType& type, const
         for (int i = 0; i < type.columns.size(); ++i)
             if (searched.contains(type.columns.at(i).name))
                 columns << i;
-        QList<Item> items = readItems(session, type, QStringLiteral("t.\"GroupFlag\" = 0"), {});
-        QList<Item> matching;
-        for (const Item& item : items) {
+        QList<ListItem> items = readListItems(session, type, QStringLiteral("t.\"GroupFlag\" = 0"), {});
+        QList<ListItem> matching;
+        for (const ListItem& item : items) {
             QStringList texts;
             for (int c : columns)
                 texts << folded(item.columns.at(c).toString());
@@ -187,11 +99,11 @@ void treeList(Session& session, vx::Recordset& rs, const ObjectType& type, const
                 matching.append(item);
         }
         sortItems(matching);
-        for (const Item& item : matching)
+        for (const ListItem& item : matching)
             appendRow(rs, type, item, QString());
         return;
     }
-    appendTree(rs, type, readItems(session, type, QString(), {}), rootId, rootId > 0 ? parent : QString());
+    appendTree(rs, type, readListItems(session, type, QString(), {}), rootId, rootId > 0 ? parent : QString());
 }
 
 void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
@@ -210,7 +122,7 @@ void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
             QVariantList values{code, 0, QString(), 1, QStringLiteral("CT"), QStringLiteral("CT"), row.at(1), code};
             rs.appendRow(values);
             if (const ObjectType* type = objectType(code))
-                appendTree(rs, *type, readItems(session, *type, QString(), {}), 0, code);
+                appendTree(rs, *type, readListItems(session, *type, QString(), {}), 0, code);
         }
         return;
     }
@@ -218,7 +130,7 @@ void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
     if (!type || !isCatalogueItemType(type->typeId))
         return;
     const qint64 rootId = vx::oid::recordNumber(parent);
-    appendTree(rs, *type, readItems(session, *type, QString(), {}), rootId, parent);
+    appendTree(rs, *type, readListItems(session, *type, QString(), {}), rootId, parent);
 }
 
 void ownedList(Session& session, vx::Recordset& rs, const ObjectType& type, const QString& param)
@@ -230,65 +142,11 @@ void ownedList(Session& session, vx::Recordset& rs, const ObjectType& type, cons
         owner = vx::oid::isOfType(parent, type.ownerType) ? vx::oid::recordNumber(parent) : 0;
     if (owner <= 0)
         return;
-    QList<Item> items =
-        readItems(session, type, QStringLiteral("t.\"%1\" = ?").arg(type.ownerField), {owner});
-    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.id < b.id; });
-    for (const Item& item : items)
+    QList<ListItem> items =
+        readListItems(session, type, QStringLiteral("t.\"%1\" = ?").arg(type.ownerField), {owner});
+    std::sort(items.begin(), items.end(), [](const ListItem& a, const ListItem& b) { return a.id < b.id; });
+    for (const ListItem& item : items)
         appendRow(rs, type, item, QString());
-}
-
-void tripList(Session& session, vx::Recordset& rs, const QString& param)
-{
-    const TypedArguments args = checkArguments(
-        QStringLiteral("Kelionės lapų sąrašas"), param,
-        {{QStringLiteral("P"), ArgumentType::Text}, {QStringLiteral("C"), ArgumentType::Text, true},
-         {QStringLiteral("M"), ArgumentType::Text, true}, {QStringLiteral("F"), ArgumentType::Date, true},
-         {QStringLiteral("T"), ArgumentType::Date, true}});
-    if (!args.ok())
-        throw StorageError(args.error);
-    const QDate from = args.date(3).isValid() ? args.date(3) : QDate(1900, 1, 1);
-    const QDate to = args.date(4).isValid() ? args.date(4) : QDate(9999, 12, 31);
-    // The last second of the end day bounds the period: a "next day" would run
-    // past the calendar's end for the open end 9999.12.31.
-    QString where = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" <= ?");
-    QVariantList values{QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59, 59))};
-    if (vx::oid::isOfType(args.text(0), carType) && vx::oid::hasRecord(args.text(0))) {
-        where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
-        values << vx::oid::recordNumber(args.text(0));
-    }
-    const ObjectType& type = *objectType(tripType);
-    QList<Item> items = readItems(
-        session, type, where, values,
-        {QStringLiteral("(SELECT c.\"Name\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
-         QStringLiteral("(SELECT c.\"Code\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
-         QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                        "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")},
-        // Newest first within each vehicle (the store orders the dates: no date conversions per comparison).
-        QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC"));
-    const int carColumn = type.columnIndex(QStringLiteral("TransportCarID"));
-    // Vehicles in name order.
-    QMap<QString, QList<const Item*>> byCar; // vehicle display text -> its sheets
-    QHash<QString, qint64> carIds;
-    QCollator collator{QLocale(QLocale::Lithuanian, QLocale::Lithuania)};
-    for (const Item& item : items) {
-        const qint64 car = item.columns.at(carColumn).toLongLong();
-        const QString label = QStringLiteral("%1 %2").arg(item.extra.value(0).toString(), item.extra.value(1).toString()).trimmed();
-        const QString key = label + QLatin1Char('\x1f') + QString::number(car);
-        byCar[key].append(&item);
-        carIds.insert(key, car);
-    }
-    QStringList keys = byCar.keys();
-    std::stable_sort(keys.begin(), keys.end(), [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
-    for (const QString& key : keys) {
-        const qint64 car = carIds.value(key);
-        const QString carOid = vx::oid::make(carType, car);
-        const QString nodeKey = QStringLiteral("Car:") + carOid;
-        QVariantList node{nodeKey, 0, QString(), 1, QStringLiteral("Car"), QStringLiteral("Car"),
-                          key.section(QLatin1Char('\x1f'), 0, 0), carOid};
-        rs.appendRow(node);
-        for (const Item* item : byCar.value(key))
-            appendRow(rs, type, *item, nodeKey, QStringLiteral("Trip"), QStringLiteral("Trip"));
-    }
 }
 
 } // namespace
@@ -296,9 +154,9 @@ void tripList(Session& session, vx::Recordset& rs, const QString& param)
 QList<vx::FieldDef> listFields(const QString& typeId)
 {
     if (typeId == catalogueType)
-        return commonFields();
+        return commonListFields();
     const ObjectType* type = objectType(typeId);
-    return type ? typeFields(*type) : commonFields();
+    return type ? typeListFields(*type) : commonListFields();
 }
 
 vx::RecordsetPtr listRowsEmpty(const QString& typeId)
@@ -309,7 +167,7 @@ vx::RecordsetPtr listRowsEmpty(const QString& typeId)
 vx::RecordsetPtr listRows(Session& session, const QString& typeId, const QString& param)
 {
     if (typeId == catalogueType) {
-        auto rs = vx::Recordset::create(commonFields());
+        auto rs = vx::Recordset::create(commonListFields());
         catalogueList(session, *rs, param);
         rs->MoveFirst();
         return rs;
@@ -317,17 +175,17 @@ vx::RecordsetPtr listRows(Session& session, const QString& typeId, const QString
     const ObjectType* type = objectType(typeId);
     if (!type)
         throw StorageError(QStringLiteral("Nežinomas objekto tipas: %1").arg(typeId));
-    auto rs = vx::Recordset::create(typeFields(*type));
     if (type->typeId == tripType)
-        tripList(session, *rs, param);
-    else if (type->typeId == QLatin1String("O4000300") && vx::oid::isOfType(firstItem(param), tripType))
+        return tripListRows(session, param); // on its first row, read when wanted
+    auto rs = vx::Recordset::create(typeListFields(*type));
+    if (type->typeId == QLatin1String("O4000300") && vx::oid::isOfType(firstItem(param), tripType))
         ownedList(session, *rs, *type, param);
     else if (!type->ownerField.isEmpty() && type->typeId != QLatin1String("O4000300"))
         ownedList(session, *rs, *type, param);
     else if (type->grouped)
         treeList(session, *rs, *type, param);
     else
-        appendTree(*rs, *type, readItems(session, *type, QString(), {}), 0, QString());
+        appendTree(*rs, *type, readListItems(session, *type, QString(), {}), 0, QString());
     rs->MoveFirst();
     return rs;
 }

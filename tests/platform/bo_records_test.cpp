@@ -230,4 +230,54 @@ TEST_F(BoRecords, TripSheetListShowsThePeriodUnderOneNodePerVehicle)
     EXPECT_EQ(rows->value(QStringLiteral("OType")).toString(), QStringLiteral("Trip"));
 }
 
+// The sheets are read a page at a time; a page ends anywhere, also between
+// sheets of one date, and a sheet saved between pages is given once or, when
+// it belongs to the part already given, not at all.
+TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOnceInOrder)
+{
+    const qint64 iveco = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
+    const qint64 man = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN TGX")}});
+    const auto sheet = [&](qint64 car, const QString& name, int day) {
+        return create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), car},
+                                                   {QStringLiteral("Name"), name},
+                                                   {QStringLiteral("Date"), QDateTime(QDate(2026, 11, day), QTime(8, 0))}});
+    };
+    // Three sheets of one day for the MAN, so pages end between equal dates.
+    for (const auto& [car, name, day] : QList<std::tuple<qint64, QString, int>>{
+             {man, QStringLiteral("M-1"), 2}, {man, QStringLiteral("M-2"), 5}, {man, QStringLiteral("M-3"), 5},
+             {man, QStringLiteral("M-4"), 5}, {iveco, QStringLiteral("I-1"), 3}, {man, QStringLiteral("M-5"), 9}})
+        sheet(car, name, day);
+    auto list = session().createList(QStringLiteral("O4000100"));
+    const QString period = QStringLiteral("'O4000100','','','2026.11.01','2026.11.30'");
+    const QStringList whole = {QStringLiteral("Iveco Daily"), QStringLiteral("I-1"), QStringLiteral("MAN TGX"),
+                               QStringLiteral("M-5"), QStringLiteral("M-4"), QStringLiteral("M-3"),
+                               QStringLiteral("M-2"), QStringLiteral("M-1")};
+    const vx::RecordsetPtr layout = list->GetVxObjectList(period, QString(), QString());
+    // A sheet by its number, a vehicle's node by its display text.
+    const auto label = [nameField = layout->fieldIndex(u"Name"), previewField = layout->fieldIndex(u"Preview")](
+                           const QVariantList& row) {
+        return row.value(nameField).isNull() ? row.at(previewField).toString() : row.at(nameField).toString();
+    };
+    for (int page : {1, 2, 3, 100}) {
+        SCOPED_TRACE(page);
+        vx::RowSourcePtr source = list->GetVxObjectList(period, QString(), QString())->takeRowSource();
+        ASSERT_TRUE(source) << "a fresh list has read nothing yet";
+        EXPECT_EQ(source->expectedCount(), whole.size());
+        QStringList read;
+        for (QList<QVariantList> rows = source->next(page); !rows.isEmpty(); rows = source->next(page))
+            for (const QVariantList& row : rows)
+                read << label(row);
+        EXPECT_EQ(read, whole);
+    }
+    vx::RowSourcePtr source = list->GetVxObjectList(period, QString(), QString())->takeRowSource();
+    QStringList read;
+    for (const QVariantList& row : source->next(4)) // Iveco, I-1, MAN, M-5
+        read << label(row);
+    sheet(man, QStringLiteral("M-new-old"), 1); // after the given ones in the order: comes
+    sheet(man, QStringLiteral("M-new-late"), 20); // before them: not given twice nor shifting
+    for (const QVariantList& row : source->next(100))
+        read << label(row);
+    EXPECT_EQ(read, whole + QStringList{QStringLiteral("M-new-old")});
+}
+
 } // namespace
