@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
@@ -147,7 +148,20 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     resize(1100, 700);
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { showNode(item); });
-    connect(search_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // A search looks through the whole list, not only the rows read so far.
+        if (!text.isEmpty())
+            model_->readAll();
+        proxy_->setFilterFixedString(text);
+    });
+    // The rows still to be read come when the list is scrolled to the end of those read.
+    const auto readOnAtEnd = [this] {
+        const QScrollBar* bar = list_->verticalScrollBar();
+        if (model_->hasUnreadRows() && bar->value() >= bar->maximum())
+            model_->readMore();
+    };
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, readOnAtEnd, Qt::QueuedConnection);
+    connect(list_->verticalScrollBar(), &QScrollBar::rangeChanged, this, readOnAtEnd, Qt::QueuedConnection);
     connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::openContextMenu);
     const auto open = [this](const QModelIndex& index) {
         const RowRef row = rowAt(index);
@@ -316,7 +330,7 @@ void MainWindow::showRows(const std::shared_ptr<vx::VxObjectUI>& controller, con
     list_->expandToDepth(0);
     for (int c = 0; c < model_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
-    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(controller ? controller->OName() : QString()).arg(rows ? rows->RecordCount() : 0));
+    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(controller ? controller->OName() : QString()).arg(model_->expectedRows()));
 }
 
 MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const

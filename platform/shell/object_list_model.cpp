@@ -12,6 +12,18 @@ namespace shell {
 namespace {
 constexpr int batch = 2000;
 
+// Counts a change to the rows under way, for as long as it lasts.
+class ChangeGuard {
+public:
+    explicit ChangeGuard(int& count) : count_(count) { ++count_; }
+    ~ChangeGuard() { --count_; }
+    ChangeGuard(const ChangeGuard&) = delete;
+    ChangeGuard& operator=(const ChangeGuard&) = delete;
+
+private:
+    int& count_;
+};
+
 // Fields that steer the tree or name records by number; users see their meaning elsewhere.
 bool isHidden(const QString& name)
 {
@@ -74,22 +86,78 @@ QString ObjectListModel::caption(const QString& field)
     return captions.value(field, field);
 }
 
+void ObjectListModel::clear()
+{
+    source_.reset();
+    expected_ = -1;
+    keys_.clear();
+    contexts_.clear();
+    kindOf_.clear();
+    iconOf_.clear();
+    kinds_.clear();
+    iconKeys_.clear();
+    kindNumbers_.clear();
+    iconNumbers_.clear();
+    values_.clear();
+    rowOfKey_.clear();
+    allKeys_ = false;
+    parentOf_.clear();
+    positionInParent_.clear();
+    children_.clear();
+    top_.clear();
+    openGroups_.clear();
+    topShown_ = 0;
+}
+
 void ObjectListModel::setRows(const vx::RecordsetPtr& rows, IconProvider icons, const QString& typeId)
 {
     beginResetModel();
+    clear();
     typeId_ = typeId;
     icons_ = std::move(icons);
     const vx::RecordsetPtr none = vx::Recordset::create();
     const vx::Recordset& rs = rows ? *rows : *none;
     chooseColumns(rs);
-    copyRows(rs);
-    buildTree(rs);
+    // The rows the record set has read come from it; the rest straight from its source.
+    const int read = rs.readCount();
+    QList<QVariantList> copied;
+    copied.reserve(std::min(read, batch));
+    for (int r = 0; r < read; ++r) {
+        QVariantList values;
+        values.reserve(rs.fieldCount());
+        for (int f = 0; f < rs.fieldCount(); ++f)
+            values << rs.valueAt(r, f);
+        copied << std::move(values);
+        if (copied.size() == batch || r == read - 1) {
+            appendRows(copied);
+            copied.clear();
+        }
+    }
+    if (rows) {
+        source_ = rows->takeRowSource();
+        expected_ = source_ ? source_->expectedCount() : -1;
+    }
+    while (top_.isEmpty() && readPage()) {
+    }
     topShown_ = std::min<int>(batch, int(top_.size()));
     endResetModel();
 }
 
+int ObjectListModel::expectedRows() const
+{
+    return source_ ? std::max(expected_, totalRows()) : totalRows();
+}
+
 void ObjectListModel::chooseColumns(const vx::Recordset& rs)
 {
+    keyField_ = rs.fieldIndex(u"OIDR");
+    parentField_ = rs.fieldIndex(u"ParentKey");
+    groupField_ = rs.fieldIndex(u"GroupFlag");
+    kindField_ = rs.fieldIndex(u"OType");
+    contextField_ = rs.fieldIndex(u"Context");
+    iconField_ = rs.fieldIndex(u"Icon");
+    // Without a group mark any row may be a parent.
+    allKeys_ = groupField_ < 0;
     const int previewField = rs.fieldIndex(u"Preview");
     columns_ = {QStringLiteral("Preview")};
     fieldOfColumn_ = {previewField};
@@ -113,6 +181,7 @@ void ObjectListModel::chooseColumns(const vx::Recordset& rs)
     columnTypes_.clear();
     for (int f : fieldOfColumn_)
         columnTypes_ << (f >= 0 ? rs.fieldDef(f).type : vx::FieldType::Text);
+    values_ = QList<QVariantList>(columns_.size());
 }
 
 namespace {
@@ -128,103 +197,173 @@ quint16 numberOf(const QString& text, QStringList& table, QHash<QString, quint16
     return number;
 }
 
-QString textAt(const vx::Recordset& rs, int row, int field)
+QString textAt(const QVariantList& values, int field)
 {
-    return field >= 0 ? rs.valueAt(row, field).toString() : QString();
+    return field >= 0 ? values.value(field).toString() : QString();
+}
+
+// A value from a row source as the column holds it (a value that does not fit is shown as it came).
+QVariant columnValue(const QVariant& value, vx::FieldType type)
+{
+    bool ok = false;
+    QVariant converted = vx::Recordset::convert(value, type, &ok);
+    return ok ? converted : value;
 }
 } // namespace
 
-void ObjectListModel::copyRows(const vx::Recordset& rs)
+int ObjectListModel::addRow(const QVariantList& values)
 {
-    const int n = rs.RecordCount();
-    const int keyField = rs.fieldIndex(u"OIDR"), kindField = rs.fieldIndex(u"OType");
-    const int contextField = rs.fieldIndex(u"Context"), iconField = rs.fieldIndex(u"Icon");
-    keys_.clear();
-    contexts_.clear();
-    kindOf_.clear();
-    iconOf_.clear();
-    kinds_.clear();
-    iconKeys_.clear();
-    keys_.reserve(n);
-    contexts_.reserve(n);
-    kindOf_.reserve(n);
-    iconOf_.reserve(n);
-    values_ = QList<QVariantList>(columns_.size());
-    for (QVariantList& column : values_)
-        column.reserve(n);
-    QHash<QString, quint16> kindNumbers, iconNumbers;
-    for (int r = 0; r < n; ++r) {
-        const QString key = textAt(rs, r, keyField);
-        const QString context = textAt(rs, r, contextField);
-        keys_ << key;
-        // A context like the key is kept as the null text; an empty one as an empty text.
-        contexts_ << (context == key ? QString() : context.isNull() ? QString(QLatin1String("")) : context);
-        kindOf_ << numberOf(textAt(rs, r, kindField), kinds_, kindNumbers);
-        iconOf_ << numberOf(textAt(rs, r, iconField), iconKeys_, iconNumbers);
-        for (int c = 0; c < columns_.size(); ++c)
-            values_[c] << (fieldOfColumn_.at(c) >= 0 ? rs.valueAt(r, fieldOfColumn_.at(c)) : QVariant());
+    const int row = int(keys_.size());
+    const QString key = textAt(values, keyField_);
+    const QString context = textAt(values, contextField_);
+    keys_ << key;
+    // A context like the key is kept as the null text; an empty one as an empty text.
+    contexts_ << (context == key ? QString() : context.isNull() ? QString(QLatin1String("")) : context);
+    kindOf_ << numberOf(textAt(values, kindField_), kinds_, kindNumbers_);
+    iconOf_ << numberOf(textAt(values, iconField_), iconKeys_, iconNumbers_);
+    for (int c = 0; c < columns_.size(); ++c) {
+        const int f = fieldOfColumn_.at(c);
+        values_[c] << (f >= 0 ? columnValue(values.value(f), columnTypes_.at(c)) : QVariant());
+    }
+    const bool group = groupField_ >= 0 && values.value(groupField_).toInt() != 0;
+    const int parent = findParent(textAt(values, parentField_));
+    parentOf_ << (parent == row ? -1 : parent);
+    positionInParent_ << 0;
+    if (allKeys_ || group)
+        rowOfKey_.insert(key, row);
+    // Rows come after the row they hang under, so once a row comes the groups
+    // it is not beneath get no more rows.
+    while (!openGroups_.isEmpty() && openGroups_.last() != parentOf_.last())
+        openGroups_.removeLast();
+    if (group)
+        openGroups_ << row;
+    return row;
+}
+
+int ObjectListModel::findParent(const QString& parentKey)
+{
+    if (parentKey.isEmpty())
+        return -1;
+    auto found = rowOfKey_.constFind(parentKey);
+    if (found == rowOfKey_.constEnd() && !allKeys_) {
+        // A parent that is not marked as a group is looked for among every row.
+        allKeys_ = true;
+        for (int r = 0; r < keys_.size(); ++r)
+            rowOfKey_.insert(keys_.at(r), r);
+        found = rowOfKey_.constFind(parentKey);
+    }
+    return found != rowOfKey_.constEnd() ? *found : -1;
+}
+
+void ObjectListModel::appendRows(const QList<QVariantList>& rows)
+{
+    const int first = totalRows();
+    for (const QVariantList& values : rows)
+        addRow(values);
+    // Rows join their parents in runs under one parent; a parent the view
+    // already shows is told of the run.
+    for (int r = first; r < totalRows();) {
+        const int parent = parentOf_.at(r);
+        int end = r + 1;
+        while (end < totalRows() && parentOf_.at(end) == parent)
+            ++end;
+        if (parent < 0) {
+            for (int k = r; k < end; ++k) {
+                positionInParent_[k] = int(top_.size());
+                top_ << k;
+            }
+        } else {
+            const bool given = isGiven(parent);
+            const int start = childCount(parent);
+            const ChangeGuard changing(changing_);
+            if (given)
+                beginInsertRows(indexOfRow(parent), start, start + end - r - 1);
+            QList<int>& siblings = children_[parent];
+            for (int k = r; k < end; ++k) {
+                positionInParent_[k] = int(siblings.size());
+                siblings << k;
+            }
+            if (given)
+                endInsertRows();
+        }
+        r = end;
     }
 }
 
-void ObjectListModel::buildTree(const vx::Recordset& rs)
+bool ObjectListModel::readPage()
 {
-    const int n = rs.RecordCount();
-    const int parentField = rs.fieldIndex(u"ParentKey"), groupField = rs.fieldIndex(u"GroupFlag");
-    // Rows hang under groups and grouping nodes, so only their keys are looked
-    // up; a parent that is not marked as a group is found in all keys.
-    QHash<QString, int> rowOfKey;
-    for (int r = 0; r < n; ++r)
-        if (groupField < 0 || rs.valueAt(r, groupField).toInt() != 0)
-            rowOfKey.insert(keys_.at(r), r);
-    bool allKeys = groupField < 0;
-    parentOf_ = QList<int>(n, -1);
-    positionInParent_ = QList<int>(n, 0);
-    childStart_ = QList<int>(n + 1, 0);
-    top_.clear();
-    for (int r = 0; r < n; ++r) {
-        const QString parentKey = textAt(rs, r, parentField);
-        if (parentKey.isEmpty())
-            continue;
-        auto found = rowOfKey.constFind(parentKey);
-        if (found == rowOfKey.constEnd() && !allKeys) {
-            allKeys = true;
-            for (int k = 0; k < n; ++k)
-                rowOfKey.insert(keys_.at(k), k);
-            found = rowOfKey.constFind(parentKey);
-        }
-        if (found != rowOfKey.constEnd() && *found != r)
-            parentOf_[r] = *found;
+    if (!source_)
+        return false;
+    const QList<QVariantList> rows = source_->next(batch);
+    if (rows.size() < batch) {
+        source_.reset();
+        openGroups_.clear();
     }
-    // Children of each row, stored one row after another in childRows_.
-    for (int r = 0; r < n; ++r)
-        if (parentOf_.at(r) >= 0)
-            ++childStart_[parentOf_.at(r) + 1];
-    for (int r = 0; r < n; ++r)
-        childStart_[r + 1] += childStart_.at(r);
-    childRows_ = QList<int>(childStart_.at(n), 0);
-    QList<int> filled(n, 0);
-    for (int r = 0; r < n; ++r) {
-        const int parent = parentOf_.at(r);
-        if (parent < 0) {
-            positionInParent_[r] = int(top_.size());
-            top_ << r;
-        } else {
-            positionInParent_[r] = filled[parent]++;
-            childRows_[childStart_.at(parent) + positionInParent_.at(r)] = r;
-        }
+    const bool allGiven = topShown_ == top_.size();
+    appendRows(rows);
+    // Rows read come into view at once unless top-level rows are still being handed over in batches.
+    if (allGiven)
+        giveTopRows(int(top_.size()));
+    return !rows.isEmpty();
+}
+
+void ObjectListModel::readMore()
+{
+    if (changing_ == 0)
+        readPage();
+}
+
+void ObjectListModel::readAll()
+{
+    while (readPage()) {
     }
+    giveTopRows(int(top_.size()));
+}
+
+void ObjectListModel::giveTopRows(int count)
+{
+    count = std::min<int>(count, int(top_.size()));
+    if (count <= topShown_)
+        return;
+    const ChangeGuard changing(changing_);
+    beginInsertRows({}, topShown_, count - 1);
+    topShown_ = count;
+    endInsertRows();
+}
+
+bool ObjectListModel::isGiven(int row) const
+{
+    while (parentOf_.at(row) >= 0)
+        row = parentOf_.at(row);
+    return positionInParent_.at(row) < topShown_;
+}
+
+int ObjectListModel::childCount(int row) const
+{
+    const auto found = children_.constFind(row);
+    return found == children_.constEnd() ? 0 : int(found->size());
+}
+
+QModelIndex ObjectListModel::indexOfRow(int row) const
+{
+    return createIndex(positionInParent_.at(row), 0, quintptr(row));
 }
 
 QModelIndex ObjectListModel::indexOfKey(const QString& key)
 {
-    const int r = int(keys_.indexOf(key));
+    int r = int(keys_.indexOf(key));
+    while (r < 0 && source_) {
+        const int from = totalRows();
+        readPage();
+        r = int(keys_.indexOf(key, from));
+    }
     if (r < 0)
         return {};
-    if (parentOf_.at(r) < 0) {
-        while (positionInParent_.at(r) >= topShown_ && canFetchMore({}))
-            fetchMore({});
-    }
-    return createIndex(positionInParent_.at(r), 0, quintptr(r));
+    int top = r;
+    while (parentOf_.at(top) >= 0)
+        top = parentOf_.at(top);
+    giveTopRows(positionInParent_.at(top) + 1);
+    return indexOfRow(r);
 }
 
 QModelIndex ObjectListModel::index(int row, int column, const QModelIndex& parent) const
@@ -239,7 +378,7 @@ QModelIndex ObjectListModel::index(int row, int column, const QModelIndex& paren
     const int parentRow = int(parent.internalId());
     if (parent.column() != 0 || row >= childCount(parentRow))
         return {};
-    return createIndex(row, column, quintptr(childRows_.at(childStart_.at(parentRow) + row)));
+    return createIndex(row, column, quintptr(children_.value(parentRow).at(row)));
 }
 
 QModelIndex ObjectListModel::parent(const QModelIndex& child) const
@@ -249,7 +388,7 @@ QModelIndex ObjectListModel::parent(const QModelIndex& child) const
     const int parentRow = parentOf_.at(int(child.internalId()));
     if (parentRow < 0)
         return {};
-    return createIndex(positionInParent_.at(parentRow), 0, quintptr(parentRow));
+    return indexOfRow(parentRow);
 }
 
 int ObjectListModel::rowCount(const QModelIndex& parent) const
@@ -264,6 +403,14 @@ int ObjectListModel::rowCount(const QModelIndex& parent) const
 int ObjectListModel::columnCount(const QModelIndex&) const
 {
     return int(columns_.size());
+}
+
+bool ObjectListModel::hasChildren(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return QAbstractItemModel::hasChildren(parent);
+    const int row = int(parent.internalId());
+    return parent.column() == 0 && (childCount(row) > 0 || mayGetChildren(row));
 }
 
 QVariant ObjectListModel::data(const QModelIndex& index, int role) const
@@ -303,21 +450,35 @@ Qt::ItemFlags ObjectListModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
 }
 
+// Nodes still getting rows read them when opened. The view asks about the
+// top level whenever it lays the tree out, so it is only handed the rows
+// already read; reading on at the top is the list pane's to ask (readMore).
 bool ObjectListModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && topShown_ < top_.size();
+    if (parent.isValid())
+        return parent.column() == 0 && mayGetChildren(int(parent.internalId()));
+    return topShown_ < top_.size();
 }
 
 void ObjectListModel::fetchMore(const QModelIndex& parent)
 {
-    if (parent.isValid())
+    if (changing_ > 0) {
+        // Asked while the view takes in other rows: go on once that is over.
+        QMetaObject::invokeMethod(
+            this, [this, node = QPersistentModelIndex(parent), top = !parent.isValid()] {
+                if (top || node.isValid())
+                    fetchMore(node);
+            },
+            Qt::QueuedConnection);
         return;
-    const int more = std::min<int>(batch, int(top_.size()) - topShown_);
-    if (more <= 0)
+    }
+    if (parent.isValid()) {
+        const int row = int(parent.internalId());
+        while (mayGetChildren(row) && readPage()) {
+        }
         return;
-    beginInsertRows({}, topShown_, topShown_ + more - 1);
-    topShown_ += more;
-    endInsertRows();
+    }
+    giveTopRows(topShown_ + batch);
 }
 
 QStringList ObjectListModel::mimeTypes() const

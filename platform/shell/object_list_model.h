@@ -3,6 +3,7 @@
 #include "platform/contract/recordset.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QIcon>
 
 #include <functional>
@@ -10,11 +11,14 @@
 namespace shell {
 
 // A list controller's rows as a tree: each row hangs under the row whose OIDR
-// is its ParentKey. Top-level rows are handed to the view in batches as it
-// scrolls, so a very long list opens at once. The model keeps only what it
+// is its ParentKey (which comes before it). The model keeps only what it
 // shows, column by column (key, kind, context, icon and the shown values), and
 // lets the record set go, so a long list costs a fraction of the record set
-// it came in.
+// it came in. A record set that reads its rows as they are wanted hands its
+// unread rows over: the model reads them a page at a time when the view
+// reaches the end of those read (readMore) or opens a node whose rows are
+// still to come, so a list of a million rows opens at once. Top-level rows of
+// a list given whole are handed to the view in batches.
 class ObjectListModel final : public QAbstractItemModel {
     Q_OBJECT
 public:
@@ -25,16 +29,25 @@ public:
 
     // Replaces the rows; the shown columns are chosen by the type.
     void setRows(const vx::RecordsetPtr& rows, IconProvider icons, const QString& typeId = QString());
-    // How many rows the list holds, at any depth.
+    // How many rows have been read, at any depth.
     int totalRows() const { return int(keys_.size()); }
+    // How many rows the list has in all, read or not, as far as it is known.
+    int expectedRows() const;
+    // Whether rows are still to be read.
+    bool hasUnreadRows() const { return source_ != nullptr; }
+    // Reads the next page of rows (the view has come to the end of those read).
+    void readMore();
+    // Reads every row and hands every top-level row to the view (searching looks through them all).
+    void readAll();
     QStringList shownFields() const { return columns_; }
-    // The index of the row with this key, invalid when it is not (yet) shown.
+    // The index of the row with this key, reading on until it comes; invalid when the list has no such row.
     QModelIndex indexOfKey(const QString& key);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -47,13 +60,25 @@ public:
     static QString caption(const QString& field);
 
 private:
+    void clear();
     void chooseColumns(const vx::Recordset& rs);
-    void copyRows(const vx::Recordset& rs);
-    void buildTree(const vx::Recordset& rs);
-    int childCount(int row) const { return childStart_.at(row + 1) - childStart_.at(row); }
+    // Rows as raw values in the record set's column order.
+    void appendRows(const QList<QVariantList>& rows);
+    int addRow(const QVariantList& values);
+    int findParent(const QString& parentKey);
+    bool readPage();
+    void giveTopRows(int count);
+    bool isGiven(int row) const;
+    bool mayGetChildren(int row) const { return source_ && openGroups_.contains(row); }
+    int childCount(int row) const;
+    QModelIndex indexOfRow(int row) const;
 
     IconProvider icons_;
     QString typeId_;
+    vx::RowSourcePtr source_; // the rows still to be read
+    int expected_ = -1;       // all rows of the list, when the source knows
+    // Where the values are in a row of the record set.
+    int keyField_ = -1, parentField_ = -1, groupField_ = -1, kindField_ = -1, contextField_ = -1, iconField_ = -1;
     QStringList columns_;
     QList<int> fieldOfColumn_;
     QList<vx::FieldType> columnTypes_;
@@ -63,14 +88,17 @@ private:
     QStringList contexts_;
     QList<quint16> kindOf_, iconOf_;
     QStringList kinds_, iconKeys_;
+    QHash<QString, quint16> kindNumbers_, iconNumbers_;
     QList<QVariantList> values_; // shown column -> the row's values
-    // The tree, as flat tables of row numbers.
-    QList<int> parentOf_;          // row -> parent row, -1 at the top
-    QList<int> positionInParent_;  // row -> its place among its parent's children
-    QList<int> childStart_;        // row -> where its children start in childRows_ (one entry more than rows)
-    QList<int> childRows_;         // the children of every row, row after row
-    QList<int> top_;               // top-level rows
-    int topShown_ = 0;             // how many top-level rows the view has been given
+    // The tree, as tables of row numbers.
+    QHash<QString, int> rowOfKey_;   // groups' rows by key (every row's once a parent is not a group)
+    bool allKeys_ = false;
+    QList<int> parentOf_;            // row -> parent row, -1 at the top
+    QList<int> positionInParent_;    // row -> its place among its parent's children
+    QHash<int, QList<int>> children_; // row -> its children
+    QList<int> top_;                 // top-level rows
+    QList<int> openGroups_;          // groups the rows still to come may hang under
+    int topShown_ = 0;               // how many top-level rows the view has been given
+    int changing_ = 0;               // rows being inserted: the view may ask for more meanwhile
 };
-
 } // namespace shell

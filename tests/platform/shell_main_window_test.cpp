@@ -2,6 +2,7 @@
 // from the module's registration, the list of a node, searching it, and the
 // host's own services on a real store.
 
+#include "platform/bo/database.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/host_services.h"
@@ -136,6 +137,67 @@ TEST_F(ShellWindow, HostRecordsOpenThroughTheObjectsService)
     EXPECT_FALSE(services->Objects().GetVxObject(QStringLiteral("O00001009999")));
     EXPECT_TRUE(services->MainWindow().ImgCatalogue().contains(QStringLiteral("TRANSPORTCAR")));
     EXPECT_TRUE(services->MainWindow().ImgCatalogue().contains(QStringLiteral("stdClose")));
+}
+
+// A list too long to read whole: vehicles "Vilkikas 001".. each with sheets
+// "V001-01".. one a day of November, straight into the store.
+void storeSheets(bo::Session& session, int vehicles, int sheetsEach)
+{
+    bo::Transaction t(session.db());
+    for (int car = 1; car <= vehicles; ++car) {
+        session.db().execute(QStringLiteral("INSERT INTO transport_car (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, 0, 0, ?)"),
+                             {car, QStringLiteral("Vilkikas %1").arg(car, 3, 10, QLatin1Char('0'))});
+        for (int i = 1; i <= sheetsEach; ++i)
+            session.db().execute(QStringLiteral("INSERT INTO transport_trip (\"ParentID\", \"GroupFlag\", \"Name\", \"Date\", "
+                                                "\"TransportCarID\") VALUES (0, 0, ?, ?, ?)"),
+                                 {QStringLiteral("V%1-%2").arg(car, 3, 10, QLatin1Char('0')).arg(i, 2, 10, QLatin1Char('0')),
+                                  QDateTime(QDate(2026, 11, 1).addDays(i % 30), QTime(8, i)), car});
+    }
+    t.commit();
+}
+
+// The pane reads a long trip sheet list as the view needs it: opening reads a
+// little, opening a node gives all its sheets, and a search looks through all.
+TEST_F(ShellWindow, ALongListOpensReadingLittleAndTheSearchLooksThroughItAll)
+{
+    storeSheets(session(), 600, 30);
+    services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
+    window->show();
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTrips")));
+    shell::ObjectListModel* model = window->listModel();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model->expectedRows(), 600 * 31);
+    EXPECT_TRUE(model->hasUnreadRows());
+    EXPECT_LT(model->totalRows(), 600 * 31 / 3) << "opening reads a part only";
+
+    // Scrolled to the end of the rows read, the list reads on.
+    QTreeView* view = window->objectList();
+    const int readBefore = model->totalRows();
+    view->scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_GT(model->totalRows(), readBefore);
+
+    // The first node not yet read whole gets all its sheets when opened.
+    model->fetchMore({}); // scrolled to the end: the vehicles read so far are shown
+    QModelIndex open;
+    for (int r = 0; r < model->rowCount() && !open.isValid(); ++r)
+        if (model->canFetchMore(model->index(r, 0)))
+            open = model->index(r, 0);
+    ASSERT_TRUE(open.isValid());
+    view->collapse(view->model()->index(open.row(), 0));
+    view->expand(view->model()->index(open.row(), 0));
+    EXPECT_EQ(model->rowCount(open), 30);
+    // The tester walks the whole tree, reading every row as the view would.
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    window->findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(QStringLiteral("V600-07"));
+    EXPECT_FALSE(model->hasUnreadRows());
+    EXPECT_EQ(model->totalRows(), 600 * 31);
+    QAbstractItemModel* shown = view->model();
+    ASSERT_EQ(shown->rowCount(), 1);
+    EXPECT_EQ(shown->index(0, 0).data().toString(), QStringLiteral("Vilkikas 600"));
+    ASSERT_EQ(shown->rowCount(shown->index(0, 0)), 1);
+    EXPECT_TRUE(shown->index(0, 0, shown->index(0, 0)).data().toString().startsWith(QStringLiteral("V600-07 ")));
 }
 
 TEST(ShellPasswords, HashesAreSaltedAndOnlyTheRightPasswordMatches)
