@@ -60,19 +60,23 @@ TEST(DocumentBody, ValuesKeepSpecialCharactersAndNeverLoop)
     EXPECT_TRUE(b.save().contains("A&amp;B &lt;7>"));
 }
 
-// `xml` keeps the written document alive while its elements are looked at.
-QDomElement firstTable(const documents::DocumentBody& b, QDomDocument& xml)
-{
-    xml.setContent(b.save());
-    return xml.elementsByTagName(QStringLiteral("w:tbl")).at(0).toElement();
-}
-
 QList<QDomElement> children(const QDomElement& parent, const QString& tag)
 {
     QList<QDomElement> list;
     for (QDomElement e = parent.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag))
         list << e;
     return list;
+}
+
+// The `w:val` (or other) attribute of the first `tag` inside `e`; empty when there is none.
+QString first(const QDomElement& e, const char* tag, const char* attribute = "w:val")
+{
+    return e.elementsByTagName(QString::fromLatin1(tag)).at(0).toElement().attribute(QString::fromLatin1(attribute));
+}
+
+bool has(const QDomElement& e, const char* tag)
+{
+    return !e.elementsByTagName(QString::fromLatin1(tag)).isEmpty();
 }
 
 TEST(DocumentBody, TableGoesInAtItsPlaceholderWithTheColumnsLayout)
@@ -96,7 +100,8 @@ TEST(DocumentBody, TableGoesInAtItsPlaceholderWithTheColumnsLayout)
     EXPECT_FALSE(reread(b).contains(QStringLiteral("ATKAR")));
 
     QDomDocument written;
-    const QDomElement tbl = firstTable(b, written);
+    written.setContent(b.save());
+    const QDomElement tbl = written.elementsByTagName(QStringLiteral("w:tbl")).at(0).toElement();
     ASSERT_FALSE(tbl.isNull());
     // The table stands where the placeholder's paragraph began, that paragraph after it.
     EXPECT_EQ(tbl.previousSiblingElement().text(), QStringLiteral("{Atkarposx}"));
@@ -109,39 +114,32 @@ TEST(DocumentBody, TableGoesInAtItsPlaceholderWithTheColumnsLayout)
 
     const QList<QDomElement> rows = children(tbl, QStringLiteral("w:tr"));
     ASSERT_EQ(rows.size(), 5);
+    // Header: bordered, centred both ways, Arial 9 points.
     const QDomElement headerCell = rows.at(0).firstChildElement(QStringLiteral("w:tc"));
-    EXPECT_FALSE(headerCell.elementsByTagName(QStringLiteral("w:tcBorders")).isEmpty());
-    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:vAlign")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("center"));
-    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:jc")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("center"));
-    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:rFonts")).at(0).toElement().attribute(QStringLiteral("w:ascii")),
-              QStringLiteral("Arial"));
-    EXPECT_EQ(headerCell.elementsByTagName(QStringLiteral("w:sz")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("18"));
+    EXPECT_TRUE(has(headerCell, "w:tcBorders"));
+    EXPECT_EQ(first(headerCell, "w:vAlign"), QStringLiteral("center"));
+    EXPECT_EQ(first(headerCell, "w:jc"), QStringLiteral("center"));
+    EXPECT_EQ(first(headerCell, "w:rFonts", "w:ascii"), QStringLiteral("Arial"));
+    EXPECT_EQ(first(headerCell, "w:sz"), QStringLiteral("18"));
 
     // Data row: the number column is centred, the text columns are not aligned.
     const QList<QDomElement> data = children(rows.at(1), QStringLiteral("w:tc"));
-    EXPECT_TRUE(data.at(0).elementsByTagName(QStringLiteral("w:jc")).isEmpty());
-    EXPECT_EQ(data.at(2).elementsByTagName(QStringLiteral("w:jc")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("center"));
-    EXPECT_TRUE(rows.at(1).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+    EXPECT_FALSE(has(data.at(0), "w:jc"));
+    EXPECT_EQ(first(data.at(2), "w:jc"), QStringLiteral("center"));
+    EXPECT_FALSE(has(rows.at(1), "w:b"));
 
     // First cell empty, second with text: the two become one, bold, 10 points.
     const QList<QDomElement> merged = children(rows.at(2), QStringLiteral("w:tc"));
     ASSERT_EQ(merged.size(), 2);
-    EXPECT_EQ(merged.at(0).elementsByTagName(QStringLiteral("w:gridSpan")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("2"));
+    EXPECT_EQ(first(merged.at(0), "w:gridSpan"), QStringLiteral("2"));
     EXPECT_EQ(merged.at(0).text(), QStringLiteral("Tarpinė suma"));
-    EXPECT_FALSE(rows.at(2).elementsByTagName(QStringLiteral("w:b")).isEmpty());
-    EXPECT_EQ(merged.at(0).elementsByTagName(QStringLiteral("w:sz")).at(0).toElement().attribute(QStringLiteral("w:val")),
-              QStringLiteral("20"));
+    EXPECT_TRUE(has(rows.at(2), "w:b"));
+    EXPECT_EQ(first(merged.at(0), "w:sz"), QStringLiteral("20"));
 
     // First two cells empty: bold with the totals line; "Viso:" row bold.
     EXPECT_EQ(children(rows.at(3), QStringLiteral("w:tc")).size(), 3);
-    EXPECT_FALSE(rows.at(3).elementsByTagName(QStringLiteral("w:b")).isEmpty());
-    EXPECT_FALSE(rows.at(3).elementsByTagName(QStringLiteral("w:tcBorders")).isEmpty());
-    EXPECT_FALSE(rows.at(4).elementsByTagName(QStringLiteral("w:b")).isEmpty());
+    EXPECT_TRUE(has(rows.at(3), "w:b") && has(rows.at(3), "w:tcBorders"));
+    EXPECT_TRUE(has(rows.at(4), "w:b"));
 }
 
 TEST(DocumentBody, BrokenTextIsRefusedWithAReason)

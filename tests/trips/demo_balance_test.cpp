@@ -69,12 +69,7 @@ TEST_F(BoDemoTripBalance, ASheetWorkedByHand)
         EXPECT_EQ(trips::numbers::fuel(b.tanks[i].usedByNorms), QString::fromLatin1(byHand[i].used)) << i;
         EXPECT_EQ(trips::numbers::fuel(b.tanks[i].restByNorms), QString::fromLatin1(byHand[i].left)) << i;
     }
-    // The vehicle's next sheet (14) starts there.
-    std::shared_ptr<UIO4000100> next = open(sheetId(14));
-    EXPECT_EQ(Catalogue::DoubleOrZero(next->Fields().value(QStringLiteral("DistanceRest"))), 132540.0);
-    EXPECT_EQ(method(*next, QStringLiteral("GetLastTripFuelRest"), {QStringLiteral("O40004008"), 3, QDate(2026, 9, 7)})
-                  .Value.toDouble(),
-              b.tanks[1].restByNorms);
+    // That the vehicle's next sheet starts there is checked with every other sheet below.
 }
 
 TEST_F(BoDemoTripBalance, EverySheetAgreesWithTheLayerAndContinuesItsPreviousSheet)

@@ -1,5 +1,9 @@
 #include "tests/trips/trip_fleet.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QTest>
+
 void TripFleet::SetUp()
 {
     ModuleFixture::SetUp();
@@ -78,4 +82,49 @@ void TripFleet::save(UIO4000100& editor)
 {
     const vx::Status status = editor.Save();
     ASSERT_EQ(status.Code, 0) << status.Message.toStdString();
+}
+
+void TripFleet::typeKeys(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void TripFleet::enter(QWidget* field)
+{
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &in);
+}
+
+void TripFleet::leave(QWidget* field)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &out);
+}
+
+void TripFleet::selectorPicks(const QString& id, const QString& caption)
+{
+    factory->selectors.script->choose = true;
+    factory->selectors.script->key = id;
+    factory->selectors.script->caption = caption;
+}
+
+QString TripFleet::lastMessage() const
+{
+    return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
+}
+
+void TripFleet::expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown)
+{
+    for (const auto& [field, text] : shown)
+        EXPECT_EQ(field->text().toStdString(), std::string(text)) << field->objectName().toStdString();
+}
+
+void TripFleet::expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled)
+{
+    for (const auto& [control, on] : enabled)
+        EXPECT_EQ(control->isEnabled(), on) << control->objectName().toStdString();
 }

@@ -6,6 +6,8 @@
 #include "trips/method_arguments.h"
 #include "trips/trip_sheet_editor.h"
 
+#include <QLineEdit>
+
 // A small fleet on a real store for the trip sheet editor: two fuel tank types
 // with one fuel type and one norm each, and trip sheets opened as the host
 // opens them, through the trip sheet list controller.
@@ -28,6 +30,19 @@ protected:
     // Runs a named method with its arguments written as the editor reads them.
     vx::CallResult method(UIO4000100& editor, const QString& name, const QVariantList& arguments);
     static void save(UIO4000100& editor);
+
+    // A user's keys: what the field holds is replaced by `text`, the focus stays.
+    static void typeKeys(QLineEdit* field, const QString& text);
+    static void enter(QWidget* field);
+    static void leave(QWidget* field);
+    // The host selector answers the next choice with this object.
+    void selectorPicks(const QString& id, const QString& caption);
+    // The text of the last message box; empty when none appeared.
+    QString lastMessage() const;
+
+    // Each field reads its text; each control is enabled or not.
+    static void expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown);
+    static void expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled);
 
     static QString carId(qint64 id) { return vx::oid::make(QStringLiteral("O4000400"), id); }
     static QString sheetId(qint64 id) { return vx::oid::make(QStringLiteral("O4000100"), id); }

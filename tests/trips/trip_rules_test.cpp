@@ -15,27 +15,24 @@ namespace {
 
 using vx::FieldType;
 
-// Rows as the business-object layer hands them out for a sheet.
-vx::RecordsetPtr routeRows(const QList<QVariantList>& rows)
+// Rows as the business-object layer hands them out, the cursor on the first.
+vx::RecordsetPtr rowsOf(const QList<vx::FieldDef>& fields, const QList<QVariantList>& rows)
 {
-    auto rs = vx::Recordset::create({{QStringLiteral("TransportRouteDistance"), FieldType::Double},
-                                     {QStringLiteral("TransportRouteDuration"), FieldType::Double},
-                                     {QStringLiteral("TransportFuelNormValue"), FieldType::Double},
-                                     {QStringLiteral("TransportFuelNormDurationValue"), FieldType::Double},
-                                     {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer}});
+    auto rs = vx::Recordset::create(fields);
     for (const QVariantList& row : rows)
         rs->appendRow(row);
     rs->MoveFirst();
     return rs;
 }
 
-vx::RecordsetPtr chequeRows(const QList<QVariantList>& rows)
+vx::RecordsetPtr routeRows(const QList<QVariantList>& rows)
 {
-    auto rs = vx::Recordset::create({{QStringLiteral("FuelAmount"), FieldType::Double},
-                                     {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer}});
-    for (const QVariantList& row : rows)
-        rs->appendRow(row);
-    return rs;
+    return rowsOf({{QStringLiteral("TransportRouteDistance"), FieldType::Double},
+                   {QStringLiteral("TransportRouteDuration"), FieldType::Double},
+                   {QStringLiteral("TransportFuelNormValue"), FieldType::Double},
+                   {QStringLiteral("TransportFuelNormDurationValue"), FieldType::Double},
+                   {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer}},
+                  rows);
 }
 
 TEST(Speedometer, OwnExpenseDistanceIsTheRestOfTheEndReadingAtThreeDecimalsHalvesToEven)
@@ -97,7 +94,9 @@ TEST(TripBalance, RouteTotalsAndFuelPerTankTypeOverTheRows)
     EXPECT_EQ(trips::fuelOf(used, petrol), 8.0);
     EXPECT_EQ(trips::fuelOf(used, 42), 0.0) << "no entry gives 0";
 
-    const trips::FuelByTankType received = trips::fuelReceived(chequeRows({{50.0, diesel}, {-10.0, petrol}, {5.5, diesel}}));
+    const trips::FuelByTankType received = trips::fuelReceived(rowsOf(
+        {{QStringLiteral("FuelAmount"), FieldType::Double}, {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer}},
+        {{50.0, diesel}, {-10.0, petrol}, {5.5, diesel}}));
     EXPECT_EQ(trips::fuelOf(received, diesel), 55.5);
     EXPECT_EQ(trips::fuelOf(received, petrol), -10.0) << "a negative cheque lowers what was received";
 
@@ -137,10 +136,9 @@ TEST(TripBalance, ASheetWithoutRowsHasNothingToAdd)
 
 TEST(TripBalance, ANormRowUsesItsDistanceAndDurationFuel)
 {
-    auto norms = vx::Recordset::create({{QStringLiteral("FuelByDistanceNorm"), FieldType::Double},
-                                        {QStringLiteral("FuelByDurationNorm"), FieldType::Double}});
-    norms->appendRow({0.1, 0.2});
-    norms->appendRow({QVariant(), 4.5});
+    const vx::RecordsetPtr norms = rowsOf(
+        {{QStringLiteral("FuelByDistanceNorm"), FieldType::Double}, {QStringLiteral("FuelByDurationNorm"), FieldType::Double}},
+        {{0.1, 0.2}, {QVariant(), 4.5}});
     EXPECT_EQ(trips::normRowFuel(*norms, 0), 0.1 + 0.2);
     EXPECT_EQ(trips::normRowFuel(*norms, 1), 4.5);
     EXPECT_THROW(trips::normRowFuel(*routeRows({{1.0, 1.0, 1.0, 1.0, 1}}), 0), vx::UnknownFieldError);
@@ -161,13 +159,12 @@ TEST(CarryOver, TheMeasuredRestWinsWhenGivenElseTheRestByNorms)
         {"nulls count as 0", {QVariant(), QVariant(), 0.1, 0.2, QVariant()}, 0.1 + 0.2},
     };
     for (const Case& c : cases) {
-        auto rs = vx::Recordset::create({{QStringLiteral("FinalRestIndication"), FieldType::SmallInt},
-                                         {QStringLiteral("FinalRest"), FieldType::Double},
-                                         {QStringLiteral("FuelRest"), FieldType::Double},
-                                         {QStringLiteral("FuelTaken"), FieldType::Double},
-                                         {QStringLiteral("FuelByNorm"), FieldType::Double}});
-        rs->appendRow(c.row);
-        rs->MoveFirst();
+        const vx::RecordsetPtr rs = rowsOf({{QStringLiteral("FinalRestIndication"), FieldType::SmallInt},
+                                            {QStringLiteral("FinalRest"), FieldType::Double},
+                                            {QStringLiteral("FuelRest"), FieldType::Double},
+                                            {QStringLiteral("FuelTaken"), FieldType::Double},
+                                            {QStringLiteral("FuelByNorm"), FieldType::Double}},
+                                           {c.row});
         EXPECT_EQ(trips::carriedFuelRest(rs), c.carried) << c.what;
         rs->MoveNext();
         EXPECT_EQ(trips::carriedFuelRest(rs), 0.0) << c.what << ": a set already at its end gives 0";

@@ -2,11 +2,6 @@
 
 #include "module/card_factory.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QTest>
-
 void TripSheetCardTest::SetUp()
 {
     TripFleet::SetUp();
@@ -32,35 +27,6 @@ qint64 TripSheetCardTest::savedSheet(const QVariantMap& extra)
                                  {"Date", QDateTime(start, QTime(0, 0))}, {"TransportCarID", car},
                                  {"UserID", driver}, {"FuelTankTypeID1", diesel}, {"FuelRest1", 40.0},
                                  {"DistanceRest", 1000.0}, {"DistanceEnd", 1000.0}});
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        values.insert(it.key(), it.value());
+    values.insert(extra);
     return record("O4000100", values);
-}
-
-void TripSheetCardTest::enter(QWidget* field)
-{
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(field, &in);
-}
-
-void TripSheetCardTest::leave(QWidget* field)
-{
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(field, &out);
-}
-
-void TripSheetCardTest::type(QLineEdit* field, const QString& text)
-{
-    enter(field);
-    field->selectAll();
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    leave(field);
-}
-
-void TripSheetCardTest::selectorPicks(const QString& id, const QString& caption)
-{
-    factory->selectors.script->choose = true;
-    factory->selectors.script->key = id;
-    factory->selectors.script->caption = caption;
 }

@@ -1,12 +1,26 @@
 #pragma once
 
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/report_list.h"
+#include "module/catalogue.h"
+#include "module/catalogue_conversions.h"
 #include "tests/trips/trip_fleet.h"
+#include "trips/card/trip_number_field.h"
 #include "trips/card/trip_sheet_card.h"
 
-#include <memory>
+// The card's controls, complete, for every test that works them.
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
 
-class QLineEdit;
-class QWidget;
+#include <memory>
 
 // The trip sheet card on a real store: a vehicle with a diesel and a petrol
 // tank, its driver, and cards opened as the host opens them. The user may
@@ -21,11 +35,12 @@ protected:
     qint64 savedSheet(const QVariantMap& extra = {});
 
     // A user's typing: enter the field, type, leave it.
-    static void type(QLineEdit* field, const QString& text);
-    static void enter(QWidget* field);
-    static void leave(QWidget* field);
-    // The host selector answers the next choice with this object.
-    void selectorPicks(const QString& id, const QString& caption);
+    static void type(QLineEdit* field, const QString& text)
+    {
+        enter(field);
+        typeKeys(field, text);
+        leave(field);
+    }
 
     const TripSheetControls& ui(const frmTransportTripsSV& card) const { return card.controls(); }
 

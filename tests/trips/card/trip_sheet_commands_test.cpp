@@ -1,22 +1,11 @@
 // The route line and cheque commands with their entry dialogs: what each
 // dialog is opened with, and how the sheet refreshes after a save.
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "module/card_pattern/report_list.h"
-#include "module/catalogue.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
-#include "trips/card/trip_number_field.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
 #include "trips/dialogs/route_grid_dialog.h"
 #include "trips/dialogs/route_line_dialog.h"
 #include "platform/contract/vx_grid_control.h"
-
-#include <QAction>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
 
@@ -29,18 +18,6 @@ protected:
                                    {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
                                    {"FuelNormByDistance", 28.5}, {"UserID", driver},
                                    {"Date", QDateTime(start, QTime(8, 0))}}));
-    }
-
-    // The route line dialog as the card opened it, then cancelled.
-    void peekRouteLine(std::function<void(trips::frmTransportTripRoute&)> look)
-    {
-        dialogs.answer([look](QDialog& dialog) {
-            auto* route = dynamic_cast<trips::frmTransportTripRoute*>(&dialog);
-            EXPECT_TRUE(route);
-            if (route)
-                look(*route);
-            return int(QDialog::Rejected);
-        });
     }
 };
 
@@ -65,12 +42,13 @@ TEST_F(TripSheetCommands, ANewRouteLineCopiesFromTheSelectedOrLastLineOrNothing)
         const TripSheetControls& c = ui(*card);
         if (test.selected >= 0)
             c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(test.selected));
-        QString norm;
-        QString driverShown;
-        peekRouteLine([&](trips::frmTransportTripRoute& route) {
+        QString norm, driverShown;
+        dialogs.answer([&](QDialog& dialog) {
+            auto& route = dynamic_cast<trips::frmTransportTripRoute&>(dialog);
             EXPECT_TRUE(route.isNew());
             norm = route.txtFuelNorm->objectId();
             driverShown = route.txtDriver->objectId();
+            return int(QDialog::Rejected);
         });
         card->setPendingCommand(QStringLiteral("101"));
         card->routeLineCommand();
@@ -105,12 +83,9 @@ TEST_F(TripSheetCommands, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSav
     ASSERT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportTripRoute")});
     EXPECT_EQ(edited, key);
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
-    EXPECT_EQ(c.txtDistance->text(), QStringLiteral("350"));
-    EXPECT_EQ(c.txtSpidometrTo->text(), QStringLiteral("1350"));
-    EXPECT_EQ(c.tanks[0].txtFuelUsed->text(), QStringLiteral("99,750"));
+    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "99,750"}});
     EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
-    EXPECT_TRUE(card->isChanged());
-    EXPECT_TRUE(c.cmdWrite->isEnabled());
+    EXPECT_TRUE(card->isChanged() && c.cmdWrite->isEnabled());
 }
 
 TEST_F(TripSheetCommands, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)
@@ -166,8 +141,7 @@ TEST_F(TripSheetCommands, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnch
     emit c.lvwCheques->itemDoubleClicked(c.lvwCheques->currentItem(), 0);
     ASSERT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportFuelCheque")});
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
-    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("42"));
-    EXPECT_EQ(c.tanks[0].txtFuelFinal->text(), QStringLiteral("82,000"));
+    expectShown({{c.tanks[0].txtFuelTaken, "42"}, {c.tanks[0].txtFuelFinal, "82,000"}});
     EXPECT_EQ(ListItem::keyOf(c.lvwCheques->currentItem()), vx::oid::make(u"O4000300", cheque));
     EXPECT_FALSE(card->isChanged());
     EXPECT_TRUE(c.cmdPrint->isEnabled());

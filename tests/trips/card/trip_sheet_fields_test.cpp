@@ -1,15 +1,7 @@
 // The trip sheet's fields as a user types and chooses: the speedometer, the
 // actual rest, the fuel tank types, the dates and the print buttons.
 
-#include "module/card_pattern/choice_field.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
-#include "trips/card/trip_number_field.h"
-
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 
@@ -118,11 +110,9 @@ TEST_F(TripSheetFields, ATankTypeStoredWithARestTakesThatRest)
     EXPECT_EQ(c.tanks[1].txtFuelFinal->text(), QStringLiteral("0"));
     selectorPicks(vx::oid::make(u"O4000604", petrol), QStringLiteral("Benzinas"));
     c.tanks[0].cmdFuelType->click();
-    EXPECT_EQ(c.tanks[0].txtFuelType->text(), QStringLiteral("Benzinas"));
-    EXPECT_EQ(c.tanks[0].txtFuelRest->text(), QStringLiteral("15"));
     // The diesel route line no longer reaches a tank.
-    EXPECT_EQ(c.tanks[0].txtFuelUsed->text(), QStringLiteral("0"));
-    EXPECT_EQ(c.tanks[0].txtFuelFinal->text(), QStringLiteral("15,000"));
+    expectShown({{c.tanks[0].txtFuelType, "Benzinas"}, {c.tanks[0].txtFuelRest, "15"},
+                 {c.tanks[0].txtFuelUsed, "0"}, {c.tanks[0].txtFuelFinal, "15,000"}});
 }
 
 TEST_F(TripSheetFields, WithoutAVehicleNoTankTypeCanBeChosen)
@@ -148,34 +138,16 @@ TEST_F(TripSheetFields, DatesKeepTheirOrder)
     EXPECT_TRUE(c.dtpDateTo->isHidden());
 }
 
-TEST_F(TripSheetFields, PrintingWaitsUntilChangesAreSavedOrUndone)
+// Printing waits until changes are saved or undone; closing with savable
+// changes asks first; an empty number leaves nothing to save.
+TEST_F(TripSheetFields, PrintingAndClosingWaitForUnsavedChanges)
 {
     const auto card = routedSheet();
     const TripSheetControls& c = ui(*card);
-    type(c.txtCode, QStringLiteral("Z"));
-    EXPECT_TRUE(c.cmdWrite->isEnabled());
-    EXPECT_TRUE(c.cmdCancel->isEnabled());
-    EXPECT_FALSE(c.cmdPrint->isEnabled());
-    EXPECT_FALSE(c.cmdExportToWord->isEnabled());
-    c.cmdCancel->click();
-    EXPECT_EQ(c.txtCode->text(), QString());
-    EXPECT_FALSE(c.cmdWrite->isEnabled());
-    EXPECT_TRUE(c.cmdPrint->isEnabled());
-    EXPECT_TRUE(c.cmdExportToWord->isEnabled());
-
-    // An empty number leaves nothing to save.
-    c.txtName->clear();
-    EXPECT_TRUE(card->isChanged());
-    EXPECT_FALSE(c.cmdWrite->isEnabled());
-}
-
-TEST_F(TripSheetFields, ClosingWithSavableChangesAsks)
-{
-    const auto card = routedSheet();
     EXPECT_TRUE(card->QueryRemove());
     EXPECT_TRUE(messages.messages.isEmpty());
-
-    type(ui(*card).txtCode, QStringLiteral("Z"));
+    type(c.txtCode, QStringLiteral("Z"));
+    expectEnabled({{c.cmdWrite, true}, {c.cmdCancel, true}, {c.cmdPrint, false}, {c.cmdExportToWord, false}});
     messages.answer(QMessageBox::No);
     EXPECT_FALSE(card->QueryRemove());
     messages.answer(QMessageBox::Yes);
@@ -183,6 +155,13 @@ TEST_F(TripSheetFields, ClosingWithSavableChangesAsks)
     ASSERT_EQ(messages.messages.size(), 2);
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Kelionės lapas\r\n\r\nUždaryti be išsaugojimo?"));
     EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
+
+    c.cmdCancel->click();
+    EXPECT_EQ(c.txtCode->text(), QString());
+    expectEnabled({{c.cmdWrite, false}, {c.cmdPrint, true}, {c.cmdExportToWord, true}});
+    c.txtName->clear();
+    EXPECT_TRUE(card->isChanged());
+    EXPECT_FALSE(c.cmdWrite->isEnabled());
 }
 
 } // namespace

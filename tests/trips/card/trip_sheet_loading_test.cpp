@@ -1,19 +1,7 @@
 // Opening a trip sheet: what a saved sheet and a new one show, the driver a
 // sheet takes from its vehicle's assignments, and which buttons are available.
 
-#include "module/card_pattern/choice_field.h"
-#include "module/catalogue_conversions.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
-#include "trips/card/trip_number_field.h"
-
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
 
@@ -28,45 +16,30 @@ TEST_F(TripSheetLoading, ASavedSheetShowsItsRecordRouteAndBalance)
     cheque(sheet, dieselFuel, 60);
     const auto card = openCard(open(sheetId(sheet)));
     const TripSheetControls& c = ui(*card);
-
+    const TripSheetControls::Tank& diesel = c.tanks[0];
+    // Tank 1 (diesel): 40 at the start, 60 received, 57 + 14,25 used by norms.
+    expectShown({{c.txtName, "KL-1"}, {c.txtCode, "A"}, {c.txtCar, "Volvo FH"}, {c.txtDriver, "Jonas Jonaitis"},
+                 {c.txtSpidometrFrom, "1000"}, {c.txtDistance, "250"}, {c.txtDuration, "3"},
+                 {c.txtSpidometrTo, "1262,5"}, {c.txtExternalDistance, "12,5"}, {diesel.txtFuelRest, "40,000"},
+                 {diesel.txtFuelTaken, "60"}, {diesel.txtFuelUsed, "71,250"}, {diesel.txtFuelFinal, "28,750"}});
     EXPECT_FALSE(card->isNew());
-    EXPECT_EQ(c.txtName->text(), QStringLiteral("KL-1"));
-    EXPECT_EQ(c.txtCode->text(), QStringLiteral("A"));
     EXPECT_EQ(c.dtpDateFrom->date(), start);
     EXPECT_TRUE(c.chkDateTo->isChecked());
     EXPECT_FALSE(c.dtpDateTo->isHidden());
     EXPECT_EQ(c.dtpDateTo->date(), start.addDays(3));
     EXPECT_EQ(c.txtCar->objectId(), carId(car));
-    EXPECT_EQ(c.txtCar->text(), QStringLiteral("Volvo FH"));
-    EXPECT_FALSE(c.cmdCar->isEnabled());
-    EXPECT_EQ(c.txtDriver->text(), QStringLiteral("Jonas Jonaitis"));
-    EXPECT_EQ(c.txtSpidometrFrom->text(), QStringLiteral("1000"));
-    EXPECT_EQ(c.txtDistance->text(), QStringLiteral("250"));
-    EXPECT_EQ(c.txtDuration->text(), QStringLiteral("3"));
-    EXPECT_EQ(c.txtSpidometrTo->text(), QStringLiteral("1262,5"));
-    EXPECT_EQ(c.txtExternalDistance->text(), QStringLiteral("12,5"));
-
-    // Tank 1 (diesel): 40 at the start, 60 received, 57 + 14,25 used by norms.
-    const TripSheetControls::Tank& diesel = c.tanks[0];
-    EXPECT_EQ(diesel.txtFuelRest->text(), QStringLiteral("40,000"));
-    EXPECT_EQ(diesel.txtFuelTaken->text(), QStringLiteral("60"));
-    EXPECT_EQ(diesel.txtFuelUsed->text(), QStringLiteral("71,250"));
-    EXPECT_EQ(diesel.txtFuelFinal->text(), QStringLiteral("28,750"));
     EXPECT_FALSE(diesel.txtFuelFinal->isHidden());
     EXPECT_TRUE(c.tanks[1].txtFuelFinal->isHidden()) << "tank 2 has no type";
     EXPECT_EQ(c.lvwFuelBill->topLevelItemCount(), 1);
 
     EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Kelionės lapas"));
     EXPECT_TRUE(c.SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: "))) << c.SOPanel->toolTip().toStdString();
-    EXPECT_TRUE(c.TabStrip->isTabEnabled(0));
-    EXPECT_TRUE(c.TabStrip->isTabEnabled(1));
+    EXPECT_TRUE(c.TabStrip->isTabEnabled(0) && c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 0);
     EXPECT_EQ(c.TabStrip->tabBar()->tabData(2).toString(), QStringLiteral("Fuel"));
     EXPECT_FALSE(card->isChanged());
-    EXPECT_FALSE(c.cmdWrite->isEnabled());
-    EXPECT_FALSE(c.cmdCancel->isEnabled());
-    EXPECT_TRUE(c.cmdPrint->isEnabled());
-    EXPECT_TRUE(c.cmdExportToWord->isEnabled());
+    expectEnabled({{c.cmdCar, false}, {c.cmdWrite, false}, {c.cmdCancel, false}, {c.cmdPrint, true},
+                   {c.cmdExportToWord, true}});
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
@@ -78,28 +51,22 @@ TEST_F(TripSheetLoading, ANewSheetTakesReadingTanksAndRestsFromTheVehiclesPrevio
                                                {"DateFrom", start.addYears(-1)}}));
     const auto card = openCard(newSheet(car, start));
     const TripSheetControls& c = ui(*card);
-
     EXPECT_TRUE(card->isNew());
     EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Naujas kelionės lapas"));
-    EXPECT_TRUE(c.cmdCar->isEnabled());
-    EXPECT_FALSE(c.TabStrip->isTabEnabled(0));
-    EXPECT_FALSE(c.TabStrip->isTabEnabled(1));
+    EXPECT_FALSE(c.TabStrip->isTabEnabled(0) || c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 2);
     EXPECT_TRUE(c.lvwFuelBill->isHidden());
-    EXPECT_EQ(c.txtSpidometrFrom->text(), QStringLiteral("1500"));
-    EXPECT_EQ(c.txtSpidometrTo->text(), QStringLiteral("1500"));
-    EXPECT_EQ(c.txtExternalDistance->text(), QStringLiteral("0"));
-    EXPECT_EQ(c.tanks[0].txtFuelType->text(), QStringLiteral("Dyzelinas"));
-    EXPECT_EQ(c.tanks[0].txtFuelRest->text(), QStringLiteral("12,500")) << "the measured rest is carried over";
-    EXPECT_EQ(c.tanks[1].txtFuelType->text(), QStringLiteral("Benzinas"));
-    EXPECT_EQ(c.tanks[1].txtFuelRest->text(), QStringLiteral("0,000"));
+    // The measured rest of the previous sheet is carried over.
+    expectShown({{c.txtSpidometrFrom, "1500"}, {c.txtSpidometrTo, "1500"}, {c.txtExternalDistance, "0"},
+                 {c.tanks[0].txtFuelType, "Dyzelinas"}, {c.tanks[0].txtFuelRest, "12,500"},
+                 {c.tanks[1].txtFuelType, "Benzinas"}, {c.tanks[1].txtFuelRest, "0,000"}});
     EXPECT_EQ(c.txtDriver->objectId(), vx::oid::make(u"O0001401", otherDriver));
-    EXPECT_FALSE(c.cmdPrint->isEnabled());
-    EXPECT_FALSE(c.cmdCancel->isEnabled());
+    expectEnabled({{c.cmdCar, true}, {c.cmdPrint, false}, {c.cmdCancel, false}});
 }
 
 // Whom a sheet without a driver gets: an open assignment that has begun (the
 // latest wins), else the first assignment still running on the start date.
+// Saving such a sheet stores that driver.
 TEST_F(TripSheetLoading, ASheetWithoutDriverTakesTheVehiclesDriverOfItsStartDate)
 {
     struct Assignment {
@@ -130,23 +97,16 @@ TEST_F(TripSheetLoading, ASheetWithoutDriverTakesTheVehiclesDriverOfItsStartDate
         const auto card = openCard(open(sheetId(sheet)));
         const qint64 expected = test.expected == 0 ? 0 : test.expected == 1 ? driver : otherDriver;
         EXPECT_EQ(ui(*card).txtDriver->recordNumber(), expected);
+        if (expected == 0)
+            continue;
+        type(ui(*card).txtCode, QStringLiteral("B"));
+        ui(*card).cmdWrite->click();
+        EXPECT_TRUE(messages.messages.isEmpty());
+        EXPECT_EQ(Catalogue::LongOrZero(stored(sheetId(sheet))->Fields().value(QStringLiteral("UserID"))), expected);
     }
 }
 
-TEST_F(TripSheetLoading, SavingASheetWithoutDriverStoresTheVehiclesDriver)
-{
-    create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", otherDriver},
-                                               {"DateFrom", start.addDays(-3)}}));
-    const qint64 sheet = savedSheet(fields({{"UserID", 0}}));
-    const auto card = openCard(open(sheetId(sheet)));
-    type(ui(*card).txtCode, QStringLiteral("B"));
-    ASSERT_TRUE(ui(*card).cmdWrite->isEnabled());
-    ui(*card).cmdWrite->click();
-    EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(Catalogue::LongOrZero(stored(sheetId(sheet))->Fields().value(QStringLiteral("UserID"))), otherDriver);
-}
-
-TEST_F(TripSheetLoading, WithoutTheWriteRightNothingCanBeSavedOrOpenedFromTheLists)
+TEST_F(TripSheetLoading, WithoutTheWriteRightNothingCanBeSaved)
 {
     host->parts.security.grant(QStringLiteral("CTransportTrips"), true, false, false, false);
     const qint64 sheet = savedSheet();
@@ -155,8 +115,7 @@ TEST_F(TripSheetLoading, WithoutTheWriteRightNothingCanBeSavedOrOpenedFromTheLis
     EXPECT_FALSE(card->mayEdit());
     type(ui(*card).txtCode, QStringLiteral("X"));
     EXPECT_TRUE(card->isChanged());
-    EXPECT_FALSE(ui(*card).cmdWrite->isEnabled());
-    EXPECT_FALSE(ui(*card).cmdCancel->isEnabled());
+    expectEnabled({{ui(*card).cmdWrite, false}, {ui(*card).cmdCancel, false}});
 }
 
 } // namespace

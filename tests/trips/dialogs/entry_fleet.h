@@ -1,26 +1,56 @@
 #pragma once
 
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/catalogue.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/trips/trip_fleet.h"
 
-#include <QLineEdit>
-#include <QString>
+// The dialogs' controls, complete, for every test that works them.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <memory>
 
 // The trip fleet with what the entry dialogs reach: a driver, a firm, the
 // base currency and a foreign one, and one saved trip sheet of a vehicle
 // from 2026.11.01 to 2026.11.10. Today is 2026.11.16.
 class EntryFleet : public TripFleet {
 protected:
-    void SetUp() override;
-
-    // Types ASCII text into a field, as keys, after selecting what is there.
-    static void type(QLineEdit* field, const char* text);
-    // Moves the focus away from a field, as Tab does.
-    static void leave(QWidget* field);
-    // The next object selector chooses `id` shown as `caption`.
-    void selectorChooses(const QString& id, const QString& caption);
-
-    // The text of the last message box; empty when none appeared.
-    QString lastMessage() const;
+    void SetUp() override
+    {
+        TripFleet::SetUp();
+        if (!session)
+            return;
+        car = vehicle(diesel, petrol);
+        driver = employee("Jonas", "Petraitis");
+        otherDriver = employee("Rasa", "Kazlauskė");
+        firm = record("O0000100", fields({{"Name", QStringLiteral("Degalinė")}}));
+        euro = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
+        dollar = record("O0201500", fields({{"Code", QStringLiteral("USD")}, {"BaseCurrency", 0}}));
+        record("O0002200", fields({{"CurrencyID", dollar}, {"Date", QDate(2026, 11, 5)}, {"Rate", 3.4528}}));
+        sheet = record("O4000100", fields({{"OType", QStringLiteral("Trip")}, {"Name", QStringLiteral("KL-1")},
+                                           {"TransportCarID", car}, {"UserID", driver},
+                                           {"Date", QDateTime(tripStart, QTime(0, 0))},
+                                           {"DateTo", QDateTime(tripEnd, QTime(0, 0))}}));
+    }
+    // The dialog for a request, loaded and shown.
+    template <typename Dialog, typename Request>
+    static std::unique_ptr<Dialog> opened(const Request& r)
+    {
+        auto dialog = std::make_unique<Dialog>(r);
+        EXPECT_TRUE(dialog->load());
+        dialog->show();
+        return dialog;
+    }
+    // Keys typed into a field; ASCII text as the tests write it.
+    static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
 
     qint64 car = 0, driver = 0, otherDriver = 0, firm = 0, sheet = 0;
     qint64 euro = 0, dollar = 0;

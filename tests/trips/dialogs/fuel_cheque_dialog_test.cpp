@@ -1,15 +1,6 @@
 #include "tests/trips/dialogs/entry_fleet.h"
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "module/catalogue.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 
@@ -25,13 +16,7 @@ protected:
         return r;
     }
 
-    std::unique_ptr<trips::frmTransportFuelCheque> open(const trips::ChequeRequest& r)
-    {
-        auto dialog = std::make_unique<trips::frmTransportFuelCheque>(r);
-        EXPECT_TRUE(dialog->load());
-        dialog->show();
-        return dialog;
-    }
+    static auto open(const trips::ChequeRequest& r) { return opened<trips::frmTransportFuelCheque>(r); }
 
     QString storedCheque()
     {
@@ -74,24 +59,23 @@ TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
     }
 }
 
-TEST_F(FuelChequeDialogTest, PriceIsShownInCentsOnlyWhenItGivesTheSumBack)
+// The price follows amount and sum (in cents only when that gives the sum
+// back); a checked price gives the sum instead, and the rate the base sum.
+TEST_F(FuelChequeDialogTest, PriceSumAndRateFollowEachOther)
 {
     auto dialog = openCopied();
     EXPECT_EQ(dialog->txtFirm->objectId(), vx::oid::make(u"O0000100", firm));
     EXPECT_EQ(dialog->txtFuelTankType->objectId(), vx::oid::make(u"O4000604", diesel));
-    type(dialog->txtAmount, "40");
-    type(dialog->txtSumCurr, "50");
-    leave(dialog->txtSumCurr);
-    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("1,25"));
-    type(dialog->txtAmount, "3");
-    type(dialog->txtSumCurr, "10");
-    leave(dialog->txtSumCurr);
-    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("3,3333"));
-}
+    const struct {
+        const char *amount, *sum, *price;
+    } prices[] = {{"40", "50", "1,25"}, {"3", "10", "3,3333"}};
+    for (const auto& p : prices) {
+        type(dialog->txtAmount, p.amount);
+        type(dialog->txtSumCurr, p.sum);
+        leave(dialog->txtSumCurr);
+        EXPECT_EQ(dialog->txtPrice->text(), QString::fromLatin1(p.price)) << p.amount << " for " << p.sum;
+    }
 
-TEST_F(FuelChequeDialogTest, CheckedPriceGivesTheSumAndTheRateTheBaseSum)
-{
-    auto dialog = openCopied();
     EXPECT_FALSE(dialog->txtPrice->isEnabled());
     dialog->chkPrice->setChecked(true);
     EXPECT_TRUE(dialog->txtPrice->isEnabled());
@@ -124,7 +108,7 @@ TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
     const vx::RecordFields cheque = stored(dialog->result().savedOidr)->Fields();
-    EXPECT_DOUBLE_EQ(cheque.value(QStringLiteral("FuelAmount")).toDouble(), -5.0);
+    EXPECT_EQ(cheque.value(QStringLiteral("FuelAmount")).toDouble(), -5.0);
     EXPECT_EQ(cheque.value(QStringLiteral("CashFlag")).toInt(), 1);
     EXPECT_EQ(cheque.value(QStringLiteral("CurrencyID")).toLongLong(), euro);
     EXPECT_EQ(cheque.value(QStringLiteral("TransportTripID")).toLongLong(), sheet);
@@ -184,12 +168,9 @@ TEST_F(FuelChequeDialogTest, RefusedSaveAsksNothingAndKeepsTheInput)
 TEST_F(FuelChequeDialogTest, ExistingChequeShowsItsValues)
 {
     auto dialog = open(request(storedCheque()));
-    EXPECT_EQ(dialog->txtNumber->text(), QStringLiteral("A-1"));
-    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("40,000"));
+    expectShown({{dialog->txtNumber, "A-1"}, {dialog->txtAmount, "40,000"}, {dialog->txtRate, "3,45280000"},
+                 {dialog->txtSum, "172,64"}, {dialog->txtPrice, "1,25"}});
     EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("USD"));
-    EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("3,45280000"));
-    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("172,64"));
-    EXPECT_EQ(dialog->txtPrice->text(), QStringLiteral("1,25"));
     EXPECT_TRUE(dialog->optCard->isChecked());
 }
 

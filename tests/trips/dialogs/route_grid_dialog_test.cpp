@@ -5,9 +5,6 @@
 #include "platform/shell/reference_chooser.h"
 #include "trips/dialogs/route_grid_dialog.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace {
 
 class RouteGridDialogTest : public EntryFleet {
@@ -82,7 +79,7 @@ TEST_F(RouteGridDialogTest, ChosenSegmentBringsItsDistance)
     ASSERT_TRUE(grid(dialog));
     auto* chooser = qobject_cast<shell::ReferenceChooser*>(grid(dialog)->fieldEditor(QStringLiteral("TransportRouteID")));
     ASSERT_TRUE(chooser);
-    selectorChooses(vx::oid::make(u"O4000601", longSegment), QStringLiteral("Vilnius – Klaipėda"));
+    selectorPicks(vx::oid::make(u"O4000601", longSegment), QStringLiteral("Vilnius – Klaipėda"));
     chooser->choose();
     EXPECT_DOUBLE_EQ(line->Fields().value(QStringLiteral("Distance")).toDouble(), 311.0);
     auto* distance = qobject_cast<QLineEdit*>(grid(dialog)->fieldEditor(QStringLiteral("Distance")));

@@ -1,17 +1,6 @@
 #include "tests/trips/dialogs/entry_fleet.h"
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "module/catalogue.h"
-#include "platform/contract/number_text.h"
-#include "tests/support/scripted_dialogs.h"
 #include "trips/dialogs/route_line_dialog.h"
-
-#include <QAction>
-#include <QCoreApplication>
-#include <QDateEdit>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -28,13 +17,7 @@ protected:
         return r;
     }
 
-    std::unique_ptr<trips::frmTransportTripRoute> open(const trips::RouteLineRequest& r)
-    {
-        auto dialog = std::make_unique<trips::frmTransportTripRoute>(r);
-        EXPECT_TRUE(dialog->load());
-        dialog->show();
-        return dialog;
-    }
+    static auto open(const trips::RouteLineRequest& r) { return opened<trips::frmTransportTripRoute>(r); }
 
     QString storedLine(qint64 norm, double perHundredKm, const QDate& date)
     {
@@ -51,14 +34,11 @@ TEST_F(RouteLineDialogTest, NewLineOpensWithTodayTheSheetsDriverAndNothingToSave
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kelionės atkarpa"));
     EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 16));
     EXPECT_EQ(dialog->txtDriver->objectId(), vx::oid::make(u"O0001401", driver));
-    EXPECT_FALSE(dialog->txtDriver->text().isEmpty());
-    EXPECT_TRUE(dialog->txtRoute->text().isEmpty());
+    EXPECT_EQ(dialog->txtDriver->text(), QStringLiteral("Jonas Petraitis"));
     EXPECT_TRUE(dialog->txtFuelNorm->objectId().isEmpty());
-    EXPECT_TRUE(dialog->txtDistance->text().isEmpty());
-    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("0,0000"));
-    EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("0,0000"));
-    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("0,000"));
-    EXPECT_EQ(dialog->txtFuelByDuration->text(), QStringLiteral("0,000"));
+    expectShown({{dialog->txtRoute, ""}, {dialog->txtDistance, ""}, {dialog->txtFuelNormByDistance, "0,0000"},
+                 {dialog->txtFuelNormByDuration, "0,0000"}, {dialog->txtFuelByDistance, "0,000"},
+                 {dialog->txtFuelByDuration, "0,000"}});
     EXPECT_FALSE(dialog->writeButton()->isEnabled());
 }
 
@@ -128,10 +108,8 @@ TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
     type(dialog->txtDistance, "200");
     dialog->cmdFuelNorm->click();
     EXPECT_EQ(asked, QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą").arg(carId(car)));
-    EXPECT_EQ(dialog->txtFuelNorm->text(), QStringLiteral("Vasara"));
-    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,500"));
-    EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("57,000"));
+    expectShown({{dialog->txtFuelNorm, "Vasara"}, {dialog->txtFuelNormByDistance, "28,500"},
+                 {dialog->txtFuelNormByDuration, "0,00"}, {dialog->txtFuelByDistance, "57,000"}});
     leave(dialog->txtFuelNormByDistance);
     EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
 }
@@ -210,8 +188,7 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
 TEST_F(RouteLineDialogTest, OpenerGetsCancelledForAMissingLineWithoutADialog)
 {
     testhost::ScriptedDialogs dialogs;
-    const trips::EntryResult result = trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999")));
-    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999"))).cancelled);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 

@@ -1,11 +1,6 @@
 #include "tests/trips/dialogs/entry_fleet.h"
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "tests/support/scripted_dialogs.h"
 #include "trips/dialogs/trip_fuel_tank_dialog.h"
-
-#include <QPushButton>
 
 namespace {
 
@@ -64,7 +59,7 @@ TEST_F(TripFuelTankDialogTest, ATankTypeMustBeChosen)
     trips::frmTransportTripFuelTanks dialog(request());
     ASSERT_TRUE(dialog.load());
     EXPECT_FALSE(dialog.writeButton()->isEnabled());
-    selectorChooses(vx::oid::make(u"O4000604", diesel), QStringLiteral("Dyzelinas"));
+    selectorPicks(vx::oid::make(u"O4000604", diesel), QStringLiteral("Dyzelinas"));
     dialog.cmdFuelTankType->click();
     EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("Caption=Pasirinkite kuro bako tipą")));
     EXPECT_EQ(dialog.txtFuelTankType->text(), QStringLiteral("Dyzelinas"));
