@@ -62,6 +62,11 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
     EXPECT_EQ(m[3].title, product);
     EXPECT_EQ(m[3].icon, QMessageBox::Warning);
     EXPECT_EQ(m[3].buttons, QMessageBox::Yes | QMessageBox::No);
+
+    module::forgetServices();
+    Catalogue::ShowError(QStringLiteral("Klaida"));
+    ASSERT_EQ(messages.messages.size(), 5);
+    EXPECT_EQ(messages.messages[4].title, QString()) << "without services the title is empty";
 }
 
 TEST_F(CatalogueHost, OnlyYesIsYes)
@@ -74,24 +79,28 @@ TEST_F(CatalogueHost, OnlyYesIsYes)
     }
 }
 
-TEST_F(CatalogueHost, WithoutServicesTheTitleIsEmpty)
-{
-    module::forgetServices();
-    Catalogue::ShowError(QStringLiteral("Klaida"));
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].title, QString());
-}
-
-TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObject)
+TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeavesTheDesktopAlone)
 {
     const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), text("VW Golf ĄBC123")}});
     const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
     ASSERT_TRUE(car);
     host->log.clear();
+    messages.answer(QMessageBox::No);
+    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
+    EXPECT_TRUE(log().isEmpty());
+
+    // A vehicle with a trip sheet is refused by the store.
+    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(id)},
+                                                              {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(8, 0))}});
     messages.answer(QMessageBox::Yes);
+    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
+    EXPECT_TRUE(log().filter(QStringLiteral("Desktop.")).isEmpty());
+    EXPECT_TRUE(stored(id));
 
+    ASSERT_EQ(session->createList(QStringLiteral("O4000100"))->DeleteVxObject(sheet), 0);
+    messages.messages.clear();
+    messages.answer(QMessageBox::Yes);
     EXPECT_TRUE(Catalogue::DeleteWithConfirmation(car));
-
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].text, text("Ar tikrai norite panaikinti?\r\n\r\n") + car->Preview());
     EXPECT_TRUE(car->Preview().contains(text("VW Golf ĄBC123")));
@@ -100,26 +109,6 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObject)
     EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(log().filter(QStringLiteral("Desktop.")), QStringList{QStringLiteral("Desktop.RemoveVxObject(%1)").arg(id)});
     EXPECT_FALSE(stored(id)) << "gone from the store";
-}
-
-TEST_F(CatalogueHost, DeletingDeclinedOrRefusedLeavesTheDesktopAlone)
-{
-    const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("VW Golf")}});
-    const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
-    ASSERT_TRUE(car);
-    host->log.clear();
-    messages.answer(QMessageBox::No);
-    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
-    EXPECT_TRUE(log().isEmpty());
-    EXPECT_TRUE(stored(id));
-
-    // A vehicle with a trip sheet is refused by the store.
-    create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(id)},
-                                        {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(8, 0))}});
-    messages.answer(QMessageBox::Yes);
-    EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
-    EXPECT_TRUE(log().filter(QStringLiteral("Desktop.")).isEmpty());
-    EXPECT_TRUE(stored(id));
 }
 
 TEST_F(CatalogueHost, AccessRightsAreAskedFirstThirdSecondFourth)
@@ -150,23 +139,18 @@ TEST_F(CatalogueHost, ObjectNameShowsPreviewAndKeepsTheIdAsTag)
     const QString jonas = employee("Jonas", "Petraitis");
     QLineEdit box;
     showOther(box);
-
     Catalogue::ShowObjectName(jonas, &box);
     EXPECT_TRUE(box.text().contains(QStringLiteral("Petraitis"))) << box.text().toStdString();
     EXPECT_EQ(Catalogue::TagOf(&box), jonas);
 
-    Catalogue::ShowObjectName(vx::oid::make(u"O0001401", vx::oid::recordNumber(jonas) + 1), &box);
-    EXPECT_EQ(box.text(), QString());
-    EXPECT_EQ(Catalogue::TagOf(&box), QString());
-}
-
-TEST_F(CatalogueHost, ObjectNameOfATypeIdClearsWithoutAskingTheHost)
-{
-    QLineEdit box;
-    showOther(box);
-    Catalogue::ShowObjectName(QStringLiteral("O0001401"), &box);
-    EXPECT_EQ(box.text(), QString());
-    EXPECT_EQ(Catalogue::TagOf(&box), QString());
+    // A record that is not there, and a type id, clear the box; a type id without asking the host.
+    for (const QString& nothing : {vx::oid::make(u"O0001401", vx::oid::recordNumber(jonas) + 1), QStringLiteral("O0001401")}) {
+        showOther(box);
+        host->log.clear();
+        Catalogue::ShowObjectName(nothing, &box);
+        EXPECT_EQ(box.text(), QString());
+        EXPECT_EQ(Catalogue::TagOf(&box), QString());
+    }
     EXPECT_TRUE(log().isEmpty());
 }
 

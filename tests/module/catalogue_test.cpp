@@ -96,19 +96,13 @@ TEST(CatalogueConversions, DatesComeFromDatesDateTimesAndText)
     EXPECT_EQ(Catalogue::DateTimeOrDefault(QVariant(), moment), moment);
 }
 
-TEST(CatalogueNumberTexts, ReadingGivesZeroForAnythingNotNumeric)
+// Which texts are numbers, and how a number is written, is NumberText's test.
+TEST(CatalogueNumberTexts, ReadingGivesZeroForAnythingNotNumericAndFormattingFixesTheDecimals)
 {
-    const QList<std::pair<QString, double>> cases = {
-        {QStringLiteral("12,5"), 12.5}, {QStringLiteral("-3"), -3},  {QStringLiteral("1.5"), 1.5},
-        {QStringLiteral(" 7 "), 7},     {QString(), 0},              {QStringLiteral("12a"), 0},
-        {QStringLiteral("1,2,3"), 0},   {QStringLiteral("1 000"), 0}, {QStringLiteral(","), 0},
-    };
-    for (const auto& [input, expected] : cases)
-        EXPECT_EQ(Catalogue::TextToNumber(input), expected) << input.toStdString();
-}
+    EXPECT_EQ(Catalogue::TextToNumber(QStringLiteral("-12,5")), -12.5);
+    for (const QString& notNumber : {QString(), QStringLiteral("12a"), QStringLiteral("1 000")})
+        EXPECT_EQ(Catalogue::TextToNumber(notNumber), 0) << notNumber.toStdString();
 
-TEST(CatalogueNumberTexts, FormattingFixesTheDecimalsWithoutGrouping)
-{
     struct Case {
         const char* input;
         int decimals;
@@ -116,9 +110,8 @@ TEST(CatalogueNumberTexts, FormattingFixesTheDecimalsWithoutGrouping)
         const char* expected;
     };
     const Case cases[] = {
-        {"12,345", 2, false, "12,35"},    {"1234567", 2, false, "1234567,00"}, {"0.1", 3, false, "0,100"},
-        {"-0,5", 0, false, "-1"},         {"-12,5", 1, true, "-12,5"},         {"abc", 2, true, "0,00"},
-        {"abc", 2, false, ""},            {"", 0, true, "0"},                  {"", 3, false, ""},
+        {"12,345", 2, false, "12,35"}, {"1234567", 2, false, "1234567,00"}, {"-12,5", 1, true, "-12,5"},
+        {"abc", 2, true, "0,00"},      {"abc", 2, false, ""},               {"", 0, true, "0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Catalogue::FormatNumberText(text(c.input), c.decimals, c.zeroWhenEmpty), text(c.expected))

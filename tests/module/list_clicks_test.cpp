@@ -190,26 +190,35 @@ TEST_F(ListClicks, NewRecordsAndGroupsGoUnderTheClickedRow)
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!"));
 }
 
-TEST_F(ListClicks, TheVehicleFilterListsMatchingVehiclesUntilAnotherListIsAsked)
+TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
 {
     vehicle(QStringLiteral("Volvo FH"), QStringLiteral("ABC123"));
     vehicle(QStringLiteral("Volvo FM"), QStringLiteral("DEF456"));
     vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"));
+    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("MICH-1")}});
+    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("CONTI-2")}});
     const auto cars = controller<UI4000400>();
-
-    factory->filter->answer = QStringLiteral("volvo");
-    for (const char* key : {"3", "70S2"}) {
-        const vx::ClickResult result =
-            cars->ClickMenu(QStringLiteral("O4000400"), QString(), QLatin1String(key), QString());
-        ASSERT_EQ(result.Action, vx::ActionShowList) << key;
+    struct Case {
+        vx::VxObjectUIPtr list;
+        const char* key;
+        QString answer;
+        QStringList shown;
+    };
+    const QStringList volvos = {QStringLiteral("Volvo FH ABC123"), QStringLiteral("Volvo FM DEF456")};
+    for (const Case& c : {Case{controller<UI4000800>(), "70S2", QStringLiteral("mich"), {QStringLiteral("MICH-1")}},
+                          Case{cars, "3", QStringLiteral("volvo"), volvos}, Case{cars, "70S2", QStringLiteral("volvo"), volvos}}) {
+        SCOPED_TRACE(c.list->OID().toStdString() + " " + c.key);
+        factory->filter->answer = c.answer;
+        const vx::ClickResult result = c.list->ClickMenu(c.list->OID(), QString(), QLatin1String(c.key), QString());
+        ASSERT_EQ(result.Action, vx::ActionShowList);
         const QVariantList value = result.Value.toList();
         ASSERT_EQ(value.size(), 2);
-        EXPECT_EQ(column(value[0].value<vx::RecordsetPtr>(), "Preview"),
-                  (QStringList{QStringLiteral("Volvo FH ABC123"), QStringLiteral("Volvo FM DEF456")}));
-        EXPECT_EQ(value[1].toString(), QStringLiteral("volvo"));
-        EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'','volvo'"));
+        EXPECT_EQ(column(value[0].value<vx::RecordsetPtr>(), "Preview"), c.shown);
+        EXPECT_EQ(value[1].toString(), c.answer);
+        EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'','%1'").arg(c.answer));
     }
-    EXPECT_EQ(factory->filter->oids, (QStringList{QStringLiteral("O4000400"), QStringLiteral("O4000400")}));
+    EXPECT_EQ(factory->filter->oids,
+              (QStringList{QStringLiteral("O4000800"), QStringLiteral("O4000400"), QStringLiteral("O4000400")}));
 
     // The host refreshing the filtered list keeps the filter; any other list drops it.
     cars->GetVxObjectList(QStringLiteral("O40004001"), QString(), QStringLiteral("&Atrinkti"));
@@ -233,19 +242,6 @@ TEST_F(ListClicks, TheVehicleFilterListsMatchingVehiclesUntilAnotherListIsAsked)
     ASSERT_EQ(quoted.Action, vx::ActionShowList);
     EXPECT_EQ(column(quoted.Value.toList()[0].value<vx::RecordsetPtr>(), "Preview"),
               QStringList{QStringLiteral("O'Neil X1")});
-}
-
-TEST_F(ListClicks, TheTyreFilterListsMatchingTyres)
-{
-    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("MICH-1")}});
-    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("CONTI-2")}});
-    factory->filter->answer = QStringLiteral("mich");
-    const vx::ClickResult result =
-        controller<UI4000800>()->ClickMenu(QStringLiteral("O4000800"), QString(), QStringLiteral("70S2"), QString());
-    ASSERT_EQ(result.Action, vx::ActionShowList);
-    EXPECT_EQ(column(result.Value.toList()[0].value<vx::RecordsetPtr>(), "Preview"),
-              QStringList{QStringLiteral("MICH-1")});
-    EXPECT_EQ(result.Value.toList()[1].toString(), QStringLiteral("mich"));
 }
 
 TEST_F(ListClicks, ShowAllListsEverythingWithoutAFilter)
@@ -352,36 +348,42 @@ TEST_F(ListClicks, ANewTripSheetTakesWhatTheClickedRowStandsFor)
     const QString sheet = tripSheet(QDate(2026, 10, 1), otherCar, driver);
     const qint64 carNo = vx::oid::recordNumber(car), otherNo = vx::oid::recordNumber(otherCar),
                  driverNo = vx::oid::recordNumber(driver);
+    const auto trips = controller<UI4000100>();
+    const auto cheques = controller<UI4000300>();
     struct Case {
+        vx::VxObjectUIPtr list;
         QString id, objectType, context;
         QDateTime date;
         qint64 carId, userId;
     };
     const QDateTime today(QDate(2026, 11, 16), QTime(0, 0));
     const QList<Case> cases = {
-        {QStringLiteral("O4000100"), QString(), QString(), today, 0, 0},
-        {QStringLiteral("Date:2026.11.02"), QStringLiteral("Date"), QStringLiteral("2026.11.02"),
+        {trips, QStringLiteral("O4000100"), QString(), QString(), today, 0, 0},
+        {trips, QStringLiteral("Date:2026.11.02"), QStringLiteral("Date"), QStringLiteral("2026.11.02"),
          QDateTime(QDate(2026, 11, 2), QTime(0, 0)), 0, 0},
-        {QStringLiteral("Car:") + car, QStringLiteral("Car"), car, today, carNo, 0},
-        {QStringLiteral("User:") + driver, QStringLiteral("User"), driver, today, 0, driverNo},
-        {sheet, QStringLiteral("Trip"), sheet, today, otherNo, driverNo},
+        {trips, QStringLiteral("Car:") + car, QStringLiteral("Car"), car, today, carNo, 0},
+        {trips, QStringLiteral("User:") + driver, QStringLiteral("User"), driver, today, 0, driverNo},
+        {trips, sheet, QStringLiteral("Trip"), sheet, today, otherNo, driverNo},
+        // A new cheque starts with a new trip sheet.
+        {cheques, QStringLiteral("O4000300"), QString(), QString(), today, 0, 0},
     };
-    const auto trips = controller<UI4000100>();
     for (const Case& c : cases) {
-        const std::unique_ptr<QWidget> card =
-            takeCard(trips->ClickMenu(c.id, c.objectType, QStringLiteral("1"), c.context));
-        const std::string label = c.objectType.toStdString();
-        ASSERT_TRUE(card) << label;
+        SCOPED_TRACE(c.list->OID().toStdString() + " " + c.objectType.toStdString());
+        const std::unique_ptr<QWidget> card = takeCard(c.list->ClickMenu(c.id, c.objectType, QStringLiteral("1"), c.context));
+        ASSERT_TRUE(card);
         EXPECT_EQ(cardClassOf(card.get()), QStringLiteral("frmTransportTripsSV"));
         const vx::VxObjectUIOPtr editor = editorOf(card.get());
         const vx::RecordFields fields = editor->Fields();
-        EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100")) << label;
-        EXPECT_EQ(fields.value(QStringLiteral("Date")).toDateTime(), c.date) << label;
-        EXPECT_TRUE(fields.value(QStringLiteral("DateTo")).isNull()) << label;
-        EXPECT_EQ(fields.value(QStringLiteral("TransportCarID")).toLongLong(), c.carId) << label;
-        EXPECT_EQ(fields.value(QStringLiteral("UserID")).toLongLong(), c.userId) << label;
-        EXPECT_EQ(editor->OType(), QStringLiteral("Trip")) << label;
+        EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100"));
+        EXPECT_EQ(fields.value(QStringLiteral("Date")).toDateTime(), c.date);
+        EXPECT_TRUE(fields.value(QStringLiteral("DateTo")).isNull());
+        EXPECT_EQ(fields.value(QStringLiteral("TransportCarID")).toLongLong(), c.carId);
+        EXPECT_EQ(fields.value(QStringLiteral("UserID")).toLongLong(), c.userId);
+        EXPECT_EQ(editor->OType(), QStringLiteral("Trip"));
     }
+    EXPECT_EQ(cheques->ClickMenu(QStringLiteral("O4000300"), QString(), QStringLiteral("2"), QString()).Action,
+              vx::ActionNothing)
+        << "no group of cheques is made here";
 }
 
 TEST_F(ListClicks, TransportSettingsOpenOnTheDesktop)
@@ -450,21 +452,6 @@ TEST_F(ListClicks, AChequeOpensTheTripSheetItBelongsTo)
     EXPECT_EQ(cheques->ClickMenu(cheque, QStringLiteral("C"), QStringLiteral("0"), QString()).Action,
               vx::ActionNothing);
     EXPECT_FALSE(cheques->AddToDeskTopVxObject(cheque));
-}
-
-TEST_F(ListClicks, ANewChequeStartsWithANewTripSheet)
-{
-    const auto cheques = controller<UI4000300>();
-    const std::unique_ptr<QWidget> card =
-        takeCard(cheques->ClickMenu(QStringLiteral("O4000300"), QString(), QStringLiteral("1"), QString()));
-    EXPECT_EQ(cardClassOf(card.get()), QStringLiteral("frmTransportTripsSV"));
-    const vx::VxObjectUIOPtr editor = editorOf(card.get());
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100"));
-    EXPECT_EQ(editor->OType(), QStringLiteral("Trip"));
-    EXPECT_EQ(editor->Fields().value(QStringLiteral("Date")).toDateTime().date(), QDate(2026, 11, 16));
-    EXPECT_EQ(cheques->ClickMenu(QStringLiteral("O4000300"), QString(), QStringLiteral("2"), QString()).Action,
-              vx::ActionNothing);
 }
 
 // The host's catalogue framework, as far as the reference list hands work to it.

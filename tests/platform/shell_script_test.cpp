@@ -2,23 +2,17 @@
 // real main window with the real module on a real store, and a small card.
 
 #include "platform/contract/clock.h"
-#include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
-#include "platform/shell/host_services.h"
-#include "platform/shell/main_window.h"
-#include "platform/shell/module_loader.h"
 #include "platform/shell/object_selector_dialog.h"
-#include "platform/shell/shell_host_factory.h"
 #include "platform/shell/script/script_parser.h"
 #include "platform/shell/script/script_runner.h"
-#include "tests/support/store_fixture.h"
+#include "tests/support/host_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDropEvent>
@@ -75,325 +69,6 @@ TEST(ShellScriptGrammar, AScriptKeepsTheFileLineNumbersOfItsCommands)
     EXPECT_EQ(lines.at(1).number, 5);
 }
 
-// A card with one control of each kind a script uses.
-QWidget* testCard(QLabel** said)
-{
-    auto* card = new QWidget;
-    card->setObjectName(QStringLiteral("frmTest"));
-    auto* layout = new QVBoxLayout(card);
-    auto* name = new QLineEdit(card);
-    name->setObjectName(QStringLiteral("txtName"));
-    auto* flag = new QCheckBox(QStringLiteral("Vairuotojas"), card);
-    flag->setObjectName(QStringLiteral("chkDriver"));
-    auto* date = new QDateEdit(card);
-    date->setObjectName(QStringLiteral("dtpDate"));
-    date->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
-    auto* kind = new QComboBox(card);
-    kind->setObjectName(QStringLiteral("cboKind"));
-    kind->addItems({QStringLiteral("Vilkikas"), QStringLiteral("Puspriekabė")});
-    auto* items = new QTreeWidget(card);
-    items->setObjectName(QStringLiteral("lvwItems"));
-    items->setColumnCount(2);
-    for (int i = 1; i <= 3; ++i) {
-        auto* item = new QTreeWidgetItem(items, {QStringLiteral("Eilutė %1").arg(i), QString::number(i * 10)});
-        item->setData(0, Qt::UserRole, QStringLiteral("K%1").arg(i));
-    }
-    auto* ask = new QPushButton(QStringLiteral("Klausti"), card);
-    ask->setObjectName(QStringLiteral("cmdAsk"));
-    auto* locked = new QPushButton(QStringLiteral("Užrakinta"), card);
-    locked->setObjectName(QStringLiteral("cmdLocked"));
-    locked->setEnabled(false);
-    auto* more = new QPushButton(QStringLiteral("Daugiau"), card);
-    more->setObjectName(QStringLiteral("cmdMore"));
-    *said = new QLabel(card);
-    (*said)->setObjectName(QStringLiteral("lblSaid"));
-    for (QWidget* w : std::initializer_list<QWidget*>{name, flag, date, kind, items, ask, locked, more, *said})
-        layout->addWidget(w);
-    QLabel* label = *said;
-    QObject::connect(ask, &QPushButton::clicked, card, [label] {
-        const auto button = vx::messages::show(QStringLiteral("Ar tęsti?\r\nTikrai?"), QStringLiteral("Kelmira"),
-                                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-        label->setText(button == QMessageBox::Yes ? QStringLiteral("taip") : QStringLiteral("ne"));
-    });
-    // A modal dialog the script fills in while it is open.
-    QObject::connect(more, &QPushButton::clicked, card, [card, label] {
-        QDialog dialog(card);
-        dialog.setObjectName(QStringLiteral("frmMore"));
-        dialog.setWindowTitle(QStringLiteral("Daugiau"));
-        auto* box = new QVBoxLayout(&dialog);
-        auto* note = new QLineEdit(&dialog);
-        note->setObjectName(QStringLiteral("txtNote"));
-        auto* ok = new QPushButton(QStringLiteral("Gerai"), &dialog);
-        ok->setObjectName(QStringLiteral("cmdOK"));
-        box->addWidget(note);
-        box->addWidget(ok);
-        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-        if (vx::dialogs::run(dialog) == QDialog::Accepted)
-            label->setText(note->text());
-    });
-    return card;
-}
-
-class ShellScript : public StoreFixture {
-protected:
-    void SetUp() override
-    {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
-        const QString registry = store_->location() + QStringLiteral(".libraries.ini");
-        vx::LibraryRegistry(registry).add(QStringLiteral("Kelmira"),
-                                          QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
-        loader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registry));
-        factory = std::make_shared<shell::ShellHostFactory>();
-        factory->setSession(sessionPtr());
-        vx::setHostFactory(factory);
-        services = std::make_shared<shell::HostServices>(sessionPtr(), *loader);
-        shell::addDialogFunctions(*services);
-        window = std::make_unique<shell::MainWindow>(services);
-        QString error;
-        auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
-        ASSERT_TRUE(tables) << error.toStdString();
-        services->addModule(*tables);
-        window->addModule(*tables);
-        window->show();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        services.reset();
-        vx::setHostFactory(nullptr);
-        StoreFixture::TearDown();
-    }
-
-    struct Outcome {
-        int passed, failed;
-        QStringList lines;
-    };
-
-    Outcome run(const QString& script)
-    {
-        QString text;
-        QTextStream out(&text);
-        shell::script::Runner runner(*window, *services, out);
-        runner.run(readScript(script));
-        return {runner.passed(), runner.failed(), text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
-    }
-
-    void openTestCard()
-    {
-        QTabWidget* tabs = window->desktopTabs();
-        tabs->setCurrentIndex(tabs->addTab(testCard(&said), QStringLiteral("Bandymas")));
-    }
-
-    std::unique_ptr<shell::ModuleLoader> loader;
-    std::shared_ptr<shell::ShellHostFactory> factory;
-    std::shared_ptr<shell::HostServices> services;
-    std::unique_ptr<shell::MainWindow> window;
-    QLabel* said = nullptr;
-};
-
-TEST_F(ShellScript, APassingScriptEndsWithItsCount)
-{
-    for (const char* name : {"UAB Degalų prekyba", "UAB Kelių ženklai", "AB Šiaurės kuras"})
-        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QString::fromUtf8(name)}});
-    const Outcome outcome = run(QStringLiteral("node CFirms\n"
-                                               "expect lvwObjects rows 3\n"
-                                               "type txtSearch šiaurės   # Lithuanian letters, typed one by one\n"
-                                               "expect txtSearch text šiaurės\n"
-                                               "expect lvwObjects rows 1\n"
-                                               "expect lvwObjects cell:#0:0 \"AB Šiaurės kuras\"\n"
-                                               "nomsg\n"));
-    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(outcome.passed, 5);
-    EXPECT_EQ(outcome.lines.last(), QStringLiteral("5 passed, 0 failed"));
-}
-
-TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
-{
-    const Outcome outcome = run(QStringLiteral("node CFirms\n"
-                                               "expect lvwObjects rows 2\n"
-                                               "\n"
-                                               "node NoSuchNode\n"
-                                               "click cmdNothing\n"
-                                               "menu - 999\n"
-                                               "frobnicate\n"
-                                               "type \"unterminated\n"
-                                               "expect lvwObjects rows 0\n"));
-    QStringList failedLines;
-    for (const QString& line : outcome.lines)
-        if (line.startsWith(QLatin1String("line ")))
-            failedLines << line.section(QLatin1Char(':'), 0, 0);
-    EXPECT_EQ(failedLines, (QStringList{QStringLiteral("line 2"), QStringLiteral("line 4"), QStringLiteral("line 5"),
-                                        QStringLiteral("line 6"), QStringLiteral("line 7"), QStringLiteral("line 8")}));
-    EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 6 failed"));
-}
-
-TEST_F(ShellScript, OpenShowsTheCardAndCommandsActOnIt)
-{
-    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN KLM 214")}});
-    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("LAP-1")},
-                                                              {QStringLiteral("TransportCarID"), car},
-                                                              {QStringLiteral("Date"), QDateTime(vx::clock::today(), QTime(8, 0))}});
-    const Outcome outcome = run(QStringLiteral("node CTransportTrips\n"
-                                               "open %1\n"
-                                               "expect SSCClose visible True\n"
-                                               "close\n"
-                                               "expect lvwObjects visible True\n"
-                                               "dblclick lvwObjects %1\n"
-                                               "expect cmdWrite visible True\n"
-                                               "close\n"
-                                               "tab tabDesktop Sąrašas\n")
-                                    .arg(sheet));
-    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(outcome.passed, 3);
-    EXPECT_EQ(window->desktopTabs()->count(), 1);
-}
-
-TEST_F(ShellScript, ControlsOfACardAreUsedAsAUserWould)
-{
-    openTestCard();
-    const Outcome outcome = run(QStringLiteral("type txtName \"Jonas Žemaitis\"\n"
-                                               "expect txtName text \"Jonas Žemaitis\"\n"
-                                               "click chkDriver\n"
-                                               "expect chkDriver checked true\n"
-                                               "set dtpDate 2025.02.28\n"
-                                               "expect dtpDate text 2025.02.28\n"
-                                               "set cboKind Puspriekabė\n"
-                                               "expect cboKind text Puspriekabė\n"
-                                               "expect lvwItems rows 3\n"
-                                               "expect lvwItems cell:K2:1 20\n"
-                                               "select lvwItems K3\n"
-                                               "expect cmdLocked enabled False\n"
-                                               "expect frmTest caption Bandymas\n"
-                                               "click cmdLocked\n"
-                                               "set cboKind Nėra\n"
-                                               "expect lvwItems cell:K9:1 0\n"));
-    QStringList failures = outcome.lines.filter(QStringLiteral("line "));
-    EXPECT_EQ(failures.size(), 3) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(failures.value(0).startsWith(QLatin1String("line 14: cmdLocked is disabled")));
-    EXPECT_EQ(outcome.passed, 8);
-    const auto* items = window->findChild<QTreeWidget*>(QStringLiteral("lvwItems"));
-    EXPECT_EQ(items->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("K3"));
-}
-
-TEST_F(ShellScript, MessageBoxesTakeQueuedAnswersAndAnUnqueuedOneFails)
-{
-    openTestCard();
-    const Outcome outcome = run(QStringLiteral("answer Yes\n"
-                                               "click cmdAsk\n"
-                                               "expectmsg \"Ar tęsti?\\nTikrai?\" Kelmira question\n"
-                                               "expect lblSaid text taip\n"
-                                               "nomsg\n"
-                                               "click cmdAsk\n"
-                                               "expect lblSaid text ne\n"
-                                               "expectmsg \"Kitas tekstas\"\n"));
-    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
-    ASSERT_EQ(failures.size(), 2) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 6: message box without a queued answer")));
-    EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 8:")));
-    EXPECT_EQ(outcome.passed, 4);
-}
-
-TEST_F(ShellScript, AModalDialogIsTheActiveWindowWhileItIsOpen)
-{
-    openTestCard();
-    const Outcome outcome = run(QStringLiteral("click cmdMore\n"
-                                               "expect frmMore caption Daugiau\n"
-                                               "type txtNote pastaba\n"
-                                               "click cmdOK\n"
-                                               "expect lblSaid text pastaba\n"
-                                               "click cmdMore\n"
-                                               "close\n"
-                                               "expect lblSaid text pastaba\n"
-                                               "click cmdMore\n"));
-    EXPECT_EQ(outcome.failed, 0) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(outcome.passed, 3);
-}
-
-TEST_F(ShellScript, DumpListsTheActiveWindowsControlsInTabOrder)
-{
-    openTestCard();
-    const Outcome outcome = run(QStringLiteral("dump\n"));
-    QStringList names;
-    for (const QString& line : outcome.lines.mid(0, 4))
-        names << line.section(QLatin1Char('\t'), 0, 0);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("txtName"), QStringLiteral("chkDriver"), QStringLiteral("dtpDate"),
-                                  QStringLiteral("cboKind")}));
-    EXPECT_TRUE(outcome.lines.contains(QStringLiteral("cmdLocked\tQPushButton\tUžrakinta\tenabled=False\tvisible=True\tchecked=-")));
-}
-
-// Buttons that open the host's choosers the way cards do; the label tells the answer.
-QWidget* chooserCard(const bo::SessionPtr& session, shell::HostServices& services, QLabel* said)
-{
-    auto* card = new QWidget;
-    auto* layout = new QVBoxLayout(card);
-    const auto button = [&](const char* name, std::function<QString()> ask) {
-        auto* b = new QPushButton(QString::fromLatin1(name), card);
-        b->setObjectName(QString::fromLatin1(name));
-        layout->addWidget(b);
-        QObject::connect(b, &QPushButton::clicked, card, [said, ask] { said->setText(ask()); });
-    };
-    button("cmdPick", [session, card] {
-        shell::ObjectSelectorDialog selector(session);
-        selector.setObjectType(QStringLiteral("O0000100"));
-        selector.setKind(QStringLiteral("T"));
-        return selector.showModal(card) ? selector.selectedCaption() : QStringLiteral("-");
-    });
-    button("cmdFilter", [card] { return shell::FilterDialog().askFilter(card); });
-    button("cmdPeriod", [&services] {
-        const auto period = services.Objects().CallFunction(QStringLiteral("GetNewPeriod"), QString()).Value.value<vx::PeriodRecord>();
-        return period.PeriodFrom.toString(QStringLiteral("yyyy.MM.dd")) + QLatin1Char('-') + period.PeriodTo.toString(QStringLiteral("yyyy.MM.dd"));
-    });
-    auto* menuOwner = new QLabel(QStringLiteral("meniu"), card);
-    menuOwner->setObjectName(QStringLiteral("lblMenu"));
-    menuOwner->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout->addWidget(menuOwner);
-    QObject::connect(menuOwner, &QWidget::customContextMenuRequested, card, [menuOwner, said](const QPoint& at) {
-        QMenu menu;
-        menu.addAction(QStringLiteral("Naujas"))->setObjectName(QStringLiteral("mnuNew"));
-        menu.addAction(QStringLiteral("Šalinti"))->setObjectName(QStringLiteral("mnuDelete"));
-        if (QAction* chosen = menu.exec(menuOwner->mapToGlobal(at)))
-            said->setText(chosen->objectName());
-    });
-    layout->addWidget(said);
-    return card;
-}
-
-TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
-{
-    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Kelias")}});
-    said = new QLabel;
-    said->setObjectName(QStringLiteral("lblSaid"));
-    QTabWidget* tabs = window->desktopTabs();
-    tabs->setCurrentIndex(tabs->addTab(chooserCard(sessionPtr(), *services, said), QStringLiteral("Rinktis")));
-    const Outcome outcome = run(QStringLiteral("pick %1\n"
-                                               "click cmdPick\n"
-                                               "expect lblSaid text \"UAB Kelias\"\n"
-                                               "pick -\n"
-                                               "click cmdPick\n"
-                                               "expect lblSaid text -\n"
-                                               "filter \"kelias\"\n"
-                                               "click cmdFilter\n"
-                                               "expect lblSaid text kelias\n"
-                                               "period 2025.01.01 2025.03.31\n"
-                                               "click cmdPeriod\n"
-                                               "expect lblSaid text 2025.01.01-2025.03.31\n"
-                                               "rclick lblMenu\n"
-                                               "choose Šalinti\n"
-                                               "expect lblSaid text mnuDelete\n"
-                                               "rclick lblMenu\n"
-                                               "choose mnuNew\n"
-                                               "expect lblSaid text mnuNew\n"
-                                               "click cmdFilter\n")
-                                    .arg(firm));
-    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
-    ASSERT_EQ(failures.size(), 1) << outcome.lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 19: filter dialog without a queued filter")));
-    EXPECT_EQ(outcome.passed, 6);
-}
-
 // A control that takes dropped text; the text of every drop is kept.
 template <class Control>
 class TextDrops : public Control {
@@ -432,64 +107,290 @@ public:
     }
 };
 
-// A card for the row chooser, the period dialog, drops, deferred work and
-// message boxes; lblSaid tells what a button got.
-QWidget* moreCard(shell::HostServices& services, const QString& groupParam, QLabel** said)
+// A card with one control of each kind a script uses, buttons that open the
+// host's choosers, message boxes and a modal dialog the way cards do, and drop
+// targets; lblSaid tells what a button got.
+QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, const QString& groupParam, QLabel** said)
 {
     auto* card = new QWidget;
-    card->setObjectName(QStringLiteral("frmMore"));
+    card->setObjectName(QStringLiteral("frmTest"));
     auto* layout = new QVBoxLayout(card);
+    auto* name = new QLineEdit(card);
+    name->setObjectName(QStringLiteral("txtName"));
+    auto* flag = new QCheckBox(QStringLiteral("Vairuotojas"), card);
+    flag->setObjectName(QStringLiteral("chkDriver"));
+    auto* date = new QDateEdit(card);
+    date->setObjectName(QStringLiteral("dtpDate"));
+    date->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    auto* kind = new QComboBox(card);
+    kind->setObjectName(QStringLiteral("cboKind"));
+    kind->addItems({QStringLiteral("Vilkikas"), QStringLiteral("Puspriekabė")});
+    auto* items = new QTreeWidget(card);
+    items->setObjectName(QStringLiteral("lvwItems"));
+    items->setColumnCount(2);
+    for (int i = 1; i <= 3; ++i) {
+        auto* item = new QTreeWidgetItem(items, {QStringLiteral("Eilutė %1").arg(i), QString::number(i * 10)});
+        item->setData(0, Qt::UserRole, QStringLiteral("K%1").arg(i));
+    }
+    auto* locked = new QPushButton(QStringLiteral("Užrakinta"), card);
+    locked->setObjectName(QStringLiteral("cmdLocked"));
+    locked->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{name, flag, date, kind, items, locked})
+        layout->addWidget(w);
     *said = new QLabel(card);
     (*said)->setObjectName(QStringLiteral("lblSaid"));
     QLabel* label = *said;
-    const auto button = [&](const char* name, std::function<void()> act) {
-        auto* b = new QPushButton(QString::fromLatin1(name), card);
-        b->setObjectName(QString::fromLatin1(name));
+    const auto button = [&](const char* key, std::function<QString()> act) {
+        auto* b = new QPushButton(QString::fromLatin1(key), card);
+        b->setObjectName(QString::fromLatin1(key));
         layout->addWidget(b);
-        QObject::connect(b, &QPushButton::clicked, card, std::move(act));
+        // An empty answer leaves the label as it was.
+        QObject::connect(b, &QPushButton::clicked, card, [label, act] {
+            if (const QString text = act(); !text.isNull())
+                label->setText(text);
+        });
     };
-    button("cmdNorm", [&services, groupParam, label] {
-        const vx::CallResult result = services.Objects().CallFunction(QStringLiteral("VxGroupSelect"), groupParam);
-        const auto rows = result.Value.value<vx::RecordsetPtr>();
-        label->setText(result.Code != 0 ? QStringLiteral("klaida")
-                       : rows       ? rows->value(QStringLiteral("OIDR")).toString()
-                                    : QStringLiteral("-"));
-    });
-    button("cmdPeriod", [&services, label] {
-        const auto period = services.Objects().CallFunction(QStringLiteral("GetNewPeriod"), QString()).Value.value<vx::PeriodRecord>();
-        label->setText(period.UsePeriod ? QStringLiteral("nuo-iki") : QStringLiteral("dienos %1").arg(period.DaysBack));
-    });
-    button("cmdLater", [label] {
-        QTimer::singleShot(0, label, [label] { label->setText(QStringLiteral("pirmas")); });
-        QTimer::singleShot(40, label, [label] { label->setText(label->text() + QStringLiteral(" antras")); });
-    });
-    button("cmdAsk", [label] {
+    button("cmdAsk", [] {
         const auto answer = vx::messages::show(QStringLiteral("Ar tęsti?\r\nTikrai?"), QStringLiteral("Kelmira"),
                                                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-        label->setText(answer == QMessageBox::Yes ? QStringLiteral("taip") : QStringLiteral("ne"));
+        return answer == QMessageBox::Yes ? QStringLiteral("taip") : QStringLiteral("ne");
     });
     button("cmdWarn", [] {
         vx::messages::show(QStringLiteral("Kuro likutis neigiamas"), QStringLiteral("Kelionės lapas"), QMessageBox::Warning,
                            QMessageBox::Ok);
+        return QString();
     });
-    layout->addWidget(new DropLabel(QStringLiteral("lblDrop"), true, card));
-    layout->addWidget(new DropLabel(QStringLiteral("lblDeaf"), false, card));
-    layout->addWidget(new DropList(card));
-    layout->addWidget(label);
+    // A modal dialog the script fills in while it is open.
+    button("cmdMore", [card] {
+        QDialog dialog(card);
+        dialog.setObjectName(QStringLiteral("frmMore"));
+        dialog.setWindowTitle(QStringLiteral("Daugiau"));
+        auto* box = new QVBoxLayout(&dialog);
+        auto* note = new QLineEdit(&dialog);
+        note->setObjectName(QStringLiteral("txtNote"));
+        auto* ok = new QPushButton(QStringLiteral("Gerai"), &dialog);
+        ok->setObjectName(QStringLiteral("cmdOK"));
+        box->addWidget(note);
+        box->addWidget(ok);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        return vx::dialogs::run(dialog) == QDialog::Accepted ? note->text() : QString();
+    });
+    button("cmdPick", [session, card] {
+        shell::ObjectSelectorDialog selector(session);
+        selector.setObjectType(QStringLiteral("O0000100"));
+        selector.setKind(QStringLiteral("T"));
+        return selector.showModal(card) ? selector.selectedCaption() : QStringLiteral("-");
+    });
+    button("cmdFilter", [card] { return shell::FilterDialog().askFilter(card); });
+    button("cmdNorm", [&services, groupParam] {
+        const vx::CallResult result = services.Objects().CallFunction(QStringLiteral("VxGroupSelect"), groupParam);
+        const auto rows = result.Value.value<vx::RecordsetPtr>();
+        return result.Code != 0 ? QStringLiteral("klaida") : rows ? rows->value(QStringLiteral("OIDR")).toString() : QStringLiteral("-");
+    });
+    button("cmdPeriod", [&services] {
+        const auto period = services.Objects().CallFunction(QStringLiteral("GetNewPeriod"), QString()).Value.value<vx::PeriodRecord>();
+        return period.UsePeriod ? period.PeriodFrom.toString(QStringLiteral("yyyy.MM.dd")) + QLatin1Char('-') +
+                                      period.PeriodTo.toString(QStringLiteral("yyyy.MM.dd"))
+                                : QStringLiteral("dienos %1").arg(period.DaysBack);
+    });
+    button("cmdLater", [label] {
+        QTimer::singleShot(0, label, [label] { label->setText(QStringLiteral("pirmas")); });
+        QTimer::singleShot(40, label, [label] { label->setText(label->text() + QStringLiteral(" antras")); });
+        return QString();
+    });
+    auto* menuOwner = new QLabel(QStringLiteral("meniu"), card);
+    menuOwner->setObjectName(QStringLiteral("lblMenu"));
+    menuOwner->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(menuOwner, &QWidget::customContextMenuRequested, card, [menuOwner, label](const QPoint& at) {
+        QMenu menu;
+        menu.addAction(QStringLiteral("Naujas"))->setObjectName(QStringLiteral("mnuNew"));
+        menu.addAction(QStringLiteral("Šalinti"))->setObjectName(QStringLiteral("mnuDelete"));
+        if (QAction* chosen = menu.exec(menuOwner->mapToGlobal(at)))
+            label->setText(chosen->objectName());
+    });
+    for (QWidget* w : std::initializer_list<QWidget*>{menuOwner, new DropLabel(QStringLiteral("lblDrop"), true, card),
+                                                      new DropLabel(QStringLiteral("lblDeaf"), false, card),
+                                                      new DropList(card), label})
+        layout->addWidget(w);
     return card;
 }
 
-class ShellScriptMore : public ShellScript {
+class ShellScript : public HostFixture {
 protected:
-    void openMoreCard(const QString& groupParam = QString())
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        if (IsSkipped())
+            return;
+        openModuleWindow();
+        shell::addDialogFunctions(*services);
+        window->show();
+    }
+
+    struct Outcome {
+        int passed, failed;
+        QStringList lines;
+        QStringList failures() const { return lines.filter(QStringLiteral("line ")); }
+        std::string joined() const { return lines.join(QLatin1Char('\n')).toStdString(); }
+    };
+
+    Outcome run(const QString& script)
+    {
+        QString text;
+        QTextStream out(&text);
+        shell::script::Runner runner(*window, *services, out);
+        runner.run(readScript(script));
+        return {runner.passed(), runner.failed(), text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+    }
+
+    void openTestCard(const QString& groupParam = QString())
     {
         QTabWidget* tabs = window->desktopTabs();
-        tabs->setCurrentIndex(tabs->addTab(moreCard(*services, groupParam, &said), QStringLiteral("Daugiau")));
+        tabs->setCurrentIndex(tabs->addTab(testCard(sessionPtr(), *services, groupParam, &said), QStringLiteral("Bandymas")));
     }
-    static QString joined(const Outcome& outcome) { return outcome.lines.join(QLatin1Char('\n')); }
+
+    QLabel* said = nullptr;
 };
 
-TEST_F(ShellScriptMore, PickrowChoosesTheQueuedRowOfTheGroupSelection)
+TEST_F(ShellScript, APassingScriptEndsWithItsCount)
+{
+    for (const char* name : {"UAB Degalų prekyba", "UAB Kelių ženklai", "AB Šiaurės kuras"})
+        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QString::fromUtf8(name)}});
+    const Outcome outcome = run(QStringLiteral("node CFirms\n"
+                                               "expect lvwObjects rows 3\n"
+                                               "type txtSearch šiaurės   # Lithuanian letters, typed one by one\n"
+                                               "expect txtSearch text šiaurės\n"
+                                               "expect lvwObjects rows 1\n"
+                                               "expect lvwObjects cell:#0:0 \"AB Šiaurės kuras\"\n"
+                                               "nomsg\n"));
+    EXPECT_EQ(outcome.failed, 0) << outcome.joined();
+    EXPECT_EQ(outcome.passed, 5);
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("5 passed, 0 failed"));
+}
+
+TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
+{
+    const Outcome outcome = run(QStringLiteral("node CFirms\n"
+                                               "expect lvwObjects rows 2\n"
+                                               "\n"
+                                               "node NoSuchNode\n"
+                                               "click cmdNothing\n"
+                                               "menu - 999\n"
+                                               "frobnicate\n"
+                                               "type \"unterminated\n"
+                                               "expect lvwObjects rows 0\n"));
+    QStringList failedLines;
+    for (const QString& line : outcome.failures())
+        failedLines << line.section(QLatin1Char(':'), 0, 0);
+    EXPECT_EQ(failedLines, (QStringList{QStringLiteral("line 2"), QStringLiteral("line 4"), QStringLiteral("line 5"),
+                                        QStringLiteral("line 6"), QStringLiteral("line 7"), QStringLiteral("line 8")}));
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 6 failed"));
+}
+
+TEST_F(ShellScript, OpenShowsTheCardAndCommandsActOnIt)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN KLM 214")}});
+    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("LAP-1")},
+                                                              {QStringLiteral("TransportCarID"), car},
+                                                              {QStringLiteral("Date"), QDateTime(vx::clock::today(), QTime(8, 0))}});
+    const Outcome outcome = run(QStringLiteral("node CTransportTrips\n"
+                                               "open %1\n"
+                                               "expect SSCClose visible True\n"
+                                               "close\n"
+                                               "expect lvwObjects visible True\n"
+                                               "dblclick lvwObjects %1\n"
+                                               "expect cmdWrite visible True\n"
+                                               "close\n"
+                                               "tab tabDesktop Sąrašas\n")
+                                    .arg(sheet));
+    EXPECT_EQ(outcome.failed, 0) << outcome.joined();
+    EXPECT_EQ(outcome.passed, 3);
+    EXPECT_EQ(window->desktopTabs()->count(), 1);
+}
+
+TEST_F(ShellScript, ControlsOfACardAreUsedAsAUserWould)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("type txtName \"Jonas Žemaitis\"\n"
+                                               "expect txtName text \"Jonas Žemaitis\"\n"
+                                               "click chkDriver\n"
+                                               "expect chkDriver checked true\n"
+                                               "set dtpDate 2025.02.28\n"
+                                               "expect dtpDate text 2025.02.28\n"
+                                               "set cboKind Puspriekabė\n"
+                                               "expect cboKind text Puspriekabė\n"
+                                               "expect lvwItems rows 3\n"
+                                               "expect lvwItems cell:K2:1 20\n"
+                                               "select lvwItems K3\n"
+                                               "expect cmdLocked enabled False\n"
+                                               "expect frmTest caption Bandymas\n"
+                                               "click cmdLocked\n"
+                                               "set cboKind Nėra\n"
+                                               "expect lvwItems cell:K9:1 0\n"));
+    const QStringList failures = outcome.failures();
+    EXPECT_EQ(failures.size(), 3) << outcome.joined();
+    EXPECT_TRUE(failures.value(0).startsWith(QLatin1String("line 14: cmdLocked is disabled")));
+    EXPECT_EQ(outcome.passed, 8);
+    const auto* items = window->findChild<QTreeWidget*>(QStringLiteral("lvwItems"));
+    EXPECT_EQ(items->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("K3"));
+}
+
+TEST_F(ShellScript, AModalDialogIsTheActiveWindowWhileItIsOpen)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("click cmdMore\n"
+                                               "expect frmMore caption Daugiau\n"
+                                               "type txtNote pastaba\n"
+                                               "click cmdOK\n"
+                                               "expect lblSaid text pastaba\n"
+                                               "click cmdMore\n"
+                                               "close\n"
+                                               "expect lblSaid text pastaba\n"
+                                               "click cmdMore\n"));
+    EXPECT_EQ(outcome.failed, 0) << outcome.joined();
+    EXPECT_EQ(outcome.passed, 3);
+}
+
+TEST_F(ShellScript, DumpListsTheActiveWindowsControlsInTabOrder)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("dump\n"));
+    QStringList names;
+    for (const QString& line : outcome.lines.mid(0, 4))
+        names << line.section(QLatin1Char('\t'), 0, 0);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("txtName"), QStringLiteral("chkDriver"), QStringLiteral("dtpDate"),
+                                  QStringLiteral("cboKind")}));
+    EXPECT_TRUE(outcome.lines.contains(QStringLiteral("cmdLocked\tQPushButton\tUžrakinta\tenabled=False\tvisible=True\tchecked=-")));
+}
+
+TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
+{
+    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Kelias")}});
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("pick %1\n"
+                                               "click cmdPick\n"
+                                               "expect lblSaid text \"UAB Kelias\"\n"
+                                               "pick -\n"
+                                               "click cmdPick\n"
+                                               "expect lblSaid text -\n"
+                                               "filter \"kelias\"\n"
+                                               "click cmdFilter\n"
+                                               "expect lblSaid text kelias\n"
+                                               "rclick lblMenu\n"
+                                               "choose Šalinti\n"
+                                               "expect lblSaid text mnuDelete\n"
+                                               "rclick lblMenu\n"
+                                               "choose mnuNew\n"
+                                               "expect lblSaid text mnuNew\n"
+                                               "click cmdFilter\n")
+                                    .arg(firm));
+    const QStringList failures = outcome.failures();
+    ASSERT_EQ(failures.size(), 1) << outcome.joined();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 16: filter dialog without a queued filter")));
+    EXPECT_EQ(outcome.passed, 5);
+}
+
+TEST_F(ShellScript, PickrowChoosesTheQueuedRowOfTheGroupSelection)
 {
     const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
     QStringList norms; // in the chooser's (Lithuanian) order: Vasaros before Žiemos
@@ -500,7 +401,7 @@ TEST_F(ShellScriptMore, PickrowChoosesTheQueuedRowOfTheGroupSelection)
                                             {QStringLiteral("TransportFuelNormID"), norm}});
         norms.prepend(vx::oid::make(QStringLiteral("O4000603"), norm));
     }
-    openMoreCard(QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą")
+    openTestCard(QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą")
                      .arg(vx::oid::make(QStringLiteral("O4000400"), car)));
     struct Case {
         QString script;
@@ -517,30 +418,31 @@ TEST_F(ShellScriptMore, PickrowChoosesTheQueuedRowOfTheGroupSelection)
         {QStringLiteral("pickrow antra\n"), QStringLiteral("?"), QStringLiteral("line 1: pickrow takes a row number or -1")},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.script.toStdString());
         said->setText(QStringLiteral("?"));
         const Outcome outcome = run(c.script);
-        const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
+        const QStringList failures = outcome.failures();
         if (c.failure.isEmpty()) {
-            EXPECT_TRUE(failures.isEmpty()) << c.script.toStdString() << joined(outcome).toStdString();
+            EXPECT_TRUE(failures.isEmpty()) << outcome.joined();
         } else {
             // A failing first line leaves nothing queued, so the click fails as well.
-            ASSERT_FALSE(failures.isEmpty()) << c.script.toStdString();
-            EXPECT_TRUE(failures.first().startsWith(c.failure)) << c.script.toStdString() << joined(outcome).toStdString();
+            ASSERT_FALSE(failures.isEmpty());
+            EXPECT_TRUE(failures.first().startsWith(c.failure)) << outcome.joined();
         }
-        EXPECT_EQ(said->text(), c.said) << c.script.toStdString();
+        EXPECT_EQ(said->text(), c.said);
     }
 
     // Queued rows are taken in order, one per chooser.
     const Outcome queued = run(QStringLiteral("pickrow 1\npickrow 0\nclick cmdNorm\nexpect lblSaid text %1\n"
                                               "click cmdNorm\nexpect lblSaid text %2\n")
                                    .arg(norms.at(1), norms.at(0)));
-    EXPECT_EQ(queued.failed, 0) << joined(queued).toStdString();
+    EXPECT_EQ(queued.failed, 0) << queued.joined();
     EXPECT_EQ(queued.passed, 2);
 }
 
-TEST_F(ShellScriptMore, PeriodAnswersTheNextPeriodDialogAndTheChoiceIsStored)
+TEST_F(ShellScript, PeriodAnswersTheNextPeriodDialogAndTheChoiceIsStored)
 {
-    openMoreCard();
+    openTestCard();
     struct Case {
         QString script;
         bool fails;
@@ -550,47 +452,40 @@ TEST_F(ShellScriptMore, PeriodAnswersTheNextPeriodDialogAndTheChoiceIsStored)
     };
     const QList<Case> cases = {
         {QStringLiteral("period days 14\nclick cmdPeriod\nexpect lblSaid text \"dienos 14\"\n"), false, false, 14, {}, {}},
-        {QStringLiteral("period 2025.01.01 2025.03.31\nclick cmdPeriod\nexpect lblSaid text nuo-iki\n"), false, true, 14,
-         QDate(2025, 1, 1), QDate(2025, 3, 31)},
+        {QStringLiteral("period 2025.01.01 2025.03.31\nclick cmdPeriod\nexpect lblSaid text 2025.01.01-2025.03.31\n"), false,
+         true, 14, QDate(2025, 1, 1), QDate(2025, 3, 31)},
         {QStringLiteral("period days 0\nclick cmdPeriod\nexpect lblSaid text \"dienos 0\"\n"), false, false, 0, {}, {}},
         {QStringLiteral("period days 45\nclick cmdPeriod\n"), false, false, 45, {}, {}},
-        // The days back and the dates kept from before stay when the script's answer is refused.
+        // The days back and the dates kept from before stay when the script's answer is refused,
+        // also for more days than the dialog takes: they are not stored as some other number.
         {QStringLiteral("period 2025.03.31 2025.01.01\nclick cmdPeriod\n"), true, false, 45, {}, {}},
         {QStringLiteral("period days -3\nclick cmdPeriod\n"), true, false, 45, {}, {}},
+        {QStringLiteral("period days 5000\nclick cmdPeriod\n"), true, false, 45, {}, {}},
         {QStringLiteral("period days savaitė\n"), true, false, 45, {}, {}},
         {QStringLiteral("period 2025.13.01 2025.12.31\n"), true, false, 45, {}, {}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.script.toStdString());
         const Outcome outcome = run(c.script);
-        EXPECT_EQ(outcome.failed > 0, c.fails) << c.script.toStdString() << joined(outcome).toStdString();
+        EXPECT_EQ(outcome.failed > 0, c.fails) << outcome.joined();
         const vx::PeriodRecord stored = services->storedPeriod();
-        EXPECT_EQ(stored.UsePeriod, c.usePeriod) << c.script.toStdString();
-        EXPECT_EQ(stored.DaysBack, c.daysBack) << c.script.toStdString();
+        EXPECT_EQ(stored.UsePeriod, c.usePeriod);
+        EXPECT_EQ(stored.DaysBack, c.daysBack);
         if (c.usePeriod) {
-            EXPECT_EQ(stored.PeriodFrom, c.from) << c.script.toStdString();
-            EXPECT_EQ(stored.PeriodTo, c.to) << c.script.toStdString();
+            EXPECT_EQ(stored.PeriodFrom, c.from);
+            EXPECT_EQ(stored.PeriodTo, c.to);
         }
     }
 }
 
-TEST_F(ShellScriptMore, PeriodDaysBeyondWhatTheDialogTakesIsNotStoredAsSomethingElse)
+TEST_F(ShellScript, DropHandsTheTextToTheControlAsADragWould)
 {
-    openMoreCard();
-    const Outcome outcome = run(QStringLiteral("period days 5000\nclick cmdPeriod\n"));
-    const vx::PeriodRecord stored = services->storedPeriod();
-    // Either the script says the answer could not be given, or it was given as written.
-    EXPECT_TRUE(outcome.failed > 0 || (!stored.UsePeriod && stored.DaysBack == 5000))
-        << "stored DaysBack " << stored.DaysBack << ", output:\n"
-        << joined(outcome).toStdString();
-}
-
-TEST_F(ShellScriptMore, DropHandsTheTextToTheControlAsADragWould)
-{
-    openMoreCard();
+    openTestCard();
     auto* label = window->findChild<DropLabel*>(QStringLiteral("lblDrop"));
     auto* list = window->findChild<DropList*>(QStringLiteral("lvwDrop"));
     auto* deaf = window->findChild<DropLabel*>(QStringLiteral("lblDeaf"));
     ASSERT_TRUE(label && list && deaf);
+    ASSERT_FALSE(deaf->acceptDrops());
     struct Case {
         QString script;
         DropLabel* label; // the target that should have it (list: nullptr)
@@ -602,58 +497,54 @@ TEST_F(ShellScriptMore, DropHandsTheTextToTheControlAsADragWould)
         {QStringLiteral("drop lblDrop \"O4000603 Žiemos\"\n"), label, QStringLiteral("O4000603 Žiemos")},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.script.toStdString());
         const qsizetype before = label->received.size() + list->received.size();
         const Outcome outcome = run(c.script);
-        EXPECT_EQ(outcome.failed, 0) << c.script.toStdString() << joined(outcome).toStdString();
+        EXPECT_EQ(outcome.failed, 0) << outcome.joined();
         const QStringList& got = c.label ? c.label->received : list->received;
-        ASSERT_FALSE(got.isEmpty()) << c.script.toStdString();
-        EXPECT_EQ(got.last(), c.text) << c.script.toStdString();
-        EXPECT_EQ(label->received.size() + list->received.size(), before + 1) << "one target, once: " << c.script.toStdString();
+        ASSERT_FALSE(got.isEmpty());
+        EXPECT_EQ(got.last(), c.text);
+        EXPECT_EQ(label->received.size() + list->received.size(), before + 1) << "one target, once";
     }
 
-    const Outcome refused = run(QStringLiteral("drop lblSaid O40004001\ndrop lblNowhere O40004001\n"));
-    const QStringList failures = refused.lines.filter(QStringLiteral("line "));
-    ASSERT_EQ(failures.size(), 2) << joined(refused).toStdString();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 1: lblSaid does not take the drop"))) << joined(refused).toStdString();
+    // A drag never reaches a widget with acceptDrops() off, so the script's drop fails there too.
+    const Outcome refused = run(QStringLiteral("drop lblSaid O40004001\ndrop lblNowhere O40004001\ndrop lblDeaf O40004001\n"));
+    const QStringList failures = refused.failures();
+    ASSERT_EQ(failures.size(), 3) << refused.joined();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 1: lblSaid does not take the drop"))) << refused.joined();
     EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 2:")));
+    EXPECT_TRUE(failures.at(2).startsWith(QLatin1String("line 3:")));
+    EXPECT_TRUE(deaf->received.isEmpty()) << deaf->received.join(QLatin1Char(',')).toStdString();
 }
 
-TEST_F(ShellScriptMore, DropOnAControlThatDoesNotAcceptDropsFailsAsARealDragWould)
+TEST_F(ShellScript, SettleLetsDeferredTimersRun)
 {
-    openMoreCard();
-    auto* deaf = window->findChild<DropLabel*>(QStringLiteral("lblDeaf"));
-    ASSERT_TRUE(deaf);
-    ASSERT_FALSE(deaf->acceptDrops());
-    const Outcome outcome = run(QStringLiteral("drop lblDeaf O40004001\n"));
-    EXPECT_TRUE(deaf->received.isEmpty()) << "a drag never reaches a widget with acceptDrops() off, got: "
-                                          << deaf->received.join(QLatin1Char(',')).toStdString();
-    EXPECT_EQ(outcome.failed, 1) << joined(outcome).toStdString();
-}
-
-TEST_F(ShellScriptMore, SettleLetsDeferredTimersRun)
-{
-    openMoreCard();
+    openTestCard();
     const Outcome outcome = run(QStringLiteral("click cmdLater\n"
                                                "expect lblSaid text pirmas\n"
                                                "settle\n"
                                                "expect lblSaid text \"pirmas antras\"\n"));
-    EXPECT_EQ(outcome.failed, 0) << joined(outcome).toStdString();
+    EXPECT_EQ(outcome.failed, 0) << outcome.joined();
     EXPECT_EQ(outcome.passed, 2);
     EXPECT_EQ(said->text(), QStringLiteral("pirmas antras"));
 }
 
-TEST_F(ShellScriptMore, MessagesPrintsEveryMessageBoxSoFar)
+TEST_F(ShellScript, MessageBoxesTakeQueuedAnswersAndMessagesPrintsEveryOneSoFar)
 {
-    openMoreCard();
+    openTestCard();
     const Outcome none = run(QStringLiteral("messages\n"));
     EXPECT_EQ(none.lines, QStringList{QStringLiteral("0 passed, 0 failed")});
 
     const Outcome outcome = run(QStringLiteral("answer Yes\n"
                                                "click cmdAsk\n"
                                                "expectmsg \"Ar tęsti?\\nTikrai?\" Kelmira question\n"
+                                               "expect lblSaid text taip\n"
+                                               "nomsg\n"
                                                "answer OK\n"
                                                "click cmdWarn\n"
                                                "click cmdAsk\n"
+                                               "expect lblSaid text ne\n"
+                                               "expectmsg \"Kitas tekstas\"\n"
                                                "messages\n"));
     const QStringList expected = {
         QStringLiteral("Kelmira\tquestion\tYes,No\tAr tęsti?\\r\\nTikrai?"),
@@ -664,14 +555,15 @@ TEST_F(ShellScriptMore, MessagesPrintsEveryMessageBoxSoFar)
     for (const QString& line : outcome.lines)
         if (line.contains(QLatin1Char('\t')))
             printed << line;
-    EXPECT_EQ(printed, expected) << joined(outcome).toStdString();
-    // The unanswered third box is a failure, and the listing comes after it.
-    const QStringList failures = outcome.lines.filter(QStringLiteral("line "));
-    ASSERT_EQ(failures.size(), 1) << joined(outcome).toStdString();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 6: message box without a queued answer")));
-    EXPECT_LT(outcome.lines.indexOf(failures.at(0)), outcome.lines.indexOf(expected.at(0)));
-    EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 1 failed"));
-    EXPECT_EQ(said->text(), QStringLiteral("ne"));
+    EXPECT_EQ(printed, expected) << outcome.joined();
+    // The unanswered third box is a failure, and so is a message that was not shown;
+    // the listing comes after them.
+    const QStringList failures = outcome.failures();
+    ASSERT_EQ(failures.size(), 2) << outcome.joined();
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 8: message box without a queued answer")));
+    EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 10:")));
+    EXPECT_LT(outcome.lines.indexOf(failures.at(1)), outcome.lines.indexOf(expected.at(0)));
+    EXPECT_EQ(outcome.lines.last(), QStringLiteral("4 passed, 2 failed"));
 }
 
 } // namespace

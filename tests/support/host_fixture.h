@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/contract/library_registry.h"
 #include "platform/shell/host_services.h"
+#include "platform/shell/main_window.h"
 #include "platform/shell/module_loader.h"
+#include "platform/shell/module_tables.h"
 #include "platform/shell/shell_host_factory.h"
 #include "tests/support/store_fixture.h"
+
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -24,12 +29,32 @@ protected:
 
     void TearDown() override
     {
+        window.reset();
         services.reset();
         vx::setHostFactory(nullptr);
         StoreFixture::TearDown();
     }
 
+    // Loads the module built next to the test into new host services and a
+    // main window showing its tree, as the program does at start.
+    void openModuleWindow()
+    {
+        const QString registry = store_->location() + QStringLiteral(".libraries.ini");
+        vx::LibraryRegistry(registry).add(QStringLiteral("Kelmira"),
+                                          QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
+        moduleLoader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registry));
+        services = std::make_shared<shell::HostServices>(sessionPtr(), *moduleLoader);
+        window = std::make_unique<shell::MainWindow>(services);
+        QString error;
+        const auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);
+        ASSERT_TRUE(tables) << error.toStdString();
+        services->addModule(*tables);
+        window->addModule(*tables);
+    }
+
     shell::ModuleLoader loader;
     std::shared_ptr<shell::ShellHostFactory> factory;
     std::shared_ptr<shell::HostServices> services;
+    std::unique_ptr<shell::ModuleLoader> moduleLoader;
+    std::unique_ptr<shell::MainWindow> window;
 };

@@ -4,7 +4,6 @@
 
 #include "platform/contract/host_factory.h"
 #include "platform/contract/vx_grid_control.h"
-#include "platform/contract/library_registry.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
@@ -14,9 +13,6 @@
 #include "platform/shell/host_cards/record_form.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/login.h"
-#include "platform/shell/main_window.h"
-#include "platform/shell/module_tables.h"
-#include "platform/shell/module_loader.h"
 #include "platform/shell/object_card_dialog.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/shell_host_factory.h"
@@ -248,31 +244,6 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     EXPECT_EQ(card->ratesList()->topLevelItemCount(), 0);
 }
 
-TEST_F(HostCards, TheCataloguesEditorGivesACardThatEditsACatalogueItem)
-{
-    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Dyzelinas")}});
-    const vx::VxObjectUIOPtr catalogues = services->Objects().GetVxObject(QStringLiteral("O0001601"));
-    ASSERT_TRUE(catalogues);
-    const vx::CallResult form = catalogues->Properties(QStringLiteral("GetObjectForm"), QString());
-    ASSERT_EQ(form.Code, 0);
-    std::unique_ptr<QWidget> widget(form.Value.value<vx::CardRef>().widget.data());
-    auto* card = dynamic_cast<shell::HostCard*>(widget.get());
-    ASSERT_NE(card, nullptr);
-    card->setVxObjectUIO(services->Objects().GetVxObject(fuel));
-    ASSERT_TRUE(card->grid()) << "a catalogue item's fields are shown in the property grid";
-    auto* name = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtName"));
-    auto* code = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtCode"));
-    ASSERT_TRUE(name && code);
-    EXPECT_EQ(name->text(), QStringLiteral("Dyzelinas"));
-    EXPECT_FALSE(card->isChanged());
-    code->selectAll();
-    QTest::keyClicks(code, QStringLiteral("D"));
-    EXPECT_TRUE(card->isChanged());
-    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
-    EXPECT_FALSE(card->isChanged());
-    EXPECT_EQ(stored(QStringLiteral("ref_fuel_type"), QStringLiteral("Code"), fuel).toString(), QStringLiteral("D"));
-}
-
 TEST_F(HostCards, ALongListIsHandedToTheViewInBatchesWithItsTree)
 {
     {
@@ -324,17 +295,7 @@ protected:
         if (IsSkipped())
             return;
         forgetModuleServices();
-        const QString registry = store_->location() + QStringLiteral(".libraries.ini");
-        vx::LibraryRegistry(registry).add(QStringLiteral("Kelmira"),
-                                          QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
-        moduleLoader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registry));
-        services = std::make_shared<shell::HostServices>(sessionPtr(), *moduleLoader);
-        window = std::make_unique<shell::MainWindow>(services);
-        QString error;
-        const auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);
-        ASSERT_TRUE(tables) << error.toStdString();
-        services->addModule(*tables);
-        window->addModule(*tables);
+        openModuleWindow();
     }
 
     void TearDown() override
@@ -343,9 +304,6 @@ protected:
         forgetModuleServices();
         HostCards::TearDown();
     }
-
-    std::unique_ptr<shell::ModuleLoader> moduleLoader;
-    std::unique_ptr<shell::MainWindow> window;
 };
 
 TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDeleteKey)
@@ -367,7 +325,7 @@ TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDe
     EXPECT_NE(dynamic_cast<shell::EmployeeCard*>(window->desktopTabs()->widget(1)), nullptr);
 }
 
-TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostFor)
+TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostForAndIsEditedThere)
 {
     const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Benzinas")}});
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportReferences")));
@@ -377,6 +335,19 @@ TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostFor
     ASSERT_NE(card, nullptr);
     EXPECT_EQ(card->vxObjectUIO()->className(), QStringLiteral("UIO4000600"));
     EXPECT_EQ(card->vxObjectUIO()->OIDR(), fuel);
+
+    ASSERT_TRUE(card->grid()) << "a catalogue item's fields are shown in the property grid";
+    auto* name = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* code = card->grid()->findChild<QLineEdit*>(QStringLiteral("txtCode"));
+    ASSERT_TRUE(name && code);
+    EXPECT_EQ(name->text(), QStringLiteral("Benzinas"));
+    EXPECT_FALSE(card->isChanged());
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("B"));
+    EXPECT_TRUE(card->isChanged());
+    ASSERT_TRUE(card->write()) << card->errorText().toStdString();
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_EQ(stored(QStringLiteral("ref_fuel_type"), QStringLiteral("Code"), fuel).toString(), QStringLiteral("B"));
 }
 
 } // namespace
