@@ -32,6 +32,14 @@ constexpr int keyRole = Qt::UserRole;
 constexpr int shownTypeRole = Qt::UserRole + 1;
 const QString parameterMark = QStringLiteral("<%>");
 
+// The wait cursor for as long as a long piece of work lasts.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 QIcon registeredIcon(const RegisteredTables& tables, const QString& key)
 {
     for (const RegisteredIcon& icon : tables.icons)
@@ -150,8 +158,12 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { showNode(item); });
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
         // A search looks through the whole list, not only the rows read so far.
-        if (!text.isEmpty())
+        if (!text.isEmpty() && model_->hasUnreadRows()) {
+            statusBar()->showMessage(QStringLiteral("Skaitomas visas sąrašas..."));
+            const WaitCursor waiting;
             model_->readAll();
+            showRowCount();
+        }
         proxy_->setFilterFixedString(text);
     });
     // The rows still to be read come when the list is scrolled to the end of those read.
@@ -318,19 +330,24 @@ void MainWindow::reloadList()
 {
     if (!controller_)
         return;
-    showRows(controller_, controller_->GetVxObjectList(listParent_, QString(), QString()), QString());
+    showRows(controller_->GetVxObjectList(listParent_, QString(), QString()), QString());
 }
 
-void MainWindow::showRows(const std::shared_ptr<vx::VxObjectUI>& controller, const vx::RecordsetPtr& rows,
-                          const QString& filterText)
+void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterText)
 {
-    model_->setRows(rows, [this](const QString& key) { return iconFor(key); }, controller ? controller->OID() : QString());
+    model_->setRows(rows, [this](const QString& key) { return iconFor(key); }, controller_ ? controller_->OID() : QString());
     listMessage_->setVisible(!filterText.isEmpty());
     listMessage_->setText(QStringLiteral("Atrinkta: %1").arg(filterText));
     list_->expandToDepth(0);
     for (int c = 0; c < model_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
-    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(controller ? controller->OName() : QString()).arg(model_->expectedRows()));
+    showRowCount();
+}
+
+void MainWindow::showRowCount()
+{
+    statusBar()->showMessage(
+        QStringLiteral("%1: %2 įr.").arg(controller_ ? controller_->OName() : QString()).arg(model_->expectedRows()));
 }
 
 MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const
@@ -395,7 +412,7 @@ void MainWindow::carryOut(const vx::ClickResult& result)
     case vx::ActionShowList: {
         const QVariantList parts = result.Value.toList();
         if (!parts.isEmpty())
-            showRows(controller_, parts.value(0).value<vx::RecordsetPtr>(), parts.value(1).toString());
+            showRows(parts.value(0).value<vx::RecordsetPtr>(), parts.value(1).toString());
         break;
     }
     default:

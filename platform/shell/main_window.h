@@ -63,8 +63,7 @@ private:
     void addHostMenu();
     // Runs a menu item of the current row, when the row's menu offers it.
     void runOffered(const QString& menuKey);
-    void showRows(const std::shared_ptr<vx::VxObjectUI>& controller, const vx::RecordsetPtr& rows,
-                  const QString& filterText);
+    void showRows(const vx::RecordsetPtr& rows, const QString& filterText);
     void openContextMenu(const QPoint& position);
     void carryOut(const vx::ClickResult& result);
     void showMessage(const QString& text);
@@ -73,6 +72,8 @@ private:
         QString id, type, context;
     };
     RowRef rowAt(const QModelIndex& proxyIndex) const;
+    // The list's name and how many rows it has, in the status bar.
+    void showRowCount();
 
     std::shared_ptr<HostServices> services_;
     QTreeWidget* tree_ = nullptr;
