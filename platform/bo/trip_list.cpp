@@ -19,6 +19,7 @@ const ObjectType& tripType()
 
 struct Vehicle {
     qint64 id = 0; // 0 gathers the sheets without a vehicle
+    QVariant name, code;
     QString label;
 };
 
@@ -72,16 +73,16 @@ private:
             values << lastDate_ << lastDate_ << lastId_;
         }
         const ObjectType& type = tripType();
-        const QList<ListItem> items = readListItems(
+        QList<ListItem> items = readListItems(
             session, type, where, values,
-            {QStringLiteral("(SELECT c.\"Name\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
-             QStringLiteral("(SELECT c.\"Code\" FROM transport_car c WHERE c.\"ID\" = t.\"TransportCarID\")"),
-             QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
+            {QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
                             "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")},
             // Newest first (the store orders the dates: no date conversions per comparison).
             QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC"), wanted);
-        for (const ListItem& item : items)
+        for (ListItem& item : items) {
+            item.extra = {vehicle.name, vehicle.code, item.extra.value(0)}; // CarName, CarCode, UserName
             rows << listRowValues(type, item, nodeKey, QStringLiteral("Trip"), QStringLiteral("Trip"));
+        }
         if (items.size() < wanted) {
             ++current_;
             nodeGiven_ = false;
@@ -133,7 +134,8 @@ vx::RecordsetPtr tripListRows(Session& session, const QString& param)
     QList<Vehicle> vehicles;
     int expected = 0;
     for (const QVariantList& row : found.values) {
-        vehicles.append({row.at(0).toLongLong(), QStringLiteral("%1 %2").arg(row.at(2).toString(), row.at(3).toString()).trimmed()});
+        vehicles.append({row.at(0).toLongLong(), row.at(2), row.at(3),
+                         QStringLiteral("%1 %2").arg(row.at(2).toString(), row.at(3).toString()).trimmed()});
         expected += 1 + row.at(1).toInt();
     }
     // Vehicles in name order; two of one name keep the order of their numbers.

@@ -214,7 +214,8 @@ TEST_F(BoRecords, EveryWordOfTheVehicleFilterMustAppearInNameCodeOrNumber)
 
 TEST_F(BoRecords, TripSheetListShowsThePeriodUnderOneNodePerVehicle)
 {
-    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
+    const qint64 car = createId(QStringLiteral("O4000400"),
+                                {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}, {QStringLiteral("Code"), QStringLiteral("KLM 1")}});
     for (int day : {1, 15, 30})
         create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), car},
                                             {QStringLiteral("Name"), QStringLiteral("KL-%1").arg(day)},
@@ -227,6 +228,8 @@ TEST_F(BoRecords, TripSheetListShowsThePeriodUnderOneNodePerVehicle)
     EXPECT_EQ(rows->value(QStringLiteral("Context")).toString(), vx::oid::make(QStringLiteral("O4000400"), car));
     rows->MoveNext();
     EXPECT_EQ(rows->value(QStringLiteral("Name")).toString(), QStringLiteral("KL-30")) << "newest first";
+    EXPECT_EQ(rows->value(QStringLiteral("CarName")).toString(), QStringLiteral("Iveco Daily"));
+    EXPECT_EQ(rows->value(QStringLiteral("CarCode")).toString(), QStringLiteral("KLM 1"));
     EXPECT_EQ(rows->value(QStringLiteral("OType")).toString(), QStringLiteral("Trip"));
 }
 
@@ -278,6 +281,14 @@ TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOnceInOrder)
     for (const QVariantList& row : source->next(100))
         read << label(row);
     EXPECT_EQ(read, whole + QStringList{QStringLiteral("M-new-old")});
+
+    // A page the store cannot give ends the list with the store's message.
+    vx::RowSourcePtr failing = list->GetVxObjectList(period, QString(), QString())->takeRowSource();
+    ASSERT_EQ(failing->next(2).size(), 2);
+    session().db().execute(QStringLiteral("ALTER TABLE transport_trip RENAME TO transport_trip_gone"));
+    EXPECT_TRUE(failing->next(100).isEmpty());
+    EXPECT_FALSE(session().lastError().isEmpty());
+    EXPECT_TRUE(failing->next(100).isEmpty());
 }
 
 } // namespace
