@@ -3,56 +3,27 @@
 // host's own services on a real store.
 
 #include "platform/bo/database.h"
-#include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
-#include "platform/shell/host_services.h"
 #include "platform/shell/login.h"
-#include "platform/shell/main_window.h"
-#include "platform/shell/module_loader.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/passwords.h"
-#include "platform/shell/shell_host_factory.h"
-#include "tests/support/store_fixture.h"
+#include "tests/support/host_fixture.h"
 
 #include <QAbstractItemModelTester>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
 
-class ShellWindow : public StoreFixture {
+class ShellWindow : public HostFixture {
 protected:
     void SetUp() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
-        vx::LibraryRegistry(registryFile()).add(QStringLiteral("Kelmira"),
-                                                QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so"));
-        loader = std::make_unique<shell::ModuleLoader>(vx::LibraryRegistry(registryFile()));
-        factory = std::make_shared<shell::ShellHostFactory>();
-        factory->setSession(sessionPtr());
-        vx::setHostFactory(factory);
-        services = std::make_shared<shell::HostServices>(sessionPtr(), *loader);
-        window = std::make_unique<shell::MainWindow>(services);
-        QString error;
-        auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
-        ASSERT_TRUE(tables) << error.toStdString();
-        services->addModule(*tables);
-        window->addModule(*tables);
+        HostFixture::SetUp();
+        if (!IsSkipped())
+            openModuleWindow();
     }
-
-    void TearDown() override
-    {
-        window.reset();
-        services.reset();
-        vx::setHostFactory(nullptr);
-        StoreFixture::TearDown();
-    }
-
-    QString registryFile() const { return store_->location() + QStringLiteral(".libraries.ini"); }
 
     QStringList shownPreviews()
     {
@@ -62,11 +33,6 @@ protected:
             texts << model->index(r, 0).data().toString();
         return texts;
     }
-
-    std::unique_ptr<shell::ModuleLoader> loader;
-    std::shared_ptr<shell::ShellHostFactory> factory;
-    std::shared_ptr<shell::HostServices> services;
-    std::unique_ptr<shell::MainWindow> window;
 };
 
 TEST_F(ShellWindow, TheTreeShowsTheRegisteredNodesUnderTheLayout)
@@ -101,7 +67,7 @@ TEST_F(ShellWindow, ANodeTheUserMayNotOpenIsDisabled)
                            {session().userId(), QStringLiteral("CTransportCars")});
     shell::MainWindow restricted(services);
     QString error;
-    auto tables = shell::readModuleTables(*loader, *factory, QStringLiteral("Kelmira"), &error);
+    auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);
     restricted.addModule(*tables);
     EXPECT_FALSE(restricted.selectNode(QStringLiteral("CTransportCars")));
     EXPECT_TRUE(restricted.selectNode(QStringLiteral("CTransportTyres")));
