@@ -36,6 +36,21 @@ DocumentError zipError(zip_error_t* error)
     return {code, errorText(code, QString::fromLocal8Bit(zip_error_strerror(error)))};
 }
 
+// The archive at `path`, or null with the reason in `error`.
+zip_t* openArchive(const QString& path, int flags, DocumentError* error)
+{
+    int code = 0;
+    const QByteArray name = QFile::encodeName(path);
+    zip_t* archive = zip_open(name.constData(), flags, &code);
+    if (!archive && error) {
+        zip_error_t failure;
+        zip_error_init_with_code(&failure, code);
+        *error = zipError(&failure);
+        zip_error_fini(&failure);
+    }
+    return archive;
+}
+
 struct ZipCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
 };
@@ -46,17 +61,9 @@ using ZipHandle = std::unique_ptr<zip_t, ZipCloser>;
 bool DocxPackage::read(const QString& path, DocumentError* error)
 {
     parts_.clear();
-    int code = 0;
-    const QByteArray name = QFile::encodeName(path);
-    ZipHandle archive(zip_open(name.constData(), ZIP_RDONLY, &code));
-    if (!archive) {
-        zip_error_t failure;
-        zip_error_init_with_code(&failure, code);
-        if (error)
-            *error = zipError(&failure);
-        zip_error_fini(&failure);
+    ZipHandle archive(openArchive(path, ZIP_RDONLY, error));
+    if (!archive)
         return false;
-    }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
@@ -86,17 +93,9 @@ bool DocxPackage::read(const QString& path, DocumentError* error)
 
 bool DocxPackage::write(const QString& path, DocumentError* error) const
 {
-    int code = 0;
-    const QByteArray name = QFile::encodeName(path);
-    zip_t* archive = zip_open(name.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-    if (!archive) {
-        zip_error_t failure;
-        zip_error_init_with_code(&failure, code);
-        if (error)
-            *error = zipError(&failure);
-        zip_error_fini(&failure);
+    zip_t* archive = openArchive(path, ZIP_CREATE | ZIP_TRUNCATE, error);
+    if (!archive)
         return false;
-    }
     // The sources only point at our parts; they live until zip_close has written them.
     for (const Part& part : parts_) {
         zip_source_t* source = zip_source_buffer(archive, part.data.constData(), zip_uint64_t(part.data.size()), 0);
