@@ -7,22 +7,11 @@
 #include <QHash>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 namespace shell {
 namespace {
 constexpr int batch = 2000;
-
-// Counts a change to the rows under way, for as long as it lasts.
-class ChangeGuard {
-public:
-    explicit ChangeGuard(int& count) : count_(count) { ++count_; }
-    ~ChangeGuard() { --count_; }
-    ChangeGuard(const ChangeGuard&) = delete;
-    ChangeGuard& operator=(const ChangeGuard&) = delete;
-
-private:
-    int& count_;
-};
 
 // Fields that steer the tree or name records by number; users see their meaning elsewhere.
 bool isHidden(const QString& name)
@@ -275,7 +264,7 @@ void ObjectListModel::appendRows(const QList<QVariantList>& rows)
         } else {
             const bool given = isGiven(parent);
             const int start = childCount(parent);
-            const ChangeGuard changing(changing_);
+            const QScopedValueRollback changing(changing_, changing_ + 1);
             if (given)
                 beginInsertRows(indexOfRow(parent), start, start + end - r - 1);
             QList<int>& siblings = children_[parent];
@@ -325,7 +314,7 @@ void ObjectListModel::giveTopRows(int count)
     count = std::min<int>(count, int(top_.size()));
     if (count <= topShown_)
         return;
-    const ChangeGuard changing(changing_);
+    const QScopedValueRollback changing(changing_, changing_ + 1);
     beginInsertRows({}, topShown_, count - 1);
     topShown_ = count;
     endInsertRows();
