@@ -11,6 +11,8 @@ namespace bo {
 namespace {
 
 const QString carType = QStringLiteral("O4000400");
+// Sheets whose Date falls within the period's two bounds.
+const QString periodCondition = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" <= ?");
 
 const ObjectType& tripType()
 {
@@ -65,7 +67,7 @@ private:
             nodeGiven_ = true;
             return;
         }
-        QString where = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" <= ?") + vehicleCondition(vehicle.id);
+        QString where = periodCondition + vehicleCondition(vehicle.id);
         QVariantList values = period_;
         values << vehicle.id;
         if (!lastDate_.isNull()) {
@@ -119,7 +121,7 @@ vx::RecordsetPtr tripListRows(Session& session, const QString& param)
     // The last second of the end day bounds the period: a "next day" would run
     // past the calendar's end for the open end 9999.12.31.
     const QVariantList period{QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59, 59))};
-    QString where = QStringLiteral("t.\"Date\" >= ? AND t.\"Date\" <= ?");
+    QString where = periodCondition;
     QVariantList values = period;
     if (vx::oid::isOfType(args.text(0), carType) && vx::oid::hasRecord(args.text(0))) {
         where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
