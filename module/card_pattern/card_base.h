@@ -37,6 +37,11 @@ public:
     // The pending command, which is cleared.
     QString takePendingCommand();
 
+    // Runs an event handler, the card's own or one of its parts', as a
+    // boundary: a conversion error ends it quietly, any other exception is
+    // shown once (critical icon) and logged. True when the handler ran to its end.
+    bool runHandler(const std::function<void()>& handler);
+
     // The title of the card's message boxes: the product name when the card was made.
     const QString& messageTitle() const { return title_; }
 
@@ -78,10 +83,6 @@ protected:
     // The write button is enabled exactly while the card has unsaved changes.
     void followChanges(QAbstractButton* writeButton);
 
-    // Runs an event handler as a boundary: a conversion error ends it quietly,
-    // any other exception is shown once (critical icon) and logged. True when
-    // the handler ran to its end.
-    bool runHandler(const std::function<void()>& handler);
 
 private:
     vx::VxObjectUIOPtr editor_;

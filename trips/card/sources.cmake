@@ -5,9 +5,9 @@ target_sources(kelmira_module PRIVATE
   card/trip_sheet_layout.cpp
   card/trip_sheet_card.cpp card/trip_sheet_card.h
   card/trip_sheet_choices.cpp
-  card/trip_sheet_balance.cpp
+  card/trip_sheet_speedometer.cpp
   card/trip_sheet_save.cpp
   card/trip_sheet_lists.cpp
   card/trip_sheet_commands.cpp
-  card/trip_sheet_drops.cpp
+  card/fuel_panel.cpp card/fuel_panel.h
 )

@@ -1,26 +1,32 @@
 #pragma once
 
 #include "module/card_pattern/card_base.h"
+#include "module/card_pattern/date_pair.h"
+#include "module/card_pattern/entry_list.h"
+#include "trips/card/fuel_panel.h"
 #include "trips/card/trip_sheet_controls.h"
 #include "trips/trip_balance.h"
 
 #include <QString>
 
-#include <array>
-
-class QTreeWidgetItem;
+#include <memory>
 
 // The trip sheet card: one vehicle's use over a period with its speedometer
-// readings, route lines, fuel cheques and two fuel tanks. It loads from the
-// trip sheet editor, keeps the distances and the fuel panel consistent while
-// the user types, and writes the fields back on "Įrašyti". Its work is split
-// by job: the controls and their places (trip_sheet_layout.cpp), handlers,
-// loading and the enabling rules (trip_sheet_card.cpp), the vehicle,
-// driver and tank choices (trip_sheet_choices.cpp), the speedometer and the
-// fuel panel (trip_sheet_balance.cpp), saving, reverting and the card's
-// buttons and menu (trip_sheet_save.cpp), the three lists
-// (trip_sheet_lists.cpp), their commands (trip_sheet_commands.cpp) and
-// dropping route segments (trip_sheet_drops.cpp).
+// readings, route lines, fuel cheques and two fuel tanks. The card itself
+// loads from the trip sheet editor, offers the vehicle and driver choices,
+// keeps the speedometer readings consistent while the user types, applies the
+// enabling rules and writes the fields back on "Įrašyti". The rest is held by
+// parts that own their state: the period (DatePair), the three lists
+// (EntryList: route lines, cheques, the norm summary), whose add, edit and
+// delete commands the card supplies, and the fuel panel of the two tanks
+// (FuelPanel), which the lists feed with the fuel used and received.
+//
+// Files: the controls and their places (trip_sheet_layout.cpp); handlers,
+// loading and the enabling rules (trip_sheet_card.cpp); the vehicle and driver
+// choices (trip_sheet_choices.cpp); the speedometer
+// (trip_sheet_speedometer.cpp); saving, reverting and the card's buttons and
+// menu (trip_sheet_save.cpp); the lists' columns and rows
+// (trip_sheet_lists.cpp) and their commands (trip_sheet_commands.cpp).
 class frmTransportTripsSV final : public CardBase {
     Q_OBJECT
 public:
@@ -30,10 +36,10 @@ public:
     const TripSheetControls& controls() const { return c_; }
     bool isNew() const { return isNew_; }
     bool mayEdit() const { return mayEdit_; }
-    const trips::FuelByTankType& fuelUsedMap() const { return fuelUsed_; }
-    const trips::FuelByTankType& fuelReceivedMap() const { return fuelReceived_; }
+    const trips::FuelByTankType& fuelUsedMap() const { return fuel_->fuelUsed(); }
+    const trips::FuelByTankType& fuelReceivedMap() const { return fuel_->fuelReceived(); }
     // The actual rest remembered for a tank (index 0, 1).
-    const QString& rememberedActualRest(int tank) const { return rememberedRest_.at(tank); }
+    const QString& rememberedActualRest(int tank) const { return fuel_->rememberedActualRest(tank); }
 
     // With savable changes (the write button enabled), true only when the user
     // agrees to close without saving.
@@ -49,31 +55,23 @@ public:
 protected:
     void loadForm() override;
     QString closingDetails() const override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
-    void connectTank(int i);
     void applyEnablingRules();
     void markChangedAndApply();
     void showCaption();
 
-    // Loading and choices (trip_sheet_choices.cpp).
+    // Choices (trip_sheet_choices.cpp).
     qint64 setVehicle(const QString& vehicleId, bool keepDriver);
     qint64 driverOnStartDate(const QString& vehicleId) const;
     void chooseVehicle();
     void chooseDriver();
-    void chooseFuelType(int i);
-    void clearTank(int i);
-    double lastTripFuelRest(const QString& vehicleId, qint64 tankTypeId, const QDate& date) const;
 
-    // Speedometer and fuel panel (trip_sheet_balance.cpp).
+    // Speedometer (trip_sheet_speedometer.cpp).
     void recomputeEnd();
     void deriveOwnExpense();
     void leaveSpeedometerField(TripNumberField* field);
-    void leaveNumberField(TripNumberField* field);
-    void recomputeFuelPanel();
-    void finalRestClicked(int i);
 
     // Saving, reverting, printing, closing (trip_sheet_save.cpp).
     void write();
@@ -89,30 +87,23 @@ private:
     void popUpCardMenu(const QPoint& at);
 
     // Lists (trip_sheet_lists.cpp).
+    void buildLists();
     void fillRouteList();
     void fillChequeList(bool recompute);
     void fillNormList();
 
     // Commands (trip_sheet_commands.cpp).
-    void openSelectedRow(QTreeWidget* list);
-    void popUpListMenu(QTreeWidget* list, const QPoint& at);
-    void runListCommand(QTreeWidget* list);
+    void connectCommands();
     bool deleteRow(const QString& objectType, const QString& id);
     // After route lines changed: lists, end reading and balance again; the sheet must be saved.
     void refreshAfterRouteChange(const QString& selectAfter);
 
-    // Drops (trip_sheet_drops.cpp).
-    bool takesDrop(const QString& text) const;
-    void dropRouteSegment(const QString& text);
-    void addDroppedSegment();
-
     TripSheetControls c_;
+    std::unique_ptr<DatePair> period_;
+    std::unique_ptr<EntryList> routes_;
+    std::unique_ptr<EntryList> cheques_;
+    std::unique_ptr<EntryList> norms_;
+    std::unique_ptr<FuelPanel> fuel_;
     bool mayEdit_ = false;
     bool isNew_ = true;
-    bool writeAllowed_ = false;
-    trips::FuelByTankType fuelUsed_;
-    trips::FuelByTankType fuelReceived_;
-    std::array<QString, 2> rememberedRest_;
-    vx::VxObjectUIOPtr droppedSegment_;
-    bool fromDrop_ = false;
 };

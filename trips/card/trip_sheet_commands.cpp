@@ -1,9 +1,10 @@
-// The commands of the route line and cheque lists: add, edit and delete
-// through the context menu, a double-click or Enter, each opening its entry
-// dialog and refreshing the list and the sheet's numbers afterwards.
+// The commands of the route line and cheque lists: add, edit and delete,
+// each opening its entry dialog (or asking before deleting) and refreshing
+// the list and the sheet's numbers afterwards. The lists open them
+// (EntryList): the context menu, double-click or Enter, Insert and Delete,
+// and route segments dropped on the route list.
 
 #include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/report_list.h"
 #include "module/catalogue.h"
 #include "module/module_services.h"
 #include "platform/contract/date_text.h"
@@ -11,13 +12,7 @@
 #include "trips/card/trip_sheet_card.h"
 #include "trips/dialogs/entry_dialogs.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QMenu>
 #include <QTreeWidget>
-
-#include <utility>
 
 namespace {
 
@@ -26,53 +21,19 @@ const QString editCommand = QStringLiteral("102");
 const QString deleteCommand = QStringLiteral("103");
 const QString routeLineType = QStringLiteral("O4000200");
 const QString chequeType = QStringLiteral("O4000300");
-
-QTreeWidgetItem* selectedItem(const QTreeWidget* list)
-{
-    return Catalogue::HasSelectedItem(list) ? list->currentItem() : nullptr;
-}
+const QString routeSegmentType = QStringLiteral("O4000601");
 
 } // namespace
 
-void frmTransportTripsSV::openSelectedRow(QTreeWidget* list)
+void frmTransportTripsSV::connectCommands()
 {
-    if (!mayEdit_ || !selectedItem(list))
-        return;
-    setPendingCommand(editCommand);
-    runListCommand(list);
-}
-
-void frmTransportTripsSV::popUpListMenu(QTreeWidget* list, const QPoint& at)
-{
-    if (!mayEdit_)
-        return;
-    const bool selected = selectedItem(list) != nullptr;
-    c_.mnuEdit->setEnabled(selected);
-    c_.mnuDelete->setEnabled(selected);
-    c_.mnuGrid->setVisible(list == c_.lvwRoutes);
-    c_.mnuGrid->setEnabled(list == c_.lvwRoutes && list->topLevelItemCount() > 0);
-    const QAction* chosen = c_.mnuMain->exec(list->viewport()->mapToGlobal(at));
-    if (chosen == c_.mnuGrid) {
-        editRoutesInGrid();
-        return;
-    }
-    if (chosen == c_.mnuNew)
-        setPendingCommand(addCommand);
-    else if (chosen == c_.mnuEdit)
-        setPendingCommand(editCommand);
-    else if (chosen == c_.mnuDelete)
-        setPendingCommand(deleteCommand);
-    else
-        return;
-    runListCommand(list);
-}
-
-void frmTransportTripsSV::runListCommand(QTreeWidget* list)
-{
-    if (list == c_.lvwRoutes)
-        routeLineCommand();
-    else
-        chequeCommand();
+    const EntryList::Commands commands{addCommand, editCommand, deleteCommand};
+    routes_->setCommands(commands, [this] { routeLineCommand(); });
+    routes_->addMenuItem(QStringLiteral("mnuGrid"), QStringLiteral("Redaguoti lentelėje"),
+                         [this] { return c_.lvwRoutes->topLevelItemCount() > 0; }, [this] { editRoutesInGrid(); });
+    // Route segments from the catalogue, onto a saved sheet only.
+    routes_->takeDrops(routeSegmentType, [this] { return !isNew_; });
+    cheques_->setCommands(commands, [this] { chequeCommand(); });
 }
 
 bool frmTransportTripsSV::deleteRow(const QString& objectType, const QString& id)
@@ -88,15 +49,14 @@ bool frmTransportTripsSV::deleteRow(const QString& objectType, const QString& id
 void frmTransportTripsSV::routeLineCommand()
 {
     const QString command = takePendingCommand();
-    const bool fromDrop = std::exchange(fromDrop_, false);
-    const QTreeWidgetItem* selected = selectedItem(c_.lvwRoutes);
+    const QTreeWidgetItem* selected = routes_->selected();
     QString lineId, selectAfter;
     qint64 segmentId = 0;
     if (command == addCommand) {
         lineId = routeLineType;
-        selectAfter = ListItem::keyOf(selected ? selected : ReportList::lastItem(c_.lvwRoutes));
-        if (fromDrop && droppedSegment_)
-            segmentId = Catalogue::LongOrZero(droppedSegment_->Fields().value(QStringLiteral("ID")));
+        selectAfter = ListItem::keyOf(selected ? selected : routes_->lastEntry());
+        if (const vx::VxObjectUIOPtr dropped = routes_->droppedObject())
+            segmentId = Catalogue::LongOrZero(dropped->Fields().value(QStringLiteral("ID")));
     } else if (command == editCommand || command == deleteCommand) {
         if (!selected)
             return;
@@ -113,7 +73,7 @@ void frmTransportTripsSV::routeLineCommand()
         trips::RouteLineRequest request;
         request.routeLineOidr = lineId;
         request.tripId = vx::oid::recordNumber(vxObjectUIO()->OIDR());
-        request.tripStart = c_.dtpDateFrom->date();
+        request.tripStart = period_->start();
         request.vehicleOidr = c_.txtCar->objectId();
         request.routeSegmentId = segmentId;
         request.defaultDriverOidr = c_.txtDriver->objectId();
@@ -130,12 +90,10 @@ void frmTransportTripsSV::routeLineCommand()
 
 void frmTransportTripsSV::editRoutesInGrid()
 {
-    QStringList lines;
-    for (int i = 0; i < c_.lvwRoutes->topLevelItemCount(); ++i)
-        lines << ListItem::keyOf(c_.lvwRoutes->topLevelItem(i));
+    const QStringList lines = routes_->keys();
     if (lines.isEmpty())
         return;
-    const QTreeWidgetItem* selected = selectedItem(c_.lvwRoutes);
+    const QTreeWidgetItem* selected = routes_->selected();
     const QString current = selected ? ListItem::keyOf(selected) : lines.first();
     if (trips::editRouteLinesInGrid(this, lines, current))
         refreshAfterRouteChange(current);
@@ -144,12 +102,12 @@ void frmTransportTripsSV::editRoutesInGrid()
 void frmTransportTripsSV::refreshAfterRouteChange(const QString& selectAfter)
 {
     // The end reading and the balance change with the route: the sheet must be saved again.
+    routes_->selectAfterRefill(selectAfter);
     fillRouteList();
     recomputeEnd();
     deriveOwnExpense();
-    recomputeFuelPanel();
+    fuel_->recompute();
     fillNormList();
-    Catalogue::SelectListItem(c_.lvwRoutes, selectAfter);
     setChanged(true);
     applyEnablingRules();
 }
@@ -157,15 +115,14 @@ void frmTransportTripsSV::refreshAfterRouteChange(const QString& selectAfter)
 void frmTransportTripsSV::chequeCommand()
 {
     const QString command = takePendingCommand();
-    const QTreeWidgetItem* selected = selectedItem(c_.lvwCheques);
+    // The totals row stands for no cheque.
+    const QTreeWidgetItem* selected = cheques_->selectedEntry();
     QString chequeId, copyFrom;
     if (command == addCommand) {
         chequeId = chequeType;
-        const bool onCheque = selected && !ReportList::isTotalsRow(selected);
-        copyFrom = ListItem::keyOf(onCheque ? selected : ReportList::lastItem(c_.lvwCheques));
+        copyFrom = ListItem::keyOf(selected ? selected : cheques_->lastEntry());
     } else if (command == editCommand || command == deleteCommand) {
-        // The totals row stands for no cheque.
-        if (!selected || ReportList::isTotalsRow(selected))
+        if (!selected)
             return;
         chequeId = copyFrom = ListItem::keyOf(selected);
     } else {
@@ -182,8 +139,8 @@ void frmTransportTripsSV::chequeCommand()
         request.tripId = Catalogue::LongOrZero(vxObjectUIO()->Fields().value(QStringLiteral("ID")));
         request.chequeOidr = chequeId;
         request.copyFromOidr = copyFrom;
-        request.tripStart = c_.dtpDateFrom->date();
-        request.tripEnd = c_.chkDateTo->isChecked() ? c_.dtpDateTo->date() : vx::dates::openEnd();
+        request.tripStart = period_->start();
+        request.tripEnd = period_->hasEnd() ? period_->end() : vx::dates::openEnd();
         const trips::EntryResult result = trips::editFuelCheque(this, request);
         if (result.cancelled)
             return;
@@ -192,7 +149,7 @@ void frmTransportTripsSV::chequeCommand()
     }
 
     // Cheques are stored by their own dialog; the sheet's record does not change.
+    cheques_->selectAfterRefill(selectAfter);
     fillChequeList(true);
-    Catalogue::SelectListItem(c_.lvwCheques, selectAfter);
-    recomputeFuelPanel();
+    fuel_->recompute();
 }

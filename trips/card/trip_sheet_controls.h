@@ -12,7 +12,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
-class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
@@ -45,6 +44,7 @@ struct TripSheetControls {
     QAction* mnuPrintParameters = nullptr;
     QPushButton* cmdExportToWord = nullptr;
     QTabWidget* TabStrip = nullptr;
+    // The lists' columns and commands are the card's (trip_sheet_lists.cpp).
     QTreeWidget* lvwRoutes = nullptr;
     QTreeWidget* lvwCheques = nullptr;
     QTreeWidget* lvwFuelBill = nullptr;
@@ -69,14 +69,6 @@ struct TripSheetControls {
     QAction* mnuRefresh = nullptr;
     QAction* mnuRefreshDistanceFrom = nullptr;
     QAction* mnuRefreshFuelRest = nullptr;
-
-    QMenu* mnuMain = nullptr;
-    QAction* mnuNew = nullptr;
-    QAction* mnuEdit = nullptr;
-    QAction* mnuDelete = nullptr;
-    QAction* mnuGrid = nullptr; // route list only
-
-    QTimer* timerDragDrop = nullptr;
 };
 
 // Builds the controls into `card` with their captions, layouts and tab order.

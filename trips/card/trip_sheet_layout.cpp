@@ -3,7 +3,6 @@
 // cheques and the fuel panel, and the buttons, in that reading order.
 
 #include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/report_list.h"
 #include "platform/contract/date_text.h"
 #include "trips/card/trip_number_field.h"
 #include "trips/card/trip_sheet_controls.h"
@@ -15,14 +14,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -81,15 +78,6 @@ QDateEdit* datePicker(QWidget* parent, const char* name)
     picker->setDisplayFormat(vx::dates::shortDateFormat());
     picker->setCalendarPopup(true);
     return picker;
-}
-
-QTreeWidget* reportList(QWidget* parent, const char* name, const QList<ReportList::Column>& columns)
-{
-    auto* list = named(new QTreeWidget(parent), name);
-    ReportList::setUp(list, columns);
-    list->header()->setSectionResizeMode(QHeaderView::Interactive);
-    list->header()->setStretchLastSection(true);
-    return list;
 }
 
 QLabel* unit(QWidget* parent, const QString& text)
@@ -152,16 +140,7 @@ QWidget* buildFuelPage(TripSheetControls& c, QWidget* parent)
         tanks->addWidget(c.tanks[i].frame, 0, Qt::AlignTop);
     }
     tanks->addStretch();
-    c.lvwFuelBill = reportList(page, "lvwFuelBill",
-                               {{QString(), QStringLiteral("Kuro tipas")},
-                                {QStringLiteral("NormName"), QStringLiteral("Normos pavadinimas")},
-                                {QStringLiteral("DistanceNormValue"), QStringLiteral("Norma pagal atstumą")},
-                                {QStringLiteral("DurationNormValue"), QStringLiteral("Norma pagal trukmę")},
-                                {QStringLiteral("Distance"), QStringLiteral("Atstumas")},
-                                {QStringLiteral("Duration"), QStringLiteral("Trukmė")},
-                                {QStringLiteral("FuelByDistanceNorm"), QStringLiteral("Kuro kiekis pagal atstumą")},
-                                {QStringLiteral("FuelByDurationNorm"), QStringLiteral("Kuro kiekis pagal trukmę")},
-                                {QStringLiteral("FuelByNorm"), QStringLiteral("Kuro kiekis")}});
+    c.lvwFuelBill = named(new QTreeWidget(page), "lvwFuelBill");
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(tanks);
     layout->addWidget(c.lvwFuelBill, 1);
@@ -181,34 +160,8 @@ QWidget* listPage(QTreeWidget* list, const char* name, QWidget* parent)
 
 void buildLists(TripSheetControls& c, QWidget* card)
 {
-    c.lvwRoutes = reportList(card, "lvwRoutes",
-                             {{QString(), QStringLiteral("Data")},
-                              {QStringLiteral("RouteName"), QStringLiteral("Atkarpa")},
-                              {QStringLiteral("RouteDistance"), QStringLiteral("Atstumas")},
-                              {QStringLiteral("RouteDuration"), QStringLiteral("Trukmė")},
-                              {QStringLiteral("FuelTypeName"), QStringLiteral("Kuro tipas")},
-                              {QStringLiteral("FuelNormName"), QStringLiteral("Kuro normos pavadinimas")},
-                              {QStringLiteral("FuelNormValue"), QStringLiteral("Norma pagal atstumą")},
-                              {QStringLiteral("FuelNormDurationValue"), QStringLiteral("Norma pagal trukmę")},
-                              {QStringLiteral("RouteUserName"), QStringLiteral("Vairuotojas")},
-                              {QStringLiteral("RouteNote"), QStringLiteral("Pastabos")}});
-    c.lvwRoutes->setAcceptDrops(true);
-    c.lvwRoutes->viewport()->setAcceptDrops(true);
-    c.lvwRoutes->setDropIndicatorShown(false);
-    c.lvwCheques = reportList(card, "lvwCheques",
-                              {{QString(), QStringLiteral("Data")},
-                               {QStringLiteral("Number"), QStringLiteral("Numeris")},
-                               {QStringLiteral("ChequeCode"), QStringLiteral("Kodas")},
-                               {QStringLiteral("FuelAmount"), QStringLiteral("Kiekis")},
-                               {QStringLiteral("FuelTypeName"), QStringLiteral("Kuro tipas")},
-                               {QStringLiteral("FirmName"), QStringLiteral("Įmonė")},
-                               {QStringLiteral("SumCurr"), QStringLiteral("Suma valiuta")},
-                               {QStringLiteral("CurrCode"), QStringLiteral("Valiuta")},
-                               {QStringLiteral("CurrRate"), QStringLiteral("Kursas")},
-                               {QStringLiteral("SumA"), QStringLiteral("Suma, Lt")},
-                               {QStringLiteral("CashFlag"), QStringLiteral("Grynais")}});
-    for (QTreeWidget* list : {c.lvwRoutes, c.lvwCheques})
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
+    c.lvwRoutes = named(new QTreeWidget(card), "lvwRoutes");
+    c.lvwCheques = named(new QTreeWidget(card), "lvwCheques");
 
     c.TabStrip = named(new QTabWidget(card), "TabStrip");
     const struct {
@@ -235,17 +188,8 @@ void buildMenus(TripSheetControls& c, QWidget* card)
     c.mnuRefresh = item(c.mnuCard, "mnuRefresh", "Atnaujinti kelionės lapą");
     c.mnuRefreshDistanceFrom = item(c.mnuCard, "mnuRefreshDistanceFrom", "Atnaujinti pradinę spidometro reikšmę");
     c.mnuRefreshFuelRest = item(c.mnuCard, "mnuRefreshFuelRest", "Atnaujinti pradinio kuro likučio reikšmę");
-    c.mnuMain = named(new QMenu(card), "mnuMain");
-    c.mnuNew = item(c.mnuMain, "mnuNew", "Pridėti");
-    c.mnuEdit = item(c.mnuMain, "mnuEdit", "Redaguoti");
-    c.mnuDelete = item(c.mnuMain, "mnuDelete", "Panaikinti");
-    c.mnuMain->addSeparator();
-    c.mnuGrid = item(c.mnuMain, "mnuGrid", "Redaguoti lentelėje");
     c.mnuPrint = named(new QMenu(card), "mnuPrint");
     c.mnuPrintParameters = item(c.mnuPrint, "mnuPrintParameters", "Spausdinimo parametrai");
-    c.timerDragDrop = named(new QTimer(card), "timerDragDrop");
-    c.timerDragDrop->setSingleShot(true);
-    c.timerDragDrop->setInterval(0);
 }
 
 QGridLayout* buildHeader(TripSheetControls& c, QWidget* panel)

@@ -17,8 +17,6 @@
 #include "trips/trip_sheet_fields.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -73,8 +71,7 @@ bool frmTransportTripsSV::tankTypesFitVehicle()
         for (int n = 1; n <= 2; ++n)
             vehicleTypes[n - 1] = Catalogue::LongOrZero(trips::rowValue(*vehicle, 0, trips::fields::fuelTankTypeId(n)));
     const trips::TankTypeFit fit =
-        trips::checkTankTypes(vehicleTypes[0], vehicleTypes[1], c_.tanks[0].txtFuelType->recordNumber(),
-                              c_.tanks[1].txtFuelType->recordNumber());
+        trips::checkTankTypes(vehicleTypes[0], vehicleTypes[1], fuel_->tankType(0), fuel_->tankType(1));
     if (fit == trips::TankTypeFit::NoTankType || fit == trips::TankTypeFit::NotTheVehicles) {
         Catalogue::ShowError(QStringLiteral("Kuro tipas neatitinka transporto kuro tipo!"), messageTitle());
         return false;
@@ -111,33 +108,14 @@ void frmTransportTripsSV::writeFields()
     const vx::RecordFields sheet = vxObjectUIO()->Fields();
     sheet.setValue(name("Code"), c_.txtCode->text());
     const QTime startTime =
-        Catalogue::DateTimeOrDefault(sheet.value(name("Date")), QDateTime(c_.dtpDateFrom->date(), QTime(0, 0))).time();
-    sheet.setValue(name("Date"), QDateTime(c_.dtpDateFrom->date(), startTime));
-    sheet.setValue(name("DateTo"),
-                   c_.chkDateTo->isChecked() ? QVariant(QDateTime(c_.dtpDateTo->date(), QTime(0, 0))) : QVariant());
+        Catalogue::DateTimeOrDefault(sheet.value(name("Date")), QDateTime(period_->start(), QTime(0, 0))).time();
+    sheet.setValue(name("Date"), QDateTime(period_->start(), startTime));
+    sheet.setValue(name("DateTo"), period_->hasEnd() ? QVariant(QDateTime(period_->end(), QTime(0, 0))) : QVariant());
     sheet.setValue(name("TransportCarID"), c_.txtCar->recordNumber());
     sheet.setValue(name("UserID"), c_.txtDriver->recordNumber());
     sheet.setValue(name("DistanceRest"), trips::numbers::readDistance(c_.txtSpidometrFrom->text()));
     sheet.setValue(name("DistanceEnd"), trips::numbers::readDistance(c_.txtSpidometrTo->text()));
-    for (int n = 1; n <= 2; ++n) {
-        const TripSheetControls::Tank& tank = c_.tanks[n - 1];
-        const qint64 type = tank.txtFuelType->recordNumber();
-        if (type <= 0) {
-            sheet.setValue(trips::fields::fuelTankTypeId(n), QVariant());
-            sheet.setValue(trips::fields::fuelRest(n), QVariant());
-            sheet.setValue(trips::fields::finalRestIndication(n), 0);
-            sheet.setValue(trips::fields::finalRest(n), 0);
-            continue;
-        }
-        sheet.setValue(trips::fields::fuelTankTypeId(n), type);
-        sheet.setValue(trips::fields::fuelRest(n),
-                       trips::numbers::readFuel(tank.txtFuelRest->text(), tank.txtFuelRest->objectName()));
-        const bool given = tank.chkFinalRest->isChecked();
-        sheet.setValue(trips::fields::finalRestIndication(n), given ? 1 : 0);
-        sheet.setValue(trips::fields::finalRest(n),
-                       given ? trips::numbers::readFuel(tank.txtFinalRest->text(), tank.txtFinalRest->objectName())
-                             : 0.0);
-    }
+    fuel_->write(sheet);
 }
 
 void frmTransportTripsSV::revert()
@@ -197,26 +175,8 @@ void frmTransportTripsSV::refreshStartReading()
 // The start rests from the vehicle's previous sheet for the stored tank types.
 void frmTransportTripsSV::refreshStartRests()
 {
-    const vx::RecordFields sheet = vxObjectUIO()->Fields();
-    const qint64 vehicle = Catalogue::LongOrZero(sheet.value(name("TransportCarID")));
-    if (vehicle == 0)
+    if (!fuel_->refreshStartRests(vxObjectUIO()->Fields()))
         return;
-    const QDate date = Catalogue::DateOrDefault(sheet.value(name("Date")), QDate());
-    bool changed = false;
-    for (int n = 1; n <= 2; ++n) {
-        const qint64 type = Catalogue::LongOrZero(sheet.value(trips::fields::fuelTankTypeId(n)));
-        if (type <= 0)
-            continue;
-        const double rest = lastTripFuelRest(vx::oid::make(u"O4000400", vehicle), type, date);
-        TripNumberField* field = c_.tanks[n - 1].txtFuelRest;
-        if (rest != Catalogue::TextToNumber(field->text())) {
-            field->setText(vx::numbers::plain(rest));
-            changed = true;
-        }
-    }
-    if (!changed)
-        return;
-    recomputeFuelPanel();
     setChanged(true);
     applyEnablingRules();
 }

@@ -210,11 +210,13 @@ TEST_F(TripSheetLists, OnlyRouteSegmentsDropOntoASavedSheetsRouteList)
         SCOPED_TRACE(test.what);
         const auto card = openCard(test.saved ? open(sheetId(savedSheet())) : newSheet(car, start));
         const TripSheetControls& c = ui(*card);
+        const auto* timer = c.lvwRoutes->findChild<QTimer*>(QStringLiteral("timerDragDrop"));
+        ASSERT_TRUE(timer);
         EXPECT_EQ(drop(c.lvwRoutes, test.text), test.taken);
         // The route line dialog waits until the drop has finished.
-        EXPECT_EQ(c.timerDragDrop->isActive(), test.addsLine);
+        EXPECT_EQ(timer->isActive(), test.addsLine);
         QTest::qWait(20);
-        EXPECT_FALSE(c.timerDragDrop->isActive());
+        EXPECT_FALSE(timer->isActive());
         EXPECT_TRUE(card->pendingCommand().isEmpty());
         // The route line dialog opened with the segment (and was cancelled).
         EXPECT_EQ(dialogs.shown, test.addsLine ? QStringList{QStringLiteral("frmTransportTripRoute")} : QStringList());

@@ -1,0 +1,257 @@
+#include "module/card_pattern/entry_list.h"
+
+#include "module/card_pattern/card_base.h"
+#include "module/catalogue.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QTreeWidget>
+
+QVariant EntryList::Row::value(QStringView field) const
+{
+    const int column = rows_.fieldIndex(field);
+    if (column < 0)
+        throw vx::UnknownFieldError(field.toString());
+    return rows_.valueAt(row_, column);
+}
+
+QString EntryList::Row::text(QStringView field) const
+{
+    return Catalogue::TextOrEmpty(value(field));
+}
+
+double EntryList::Row::number(QStringView field) const
+{
+    return Catalogue::DoubleOrZero(value(field));
+}
+
+EntryList::EntryList(CardBase& card, QTreeWidget* list, const QList<ReportList::Column>& columns,
+                     const QStringList& numberColumns)
+    : card_(card), list_(list), numberColumns_(numberColumns)
+{
+    ReportList::setUp(list, columns);
+    list->header()->setSectionResizeMode(QHeaderView::Interactive);
+    list->header()->setStretchLastSection(true);
+}
+
+EntryList::~EntryList() = default;
+
+void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
+{
+    list_->clear();
+    const int count = rows ? rows->RecordCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        const Item item = itemOf(Row(*rows, i));
+        QTreeWidgetItem* added = ReportList::addItem(list_, item.key, item.text, item.tag);
+        for (const auto& [key, text] : item.cells)
+            ReportList::setSubItem(added, key, text);
+    }
+    // Numbers right-aligned under each other, and columns as wide as what
+    // they show, so dates and names are not cut.
+    for (const QString& key : numberColumns_) {
+        const int column = ReportList::columnOf(list_, key);
+        for (int row = 0; row < list_->topLevelItemCount(); ++row)
+            list_->topLevelItem(row)->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+    Catalogue::SelectListItem(list_, std::exchange(selectAfter_, QString()));
+}
+
+void EntryList::addTotals(const Cells& totals)
+{
+    QTreeWidgetItem* row = ReportList::addTotalsRow(list_);
+    for (const auto& [key, text] : totals)
+        ReportList::setSubItem(row, key, text, true);
+    for (const QString& key : numberColumns_)
+        row->setTextAlignment(ReportList::columnOf(list_, key), Qt::AlignRight | Qt::AlignVCenter);
+    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+QTreeWidgetItem* EntryList::selected() const
+{
+    return Catalogue::HasSelectedItem(list_) ? list_->currentItem() : nullptr;
+}
+
+QTreeWidgetItem* EntryList::selectedEntry() const
+{
+    QTreeWidgetItem* item = selected();
+    return ReportList::isTotalsRow(item) ? nullptr : item;
+}
+
+QTreeWidgetItem* EntryList::lastEntry() const
+{
+    return ReportList::lastItem(list_);
+}
+
+QStringList EntryList::keys() const
+{
+    QStringList keys;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i)
+        keys << ListItem::keyOf(list_->topLevelItem(i));
+    return keys;
+}
+
+void EntryList::setCommands(const Commands& commands, std::function<void()> run)
+{
+    commands_ = commands;
+    run_ = std::move(run);
+    menu_ = new QMenu(list_); // owned by the list
+    menu_->setObjectName(QStringLiteral("mnuMain"));
+    add_ = menuItem(QStringLiteral("mnuNew"), commands.addCaption);
+    edit_ = menuItem(QStringLiteral("mnuEdit"), commands.editCaption);
+    remove_ = menuItem(QStringLiteral("mnuDelete"), commands.removeCaption);
+
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, &EntryList::popUpMenu);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { open(commands_.edit, true); });
+    list_->installEventFilter(this);
+}
+
+QAction* EntryList::menuItem(const QString& name, const QString& caption)
+{
+    QAction* action = menu_->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* EntryList::addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
+                                std::function<void()> handler)
+{
+    if (extraItems_.isEmpty())
+        menu_->addSeparator();
+    QAction* action = menuItem(name, caption);
+    extraItems_.append({action, std::move(enabled), std::move(handler)});
+    return action;
+}
+
+void EntryList::popUpMenu(const QPoint& at)
+{
+    if (!editable_)
+        return;
+    card_.takePendingCommand();
+    const bool chosen = selected() != nullptr;
+    edit_->setEnabled(chosen);
+    remove_->setEnabled(chosen);
+    for (const ExtraItem& extra : std::as_const(extraItems_))
+        extra.action->setEnabled(extra.enabled());
+    const QAction* item = menu_->exec(list_->viewport()->mapToGlobal(at));
+    if (item == add_)
+        runCommand(commands_.add);
+    else if (item == edit_)
+        runCommand(commands_.edit);
+    else if (item == remove_)
+        runCommand(commands_.remove);
+    for (const ExtraItem& extra : std::as_const(extraItems_))
+        if (item == extra.action)
+            card_.runHandler(extra.handler);
+}
+
+void EntryList::open(const QString& command, bool needsSelection)
+{
+    if (editable_ && (!needsSelection || selected()))
+        runCommand(command);
+}
+
+void EntryList::runCommand(const QString& command)
+{
+    card_.runHandler([this, &command] {
+        card_.setPendingCommand(command);
+        run_();
+    });
+}
+
+bool EntryList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list_ && event->type() == QEvent::KeyPress && run_) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            open(commands_.edit, true);
+            return true;
+        case Qt::Key_Insert:
+            open(commands_.add, false);
+            return true;
+        case Qt::Key_Delete:
+            open(commands_.remove, true);
+            return true;
+        default:
+            break;
+        }
+    }
+    if (list_ && watched == list_->viewport() && dragEvent(event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void EntryList::takeDrops(const QString& objectType, std::function<bool()> allowed)
+{
+    dropType_ = objectType;
+    dropAllowed_ = std::move(allowed);
+    list_->setAcceptDrops(true);
+    list_->viewport()->setAcceptDrops(true);
+    list_->setDropIndicatorShown(false);
+    list_->viewport()->installEventFilter(this);
+    dropTimer_ = new QTimer(list_); // owned by the list
+    dropTimer_->setObjectName(QStringLiteral("timerDragDrop"));
+    dropTimer_->setSingleShot(true);
+    dropTimer_->setInterval(0);
+    connect(dropTimer_, &QTimer::timeout, this, &EntryList::addDropped);
+}
+
+bool EntryList::takesDrop(const QString& text) const
+{
+    return !dropType_.isEmpty() && text.startsWith(dropType_) && (!dropAllowed_ || dropAllowed_());
+}
+
+bool EntryList::dragEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (takesDrop(drag->mimeData()->text())) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString text = drop->mimeData()->text();
+        if (!takesDrop(text)) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        card_.runHandler([this, &text] { dropObject(text); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void EntryList::dropObject(const QString& text)
+{
+    dropped_ = Catalogue::GetEditor(text);
+    // A catalogue group is no entry to add.
+    if (dropped_ && Catalogue::LongOrZero(dropped_->Fields().value(QStringLiteral("GroupFlag"))) == 0)
+        dropTimer_->start();
+}
+
+// The add runs from the timer, after the drag-and-drop operation has ended.
+void EntryList::addDropped()
+{
+    dropTimer_->stop();
+    fromDrop_ = true;
+    runCommand(commands_.add);
+    fromDrop_ = false;
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "module/card_pattern/report_list.h"
+#include "platform/contract/recordset.h"
+#include "platform/contract/vx_object_uio.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <utility>
+
+class CardBase;
+class QAction;
+class QMenu;
+class QTimer;
+
+// A card's list of entries that belong to its record (a trip sheet's route
+// lines or cheques, a vehicle's drivers): a report list (ReportList) that
+// keeps what the list needs between fills and runs the card's commands on it.
+// The card says how a row becomes an item and what its add, edit and delete
+// commands do; the list fills itself, keeps the key to select after the next
+// fill, and opens the commands the same way on every card: the context menu
+// leaves its item's pending command on the card, double-click or Enter edits
+// the selected row, Insert adds, Delete deletes — each only where the menu
+// would offer it and only while the card lets the user edit. Objects dropped
+// on the list start an add once the drop has ended.
+class EntryList : public QObject {
+    Q_OBJECT
+public:
+    // One row of the record set the list is filled from, read by field name
+    // without moving the set's cursor. An unknown field throws, as the cursor does.
+    class Row {
+    public:
+        Row(const vx::Recordset& rows, int row) : rows_(rows), row_(row) {}
+        QVariant value(QStringView field) const;
+        QString text(QStringView field) const;   // null: empty
+        double number(QStringView field) const;  // null: 0
+
+    private:
+        const vx::Recordset& rows_;
+        int row_;
+    };
+
+    using Cells = QList<std::pair<QString, QString>>; // column key, text
+    // What a row shows: its key, the item text, its tag and the other cells.
+    struct Item {
+        QString key;
+        QString text;
+        QString tag;
+        Cells cells;
+    };
+    using ItemOf = std::function<Item(const Row&)>;
+
+    // The pending command each menu item leaves on the card, and its caption.
+    struct Commands {
+        QString add, edit, remove;
+        QString addCaption = QStringLiteral("Pridėti");
+        QString editCaption = QStringLiteral("Redaguoti");
+        QString removeCaption = QStringLiteral("Panaikinti");
+    };
+
+    // Sets `list` up with its columns; `numberColumns` are aligned right.
+    EntryList(CardBase& card, QTreeWidget* list, const QList<ReportList::Column>& columns,
+              const QStringList& numberColumns = {});
+    ~EntryList() override;
+
+    QTreeWidget* list() const { return list_; }
+
+    // Empties the list and adds one item per row, in the rows' order (none
+    // for a null set); then selects the key kept by selectAfterRefill.
+    void fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
+    // Appends the bold "Viso:" row with the given totals in bold.
+    void addTotals(const Cells& totals);
+    // The row to select after the next fill (an object id; others select nothing).
+    void selectAfterRefill(const QString& key) { selectAfter_ = key; }
+
+    // The selected row; null when none.
+    QTreeWidgetItem* selected() const;
+    // The selected row unless it is the totals row.
+    QTreeWidgetItem* selectedEntry() const;
+    // The last row that is not the totals row; null for an empty list.
+    QTreeWidgetItem* lastEntry() const;
+    // The keys of all rows, in order.
+    QStringList keys() const;
+
+    // The card's commands: each menu item, key and double-click sets the
+    // card's pending command and calls `run`, inside the card's handler boundary.
+    void setCommands(const Commands& commands, std::function<void()> run);
+    // Whether the user may run the commands (the card reads the right when it loads).
+    void setEditable(bool editable) { editable_ = editable; }
+    // A further menu item, after a separator, that runs `handler` directly;
+    // `enabled` decides each time the menu opens.
+    QAction* addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
+                         std::function<void()> handler);
+
+    // Drops of objects whose id starts with `objectType`, while `allowed`: a
+    // dropped object that is no group becomes droppedObject() for the add
+    // command, which runs once the drop has ended.
+    void takeDrops(const QString& objectType, std::function<bool()> allowed);
+    bool takesDrop(const QString& text) const;
+    void dropObject(const QString& text);
+    // The dropped object while the add command a drop started runs; null otherwise.
+    vx::VxObjectUIOPtr droppedObject() const { return fromDrop_ ? dropped_ : vx::VxObjectUIOPtr(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* menuItem(const QString& name, const QString& caption);
+    void popUpMenu(const QPoint& at);
+    // Runs a command the user asked for, when the user may edit and, where it
+    // needs one, a row is selected.
+    void open(const QString& command, bool needsSelection);
+    void runCommand(const QString& command);
+    bool dragEvent(QEvent* event);
+    void addDropped();
+
+    CardBase& card_;
+    QTreeWidget* list_; // the card's, which outlives the part
+    QStringList numberColumns_;
+    QString selectAfter_;
+
+    Commands commands_;
+    std::function<void()> run_;
+    bool editable_ = false;
+    QMenu* menu_ = nullptr; // owned by the list
+    QAction* add_ = nullptr;
+    QAction* edit_ = nullptr;
+    QAction* remove_ = nullptr;
+    struct ExtraItem {
+        QAction* action;
+        std::function<bool()> enabled;
+        std::function<void()> handler;
+    };
+    QList<ExtraItem> extraItems_;
+
+    QString dropType_;
+    std::function<bool()> dropAllowed_;
+    QTimer* dropTimer_ = nullptr; // owned by the list
+    vx::VxObjectUIOPtr dropped_;
+    bool fromDrop_ = false;
+};
