@@ -1,11 +1,12 @@
 // The card pattern at work: a small vehicle form built from the shared card
 // pieces (card base, number field, choice field, report list), loaded from a
-// real vehicle editor; the number field as a user types into it; and the
-// placeholder cards of the card factory.
+// real vehicle editor; the number field as a user types into it; a period's
+// date pair under both order rules; and the placeholder cards of the card factory.
 
 #include "module/card_factory.h"
 #include "module/card_pattern/card_base.h"
 #include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/date_pair.h"
 #include "module/card_pattern/number_field.h"
 #include "module/card_pattern/report_list.h"
 #include "module/catalogue.h"
@@ -15,6 +16,8 @@
 #include "platform/contract/object_id.h"
 #include "tests/support/module_host.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -249,6 +252,51 @@ TEST(NumberField, FocusSelectsTheWholeText)
     // Typing then replaces the number.
     QTest::keyClicks(&field, QStringLiteral("8"));
     EXPECT_EQ(field.text(), QStringLiteral("8"));
+}
+
+TEST(DatePair, DatesKeepTheirOrderByTheFormsRuleAndAClearedBoxTakesTheEndAway)
+{
+    using Rule = DatePair::EarlyEnd;
+    using WithoutEnd = DatePair::WithoutEnd;
+    const QDate day(2026, 11, 2);
+    struct Case {
+        const char* what;
+        Rule rule;
+        WithoutEnd withoutEnd;
+        bool movesStart; // else the end is moved
+        int by;          // days from `day`
+        int start, end;  // days from `day` afterwards
+    } cases[] = {
+        {"a start past the end takes the end along", Rule::TakesStart, WithoutEnd::DisablesPicker, true, 5, 5, 5},
+        {"an end before the start moves the start back", Rule::MovesStart, WithoutEnd::HidesPicker, false, -2, -2, -2},
+        {"an end before the start is set to the start", Rule::TakesStart, WithoutEnd::DisablesPicker, false, -2, 0, 0},
+        {"an end after the start stays", Rule::TakesStart, WithoutEnd::HidesPicker, false, 3, 0, 3},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        QWidget form;
+        auto* start = new QDateEdit(&form);
+        auto* hasEnd = new QCheckBox(&form);
+        auto* end = new QDateEdit(&form);
+        DatePair dates(start, hasEnd, end, test.rule, test.withoutEnd);
+        int edits = 0;
+        QObject::connect(&dates, &DatePair::edited, [&edits] { ++edits; });
+        // Loading an end before the start shows it as stored: no rule, no edit.
+        dates.load(day, QVariant(day.addDays(-9)), day);
+        EXPECT_EQ(dates.start(), day);
+        EXPECT_EQ(dates.end(), day.addDays(-9));
+        dates.load(day, QVariant(), day);
+        EXPECT_EQ(edits, 0);
+        EXPECT_FALSE(dates.hasEnd());
+        const auto endShown = [&] { return test.withoutEnd == WithoutEnd::HidesPicker ? !end->isHidden() : end->isEnabled(); };
+        EXPECT_FALSE(endShown());
+        hasEnd->click();
+        EXPECT_TRUE(dates.hasEnd() && endShown());
+        (test.movesStart ? start : end)->setDate(day.addDays(test.by));
+        EXPECT_EQ(dates.start(), day.addDays(test.start));
+        EXPECT_EQ(dates.end(), day.addDays(test.end));
+        EXPECT_GE(edits, 2);
+    }
 }
 
 TEST_F(CardPattern, APlaceholderStandsForACardNotBuiltYet)

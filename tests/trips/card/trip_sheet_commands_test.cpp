@@ -1,5 +1,6 @@
 // The route line and cheque commands with their entry dialogs: what each
-// dialog is opened with, and how the sheet refreshes after a save.
+// dialog is opened with, how the lists' keys open them, and how the sheet
+// refreshes after a save.
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
@@ -182,6 +183,59 @@ TEST_F(TripSheetCommands, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChang
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
         EXPECT_EQ(c.txtDistance->text(), test.write ? QStringLiteral("350") : QStringLiteral("150"));
         EXPECT_EQ(card->isChanged(), test.write);
+    }
+}
+
+TEST_F(TripSheetCommands, InsertAddsAndDeleteDeletesWhereTheMenuWouldOfferThem)
+{
+    struct Case {
+        const char* what;
+        bool routeList; // else the cheque list
+        Qt::Key key;
+        bool selected;
+        bool mayWrite;
+        QMessageBox::StandardButton answer;
+        const char* dialog; // opened; null: none
+        int asked, rowsLeft;
+        bool changed;
+    } cases[] = {
+        {"Insert on the route list", true, Qt::Key_Insert, false, true, QMessageBox::Yes, "frmTransportTripRoute", 0, 2,
+         false},
+        {"Insert on the cheque list", false, Qt::Key_Insert, true, true, QMessageBox::Yes, "frmTransportFuelCheque", 0,
+         2, false},
+        {"Delete removes a route line", true, Qt::Key_Delete, true, true, QMessageBox::Yes, nullptr, 1, 1, true},
+        {"Delete removes a cheque", false, Qt::Key_Delete, true, true, QMessageBox::Yes, nullptr, 1, 1, false},
+        {"No keeps the route line", true, Qt::Key_Delete, true, true, QMessageBox::No, nullptr, 1, 2, false},
+        {"Delete without a selection", true, Qt::Key_Delete, false, true, QMessageBox::Yes, nullptr, 0, 2, false},
+        {"Insert without the write right", true, Qt::Key_Insert, false, false, QMessageBox::Yes, nullptr, 0, 2, false},
+        {"Delete without the write right", false, Qt::Key_Delete, true, false, QMessageBox::Yes, nullptr, 0, 2, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        host->parts.security.grant(QStringLiteral("CTransportTrips"), true, test.mayWrite, true, true);
+        const qint64 sheet = savedSheet();
+        for (const double km : {100.0, 50.0})
+            completeLine(sheet, km);
+        // The last cheque holds the whole sum, so the list has no totals row.
+        for (const double sum : {0.0, 7.0})
+            record("O4000300", fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", dieselFuel},
+                                       {"FuelAmount", 10.0}, {"SumCurr", sum}, {"Date", start}}));
+        const auto card = openCard(open(sheetId(sheet)));
+        QTreeWidget* list = test.routeList ? ui(*card).lvwRoutes : ui(*card).lvwCheques;
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        if (test.selected)
+            list->setCurrentItem(list->topLevelItem(0));
+        messages.messages.clear();
+        if (test.asked)
+            messages.answer(test.answer);
+        QTest::keyClick(list, test.key);
+        EXPECT_EQ(dialogs.shown, test.dialog ? QStringList{QString::fromLatin1(test.dialog)} : QStringList());
+        EXPECT_EQ(messages.messages.size(), test.asked);
+        EXPECT_EQ(messages.messages.value(0).text,
+                  test.asked ? QStringLiteral("Ar tikrai norite panaikinti?") : QString());
+        EXPECT_EQ(list->topLevelItemCount(), test.rowsLeft);
+        EXPECT_EQ(card->isChanged(), test.changed);
+        dialogs.shown.clear();
     }
 }
 
