@@ -288,7 +288,9 @@ TEST(DatePair, DatesKeepTheirOrderByTheFormsRuleAndAClearedBoxTakesTheEndAway)
         dates.load(day, QVariant(), day);
         EXPECT_EQ(edits, 0);
         EXPECT_FALSE(dates.hasEnd());
-        const auto endShown = [&] { return test.withoutEnd == WithoutEnd::HidesPicker ? !end->isHidden() : end->isEnabled(); };
+        const auto endShown = [&] {
+            return test.withoutEnd == WithoutEnd::HidesPicker ? !end->isHidden() : end->isEnabled();
+        };
         EXPECT_FALSE(endShown());
         hasEnd->click();
         EXPECT_TRUE(dates.hasEnd() && endShown());
