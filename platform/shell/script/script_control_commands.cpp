@@ -6,21 +6,24 @@
 #include "platform/shell/script/script_controls.h"
 #include "platform/shell/script/script_runner.h"
 #include "platform/shell/script/script_support.h"
+#include "platform/shell/script/synthetic_input.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QDropEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTest>
 
 namespace shell::script::commands {
 namespace {
@@ -69,7 +72,7 @@ void typeCharacter(QWidget* target, QChar ch)
     const ushort code = ch.toUpper().unicode();
     const bool plain = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || code == ' ';
     const auto key = plain ? Qt::Key(code) : Qt::Key_unknown;
-    QTest::sendKeyEvent(QTest::Click, target, key, QString(ch), Qt::NoModifier);
+    input::keyClick(target, key, QString(ch));
 }
 
 bool setValue(QWidget* control, const QString& value)
@@ -130,7 +133,7 @@ void type(Runner& r, const QStringList& a)
     if (auto* line = qobject_cast<QLineEdit*>(target))
         line->selectAll();
     else
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        input::keyClick(target, Qt::Key_A, QString(), Qt::ControlModifier);
     for (const QChar ch : a.at(1))
         typeCharacter(target, ch);
     leaveField(control);
@@ -156,7 +159,7 @@ void click(Runner& r, const QStringList& a)
     // A check box or option button takes clicks on its indicator and text
     // only, which start at its left edge; any button takes them there.
     const QPoint at = button ? QPoint(qMin(8, control->width() / 2), control->height() / 2) : control->rect().center();
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at);
+    input::mouseClick(control, at);
 }
 
 void rclick(Runner& r, const QStringList& a)
@@ -190,7 +193,7 @@ void choose(Runner& r, const QStringList& a)
             return;
         }
         menu->setActiveAction(action);
-        QTest::keyClick(menu, Qt::Key_Return);
+        input::keyClick(menu, Qt::Key_Return);
         return;
     }
     r.fail(QStringLiteral("the pop-up menu has no item %1").arg(a.at(0)));

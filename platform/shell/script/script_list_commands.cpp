@@ -9,10 +9,10 @@
 #include "platform/shell/script/script_controls.h"
 #include "platform/shell/script/script_runner.h"
 #include "platform/shell/script/script_support.h"
+#include "platform/shell/script/synthetic_input.h"
 
 #include <QAbstractItemView>
 #include <QTreeView>
-#include <QTest>
 
 namespace shell::script::commands {
 namespace {
@@ -111,8 +111,7 @@ void dblclick(Runner& r, const QStringList& a)
     auto* view = qobject_cast<QAbstractItemView*>(findControl(r.activeWindow(), a.at(0)));
     const QPoint centre = view->visualRect(row).center();
     // A double-click counts on the row its first click pressed.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    input::mouseDoubleClick(view->viewport(), centre);
 }
 
 } // namespace shell::script::commands
