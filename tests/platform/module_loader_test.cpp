@@ -9,6 +9,7 @@
 #include "platform/shell/module_loader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,29 @@ TEST_F(ModuleLoaderTest, RegisteringAFileThatIsNoComponentLibraryFails)
     EXPECT_NE(loader.registerLibraryFile(binFile("libkelmira-contract.so"), &error), 0);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_NE(loader.registerLibraryFile(dir.filePath(QStringLiteral("absent.so")), &error), 0);
+
+    // Files that only look like libraries are read without running past their end.
+    QFile module(binFile("libkelmira.so"));
+    ASSERT_TRUE(module.open(QIODevice::ReadOnly));
+    const QByteArray bytes = module.readAll();
+    const struct {
+        const char* name;
+        QByteArray content;
+    } files[] = {
+        {"text.so", QByteArrayLiteral("kelmira-plugin\nname=Kelmira\n")},
+        {"header_only.so", bytes.left(64)},
+        {"cut_short.so", bytes.left(bytes.size() / 2)},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        QFile copy(dir.filePath(QLatin1String(file.name)));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(file.content);
+        copy.close();
+        error.clear();
+        EXPECT_NE(loader.registerLibraryFile(copy.fileName(), &error), 0);
+        EXPECT_TRUE(error.contains(copy.fileName())) << error.toStdString();
+    }
 }
 
 } // namespace
