@@ -6,6 +6,17 @@ function(kelmira_strict target)
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 endfunction()
 
+# Code that goes into the module plugin (frame, feature folders, registrations,
+# entry points): position-independent, with every symbol hidden, so the plugin
+# exports its entry points and nothing else.
+function(kelmira_module_code target)
+  set_target_properties(${target} PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  kelmira_strict(${target})
+endfunction()
+
 # One GoogleTest binary per top-level source folder, sharing the offscreen test main.
 function(kelmira_test_binary name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

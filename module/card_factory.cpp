@@ -7,21 +7,10 @@
 namespace module {
 namespace {
 
-std::map<QString, CardMaker>& registry()
+std::map<QString, CardMaker>& cards()
 {
     static std::map<QString, CardMaker> makers;
     return makers;
-}
-
-// The registry, filled with the module's own cards on first use.
-std::map<QString, CardMaker>& cards()
-{
-    static bool started = false;
-    if (!started) {
-        started = true;
-        registerModuleCards();
-    }
-    return registry();
 }
 
 } // namespace

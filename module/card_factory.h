@@ -11,7 +11,7 @@
 
 // The module's one registry of cards by class name. Controllers and editors
 // create every card through it, so a card built later replaces its entry here
-// (module/card_registrations.cpp) and no caller changes.
+// (plugin/card_registrations.cpp) and no caller changes.
 namespace module {
 
 // Makes a new card: a widget that implements vx::VxCard.
@@ -24,8 +24,5 @@ bool hasCard(const QString& className);
 // A new card of the class holding `editor` (which it loads at once); a null
 // card for a class nobody registered. Whoever receives the card owns it.
 vx::CardRef createCard(const QString& className, const vx::VxObjectUIOPtr& editor);
-
-// The cards the module starts with (card_registrations.cpp).
-void registerModuleCards();
 
 } // namespace module

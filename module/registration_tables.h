@@ -6,7 +6,8 @@
 // The module's fixed registration tables: nothing here is read from storage.
 namespace module {
 
-inline const QString libraryName = QStringLiteral("Kelmira");
+inline constexpr char libraryNameText[] = "Kelmira";
+inline const QString libraryName = QLatin1String(libraryNameText);
 inline const QString layoutId = QStringLiteral("L40010011");
 inline const QString layoutKey = QStringLiteral("CTransportLayout");
 inline const QString layoutCaption = QStringLiteral("Transportas");

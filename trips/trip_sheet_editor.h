@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/object_editor.h"
+#include "module/object_editor_base.h"
 #include "trips/method_arguments.h"
 
 // The object editor of trip sheets ("O4000100"): the generic editor of the

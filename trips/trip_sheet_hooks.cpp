@@ -14,39 +14,16 @@ const QStringList& hookedNames()
     return names;
 }
 
-QHash<QString, SheetMethod>& handlerTable()
+QHash<QString, SheetMethod>& handlers()
 {
     static QHash<QString, SheetMethod> table;
     return table;
 }
 
-AutoNumberDerivation& derivationSlot()
+AutoNumberDerivation& derivation()
 {
     static AutoNumberDerivation installed;
     return installed;
-}
-
-// The module's own handlers go in before the table is first used, so a test
-// or caller that replaces one replaces the module's.
-void ensureModuleHandlers()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    installModuleSheetMethods();
-}
-
-QHash<QString, SheetMethod>& handlers()
-{
-    ensureModuleHandlers();
-    return handlerTable();
-}
-
-AutoNumberDerivation& derivation()
-{
-    ensureModuleHandlers();
-    return derivationSlot();
 }
 
 } // namespace

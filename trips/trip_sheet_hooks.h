@@ -12,7 +12,8 @@ class UIO4000100;
 // The trip sheet editor's methods that other parts of the module answer:
 // printing ("Print", "PrintParameters"), template export ("ExportToWord") and
 // auto-numbering ("GetAutoNumber", "Validate"), plus the auto-number step of
-// every save. Those parts install their handlers here; until one does, the
+// every save. Those parts install their handlers here when the module's code is
+// loaded (plugin/sheet_method_registrations.cpp); until one does, the
 // method fails with a message saying the feature is not available yet, and a
 // save leaves `AutoNumber` as it is.
 namespace trips {
@@ -33,10 +34,6 @@ SheetMethod sheetMethod(const QString& name);
 // returns the one it replaces.
 AutoNumberDerivation setAutoNumberDerivation(AutoNumberDerivation derivation);
 const AutoNumberDerivation& autoNumberDerivation();
-
-// Installs the handlers of the module's parts that answer the hooked methods
-// (module/sheet_method_registrations.cpp); runs once, on first use of the table.
-void installModuleSheetMethods();
 
 // What a hooked method without a handler answers: Code 1 and
 // "Ši galimybė dar neprieinama: <name>."

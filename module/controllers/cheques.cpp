@@ -6,7 +6,7 @@
 #include "module/catalogue_conversions.h"
 #include "module/controllers/menu_builder.h"
 #include "module/controllers/new_trip_sheet.h"
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 
 namespace {

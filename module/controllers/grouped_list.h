@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/list_controller.h"
+#include "module/list_controller_base.h"
 
 // The lists whose records the user arranges in groups (vehicles, tyres): new
 // records and groups are made under the clicked row and shown in the type's card.

@@ -5,8 +5,8 @@
 #include "module/card_factory.h"
 #include "module/catalogue_dialogs.h"
 #include "module/controllers/list_parameter.h"
-#include "module/list_controllers.h"
 #include "module/module_services.h"
+#include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // (ListController::ClickMenu), and route lines have no menu at all.
 
 #include "module/controllers/menu_builder.h"
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 
 vx::MenuItems SubListController::GetMenu(const QString&, const QString&, const QString&)
 {

@@ -2,7 +2,7 @@
 
 #include "module/controllers/list_parameter.h"
 #include "module/controllers/menu_builder.h"
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 
 namespace {
 const QString filterCommand = QStringLiteral("&Atrinkti");

@@ -1,6 +1,6 @@
 #include "module/catalogue_dialogs.h"
 #include "module/catalogue_host.h"
-#include "module/object_editors.h"
+#include "module/type_object_editors.h"
 #include "platform/contract/vx_card.h"
 
 vx::CallResult UIO4000600::Properties(const QString& name, const QString& param)

@@ -1,5 +1,5 @@
 #include "module/catalogue_dialogs.h"
-#include "module/object_editors.h"
+#include "module/type_object_editors.h"
 
 #include <QStringList>
 

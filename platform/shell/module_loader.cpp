@@ -1,5 +1,7 @@
 #include "platform/shell/module_loader.h"
 
+#include "platform/shell/library_check.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -16,8 +18,11 @@ ModuleLoader::Library& ModuleLoader::entry(const QString& libraryName)
     return libraries_[libraryName.toLower()];
 }
 
-QString ModuleLoader::openFile(Library& library, const QString& filePath)
+QString ModuleLoader::openFile(Library& library, const QString& filePath, const QString& expectedName)
 {
+    const QString refusal = refusalOf(filePath, expectedName);
+    if (!refusal.isEmpty())
+        return refusal;
     library.file = std::make_unique<QLibrary>(filePath);
     if (!library.file->load())
         return QStringLiteral("Nepavyko įkelti bibliotekos %1: %2").arg(filePath, library.file->errorString());
@@ -29,20 +34,13 @@ QString ModuleLoader::openFile(Library& library, const QString& filePath)
         reinterpret_cast<vx::plugin::GetClassObjectFunction>(library.file->resolve(vx::plugin::getClassObjectSymbol));
     library.canUnloadNow =
         reinterpret_cast<vx::plugin::CanUnloadFunction>(library.file->resolve(vx::plugin::canUnloadSymbol));
-    QStringList missing;
-    if (!library.registerLibrary)
-        missing << QLatin1String(vx::plugin::registerSymbol);
-    if (!library.unregisterLibrary)
-        missing << QLatin1String(vx::plugin::unregisterSymbol);
-    if (!library.getClassObject)
-        missing << QLatin1String(vx::plugin::getClassObjectSymbol);
-    if (!library.canUnloadNow)
-        missing << QLatin1String(vx::plugin::canUnloadSymbol);
-    if (!missing.isEmpty()) {
+    if (!library.registerLibrary || !library.unregisterLibrary || !library.getClassObject || !library.canUnloadNow) {
         library.file->unload();
         library.file.reset();
-        return QStringLiteral("Biblioteka %1 nėra komponentų biblioteka: trūksta %2.")
-            .arg(filePath, missing.join(QStringLiteral(", ")));
+        QStringList missing;
+        for (const char* symbol : vx::plugin::entryPointSymbols)
+            missing << QLatin1String(symbol);
+        return missingPartsText(filePath, missing);
     }
     return QString();
 }
@@ -52,12 +50,12 @@ bool ModuleLoader::load(const QString& libraryName)
     Library& library = entry(libraryName);
     if (library.file && library.file->isLoaded())
         return true;
-    const QString path = registry_.pathOf(libraryName);
+    const QString path = libraryPath(libraryName);
     if (path.isEmpty()) {
         library.error = QStringLiteral("Biblioteka \"%1\" neregistruota.").arg(libraryName);
         return false;
     }
-    library.error = openFile(library, path);
+    library.error = openFile(library, path, libraryName);
     return library.error.isEmpty();
 }
 
@@ -115,7 +113,7 @@ bool ModuleLoader::unload(const QString& libraryName)
 int ModuleLoader::registerLibraryFile(const QString& filePath, QString* error)
 {
     Library library;
-    const QString why = openFile(library, filePath);
+    const QString why = openFile(library, filePath, QString());
     if (!why.isEmpty()) {
         if (error)
             *error = why;
@@ -140,9 +138,20 @@ int ModuleLoader::unregisterLibrary(const QString& libraryName, QString* error)
     return code;
 }
 
+QString ModuleLoader::besideProgram(const QString& libraryName)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lib%1.so").arg(libraryName.toLower());
+}
+
+QString ModuleLoader::libraryPath(const QString& libraryName) const
+{
+    const QString beside = besideProgram(libraryName);
+    return QFileInfo::exists(beside) ? beside : registry_.pathOf(libraryName);
+}
+
 QString ModuleLoader::bundledModulePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/libkelmira.so");
+    return besideProgram(QStringLiteral("Kelmira"));
 }
 
 bool ModuleLoader::ensureBundledRegistered(const QString& libraryName, QString* error)

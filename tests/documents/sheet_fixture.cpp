@@ -1,7 +1,7 @@
 #include "tests/documents/sheet_fixture.h"
 
 #include "documents/column_states.h"
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // host is told to do (the click result's Action).
 
 #include "module/catalogue_controls.h"
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
 #include "tests/support/module_host.h"

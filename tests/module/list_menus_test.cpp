@@ -2,7 +2,7 @@
 // kind with each combination of the open (R1), delete (R2) and new (R4) rights,
 // and the captions of the items.
 
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 #include "tests/support/module_host.h"
 
 #include <functional>

@@ -3,8 +3,8 @@
 // with a leading "Get", how a failure reaches the user, and the reference
 // item's form from the host's catalogue framework.
 
-#include "module/list_controllers.h"
-#include "module/object_editors.h"
+#include "module/type_list_controllers.h"
+#include "module/type_object_editors.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
 #include "platform/contract/vx_grid_control.h"

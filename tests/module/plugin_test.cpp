@@ -1,11 +1,14 @@
-// The module as the host meets it: a library file loaded by path, its four
-// entry points, its public classes created by name, and its unload answer.
+// The module as the host meets it: a library file with its description and
+// only its four entry points exported, loaded by path, its public classes
+// created by name, and its unload answer.
 
+#include "kelmira/plugin_build.h"
 #include "platform/contract/library_registry.h"
 #include "platform/contract/plugin_api.h"
 #include "platform/contract/vx_header.h"
 #include "platform/contract/vx_object_ui.h"
 #include "platform/contract/vx_object_uio.h"
+#include "platform/shell/library_file.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -41,6 +44,25 @@ protected:
     vx::plugin::GetClassObjectFunction getClassObject = nullptr;
     vx::plugin::CanUnloadFunction canUnloadNow = nullptr;
 };
+
+TEST_F(PluginFile, ExportsOnlyItsEntryPointsAndDescribesThisBuild)
+{
+    const shell::LibraryFile file = shell::readLibraryFile(library.fileName(), vx::plugin::descriptionSection);
+    ASSERT_TRUE(file.error.isEmpty()) << file.error.toStdString();
+    QStringList exported = file.exportedSymbols;
+    for (const char* linkerMark : {"_edata", "_end", "__bss_start", "_init", "_fini"})
+        exported.removeAll(QLatin1String(linkerMark));
+    exported.sort();
+    EXPECT_EQ(exported, (QStringList{QStringLiteral("vxCanUnloadNow"), QStringLiteral("vxGetClassObject"),
+                                     QStringLiteral("vxRegisterLibrary"), QStringLiteral("vxUnregisterLibrary")}))
+        << exported.join(QLatin1Char(' ')).toStdString();
+
+    const vx::plugin::ReadDescription description = vx::plugin::readDescription(file.section);
+    EXPECT_TRUE(description.valid);
+    EXPECT_EQ(description.name, QStringLiteral("Kelmira"));
+    EXPECT_EQ(description.contractVersion, vx::plugin::contractVersion);
+    EXPECT_EQ(description.buildId, QLatin1String(vx::plugin::buildId));
+}
 
 TEST_F(PluginFile, EveryPublicClassIsCreatedByNameWithItsInterface)
 {

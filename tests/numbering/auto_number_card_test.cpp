@@ -4,7 +4,7 @@
 // settings text) and cancelling.
 
 #include "module/card_factory.h"
-#include "module/object_editor.h"
+#include "module/object_editor_base.h"
 #include "numbering/auto_number_card.h"
 #include "platform/contract/vx_card.h"
 #include "tests/numbering/numbering_fixture.h"

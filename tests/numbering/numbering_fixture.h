@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 #include "module/list_item_roles.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/module_host.h"

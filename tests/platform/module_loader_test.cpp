@@ -1,11 +1,15 @@
-// The host's loader: libraries found by name in the registry, their entry
-// points checked, classes created by library and class name, errors kept per library.
+// The host's loader: libraries found by name beside the program or in the
+// registry, each file checked before it is loaded (entry points, a description
+// matching this build), classes created by library and class name, errors kept
+// per library.
 
+#include "kelmira/plugin_build.h"
 #include "platform/contract/library_registry.h"
 #include "platform/contract/vx_header.h"
 #include "platform/shell/module_loader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,6 +19,12 @@ namespace {
 QString binFile(const char* name)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+// A library like the module but from another build; `piece` says what differs.
+QString foreignModule(const char* piece)
+{
+    return QStringLiteral(KELMIRA_FOREIGN_MODULES "/libforeign_module_%1.so").arg(QLatin1String(piece));
 }
 
 class ModuleLoaderTest : public ::testing::Test {
@@ -75,6 +85,54 @@ TEST_F(ModuleLoaderTest, RegisteredModuleIsLoadedByNameAndCreatesItsClasses)
     EXPECT_TRUE(loader.canUnload(QStringLiteral("Kelmira")));
 }
 
+TEST_F(ModuleLoaderTest, LibraryOfAnotherBuildIsRefusedBeforeAnyOfItsCodeRuns)
+{
+    const QString buildId = QLatin1String(vx::plugin::buildId);
+    const struct {
+        const char* piece;
+        QString difference;
+    } cases[] = {
+        {"contract", QStringLiteral("sąsajos versija %1, programos %2")
+                         .arg(vx::plugin::contractVersion + 1)
+                         .arg(vx::plugin::contractVersion)},
+        {"build", QStringLiteral("surinkimo žymė 0000000000000000, programos %1").arg(buildId)},
+        {"name", QStringLiteral("bibliotekos vardas „Kitas“, laukta „Svetimas“")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.piece);
+        vx::LibraryRegistry registry(registryFile);
+        registry.add(QStringLiteral("Svetimas"), foreignModule(c.piece));
+        shell::ModuleLoader loader(registry);
+        EXPECT_FALSE(loader.create(QStringLiteral("Svetimas"), QStringLiteral("DLLHeader")));
+        const QString why = loader.errorString(QStringLiteral("Svetimas"));
+        EXPECT_TRUE(why.contains(QStringLiteral("netinka šiai programai")) && why.contains(c.difference))
+            << why.toStdString();
+        EXPECT_FALSE(loader.isLoaded(QStringLiteral("Svetimas")));
+    }
+    shell::ModuleLoader loader{vx::LibraryRegistry(registryFile)};
+    QString error;
+    EXPECT_NE(loader.registerLibraryFile(foreignModule("build"), &error), 0);
+    EXPECT_TRUE(error.contains(QStringLiteral("surinkimo žymė"))) << error.toStdString();
+    EXPECT_FALSE(qEnvironmentVariableIsSet("KELMIRA_FOREIGN_MODULE_RAN")) << "a refused library ran code";
+
+    // A file registered by path may carry any library name: it loads, and its code runs.
+    EXPECT_EQ(loader.registerLibraryFile(foreignModule("name"), &error), 0) << error.toStdString();
+    EXPECT_TRUE(qEnvironmentVariableIsSet("KELMIRA_FOREIGN_MODULE_RAN"));
+    qunsetenv("KELMIRA_FOREIGN_MODULE_RAN");
+}
+
+TEST_F(ModuleLoaderTest, ModuleBesideTheProgramIsPreferredToTheRegistryEntry)
+{
+    vx::LibraryRegistry registry(registryFile);
+    registry.add(QStringLiteral("Kelmira"), foreignModule("build"));
+    registry.add(QStringLiteral("Svetimas"), foreignModule("build"));
+    shell::ModuleLoader loader(registry);
+    EXPECT_EQ(loader.libraryPath(QStringLiteral("kelmira")), shell::ModuleLoader::bundledModulePath());
+    EXPECT_EQ(loader.libraryPath(QStringLiteral("Svetimas")), foreignModule("build"));
+    EXPECT_TRUE(loader.create(QStringLiteral("Kelmira"), QStringLiteral("DLLHeader")))
+        << loader.errorString(QStringLiteral("Kelmira")).toStdString();
+}
+
 TEST_F(ModuleLoaderTest, BundledModuleRegistersItselfWhenTheRegistryLacksIt)
 {
     // The library writes to the registry named by the environment; the loader reads the same file.
@@ -99,6 +157,29 @@ TEST_F(ModuleLoaderTest, RegisteringAFileThatIsNoComponentLibraryFails)
     EXPECT_NE(loader.registerLibraryFile(binFile("libkelmira-contract.so"), &error), 0);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_NE(loader.registerLibraryFile(dir.filePath(QStringLiteral("absent.so")), &error), 0);
+
+    // Files that only look like libraries are read without running past their end.
+    QFile module(binFile("libkelmira.so"));
+    ASSERT_TRUE(module.open(QIODevice::ReadOnly));
+    const QByteArray bytes = module.readAll();
+    const struct {
+        const char* name;
+        QByteArray content;
+    } files[] = {
+        {"text.so", QByteArrayLiteral("kelmira-plugin\nname=Kelmira\n")},
+        {"header_only.so", bytes.left(64)},
+        {"cut_short.so", bytes.left(bytes.size() / 2)},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        QFile copy(dir.filePath(QLatin1String(file.name)));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(file.content);
+        copy.close();
+        error.clear();
+        EXPECT_NE(loader.registerLibraryFile(copy.fileName(), &error), 0);
+        EXPECT_TRUE(error.contains(copy.fileName())) << error.toStdString();
+    }
 }
 
 } // namespace

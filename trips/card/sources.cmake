@@ -1,5 +1,5 @@
 # The trip sheet card and its entry lists.
-target_sources(kelmira_module PRIVATE
+target_sources(trips PRIVATE
   card/trip_number_field.cpp card/trip_number_field.h
   card/trip_sheet_controls.h
   card/trip_sheet_layout.cpp

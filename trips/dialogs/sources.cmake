@@ -1,5 +1,5 @@
 # The trip sheet's entry dialogs.
-target_sources(kelmira_module PRIVATE
+target_sources(trips PRIVATE
   dialogs/entry_dialogs.cpp dialogs/entry_dialogs.h
   dialogs/entry_dialog.cpp dialogs/entry_dialog.h
   dialogs/route_line_dialog.cpp dialogs/route_line_dialog.h

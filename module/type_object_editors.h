@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/object_editor.h"
+#include "module/object_editor_base.h"
 
 // The object editors, one per object type. Most only forward to the generic
 // editor; the vehicle, tyre, tyre mounting and reference item editors answer

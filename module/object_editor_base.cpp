@@ -1,4 +1,4 @@
-#include "module/object_editor.h"
+#include "module/object_editor_base.h"
 
 #include "module/catalogue_conversions.h"
 #include "module/catalogue_dialogs.h"

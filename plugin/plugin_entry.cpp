@@ -1,5 +1,7 @@
-// The library's four entry points, with C linkage so the host finds them by name.
+// The library's description and its four entry points, with C linkage so the
+// host finds them by name. Everything else in the library is hidden.
 
+#include "kelmira/plugin_build.h"
 #include "module/class_factory.h"
 #include "module/live_objects.h"
 #include "module/registration_tables.h"
@@ -9,6 +11,11 @@
 #include <dlfcn.h>
 
 namespace {
+
+// Read by the host from the file before it loads the library.
+[[gnu::section(KELMIRA_PLUGIN_SECTION), gnu::used]] constexpr vx::plugin::Description description =
+    vx::plugin::describe(module::libraryNameText, vx::plugin::contractVersion, vx::plugin::buildId);
+
 // The file this library was loaded from.
 QString ownPath()
 {

@@ -5,11 +5,14 @@
 #include "module/card_factory.h"
 #include "module/placeholder_card.h"
 #include "numbering/auto_number_card.h"
+#include "plugin/module_registration.h"
 #include "trips/card/trip_sheet_card.h"
 
-namespace module {
+namespace plugin {
 
-void registerModuleCards()
+using module::registerCard;
+
+void registerCards()
 {
     struct Pending {
         QString cardClass;
@@ -27,4 +30,4 @@ void registerModuleCards()
     registerCard(QStringLiteral("frmAutoNumber"), [] { return std::make_unique<frmAutoNumber>(); });
 }
 
-} // namespace module
+} // namespace plugin

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "module/controllers/grouped_list.h"
-#include "module/list_controller.h"
+#include "module/list_controller_base.h"
 
 #include <functional>
 

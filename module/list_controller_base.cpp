@@ -1,4 +1,4 @@
-#include "module/list_controller.h"
+#include "module/list_controller_base.h"
 
 #include "module/card_factory.h"
 #include "module/catalogue_dialogs.h"

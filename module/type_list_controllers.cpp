@@ -1,4 +1,4 @@
-#include "module/list_controllers.h"
+#include "module/type_list_controllers.h"
 
 // Constructors and icon tables; what each list does is in module/controllers/.
 

@@ -2,14 +2,14 @@
 
 #include "documents/document_hooks.h"
 #include "numbering/numbering_hooks.h"
-#include "trips/trip_sheet_hooks.h"
+#include "plugin/module_registration.h"
 
-namespace trips {
+namespace plugin {
 
-void installModuleSheetMethods()
+void registerSheetMethods()
 {
     numbering::installSheetMethods();
     documents::installSheetMethods();
 }
 
-} // namespace trips
+} // namespace plugin

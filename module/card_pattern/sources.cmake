@@ -1,0 +1,9 @@
+# The parts every card and dialog is built from.
+target_sources(module_frame PRIVATE
+  card_pattern/card_base.cpp card_pattern/card_base.h
+  card_pattern/number_field.cpp card_pattern/number_field.h
+  card_pattern/choice_field.cpp card_pattern/choice_field.h
+  card_pattern/report_list.cpp card_pattern/report_list.h
+  card_pattern/entry_list.cpp card_pattern/entry_list.h
+  card_pattern/date_pair.cpp card_pattern/date_pair.h
+)
