@@ -2,6 +2,7 @@
 
 #include "vehicles/dialogs/document_dialog.h"
 #include "vehicles/dialogs/driver_dialog.h"
+#include "vehicles/dialogs/tyre_mounting_dialog.h"
 
 namespace vehicles {
 
@@ -13,6 +14,11 @@ EntryResult editDriver(QWidget* parent, const VehicleRecordRequest& request)
 EntryResult editDocument(QWidget* parent, const VehicleRecordRequest& request)
 {
     return cards::runEntry<frmTransportCarDocument>(parent, request);
+}
+
+EntryResult editTyreMounting(QWidget* parent, const TyreMountingRequest& request)
+{
+    return cards::runEntry<frmTransportCarTyres>(parent, request);
 }
 
 } // namespace vehicles

@@ -22,7 +22,15 @@ struct VehicleRecordRequest {
     QString recordOidr;      // the record to edit, or the bare type id ("O4001000", "O4001100") for a new one
 };
 
+// A tyre mounting of a vehicle.
+struct TyreMountingRequest {
+    qint64 vehicleId = 0;  // written to TransportID
+    qint64 tyreId = 0;     // the tyre; 0 none yet
+    QString mountingOidr;  // the mounting to edit, or "O4000900" for a new one
+};
+
 EntryResult editDriver(QWidget* parent, const VehicleRecordRequest& request);
 EntryResult editDocument(QWidget* parent, const VehicleRecordRequest& request);
+EntryResult editTyreMounting(QWidget* parent, const TyreMountingRequest& request);
 
 } // namespace vehicles
