@@ -117,8 +117,20 @@ protected:
     // Saves a new record and returns its number.
     qint64 record(const char* typeId, const QVariantMap& values);
 
+    // A modal entry dialog for an opener's request, loaded and shown.
+    template <typename Dialog, typename Request>
+    static std::unique_ptr<Dialog> opened(const Request& request)
+    {
+        auto dialog = std::make_unique<Dialog>(request);
+        EXPECT_TRUE(dialog->load());
+        dialog->show();
+        return dialog;
+    }
+
     // A user's keys: what the field holds is replaced by `text`, the focus stays.
     static void typeKeys(QLineEdit* field, const QString& text);
+    // Keys typed into a field; ASCII text as the tests write it.
+    static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
     static void enter(QWidget* field);
     static void leave(QWidget* field);
     // The host selector answers the next choice with this object.

@@ -13,23 +13,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <memory>
-
 // Two vehicles, an employee, a document kind and two tyres on a real store,
 // for the editors the vehicle card opens. Today is 2026.11.16.
 class VehicleFleet : public testhost::ModuleFixture {
 protected:
     void SetUp() override;
 
-    // The editor for a request, loaded and shown.
-    template <typename Dialog, typename Request>
-    static std::unique_ptr<Dialog> opened(const Request& request)
-    {
-        auto dialog = std::make_unique<Dialog>(request);
-        EXPECT_TRUE(dialog->load());
-        dialog->show();
-        return dialog;
-    }
     // The stored record's field.
     QVariant storedField(const QString& id, const char* field);
     // The host object selector answers the next choice with this record.
@@ -37,8 +26,6 @@ protected:
 
     // The title of every message box: the host's product name.
     QString productName() const { return host->parts.environment.application.ProductName; }
-
-    static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
 
     qint64 car = 0, otherCar = 0, driver = 0, inspection = 0, tyre = 0, spare = 0;
     const QDate today{2026, 11, 16};
