@@ -7,6 +7,8 @@
 #include "vehicles/dialogs/document_dialog.h"
 #include "vehicles/dialogs/driver_dialog.h"
 
+#include <QTest>
+
 #include <functional>
 
 namespace {
@@ -235,14 +237,16 @@ TEST_F(VehicleRecordDialogTest, OpenerReadsBackWhetherTheEditorSaved)
     });
     dialogs.answer([](QDialog& shown) {
         static_cast<VehicleRecordDialog&>(shown).writeButton()->click();
-        static_cast<VehicleRecordDialog&>(shown).reject();
+        shown.show();
+        QTest::keyClick(&shown, Qt::Key_Escape);
+        EXPECT_FALSE(shown.isVisible()) << "Escape cancels";
         return shown.result();
     });
     const auto saved = vehicles::editDriver(nullptr, request(editors[0], driver));
     EXPECT_FALSE(saved.cancelled);
     EXPECT_EQ(storedField(saved.savedOidr, "UserID").toLongLong(), driver);
     const auto refused = vehicles::editDocument(nullptr, request(editors[1], 0));
-    EXPECT_TRUE(refused.cancelled) << "no document kind: nothing saved";
+    EXPECT_TRUE(refused.cancelled) << "no document kind: nothing saved, then Escape";
     const auto missing = vehicles::editDriver(nullptr, request(editors[0], driver, QStringLiteral("O4001000999")));
     EXPECT_TRUE(missing.cancelled);
     EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("frmTransportCarDriver"),
