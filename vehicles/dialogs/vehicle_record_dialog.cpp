@@ -18,7 +18,7 @@ namespace vehicles {
 VehicleRecordDialog::VehicleRecordDialog(const QString& className, const QString& caption,
                                          const VehicleRecordRequest& request, const Reference& reference,
                                          OpenEnd openEnd, QWidget* parent)
-    : EntryDialog(className, caption, parent), request_(request), referenceSpec_(reference), openEnd_(openEnd)
+    : EntryDialog(className, caption, parent), request_(request), referenceSetup_(reference), openEnd_(openEnd)
 {
     txtCarPreview = new QLineEdit(this);
     txtCarPreview->setObjectName(QStringLiteral("txtCarPreview"));
@@ -65,7 +65,7 @@ bool VehicleRecordDialog::load()
     LoadingGuard loading(*this);
     txtCarPreview->setText(request_.vehicleCaption);
     if (request_.referencedId > 0)
-        reference_->showObject(vx::oid::make(referenceSpec_.objectType, request_.referencedId));
+        reference_->showObject(vx::oid::make(referenceSetup_.objectType, request_.referencedId));
     else
         reference_->clearObject();
     const QDate today = vx::clock::today();
@@ -95,7 +95,7 @@ void VehicleRecordDialog::write()
 {
     const vx::RecordFields fields = object()->Fields();
     fields.setValue(QStringLiteral("TransportID"), request_.vehicleId);
-    fields.setValue(QString::fromLatin1(referenceSpec_.field), reference_->recordNumber());
+    fields.setValue(QString::fromLatin1(referenceSetup_.field), reference_->recordNumber());
     fields.setValue(QStringLiteral("DateFrom"), period_->start());
     const QVariant noEnd = openEnd_ == OpenEnd::Null ? QVariant() : QVariant(vx::dates::openEnd());
     fields.setValue(QStringLiteral("DateTo"), period_->hasEnd() ? QVariant(period_->end()) : noEnd);

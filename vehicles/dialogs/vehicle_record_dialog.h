@@ -64,7 +64,7 @@ private:
     void write();
 
     VehicleRecordRequest request_;
-    Reference referenceSpec_;
+    Reference referenceSetup_;
     OpenEnd openEnd_;
     ChoiceField* reference_ = nullptr;
     QPushButton* chooser_ = nullptr;
