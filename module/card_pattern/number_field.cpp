@@ -13,6 +13,13 @@ NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {}
 NumberField& NumberField::setDecimals(int decimals)
 {
     decimals_ = decimals;
+    allowDecimal_ = decimals != 0;
+    return *this;
+}
+
+NumberField& NumberField::setAllowDecimal(bool allow)
+{
+    allowDecimal_ = allow;
     return *this;
 }
 
@@ -58,7 +65,7 @@ void NumberField::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int typedCode = typed.at(0).unicode();
-    const int code = Catalogue::FilterNumberKey(typedCode, text(), allowMinus_, decimals_ != 0);
+    const int code = Catalogue::FilterNumberKey(typedCode, text(), allowMinus_, allowDecimal_);
     event->accept();
     if (code == typedCode)
         QLineEdit::keyPressEvent(event);

@@ -16,6 +16,9 @@ public:
     // Decimals of the normal form; 0 also refuses the decimal comma; -1 (the
     // default) keeps the shortest form.
     NumberField& setDecimals(int decimals);
+    // Takes a typed decimal comma even so (after setDecimals): a whole-number
+    // field whose comma is rounded away on leaving.
+    NumberField& setAllowDecimal(bool allow);
     NumberField& setAllowMinus(bool allow);
     NumberField& setZeroWhenEmpty(bool zero);
 
@@ -37,6 +40,7 @@ protected:
 
 private:
     int decimals_ = -1;
+    bool allowDecimal_ = true;
     bool allowMinus_ = false;
     bool zeroWhenEmpty_ = false;
 };

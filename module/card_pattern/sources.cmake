@@ -6,4 +6,5 @@ target_sources(module_frame PRIVATE
   card_pattern/report_list.cpp card_pattern/report_list.h
   card_pattern/entry_list.cpp card_pattern/entry_list.h
   card_pattern/date_pair.cpp card_pattern/date_pair.h
+  card_pattern/entry_dialog.cpp card_pattern/entry_dialog.h
 )

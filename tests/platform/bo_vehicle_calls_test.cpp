@@ -175,6 +175,8 @@ TEST_F(BoVehicleCalls, TyreHistoryRunAndTheChecksForATyreOrAPlaceAlreadyTaken)
     mount(car, moved, 2, 1, 2, day(1, 10), day(3, 1), 9000);
     mount(car, moved, 2, 0, 2, day(3, 2), day(5, 1), 21000);
     const qint64 open = mount(other, moved, 1, 0, 1, day(5, 2), {});
+    const qint64 unmeasured = tyre("P-3"); // on a vehicle, no end run recorded yet
+    mount(car, unmeasured, 3, 0, 1, day(4, 1), {});
 
     const vx::RecordsetPtr history = rows(u8("GetTyreHistory"), QString::number(moved));
     EXPECT_EQ(texts(history, "CarPreview"), (QStringList{u8("Volvo FH KLM 001"), u8("Volvo FH KLM 001"), u8("MAN TGX")}));
@@ -188,6 +190,7 @@ TEST_F(BoVehicleCalls, TyreHistoryRunAndTheChecksForATyreOrAPlaceAlreadyTaken)
     } cases[] = {
         {"GetTyreRun", QString::number(moved), 21000},
         {"GetTyreRun", QString::number(fresh), 0},
+        {"GetTyreRun", QString::number(unmeasured), 0},
         {"GetCheckTyreInUse", QString::number(moved), 1},
         {"GetCheckTyreInUse", QString::number(fresh), 0},
         {"GetCheckPosition", QStringLiteral("%1,1,0,1").arg(other), 1},

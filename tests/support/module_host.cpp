@@ -8,6 +8,11 @@
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_host_dialogs.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+
 namespace testhost {
 namespace {
 
@@ -182,6 +187,64 @@ std::unique_ptr<QWidget> ModuleFixture::takeCard(const vx::ClickResult& result)
     if (result.Action != vx::ActionShowCard)
         return nullptr;
     return std::unique_ptr<QWidget>(result.Value.value<vx::CardRef>().widget.data());
+}
+
+QVariantMap ModuleFixture::fields(std::initializer_list<std::pair<const char*, QVariant>> values)
+{
+    QVariantMap map;
+    for (const auto& [name, value] : values)
+        map.insert(QString::fromLatin1(name), value);
+    return map;
+}
+
+qint64 ModuleFixture::record(const char* typeId, const QVariantMap& values)
+{
+    return vx::oid::recordNumber(create(QString::fromLatin1(typeId), values));
+}
+
+void ModuleFixture::typeKeys(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void ModuleFixture::enter(QWidget* field)
+{
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &in);
+}
+
+void ModuleFixture::leave(QWidget* field)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &out);
+}
+
+void ModuleFixture::selectorPicks(const QString& id, const QString& caption)
+{
+    factory->selectors.script->choose = true;
+    factory->selectors.script->key = id;
+    factory->selectors.script->caption = caption;
+}
+
+QString ModuleFixture::lastMessage() const
+{
+    return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
+}
+
+void ModuleFixture::expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown)
+{
+    for (const auto& [field, text] : shown)
+        EXPECT_EQ(field->text().toStdString(), std::string(text)) << field->objectName().toStdString();
+}
+
+void ModuleFixture::expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled)
+{
+    for (const auto& [control, on] : enabled)
+        EXPECT_EQ(control->isEnabled(), on) << control->objectName().toStdString();
 }
 
 } // namespace testhost

@@ -17,6 +17,8 @@
 #include <functional>
 #include <memory>
 
+class QLineEdit;
+
 // The module on a real store: the shell's host factory over a bo::Session on a
 // fresh TestStore, so every controller and editor wraps the real generic list
 // object and generic editor, and a host whose Objects service hands out the
@@ -110,6 +112,35 @@ protected:
     QString create(const QString& typeId, const QVariantMap& fields);
     // The stored record, read afresh through the generic editor.
     vx::VxObjectUIOPtr stored(const QString& id);
+
+    static QVariantMap fields(std::initializer_list<std::pair<const char*, QVariant>> values);
+    // Saves a new record and returns its number.
+    qint64 record(const char* typeId, const QVariantMap& values);
+
+    // A modal entry dialog for an opener's request, loaded and shown.
+    template <typename Dialog, typename Request>
+    static std::unique_ptr<Dialog> opened(const Request& request)
+    {
+        auto dialog = std::make_unique<Dialog>(request);
+        EXPECT_TRUE(dialog->load());
+        dialog->show();
+        return dialog;
+    }
+
+    // A user's keys: what the field holds is replaced by `text`, the focus stays.
+    static void typeKeys(QLineEdit* field, const QString& text);
+    // Keys typed into a field; ASCII text as the tests write it.
+    static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
+    static void enter(QWidget* field);
+    static void leave(QWidget* field);
+    // The host selector answers the next choice with this object.
+    void selectorPicks(const QString& id, const QString& caption);
+    // The text of the last message box; empty when none appeared.
+    QString lastMessage() const;
+
+    // Each field reads its text; each control is enabled or not.
+    static void expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown);
+    static void expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled);
 
     // Takes over the card a click result shows (Action 1); null when none.
     static std::unique_ptr<QWidget> takeCard(const vx::ClickResult& result);

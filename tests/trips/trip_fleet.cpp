@@ -1,9 +1,5 @@
 #include "tests/trips/trip_fleet.h"
 
-#include <QCoreApplication>
-#include <QFocusEvent>
-#include <QTest>
-
 void TripFleet::SetUp()
 {
     ModuleFixture::SetUp();
@@ -17,19 +13,6 @@ void TripFleet::SetUp()
     generatorNorm = record("O4000603", fields({{"Name", QStringLiteral("Generatorius")}, {"DurationValue", 1.5},
                                                 {"TransportFuelTypeID", petrolFuel}}));
     segment = record("O4000601", fields({{"Name", QStringLiteral("Vilnius – Kaunas")}}));
-}
-
-QVariantMap TripFleet::fields(std::initializer_list<std::pair<const char*, QVariant>> values)
-{
-    QVariantMap map;
-    for (const auto& [name, value] : values)
-        map.insert(QString::fromLatin1(name), value);
-    return map;
-}
-
-qint64 TripFleet::record(const char* typeId, const QVariantMap& values)
-{
-    return vx::oid::recordNumber(create(QString::fromLatin1(typeId), values));
 }
 
 qint64 TripFleet::vehicle(const QVariant& tankType1, const QVariant& tankType2)
@@ -84,47 +67,3 @@ void TripFleet::save(UIO4000100& editor)
     ASSERT_EQ(status.Code, 0) << status.Message.toStdString();
 }
 
-void TripFleet::typeKeys(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-void TripFleet::enter(QWidget* field)
-{
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &in);
-}
-
-void TripFleet::leave(QWidget* field)
-{
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(field, &out);
-}
-
-void TripFleet::selectorPicks(const QString& id, const QString& caption)
-{
-    factory->selectors.script->choose = true;
-    factory->selectors.script->key = id;
-    factory->selectors.script->caption = caption;
-}
-
-QString TripFleet::lastMessage() const
-{
-    return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
-}
-
-void TripFleet::expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown)
-{
-    for (const auto& [field, text] : shown)
-        EXPECT_EQ(field->text().toStdString(), std::string(text)) << field->objectName().toStdString();
-}
-
-void TripFleet::expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled)
-{
-    for (const auto& [control, on] : enabled)
-        EXPECT_EQ(control->isEnabled(), on) << control->objectName().toStdString();
-}

@@ -15,8 +15,6 @@ class TripFleet : public testhost::ModuleFixture {
 protected:
     void SetUp() override;
 
-    static QVariantMap fields(std::initializer_list<std::pair<const char*, QVariant>> values);
-    qint64 record(const char* typeId, const QVariantMap& values);
     qint64 vehicle(const QVariant& tankType1, const QVariant& tankType2);
     qint64 employee(const char* name, const char* lastName);
 
@@ -30,19 +28,6 @@ protected:
     // Runs a named method with its arguments written as the editor reads them.
     vx::CallResult method(UIO4000100& editor, const QString& name, const QVariantList& arguments);
     static void save(UIO4000100& editor);
-
-    // A user's keys: what the field holds is replaced by `text`, the focus stays.
-    static void typeKeys(QLineEdit* field, const QString& text);
-    static void enter(QWidget* field);
-    static void leave(QWidget* field);
-    // The host selector answers the next choice with this object.
-    void selectorPicks(const QString& id, const QString& caption);
-    // The text of the last message box; empty when none appeared.
-    QString lastMessage() const;
-
-    // Each field reads its text; each control is enabled or not.
-    static void expectShown(std::initializer_list<std::pair<const QLineEdit*, const char*>> shown);
-    static void expectEnabled(std::initializer_list<std::pair<const QWidget*, bool>> enabled);
 
     static QString carId(qint64 id) { return vx::oid::make(QStringLiteral("O4000400"), id); }
     static QString sheetId(qint64 id) { return vx::oid::make(QStringLiteral("O4000100"), id); }

@@ -8,34 +8,20 @@
 #include "trips/dialogs/trip_fuel_tank_dialog.h"
 
 namespace trips {
-namespace {
-
-// A dialog whose record cannot be read closes at once, cancelled.
-template <typename Dialog, typename Request>
-EntryResult runEntry(QWidget* parent, const Request& request)
-{
-    Dialog dialog(request, parent);
-    if (!dialog.load())
-        return {};
-    vx::dialogs::run(dialog);
-    return dialog.result();
-}
-
-} // namespace
 
 EntryResult editRouteLine(QWidget* parent, const RouteLineRequest& request)
 {
-    return runEntry<frmTransportTripRoute>(parent, request);
+    return cards::runEntry<frmTransportTripRoute>(parent, request);
 }
 
 EntryResult editFuelCheque(QWidget* parent, const ChequeRequest& request)
 {
-    return runEntry<frmTransportFuelCheque>(parent, request);
+    return cards::runEntry<frmTransportFuelCheque>(parent, request);
 }
 
 EntryResult editTripFuelTank(QWidget* parent, const FuelTankRequest& request)
 {
-    return runEntry<frmTransportTripFuelTanks>(parent, request);
+    return cards::runEntry<frmTransportTripFuelTanks>(parent, request);
 }
 
 bool editRouteLinesInGrid(QWidget* parent, const QStringList& routeLineOidrs, const QString& currentOidr)

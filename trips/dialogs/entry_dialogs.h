@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module/card_pattern/entry_dialog.h"
 #include "platform/contract/vx_object_uio.h"
 
 #include <QDate>
@@ -13,12 +14,7 @@ class QWidget;
 // module's dialog runner, and the opener reads back whether it was saved.
 namespace trips {
 
-struct EntryResult {
-    // True from the moment the dialog opens; false only after a successful save.
-    bool cancelled = true;
-    // The saved record's OIDR; empty until a save succeeds.
-    QString savedOidr;
-};
+using cards::EntryResult;
 
 struct RouteLineRequest {
     QString routeLineOidr;      // the line to edit, or "O4000200" for a new one

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "trips/dialogs/entry_dialog.h"
+#include "module/card_pattern/entry_dialog.h"
+#include "trips/dialogs/entry_dialogs.h"
 
 #include <QList>
 
@@ -18,7 +19,7 @@ namespace trips {
 // in the cheque's currency, rate and sum in the base currency follow each
 // other; the date stays within the trip; a rate typed for a day the currency
 // has none may be stored after the cheque is saved.
-class frmTransportFuelCheque final : public EntryDialog {
+class frmTransportFuelCheque final : public cards::EntryDialog {
     Q_OBJECT
 public:
     frmTransportFuelCheque(const ChequeRequest& request, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "trips/dialogs/entry_dialog.h"
+#include "module/card_pattern/entry_dialog.h"
+#include "trips/dialogs/entry_dialogs.h"
 
 #include <QList>
 
@@ -14,7 +15,7 @@ namespace trips {
 // may save, the current row must hold the opener's value field and, when it
 // is a route line, a driver, a route segment, a fuel norm and a date; choosing
 // a route segment takes over its distance.
-class frmTransportGrid final : public EntryDialog {
+class frmTransportGrid final : public cards::EntryDialog {
     Q_OBJECT
 public:
     explicit frmTransportGrid(QWidget* parent = nullptr);

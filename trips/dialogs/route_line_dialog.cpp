@@ -36,25 +36,25 @@ double roundTo4(double value)
 frmTransportTripRoute::frmTransportTripRoute(const RouteLineRequest& request, QWidget* parent)
     : EntryDialog(QStringLiteral("frmTransportTripRoute"), QStringLiteral("Kelionės atkarpa"), parent), request_(request)
 {
-    dtpDate = dateField("dtpDate", this);
-    txtRoute = choiceField("txtRoute", segmentType, QStringLiteral("Pasirinkite atkarpą"), QStringLiteral("T"), this);
-    cmdRoute = namedButton("cmdRoute", this);
+    dtpDate = cards::dateField("dtpDate", this);
+    txtRoute = cards::choiceField("txtRoute", segmentType, QStringLiteral("Pasirinkite atkarpą"), QStringLiteral("T"), this);
+    cmdRoute = cards::namedButton("cmdRoute", this);
     cmdRoute->setContextMenuPolicy(Qt::CustomContextMenu);
     mnuRoutes = new QMenu(cmdRoute);
     mnuRoutes->setObjectName(QStringLiteral("mnuRoutes"));
     mnuNewRoute = mnuRoutes->addAction(QStringLiteral("Nauja atkarpa"));
     mnuNewRoute->setObjectName(QStringLiteral("mnuNewRoute"));
-    txtFuelNorm = choiceField("txtFuelNorm", normType, QString(), QString(), this);
-    cmdFuelNorm = namedButton("cmdFuelNorm", this);
-    txtDriver = choiceField("txtDriver", employeeType, QStringLiteral("Pasirinkite vairuotoją"), QStringLiteral("C,UserD"),
+    txtFuelNorm = cards::choiceField("txtFuelNorm", normType, QString(), QString(), this);
+    cmdFuelNorm = cards::namedButton("cmdFuelNorm", this);
+    txtDriver = cards::choiceField("txtDriver", employeeType, QStringLiteral("Pasirinkite vairuotoją"), QStringLiteral("C,UserD"),
                             this);
-    cmdDrivers = namedButton("cmdDrivers", this);
-    txtDistance = numberField("txtDistance", 2, this);
-    txtDuration = numberField("txtDuration", 2, this);
-    txtFuelNormByDistance = numberField("txtFuelNormByDistance", 4, this);
-    txtFuelByDistance = numberField("txtFuelByDistance", 3, this);
-    txtFuelNormByDuration = numberField("txtFuelNormByDuration", 4, this);
-    txtFuelByDuration = numberField("txtFuelByDuration", 3, this);
+    cmdDrivers = cards::namedButton("cmdDrivers", this);
+    txtDistance = cards::numberField("txtDistance", 2, this);
+    txtDuration = cards::numberField("txtDuration", 2, this);
+    txtFuelNormByDistance = cards::numberField("txtFuelNormByDistance", 4, this);
+    txtFuelByDistance = cards::numberField("txtFuelByDistance", 3, this);
+    txtFuelNormByDuration = cards::numberField("txtFuelNormByDuration", 4, this);
+    txtFuelByDuration = cards::numberField("txtFuelByDuration", 3, this);
     txtComment = new QLineEdit(this);
     txtComment->setObjectName(QStringLiteral("txtComment"));
     // Defers the new segment's card until the menu that asked for it has closed.
@@ -67,11 +67,11 @@ frmTransportTripRoute::frmTransportTripRoute(const RouteLineRequest& request, QW
     addLabel(QStringLiteral("Data"), dtpDate, 0);
     grid->addWidget(dtpDate, 0, 1);
     addLabel(QStringLiteral("Atkarpa"), txtRoute, 1);
-    grid->addWidget(chooserRow(txtRoute, cmdRoute, this), 1, 1, 1, 3);
+    grid->addWidget(cards::chooserRow(txtRoute, cmdRoute, this), 1, 1, 1, 3);
     addLabel(QStringLiteral("Kuro norma"), txtFuelNorm, 2);
-    grid->addWidget(chooserRow(txtFuelNorm, cmdFuelNorm, this), 2, 1, 1, 3);
+    grid->addWidget(cards::chooserRow(txtFuelNorm, cmdFuelNorm, this), 2, 1, 1, 3);
     addLabel(QStringLiteral("Vairuotojas"), txtDriver, 3);
-    grid->addWidget(chooserRow(txtDriver, cmdDrivers, this), 3, 1, 1, 3);
+    grid->addWidget(cards::chooserRow(txtDriver, cmdDrivers, this), 3, 1, 1, 3);
     addLabel(QStringLiteral("Atstumas (km)"), txtDistance, 4);
     grid->addWidget(txtDistance, 4, 1);
     addLabel(QStringLiteral("Trukmė"), txtDuration, 4, 2);

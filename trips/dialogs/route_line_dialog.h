@@ -1,6 +1,7 @@
 #pragma once
 
-#include "trips/dialogs/entry_dialog.h"
+#include "module/card_pattern/entry_dialog.h"
+#include "trips/dialogs/entry_dialogs.h"
 
 class ChoiceField;
 class NumberField;
@@ -15,7 +16,7 @@ namespace trips {
 // "Kelionės atkarpa": one route line of a trip sheet. The user picks the route
 // segment, the fuel norm and the driver; the fuel for the distance and for
 // the duration follow the norms, and typing a fuel amount derives the norm.
-class frmTransportTripRoute final : public EntryDialog {
+class frmTransportTripRoute final : public cards::EntryDialog {
     Q_OBJECT
 public:
     frmTransportTripRoute(const RouteLineRequest& request, QWidget* parent = nullptr);

@@ -19,15 +19,15 @@ const QString tankType = QStringLiteral("O4000604");
 frmTransportTripFuelTanks::frmTransportTripFuelTanks(const FuelTankRequest& request, QWidget* parent)
     : EntryDialog(QStringLiteral("frmTransportTripFuelTanks"), QStringLiteral("Kuro bakai"), parent), request_(request)
 {
-    txtFuelTankType = choiceField("txtFuelTankType", tankType, QStringLiteral("Pasirinkite kuro bako tipą"),
+    txtFuelTankType = cards::choiceField("txtFuelTankType", tankType, QStringLiteral("Pasirinkite kuro bako tipą"),
                                   QStringLiteral("T"), this);
-    cmdFuelTankType = namedButton("cmdFuelTankType", this);
+    cmdFuelTankType = cards::namedButton("cmdFuelTankType", this);
     // Leaving it rounds to 4 decimals and then shows the shortest form: 12,50 becomes 12,5.
-    txtFuelRest = numberField("txtFuelRest", 4, this);
+    txtFuelRest = cards::numberField("txtFuelRest", 4, this);
 
     QGridLayout* grid = fieldGrid();
     addLabel(QStringLiteral("Kuro bako tipas"), txtFuelTankType, 0);
-    grid->addWidget(chooserRow(txtFuelTankType, cmdFuelTankType, this), 0, 1);
+    grid->addWidget(cards::chooserRow(txtFuelTankType, cmdFuelTankType, this), 0, 1);
     addLabel(QStringLiteral("Kuro pradinis likutis"), txtFuelRest, 1);
     grid->addWidget(txtFuelRest, 1, 1);
     setTabChain({cmdFuelTankType, txtFuelRest, writeButton(), cancelButton()});

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "trips/dialogs/entry_dialog.h"
+#include "module/card_pattern/entry_dialog.h"
+#include "trips/dialogs/entry_dialogs.h"
 
 class ChoiceField;
 class NumberField;
@@ -9,7 +10,7 @@ namespace trips {
 
 // "Kuro bakai": one fuel tank of a trip sheet, its tank type and the fuel it
 // held when the trip started.
-class frmTransportTripFuelTanks final : public EntryDialog {
+class frmTransportTripFuelTanks final : public cards::EntryDialog {
     Q_OBJECT
 public:
     frmTransportTripFuelTanks(const FuelTankRequest& request, QWidget* parent = nullptr);

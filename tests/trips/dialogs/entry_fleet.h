@@ -40,17 +40,6 @@ protected:
                                            {"Date", QDateTime(tripStart, QTime(0, 0))},
                                            {"DateTo", QDateTime(tripEnd, QTime(0, 0))}}));
     }
-    // The dialog for a request, loaded and shown.
-    template <typename Dialog, typename Request>
-    static std::unique_ptr<Dialog> opened(const Request& r)
-    {
-        auto dialog = std::make_unique<Dialog>(r);
-        EXPECT_TRUE(dialog->load());
-        dialog->show();
-        return dialog;
-    }
-    // Keys typed into a field; ASCII text as the tests write it.
-    static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
 
     qint64 car = 0, driver = 0, otherDriver = 0, firm = 0, sheet = 0;
     qint64 euro = 0, dollar = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "module/live_objects.h"
+#include "platform/contract/message_door.h"
 #include "platform/contract/vx_object_uio.h"
-#include "trips/dialogs/entry_dialogs.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -12,11 +12,20 @@
 class ChoiceField;
 class NumberField;
 class QGridLayout;
+class QDateEdit;
 class QPushButton;
 
-class QDateEdit;
+// The base of the module's modal entry dialogs: the small editors a card opens
+// to add or change one record that belongs to its own (a trip sheet's route
+// line, a vehicle's driver or tyre mounting).
+namespace cards {
 
-namespace trips {
+struct EntryResult {
+    // True from the moment the dialog opens; false only after a successful save.
+    bool cancelled = true;
+    // The saved record's OIDR; empty until a save succeeds.
+    QString savedOidr;
+};
 
 // What the entry dialogs share: the record they edit (looked up by its OIDR
 // when they load; none closes them at once), a loading flag that silences
@@ -103,4 +112,16 @@ QPushButton* namedButton(const char* name, QWidget* parent);
 // A date picker in the user's short date form, with a calendar.
 QDateEdit* dateField(const char* name, QWidget* parent);
 
-} // namespace trips
+// Opens an entry dialog for an opener's request through the module's dialog
+// runner; a dialog whose record cannot be read closes at once, cancelled.
+template <typename Dialog, typename Request>
+EntryResult runEntry(QWidget* parent, const Request& request)
+{
+    Dialog dialog(request, parent);
+    if (!dialog.load())
+        return {};
+    vx::dialogs::run(dialog);
+    return dialog.result();
+}
+
+} // namespace cards

@@ -1,4 +1,4 @@
-#include "trips/dialogs/entry_dialog.h"
+#include "module/card_pattern/entry_dialog.h"
 
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
@@ -14,9 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Q_LOGGING_CATEGORY(entryDialogLog, "kelmira.trips.dialogs")
+Q_LOGGING_CATEGORY(entryDialogLog, "kelmira.cards.dialogs")
 
-namespace trips {
+namespace cards {
 
 EntryDialog::EntryDialog(const QString& className, const QString& caption, QWidget* parent)
     : QDialog(parent), title_(Catalogue::MessageTitle())
@@ -150,4 +150,4 @@ QDateEdit* dateField(const char* name, QWidget* parent)
     return date;
 }
 
-} // namespace trips
+} // namespace cards

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "platform/contract/object_id.h"
+#include "tests/support/module_host.h"
+#include "vehicles/dialogs/vehicle_dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+// Two vehicles, an employee, a document kind and two tyres on a real store,
+// for the editors the vehicle card opens. Today is 2026.11.16.
+class VehicleFleet : public testhost::ModuleFixture {
+protected:
+    void SetUp() override;
+
+    // The stored record's field.
+    QVariant storedField(const QString& id, const char* field);
+    // The host object selector answers the next choice with this record.
+    void selectorPicksRecord(const char* typeId, qint64 number);
+
+    // The title of every message box: the host's product name.
+    QString productName() const { return host->parts.environment.application.ProductName; }
+
+    qint64 car = 0, otherCar = 0, driver = 0, inspection = 0, tyre = 0, spare = 0;
+    const QDate today{2026, 11, 16};
+};
