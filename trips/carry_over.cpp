@@ -1,6 +1,7 @@
 #include "trips/carry_over.h"
 
 #include "module/catalogue_conversions.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/object_id.h"
 #include "trips/row_value.h"
 #include "trips/trip_sheet_fields.h"
@@ -23,8 +24,7 @@ bool hasFirstRow(const vx::RecordsetPtr& rs)
 QString tripFuelRestArgument(const QString& vehicleId, qint64 tankTypeId, const QString& dateText,
                              const QString& sheetId)
 {
-    return QString::number(vx::oid::recordNumber(vehicleId)) + QLatin1Char(',') + QString::number(tankTypeId)
-           + QStringLiteral(",'") + dateText + QStringLiteral("','") + sheetId + QLatin1Char('\'');
+    return vx::arguments::write({vx::oid::recordNumber(vehicleId), tankTypeId, dateText, sheetId});
 }
 
 double carriedFuelRest(const vx::RecordsetPtr& previous)
@@ -38,8 +38,7 @@ double carriedFuelRest(const vx::RecordsetPtr& previous)
 
 QString lastTripArgument(const QString& vehicleId, const QString& dateText, const QString& sheetToLeaveOut)
 {
-    return QLatin1Char('\'') + vehicleId + QStringLiteral("','") + dateText + QStringLiteral("','")
-           + sheetToLeaveOut + QLatin1Char('\'');
+    return vx::arguments::write({vehicleId, dateText, sheetToLeaveOut});
 }
 
 QString latestTripArgument(const QString& vehicleId)

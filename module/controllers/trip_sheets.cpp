@@ -3,7 +3,7 @@
 #include "module/card_factory.h"
 #include "module/catalogue_conversions.h"
 #include "module/catalogue_dialogs.h"
-#include "module/controllers/list_parameter.h"
+#include "platform/contract/argument_text.h"
 #include "module/controllers/menu_builder.h"
 #include "module/controllers/new_trip_sheet.h"
 #include "module/list_controllers.h"
@@ -52,7 +52,7 @@ QString UI4000100::listParameter(const QString& parentId, const QString& context
         from = vx::clock::today().addDays(-period_.DaysBack);
         to = QDate(9999, 12, 31);
     }
-    using ListParameter::quoted;
+    using vx::arguments::quoted;
     return QStringList{quoted(parentId), quoted(context), quoted(command), quoted(vx::dates::toText(from)),
                        quoted(vx::dates::toText(to))}
         .join(QLatin1Char(','));

@@ -7,6 +7,7 @@
 
 #include "platform/bo/named_calls.h"
 #include "platform/bo/session.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/clock.h"
 
 #include <QRegularExpression>
@@ -84,21 +85,20 @@ vx::CallResult nextNumber(Session& session, const TypedArguments& args)
     return vx::CallResult::success(QVariant::fromValue(singleRow(fields, {std::max(last + 1, s.at(2).toLongLong())})));
 }
 
-// The number is taken as it stands between the first quote and the last
-// "'," before the record number: the trip sheet editor puts it in as typed,
-// without doubling quotes, so a quote inside is part of the number.
+// The number travels quoted, its own quotes doubled, then the record number of
+// the sheet to leave out: 'KL-1',12.
 vx::CallResult checkNumber(Session& session, const QString& param)
 {
-    const QRegularExpression shape(QStringLiteral("^\\s*'(.*)'\\s*,\\s*(\\d+)\\s*$"),
-                                   QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = shape.match(param);
-    bool ok = false;
-    const qint64 id = match.hasMatch() ? match.captured(2).toLongLong(&ok) : 0;
+    using vx::arguments::Item;
+    const vx::arguments::ItemList list = vx::arguments::read(param);
+    bool ok = list.size() == 2 && list.items.at(0).kind == Item::Kind::Quoted
+              && list.items.at(1).kind == Item::Kind::Bare;
+    const qint64 id = ok ? list.text(1).toLongLong(&ok) : 0;
     if (!ok)
         return vx::CallResult::failure(
             QStringLiteral("CheckNumber: netinkami parametrai \"%1\" (laukiama '<numeris>',<ID>).").arg(param));
     const QVariant others = session.db().scalar(
-        QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"), {match.captured(1), id});
+        QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"), {list.text(0), id});
     return vx::CallResult::success(
         QVariant::fromValue(singleRow({{QStringLiteral("Result"), vx::FieldType::Integer}}, {others.toLongLong()})));
 }

@@ -88,7 +88,7 @@ vx::CallResult carRun(Session& session, const TypedArguments& args)
                         {{QStringLiteral("Distance"), vx::FieldType::Double}}));
 }
 
-ArgumentSpec number(const char* name)
+ExpectedArgument number(const char* name)
 {
     return {QLatin1String(name), ArgumentType::Whole};
 }

@@ -2,6 +2,7 @@
 // the next counter per period and user, the repeated-number check, malformed
 // and hostile parameter texts, and repeated numbers saved at the same moment.
 
+#include "platform/contract/argument_text.h"
 #include "tests/support/store_fixture.h"
 
 #include <barrier>
@@ -36,7 +37,7 @@ protected:
     }
     int count(const QString& name, qint64 id)
     {
-        const vx::RecordsetPtr rs = rows(QStringLiteral("CheckNumber"), QStringLiteral("'%1',%2").arg(name).arg(id));
+        const vx::RecordsetPtr rs = rows(QStringLiteral("CheckNumber"), vx::arguments::write({name, id}));
         return rs->RecordCount() == 1 ? rs->value(QStringLiteral("Result")).toInt() : -1;
     }
 
