@@ -45,14 +45,9 @@ double fuelOf(const FuelByTankType& fuel, qint64 tankTypeId)
     return fuel.value(tankTypeKey(tankTypeId), 0.0);
 }
 
-double lineFuelByNorms(double perHundredKm, double distance, double perHour, double duration)
-{
-    return perHundredKm * distance / 100 + perHour * duration;
-}
-
 double lineFuelByNorms(const vx::Recordset& routes, int row)
 {
-    return lineFuelByNorms(numberAt(routes, row, u"TransportFuelNormValue"),
+    return vx::fuel::lineByNorms(numberAt(routes, row, u"TransportFuelNormValue"),
                            numberAt(routes, row, u"TransportRouteDistance"),
                            numberAt(routes, row, u"TransportFuelNormDurationValue"),
                            numberAt(routes, row, u"TransportRouteDuration"));
@@ -84,14 +79,9 @@ FuelByTankType fuelReceived(const vx::RecordsetPtr& cheques)
     return received;
 }
 
-double normRowFuel(double byDistance, double byDuration)
-{
-    return byDistance + byDuration;
-}
-
 double normRowFuel(const vx::Recordset& norms, int row)
 {
-    return normRowFuel(numberAt(norms, row, u"FuelByDistanceNorm"), numberAt(norms, row, u"FuelByDurationNorm"));
+    return numberAt(norms, row, u"FuelByDistanceNorm") + numberAt(norms, row, u"FuelByDurationNorm");
 }
 
 TankBalance tankBalance(qint64 tankTypeId, double startRest, const FuelByTankType& used,
@@ -99,12 +89,7 @@ TankBalance tankBalance(qint64 tankTypeId, double startRest, const FuelByTankTyp
 {
     if (tankTypeId <= 0)
         return {};
-    TankBalance tank;
-    tank.startRest = startRest;
-    tank.received = fuelOf(received, tankTypeId);
-    tank.usedByNorms = fuelOf(used, tankTypeId);
-    tank.restByNorms = tank.startRest + tank.received - tank.usedByNorms;
-    return tank;
+    return vx::fuel::tankBalance(startRest, fuelOf(received, tankTypeId), fuelOf(used, tankTypeId));
 }
 
 SheetBalance sheetBalance(const vx::RecordFields& sheet, const vx::RecordsetPtr& routes,

@@ -4,11 +4,11 @@
 
 #include "platform/bo/named_calls.h"
 #include "platform/bo/session.h"
+#include "platform/contract/fuel_balance.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
-#include <QHash>
 
 #include <algorithm>
 #include <optional>
@@ -87,23 +87,10 @@ int compareText(const QVariant& a, const QVariant& b)
     return collator.compare(a.toString(), b.toString());
 }
 
-double fuelByNorm(double perDistance, double distance, double perHour, double duration)
-{
-    return perDistance * distance / 100 + perHour * duration;
-}
-
-// What a sheet's route lines and cheques give one tank type.
-struct TankUse {
-    double distance = 0;
-    double duration = 0;
-    double byNorm = 0;
-    double taken = 0;
-};
-
 // Per tank type, summed line by line in the order the trip sheet card sums them.
-QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
+vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
 {
-    QHash<qint64, TankUse> use;
+    vx::fuel::TotalsByTankType totals;
     const Rows lines = session.db().query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
@@ -112,12 +99,9 @@ QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
                        "WHERE l.\"TransportTripID\" = ? AND ft.\"TransportFuelTankTypeID\" IS NOT NULL "
                        "ORDER BY l.\"Date\", l.\"ID\""),
         {trip});
-    for (const QVariantList& line : lines.values) {
-        TankUse& u = use[line.at(0).toLongLong()];
-        u.distance += line.at(1).toDouble();
-        u.duration += line.at(2).toDouble();
-        u.byNorm += fuelByNorm(line.at(3).toDouble(), line.at(1).toDouble(), line.at(4).toDouble(), line.at(2).toDouble());
-    }
+    for (const QVariantList& line : lines.values)
+        vx::fuel::addLine(totals, line.at(0).toLongLong(), line.at(3).toDouble(), line.at(1).toDouble(),
+                          line.at(4).toDouble(), line.at(2).toDouble());
     const Rows cheques = session.db().query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
@@ -125,8 +109,8 @@ QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
                        "AND ft.\"TransportFuelTankTypeID\" IS NOT NULL ORDER BY c.\"Date\", c.\"ID\""),
         {trip});
     for (const QVariantList& cheque : cheques.values)
-        use[cheque.at(0).toLongLong()].taken += cheque.at(1).toDouble();
-    return use;
+        vx::fuel::addReceived(totals, cheque.at(0).toLongLong(), cheque.at(1).toDouble());
+    return totals;
 }
 
 vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
@@ -243,8 +227,8 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
         {tripNumber(args.text(0))});
     QList<QVariantList> values;
     for (const QVariantList& g : rows.values) {
-        const double byDistance = fuelByNorm(g.at(5).toDouble(), g.at(3).toDouble(), 0, 0);
-        const double byDuration = fuelByNorm(0, 0, g.at(6).toDouble(), g.at(4).toDouble());
+        const double byDistance = vx::fuel::byDistance(g.at(5).toDouble(), g.at(3).toDouble());
+        const double byDuration = vx::fuel::byDuration(g.at(6).toDouble(), g.at(4).toDouble());
         values.append(QVariantList(g) << byDistance << byDuration << byDistance + byDuration);
     }
     std::stable_sort(values.begin(), values.end(), [](const QVariantList& a, const QVariantList& b) {
@@ -292,14 +276,15 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
         if (std::none_of(own.begin(), own.end(), [type](const auto& tank) { return tank.first == type; }))
             tanks.append({type, r.at(1).toDouble()});
     }
-    const QHash<qint64, TankUse> use = tankUse(session, trip);
+    const vx::fuel::TotalsByTankType totals = tankTotals(session, trip);
     QList<QVariantList> values;
     for (const auto& [type, rest] : tanks) {
         const Rows name = session.db().query(
             QStringLiteral("SELECT \"Name\", \"Code\" FROM ref_fuel_tank_type WHERE \"ID\" = ?"), {type});
-        const TankUse u = use.value(type);
-        values.append({name.at(0, QStringLiteral("Name")), name.at(0, QStringLiteral("Code")), u.distance, u.duration,
-                       rest, u.taken, u.byNorm, rest + u.taken - u.byNorm});
+        const vx::fuel::TankTotals t = totals.value(type);
+        const vx::fuel::TankBalance tank = vx::fuel::tankBalance(rest, t.received, t.usedByNorms);
+        values.append({name.at(0, QStringLiteral("Name")), name.at(0, QStringLiteral("Code")), t.distance, t.duration,
+                       tank.startRest, tank.received, tank.usedByNorms, tank.restByNorms});
     }
     return answer(values, fields);
 }
@@ -395,8 +380,8 @@ vx::CallResult tripFuelRest(Session& session, const TypedArguments& args)
     const QVariantList& s = rows.values.first();
     const qint64 trip = s.at(0).toLongLong();
     const int tank = s.at(1).toLongLong() == tankType ? 2 : 5; // where the tank's rest fields start
-    const TankUse use = tankUse(session, trip).value(tankType);
-    return answer({{s.at(tank + 1).toInt(), s.at(tank + 2).toDouble(), s.at(tank).toDouble(), use.taken, use.byNorm,
+    const vx::fuel::TankTotals totals = tankTotals(session, trip).value(tankType);
+    return answer({{s.at(tank + 1).toInt(), s.at(tank + 2).toDouble(), s.at(tank).toDouble(), totals.received, totals.usedByNorms,
                     vx::oid::make(tripType, trip)}},
                   fields);
 }
