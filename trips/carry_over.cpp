@@ -2,6 +2,7 @@
 
 #include "module/catalogue_conversions.h"
 #include "platform/contract/argument_text.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "trips/row_value.h"
 #include "trips/trip_sheet_fields.h"
@@ -43,8 +44,7 @@ QString lastTripArgument(const QString& vehicleId, const QString& dateText, cons
 
 QString latestTripArgument(const QString& vehicleId)
 {
-    // Literally the open end, whatever the user's date form: the layer reads this form.
-    return lastTripArgument(vehicleId, QStringLiteral("2999.12.31"), QString());
+    return lastTripArgument(vehicleId, vx::dates::openEndText(), QString());
 }
 
 std::optional<QVariant> previousEndReading(const vx::RecordsetPtr& lastTrip)

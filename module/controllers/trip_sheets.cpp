@@ -50,7 +50,7 @@ QString UI4000100::listParameter(const QString& parentId, const QString& context
     QDate to = period_.PeriodTo;
     if (!period_.UsePeriod) {
         from = vx::clock::today().addDays(-period_.DaysBack);
-        to = QDate(9999, 12, 31);
+        to = vx::dates::calendarEnd();
     }
     using vx::arguments::quoted;
     return QStringList{quoted(parentId), quoted(context), quoted(command), quoted(vx::dates::toText(from)),

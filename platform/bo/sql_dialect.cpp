@@ -1,5 +1,7 @@
 #include "platform/bo/sql_dialect.h"
 
+#include "platform/contract/object_id.h"
+
 #include <QDate>
 #include <QDateTime>
 
@@ -91,6 +93,12 @@ QString SqlDialect::expression(QString sql) const
         start += replacement.size();
     }
     return sql;
+}
+
+QString objectIdSql(const QString& typeId, const QString& numberColumn)
+{
+    Q_ASSERT(vx::oid::isTypeId(typeId));
+    return QStringLiteral("'%1' || CAST(%2 AS TEXT)").arg(typeId, numberColumn);
 }
 
 std::unique_ptr<SqlDialect> SqlDialect::create(Engine engine)

@@ -46,4 +46,9 @@ protected:
     virtual QString dateText(const QString& expression) const = 0;
 };
 
+// An SQL expression giving the object id (see vx::oid) of the record whose
+// number is in `numberColumn`: the type id followed by the number, on either
+// engine. The type id is one of the schema's own, never caller text.
+QString objectIdSql(const QString& typeId, const QString& numberColumn);
+
 } // namespace bo
