@@ -123,21 +123,31 @@ qint64 digits(const QString& text)
     return ok ? value : std::numeric_limits<qint64>::max();
 }
 
-// The card puts the prefix in as typed, so it is whatever stands between the
-// mask and the numbers that follow it; the mask and the template hold no
-// quotes, which keeps the split unambiguous. The minimal number may carry a
-// decimal part (its whole part counts).
+// The texts are quoted, the numbers bare digits; the minimal number may carry a
+// decimal part after a point (its whole part counts).
 std::optional<SettingsText> readSettingsText(const QString& param)
 {
-    const QRegularExpression shape(
-        QStringLiteral("^\\s*(\\d+)\\s*,\\s*'([^']*)'\\s*,\\s*'(.*)'\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)(?:[.,]\\d+)?\\s*,"
-                       "\\s*'([^']*)'\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = shape.match(param);
-    if (!m.hasMatch())
+    using Kind = vx::arguments::Item::Kind;
+    const Kind shape[] = {Kind::Bare, Kind::Quoted, Kind::Quoted, Kind::Bare,
+                          Kind::Bare, Kind::Quoted, Kind::Bare,   Kind::Bare};
+    const vx::arguments::ItemList list = vx::arguments::read(param);
+    if (!list.ok() || list.size() != int(std::size(shape)))
         return std::nullopt;
-    return SettingsText{digits(m.captured(1)), m.captured(2), m.captured(3), digits(m.captured(4)),
-                        digits(m.captured(5)), m.captured(6), digits(m.captured(7)), digits(m.captured(8))};
+    for (int i = 0; i < list.size(); ++i)
+        if (list.items.at(i).kind != shape[i])
+            return std::nullopt;
+    const QRegularExpression whole(QStringLiteral("^\\d+$"));
+    for (int i : {0, 3, 6, 7})
+        if (!whole.match(list.text(i)).hasMatch())
+            return std::nullopt;
+    const QRegularExpression withDecimals(QStringLiteral("^(\\d+)(?:\\.\\d+)?$"));
+    const QRegularExpressionMatch minimal = withDecimals.match(list.text(4));
+    if (!minimal.hasMatch())
+        return std::nullopt;
+    // An empty text is stored as an empty text, not as null.
+    const auto text = [&list](int i) { return list.text(i).isNull() ? QString::fromLatin1("") : list.text(i); };
+    return SettingsText{digits(list.text(0)),        text(1), text(2),          digits(list.text(3)),
+                        digits(minimal.captured(1)), text(5), digits(list.text(6)), digits(list.text(7))};
 }
 
 // What is wrong with the settings, in the user's words; empty when nothing.
