@@ -2,6 +2,7 @@
 
 #include "app/ctl_session.h"
 #include "app/startup.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
@@ -14,11 +15,6 @@ namespace ctl {
 namespace {
 
 const QString sheetType = QStringLiteral("O4000100");
-
-QString quoted(QString text)
-{
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
 
 // Runs one method of the trip sheet's editor, with the module loaded and the
 // host's services over the store, as the administrator.
@@ -57,7 +53,7 @@ int runSheetMethod(const QString& location, const QString& oid, const QString& m
         } else {
             QStringList items;
             for (const QString& argument : arguments)
-                items << quoted(argument);
+                items << vx::arguments::quoted(argument);
             const vx::CallResult result = editor->Methods(method, items.join(QLatin1Char(',')));
             if (result.Code != 0) {
                 err << result.Message << Qt::endl;

@@ -7,6 +7,8 @@
 
 #include "platform/bo/database.h"
 #include "platform/bo/session.h"
+#include "platform/contract/argument_text.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/recordset.h"
 #include "platform/shell/object_list_model.h"
 
@@ -151,7 +153,8 @@ void OpenStoredTrips(benchmark::State& state)
     const bool whole = state.range(1) != 0;
     const bo::SessionPtr session = bo::Session::open(storeOfTrips(int(state.range(0))));
     const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
-    const QString period = QStringLiteral("'O4000100','','','1900.01.01','9999.12.31'");
+    const QString period = vx::arguments::write(
+        {QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
     measureOpening(
         state, [] { return vx::RecordsetPtr(); },
         [&](shell::ObjectListModel& model, const vx::RecordsetPtr&) {

@@ -1,6 +1,9 @@
 #include "numbering/auto_number_settings.h"
 
 #include "module/catalogue_conversions.h"
+#include "platform/contract/argument_text.h"
+
+#include <QStringList>
 
 namespace numbering {
 
@@ -49,10 +52,11 @@ std::optional<AutoNumberSettings> settingsFrom(const vx::RecordsetPtr& rows)
 
 QString settingsText(const AutoNumberSettings& s, const QString& minimalDigits)
 {
-    return QString::number(s.id) + QStringLiteral(",'") + s.mask + QStringLiteral("','") + s.prefix +
-           QStringLiteral("',") + QString::number(s.cycle) + QLatin1Char(',') + minimalDigits + QStringLiteral(",'") +
-           s.numberTemplate + QStringLiteral("',") + QString::number(s.groupBy) + QLatin1Char(',') +
-           QString::number(s.allowDuplicated ? 1 : 0);
+    using vx::arguments::quoted;
+    return QStringList{QString::number(s.id),      quoted(s.mask),           quoted(s.prefix),
+                       QString::number(s.cycle),   minimalDigits,            quoted(s.numberTemplate),
+                       QString::number(s.groupBy), QString::number(s.allowDuplicated ? 1 : 0)}
+        .join(QLatin1Char(','));
 }
 
 } // namespace numbering

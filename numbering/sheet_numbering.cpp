@@ -6,7 +6,7 @@
 #include "module/module_services.h"
 #include "numbering/auto_number_settings.h"
 #include "numbering/number_layout.h"
-#include "platform/contract/date_text.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/vx_services.h"
 #include "trips/trip_sheet_editor.h"
 
@@ -96,8 +96,8 @@ vx::CallResult getAutoNumber(UIO4000100& sheet, const trips::MethodArguments& ar
     if (!bo)
         return vx::CallResult::failure(QStringLiteral("Nepasiekiamas verslo objektų sluoksnis."));
     const QDate date = Catalogue::DateOrDefault(fields.value(QStringLiteral("Date")), QDate());
-    const vx::CallResult next = bo->GetProperty(
-        QStringLiteral("GetAutoNumber"), QLatin1Char('\'') + vx::dates::toText(date) + QStringLiteral("',") + QString::number(userId), 0);
+    const vx::CallResult next =
+        bo->GetProperty(QStringLiteral("GetAutoNumber"), vx::arguments::write({date, userId}), 0);
     if (next.Code != 0)
         return quietFailure(next);
 
@@ -118,8 +118,6 @@ vx::CallResult getAutoNumber(UIO4000100& sheet, const trips::MethodArguments& ar
     return vx::CallResult::success(number);
 }
 
-// The number goes in as it stands, quotes included: the check reads it up to
-// the last "'," before the record number.
 vx::CallResult validate(UIO4000100& sheet, const trips::MethodArguments&)
 {
     const vx::RecordFields fields = sheet.Fields();
@@ -127,8 +125,7 @@ vx::CallResult validate(UIO4000100& sheet, const trips::MethodArguments&)
         return {1, QString(), QVariant()};
     const QString name = Catalogue::TextOrEmpty(fields.value(QStringLiteral("Name")));
     const qint64 id = Catalogue::LongOrZero(fields.value(QStringLiteral("ID")));
-    const vx::CallResult check =
-        sheet.Properties(QStringLiteral("CheckNumber"), QLatin1Char('\'') + name + QStringLiteral("',") + QString::number(id));
+    const vx::CallResult check = sheet.Properties(QStringLiteral("CheckNumber"), vx::arguments::write({name, id}));
     const vx::RecordsetPtr rows = check.Value.value<vx::RecordsetPtr>();
     if (check.Code != 0 || !rows || rows->RecordCount() == 0 || rows->fieldCount() == 0)
         return {check.Code, QString(), QVariant()};

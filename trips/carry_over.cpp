@@ -1,6 +1,8 @@
 #include "trips/carry_over.h"
 
 #include "module/catalogue_conversions.h"
+#include "platform/contract/argument_text.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "trips/row_value.h"
 #include "trips/trip_sheet_fields.h"
@@ -23,8 +25,7 @@ bool hasFirstRow(const vx::RecordsetPtr& rs)
 QString tripFuelRestArgument(const QString& vehicleId, qint64 tankTypeId, const QString& dateText,
                              const QString& sheetId)
 {
-    return QString::number(vx::oid::recordNumber(vehicleId)) + QLatin1Char(',') + QString::number(tankTypeId)
-           + QStringLiteral(",'") + dateText + QStringLiteral("','") + sheetId + QLatin1Char('\'');
+    return vx::arguments::write({vx::oid::recordNumber(vehicleId), tankTypeId, dateText, sheetId});
 }
 
 double carriedFuelRest(const vx::RecordsetPtr& previous)
@@ -38,14 +39,12 @@ double carriedFuelRest(const vx::RecordsetPtr& previous)
 
 QString lastTripArgument(const QString& vehicleId, const QString& dateText, const QString& sheetToLeaveOut)
 {
-    return QLatin1Char('\'') + vehicleId + QStringLiteral("','") + dateText + QStringLiteral("','")
-           + sheetToLeaveOut + QLatin1Char('\'');
+    return vx::arguments::write({vehicleId, dateText, sheetToLeaveOut});
 }
 
 QString latestTripArgument(const QString& vehicleId)
 {
-    // Literally the open end, whatever the user's date form: the layer reads this form.
-    return lastTripArgument(vehicleId, QStringLiteral("2999.12.31"), QString());
+    return lastTripArgument(vehicleId, vx::dates::openEndText(), QString());
 }
 
 std::optional<QVariant> previousEndReading(const vx::RecordsetPtr& lastTrip)

@@ -45,14 +45,9 @@ double fuelOf(const FuelByTankType& fuel, qint64 tankTypeId)
     return fuel.value(tankTypeKey(tankTypeId), 0.0);
 }
 
-double lineFuelByNorms(double perHundredKm, double distance, double perHour, double duration)
-{
-    return perHundredKm * distance / 100 + perHour * duration;
-}
-
 double lineFuelByNorms(const vx::Recordset& routes, int row)
 {
-    return lineFuelByNorms(numberAt(routes, row, u"TransportFuelNormValue"),
+    return vx::fuel::lineByNorms(numberAt(routes, row, u"TransportFuelNormValue"),
                            numberAt(routes, row, u"TransportRouteDistance"),
                            numberAt(routes, row, u"TransportFuelNormDurationValue"),
                            numberAt(routes, row, u"TransportRouteDuration"));
@@ -99,12 +94,7 @@ TankBalance tankBalance(qint64 tankTypeId, double startRest, const FuelByTankTyp
 {
     if (tankTypeId <= 0)
         return {};
-    TankBalance tank;
-    tank.startRest = startRest;
-    tank.received = fuelOf(received, tankTypeId);
-    tank.usedByNorms = fuelOf(used, tankTypeId);
-    tank.restByNorms = tank.startRest + tank.received - tank.usedByNorms;
-    return tank;
+    return vx::fuel::tankBalance(startRest, fuelOf(received, tankTypeId), fuelOf(used, tankTypeId));
 }
 
 SheetBalance sheetBalance(const vx::RecordFields& sheet, const vx::RecordsetPtr& routes,

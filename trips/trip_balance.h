@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/contract/fuel_balance.h"
 #include "platform/contract/recordset.h"
 
 #include <QMap>
@@ -12,7 +13,8 @@
 // "GetTransportCheques", "GetTransportTripNorms"). The card, printing and
 // template export all take their numbers from here. Values stay unrounded
 // doubles; nulls count as 0. Record sets are read by row index, so a caller's
-// cursor is left where it was.
+// cursor is left where it was. The arithmetic itself is vx::fuel's, which the
+// business-object layer's answers use too.
 namespace trips {
 
 struct RouteTotals {
@@ -31,10 +33,7 @@ QString tankTypeKey(qint64 tankTypeId);
 // The map's value for a tank type, 0 when it has none.
 double fuelOf(const FuelByTankType& fuel, qint64 tankTypeId);
 
-// Fuel one route line uses by its norms:
-// per-100-km norm x distance / 100 + per-hour norm x duration.
-double lineFuelByNorms(double perHundredKm, double distance, double perHour, double duration);
-// The same for one row of "GetTransportTripRoutes".
+// Fuel one row of "GetTransportTripRoutes" uses by its norms.
 double lineFuelByNorms(const vx::Recordset& routes, int row);
 
 // Adds one route row's fuel, or one cheque row's `FuelAmount`, to its tank type.
@@ -51,12 +50,7 @@ double normRowFuel(double byDistance, double byDuration);
 double normRowFuel(const vx::Recordset& norms, int row);
 
 // One tank of the sheet. A tank without a fuel tank type shows 0 everywhere.
-struct TankBalance {
-    double startRest = 0.0;   // "Pradinis likutis"
-    double received = 0.0;    // "Gauta kuro"
-    double usedByNorms = 0.0; // "Sunaudota pagal normas"
-    double restByNorms = 0.0; // "Likutis pagal normas" = start + received - used
-};
+using TankBalance = vx::fuel::TankBalance;
 
 TankBalance tankBalance(qint64 tankTypeId, double startRest, const FuelByTankType& used,
                         const FuelByTankType& received);

@@ -4,9 +4,9 @@
 
 #include "module/card_factory.h"
 #include "module/catalogue_dialogs.h"
-#include "module/controllers/list_parameter.h"
 #include "module/module_services.h"
 #include "module/type_list_controllers.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/object_id.h"
 
 namespace {
@@ -15,7 +15,7 @@ const QString routeSegmentType = QStringLiteral("O4000601");
 
 QString UI4000600::listParameter(const QString& parentId, const QString&, const QString&)
 {
-    return ListParameter::quoted(parentId.isEmpty() ? OID() : parentId) + QStringLiteral(", ''");
+    return vx::arguments::quoted(parentId.isEmpty() ? OID() : parentId) + QStringLiteral(", ''");
 }
 
 vx::VxObjectUIPtr UI4000600::hostCatalogues() const

@@ -3,7 +3,7 @@
 #include "module/card_factory.h"
 #include "module/catalogue_conversions.h"
 #include "module/catalogue_dialogs.h"
-#include "module/controllers/list_parameter.h"
+#include "platform/contract/argument_text.h"
 #include "module/controllers/menu_builder.h"
 #include "module/controllers/new_trip_sheet.h"
 #include "module/module_services.h"
@@ -50,9 +50,9 @@ QString UI4000100::listParameter(const QString& parentId, const QString& context
     QDate to = period_.PeriodTo;
     if (!period_.UsePeriod) {
         from = vx::clock::today().addDays(-period_.DaysBack);
-        to = QDate(9999, 12, 31);
+        to = vx::dates::calendarEnd();
     }
-    using ListParameter::quoted;
+    using vx::arguments::quoted;
     return QStringList{quoted(parentId), quoted(context), quoted(command), quoted(vx::dates::toText(from)),
                        quoted(vx::dates::toText(to))}
         .join(QLatin1Char(','));

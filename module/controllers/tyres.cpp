@@ -1,12 +1,12 @@
 // The tyre list (UI4000800): menus and clicks.
 
-#include "module/controllers/list_parameter.h"
+#include "platform/contract/argument_text.h"
 #include "module/controllers/menu_builder.h"
 #include "module/type_list_controllers.h"
 
 QString UI4000800::listParameter(const QString& parentId, const QString&, const QString&)
 {
-    return ListParameter::quoted(parentId) + QStringLiteral(",''");
+    return vx::arguments::quoted(parentId) + QStringLiteral(",''");
 }
 
 // The tyre list keeps no filter text of its own: a filtered list is asked of
@@ -16,7 +16,7 @@ vx::RecordsetPtr UI4000800::filteredList(const QString& filter)
 {
     if (!genericList())
         return nullptr;
-    const QString parameter = ListParameter::quoted(QString()) + QLatin1Char(',') + ListParameter::quoted(filter);
+    const QString parameter = vx::arguments::quoted(QString()) + QLatin1Char(',') + vx::arguments::quoted(filter);
     return genericList()->GetVxObjectList(parameter, QString(), QString());
 }
 

@@ -1,6 +1,6 @@
 // The vehicle list (UI4000400): its filter text, menus and clicks.
 
-#include "module/controllers/list_parameter.h"
+#include "platform/contract/argument_text.h"
 #include "module/controllers/menu_builder.h"
 #include "module/type_list_controllers.h"
 
@@ -17,7 +17,7 @@ vx::RecordsetPtr UI4000400::GetVxObjectList(const QString& parentId, const QStri
 
 QString UI4000400::listParameter(const QString& parentId, const QString&, const QString&)
 {
-    return ListParameter::quoted(parentId) + QLatin1Char(',') + ListParameter::quoted(filter_);
+    return vx::arguments::quoted(parentId) + QLatin1Char(',') + vx::arguments::quoted(filter_);
 }
 
 vx::RecordsetPtr UI4000400::filteredList(const QString&)

@@ -5,66 +5,6 @@
 #include "platform/contract/object_id.h"
 
 namespace bo {
-
-ArgumentList parseArguments(const QString& text)
-{
-    ArgumentList list;
-    if (text.trimmed().isEmpty())
-        return list;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (true) {
-        while (i < n && text.at(i).isSpace())
-            ++i;
-        Argument item;
-        if (i < n && text.at(i) == QLatin1Char('\'')) {
-            item.kind = Argument::Kind::Quoted;
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                if (text.at(i) == QLatin1Char('\'')) {
-                    if (i + 1 < n && text.at(i + 1) == QLatin1Char('\'')) {
-                        item.text += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                item.text += text.at(i++);
-            }
-            if (!closed) {
-                list.error = QStringLiteral("%1 elementas: trūksta uždarančios kabutės.").arg(list.items.size() + 1);
-                return list;
-            }
-            while (i < n && text.at(i).isSpace())
-                ++i;
-            if (i < n && text.at(i) != QLatin1Char(',')) {
-                list.error = QStringLiteral("%1 elementas: po kabutės eina \"%2\".")
-                                 .arg(list.items.size() + 1)
-                                 .arg(text.at(i));
-                return list;
-            }
-        } else {
-            const qsizetype start = i;
-            while (i < n && text.at(i) != QLatin1Char(','))
-                ++i;
-            item.text = text.mid(start, i - start).trimmed();
-            if (item.text.contains(QLatin1Char('\''))) {
-                list.error = QStringLiteral("%1 elementas: kabutė ne vietoje.").arg(list.items.size() + 1);
-                return list;
-            }
-            item.kind = item.text.isEmpty() ? Argument::Kind::Empty : Argument::Kind::Bare;
-        }
-        list.items.append(item);
-        if (i >= n)
-            break;
-        ++i; // the comma
-    }
-    return list;
-}
-
 namespace {
 
 QString typeText(ArgumentType type)
@@ -80,7 +20,7 @@ QString typeText(ArgumentType type)
     return QString();
 }
 
-std::optional<QVariant> typed(const Argument& item, ArgumentType type)
+std::optional<QVariant> typed(const vx::arguments::Item& item, ArgumentType type)
 {
     const QString& t = item.text;
     switch (type) {
@@ -122,38 +62,38 @@ std::optional<QVariant> typed(const Argument& item, ArgumentType type)
 
 } // namespace
 
-TypedArguments checkArguments(const QString& callName, const QString& text, const QList<ArgumentSpec>& specs)
+TypedArguments checkArguments(const QString& callName, const QString& text, const QList<ExpectedArgument>& expected)
 {
     TypedArguments result;
-    const ArgumentList list = parseArguments(text);
+    const vx::arguments::ItemList list = vx::arguments::read(text);
     if (!list.ok()) {
         result.error = QStringLiteral("%1: netinkami parametrai (%2)").arg(callName, list.error);
         return result;
     }
     int required = 0;
-    for (const ArgumentSpec& spec : specs)
-        required += spec.optional ? 0 : 1;
-    if (list.size() < required || list.size() > specs.size()) {
-        result.error = required == specs.size()
-                           ? QStringLiteral("%1: laukiama %2 parametrų, gauta %3.").arg(callName).arg(specs.size()).arg(list.size())
+    for (const ExpectedArgument& argument : expected)
+        required += argument.optional ? 0 : 1;
+    if (list.size() < required || list.size() > expected.size()) {
+        result.error = required == expected.size()
+                           ? QStringLiteral("%1: laukiama %2 parametrų, gauta %3.").arg(callName).arg(expected.size()).arg(list.size())
                            : QStringLiteral("%1: laukiama nuo %2 iki %3 parametrų, gauta %4.")
                                  .arg(callName)
                                  .arg(required)
-                                 .arg(specs.size())
+                                 .arg(expected.size())
                                  .arg(list.size());
         return result;
     }
-    for (int i = 0; i < specs.size(); ++i) {
+    for (int i = 0; i < expected.size(); ++i) {
         if (i >= list.size()) {
             result.values << QVariant();
             continue;
         }
-        const auto value = typed(list.items.at(i), specs.at(i).type);
+        const auto value = typed(list.items.at(i), expected.at(i).type);
         if (!value) {
             result.error = QStringLiteral("%1: %2 parametras (%3) turi būti %4, gauta \"%5\".")
                                .arg(callName)
                                .arg(i + 1)
-                               .arg(specs.at(i).name, typeText(specs.at(i).type), list.items.at(i).text);
+                               .arg(expected.at(i).name, typeText(expected.at(i).type), list.items.at(i).text);
             return result;
         }
         result.values << *value;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/contract/argument_text.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -9,31 +11,12 @@
 
 namespace bo {
 
-// One item of a parameter text such as 'O4000400123','2999.12.31','' or 12,2,1,2.
-struct Argument {
-    enum class Kind { Empty, Quoted, Bare };
-    Kind kind = Kind::Empty;
-    QString text; // the unquoted text ('' inside quotes already turned into ')
-};
-
-struct ArgumentList {
-    QList<Argument> items;
-    QString error; // empty when the text was well formed
-
-    bool ok() const { return error.isEmpty(); }
-    int size() const { return int(items.size()); }
-};
-
-// Splits a parameter text into items: single-quoted texts (two quotes inside
-// stand for one), bare words and numbers, and empty items. An empty text has
-// no items; a trailing comma ends with an empty item. Spaces around items are
-// ignored.
-ArgumentList parseArguments(const QString& text);
-
 // The types a named call expects of its arguments.
 enum class ArgumentType { Text, ObjectId, Whole, Number, Date, Flag };
 
-struct ArgumentSpec {
+// One argument a named call expects: its name in messages, its type and
+// whether it may be left out at the end of the list.
+struct ExpectedArgument {
     QString name;
     ArgumentType type = ArgumentType::Text;
     bool optional = false;
@@ -53,8 +36,9 @@ struct TypedArguments {
     QDate date(int i) const { return values.value(i).toDate(); }
 };
 
-// Parses and checks a parameter text for the call `callName`: the count and the
-// type of each item. A malformed text gives an error naming the call and the item.
-TypedArguments checkArguments(const QString& callName, const QString& text, const QList<ArgumentSpec>& specs);
+// Reads a parameter text (see vx::arguments) and checks it for the call
+// `callName`: the count and the type of each item. A malformed text gives an
+// error naming the call and the item.
+TypedArguments checkArguments(const QString& callName, const QString& text, const QList<ExpectedArgument>& expected);
 
 } // namespace bo

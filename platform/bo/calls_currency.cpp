@@ -3,6 +3,7 @@
 // day ("O0002200" Methods "SaveDayRate").
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/sql_dialect.h"
 #include "platform/bo/session.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
@@ -29,9 +30,10 @@ vx::CallResult currencyList(Session& session, const TypedArguments& args)
     const Rows rows = session.db().query(
         QStringLiteral("SELECT c.\"Code\", c.\"ID\", COALESCE(c.\"BaseCurrency\", 0), "
                        "CASE WHEN COALESCE(c.\"BaseCurrency\", 0) <> 0 THEN 1 ELSE COALESCE(r.\"Rate\", 0) END, "
-                       "c.\"Name\", 'O0201500' || CAST(c.\"ID\" AS TEXT) "
+                       "c.\"Name\", %1 "
                        "FROM currency c LEFT JOIN currency_rate r ON r.\"CurrencyID\" = c.\"ID\" AND r.\"Date\" = ? "
-                       "ORDER BY c.\"Code\", c.\"ID\""),
+                       "ORDER BY c.\"Code\", c.\"ID\"")
+                           .arg(objectIdSql(QStringLiteral("O0201500"), QStringLiteral("c.\"ID\""))),
         {args.date(0)});
     return vx::CallResult::success(QVariant::fromValue(recordsetFrom(rows, fields)));
 }

@@ -7,6 +7,7 @@
 
 #include "platform/bo/named_calls.h"
 #include "platform/bo/session.h"
+#include "platform/contract/argument_text.h"
 #include "platform/contract/clock.h"
 
 #include <QRegularExpression>
@@ -84,21 +85,20 @@ vx::CallResult nextNumber(Session& session, const TypedArguments& args)
     return vx::CallResult::success(QVariant::fromValue(singleRow(fields, {std::max(last + 1, s.at(2).toLongLong())})));
 }
 
-// The number is taken as it stands between the first quote and the last
-// "'," before the record number: the trip sheet editor puts it in as typed,
-// without doubling quotes, so a quote inside is part of the number.
+// The number travels quoted, its own quotes doubled, then the record number of
+// the sheet to leave out: 'KL-1',12.
 vx::CallResult checkNumber(Session& session, const QString& param)
 {
-    const QRegularExpression shape(QStringLiteral("^\\s*'(.*)'\\s*,\\s*(\\d+)\\s*$"),
-                                   QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = shape.match(param);
-    bool ok = false;
-    const qint64 id = match.hasMatch() ? match.captured(2).toLongLong(&ok) : 0;
+    using vx::arguments::Item;
+    const vx::arguments::ItemList list = vx::arguments::read(param);
+    bool ok = list.size() == 2 && list.items.at(0).kind == Item::Kind::Quoted
+              && list.items.at(1).kind == Item::Kind::Bare;
+    const qint64 id = ok ? list.text(1).toLongLong(&ok) : 0;
     if (!ok)
         return vx::CallResult::failure(
             QStringLiteral("CheckNumber: netinkami parametrai \"%1\" (laukiama '<numeris>',<ID>).").arg(param));
     const QVariant others = session.db().scalar(
-        QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"), {match.captured(1), id});
+        QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"), {list.text(0), id});
     return vx::CallResult::success(
         QVariant::fromValue(singleRow({{QStringLiteral("Result"), vx::FieldType::Integer}}, {others.toLongLong()})));
 }
@@ -123,21 +123,31 @@ qint64 digits(const QString& text)
     return ok ? value : std::numeric_limits<qint64>::max();
 }
 
-// The card puts the prefix in as typed, so it is whatever stands between the
-// mask and the numbers that follow it; the mask and the template hold no
-// quotes, which keeps the split unambiguous. The minimal number may carry a
-// decimal part (its whole part counts).
+// The texts are quoted, the numbers bare digits; the minimal number may carry a
+// decimal part after a point (its whole part counts).
 std::optional<SettingsText> readSettingsText(const QString& param)
 {
-    const QRegularExpression shape(
-        QStringLiteral("^\\s*(\\d+)\\s*,\\s*'([^']*)'\\s*,\\s*'(.*)'\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)(?:[.,]\\d+)?\\s*,"
-                       "\\s*'([^']*)'\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = shape.match(param);
-    if (!m.hasMatch())
+    using Kind = vx::arguments::Item::Kind;
+    const Kind shape[] = {Kind::Bare, Kind::Quoted, Kind::Quoted, Kind::Bare,
+                          Kind::Bare, Kind::Quoted, Kind::Bare,   Kind::Bare};
+    const vx::arguments::ItemList list = vx::arguments::read(param);
+    if (!list.ok() || list.size() != int(std::size(shape)))
         return std::nullopt;
-    return SettingsText{digits(m.captured(1)), m.captured(2), m.captured(3), digits(m.captured(4)),
-                        digits(m.captured(5)), m.captured(6), digits(m.captured(7)), digits(m.captured(8))};
+    for (int i = 0; i < list.size(); ++i)
+        if (list.items.at(i).kind != shape[i])
+            return std::nullopt;
+    const QRegularExpression whole(QStringLiteral("^\\d+$"));
+    for (int i : {0, 3, 6, 7})
+        if (!whole.match(list.text(i)).hasMatch())
+            return std::nullopt;
+    const QRegularExpression withDecimals(QStringLiteral("^(\\d+)(?:\\.\\d+)?$"));
+    const QRegularExpressionMatch minimal = withDecimals.match(list.text(4));
+    if (!minimal.hasMatch())
+        return std::nullopt;
+    // An empty text is stored as an empty text, not as null.
+    const auto text = [&list](int i) { return list.text(i).isNull() ? QString::fromLatin1("") : list.text(i); };
+    return SettingsText{digits(list.text(0)),        text(1), text(2),          digits(list.text(3)),
+                        digits(minimal.captured(1)), text(5), digits(list.text(6)), digits(list.text(7))};
 }
 
 // What is wrong with the settings, in the user's words; empty when nothing.

@@ -3,12 +3,14 @@
 // sheets that drove a route segment.
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/sql_dialect.h"
 #include "platform/bo/session.h"
+#include "platform/contract/date_text.h"
+#include "platform/contract/fuel_balance.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
-#include <QHash>
 
 #include <algorithm>
 #include <optional>
@@ -68,8 +70,8 @@ QDateTime dayStart(const QDate& day)
 // so that the stored text form keeps a four-digit year.
 QDateTime dayAfter(const QDate& day)
 {
-    if (day >= QDate(9999, 12, 31))
-        return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59));
+    if (day >= vx::dates::calendarEnd())
+        return QDateTime(vx::dates::calendarEnd(), QTime(23, 59, 59));
     return dayStart(day.addDays(1));
 }
 
@@ -87,23 +89,10 @@ int compareText(const QVariant& a, const QVariant& b)
     return collator.compare(a.toString(), b.toString());
 }
 
-double fuelByNorm(double perDistance, double distance, double perHour, double duration)
-{
-    return perDistance * distance / 100 + perHour * duration;
-}
-
-// What a sheet's route lines and cheques give one tank type.
-struct TankUse {
-    double distance = 0;
-    double duration = 0;
-    double byNorm = 0;
-    double taken = 0;
-};
-
 // Per tank type, summed line by line in the order the trip sheet card sums them.
-QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
+vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
 {
-    QHash<qint64, TankUse> use;
+    vx::fuel::TotalsByTankType totals;
     const Rows lines = session.db().query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
@@ -112,12 +101,9 @@ QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
                        "WHERE l.\"TransportTripID\" = ? AND ft.\"TransportFuelTankTypeID\" IS NOT NULL "
                        "ORDER BY l.\"Date\", l.\"ID\""),
         {trip});
-    for (const QVariantList& line : lines.values) {
-        TankUse& u = use[line.at(0).toLongLong()];
-        u.distance += line.at(1).toDouble();
-        u.duration += line.at(2).toDouble();
-        u.byNorm += fuelByNorm(line.at(3).toDouble(), line.at(1).toDouble(), line.at(4).toDouble(), line.at(2).toDouble());
-    }
+    for (const QVariantList& line : lines.values)
+        vx::fuel::addLine(totals, line.at(0).toLongLong(), line.at(3).toDouble(), line.at(1).toDouble(),
+                          line.at(4).toDouble(), line.at(2).toDouble());
     const Rows cheques = session.db().query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
@@ -125,8 +111,8 @@ QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
                        "AND ft.\"TransportFuelTankTypeID\" IS NOT NULL ORDER BY c.\"Date\", c.\"ID\""),
         {trip});
     for (const QVariantList& cheque : cheques.values)
-        use[cheque.at(0).toLongLong()].taken += cheque.at(1).toDouble();
-    return use;
+        vx::fuel::addReceived(totals, cheque.at(0).toLongLong(), cheque.at(1).toDouble());
+    return totals;
 }
 
 vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
@@ -148,7 +134,7 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
     });
     const Rows rows = session.db().query(
         QStringLiteral(
-            "SELECT 'O4000200' || CAST(l.\"ID\" AS TEXT), l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
+            "SELECT %1, l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
             "l.\"Distance\", l.\"Duration\", ft.\"Name\", n.\"Name\", l.\"FuelNormByDistance\", l.\"FuelNormByDuration\", "
             "TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')), l.\"Note\", ft.\"TransportFuelTankTypeID\" "
             "FROM transport_trip_route l "
@@ -156,7 +142,8 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
             "LEFT JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
             "LEFT JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
             "LEFT JOIN employee e ON e.\"ID\" = l.\"UserID\" "
-            "WHERE l.\"TransportTripID\" = ? ORDER BY l.\"Date\", l.\"ID\""),
+            "WHERE l.\"TransportTripID\" = ? ORDER BY l.\"Date\", l.\"ID\"")
+                .arg(objectIdSql(QStringLiteral("O4000200"), QStringLiteral("l.\"ID\""))),
         {tripNumber(args.text(0))});
     return answer(rows.values, fields);
 }
@@ -189,7 +176,7 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
     // A cheque without a (known) currency is in the base currency.
     const Rows rows = session.db().query(
         QStringLiteral(
-            "SELECT 'O4000300' || CAST(c.\"ID\" AS TEXT), c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
+            "SELECT %1, c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
             "c.\"FuelAmount\", ft.\"Name\", f.\"Name\", c.\"SumCurr\", "
             "COALESCE(cur.\"Code\", (SELECT MIN(b.\"Code\") FROM currency b WHERE b.\"BaseCurrency\" = 1)), "
             "CASE WHEN cur.\"ID\" IS NULL OR COALESCE(cur.\"BaseCurrency\", 0) <> 0 THEN 1 ELSE 0 END, "
@@ -199,7 +186,8 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
             "LEFT JOIN firm f ON f.\"ID\" = c.\"FirmID\" "
             "LEFT JOIN currency cur ON cur.\"ID\" = c.\"CurrencyID\" "
             "LEFT JOIN currency_rate r ON r.\"CurrencyID\" = c.\"CurrencyID\" AND r.\"Date\" = c.\"Date\" "
-            "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 ORDER BY c.\"Date\", c.\"ID\""),
+            "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 ORDER BY c.\"Date\", c.\"ID\"")
+                .arg(objectIdSql(QStringLiteral("O4000300"), QStringLiteral("c.\"ID\""))),
         {tripNumber(args.text(0))});
     QList<QVariantList> values;
     for (const QVariantList& c : rows.values) {
@@ -243,8 +231,8 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
         {tripNumber(args.text(0))});
     QList<QVariantList> values;
     for (const QVariantList& g : rows.values) {
-        const double byDistance = fuelByNorm(g.at(5).toDouble(), g.at(3).toDouble(), 0, 0);
-        const double byDuration = fuelByNorm(0, 0, g.at(6).toDouble(), g.at(4).toDouble());
+        const double byDistance = vx::fuel::byDistance(g.at(5).toDouble(), g.at(3).toDouble());
+        const double byDuration = vx::fuel::byDuration(g.at(6).toDouble(), g.at(4).toDouble());
         values.append(QVariantList(g) << byDistance << byDuration << byDistance + byDuration);
     }
     std::stable_sort(values.begin(), values.end(), [](const QVariantList& a, const QVariantList& b) {
@@ -292,14 +280,15 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
         if (std::none_of(own.begin(), own.end(), [type](const auto& tank) { return tank.first == type; }))
             tanks.append({type, r.at(1).toDouble()});
     }
-    const QHash<qint64, TankUse> use = tankUse(session, trip);
+    const vx::fuel::TotalsByTankType totals = tankTotals(session, trip);
     QList<QVariantList> values;
     for (const auto& [type, rest] : tanks) {
         const Rows name = session.db().query(
             QStringLiteral("SELECT \"Name\", \"Code\" FROM ref_fuel_tank_type WHERE \"ID\" = ?"), {type});
-        const TankUse u = use.value(type);
-        values.append({name.at(0, QStringLiteral("Name")), name.at(0, QStringLiteral("Code")), u.distance, u.duration,
-                       rest, u.taken, u.byNorm, rest + u.taken - u.byNorm});
+        const vx::fuel::TankTotals t = totals.value(type);
+        const vx::fuel::TankBalance tank = vx::fuel::tankBalance(rest, t.received, t.usedByNorms);
+        values.append({name.at(0, QStringLiteral("Name")), name.at(0, QStringLiteral("Code")), t.distance, t.duration,
+                       tank.startRest, tank.received, tank.usedByNorms, tank.restByNorms});
     }
     return answer(values, fields);
 }
@@ -363,8 +352,9 @@ vx::CallResult lastTrip(Session& session, const TypedArguments& args)
         return noDate(call);
     const Rows rows = lastEarlierSheet(
         session, *earlier,
-        QStringLiteral("t.\"DistanceEnd\", 'O4000100' || CAST(t.\"ID\" AS TEXT), t.\"ID\", t.\"Name\", t.\"Date\", "
-                       "t.\"DateTo\", t.\"DistanceRest\""));
+        QStringLiteral("t.\"DistanceEnd\", %1, t.\"ID\", t.\"Name\", t.\"Date\", "
+                       "t.\"DateTo\", t.\"DistanceRest\"")
+                           .arg(objectIdSql(QStringLiteral("O4000100"), QStringLiteral("t.\"ID\""))));
     return answer(rows.values, fields);
 }
 
@@ -395,8 +385,8 @@ vx::CallResult tripFuelRest(Session& session, const TypedArguments& args)
     const QVariantList& s = rows.values.first();
     const qint64 trip = s.at(0).toLongLong();
     const int tank = s.at(1).toLongLong() == tankType ? 2 : 5; // where the tank's rest fields start
-    const TankUse use = tankUse(session, trip).value(tankType);
-    return answer({{s.at(tank + 1).toInt(), s.at(tank + 2).toDouble(), s.at(tank).toDouble(), use.taken, use.byNorm,
+    const vx::fuel::TankTotals totals = tankTotals(session, trip).value(tankType);
+    return answer({{s.at(tank + 1).toInt(), s.at(tank + 2).toDouble(), s.at(tank).toDouble(), totals.received, totals.usedByNorms,
                     vx::oid::make(tripType, trip)}},
                   fields);
 }
@@ -415,11 +405,12 @@ vx::CallResult carFuelNorms(Session& session, const TypedArguments& args)
     if (!car)
         return notAnId(QStringLiteral("DO4000100_GetTripCarFuelNorms"), args.text(0), QStringLiteral("automobilio"));
     Rows rows = session.db().query(
-        QStringLiteral("SELECT 'O4000603' || CAST(n.\"ID\" AS TEXT), n.\"Name\", n.\"Value\", n.\"DurationValue\", "
+        QStringLiteral("SELECT %1, n.\"Name\", n.\"Value\", n.\"DurationValue\", "
                        "n.\"Code\", ft.\"Name\" FROM transport_car_fuel_norm cn "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = cn.\"TransportFuelNormID\" "
                        "LEFT JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
-                       "WHERE cn.\"TransportCarID\" = ? ORDER BY n.\"ID\""),
+                       "WHERE cn.\"TransportCarID\" = ? ORDER BY n.\"ID\"")
+                           .arg(objectIdSql(QStringLiteral("O4000603"), QStringLiteral("n.\"ID\""))),
         {*car});
     std::stable_sort(rows.values.begin(), rows.values.end(),
                      [](const QVariantList& a, const QVariantList& b) { return compareText(a.at(1), b.at(1)) < 0; });
@@ -437,14 +428,15 @@ vx::CallResult segmentTrips(Session& session, const TypedArguments& args)
     const std::optional<qint64> segment = recordOf(args.text(0), segmentType);
     if (!segment)
         return notAnId(QStringLiteral("GetTripRoutes"), args.text(0), QStringLiteral("atkarpos"));
-    const QDate from = args.date(1).isValid() ? args.date(1) : QDate(1900, 1, 1);
-    const QDate to = args.date(2).isValid() ? args.date(2) : QDate(9999, 12, 31);
+    const QDate from = args.date(1).isValid() ? args.date(1) : vx::dates::noDate();
+    const QDate to = args.date(2).isValid() ? args.date(2) : vx::dates::calendarEnd();
     Rows rows = session.db().query(
-        QStringLiteral("SELECT t.\"Name\", 'O4000100' || CAST(t.\"ID\" AS TEXT), "
+        QStringLiteral("SELECT t.\"Name\", %1, "
                        "TRIM(COALESCE(c.\"Name\", '') || ' ' || COALESCE(c.\"Code\", '')), l.\"Date\" "
                        "FROM transport_trip_route l JOIN transport_trip t ON t.\"ID\" = l.\"TransportTripID\" "
                        "LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
-                       "WHERE l.\"TransportRouteID\" = ? AND l.\"Date\" >= ? AND l.\"Date\" < ? ORDER BY l.\"Date\", l.\"ID\""),
+                       "WHERE l.\"TransportRouteID\" = ? AND l.\"Date\" >= ? AND l.\"Date\" < ? ORDER BY l.\"Date\", l.\"ID\"")
+                           .arg(objectIdSql(QStringLiteral("O4000100"), QStringLiteral("t.\"ID\""))),
         {*segment, dayStart(from), dayAfter(to)});
     std::stable_sort(rows.values.begin(), rows.values.end(), [](const QVariantList& a, const QVariantList& b) {
         const QDateTime da = momentOf(a.at(3)), db = momentOf(b.at(3));

@@ -3,6 +3,7 @@
 // the distance a vehicle drove while a tyre was on it.
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/sql_dialect.h"
 #include "platform/bo/session.h"
 
 namespace bo {
@@ -35,10 +36,11 @@ vx::CallResult tyreHistory(Session& session, const TypedArguments& args)
         {QStringLiteral("TransportID"), vx::FieldType::Integer},
     };
     return answer(query(session,
-                        QStringLiteral("SELECT m.\"DateFrom\", m.\"DateTo\", %1, m.\"TyreRunFrom\", m.\"TyreRunTo\", "
-                                       "'O4000900' || CAST(m.\"ID\" AS TEXT), m.\"TransportID\" "
+                        QStringLiteral("SELECT m.\"DateFrom\", m.\"DateTo\", %2, m.\"TyreRunFrom\", m.\"TyreRunTo\", "
+                                       "%1, m.\"TransportID\" "
                                        "FROM transport_car_tyre m WHERE m.\"TyreID\" = ? "
                                        "ORDER BY CASE WHEN m.\"DateFrom\" IS NULL THEN 0 ELSE 1 END, m.\"DateFrom\", m.\"ID\"")
+                                           .arg(objectIdSql(QStringLiteral("O4000900"), QStringLiteral("m.\"ID\"")))
                             .arg(previewOf(QStringLiteral("O4000400"), QStringLiteral("m.\"TransportID\""))),
                         {args.whole(0)}, fields));
 }
@@ -88,7 +90,7 @@ vx::CallResult carRun(Session& session, const TypedArguments& args)
                         {{QStringLiteral("Distance"), vx::FieldType::Double}}));
 }
 
-ArgumentSpec number(const char* name)
+ExpectedArgument number(const char* name)
 {
     return {QLatin1String(name), ArgumentType::Whole};
 }

@@ -2,6 +2,7 @@
 // drivers, documents and mounted tyres, and the names its editor forwards.
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/sql_dialect.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/record_store.h"
 #include "platform/bo/session.h"
@@ -59,21 +60,23 @@ QList<VehicleList> vehicleLists()
           {QStringLiteral("TransportFuelTypeName"), FieldType::Text},
           {QStringLiteral("TransportFuelNormValue"), FieldType::Double},
           {QStringLiteral("TransportFuelNormDurationValue"), FieldType::Double}},
-         QStringLiteral("SELECT 'O4000500' || CAST(l.\"ID\" AS TEXT), l.\"TransportFuelNormID\", n.\"Name\", n.\"Code\", "
+         QStringLiteral("SELECT %1, l.\"TransportFuelNormID\", n.\"Name\", n.\"Code\", "
                         "ft.\"Name\", n.\"Value\", n.\"DurationValue\" "
                         "FROM transport_car_fuel_norm l "
                         "LEFT JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
                         "LEFT JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
-                        "WHERE l.\"TransportCarID\" = ? ORDER BY l.\"ID\""),
+                        "WHERE l.\"TransportCarID\" = ? ORDER BY l.\"ID\"")
+                            .arg(objectIdSql(QStringLiteral("O4000500"), QStringLiteral("l.\"ID\""))),
          2},
         {QStringLiteral("GetCarFuelTanks"), ArgumentType::ObjectId,
          {{QStringLiteral("OIDR"), FieldType::Text},
           {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer},
           {QStringLiteral("FuelTankTypeName"), FieldType::Text}},
-         QStringLiteral("SELECT 'O4001200' || CAST(k.\"ID\" AS TEXT), k.\"TransportFuelTankTypeID\", tt.\"Name\" "
+         QStringLiteral("SELECT %1, k.\"TransportFuelTankTypeID\", tt.\"Name\" "
                         "FROM transport_car_fuel_tank k "
                         "LEFT JOIN ref_fuel_tank_type tt ON tt.\"ID\" = k.\"TransportFuelTankTypeID\" "
-                        "WHERE k.\"TransportCarID\" = ? ORDER BY k.\"ID\"")},
+                        "WHERE k.\"TransportCarID\" = ? ORDER BY k.\"ID\"")
+                            .arg(objectIdSql(QStringLiteral("O4001200"), QStringLiteral("k.\"ID\"")))},
         {QStringLiteral("GetCarDrivers"), ArgumentType::Whole,
          {{QStringLiteral("OIDR"), FieldType::Text},
           {QStringLiteral("UserID"), FieldType::Integer},
@@ -82,8 +85,9 @@ QList<VehicleList> vehicleLists()
           {QStringLiteral("DateTo"), FieldType::Date},
           {QStringLiteral("Order"), FieldType::Text}},
          // Later appointments come later: readers let them win.
-         QStringLiteral("SELECT 'O4001000' || CAST(d.\"ID\" AS TEXT), d.\"UserID\", %1, d.\"DateFrom\", d.\"DateTo\", "
-                        "d.\"Order\" FROM transport_car_driver d WHERE d.\"TransportID\" = ? ORDER BY %2, d.\"ID\"")
+         QStringLiteral("SELECT %1, d.\"UserID\", %2, d.\"DateFrom\", d.\"DateTo\", "
+                        "d.\"Order\" FROM transport_car_driver d WHERE d.\"TransportID\" = ? ORDER BY %3, d.\"ID\"")
+                            .arg(objectIdSql(QStringLiteral("O4001000"), QStringLiteral("d.\"ID\"")))
              .arg(previewOf(QStringLiteral("O0001401"), QStringLiteral("d.\"UserID\"")),
                   nullsFirst(QStringLiteral("d.\"DateFrom\"")))},
         {QStringLiteral("GetCarDocuments"), ArgumentType::Whole,
@@ -95,9 +99,10 @@ QList<VehicleList> vehicleLists()
           {QStringLiteral("DateFrom"), FieldType::Date},
           {QStringLiteral("DateTo"), FieldType::Date},
           {QStringLiteral("DocDescription"), FieldType::Text}},
-         QStringLiteral("SELECT 'O4001100' || CAST(d.\"ID\" AS TEXT), d.\"DocTypeID\", %1, d.\"DocNumber\", d.\"DocShape\", "
+         QStringLiteral("SELECT %1, d.\"DocTypeID\", %2, d.\"DocNumber\", d.\"DocShape\", "
                         "d.\"DateFrom\", d.\"DateTo\", d.\"DocDescription\" "
-                        "FROM transport_car_document d WHERE d.\"TransportID\" = ? ORDER BY %2, d.\"ID\"")
+                        "FROM transport_car_document d WHERE d.\"TransportID\" = ? ORDER BY %3, d.\"ID\"")
+                            .arg(objectIdSql(QStringLiteral("O4001100"), QStringLiteral("d.\"ID\"")))
              .arg(previewOf(QStringLiteral("O4000609"), QStringLiteral("d.\"DocTypeID\"")),
                   nullsFirst(QStringLiteral("d.\"DateFrom\"")))},
         {QStringLiteral("GetCarTyres"), ArgumentType::Whole,
@@ -112,11 +117,12 @@ QList<VehicleList> vehicleLists()
           {QStringLiteral("TyreRunFrom"), FieldType::Integer},
           {QStringLiteral("TyreRunTo"), FieldType::Integer}},
          // Mounted tyres first, by their place on the vehicle; then the history.
-         QStringLiteral("SELECT 'O4000900' || CAST(m.\"ID\" AS TEXT), m.\"TyreID\", m.\"DateFrom\", m.\"DateTo\", m.\"Axis\", "
-                        "m.\"CarSide\", m.\"PositionOnAxis\", %1, m.\"TyreRunFrom\", m.\"TyreRunTo\" "
+         QStringLiteral("SELECT %1, m.\"TyreID\", m.\"DateFrom\", m.\"DateTo\", m.\"Axis\", "
+                        "m.\"CarSide\", m.\"PositionOnAxis\", %2, m.\"TyreRunFrom\", m.\"TyreRunTo\" "
                         "FROM transport_car_tyre m WHERE m.\"TransportID\" = ? "
                         "ORDER BY CASE WHEN m.\"DateTo\" IS NULL THEN 0 ELSE 1 END, COALESCE(m.\"Axis\", 0), "
-                        "COALESCE(m.\"CarSide\", 0), COALESCE(m.\"PositionOnAxis\", 0), %2, m.\"ID\"")
+                        "COALESCE(m.\"CarSide\", 0), COALESCE(m.\"PositionOnAxis\", 0), %3, m.\"ID\"")
+                            .arg(objectIdSql(QStringLiteral("O4000900"), QStringLiteral("m.\"ID\"")))
              .arg(previewOf(QStringLiteral("O4000800"), QStringLiteral("m.\"TyreID\"")),
                   nullsFirst(QStringLiteral("m.\"DateFrom\"")))},
     };

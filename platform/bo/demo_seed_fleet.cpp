@@ -2,6 +2,7 @@
 // tanks, driver assignments and documents.
 
 #include "platform/bo/demo_seed_parts.h"
+#include "platform/contract/date_text.h"
 
 #include <cmath>
 
@@ -168,7 +169,7 @@ void saveDocuments(Writer& writer, Random& random, const Catalogues& c, const Pe
     const VehicleModel& m = *v.model;
     const QDate today = period.today;
     document(u"RL", QStringLiteral("Liudijimas"), QStringLiteral("LT") + digits(random, 8), m.built.addDays(12),
-             QDate(2999, 12, 31), QString());
+             vx::dates::openEnd(), QString());
     const QDate inspected = today.addDays(-random.between(20, 330));
     document(u"TA", QStringLiteral("Apžiūros kortelė"), QStringLiteral("TA-") + digits(random, 7), inspected,
              inspected.addYears(m.kind == QLatin1String("LA") ? 2 : 1).addDays(-1), QStringLiteral("Be pastabų"));

@@ -64,12 +64,12 @@ QString folded(const QString& text)
 
 QString firstItem(const QString& param, QString* second = nullptr)
 {
-    const ArgumentList list = parseArguments(param);
+    const vx::arguments::ItemList list = vx::arguments::read(param);
     if (!list.ok())
         throw StorageError(QStringLiteral("Netinkamas sąrašo parametras: %1").arg(list.error));
     if (second)
-        *second = list.size() > 1 ? list.items.at(1).text : QString();
-    return list.size() > 0 ? list.items.at(0).text : QString();
+        *second = list.text(1);
+    return list.text(0);
 }
 
 void treeList(Session& session, vx::Recordset& rs, const ObjectType& type, const QString& param)

@@ -45,11 +45,11 @@ const NamedCalls& namedCalls()
     return all;
 }
 
-CallHandler withArguments(const QString& name, QList<ArgumentSpec> specs,
+CallHandler withArguments(const QString& name, QList<ExpectedArgument> expected,
                           std::function<vx::CallResult(Session&, const TypedArguments&)> body)
 {
-    return [name, specs = std::move(specs), body = std::move(body)](Session& session, const QString& param) {
-        const TypedArguments args = checkArguments(name, param, specs);
+    return [name, expected = std::move(expected), body = std::move(body)](Session& session, const QString& param) {
+        const TypedArguments args = checkArguments(name, param, expected);
         if (!args.ok())
             return vx::CallResult::failure(args.error);
         return body(session, args);

@@ -34,8 +34,8 @@ private:
 // The registry with every call of the layer.
 const NamedCalls& namedCalls();
 
-// A handler that checks the parameter text against `specs` before running `body`.
-CallHandler withArguments(const QString& name, QList<ArgumentSpec> specs,
+// A handler that checks the parameter text against `expected` before running `body`.
+CallHandler withArguments(const QString& name, QList<ExpectedArgument> expected,
                           std::function<vx::CallResult(Session&, const TypedArguments&)> body);
 
 // A record set with the given fields filled from query rows, column by column

@@ -108,6 +108,8 @@ QList<Migration> schemaHistory()
              QStringLiteral("CREATE UNIQUE INDEX ix_employee_login ON employee (\"Login\")"),
          },
          seedFirstVersion},
+        // The host keeps its library registry in a file of its own; the table was never used.
+        {2, QStringLiteral("no library registry in the store"), {QStringLiteral("DROP TABLE IF EXISTS library_registry")}, nullptr},
     };
 }
 

@@ -19,7 +19,7 @@ public:
     virtual QString name() const = 0;
 
     // Replaces the neutral type marks of a table definition with this engine's
-    // types: {id} {int} {smallint} {bigint} {double} {money} {text} {date} {datetime}.
+    // types: {id} {int} {smallint} {double} {text} {date} {datetime}.
     QString ddl(QString neutral) const;
 
     // Replaces {datetext:EXPR} marks with this engine's way of writing a date
@@ -40,10 +40,14 @@ public:
 protected:
     virtual QString idType() const = 0;
     virtual QString doubleType() const = 0;
-    virtual QString moneyType() const = 0;
     virtual QString dateType() const = 0;
     virtual QString dateTimeType() const = 0;
     virtual QString dateText(const QString& expression) const = 0;
 };
+
+// An SQL expression giving the object id (see vx::oid) of the record whose
+// number is in `numberColumn`: the type id followed by the number, on either
+// engine. The type id is one of the schema's own, never caller text.
+QString objectIdSql(const QString& typeId, const QString& numberColumn);
 
 } // namespace bo

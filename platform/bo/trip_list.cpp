@@ -3,6 +3,7 @@
 #include "platform/bo/argument_list.h"
 #include "platform/bo/list_items.h"
 #include "platform/bo/session.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
@@ -116,8 +117,8 @@ vx::RecordsetPtr tripListRows(Session& session, const QString& param)
          {QStringLiteral("T"), ArgumentType::Date, true}});
     if (!args.ok())
         throw StorageError(args.error);
-    const QDate from = args.date(3).isValid() ? args.date(3) : QDate(1900, 1, 1);
-    const QDate to = args.date(4).isValid() ? args.date(4) : QDate(9999, 12, 31);
+    const QDate from = args.date(3).isValid() ? args.date(3) : vx::dates::noDate();
+    const QDate to = args.date(4).isValid() ? args.date(4) : vx::dates::calendarEnd();
     // The last second of the end day bounds the period: a "next day" would run
     // past the calendar's end for the open end 9999.12.31.
     const QVariantList period{QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59, 59))};

@@ -96,6 +96,11 @@ QDate openEnd()
     return QDate(2999, 12, 31);
 }
 
+QDate calendarEnd()
+{
+    return QDate(9999, 12, 31);
+}
+
 bool isNoDate(const QDate& date)
 {
     return date == noDate();
@@ -103,7 +108,12 @@ bool isNoDate(const QDate& date)
 
 bool isOpenEnd(const QDate& date)
 {
-    return date == openEnd() || date == QDate(9999, 12, 31);
+    return date == openEnd() || date == calendarEnd();
+}
+
+QString openEndText()
+{
+    return openEnd().toString(QStringLiteral("yyyy.MM.dd"));
 }
 
 } // namespace vx::dates

@@ -27,9 +27,15 @@ std::optional<QDate> readDate(QStringView text);
 std::optional<QDateTime> readDateTime(QStringView text);
 
 // "1900.01.01" stands for no date; "2999.12.31" and "9999.12.31" for an open end.
+// A missing start of a period reads as noDate(), a missing end as calendarEnd().
 QDate noDate();
 QDate openEnd();
+// 9999.12.31, the last day a four-digit year can write: the widest open end.
+QDate calendarEnd();
 bool isNoDate(const QDate& date);
 bool isOpenEnd(const QDate& date);
+// The open end as "yyyy.MM.dd", whatever the user's date form: the business-object
+// layer always reads that form.
+QString openEndText();
 
 } // namespace vx::dates

@@ -1,12 +1,16 @@
-// The store on both engines: schema migration, transactions, bound values and
-// two connections writing at once.
+// The store on both engines: schema migration (the tables the object types
+// describe, a store of the first version), transactions, bound values and two
+// connections writing at once.
 
 #include "platform/bo/database.h"
 #include "platform/bo/migrations.h"
+#include "platform/bo/object_types.h"
 #include "tests/support/test_store.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QSqlField>
+#include <QSqlRecord>
 
 #include <atomic>
 #include <thread>
@@ -45,6 +49,68 @@ TEST_F(BoDatabase, AnEmptyStoreIsMigratedOnceToTheLatestVersion)
     auto second = store->open(); // opening again applies nothing twice
     EXPECT_EQ(second->scalar(QStringLiteral("SELECT COUNT(*) FROM kelmira_schema")).toInt(),
               bo::migrations().size());
+}
+
+QString typeMark(vx::FieldType type)
+{
+    switch (type) {
+    case vx::FieldType::Integer: return QStringLiteral("{int}");
+    case vx::FieldType::SmallInt: return QStringLiteral("{smallint}");
+    case vx::FieldType::Double: return QStringLiteral("{double}");
+    case vx::FieldType::Text: return QStringLiteral("{text}");
+    case vx::FieldType::Date: return QStringLiteral("{date}");
+    case vx::FieldType::DateTime: return QStringLiteral("{datetime}");
+    default: return QStringLiteral("{no stored column of this type}");
+    }
+}
+
+// Each column as "name type", the type as the engine's driver reports it.
+QStringList columnsOf(const bo::Database& db, const QString& table)
+{
+    const QSqlRecord record = db.connection().record(table);
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i)
+        columns << record.fieldName(i) + QLatin1Char(' ') + QString::fromLatin1(record.field(i).metaType().name());
+    return columns;
+}
+
+TEST_F(BoDatabase, EveryObjectTypeTableHasExactlyTheColumnsItsTypeDescribes)
+{
+    for (const bo::ObjectType& type : bo::objectTypes()) {
+        SCOPED_TRACE(type.table.toStdString());
+        QStringList definitions{QStringLiteral("\"ID\" {id}")};
+        for (const bo::ColumnDef& column : type.columns)
+            definitions << QLatin1Char('"') + column.name + QStringLiteral("\" ") + typeMark(column.type);
+        definitions << QStringLiteral("\"CreationDate\" {datetime}");
+        db->execute(db->dialect().ddl(QStringLiteral("CREATE TABLE described (%1)").arg(definitions.join(u", "))));
+        const QStringList stored = columnsOf(*db, type.table);
+        EXPECT_FALSE(stored.isEmpty());
+        EXPECT_EQ(stored, columnsOf(*db, QStringLiteral("described")));
+        db->execute(QStringLiteral("DROP TABLE described"));
+    }
+}
+
+TEST_F(BoDatabase, AStoreOfTheFirstVersionKeepsItsRowsAndLosesWhatIsNoLongerUsed)
+{
+    QString reason;
+    const std::unique_ptr<TestStore> old = TestStore::create(&reason);
+    ASSERT_TRUE(old) << reason.toStdString();
+    const std::unique_ptr<bo::Database> db = bo::Database::connect(old->location());
+    ASSERT_EQ(bo::schemaVersion(*db), 0);
+    const bo::Migration& first = bo::migrations().first();
+    for (const QString& statement : first.statements)
+        db->execute(db->dialect().ddl(statement));
+    first.seed(*db);
+    db->execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
+                {first.version, first.name, QStringLiteral("2026-01-01T00:00:00Z")});
+    db->execute(QStringLiteral("INSERT INTO firm (\"Name\") VALUES (?)"), {QStringLiteral("UAB Senas")});
+
+    bo::migrate(*db);
+    EXPECT_EQ(bo::schemaVersion(*db), bo::latestSchemaVersion());
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT \"Name\" FROM firm")).toString(), QStringLiteral("UAB Senas"));
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM reference_catalogue")).toInt(), 10);
+    EXPECT_TRUE(db->connection().record(QStringLiteral("library_registry")).isEmpty())
+        << "libraries are registered outside the store";
 }
 
 TEST_F(BoDatabase, TransactionsRollBackUnlessCommittedAndNestedOnesJoinTheOuter)

@@ -2,6 +2,7 @@
 // the next counter per period and user, the repeated-number check, malformed
 // and hostile parameter texts, and repeated numbers saved at the same moment.
 
+#include "platform/contract/argument_text.h"
 #include "tests/support/store_fixture.h"
 
 #include <barrier>
@@ -36,7 +37,7 @@ protected:
     }
     int count(const QString& name, qint64 id)
     {
-        const vx::RecordsetPtr rs = rows(QStringLiteral("CheckNumber"), QStringLiteral("'%1',%2").arg(name).arg(id));
+        const vx::RecordsetPtr rs = rows(QStringLiteral("CheckNumber"), vx::arguments::write({name, id}));
         return rs->RecordCount() == 1 ? rs->value(QStringLiteral("Result")).toInt() : -1;
     }
 
@@ -82,8 +83,8 @@ TEST_F(BoNumbering, SettingsCardTextIsStoredAsTypedInTheOneRecord)
                                                QStringLiteral("ANCycle"), QStringLiteral("ANMinimal"),
                                                QStringLiteral("ANTemplate"), QStringLiteral("ANGroupBy"),
                                                QStringLiteral("AllowDuplicated")}));
-    // The card puts the prefix in unescaped and the minimal number as typed, decimal comma included.
-    store(QStringLiteral("0,'Prefix_Date_AutoNumber','O'K',3',3,1,5,'0000',1,0"));
+    // The prefix travels quoted like any text; only the minimal number's whole part is stored.
+    store(QStringLiteral("0,'Prefix_Date_AutoNumber','O''K'',3',3,1.5,'0000',1,0"));
     const QVariantList first = settings();
     ASSERT_EQ(first.size(), 8);
     EXPECT_EQ(first.mid(1), QVariantList({QStringLiteral("Prefix_Date_AutoNumber"), QStringLiteral("O'K',3"), 3, 1,
@@ -207,7 +208,7 @@ TEST_F(BoNumbering, HostileNumbersAndPrefixesAreKeptAsData)
         EXPECT_EQ(count(text, 0), 0) << text.toStdString();
         sheet(text);
         EXPECT_EQ(count(text, 0), 1) << text.toStdString();
-        store(QStringLiteral("0,'Prefix_AutoNumber','%1',3,1,'0000',0,1").arg(text));
+        store(QStringLiteral("0,'Prefix_AutoNumber',%1,3,1,'0000',0,1").arg(vx::arguments::quoted(text)));
         EXPECT_EQ(settings().value(2).toString(), text);
     }
     EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), texts.size() + 1);

@@ -20,18 +20,6 @@ protected:
     }
 };
 
-TEST_F(BoRecords, EveryStoredTypeHasItsColumnsInTheSchema)
-{
-    for (const bo::ObjectType& type : bo::objectTypes()) {
-        SCOPED_TRACE(type.typeId.toStdString());
-        QStringList names{QStringLiteral("\"ID\""), QStringLiteral("\"CreationDate\"")};
-        for (const bo::ColumnDef& c : type.columns)
-            names << QLatin1Char('"') + c.name + QLatin1Char('"');
-        EXPECT_NO_THROW(session().db().query(
-            QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(names.join(QStringLiteral(", ")), type.table)));
-    }
-}
-
 TEST_F(BoRecords, ANewRecordHasItsDefaultsAndGetsAnIdWhenSaved)
 {
     vx::VxObjectUIOPtr editor = open(QStringLiteral("O4000400"));

@@ -166,7 +166,7 @@ frmTransportFuelCheque::frmTransportFuelCheque(const ChequeRequest& request, QWi
 QDate frmTransportFuelCheque::defaultDate() const
 {
     const QDate today = vx::clock::today();
-    if (!request_.tripEnd.isValid() || request_.tripEnd >= QDate(2999, 12, 31))
+    if (!request_.tripEnd.isValid() || request_.tripEnd >= vx::dates::openEnd())
         return today >= request_.tripStart ? today : request_.tripStart;
     return request_.tripStart <= today && today < request_.tripEnd ? today : request_.tripEnd;
 }

@@ -6,9 +6,9 @@
 #include "module/module_services.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/date_text.h"
+#include "platform/contract/fuel_balance.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
-#include "trips/trip_balance.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -208,9 +208,9 @@ void frmTransportTripRoute::fuelFromNorms()
     const double duration = txtDuration->value();
     const double perHundredKm = txtFuelNormByDistance->value();
     const double perHour = txtFuelNormByDuration->value();
-    txtFuelByDistance->setText(vx::numbers::fixed(lineFuelByNorms(perHundredKm, distance, 0, 0), 3));
+    txtFuelByDistance->setText(vx::numbers::fixed(vx::fuel::lineByNorms(perHundredKm, distance, 0, 0), 3));
     txtFuelByDistance->setEnabled(perHundredKm > 0 && distance > 0);
-    txtFuelByDuration->setText(vx::numbers::fixed(lineFuelByNorms(0, 0, perHour, duration), 3));
+    txtFuelByDuration->setText(vx::numbers::fixed(vx::fuel::lineByNorms(0, 0, perHour, duration), 3));
     txtFuelByDuration->setEnabled(perHour > 0 && duration > 0);
 }
 

@@ -1,0 +1,85 @@
+// Argument texts: reading items, quotes, escapes and empty items; refusing
+// malformed texts; and writing values so they read back as they were.
+
+#include "platform/contract/argument_text.h"
+
+#include <QDate>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = vx::arguments::Item::Kind;
+
+struct ReadCase {
+    const char* text;
+    std::vector<std::pair<Kind, const char*>> items;
+};
+
+class ArgumentTextRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ArgumentTextRead, ItemsComeOutInOrderWithTheirKind)
+{
+    const ReadCase& c = GetParam();
+    const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
+    ASSERT_TRUE(list.ok()) << list.error.toStdString();
+    ASSERT_EQ(list.items.size(), c.items.size());
+    for (size_t i = 0; i < c.items.size(); ++i) {
+        EXPECT_EQ(list.items.at(i).kind, c.items[i].first) << "item " << i;
+        EXPECT_EQ(list.text(int(i)), QString::fromUtf8(c.items[i].second)) << "item " << i;
+    }
+    EXPECT_TRUE(list.text(int(c.items.size())).isEmpty()) << "past the end";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ArgumentTextRead,
+    ::testing::Values(
+        ReadCase{"", {}},
+        ReadCase{"   ", {}},
+        ReadCase{"'O4000400123','2999.12.31',''",
+                 {{Kind::Quoted, "O4000400123"}, {Kind::Quoted, "2999.12.31"}, {Kind::Quoted, ""}}},
+        ReadCase{"'O4000400123',4,'2026.11.03'", {{Kind::Quoted, "O4000400123"}, {Kind::Bare, "4"}, {Kind::Quoted, "2026.11.03"}}},
+        ReadCase{"12,2,1,2", {{Kind::Bare, "12"}, {Kind::Bare, "2"}, {Kind::Bare, "1"}, {Kind::Bare, "2"}}},
+        ReadCase{"O4000400123", {{Kind::Bare, "O4000400123"}}},
+        ReadCase{"'O4000600', ''", {{Kind::Quoted, "O4000600"}, {Kind::Quoted, ""}}},
+        ReadCase{" 'O''Brien' , -12.5 ", {{Kind::Quoted, "O'Brien"}, {Kind::Bare, "-12.5"}}},
+        ReadCase{"''''", {{Kind::Quoted, "'"}}},
+        ReadCase{"'a,b', 'c'", {{Kind::Quoted, "a,b"}, {Kind::Quoted, "c"}}},
+        ReadCase{"'a,b',,''", {{Kind::Quoted, "a,b"}, {Kind::Empty, ""}, {Kind::Quoted, ""}}},
+        ReadCase{"1,,3", {{Kind::Bare, "1"}, {Kind::Empty, ""}, {Kind::Bare, "3"}}},
+        ReadCase{"'a',", {{Kind::Quoted, "a"}, {Kind::Empty, ""}}},
+        ReadCase{",", {{Kind::Empty, ""}, {Kind::Empty, ""}}},
+        ReadCase{"'; DROP TABLE x; --'", {{Kind::Quoted, "; DROP TABLE x; --"}}},
+        ReadCase{"'Šiauliai – Kaunas'", {{Kind::Quoted, "Šiauliai – Kaunas"}}}));
+
+TEST(ArgumentTextReadErrors, MalformedTextsAreRefusedWithTheItemNamed)
+{
+    const struct {
+        const char* text;
+        char item;
+    } cases[] = {{"'open", '1'}, {"'a'b", '1'}, {"'a' 'b'", '1'}, {"ab'c", '1'}, {"a'b", '1'},
+                 {"1,'x", '2'},  {"'it''s", '1'}, {"'O4000400123", '1'}};
+    for (const auto& c : cases) {
+        const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
+        EXPECT_FALSE(list.ok()) << c.text;
+        EXPECT_TRUE(list.error.startsWith(QLatin1Char(c.item))) << c.text << ": " << list.error.toStdString();
+    }
+}
+
+TEST(ArgumentTextWrite, WrittenValuesReadBackAsTheyWere)
+{
+    const QString settings = QStringLiteral("0,'Prefix_Date_AutoNumber','KL',3,1,'0000',0,0");
+    const QString text = vx::arguments::write({QStringLiteral("O'Brien"), 4, QDate(2026, 11, 3), QVariant(), 0.1 + 0.2,
+                                               settings, QString(), true});
+    EXPECT_EQ(text, QStringLiteral("'O''Brien',4,'2026.11.03',,0.30000000000000004,"
+                                   "'0,''Prefix_Date_AutoNumber'',''KL'',3,1,''0000'',0,0','',1"));
+    const vx::arguments::ItemList list = vx::arguments::read(text);
+    ASSERT_TRUE(list.ok()) << list.error.toStdString();
+    EXPECT_EQ(list.texts(), QStringList({QStringLiteral("O'Brien"), QStringLiteral("4"), QStringLiteral("2026.11.03"),
+                                         QString(), QStringLiteral("0.30000000000000004"), settings, QString(),
+                                         QStringLiteral("1")}));
+    EXPECT_EQ(list.text(4).toDouble(), 0.1 + 0.2) << "numbers travel exactly";
+    EXPECT_EQ(vx::arguments::read(vx::arguments::quoted(settings)).text(0), settings);
+}
+
+} // namespace
