@@ -102,9 +102,9 @@ int unregisterLibrary(const QString& name)
 int putUser(const QString& location, const QStringList& words, const QCommandLineParser& parser,
             const QCommandLineOption& passwordOption, const QCommandLineOption& rightsOption)
 {
-    QList<ctl::UserRights> rights;
+    QList<bo::ComponentRights> rights;
     for (const QString& text : parser.values(rightsOption) + words.mid(1)) {
-        ctl::UserRights right;
+        bo::ComponentRights right;
         if (!ctl::readRights(text, &right)) {
             err() << "Netinkamos teisės: " << text << " (rašykite KOMPONENTAS=1111)." << Qt::endl;
             return 1;

@@ -3,7 +3,7 @@
 // sheets that drove a route segment.
 
 #include "platform/bo/named_calls.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 
@@ -104,7 +104,7 @@ struct TankUse {
 QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
 {
     QHash<qint64, TankUse> use;
-    const Rows lines = session.db().query(
+    const Rows lines = storeOf(session).query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
@@ -118,7 +118,7 @@ QHash<qint64, TankUse> tankUse(Session& session, qint64 trip)
         u.duration += line.at(2).toDouble();
         u.byNorm += fuelByNorm(line.at(3).toDouble(), line.at(1).toDouble(), line.at(4).toDouble(), line.at(2).toDouble());
     }
-    const Rows cheques = session.db().query(
+    const Rows cheques = storeOf(session).query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
                        "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 "
@@ -146,7 +146,7 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
         {"TransportRouteNote", FT::Text},
         {"TransportFuelTankTypeID", FT::Integer},
     });
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT 'O4000200' || CAST(l.\"ID\" AS TEXT), l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
             "l.\"Distance\", l.\"Duration\", ft.\"Name\", n.\"Name\", l.\"FuelNormByDistance\", l.\"FuelNormByDuration\", "
@@ -187,7 +187,7 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
         {"CashFlag", FT::SmallInt},
     });
     // A cheque without a (known) currency is in the base currency.
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT 'O4000300' || CAST(c.\"ID\" AS TEXT), c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
             "c.\"FuelAmount\", ft.\"Name\", f.\"Name\", c.\"SumCurr\", "
@@ -228,7 +228,7 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
     });
     // Lines of one norm with different norm values stay apart, so each row's
     // arithmetic is exact.
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT ft.\"TransportFuelTankTypeID\", tt.\"Name\", n.\"Name\", SUM(COALESCE(l.\"Distance\", 0)), "
             "SUM(COALESCE(l.\"Duration\", 0)), COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0) "
@@ -274,7 +274,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
     const qint64 trip = tripNumber(args.text(0));
     // The sheet's own two tanks first, then stored tank records of other types.
     QList<QPair<qint64, double>> tanks;
-    const Rows sheet = session.db().query(
+    const Rows sheet = storeOf(session).query(
         QStringLiteral("SELECT \"FuelTankTypeID1\", \"FuelRest1\", \"FuelTankTypeID2\", \"FuelRest2\" "
                        "FROM transport_trip WHERE \"ID\" = ?"),
         {trip});
@@ -283,7 +283,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
             if (s.at(at).toLongLong() > 0)
                 tanks.append({s.at(at).toLongLong(), s.at(at + 1).toDouble()});
     const QList<QPair<qint64, double>> own = tanks;
-    const Rows records = session.db().query(
+    const Rows records = storeOf(session).query(
         QStringLiteral("SELECT \"TransportFuelTankTypeID\", \"FuelRest\" FROM transport_trip_fuel_tank "
                        "WHERE \"TransportTripID\" = ? ORDER BY \"ID\""),
         {trip});
@@ -295,7 +295,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
     const QHash<qint64, TankUse> use = tankUse(session, trip);
     QList<QVariantList> values;
     for (const auto& [type, rest] : tanks) {
-        const Rows name = session.db().query(
+        const Rows name = storeOf(session).query(
             QStringLiteral("SELECT \"Name\", \"Code\" FROM ref_fuel_tank_type WHERE \"ID\" = ?"), {type});
         const TankUse u = use.value(type);
         values.append({name.at(0, QStringLiteral("Name")), name.at(0, QStringLiteral("Code")), u.distance, u.duration,
@@ -316,7 +316,7 @@ std::optional<Earlier> earlierSheets(Session& session, qint64 car, const QDate& 
 {
     if (const qint64 left = tripNumber(leftOut); left > 0) {
         const QDateTime stored =
-            momentOf(session.db().scalar(QStringLiteral("SELECT \"Date\" FROM transport_trip WHERE \"ID\" = ?"), {left}));
+            momentOf(storeOf(session).scalar(QStringLiteral("SELECT \"Date\" FROM transport_trip WHERE \"ID\" = ?"), {left}));
         if (stored.isValid())
             return Earlier{QStringLiteral("t.\"TransportCarID\" = ? AND (t.\"Date\" < ? OR (t.\"Date\" < ? AND t.\"ID\" < ?))"),
                            {car, dayStart(stored.date()), dayAfter(stored.date()), left}};
@@ -333,7 +333,7 @@ Rows lastEarlierSheet(Session& session, const Earlier& earlier, const QString& c
     const QString sql = QStringLiteral("SELECT %1 FROM transport_trip t WHERE %2%3 "
                                        "ORDER BY {datetext:t.\"Date\"} DESC, t.\"ID\" DESC LIMIT 1")
                             .arg(columns, earlier.where, also);
-    return session.db().query(session.db().dialect().expression(sql), earlier.values + alsoValues);
+    return storeOf(session).query(storeOf(session).dialect().expression(sql), earlier.values + alsoValues);
 }
 
 vx::CallResult noDate(const QString& call)
@@ -414,7 +414,7 @@ vx::CallResult carFuelNorms(Session& session, const TypedArguments& args)
     const std::optional<qint64> car = recordOf(args.text(0), carType);
     if (!car)
         return notAnId(QStringLiteral("DO4000100_GetTripCarFuelNorms"), args.text(0), QStringLiteral("automobilio"));
-    Rows rows = session.db().query(
+    Rows rows = storeOf(session).query(
         QStringLiteral("SELECT 'O4000603' || CAST(n.\"ID\" AS TEXT), n.\"Name\", n.\"Value\", n.\"DurationValue\", "
                        "n.\"Code\", ft.\"Name\" FROM transport_car_fuel_norm cn "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = cn.\"TransportFuelNormID\" "
@@ -439,7 +439,7 @@ vx::CallResult segmentTrips(Session& session, const TypedArguments& args)
         return notAnId(QStringLiteral("GetTripRoutes"), args.text(0), QStringLiteral("atkarpos"));
     const QDate from = args.date(1).isValid() ? args.date(1) : QDate(1900, 1, 1);
     const QDate to = args.date(2).isValid() ? args.date(2) : QDate(9999, 12, 31);
-    Rows rows = session.db().query(
+    Rows rows = storeOf(session).query(
         QStringLiteral("SELECT t.\"Name\", 'O4000100' || CAST(t.\"ID\" AS TEXT), "
                        "TRIM(COALESCE(c.\"Name\", '') || ' ' || COALESCE(c.\"Code\", '')), l.\"Date\" "
                        "FROM transport_trip_route l JOIN transport_trip t ON t.\"ID\" = l.\"TransportTripID\" "
