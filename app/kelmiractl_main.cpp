@@ -123,7 +123,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelmiractl"));
+    // The tool belongs to the application Kelmira: under that name it finds the
+    // same default store in the application's data folder.
+    QApplication::setApplicationName(QStringLiteral("Kelmira"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
     QCommandLineParser parser;
