@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/bo/rights.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -21,14 +23,10 @@ int getRecord(const QString& location, const QString& oid, QTextStream& out, QTe
 
 // Creates or changes a user: its password (when given) and, per component,
 // the four rights written as four digits in the order open, delete, write, new.
-struct UserRights {
-    QString component;
-    bool open = false, remove = false, write = false, add = false;
-};
-int putUser(const QString& location, const QString& name, const QString* password, const QList<UserRights>& rights,
-            QTextStream& out, QTextStream& err);
+int putUser(const QString& location, const QString& name, const QString* password,
+            const QList<bo::ComponentRights>& rights, QTextStream& out, QTextStream& err);
 
 // Reads "COMPONENT=RRRR"; false when it is not of that form.
-bool readRights(const QString& text, UserRights* rights);
+bool readRights(const QString& text, bo::ComponentRights* rights);
 
 } // namespace ctl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bo/session.h"
+#include "platform/bo/users.h"
 
 #include <QString>
 #include <QTextStream>
@@ -39,6 +40,6 @@ int withSession(const QString& location, QTextStream& err, Body body)
 }
 
 // The administrator's tool saves as the administrator the store starts with.
-void actAsAdministrator(bo::Session& session);
+using bo::users::actAsAdministrator;
 
 } // namespace ctl

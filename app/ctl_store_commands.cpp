@@ -2,10 +2,9 @@
 
 #include "app/ctl_session.h"
 #include "platform/bo/demo_seed.h"
-#include "platform/bo/migrations.h"
-#include "platform/bo/object_types.h"
 #include "platform/bo/recordset_text.h"
 #include "platform/bo/session.h"
+#include "platform/bo/store_summary.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/number_text.h"
 
@@ -35,7 +34,7 @@ int initStore(const QString& location, QTextStream& out, QTextStream& err)
 {
     return withSession(location, err, [&](bo::Session& session) {
         out << "Duomenų bazė: " << shownLocation(location) << '\n'
-            << "Schemos versija: " << bo::schemaVersion(session.db()) << Qt::endl;
+            << "Schemos versija: " << bo::storedSchemaVersion(session) << Qt::endl;
         return 0;
     });
 }
@@ -54,8 +53,7 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
         bo::seedDemo(session, vx::clock::today());
         const double seconds = double(timer.elapsed()) / 1000.0;
         for (const bo::ObjectType& type : bo::objectTypes()) {
-            const qint64 count =
-                session.db().scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(type.table)).toLongLong();
+            const qint64 count = bo::recordCount(session, type);
             if (count > 0)
                 out << type.typeId << '\t' << type.caption << '\t' << count << '\n';
         }

@@ -102,9 +102,9 @@ int unregisterLibrary(const QString& name)
 int putUser(const QString& location, const QStringList& words, const QCommandLineParser& parser,
             const QCommandLineOption& passwordOption, const QCommandLineOption& rightsOption)
 {
-    QList<ctl::UserRights> rights;
+    QList<bo::ComponentRights> rights;
     for (const QString& text : parser.values(rightsOption) + words.mid(1)) {
-        ctl::UserRights right;
+        bo::ComponentRights right;
         if (!ctl::readRights(text, &right)) {
             err() << "Netinkamos teisės: " << text << " (rašykite KOMPONENTAS=1111)." << Qt::endl;
             return 1;
@@ -123,7 +123,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelmiractl"));
+    // The tool belongs to the application Kelmira: under that name it finds the
+    // same default store in the application's data folder.
+    QApplication::setApplicationName(QStringLiteral("Kelmira"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
     QCommandLineParser parser;

@@ -6,7 +6,7 @@
 // what is still allocated once the record set is gone and only the pane holds the list.
 
 #include "platform/bo/database.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/recordset.h"
@@ -129,14 +129,14 @@ const QString& storeOfTrips(int count)
         return made[count];
     const QString file = dir.filePath(QStringLiteral("trips-%1.sqlite").arg(count));
     const bo::SessionPtr session = bo::Session::open(file);
-    bo::Transaction t(session->db());
+    bo::Transaction t(bo::storeOf(*session));
     for (int car = 1; car <= count / 50 + 1; ++car)
-        session->db().execute(QStringLiteral("INSERT INTO transport_car (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\", \"Code\") "
+        bo::storeOf(*session).execute(QStringLiteral("INSERT INTO transport_car (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\", \"Code\") "
                                              "VALUES (?, 0, 0, ?, ?)"),
                               {car, QStringLiteral("Vilkikas %1").arg(car), QStringLiteral("KLM %1").arg(car)});
     const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
     for (int i = 1; i <= count; ++i)
-        session->db().execute(QStringLiteral("INSERT INTO transport_trip (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\", "
+        bo::storeOf(*session).execute(QStringLiteral("INSERT INTO transport_trip (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\", "
                                              "\"Date\", \"TransportCarID\", \"DistanceRest\", \"DistanceEnd\") "
                                              "VALUES (?, 0, 0, ?, ?, ?, ?, ?)"),
                               {i, QStringLiteral("KL-%1").arg(i), start.addSecs(60 * i), i / 50 + 1, 1000.0 * i,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/contract/host_records.h"
+#include "platform/contract/ui_records.h"
 
 #include <QStringList>
 

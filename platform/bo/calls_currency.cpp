@@ -3,8 +3,8 @@
 // day ("O0002200" Methods "SaveDayRate").
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/session_store.h"
 #include "platform/bo/sql_dialect.h"
-#include "platform/bo/session.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 
@@ -27,7 +27,7 @@ vx::CallResult currencyList(Session& session, const TypedArguments& args)
     };
     if (!args.date(0).isValid())
         return vx::CallResult::failure(QStringLiteral("CurrencyList: nenurodyta data."));
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral("SELECT c.\"Code\", c.\"ID\", COALESCE(c.\"BaseCurrency\", 0), "
                        "CASE WHEN COALESCE(c.\"BaseCurrency\", 0) <> 0 THEN 1 ELSE COALESCE(r.\"Rate\", 0) END, "
                        "c.\"Name\", %1 "
@@ -46,7 +46,7 @@ struct Currency {
 
 std::optional<Currency> currencyByCode(Session& session, const QString& code)
 {
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral("SELECT \"ID\", COALESCE(\"BaseCurrency\", 0) FROM currency WHERE \"Code\" = ?"), {code});
     if (rows.isEmpty())
         return std::nullopt;
@@ -72,12 +72,12 @@ QString dayRateRefusal(const TypedArguments& args, const std::optional<Currency>
 // One row per currency and day: a second rate for the same day replaces the first.
 vx::CallResult saveDayRate(Session& session, const TypedArguments& args)
 {
-    Transaction t(session.db());
+    Transaction t(storeOf(session));
     const std::optional<Currency> currency = currencyByCode(session, args.text(0).trimmed());
     const QString refusal = dayRateRefusal(args, currency);
     if (!refusal.isEmpty())
         return vx::CallResult::failure(refusal);
-    const qint64 id = session.db().insert(
+    const qint64 id = storeOf(session).insert(
         QStringLiteral("INSERT INTO currency_rate (\"CurrencyID\", \"Date\", \"Rate\", \"CreationDate\") VALUES (?, ?, ?, ?) "
                        "ON CONFLICT (\"CurrencyID\", \"Date\") DO UPDATE SET \"Rate\" = excluded.\"Rate\" RETURNING \"ID\""),
         {currency->id, args.date(1), args.number(2), vx::clock::now()});

@@ -6,7 +6,7 @@
 // at once and nothing has to be kept in step.
 
 #include "platform/bo/named_calls.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "platform/contract/clock.h"
 
@@ -32,7 +32,7 @@ vx::CallResult settings(Session& session, const QString&)
         {QStringLiteral("ANMinimal"), vx::FieldType::Integer},   {QStringLiteral("ANTemplate"), vx::FieldType::Text},
         {QStringLiteral("ANGroupBy"), vx::FieldType::SmallInt},  {QStringLiteral("AllowDuplicated"), vx::FieldType::SmallInt},
     };
-    return answer(session.db().query(QStringLiteral("SELECT \"ID\", \"ANMask\", \"ANPrefix\", \"ANCycle\", \"ANMinimal\", "
+    return answer(storeOf(session).query(QStringLiteral("SELECT \"ID\", \"ANMask\", \"ANPrefix\", \"ANCycle\", \"ANMinimal\", "
                                                     "\"ANTemplate\", \"ANGroupBy\", \"AllowDuplicated\" "
                                                     "FROM auto_number_settings WHERE \"ObjectType\" = ?"),
                                      {tripType}),
@@ -64,7 +64,7 @@ QPair<QDate, QDate> cyclePeriod(const QDate& day, int cycle)
 vx::CallResult nextNumber(Session& session, const TypedArguments& args)
 {
     static const QList<vx::FieldDef> fields = {{QStringLiteral("AutoNumber"), vx::FieldType::Integer}};
-    const Rows found = session.db().query(
+    const Rows found = storeOf(session).query(
         QStringLiteral("SELECT \"ANMask\", \"ANCycle\", \"ANMinimal\", \"ANGroupBy\" FROM auto_number_settings "
                        "WHERE \"ObjectType\" = ?"),
         {tripType});
@@ -81,7 +81,7 @@ vx::CallResult nextNumber(Session& session, const TypedArguments& args)
         sql += QStringLiteral(" AND COALESCE(\"CreatedByUserID\", 0) = ?");
         values << args.whole(1);
     }
-    const qint64 last = session.db().scalar(sql, values).toLongLong();
+    const qint64 last = storeOf(session).scalar(sql, values).toLongLong();
     return vx::CallResult::success(QVariant::fromValue(singleRow(fields, {std::max(last + 1, s.at(2).toLongLong())})));
 }
 
@@ -97,7 +97,7 @@ vx::CallResult checkNumber(Session& session, const QString& param)
     if (!ok)
         return vx::CallResult::failure(
             QStringLiteral("CheckNumber: netinkami parametrai \"%1\" (laukiama '<numeris>',<ID>).").arg(param));
-    const QVariant others = session.db().scalar(
+    const QVariant others = storeOf(session).scalar(
         QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"), {list.text(0), id});
     return vx::CallResult::success(
         QVariant::fromValue(singleRow({{QStringLiteral("Result"), vx::FieldType::Integer}}, {others.toLongLong()})));
@@ -208,7 +208,7 @@ vx::CallResult storeSettings(Session& session, const QString& param)
         fromInsert << column + QStringLiteral(" = EXCLUDED.") + column;
     }
     if (s->id > 0) {
-        const int changed = session.db().execute(
+        const int changed = storeOf(session).execute(
             QStringLiteral("UPDATE auto_number_settings SET %1 WHERE \"ID\" = ? AND \"ObjectType\" = ?")
                 .arg(assignments.join(QStringLiteral(", "))),
             values + QVariantList{s->id, tripType});
@@ -218,7 +218,7 @@ vx::CallResult storeSettings(Session& session, const QString& param)
         return vx::CallResult::success();
     }
     // One record for everybody: a second first save updates it.
-    session.db().execute(QStringLiteral("INSERT INTO auto_number_settings (\"ObjectType\", %1) "
+    storeOf(session).execute(QStringLiteral("INSERT INTO auto_number_settings (\"ObjectType\", %1) "
                                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (\"ObjectType\") DO UPDATE SET %2")
                              .arg(columns.join(QStringLiteral(", ")), fromInsert.join(QStringLiteral(", "))),
                          QVariantList{tripType} + values);

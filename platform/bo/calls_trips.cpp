@@ -3,8 +3,8 @@
 // sheets that drove a route segment.
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/session_store.h"
 #include "platform/bo/sql_dialect.h"
-#include "platform/bo/session.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/fuel_balance.h"
 #include "platform/contract/number_text.h"
@@ -93,7 +93,7 @@ int compareText(const QVariant& a, const QVariant& b)
 vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
 {
     vx::fuel::TotalsByTankType totals;
-    const Rows lines = session.db().query(
+    const Rows lines = storeOf(session).query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
@@ -104,7 +104,7 @@ vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
     for (const QVariantList& line : lines.values)
         vx::fuel::addLine(totals, line.at(0).toLongLong(), line.at(3).toDouble(), line.at(1).toDouble(),
                           line.at(4).toDouble(), line.at(2).toDouble());
-    const Rows cheques = session.db().query(
+    const Rows cheques = storeOf(session).query(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
                        "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 "
@@ -132,7 +132,7 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
         {"TransportRouteNote", FT::Text},
         {"TransportFuelTankTypeID", FT::Integer},
     });
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT %1, l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
             "l.\"Distance\", l.\"Duration\", ft.\"Name\", n.\"Name\", l.\"FuelNormByDistance\", l.\"FuelNormByDuration\", "
@@ -174,7 +174,7 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
         {"CashFlag", FT::SmallInt},
     });
     // A cheque without a (known) currency is in the base currency.
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT %1, c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
             "c.\"FuelAmount\", ft.\"Name\", f.\"Name\", c.\"SumCurr\", "
@@ -216,7 +216,7 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
     });
     // Lines of one norm with different norm values stay apart, so each row's
     // arithmetic is exact.
-    const Rows rows = session.db().query(
+    const Rows rows = storeOf(session).query(
         QStringLiteral(
             "SELECT ft.\"TransportFuelTankTypeID\", tt.\"Name\", n.\"Name\", SUM(COALESCE(l.\"Distance\", 0)), "
             "SUM(COALESCE(l.\"Duration\", 0)), COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0) "
@@ -262,7 +262,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
     const qint64 trip = tripNumber(args.text(0));
     // The sheet's own two tanks first, then stored tank records of other types.
     QList<QPair<qint64, double>> tanks;
-    const Rows sheet = session.db().query(
+    const Rows sheet = storeOf(session).query(
         QStringLiteral("SELECT \"FuelTankTypeID1\", \"FuelRest1\", \"FuelTankTypeID2\", \"FuelRest2\" "
                        "FROM transport_trip WHERE \"ID\" = ?"),
         {trip});
@@ -271,7 +271,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
             if (s.at(at).toLongLong() > 0)
                 tanks.append({s.at(at).toLongLong(), s.at(at + 1).toDouble()});
     const QList<QPair<qint64, double>> own = tanks;
-    const Rows records = session.db().query(
+    const Rows records = storeOf(session).query(
         QStringLiteral("SELECT \"TransportFuelTankTypeID\", \"FuelRest\" FROM transport_trip_fuel_tank "
                        "WHERE \"TransportTripID\" = ? ORDER BY \"ID\""),
         {trip});
@@ -283,7 +283,7 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
     const vx::fuel::TotalsByTankType totals = tankTotals(session, trip);
     QList<QVariantList> values;
     for (const auto& [type, rest] : tanks) {
-        const Rows name = session.db().query(
+        const Rows name = storeOf(session).query(
             QStringLiteral("SELECT \"Name\", \"Code\" FROM ref_fuel_tank_type WHERE \"ID\" = ?"), {type});
         const vx::fuel::TankTotals t = totals.value(type);
         const vx::fuel::TankBalance tank = vx::fuel::tankBalance(rest, t.received, t.usedByNorms);
@@ -305,7 +305,7 @@ std::optional<Earlier> earlierSheets(Session& session, qint64 car, const QDate& 
 {
     if (const qint64 left = tripNumber(leftOut); left > 0) {
         const QDateTime stored =
-            momentOf(session.db().scalar(QStringLiteral("SELECT \"Date\" FROM transport_trip WHERE \"ID\" = ?"), {left}));
+            momentOf(storeOf(session).scalar(QStringLiteral("SELECT \"Date\" FROM transport_trip WHERE \"ID\" = ?"), {left}));
         if (stored.isValid())
             return Earlier{QStringLiteral("t.\"TransportCarID\" = ? AND (t.\"Date\" < ? OR (t.\"Date\" < ? AND t.\"ID\" < ?))"),
                            {car, dayStart(stored.date()), dayAfter(stored.date()), left}};
@@ -322,7 +322,7 @@ Rows lastEarlierSheet(Session& session, const Earlier& earlier, const QString& c
     const QString sql = QStringLiteral("SELECT %1 FROM transport_trip t WHERE %2%3 "
                                        "ORDER BY {datetext:t.\"Date\"} DESC, t.\"ID\" DESC LIMIT 1")
                             .arg(columns, earlier.where, also);
-    return session.db().query(session.db().dialect().expression(sql), earlier.values + alsoValues);
+    return storeOf(session).query(storeOf(session).dialect().expression(sql), earlier.values + alsoValues);
 }
 
 vx::CallResult noDate(const QString& call)
@@ -404,7 +404,7 @@ vx::CallResult carFuelNorms(Session& session, const TypedArguments& args)
     const std::optional<qint64> car = recordOf(args.text(0), carType);
     if (!car)
         return notAnId(QStringLiteral("DO4000100_GetTripCarFuelNorms"), args.text(0), QStringLiteral("automobilio"));
-    Rows rows = session.db().query(
+    Rows rows = storeOf(session).query(
         QStringLiteral("SELECT %1, n.\"Name\", n.\"Value\", n.\"DurationValue\", "
                        "n.\"Code\", ft.\"Name\" FROM transport_car_fuel_norm cn "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = cn.\"TransportFuelNormID\" "
@@ -430,7 +430,7 @@ vx::CallResult segmentTrips(Session& session, const TypedArguments& args)
         return notAnId(QStringLiteral("GetTripRoutes"), args.text(0), QStringLiteral("atkarpos"));
     const QDate from = args.date(1).isValid() ? args.date(1) : vx::dates::noDate();
     const QDate to = args.date(2).isValid() ? args.date(2) : vx::dates::calendarEnd();
-    Rows rows = session.db().query(
+    Rows rows = storeOf(session).query(
         QStringLiteral("SELECT t.\"Name\", %1, "
                        "TRIM(COALESCE(c.\"Name\", '') || ' ' || COALESCE(c.\"Code\", '')), l.\"Date\" "
                        "FROM transport_trip_route l JOIN transport_trip t ON t.\"ID\" = l.\"TransportTripID\" "

@@ -3,8 +3,8 @@
 // the distance a vehicle drove while a tyre was on it.
 
 #include "platform/bo/named_calls.h"
+#include "platform/bo/session_store.h"
 #include "platform/bo/sql_dialect.h"
-#include "platform/bo/session.h"
 
 namespace bo {
 
@@ -16,7 +16,7 @@ const QString stillMounted = QStringLiteral("\"DateTo\" IS NULL");
 vx::RecordsetPtr query(Session& session, const QString& sql, const QVariantList& values,
                        const QList<vx::FieldDef>& fields)
 {
-    return recordsetFrom(session.db().query(session.db().dialect().expression(sql), values), fields);
+    return recordsetFrom(storeOf(session).query(storeOf(session).dialect().expression(sql), values), fields);
 }
 
 vx::CallResult answer(const vx::RecordsetPtr& rs)

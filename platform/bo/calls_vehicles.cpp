@@ -5,7 +5,7 @@
 #include "platform/bo/sql_dialect.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/record_store.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 
@@ -156,7 +156,7 @@ vx::RecordsetPtr vehicleRows(Session& session, const VehicleList& list, qint64 v
 {
     Rows rows;
     if (vehicle > 0)
-        rows = session.db().query(session.db().dialect().expression(list.sql), {vehicle});
+        rows = storeOf(session).query(storeOf(session).dialect().expression(list.sql), {vehicle});
     if (list.collateBy >= 0)
         collate(rows, list.collateBy);
     return recordsetFrom(rows, list.fields);

@@ -73,10 +73,19 @@ Database::~Database()
 
 QString Database::defaultLocation()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath() + QStringLiteral("/.local/share");
-    return folder + QStringLiteral("/Kelmira/kelmira.sqlite");
+    const QString fileName = QStringLiteral("/kelmira.sqlite");
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString current =
+        (appData.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share/Kelmira") : appData) + fileName;
+    // Earlier versions kept the store in "Kelmira" under the generic data
+    // folder. A store found there, and none at the application's own place,
+    // is used where it is: nothing is moved, so no data is lost and an older
+    // program still finds the same store.
+    const QString earlier =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Kelmira") + fileName;
+    if (!QFileInfo::exists(current) && QFileInfo::exists(earlier))
+        return earlier;
+    return current;
 }
 
 bool Database::isPostgresUrl(const QString& location)

@@ -47,7 +47,9 @@ public:
     // Opens without touching the schema.
     static std::unique_ptr<Database> connect(const QString& location);
 
-    // The default store: an SQLite file in the user's data folder.
+    // The default store: an SQLite file in the application's data folder
+    // (QStandardPaths::AppDataLocation), or the store an earlier version left
+    // in the generic data folder when there is none there yet.
     static QString defaultLocation();
     static bool isPostgresUrl(const QString& location);
 

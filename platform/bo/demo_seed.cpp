@@ -3,6 +3,7 @@
 #include "platform/bo/demo_seed_parts.h"
 #include "platform/bo/named_calls.h"
 #include "platform/bo/object_types.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
 #include <cmath>
@@ -76,7 +77,7 @@ bool isEmptyStore(Session& session)
         QString sql = QStringLiteral("SELECT COUNT(*) FROM %1").arg(type.table);
         if (type.typeId == QLatin1String("O0001401"))
             sql += QStringLiteral(" WHERE \"Login\" IS NULL");
-        if (session.db().scalar(sql).toLongLong() > 0)
+        if (storeOf(session).scalar(sql).toLongLong() > 0)
             return false;
     }
     return true;
@@ -85,7 +86,7 @@ bool isEmptyStore(Session& session)
 void seedDemo(Session& session, QDate today)
 {
     // One transaction: the editors' saves join it, so a refused save leaves nothing behind.
-    Transaction transaction(session.db());
+    Transaction transaction(storeOf(session));
     if (!isEmptyStore(session))
         throw StorageError(QStringLiteral("Duomenų bazėje jau yra duomenų: demonstraciniai duomenys įrašomi tik į tuščią bazę."));
     demo::Random random(20240917);

@@ -1,6 +1,7 @@
 #include "platform/bo/generic_editor.h"
 
 #include "platform/bo/record_store.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
 namespace bo {
@@ -130,7 +131,7 @@ qint64 GenericEditor::store(const ObjectType& type)
     const qint64 current = rs_->value(QStringLiteral("ID")).toLongLong();
     if (type.hasColumn(QStringLiteral("OType")) && rs_->value(QStringLiteral("OType")).isNull() && !otype_.isEmpty())
         rs_->setValue(QStringLiteral("OType"), otype_);
-    Transaction t(session_->db());
+    Transaction t(storeOf(*session_));
     records::checkBeforeSave(*session_, type, *rs_, current);
     const qint64 id = records::write(*session_, type, *rs_, current);
     t.commit();

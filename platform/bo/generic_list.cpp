@@ -3,6 +3,7 @@
 #include "platform/bo/list_queries.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/record_store.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
 namespace bo {
@@ -48,7 +49,7 @@ int GenericList::DeleteVxObject(const QString& id)
         return 1;
     }
     try {
-        Transaction t(session_->db());
+        Transaction t(storeOf(*session_));
         records::remove(*session_, *type, number);
         t.commit();
         return 0;

@@ -1,6 +1,6 @@
 #include "platform/bo/list_items.h"
 
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
 #include <QHash>
@@ -63,7 +63,7 @@ QList<ListItem> readListItems(Session& session, const ObjectType& type, const QS
         sql += QStringLiteral(" LIMIT ?");
         bound << limit;
     }
-    Rows rows = session.db().query(session.db().dialect().expression(sql), bound);
+    Rows rows = storeOf(session).query(storeOf(session).dialect().expression(sql), bound);
     QList<ListItem> items;
     items.reserve(rows.size());
     const int columnCount = int(type.columns.size()) + 1;

@@ -3,7 +3,7 @@
 #include "platform/bo/argument_list.h"
 #include "platform/bo/list_items.h"
 #include "platform/bo/object_types.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/bo/trip_list.h"
 #include "platform/contract/object_id.h"
 
@@ -112,7 +112,7 @@ void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
     if (parent.isEmpty())
         parent = catalogueType;
     if (parent == catalogueType) {
-        const Rows rows = session.db().query(
+        const Rows rows = storeOf(session).query(
             QStringLiteral("SELECT c.\"Code\", c.\"Name\" FROM reference_catalogue c JOIN reference_catalogue r "
                            "ON c.\"ParentID\" = r.\"ID\" WHERE r.\"Code\" = ? ORDER BY c.\"Code\""),
             {catalogueType});

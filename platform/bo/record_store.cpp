@@ -1,5 +1,6 @@
 #include "platform/bo/record_store.h"
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 
@@ -14,7 +15,7 @@ QString quoted(const QString& name)
 
 bool exists(Session& session, const ObjectType& type, qint64 id)
 {
-    return session.db()
+    return storeOf(session)
                .scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE \"ID\" = ?").arg(type.table), {id})
                .toInt() > 0;
 }
@@ -47,7 +48,7 @@ void checkGroupPlace(Session& session, const ObjectType& type, const vx::Records
     while (parent > 0) {
         if (parent == id)
             throw SaveRefused(QStringLiteral("Grupės negalima perkelti į ją pačią ar į jos pogrupį."));
-        const Rows rows = session.db().query(
+        const Rows rows = storeOf(session).query(
             QStringLiteral("SELECT \"ParentID\", \"GroupFlag\" FROM %1 WHERE \"ID\" = ?").arg(type.table), {parent});
         if (rows.isEmpty())
             throw SaveRefused(QStringLiteral("Nurodyta grupė neegzistuoja."));
@@ -66,15 +67,15 @@ void checkTripNumber(Session& session, const vx::Recordset& row, qint64 id)
     const QString name = row.value(QStringLiteral("Name")).toString().trimmed();
     if (name.isEmpty())
         return;
-    const QVariant allow = session.db().scalar(
+    const QVariant allow = storeOf(session).scalar(
         QStringLiteral("SELECT \"AllowDuplicated\" FROM auto_number_settings WHERE \"ObjectType\" = ?"),
         {QStringLiteral("O4000100")});
     if (allow.isNull() || allow.toInt() != 0)
         return;
     constexpr qint64 tripNumberLock = 4000100002;
-    Transaction lock(session.db());
+    Transaction lock(storeOf(session));
     lock.lock(tripNumberLock);
-    const int others = session.db()
+    const int others = storeOf(session)
                            .scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip WHERE \"Name\" = ? AND \"ID\" <> ?"),
                                    {row.value(QStringLiteral("Name")).toString(), id})
                            .toInt();
@@ -101,7 +102,7 @@ void checkLogin(Session& session, const vx::Recordset& row, qint64 id)
     const QVariant login = loginValue(row);
     if (login.isNull())
         return;
-    const int others = session.db()
+    const int others = storeOf(session)
                            .scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = ? AND \"ID\" <> ?"),
                                    {login, id})
                            .toInt();
@@ -118,7 +119,7 @@ vx::RecordsetPtr read(Session& session, const ObjectType& type, qint64 id)
         columns << QStringLiteral("t.") + quoted(c.name);
     columns << QStringLiteral("t.\"CreationDate\"") << type.previewExpression();
     const QString sql = QStringLiteral("SELECT %1 FROM %2 t WHERE t.\"ID\" = ?").arg(columns.join(QStringLiteral(", ")), type.table);
-    const Rows rows = session.db().query(session.db().dialect().expression(sql), {id});
+    const Rows rows = storeOf(session).query(storeOf(session).dialect().expression(sql), {id});
     if (rows.isEmpty())
         return nullptr;
     QVariantList values = rows.values.first();
@@ -138,7 +139,7 @@ QString previewPath(Session& session, const ObjectType& type, qint64 parentId)
 {
     QStringList names;
     for (int depth = 0; parentId > 0 && depth < 100; ++depth) {
-        const Rows rows = session.db().query(
+        const Rows rows = storeOf(session).query(
             QStringLiteral("SELECT \"Name\", \"ParentID\" FROM %1 WHERE \"ID\" = ?").arg(type.table), {parentId});
         if (rows.isEmpty())
             break;
@@ -177,7 +178,7 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
         QStringList marks;
         for (qsizetype i = 0; i < names.size(); ++i)
             marks << QStringLiteral("?");
-        return session.db().insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING \"ID\"")
+        return storeOf(session).insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING \"ID\"")
                                        .arg(type.table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
                                    values);
     }
@@ -185,7 +186,7 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
     for (const QString& name : names)
         sets << name + QStringLiteral(" = ?");
     values << id;
-    const int changed = session.db().execute(
+    const int changed = storeOf(session).execute(
         QStringLiteral("UPDATE %1 SET %2 WHERE \"ID\" = ?").arg(type.table, sets.join(QStringLiteral(", "))), values);
     if (changed == 0)
         throw SaveRefused(QStringLiteral("Įrašas panaikintas: jo išsaugoti nebegalima."));
@@ -194,7 +195,7 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
 
 void remove(Session& session, const ObjectType& type, qint64 id)
 {
-    Database& db = session.db();
+    Database& db = storeOf(session);
     if (!exists(session, type, id))
         throw SaveRefused(QStringLiteral("Įrašas jau panaikintas."));
     if (type.grouped) {

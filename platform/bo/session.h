@@ -18,8 +18,6 @@ public:
     static std::shared_ptr<Session> open(const QString& location);
     explicit Session(std::unique_ptr<Database> db);
 
-    Database& db() { return *db_; }
-
     // The logged-in employee's record number; 0 when nobody is logged in.
     qint64 userId() const { return userId_; }
     void setUserId(qint64 id) { userId_ = id; }
@@ -38,6 +36,12 @@ public:
     const QString& lastError() const { return lastError_; }
 
 private:
+    // The database is the layer's own: its code reaches it through
+    // session_store.h; the host and the tools go through the layer's functions
+    // (users.h, rights.h, settings.h, store_summary.h), so no SQL is written
+    // outside it.
+    friend class SessionStore;
+
     std::unique_ptr<Database> db_;
     qint64 userId_ = 0;
     vx::VxBusinessObjectPtr bo_;

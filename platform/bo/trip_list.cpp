@@ -2,7 +2,7 @@
 
 #include "platform/bo/argument_list.h"
 #include "platform/bo/list_items.h"
-#include "platform/bo/session.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 
@@ -128,7 +128,7 @@ vx::RecordsetPtr tripListRows(Session& session, const QString& param)
         where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
         values << vx::oid::recordNumber(args.text(0));
     }
-    const Rows found = session.db().query(
+    const Rows found = storeOf(session).query(
         QStringLiteral("SELECT COALESCE(t.\"TransportCarID\", 0), COUNT(*), MAX(c.\"Name\"), MAX(c.\"Code\") "
                        "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
                        "WHERE %1 GROUP BY COALESCE(t.\"TransportCarID\", 0)")

@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QDate>
-#include <QIcon>
 #include <QList>
 #include <QMetaType>
 #include <QPair>
-#include <QPointer>
 #include <QString>
 #include <QVariant>
-#include <QWidget>
 
 namespace vx {
 
@@ -83,26 +80,11 @@ struct PeriodRecord {
     friend bool operator==(const PeriodRecord&, const PeriodRecord&) = default;
 };
 
-// Icon key -> icon resource name, in insertion order.
+// Icon key -> icon resource name, in insertion order: names only, the host
+// loads the icons.
 using IconTable = QList<QPair<QString, QString>>;
-
-// A picture handed to the host at registration: the module's icon resource and
-// the icon loaded from it.
-struct Picture {
-    QString resourceName;
-    QIcon icon;
-};
-
-// A card travelling in a click result or a call result. Cards are widgets; the
-// receiver (normally the host's desktop) takes ownership of the widget.
-struct CardRef {
-    QPointer<QWidget> widget;
-
-    bool isNull() const { return widget.isNull(); }
-};
 
 } // namespace vx
 
 Q_DECLARE_METATYPE(vx::PeriodRecord)
-Q_DECLARE_METATYPE(vx::CardRef)
 Q_DECLARE_METATYPE(vx::MenuItem)

@@ -2,6 +2,7 @@
 
 #include "platform/bo/session.h"
 #include "platform/contract/plain_object_list.h"
+#include "platform/contract/ui_records.h"
 
 namespace shell {
 

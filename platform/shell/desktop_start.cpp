@@ -2,6 +2,7 @@
 
 #include "platform/bo/demo_seed.h"
 #include "platform/bo/session.h"
+#include "platform/bo/users.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
@@ -51,7 +52,7 @@ bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporary
 bool logIn(bo::Session& session, const StartOptions& options)
 {
     if (!options.user.isEmpty()) {
-        const login::Account account = login::find(session, options.user);
+        const bo::users::Account account = bo::users::find(session, options.user);
         if (account.id > 0 && account.passwordHash.isEmpty()) {
             session.setUserId(account.id);
             return true;

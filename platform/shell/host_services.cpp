@@ -1,5 +1,6 @@
 #include "platform/shell/host_services.h"
 
+#include "platform/bo/settings.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
@@ -13,12 +14,6 @@
 
 namespace shell {
 namespace {
-
-// Stored sections are never null: "no section" is the empty text.
-QString sectionText(const QString& section)
-{
-    return section.isNull() ? QString(QLatin1String("")) : section;
-}
 
 // A desktop that shows nothing, for a host without a window (command line, tests).
 class NoDesktop final : public vx::VxDesktop {
@@ -180,16 +175,10 @@ vx::CallResult HostServices::CallFunction(const QString& name, const QString& pa
     return (*found)(param);
 }
 
-bool HostServices::right(const QString& componentKey, int slot)
+bool HostServices::right(const QString& componentKey, bo::Right which)
 {
-    static const char* const columns[] = {"CanOpen", "CanWrite", "CanDelete", "CanAdd"};
     try {
-        const bo::Rows rows = session_->db().query(
-            QStringLiteral("SELECT \"%1\" FROM user_right WHERE \"UserID\" = ? AND \"ComponentKey\" = ?")
-                .arg(QLatin1String(columns[slot])),
-            {session_->userId(), componentKey});
-        // A component without a stored row is open to the user.
-        return rows.isEmpty() || rows.values.first().first().toInt() != 0;
+        return bo::rights::granted(*session_, componentKey, which);
     } catch (const bo::StorageError&) {
         return false;
     }
@@ -197,36 +186,29 @@ bool HostServices::right(const QString& componentKey, int slot)
 
 bool HostServices::CanOpen(const QString& componentKey, int)
 {
-    return right(componentKey, 0);
+    return right(componentKey, bo::Right::Open);
 }
 
 bool HostServices::CanWrite(const QString& componentKey, int)
 {
-    return right(componentKey, 1);
+    return right(componentKey, bo::Right::Write);
 }
 
 bool HostServices::CanDelete(const QString& componentKey, int)
 {
-    return right(componentKey, 2);
+    return right(componentKey, bo::Right::Delete);
 }
 
 bool HostServices::CanAdd(const QString& componentKey, int)
 {
-    return right(componentKey, 3);
+    return right(componentKey, bo::Right::New);
 }
 
 void HostServices::SaveSetting(const QString& objectType, const QString& key, const QString& value,
                                const QString& section)
 {
     try {
-        bo::Transaction t(session_->db());
-        session_->db().execute(QStringLiteral("DELETE FROM setting WHERE \"UserID\" = ? AND \"ObjectType\" = ? AND "
-                                              "\"Section\" = ? AND \"Key\" = ?"),
-                               {session_->userId(), objectType, sectionText(section), key});
-        session_->db().execute(QStringLiteral("INSERT INTO setting (\"UserID\", \"ObjectType\", \"Section\", \"Key\", "
-                                              "\"Value\") VALUES (?, ?, ?, ?, ?)"),
-                               {session_->userId(), objectType, sectionText(section), key, value});
-        t.commit();
+        bo::settings::save(*session_, objectType, section, key, value);
     } catch (const bo::StorageError& e) {
         session_->reportError(e.message());
     }
@@ -236,11 +218,7 @@ QString HostServices::GetSetting(const QString& objectType, const QString& key, 
                                  const QString& section)
 {
     try {
-        const bo::Rows rows = session_->db().query(
-            QStringLiteral("SELECT \"Value\" FROM setting WHERE \"UserID\" = ? AND \"ObjectType\" = ? AND "
-                           "\"Section\" = ? AND \"Key\" = ?"),
-            {session_->userId(), objectType, sectionText(section), key});
-        return rows.isEmpty() ? defaultValue : rows.values.first().first().toString();
+        return bo::settings::read(*session_, objectType, section, key).value_or(defaultValue);
     } catch (const bo::StorageError&) {
         return defaultValue;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bo/rights.h"
 #include "platform/bo/session.h"
 #include "platform/contract/vx_services.h"
 #include "platform/shell/host_cards/host_card.h"
@@ -72,7 +73,7 @@ private:
     vx::CurrentUserInfo CurrentUser() override;
     vx::ApplicationInfo Application() override;
 
-    bool right(const QString& componentKey, int slot);
+    bool right(const QString& componentKey, bo::Right which);
     QString controllerType(const QString& typeId) const;
 
     bo::SessionPtr session_;

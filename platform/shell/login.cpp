@@ -1,5 +1,6 @@
 #include "platform/shell/login.h"
 
+#include "platform/bo/users.h"
 #include "platform/shell/passwords.h"
 
 #include <QDialogButtonBox>
@@ -12,18 +13,9 @@
 namespace shell {
 namespace login {
 
-Account find(bo::Session& session, const QString& loginName)
-{
-    const bo::Rows rows = session.db().query(
-        QStringLiteral("SELECT \"ID\", \"PasswordHash\" FROM employee WHERE \"Login\" = ?"), {loginName.trimmed()});
-    if (rows.isEmpty())
-        return {};
-    return {rows.values.first().at(0).toLongLong(), rows.values.first().at(1).toString()};
-}
-
 QString logIn(bo::Session& session, const QString& loginName, const QString& password)
 {
-    const Account account = find(session, loginName);
+    const bo::users::Account account = bo::users::find(session, loginName);
     if (account.id <= 0)
         return QStringLiteral("Naudotojas „%1“ nerastas.").arg(loginName);
     const bool open = account.passwordHash.isEmpty() && password.isEmpty();
@@ -35,7 +27,7 @@ QString logIn(bo::Session& session, const QString& loginName, const QString& pas
 
 bool hasOpenAdmin(bo::Session& session)
 {
-    const Account admin = find(session, QStringLiteral("admin"));
+    const bo::users::Account admin = bo::users::find(session, QStringLiteral("admin"));
     return admin.id > 0 && admin.passwordHash.isEmpty();
 }
 

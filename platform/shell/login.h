@@ -9,16 +9,9 @@ class QLineEdit;
 
 namespace shell {
 
-// Finding the user who logs in.
+// Logging the user in.
 namespace login {
 
-struct Account {
-    qint64 id = 0;
-    QString passwordHash; // empty: no password
-};
-
-// The employee with this login; nothing (id 0) when there is none.
-Account find(bo::Session& session, const QString& loginName);
 // Logs the user in when the password matches; returns the reason otherwise.
 QString logIn(bo::Session& session, const QString& loginName, const QString& password);
 // Whether the store still has the first user "admin" without a password.

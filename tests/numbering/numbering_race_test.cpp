@@ -5,6 +5,7 @@
 // month, quarter or year of the sheet date. Runs on SQLite and, labelled pg,
 // on PostgreSQL.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -138,7 +139,7 @@ TEST(BoNumberingRace, SheetsCreatedAtOnceGetNumbersOfTheirOwnThatRestartEachPeri
         EXPECT_TRUE(counts.otherLines.isEmpty()) << counts.otherLines.join(QLatin1Char('\n')).toStdString();
 
         const bo::Rows rows =
-            session->db().query(QStringLiteral("SELECT \"Name\", \"Date\", \"AutoNumber\" FROM transport_trip"));
+            bo::storeOf(*session).query(QStringLiteral("SELECT \"Name\", \"Date\", \"AutoNumber\" FROM transport_trip"));
         ASSERT_EQ(rows.size(), expected) << "cycle " << cycle;
         QSet<QString> names;
         QMap<QString, QList<int>> counters; // period -> the counters stored in it

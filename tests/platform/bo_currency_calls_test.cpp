@@ -1,6 +1,7 @@
 // The host's currency calls: every currency with its rate on exactly one day,
 // and storing the rate of a day as the fuel cheque dialog does.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
 
@@ -38,7 +39,7 @@ protected:
         return out;
     }
     vx::CallResult saveDayRate(const char* param) { return call(QStringLiteral("SaveDayRate"), QString::fromUtf8(param)); }
-    int storedRates() { return session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM currency_rate")).toInt(); }
+    int storedRates() { return bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM currency_rate")).toInt(); }
 
     qint64 usd = 0, eur = 0, pln = 0;
 };

@@ -9,8 +9,14 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlField>
 #include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <thread>
@@ -215,6 +221,30 @@ TEST(BoStoreLocation, UnreachableOrMalformedStoresGiveAReadableError)
         } catch (const bo::StorageError& e) {
             EXPECT_FALSE(e.message().isEmpty());
         }
+    }
+}
+
+// The default store is in the application's data folder; a store an earlier
+// version left in the generic data folder is used where it is, until there is
+// one at the application's own place.
+TEST(DefaultStoreLocation, IsTheApplicationsDataFolderAndKeepsAStoreLeftAtTheEarlierPlace)
+{
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const auto restoreHome = qScopeGuard([&savedHome] { qputenv("HOME", savedHome); });
+    const QString current = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/kelmira.sqlite");
+    const QString earlier = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Kelmira/kelmira.sqlite");
+    ASSERT_TRUE(current.startsWith(home.path())) << current.toStdString();
+    ASSERT_NE(current, earlier);
+
+    EXPECT_EQ(bo::Database::defaultLocation(), current);
+    for (const QString& store : {earlier, current}) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(store).absolutePath()));
+        QFile file(store);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(bo::Database::defaultLocation(), store);
     }
 }
 

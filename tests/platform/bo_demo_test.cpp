@@ -4,6 +4,7 @@
 
 #include "platform/bo/demo_seed.h"
 #include "platform/bo/migrations.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -19,10 +20,10 @@ class BoDemo : public StoreFixture {
 protected:
     void seed() { ASSERT_NO_THROW(bo::seedDemo(session(), vx::clock::today())); }
 
-    bo::Rows query(const QString& sql, const QVariantList& values = {}) { return session().db().query(sql, values); }
+    bo::Rows query(const QString& sql, const QVariantList& values = {}) { return bo::storeOf(session()).query(sql, values); }
     qint64 count(const QString& sql, const QVariantList& values = {})
     {
-        return session().db().scalar(sql, values).toLongLong();
+        return bo::storeOf(session()).scalar(sql, values).toLongLong();
     }
 };
 
@@ -113,7 +114,7 @@ TEST_F(BoDemo, SheetsDoNotOverlapNeverRunDryAndShowEveryKindOfCase)
         return used;
     };
     const auto received = [&](qint64 sheet, qint64 tankType) {
-        return session().db().scalar(QStringLiteral("SELECT COALESCE(SUM(c.\"FuelAmount\"), 0) FROM transport_cheque c JOIN ref_fuel_type f "
+        return bo::storeOf(session()).scalar(QStringLiteral("SELECT COALESCE(SUM(c.\"FuelAmount\"), 0) FROM transport_cheque c JOIN ref_fuel_type f "
                                                     "ON f.\"ID\" = c.\"TransportFuelTypeID\" WHERE c.\"TransportTripID\" = ? AND f.\"TransportFuelTankTypeID\" = ?"),
                                      {sheet, tankType}).toDouble();
     };
@@ -128,7 +129,7 @@ TEST_F(BoDemo, SheetsDoNotOverlapNeverRunDryAndShowEveryKindOfCase)
         if (i > 0 && sheets.values.at(i - 1).at(1) == s.at(1)) {
             EXPECT_LT(sheets.values.at(i - 1).at(3).toDateTime().date(), s.at(2).toDateTime().date()) << "sheets of one vehicle do not overlap";
         }
-        const double route = session().db().scalar(QStringLiteral("SELECT SUM(\"Distance\") FROM transport_trip_route WHERE \"TransportTripID\" = ?"), {id}).toDouble();
+        const double route = bo::storeOf(session()).scalar(QStringLiteral("SELECT SUM(\"Distance\") FROM transport_trip_route WHERE \"TransportTripID\" = ?"), {id}).toDouble();
         ownExpense += s.at(5).toDouble() > s.at(4).toDouble() + route + 1e-9;
         for (int n = 0; n < 2; ++n) {
             if (s.at(6 + n).isNull())

@@ -2,6 +2,7 @@
 // the next counter per period and user, the repeated-number check, malformed
 // and hostile parameter texts, and repeated numbers saved at the same moment.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "tests/support/store_fixture.h"
 
@@ -211,8 +212,8 @@ TEST_F(BoNumbering, HostileNumbersAndPrefixesAreKeptAsData)
         store(QStringLiteral("0,'Prefix_AutoNumber',%1,3,1,'0000',0,1").arg(vx::arguments::quoted(text)));
         EXPECT_EQ(settings().value(2).toString(), text);
     }
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), texts.size() + 1);
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM auto_number_settings")).toInt(), 1);
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), texts.size() + 1);
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM auto_number_settings")).toInt(), 1);
 }
 
 TEST_F(BoNumbering, ARepeatedNumberSavedAtTheSameMomentIsStoredOnce)
@@ -228,7 +229,7 @@ TEST_F(BoNumbering, ARepeatedNumberSavedAtTheSameMomentIsStoredOnce)
         EXPECT_EQ(saves.refusals, QStringList(int((k.threads - 1) * k.sheetsEach), refusal)) << k.threads << " threads";
         stored += k.sheetsEach;
     }
-    const bo::Rows names = session().db().query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT \"Name\") FROM transport_trip"));
+    const bo::Rows names = bo::storeOf(session()).query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT \"Name\") FROM transport_trip"));
     EXPECT_EQ(names.values.value(0), QVariantList({stored, stored}));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/bo/generic_list.h"
 #include "platform/bo/migrations.h"
 #include "platform/bo/object_types.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -106,12 +107,12 @@ TEST_F(BoRecords, ALoginBelongsToOneEmployeeAndABlankOneToNobody)
                 << c.name;
         }
     }
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" IS NULL")).toInt(), 2)
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" IS NULL")).toInt(), 2)
         << "blank logins are stored as none";
 
     // Saving an employee again keeps its own login.
     const vx::VxObjectUIOPtr jonas = session().createEditor(QStringLiteral("O0001401"));
-    const qint64 id = session().db().scalar(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"),
+    const qint64 id = bo::storeOf(session()).scalar(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"),
                                             {QStringLiteral("jonas")}).toLongLong();
     jonas->setOIDR(vx::oid::make(u"O0001401", id));
     ASSERT_EQ(jonas->Read().Code, 0);
@@ -139,7 +140,7 @@ TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsStay)
     auto trips = session().createList(QStringLiteral("O4000100"));
     EXPECT_EQ(trips->DeleteVxObject(trip), 0) << session().lastError().toStdString();
     for (const char* table : {"transport_trip", "transport_trip_route", "transport_cheque"})
-        EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt(), 0) << table;
+        EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).toInt(), 0) << table;
     EXPECT_EQ(list->DeleteVxObject(vx::oid::make(QStringLiteral("O4000601"), segment)), 0);
     EXPECT_EQ(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0);
     EXPECT_NE(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0) << "already gone";
@@ -273,7 +274,7 @@ TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOnceInOrder)
     // A page the store cannot give ends the list with the store's message.
     vx::RowSourcePtr failing = list->GetVxObjectList(period, QString(), QString())->takeRowSource();
     ASSERT_EQ(failing->next(2).size(), 2);
-    session().db().execute(QStringLiteral("ALTER TABLE transport_trip RENAME TO transport_trip_gone"));
+    bo::storeOf(session()).execute(QStringLiteral("ALTER TABLE transport_trip RENAME TO transport_trip_gone"));
     EXPECT_TRUE(failing->next(100).isEmpty());
     EXPECT_FALSE(session().lastError().isEmpty());
     EXPECT_TRUE(failing->next(100).isEmpty());

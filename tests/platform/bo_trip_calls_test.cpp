@@ -2,6 +2,7 @@
 // summary and tanks, the vehicle's previous sheet and its fuel, the norms a route
 // line may use, the sheets that drove a segment, and malformed parameter texts.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
 
@@ -295,7 +296,7 @@ TEST_F(BoTripCalls, MalformedParameterTextsFailNamingTheCall)
         EXPECT_NE(result.Code, 0) << k.call << " " << k.param;
         EXPECT_TRUE(result.Message.contains(QString::fromLatin1(k.call))) << result.Message.toStdString();
     }
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), 1);
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), 1);
 }
 
 } // namespace

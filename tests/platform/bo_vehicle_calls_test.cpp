@@ -2,6 +2,7 @@
 // vehicle owns, the driver on a day, catalogue names, tyre history and checks,
 // the distance a vehicle drove, and parameter texts that are wrong or hostile.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -255,7 +256,7 @@ TEST_F(BoVehicleCalls, WrongOrHostileParameterTextsFailNamingTheCallAndChangeNot
     const QString hostile = u8("Nr. 1'); DELETE FROM employee; -- /*");
     appoint(car, person("O'Brien", "x\";--"), day(1, 1), {}, hostile);
     expectRow(rows(u8("GetCarDrivers"), QString::number(car)), {{"Order", hostile}, {"Preview", u8("O'Brien x\";--")}});
-    EXPECT_EQ(session().db().scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
+    EXPECT_EQ(bo::storeOf(session()).scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // `get` reads back in the same words, and refused commands write nothing.
 
 #include "app/ctl_record_commands.h"
+#include "platform/bo/session_store.h"
 #include "platform/shell/passwords.h"
 #include "tests/support/store_fixture.h"
 
@@ -37,7 +38,7 @@ protected:
 
     qint64 count(const QString& table)
     {
-        return session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
+        return bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
     }
 };
 
@@ -106,7 +107,7 @@ TEST_F(BoCtlRecords, RefusedPutsWriteNothing)
 
 TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)
 {
-    ctl::UserRights right;
+    bo::ComponentRights right;
     ASSERT_TRUE(ctl::readRights(QStringLiteral("CTransportTrips=1010"), &right));
     for (const char* bad : {"CTransportTrips=101", "CTransportTrips=1012", "=1111", "CTransportTrips"})
         EXPECT_FALSE(ctl::readRights(QString::fromLatin1(bad), &right)) << bad;
@@ -117,12 +118,12 @@ TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)
     const QString password = QStringLiteral("slaptas");
     ASSERT_EQ(ctl::putUser(store_->location(), QStringLiteral("jonas"), &password, {right}, out, err), 0)
         << errors.toStdString();
-    const bo::Rows user = session().db().query(
+    const bo::Rows user = bo::storeOf(session()).query(
         QStringLiteral("SELECT \"ID\", \"PasswordHash\" FROM employee WHERE \"Login\" = ?"), {QStringLiteral("jonas")});
     ASSERT_EQ(user.size(), 1);
     EXPECT_TRUE(shell::passwords::matches(password, user.at(0, QStringLiteral("PasswordHash")).toString()));
     // 1010 in the written order open, delete, write, new: CanOpen and CanWrite.
-    const bo::Rows rights = session().db().query(
+    const bo::Rows rights = bo::storeOf(session()).query(
         QStringLiteral("SELECT \"CanOpen\", \"CanWrite\", \"CanDelete\", \"CanAdd\" FROM user_right WHERE \"UserID\" = ?"),
         {user.at(0, QStringLiteral("ID"))});
     ASSERT_EQ(rights.size(), 1);
@@ -130,12 +131,18 @@ TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)
     for (const QVariant& flag : rights.values.at(0))
         flags << flag.toInt();
     EXPECT_EQ(flags, (QList<int>{1, 1, 0, 0}));
+    // The layer reads them back as rights 1 to 4, the order of the digits.
+    session().setUserId(user.at(0, QStringLiteral("ID")).toLongLong());
+    QString granted;
+    for (bo::Right r : {bo::Right::Open, bo::Right::Delete, bo::Right::Write, bo::Right::New})
+        granted += bo::rights::granted(session(), QStringLiteral("CTransportTrips"), r) ? u'1' : u'0';
+    EXPECT_EQ(granted, QStringLiteral("1010"));
 
     // A second run changes the same user and replaces the component's rights.
     ASSERT_TRUE(ctl::readRights(QStringLiteral("CTransportTrips=0101"), &right));
     ASSERT_EQ(ctl::putUser(store_->location(), QStringLiteral("jonas"), nullptr, {right}, out, err), 0);
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = 'jonas'")).toInt(), 1);
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT \"CanDelete\" FROM user_right WHERE \"UserID\" = ?"),
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = 'jonas'")).toInt(), 1);
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT \"CanDelete\" FROM user_right WHERE \"UserID\" = ?"),
                                     {user.at(0, QStringLiteral("ID"))}).toInt(),
               1);
 }

@@ -3,6 +3,7 @@
 // choice of one row of a query. Each dialog is played through the shell's
 // dialog runner, so nothing waits in an event loop.
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
@@ -328,7 +329,7 @@ TEST_F(ShellDialogs, TheModalCardSavesANewRecordAndReturnsItsIdAndName)
     const vx::CallResult cancelled = callFunction(QStringLiteral("ShowVxObjectModal"), QStringLiteral("O4000603"));
     EXPECT_EQ(cancelled.Code, 0);
     EXPECT_FALSE(cancelled.Value.value<vx::RecordsetPtr>());
-    EXPECT_EQ(session().db().scalar(QStringLiteral("SELECT COUNT(*) FROM ref_fuel_norm")).toInt(), 1);
+    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM ref_fuel_norm")).toInt(), 1);
 }
 
 TEST_F(ShellDialogs, GroupSelectReturnsTheQueryRowsPositionedOnTheChosenOne)
@@ -436,7 +437,7 @@ TEST_F(ShellCatalogue, MenusFollowTheRowAndNewItemsAndGroupsAreSavedThroughTheCa
     });
     EXPECT_EQ(catalogue.ClickMenu(QStringLiteral("O4000604"), QStringLiteral("CT"), QStringLiteral("2"), QString()).Action,
               vx::ActionReloadList);
-    const qint64 group = session().db().scalar(QStringLiteral("SELECT \"ID\" FROM ref_fuel_tank_type WHERE \"GroupFlag\" = 1")).toLongLong();
+    const qint64 group = bo::storeOf(session()).scalar(QStringLiteral("SELECT \"ID\" FROM ref_fuel_tank_type WHERE \"GroupFlag\" = 1")).toLongLong();
     ASSERT_GT(group, 0);
     const QString groupId = vx::oid::make(QStringLiteral("O4000604"), group);
     EXPECT_EQ(keys(catalogue.GetMenu(groupId, QStringLiteral("Group"), groupId)),
@@ -446,7 +447,7 @@ TEST_F(ShellCatalogue, MenusFollowTheRowAndNewItemsAndGroupsAreSavedThroughTheCa
     typed = QStringLiteral("Benzinas");
     EXPECT_EQ(catalogue.ClickMenu(groupId, QStringLiteral("Group"), QStringLiteral("1"), groupId).Action,
               vx::ActionReloadList);
-    const bo::Rows item = session().db().query(
+    const bo::Rows item = bo::storeOf(session()).query(
         QStringLiteral("SELECT \"ID\", \"ParentID\", \"OType\" FROM ref_fuel_tank_type WHERE \"Name\" = ?"), {typed});
     ASSERT_EQ(item.size(), 1);
     EXPECT_EQ(item.values.first().at(1).toLongLong(), group) << "the new item goes into the clicked group";

@@ -3,6 +3,8 @@
 // host's own services on a real store.
 
 #include "platform/bo/database.h"
+#include "platform/bo/rights.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/login.h"
 #include "platform/shell/object_list_model.h"
@@ -62,9 +64,8 @@ TEST_F(ShellWindow, ANodeListsItsRecordsAndTheSearchBoxNarrowsThem)
 
 TEST_F(ShellWindow, ANodeTheUserMayNotOpenIsDisabled)
 {
-    session().db().execute(QStringLiteral("INSERT INTO user_right (\"UserID\", \"ComponentKey\", \"CanOpen\", \"CanWrite\", "
-                                          "\"CanDelete\", \"CanAdd\") VALUES (?, ?, 0, 0, 0, 0)"),
-                           {session().userId(), QStringLiteral("CTransportCars")});
+    bo::rights::save(session(), session().userId(),
+                     {{QStringLiteral("CTransportCars"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
     shell::MainWindow restricted(services);
     QString error;
     auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);
@@ -109,12 +110,12 @@ TEST_F(ShellWindow, HostRecordsOpenThroughTheObjectsService)
 // "V001-01".. one a day of November, straight into the store.
 void storeSheets(bo::Session& session, int vehicles, int sheetsEach)
 {
-    bo::Transaction t(session.db());
+    bo::Transaction t(bo::storeOf(session));
     for (int car = 1; car <= vehicles; ++car) {
-        session.db().execute(QStringLiteral("INSERT INTO transport_car (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, 0, 0, ?)"),
+        bo::storeOf(session).execute(QStringLiteral("INSERT INTO transport_car (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, 0, 0, ?)"),
                              {car, QStringLiteral("Vilkikas %1").arg(car, 3, 10, QLatin1Char('0'))});
         for (int i = 1; i <= sheetsEach; ++i)
-            session.db().execute(QStringLiteral("INSERT INTO transport_trip (\"ParentID\", \"GroupFlag\", \"Name\", \"Date\", "
+            bo::storeOf(session).execute(QStringLiteral("INSERT INTO transport_trip (\"ParentID\", \"GroupFlag\", \"Name\", \"Date\", "
                                                 "\"TransportCarID\") VALUES (0, 0, ?, ?, ?)"),
                                  {QStringLiteral("V%1-%2").arg(car, 3, 10, QLatin1Char('0')).arg(i, 2, 10, QLatin1Char('0')),
                                   QDateTime(QDate(2026, 11, 1).addDays(i % 30), QTime(8, i)), car});

@@ -5,6 +5,7 @@
 
 #include "module/catalogue_conversions.h"
 #include "platform/bo/demo_seed.h"
+#include "platform/bo/session_store.h"
 #include "tests/trips/trip_fleet.h"
 #include "trips/carry_over.h"
 #include "trips/trip_balance.h"
@@ -37,7 +38,7 @@ protected:
     QList<QString> sheetsInOrder()
     {
         QList<QString> ids;
-        const bo::Rows found = session->db().query(
+        const bo::Rows found = bo::storeOf(*session).query(
             QStringLiteral("SELECT \"ID\" FROM transport_trip ORDER BY \"TransportCarID\", \"Date\", \"ID\""));
         for (const QVariantList& row : found.values)
             ids << sheetId(row.at(0).toLongLong());

@@ -3,6 +3,7 @@
 // vehicle drove, runs are whole numbers with the end never below the start,
 // and a new mounting may not take a position that is taken.
 
+#include "platform/bo/session_store.h"
 #include "tests/vehicles/vehicle_fleet.h"
 
 #include "vehicles/dialogs/tyre_mounting_dialog.h"
@@ -30,7 +31,7 @@ protected:
     {
         expectShown({{dialog.txtRun[0], start}, {dialog.txtRun[1], end}});
     }
-    int mountings() { return session->db().scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_tyre")).toInt(); }
+    int mountings() { return bo::storeOf(*session).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_tyre")).toInt(); }
 };
 
 TEST_F(TyreMountingDialogTest, NewMountingStartsTodayAtTheFirstLeftPlace)

@@ -1,5 +1,6 @@
 #include "platform/shell/host_cards/employee_card.h"
 
+#include "platform/bo/users.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/passwords.h"
 
@@ -15,13 +16,14 @@
 namespace shell {
 namespace {
 const QString hashField = QStringLiteral("PasswordHash");
-constexpr int rightColumns = 4; // open, write, delete, add
+// Rights 1 to 4 in order: open, delete, write, new record.
+constexpr int rightColumns = 4;
 } // namespace
 
 EmployeeCard::EmployeeCard(HostCardContext context, QWidget* parent) : HostCard(std::move(context), parent)
 {
     setObjectName(QStringLiteral("frmEmployee"));
-    administrator_ = rights::isAdministrator(*session());
+    administrator_ = bo::users::isAdministrator(*session());
 }
 
 bool EmployeeCard::mayChangePassword() const
@@ -72,7 +74,7 @@ void EmployeeCard::buildExtras(QVBoxLayout* layout)
     rights_ = new QTableWidget(0, 1 + rightColumns, rightsBox);
     rights_->setObjectName(QStringLiteral("tblRights"));
     rights_->setHorizontalHeaderLabels({QStringLiteral("Komponentas"), QStringLiteral("Atidaryti"),
-                                        QStringLiteral("Keisti"), QStringLiteral("Trinti"), QStringLiteral("Pridėti")});
+                                        QStringLiteral("Trinti"), QStringLiteral("Keisti"), QStringLiteral("Pridėti")});
     rights_->verticalHeader()->hide();
     rights_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     rights_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -112,13 +114,12 @@ void EmployeeCard::loadExtras()
         const rights::ComponentRights& r = shownRights_.at(row);
         auto* name = new QTableWidgetItem(r.caption);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        name->setData(Qt::UserRole, r.key);
+        name->setData(Qt::UserRole, r.componentKey);
         rights_->setItem(row, 0, name);
-        const bool values[rightColumns] = {r.open, r.write, r.remove, r.add};
         for (int c = 0; c < rightColumns; ++c) {
             auto* check = new QTableWidgetItem;
             check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            check->setCheckState(values[c] ? Qt::Checked : Qt::Unchecked);
+            check->setCheckState(r.rights.granted[std::size_t(c)] ? Qt::Checked : Qt::Unchecked);
             rights_->setItem(row, 1 + c, check);
         }
     }
@@ -144,14 +145,15 @@ bool EmployeeCard::saveExtras(QString* error)
 {
     if (!rights_)
         return true;
+    QList<bo::ComponentRights> rows;
     for (int row = 0; row < shownRights_.size(); ++row) {
-        rights::ComponentRights& r = shownRights_[row];
-        bool* values[rightColumns] = {&r.open, &r.write, &r.remove, &r.add};
+        bo::ComponentRights r = shownRights_.at(row);
         for (int c = 0; c < rightColumns; ++c)
-            *values[c] = rights_->item(row, 1 + c)->checkState() == Qt::Checked;
+            r.rights.granted[std::size_t(c)] = rights_->item(row, 1 + c)->checkState() == Qt::Checked;
+        rows.append(r);
     }
     try {
-        rights::save(*session(), vx::oid::recordNumber(vxObjectUIO()->OIDR()), shownRights_);
+        bo::rights::save(*session(), vx::oid::recordNumber(vxObjectUIO()->OIDR()), rows);
     } catch (const bo::StorageError& e) {
         *error = e.message();
         return false;

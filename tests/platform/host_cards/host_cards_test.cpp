@@ -2,6 +2,8 @@
 // employees with their password and rights, currencies with their day rates,
 // and a catalogue item's card made by the catalogues' editor.
 
+#include "platform/bo/session_store.h"
+#include "platform/bo/users.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/vx_grid_control.h"
 #include "platform/contract/message_door.h"
@@ -40,7 +42,7 @@ protected:
         HostFixture::SetUp();
         if (IsSkipped())
             return;
-        session().setUserId(shell::login::find(session(), QStringLiteral("admin")).id);
+        session().setUserId(bo::users::find(session(), QStringLiteral("admin")).id);
         session().setErrorReporter([this](const QString& message) { reported << message; });
         previousHandler = vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon,
                                                           QMessageBox::StandardButtons) {
@@ -88,7 +90,7 @@ protected:
 
     QVariant stored(const QString& table, const QString& column, const QString& oidr)
     {
-        return session().db().scalar(QStringLiteral("SELECT \"%1\" FROM %2 WHERE \"ID\" = ?").arg(column, table),
+        return bo::storeOf(session()).scalar(QStringLiteral("SELECT \"%1\" FROM %2 WHERE \"ID\" = ?").arg(column, table),
                                      {vx::oid::recordNumber(oidr)});
     }
 
@@ -182,7 +184,7 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
             firms = r;
     ASSERT_GE(firms, 0);
     rights->item(firms, 1)->setCheckState(Qt::Unchecked); // open
-    rights->item(firms, 3)->setCheckState(Qt::Unchecked); // delete
+    rights->item(firms, 2)->setCheckState(Qt::Unchecked); // delete
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
 
     const qint64 admin = session().userId();
@@ -247,10 +249,10 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
 TEST_F(HostCards, ALongListIsHandedToTheViewInBatchesWithItsTree)
 {
     {
-        bo::Transaction t(session().db());
-        session().db().execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (1, 0, 1, 'Tiekėjai')"));
+        bo::Transaction t(bo::storeOf(session()));
+        bo::storeOf(session()).execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (1, 0, 1, 'Tiekėjai')"));
         for (int i = 2; i <= 2600; ++i)
-            session().db().execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, ?, 0, ?)"),
+            bo::storeOf(session()).execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, ?, 0, ?)"),
                                    {i, i <= 11 ? 1 : 0, QStringLiteral("Įmonė %1").arg(i, 4, 10, QLatin1Char('0'))});
         t.commit();
     }
