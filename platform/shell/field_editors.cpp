@@ -11,9 +11,6 @@
 namespace shell::field_editors {
 namespace {
 
-// The earliest date an editor holds stands for "no date" and shows empty.
-const QDate noDate(1900, 1, 1);
-
 bool isCheck(const bo::ColumnDef& column)
 {
     return column.type == vx::FieldType::Boolean
@@ -73,7 +70,8 @@ QWidget* create(const bo::SessionPtr& session, const bo::ColumnDef& column, cons
                                               + vx::dates::shortTimeFormat.toString()
                                         : vx::dates::shortDateFormat());
         edit->setCalendarPopup(true);
-        edit->setMinimumDateTime(QDateTime(noDate, QTime(0, 0)));
+        // The earliest date an editor holds stands for "no date" and shows empty.
+        edit->setMinimumDateTime(QDateTime(vx::dates::noDate(), QTime(0, 0)));
         edit->setSpecialValueText(QStringLiteral(" "));
         QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, edit, [changed] { changed(); });
         widget = edit;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using documents::ColumnState;
@@ -24,6 +26,11 @@ struct WidthCase {
     QString field;
     double width; // -1: the column is not printed
 };
+
+void PrintTo(const WidthCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ColumnWidths : public ::testing::TestWithParam<WidthCase> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using Kind = vx::arguments::Item::Kind;
@@ -15,6 +17,12 @@ struct ReadCase {
     const char* text;
     std::vector<std::pair<Kind, const char*>> items;
 };
+
+// Failures and test listings name the case by its text.
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ArgumentTextRead : public ::testing::TestWithParam<ReadCase> {};
 
