@@ -4,13 +4,8 @@
 #include "platform/contract/recordset.h"
 
 #include <QAbstractButton>
-#include <QLoggingCategory>
 
 #include <utility>
-
-namespace {
-Q_LOGGING_CATEGORY(cardLog, "kelmira.card")
-} // namespace
 
 CardBase::CardBase(QWidget* parent) : QWidget(parent), title_(Catalogue::MessageTitle()) {}
 
@@ -63,15 +58,5 @@ void CardBase::followChanges(QAbstractButton* writeButton)
 
 bool CardBase::runHandler(const std::function<void()>& handler)
 {
-    try {
-        handler();
-        return true;
-    } catch (const vx::ConversionError& error) {
-        qCInfo(cardLog) << objectName() << "action ended:" << error.message();
-    } catch (const std::exception& error) {
-        const QString message = QString::fromUtf8(error.what());
-        qCWarning(cardLog) << objectName() << message;
-        Catalogue::ShowError(message, title_);
-    }
-    return false;
+    return runAsHandler(*this, title_, handler);
 }

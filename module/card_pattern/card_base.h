@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module/card_pattern/loading_flag.h"
 #include "module/live_objects.h"
 #include "platform/contract/vx_card.h"
 
@@ -27,7 +28,7 @@ public:
     // With unsaved changes, true only when the user agrees to lose them.
     bool QueryRemove() override;
 
-    bool isLoading() const { return loadingDepth_ > 0; }
+    bool isLoading() const { return loading_.isSet(); }
     bool isChanged() const { return changed_; }
     void setChanged(bool changed);
 
@@ -46,15 +47,9 @@ public:
     const QString& messageTitle() const { return title_; }
 
     // Holds the loading flag while it lives; guards nest.
-    class LoadingGuard {
+    class LoadingGuard : public LoadingFlag::Guard {
     public:
-        explicit LoadingGuard(CardBase& card) : card_(card) { ++card_.loadingDepth_; }
-        ~LoadingGuard() { --card_.loadingDepth_; }
-        LoadingGuard(const LoadingGuard&) = delete;
-        LoadingGuard& operator=(const LoadingGuard&) = delete;
-
-    private:
-        CardBase& card_;
+        explicit LoadingGuard(CardBase& card) : Guard(card.loading_) {}
     };
 
 signals:
@@ -86,7 +81,7 @@ protected:
 
 private:
     vx::VxObjectUIOPtr editor_;
-    int loadingDepth_ = 0;
+    LoadingFlag loading_;
     bool changed_ = false;
     QString pendingCommand_;
     QString title_;

@@ -10,11 +10,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-Q_LOGGING_CATEGORY(entryDialogLog, "kelmira.cards.dialogs")
 
 namespace cards {
 
@@ -71,15 +68,7 @@ void EntryDialog::markSaved(const QString& savedOidr)
 
 void EntryDialog::handle(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const vx::ConversionError& error) {
-        qCInfo(entryDialogLog) << objectName() << "action ended:" << error.message();
-    } catch (const std::exception& error) {
-        const QString message = QString::fromUtf8(error.what());
-        qCWarning(entryDialogLog) << objectName() << message;
-        Catalogue::ShowError(message, title_);
-    }
+    runAsHandler(*this, title_, handler);
 }
 
 void EntryDialog::letFieldsGrow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module/card_pattern/loading_flag.h"
 #include "module/live_objects.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/vx_object_uio.h"
@@ -38,7 +39,7 @@ public:
     // Cancelled until a save succeeds; then the saved record's OIDR.
     const EntryResult& result() const { return result_; }
 
-    bool isLoading() const { return loadingDepth_ > 0; }
+    bool isLoading() const { return loading_.isSet(); }
     const vx::VxObjectUIOPtr& object() const { return object_; }
     bool isNew() const { return isNew_; }
 
@@ -46,15 +47,9 @@ public:
     QPushButton* cancelButton() const { return cmdCancel_; }
 
     // Holds the loading flag while it lives; guards nest.
-    class LoadingGuard {
+    class LoadingGuard : public LoadingFlag::Guard {
     public:
-        explicit LoadingGuard(EntryDialog& dialog) : dialog_(dialog) { ++dialog_.loadingDepth_; }
-        ~LoadingGuard() { --dialog_.loadingDepth_; }
-        LoadingGuard(const LoadingGuard&) = delete;
-        LoadingGuard& operator=(const LoadingGuard&) = delete;
-
-    private:
-        EntryDialog& dialog_;
+        explicit LoadingGuard(EntryDialog& dialog) : Guard(dialog.loading_) {}
     };
 
 protected:
@@ -90,7 +85,7 @@ protected:
 private:
     vx::VxObjectUIOPtr object_;
     bool isNew_ = false;
-    int loadingDepth_ = 0;
+    LoadingFlag loading_;
     EntryResult result_;
     QString title_;
     QGridLayout* grid_ = nullptr;
