@@ -16,10 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -114,7 +117,9 @@ void frmTransportCars::buildControls()
     txtGroupName = named(new QLineEdit(fraGroupName), QStringLiteral("txtGroupName"));
     auto* groupNameLayout = new QHBoxLayout(fraGroupName);
     groupNameLayout->setContentsMargins(0, 0, 0, 0);
-    groupNameLayout->addWidget(new QLabel(QStringLiteral("Pavadinimas"), fraGroupName));
+    auto* groupNameLabel = new QLabel(QStringLiteral("Pavadinimas"), fraGroupName);
+    groupNameLabel->setBuddy(txtGroupName);
+    groupNameLayout->addWidget(groupNameLabel);
     groupNameLayout->addWidget(txtGroupName, 1);
 
     fraCar = named(new QWidget(page), QStringLiteral("fraCar"));
@@ -195,6 +200,13 @@ void frmTransportCars::buildControls()
     car->addWidget(dtpDateWriteOff, row++, 3);
     label(QStringLiteral("Komentaras"), txtComment);
     car->addWidget(txtComment, row++, 1, 1, 5);
+    // The group rows above line up with the description's first column.
+    int labelWidth = 0;
+    for (int r = 0; r < car->rowCount(); ++r)
+        if (QLayoutItem* item = car->itemAtPosition(r, 0); item && item->widget())
+            labelWidth = std::max(labelWidth, item->widget()->sizeHint().width());
+    lblGroup->setMinimumWidth(labelWidth);
+    groupNameLabel->setMinimumWidth(labelWidth);
     car->setColumnStretch(1, 1);
     car->setColumnStretch(3, 1);
     car->setColumnStretch(5, 1);
@@ -204,16 +216,24 @@ void frmTransportCars::buildControls()
     pageLayout->addWidget(fraGroupName);
     pageLayout->addWidget(fraCar);
     pageLayout->addStretch(1);
-    TabStrip->addTab(page, QStringLiteral("Aprašas"));
-
     lvwDrivers = entryList(TabStrip, "lvwDrivers");
     lvwDocuments = entryList(TabStrip, "lvwDocuments");
     lvwFuelNorms = entryList(TabStrip, "lvwFuelNorms");
     lvwTyres = entryList(TabStrip, "lvwTyres");
-    TabStrip->addTab(lvwDrivers, QStringLiteral("Vairuotojai"));
-    TabStrip->addTab(lvwDocuments, QStringLiteral("Dokumentai"));
-    TabStrip->addTab(lvwFuelNorms, QStringLiteral("Kuro sunaudojimo normos"));
-    TabStrip->addTab(lvwTyres, QStringLiteral("Padangos"));
+    // Each tab carries its key as its data, in the order of the Tab enumeration.
+    const struct {
+        QWidget* page;
+        const char* caption;
+        const char* key;
+    } tabs[] = {{page, "Aprašas", "CarData"},
+                {lvwDrivers, "Vairuotojai", "Drivers"},
+                {lvwDocuments, "Dokumentai", "Documents"},
+                {lvwFuelNorms, "Kuro sunaudojimo normos", "FuelNorms"},
+                {lvwTyres, "Padangos", "Tyres"}};
+    for (const auto& tab : tabs) {
+        const int index = TabStrip->addTab(tab.page, QString::fromUtf8(tab.caption));
+        TabStrip->tabBar()->setTabData(index, QString::fromLatin1(tab.key));
+    }
 
     cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), QStringLiteral("cmdWrite"));
     cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), QStringLiteral("cmdCancel"));

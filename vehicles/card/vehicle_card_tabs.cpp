@@ -13,6 +13,7 @@
 #include "vehicles/card/vehicle_card.h"
 #include "vehicles/dialogs/vehicle_dialogs.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTreeWidget>
@@ -145,6 +146,10 @@ void frmTransportCars::buildTabs()
                                                   {"TyreRunFrom", "Rida pr."},
                                                   {"TyreRunTo", "Rida pab."}}),
                                          QStringList{QStringLiteral("TyreRunFrom"), QStringLiteral("TyreRunTo")});
+
+    // A last column of numbers stays beside the others rather than at the far edge.
+    for (QTreeWidget* list : {lvwFuelNorms, lvwTyres})
+        list->header()->setStretchLastSection(false);
 
     const EntryList::Commands commands{addCommand, editCommand, deleteCommand};
     for (const Tab tab : {Drivers, Documents, FuelNorms, Tyres})
