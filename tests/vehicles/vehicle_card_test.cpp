@@ -334,4 +334,41 @@ TEST_F(VehicleCardTest, FuelNormsChosenFromTheCatalogueAreLinkedOnce)
     EXPECT_FALSE(card->isChanged()) << "links are stored at once; the vehicle itself did not change";
 }
 
+TEST_F(VehicleCardTest, TheKeyboardReachesEveryFieldSavesAndCloses)
+{
+    const auto card = openCar();
+    card->show();
+    QApplication::setActiveWindow(card.get());
+    card->txtName->setFocus();
+    QStringList reached;
+    for (int step = 0; step < 30 && !reached.contains(QStringLiteral("txtComment")); ++step) {
+        reached << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QStringList readingOrder = {
+        QStringLiteral("txtName"),        QStringLiteral("txtNumber"),       QStringLiteral("txtType"),
+        QStringLiteral("txtInitialRun"),  QStringLiteral("txtLenth"),        QStringLiteral("txtHeight"),
+        QStringLiteral("txtWidth"),       QStringLiteral("txtVolume"),       QStringLiteral("txtChasisNumber"),
+        QStringLiteral("txtProperties"),  QStringLiteral("txtCargoWeight"),  QStringLiteral("txtTotalMass"),
+        QStringLiteral("txtPalettes"),    QStringLiteral("txtFuelType0"),    QStringLiteral("txtFuelType1"),
+        QStringLiteral("chkChasisDate"),  QStringLiteral("chkDateWriteOff"), QStringLiteral("txtComment")};
+    reached.removeIf([&](const QString& name) { return !readingOrder.contains(name); });
+    EXPECT_EQ(reached, readingOrder);
+
+    typeKeys(card->txtNumber, QStringLiteral("KLM 002"));
+    QTest::keyClick(card->txtNumber, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(storedField(vx::oid::make(u"O4000400", car), "Code").toString(), QStringLiteral("KLM 002"));
+    EXPECT_FALSE(card->cmdWrite->isEnabled());
+
+    // Escape closes as the close button does; the desktop asks about unsaved changes.
+    typeKeys(card->txtName, QStringLiteral("Kitas"));
+    QTest::keyClick(card->txtName, Qt::Key_Escape);
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")));
+    EXPECT_FALSE(card->SSCClose->isEnabled());
+    messages.answer(QMessageBox::No);
+    EXPECT_FALSE(card->QueryRemove());
+    EXPECT_EQ(lastMessage(), QStringLiteral(" Transporto priemonė\r\n\r\nUždaryti be išsaugojimo?"));
+    EXPECT_TRUE(card->SSCClose->isEnabled()) << "closing was refused";
+}
+
 } // namespace
