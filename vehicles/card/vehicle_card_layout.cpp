@@ -3,6 +3,7 @@
 // and the four lists, and the buttons. Controls are made in reading order, so
 // Tab walks them in that order.
 
+#include "module/card_pattern/caption_panel.h"
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
 #include "platform/contract/date_text.h"
@@ -88,15 +89,9 @@ QTreeWidget* entryList(QWidget* parent, const char* name)
 
 void frmTransportCars::buildControls()
 {
-    SOPanel = named(new QGroupBox(QStringLiteral(" Transporto priemonė"), this), QStringLiteral("SOPanel"));
-    QFont caption = SOPanel->font();
-    caption.setBold(true);
-    SOPanel->setFont(caption);
-    // The panel's caption is bold; what it holds keeps the card's own font.
-    auto* inner = new QWidget(SOPanel);
-    QFont normal = font();
-    normal.setBold(false);
-    inner->setFont(normal);
+    const CaptionPanel panel = makeCaptionPanel(this, QStringLiteral(" Transporto priemonė"));
+    SOPanel = panel.panel;
+    QWidget* inner = panel.inner;
 
     TabStrip = named(new QTabWidget(inner), QStringLiteral("TabStrip"));
     auto* page = new QWidget(TabStrip);
@@ -251,8 +246,4 @@ void frmTransportCars::buildControls()
     innerLayout->setContentsMargins(0, 0, 0, 0);
     innerLayout->addWidget(TabStrip, 1);
     innerLayout->addLayout(buttons);
-    auto* panelLayout = new QVBoxLayout(SOPanel);
-    panelLayout->addWidget(inner);
-    auto* cardLayout = new QVBoxLayout(this);
-    cardLayout->addWidget(SOPanel);
 }

@@ -151,7 +151,8 @@ void frmTransportCars::buildTabs()
     for (QTreeWidget* list : {lvwFuelNorms, lvwTyres})
         list->header()->setStretchLastSection(false);
 
-    const EntryList::Commands commands{addCommand, editCommand, deleteCommand};
+    const EntryList::Commands commands{addCommand, editCommand, deleteCommand, QStringLiteral("&Pridėti"),
+                                       QStringLiteral("&Redaguoti"), QStringLiteral("Panaikint&i")};
     for (const Tab tab : {Drivers, Documents, FuelNorms, Tyres})
         entries(tab).setCommands(commands, [this, tab] { tabCommand(tab); });
     // Objects from the host's trees, onto a saved vehicle only.
