@@ -208,6 +208,10 @@ TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
     card->chkDateWriteOff->click(); // unticked: no date, whatever the picker shows
     card->cmdWrite->click();
     EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    selectorPicksRecord("O4000607", truckType);
+    card->cmdType->click();
+    EXPECT_TRUE(card->cmdWrite->isEnabled()) << "choosing the same type again is a change";
+    card->cmdCancel->click();
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
 
     const QString id = vx::oid::make(u"O4000400", car);

@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 const QString carComponent = QStringLiteral("CTransportCars");
@@ -100,8 +102,12 @@ void frmTransportCars::connectControls()
     for (QDateEdit* picker : {dtpChasisDate, dtpDateWriteOff})
         connect(picker, &QDateEdit::dateChanged, this, [this] { markChangedAndApply(); });
 
-    connect(cmdType, &QToolButton::clicked, this, handle([this] { txtType->choose(); }));
-    connect(cmdProperties, &QToolButton::clicked, this, handle([this] { txtProperties->choose(); }));
+    // A choice counts as a change even when it names the object shown already.
+    for (const auto& [button, choice] : {std::pair{cmdType, txtType}, std::pair{cmdProperties, txtProperties}})
+        connect(button, &QToolButton::clicked, this, handle([this, choice] {
+                    if (!choice->choose().isEmpty())
+                        markChangedAndApply();
+                }));
     connect(cmdParentGroup, &QToolButton::clicked, this, handle([this] { chooseParentGroup(); }));
     for (int i = 0; i < 2; ++i) {
         connect(cmdFuelType[i], &QToolButton::clicked, this, handle([this, i] { chooseFuelType(i); }));
