@@ -110,6 +110,7 @@ private:
     void buildTabs();
     void fillTabs();
     void fillList(Tab tab);
+    void sizeTyreColumn();
     void tabCommand(Tab tab);
     void deleteRow(Tab tab, const QString& id);
     void editFuelNorm(const QString& key);

@@ -15,8 +15,11 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QMessageBox>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -150,6 +153,11 @@ void frmTransportCars::buildTabs()
     // A last column of numbers stays beside the others rather than at the far edge.
     for (QTreeWidget* list : {lvwFuelNorms, lvwTyres})
         list->header()->setStretchLastSection(false);
+    // The tyre column follows the list's width once the list shows.
+    connect(TabStrip, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == Tyres)
+            sizeTyreColumn();
+    });
 
     const EntryList::Commands commands{addCommand, editCommand, deleteCommand, QStringLiteral("&Pridėti"),
                                        QStringLiteral("&Redaguoti"), QStringLiteral("Panaikint&i")};
@@ -204,6 +212,17 @@ void frmTransportCars::fillList(Tab tab)
         parameter = QString::number(vehicleId());
     const vx::CallResult answer = editor->Properties(QString::fromLatin1(source.property), parameter);
     entries(tab).fill(answer.Code == 0 ? answer.Value.value<vx::RecordsetPtr>() : vx::RecordsetPtr(), source.itemOf);
+    if (tab == Tyres)
+        sizeTyreColumn();
+}
+
+// "Padanga" takes what the other columns leave: the list's width less 8050
+// twips, at least 2000 twips.
+void frmTransportCars::sizeTyreColumn()
+{
+    const auto pixels = [this](int twips) { return twips * lvwTyres->logicalDpiX() / 1440; };
+    const int column = ReportList::columnOf(lvwTyres, QStringLiteral("Tyre"));
+    lvwTyres->setColumnWidth(column, std::max(pixels(2000), lvwTyres->viewport()->width() - pixels(8050)));
 }
 
 void frmTransportCars::tabCommand(Tab tab)
