@@ -7,6 +7,7 @@
 #include "numbering/auto_number_card.h"
 #include "plugin/module_registration.h"
 #include "trips/card/trip_sheet_card.h"
+#include "vehicles/card/vehicle_card.h"
 
 namespace plugin {
 
@@ -19,7 +20,6 @@ void registerCards()
         QString purpose;
     };
     const QList<Pending> placeholders = {
-        {QStringLiteral("frmTransportCars"), QStringLiteral("Automobilis")},
         {QStringLiteral("frmTransportTyres"), QStringLiteral("Padanga")},
         {QStringLiteral("frmTransportRoute"), QStringLiteral("Maršruto atkarpa")},
     };
@@ -27,6 +27,7 @@ void registerCards()
         registerCard(card.cardClass,
                      [card] { return std::make_unique<PlaceholderCard>(card.cardClass, card.purpose); });
     registerCard(QStringLiteral("frmTransportTripsSV"), [] { return std::make_unique<frmTransportTripsSV>(); });
+    registerCard(QStringLiteral("frmTransportCars"), [] { return std::make_unique<frmTransportCars>(); });
     registerCard(QStringLiteral("frmAutoNumber"), [] { return std::make_unique<frmAutoNumber>(); });
 }
 

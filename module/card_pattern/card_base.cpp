@@ -1,9 +1,13 @@
 #include "module/card_pattern/card_base.h"
 
 #include "module/catalogue_dialogs.h"
+#include "module/module_services.h"
+#include "platform/contract/object_id.h"
 #include "platform/contract/recordset.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
+#include <QShortcut>
 
 #include <utility>
 
@@ -28,7 +32,53 @@ void CardBase::InitForm()
 
 bool CardBase::QueryRemove()
 {
-    return !changed_ || Catalogue::AskCloseWithoutSaving(closingDetails());
+    const bool closes = !hasUnsavedChanges() || Catalogue::AskCloseWithoutSaving(closingDetails());
+    if (closeButton_)
+        closeButton_->setEnabled(!closes);
+    return closes;
+}
+
+void CardBase::useCloseButton(QAbstractButton* closeButton, const QString& component)
+{
+    closeButton_ = closeButton;
+    closeButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(closeButton, &QAbstractButton::clicked, this, [this] {
+        closeButton_->setEnabled(false);
+        runHandler([this] { closeCard(); });
+    });
+    connect(closeButton, &QWidget::customContextMenuRequested, this,
+            [this, component] { runHandler([this, component] { deleteRecord(component); }); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, closeButton, &QAbstractButton::click);
+}
+
+void CardBase::useWriteKey(QAbstractButton* writeButton)
+{
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    save->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(save, &QShortcut::activated, writeButton, [writeButton] {
+        // The field being typed in takes its normal form first.
+        writeButton->setFocus(Qt::ShortcutFocusReason);
+        if (writeButton->isEnabled())
+            writeButton->click();
+    });
+}
+
+void CardBase::closeCard()
+{
+    if (const vx::VxSPtr services = module::services())
+        services->Desktop().CloseForm({this});
+    else
+        close();
+}
+
+void CardBase::deleteRecord(const QString& component)
+{
+    const vx::VxSPtr services = module::services();
+    if (!editor_ || !vx::oid::hasRecord(editor_->OIDR()) || !services || !services->Security().CanDelete(component, 0))
+        return;
+    Catalogue::DeleteWithConfirmation(editor_);
 }
 
 void CardBase::setChanged(bool changed)

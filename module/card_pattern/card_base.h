@@ -25,7 +25,9 @@ public:
     vx::VxObjectUIOPtr vxObjectUIO() const override { return editor_; }
     // Loads the card under the loading flag (loadForm) and clears the changed flag.
     void InitForm() override;
-    // With unsaved changes, true only when the user agrees to lose them.
+    // With unsaved changes, true only when the user agrees to lose them. A
+    // close button the frame keeps (useCloseButton) is enabled again exactly
+    // when closing was refused.
     bool QueryRemove() override;
 
     bool isLoading() const { return loading_.isSet(); }
@@ -67,6 +69,19 @@ protected:
     virtual void loadForm() {}
     // The details the close question starts with; the card's caption by default.
     virtual QString closingDetails() const { return windowTitle(); }
+    // Whether closing must ask first; the changed flag by default.
+    virtual bool hasUnsavedChanges() const { return changed_; }
+
+    // The card's close button: a click disables it and asks the desktop to
+    // close the card, Escape does the same, and a right-button click deletes
+    // the saved record when the user has the delete right for `component`.
+    void useCloseButton(QAbstractButton* closeButton, const QString& component);
+    // Ctrl+S clicks the write button while it is enabled.
+    void useWriteKey(QAbstractButton* writeButton);
+    // Asks the desktop to close the card (QueryRemove guards it).
+    void closeCard();
+    // Deletes the saved record after the question, with the delete right for `component`.
+    void deleteRecord(const QString& component);
 
     // Connects a control's value signal to markChanged. Connect to signals that
     // also fire on programmatic changes (textChanged, not textEdited).
@@ -85,5 +100,6 @@ private:
     bool changed_ = false;
     QString pendingCommand_;
     QString title_;
+    QAbstractButton* closeButton_ = nullptr; // a child of the card
     LiveObject live_;
 };

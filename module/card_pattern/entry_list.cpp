@@ -48,6 +48,8 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
     for (int i = 0; i < count; ++i) {
         const Item item = itemOf(Row(*rows, i));
         QTreeWidgetItem* added = ReportList::addItem(list_, item.key, item.text, item.tag);
+        if (!itemIcon_.isNull())
+            added->setIcon(0, itemIcon_);
         for (const auto& [key, text] : item.cells)
             ReportList::setSubItem(added, key, text);
     }

@@ -4,6 +4,7 @@
 #include "platform/contract/recordset.h"
 #include "platform/contract/vx_object_uio.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QStringList>
 
@@ -72,6 +73,8 @@ public:
     void fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     // Appends the bold "Viso:" row with the given totals in bold.
     void addTotals(const Cells& totals);
+    // The small icon every row shows from the next fill on (none by default).
+    void setItemIcon(const QIcon& icon) { itemIcon_ = icon; }
     // The row to select after the next fill (an object id; others select nothing).
     void selectAfterRefill(const QString& key) { selectAfter_ = key; }
 
@@ -120,6 +123,7 @@ private:
     QTreeWidget* list_; // the card's, which outlives the part
     QStringList numberColumns_;
     QString selectAfter_;
+    QIcon itemIcon_;
 
     Commands commands_;
     std::function<void()> run_;

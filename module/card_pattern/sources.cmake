@@ -2,6 +2,7 @@
 target_sources(module_frame PRIVATE
   card_pattern/loading_flag.cpp card_pattern/loading_flag.h
   card_pattern/card_base.cpp card_pattern/card_base.h
+  card_pattern/caption_panel.cpp card_pattern/caption_panel.h
   card_pattern/number_field.cpp card_pattern/number_field.h
   card_pattern/choice_field.cpp card_pattern/choice_field.h
   card_pattern/report_list.cpp card_pattern/report_list.h

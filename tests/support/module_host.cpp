@@ -8,9 +8,12 @@
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_host_dialogs.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 namespace testhost {
@@ -215,6 +218,21 @@ void ModuleFixture::enter(QWidget* field)
 {
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
     QCoreApplication::sendEvent(field, &in);
+}
+
+bool ModuleFixture::dropText(QAbstractItemView* list, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPoint at = list->viewport()->rect().center();
+    QDragEnterEvent enterEvent(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &enterEvent);
+    if (!enterEvent.isAccepted())
+        return false;
+    EXPECT_EQ(enterEvent.dropAction(), Qt::CopyAction);
+    QDropEvent dropped(at, enterEvent.dropAction(), &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &dropped);
+    return true;
 }
 
 void ModuleFixture::leave(QWidget* field)

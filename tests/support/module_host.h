@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractItemView;
 class QLineEdit;
 
 // The module on a real store: the shell's host factory over a bo::Session on a
@@ -133,6 +134,9 @@ protected:
     static void type(QLineEdit* field, const char* text) { typeKeys(field, QString::fromLatin1(text)); }
     static void enter(QWidget* field);
     static void leave(QWidget* field);
+    // Drags text over a list and drops it; whether the list offered to take it
+    // (with the copy effect). What the drop starts runs once events are processed.
+    static bool dropText(QAbstractItemView* list, const QString& text);
     // The host selector answers the next choice with this object.
     void selectorPicks(const QString& id, const QString& caption);
     // The text of the last message box; empty when none appeared.

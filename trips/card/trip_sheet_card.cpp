@@ -99,8 +99,8 @@ void frmTransportTripsSV::connectControls()
             [this] { runHandler([this] { callSheetMethod(QStringLiteral("PrintParameters")); }); });
     connect(c_.cmdExportToWord, &QPushButton::clicked, this,
             [this] { runHandler([this] { callSheetMethod(QStringLiteral("ExportToWord")); }); });
-    connect(c_.SSCClose, &QToolButton::clicked, this, handle(&frmTransportTripsSV::closeCard));
-    connect(c_.SSCClose, &QWidget::customContextMenuRequested, this, handle(&frmTransportTripsSV::deleteSheet));
+    useCloseButton(c_.SSCClose, tripComponent);
+    useWriteKey(c_.cmdWrite);
     connect(c_.SOPanel, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { runHandler([this, at] { popUpCardMenu(at); }); });
 }
@@ -188,9 +188,9 @@ QString frmTransportTripsSV::closingDetails() const
     return c_.SOPanel->title();
 }
 
-bool frmTransportTripsSV::QueryRemove()
+bool frmTransportTripsSV::hasUnsavedChanges() const
 {
-    return !c_.cmdWrite->isEnabled() || Catalogue::AskCloseWithoutSaving(closingDetails());
+    return c_.cmdWrite->isEnabled();
 }
 
 void frmTransportTripsSV::markChangedAndApply()

@@ -41,10 +41,6 @@ public:
     // The actual rest remembered for a tank (index 0, 1).
     const QString& rememberedActualRest(int tank) const { return fuel_->rememberedActualRest(tank); }
 
-    // With savable changes (the write button enabled), true only when the user
-    // agrees to close without saving.
-    bool QueryRemove() override;
-
     // The commands of the lists and the card menu, acting on the pending command.
     void routeLineCommand();
     void chequeCommand();
@@ -55,6 +51,8 @@ public:
 protected:
     void loadForm() override;
     QString closingDetails() const override;
+    // Savable changes: the write button is enabled.
+    bool hasUnsavedChanges() const override;
 
 private:
     void connectControls();
@@ -82,8 +80,6 @@ private:
     void refreshStartReading();
     void refreshStartRests();
     void callSheetMethod(const QString& name);
-    void closeCard();
-    void deleteSheet();
     void popUpCardMenu(const QPoint& at);
 
     // Lists (trip_sheet_lists.cpp).

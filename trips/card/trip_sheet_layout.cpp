@@ -2,6 +2,7 @@
 // period, vehicle, driver, speedometer), the tabs with the route lines, the
 // cheques and the fuel panel, and the buttons, in that reading order.
 
+#include "module/card_pattern/caption_panel.h"
 #include "module/card_pattern/choice_field.h"
 #include "platform/contract/date_text.h"
 #include "trips/card/trip_number_field.h"
@@ -294,16 +295,10 @@ QHBoxLayout* buildButtons(TripSheetControls& c, QWidget* panel)
 TripSheetControls buildTripSheetControls(QWidget* card)
 {
     TripSheetControls c;
-    c.SOPanel = named(new QGroupBox(QStringLiteral("Kelionės lapas"), card), "SOPanel");
+    const CaptionPanel panel = makeCaptionPanel(card, QStringLiteral("Kelionės lapas"));
+    c.SOPanel = panel.panel;
     c.SOPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    QFont caption = c.SOPanel->font();
-    caption.setBold(true);
-    c.SOPanel->setFont(caption);
-    // The panel's caption is bold; what it holds keeps the card's own font.
-    auto* inner = new QWidget(c.SOPanel);
-    QFont normal = card->font();
-    normal.setBold(false);
-    inner->setFont(normal);
+    QWidget* inner = panel.inner;
 
     buildMenus(c, card);
     QGridLayout* header = buildHeader(c, inner);
@@ -315,10 +310,6 @@ TripSheetControls buildTripSheetControls(QWidget* card)
     innerLayout->addLayout(header);
     innerLayout->addWidget(c.TabStrip, 1);
     innerLayout->addLayout(buttons);
-    auto* panelLayout = new QVBoxLayout(c.SOPanel);
-    panelLayout->addWidget(inner);
-    auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->addWidget(c.SOPanel);
 
     // Reading order: the header left column, then the right, the tabs, the buttons.
     QWidget* order[] = {c.txtName, c.txtCode, c.dtpDateFrom, c.chkDateTo, c.dtpDateTo, c.txtCar, c.cmdCar,

@@ -1,6 +1,6 @@
 // The trip sheet card's writing and its other buttons: saving with its checks
-// in order, reverting, the card menu's refreshes, printing and export, closing
-// and deleting.
+// in order, reverting, the card menu's refreshes, printing and export. Closing
+// and deleting are the frame's (CardBase::useCloseButton).
 
 #include "module/card_pattern/choice_field.h"
 #include "module/catalogue.h"
@@ -23,7 +23,6 @@
 
 namespace {
 
-const QString tripComponent = QStringLiteral("CTransportTrips");
 const QString crlf = QStringLiteral("\r\n");
 
 QString name(const char* text)
@@ -187,20 +186,4 @@ void frmTransportTripsSV::callSheetMethod(const QString& method)
     const vx::CallResult done = vxObjectUIO()->Methods(method, QString());
     if (done.Code != 0 && !done.Message.isEmpty())
         Catalogue::ShowError(done.Message, messageTitle());
-}
-
-void frmTransportTripsSV::closeCard()
-{
-    if (const vx::VxSPtr services = module::services())
-        services->Desktop().CloseForm({this});
-    else
-        close();
-}
-
-void frmTransportTripsSV::deleteSheet()
-{
-    const vx::VxSPtr services = module::services();
-    if (isNew_ || !services || !services->Security().CanDelete(tripComponent, 0))
-        return;
-    Catalogue::DeleteWithConfirmation(vxObjectUIO());
 }

@@ -5,9 +5,7 @@
 #include "tests/trips/card/trip_sheet_card_fixture.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QTimer>
 
 namespace {
@@ -46,22 +44,6 @@ protected:
         });
         emit list->customContextMenuRequested(list->viewport()->rect().center());
         return enabled;
-    }
-
-    // Drags text over the route list and drops it; returns whether the list took it.
-    static bool drop(QTreeWidget* list, const QString& text)
-    {
-        QMimeData data;
-        data.setText(text);
-        const QPoint at = list->viewport()->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-        QDropEvent dropped(at, enter.dropAction(), &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &dropped);
-        return true;
     }
 };
 
@@ -212,7 +194,7 @@ TEST_F(TripSheetLists, OnlyRouteSegmentsDropOntoASavedSheetsRouteList)
         const TripSheetControls& c = ui(*card);
         const auto* timer = c.lvwRoutes->findChild<QTimer*>(QStringLiteral("timerDragDrop"));
         ASSERT_TRUE(timer);
-        EXPECT_EQ(drop(c.lvwRoutes, test.text), test.taken);
+        EXPECT_EQ(dropText(c.lvwRoutes, test.text), test.taken);
         // The route line dialog waits until the drop has finished.
         EXPECT_EQ(timer->isActive(), test.addsLine);
         QTest::qWait(20);

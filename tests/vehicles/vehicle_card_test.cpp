@@ -1,0 +1,364 @@
+// The vehicle card on a real store: how a vehicle and a group load, the
+// numeric fields, the fuel tank type choice, validation and saving, the right
+// to change, and the four tabs' rows, commands and drops.
+
+#include "platform/bo/session_store.h"
+#include "tests/vehicles/vehicle_fleet.h"
+
+#include "module/card_factory.h"
+#include "module/list_item_roles.h"
+#include "vehicles/card/vehicle_card.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+class VehicleCardTest : public VehicleFleet {
+protected:
+    void SetUp() override
+    {
+        VehicleFleet::SetUp();
+        if (!session)
+            return;
+        host->parts.security.grant(QStringLiteral("CTransportCars"), true, true, true, true);
+        diesel = record("O4000604", fields({{"Name", QStringLiteral("Dyzelinas")}}));
+        petrol = record("O4000604", fields({{"Name", QStringLiteral("Benzinas")}}));
+        const qint64 dieselFuel = record(
+            "O4000602", fields({{"Name", QStringLiteral("Dyzelinas D")}, {"TransportFuelTankTypeID", diesel}}));
+        norm = record("O4000603",
+                      fields({{"Name", QStringLiteral("Vasara")}, {"Value", 28.5}, {"TransportFuelTypeID", dieselFuel}}));
+        truckType = record("O4000607", fields({{"Name", QStringLiteral("Vilkikas")}}));
+    }
+
+    std::unique_ptr<frmTransportCars> openCard(const QString& id, bool group = false)
+    {
+        const vx::VxObjectUIOPtr editor = host->objects.GetVxObject(id);
+        if (group)
+            editor->Fields().setValue(QStringLiteral("GroupFlag"), 1);
+        const vx::CardRef card = module::createCard(QStringLiteral("frmTransportCars"), editor);
+        auto* made = dynamic_cast<frmTransportCars*>(card.widget.data());
+        EXPECT_TRUE(made);
+        return std::unique_ptr<frmTransportCars>(made);
+    }
+    std::unique_ptr<frmTransportCars> openCar() { return openCard(vx::oid::make(u"O4000400", car)); }
+
+    static void typeInto(QLineEdit* field, const QString& text)
+    {
+        enter(field);
+        typeKeys(field, text);
+        leave(field);
+    }
+    static QStringList column(const QTreeWidget* list, int column)
+    {
+        QStringList cells;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            cells << list->topLevelItem(row)->text(column);
+        return cells;
+    }
+    int normLinks()
+    {
+        return bo::storeOf(*session).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_fuel_norm")).toInt();
+    }
+
+    testhost::ScriptedDialogs dialogs;
+    qint64 diesel = 0, petrol = 0, norm = 0, truckType = 0;
+};
+
+TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsTitleAndParts)
+{
+    const qint64 fleetGroup = record("O4000400", fields({{"Name", QStringLiteral("Sunkvežimiai")}, {"GroupFlag", 1}}));
+    const QString inGroup = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("Scania")},
+                                                                       {"Code", QStringLiteral("ABC 123")},
+                                                                       {"ParentID", fleetGroup}}));
+    const struct {
+        const char* what;
+        QString id;
+        bool group;
+        const char* caption, *groupLabel, *groupText;
+        bool tabs;
+    } cases[] = {
+        {"new vehicle", QStringLiteral("O4000400"), false, " Nauja transporto priemonė", "Grupė", "", false},
+        {"saved vehicle in a group", inGroup, false, " Transporto priemonė", "Grupė", "Sunkvežimiai", true},
+        {"new group", QStringLiteral("O4000400"), true, " Nauja grupė", "Aukšt. grupė", "", false},
+        {"saved group", vx::oid::make(u"O4000400", fleetGroup), false, " Grupė", "Aukšt. grupė", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto card = openCard(c.id, c.group);
+        card->show();
+        EXPECT_EQ(card->SOPanel->title(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(card->lblGroup->text(), QString::fromUtf8(c.groupLabel));
+        EXPECT_EQ(card->txtGroup->text(), QString::fromUtf8(c.groupText));
+        EXPECT_EQ(card->fraCar->isVisible(), !card->isGroup());
+        EXPECT_EQ(card->fraGroupName->isVisible(), card->isGroup());
+        for (int tab = frmTransportCars::Drivers; tab <= frmTransportCars::Tyres; ++tab)
+            EXPECT_EQ(card->TabStrip->isTabEnabled(tab), c.tabs) << tab;
+        expectEnabled({{card->cmdWrite, false}, {card->cmdCancel, false}});
+    }
+
+    const auto fresh = openCard(QStringLiteral("O4000400"));
+    fresh->show();
+    expectShown({{fresh->txtLenth, "0"}, {fresh->txtHeight, "0"}, {fresh->txtWidth, "0"}, {fresh->txtVolume, "0"},
+                 {fresh->txtCargoWeight, "0"}, {fresh->txtTotalMass, "0"}, {fresh->txtInitialRun, "0"},
+                 {fresh->txtPalettes, "0"}, {fresh->txtName, ""}});
+    for (QCheckBox* box : {fresh->chkChasisDate, fresh->chkDateWriteOff})
+        EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(fresh->dtpChasisDate->isVisible());
+    EXPECT_EQ(fresh->dtpChasisDate->date(), today);
+    fresh->chkChasisDate->click();
+    EXPECT_TRUE(fresh->dtpChasisDate->isVisible());
+    expectEnabled({{fresh->cmdWrite, true}, {fresh->cmdCancel, false}});
+}
+
+TEST_F(VehicleCardTest, NumericFieldsTakeOneCommaAndLeaveInTheirFormat)
+{
+    const auto card = openCar();
+    const struct {
+        const char* what;
+        QLineEdit* field;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"point as comma", card->txtLenth, "12.5", "12,5"},
+        {"second comma refused", card->txtVolume, "1,2,5", "1,3"},
+        {"minus and letters dropped", card->txtHeight, "-ab", "0,0"},
+        {"whole mass", card->txtCargoWeight, "1500", "1500"},
+        {"mass rounds its comma away", card->txtTotalMass, "2000,6", "2001"},
+        {"no number in the run", card->txtInitialRun, "x", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeInto(c.field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.field->text(), QString::fromUtf8(c.shown));
+    }
+    EXPECT_TRUE(card->cmdWrite->isEnabled());
+}
+
+TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
+{
+    const auto card = openCar();
+    selectorPicksRecord("O4000604", diesel);
+    card->cmdFuelType[0]->click();
+    selectorPicksRecord("O4000604", petrol);
+    card->cmdFuelType[1]->click();
+    selectorPicksRecord("O4000604", diesel);
+    card->cmdFuelType[1]->click();
+    expectShown({{card->txtFuelType[0], "Dyzelinas"}, {card->txtFuelType[1], "Benzinas"}});
+    card->cmdCleanFuelType[0]->click();
+    EXPECT_TRUE(card->txtFuelType[0]->objectId().isEmpty());
+    EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("ObjectType=O4000604")));
+}
+
+TEST_F(VehicleCardTest, SaveIsRefusedForAMissingNameFirstAndForAVehiclesMissingNumber)
+{
+    const struct {
+        const char* what;
+        bool group;
+        QString name, number;
+        const char* refusal; // null: saved
+    } cases[] = {
+        {"vehicle without name or number", false, QString(), QString(), "Nenurodytas pavadinimas"},
+        {"vehicle with a blank number", false, QStringLiteral("Iveco"), QStringLiteral("  "), "Nenurodytas numeris"},
+        {"a name of spaces counts", false, QStringLiteral(" "), QStringLiteral("X 1"), nullptr},
+        {"group without name", true, QString(), QString(), "Nenurodytas pavadinimas"},
+        {"group never asked for a number", true, QStringLiteral("Autobusai"), QString(), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.messages.clear();
+        const auto card = openCard(QStringLiteral("O4000400"), c.group);
+        typeKeys(c.group ? card->txtGroupName : card->txtName, c.name);
+        if (!c.group)
+            typeKeys(card->txtNumber, c.number);
+        card->txtComment->setText(QStringLiteral("x"));
+        card->cmdWrite->click();
+        if (c.refusal) {
+            ASSERT_EQ(messages.messages.size(), 1);
+            EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.refusal));
+            EXPECT_EQ(messages.messages[0].title, productName());
+            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
+            EXPECT_TRUE(card->isNew());
+        } else {
+            EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+            EXPECT_FALSE(card->isNew());
+            EXPECT_EQ(card->TabStrip->isTabEnabled(frmTransportCars::Drivers), !c.group);
+        }
+    }
+}
+
+TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
+{
+    auto card = openCar();
+    typeInto(card->txtLenth, QStringLiteral("12.5"));
+    typeInto(card->txtCargoWeight, QStringLiteral("18000"));
+    card->txtPalettes->setText(QStringLiteral("33"));
+    card->txtChasisNumber->setText(QStringLiteral("YV2RT40A"));
+    selectorPicksRecord("O4000607", truckType);
+    card->cmdType->click();
+    selectorPicksRecord("O4000604", petrol);
+    card->cmdFuelType[1]->click();
+    card->chkChasisDate->click();
+    card->dtpChasisDate->setDate(QDate(2019, 5, 2));
+    card->chkDateWriteOff->click();
+    card->chkDateWriteOff->click(); // unticked: no date, whatever the picker shows
+    card->cmdWrite->click();
+    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    selectorPicksRecord("O4000607", truckType);
+    card->cmdType->click();
+    EXPECT_TRUE(card->cmdWrite->isEnabled()) << "choosing the same type again is a change";
+    card->cmdCancel->click();
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
+
+    const QString id = vx::oid::make(u"O4000400", car);
+    EXPECT_EQ(storedField(id, "TypeID").toLongLong(), truckType);
+    EXPECT_TRUE(storedField(id, "FuelTankTypeID1").isNull());
+    EXPECT_EQ(storedField(id, "FuelTankTypeID2").toLongLong(), petrol);
+    EXPECT_TRUE(storedField(id, "DateWriteOff").isNull());
+    EXPECT_TRUE(storedField(id, "PropertiesID").isNull());
+
+    card = openCar();
+    expectShown({{card->txtLenth, "12,5"}, {card->txtCargoWeight, "18000"}, {card->txtPalettes, "33"},
+                 {card->txtChasisNumber, "YV2RT40A"}, {card->txtType, "Vilkikas"}, {card->txtFuelType[1], "Benzinas"},
+                 {card->txtFuelType[0], ""}, {card->txtName, "Volvo FH"}});
+    EXPECT_TRUE(card->chkChasisDate->isChecked());
+    EXPECT_EQ(card->dtpChasisDate->date(), QDate(2019, 5, 2));
+    EXPECT_FALSE(card->chkDateWriteOff->isChecked());
+
+    card->txtPalettes->setText(QStringLiteral("3,5"));
+    card->cmdWrite->click();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Euro palečių skaičius turi būti sveikasis skaičius"));
+    card->cmdCancel->click();
+    expectShown({{card->txtPalettes, "33"}});
+    EXPECT_FALSE(card->cmdWrite->isEnabled());
+}
+
+TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
+{
+    host->parts.security.grant(QStringLiteral("CTransportCars"), true, false, false, false);
+    create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", driver}}));
+    const auto card = openCar();
+    card->txtName->setText(QStringLiteral("Kitas"));
+    expectEnabled({{card->cmdWrite, false}, {card->cmdCancel, false}});
+    QTest::keyClick(card->lvwDrivers, Qt::Key_Insert);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(card->QueryRemove()) << "nothing savable, nothing to ask";
+}
+
+TEST_F(VehicleCardTest, TabsShowTheirRowsByTheCellRules)
+{
+    create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", driver},
+                                               {"DateFrom", QDate(2026, 1, 5)}, {"Order", QStringLiteral("Nr. 7")}}));
+    create(QStringLiteral("O4000900"), fields({{"TransportID", car}, {"TyreID", tyre}, {"Axis", 1}, {"CarSide", 1},
+                                               {"PositionOnAxis", 1}, {"DateFrom", QDate(2026, 1, 10)}}));
+    create(QStringLiteral("O4000500"), fields({{"TransportCarID", car}, {"TransportFuelNormID", norm}}));
+    const auto card = openCar();
+    EXPECT_EQ(column(card->lvwDrivers, 0), QStringList{QStringLiteral("Jonas Petraitis")});
+    EXPECT_EQ(column(card->lvwDrivers, 1), QStringList{QStringLiteral("2026.01.05")});
+    EXPECT_EQ(column(card->lvwDrivers, 2), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(column(card->lvwDrivers, 3), QStringList{QStringLiteral("Nr. 7")});
+    EXPECT_EQ(ListItem::tagOf(card->lvwDrivers->topLevelItem(0)), QString::number(driver));
+    const QStringList tyreRow = {QStringLiteral("2026.01.10"), QStringLiteral(" "), QStringLiteral("1"),
+                                 QStringLiteral("Dešinė"), QStringLiteral("1"), stored(vx::oid::make(u"O4000800", tyre))->Preview(),
+                                 QStringLiteral("0"), QStringLiteral("0")};
+    for (int i = 0; i < tyreRow.size(); ++i)
+        EXPECT_EQ(column(card->lvwTyres, i), QStringList{tyreRow[i]}) << i;
+    EXPECT_EQ(column(card->lvwFuelNorms, 0), QStringList{QStringLiteral("Vasara")});
+    EXPECT_EQ(column(card->lvwFuelNorms, 3), QStringList{QStringLiteral("28,5")});
+}
+
+TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
+{
+    const auto card = openCar();
+    card->show();
+    const QString normId = vx::oid::make(u"O4000603", norm);
+    const QString employeeId = vx::oid::make(u"O0001401", driver);
+    const struct {
+        const char* what;
+        QTreeWidget* list;
+        QString text;
+        bool taken;
+        int normLinks;
+    } cases[] = {
+        {"a fuel norm", card->lvwFuelNorms, normId, true, 1},
+        {"the same norm again", card->lvwFuelNorms, normId, true, 1},
+        {"an employee on the tyres", card->lvwTyres, employeeId, false, 1},
+        {"a norm on the drivers", card->lvwDrivers, normId, false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(dropText(c.list, c.text), c.taken);
+        QTest::qWait(20);
+        EXPECT_EQ(normLinks(), c.normLinks);
+        EXPECT_EQ(card->lvwFuelNorms->topLevelItemCount(), c.normLinks);
+        EXPECT_TRUE(messages.messages.isEmpty());
+    }
+    // An employee dropped on the drivers opens the driver editor with them.
+    EXPECT_TRUE(dropText(card->lvwDrivers, employeeId));
+    QTest::qWait(20);
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportCarDriver")});
+
+    card->lvwFuelNorms->setCurrentItem(card->lvwFuelNorms->topLevelItem(0));
+    for (const auto& [answer, left] : {std::pair{QMessageBox::No, 1}, std::pair{QMessageBox::Yes, 0}}) {
+        messages.answer(answer);
+        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Delete);
+        EXPECT_EQ(lastMessage(), QStringLiteral("Ar tikrai norite panaikinti?"));
+        EXPECT_EQ(card->lvwFuelNorms->topLevelItemCount(), left);
+    }
+}
+
+TEST_F(VehicleCardTest, FuelNormsChosenFromTheCatalogueAreLinkedOnce)
+{
+    const auto card = openCar();
+    for (int twice = 0; twice < 2; ++twice) {
+        selectorPicksRecord("O4000603", norm);
+        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Insert);
+    }
+    EXPECT_EQ(normLinks(), 1);
+    EXPECT_EQ(ListItem::tagOf(card->lvwFuelNorms->topLevelItem(0)), QString::number(norm));
+    EXPECT_FALSE(card->isChanged()) << "links are stored at once; the vehicle itself did not change";
+}
+
+TEST_F(VehicleCardTest, TheKeyboardReachesEveryFieldSavesAndCloses)
+{
+    const auto card = openCar();
+    card->show();
+    QApplication::setActiveWindow(card.get());
+    card->txtName->setFocus();
+    QStringList reached;
+    for (int step = 0; step < 30 && !reached.contains(QStringLiteral("txtComment")); ++step) {
+        reached << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QStringList readingOrder = {
+        QStringLiteral("txtName"),        QStringLiteral("txtNumber"),       QStringLiteral("txtType"),
+        QStringLiteral("txtInitialRun"),  QStringLiteral("txtLenth"),        QStringLiteral("txtHeight"),
+        QStringLiteral("txtWidth"),       QStringLiteral("txtVolume"),       QStringLiteral("txtChasisNumber"),
+        QStringLiteral("txtProperties"),  QStringLiteral("txtCargoWeight"),  QStringLiteral("txtTotalMass"),
+        QStringLiteral("txtPalettes"),    QStringLiteral("txtFuelType0"),    QStringLiteral("txtFuelType1"),
+        QStringLiteral("chkChasisDate"),  QStringLiteral("chkDateWriteOff"), QStringLiteral("txtComment")};
+    reached.removeIf([&](const QString& name) { return !readingOrder.contains(name); });
+    EXPECT_EQ(reached, readingOrder);
+
+    typeKeys(card->txtNumber, QStringLiteral("KLM 002"));
+    QTest::keyClick(card->txtNumber, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(storedField(vx::oid::make(u"O4000400", car), "Code").toString(), QStringLiteral("KLM 002"));
+    EXPECT_FALSE(card->cmdWrite->isEnabled());
+
+    // Escape closes as the close button does; the desktop asks about unsaved changes.
+    typeKeys(card->txtName, QStringLiteral("Kitas"));
+    QTest::keyClick(card->txtName, Qt::Key_Escape);
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")));
+    EXPECT_FALSE(card->SSCClose->isEnabled());
+    messages.answer(QMessageBox::No);
+    EXPECT_FALSE(card->QueryRemove());
+    EXPECT_EQ(lastMessage(), QStringLiteral(" Transporto priemonė\r\n\r\nUždaryti be išsaugojimo?"));
+    EXPECT_TRUE(card->SSCClose->isEnabled()) << "closing was refused";
+}
+
+} // namespace
