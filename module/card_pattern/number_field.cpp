@@ -28,6 +28,12 @@ NumberField& NumberField::setZeroWhenEmpty(bool zero)
     return *this;
 }
 
+NumberField& NumberField::setAllowDecimal(bool allow)
+{
+    allowDecimal_ = allow;
+    return *this;
+}
+
 double NumberField::value() const
 {
     return Catalogue::TextToNumber(text());
@@ -58,7 +64,7 @@ void NumberField::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int typedCode = typed.at(0).unicode();
-    const int code = Catalogue::FilterNumberKey(typedCode, text(), allowMinus_, decimals_ != 0);
+    const int code = Catalogue::FilterNumberKey(typedCode, text(), allowMinus_, allowDecimal_.value_or(decimals_ != 0));
     event->accept();
     if (code == typedCode)
         QLineEdit::keyPressEvent(event);

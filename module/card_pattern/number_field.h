@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 // A text box for a number. Typing goes through the shared key filter (digits,
 // Backspace, one decimal comma with "." read as ",", a minus only when
 // allowed); the whole text is selected when the box gets the focus; leaving it
@@ -18,6 +20,9 @@ public:
     NumberField& setDecimals(int decimals);
     NumberField& setAllowMinus(bool allow);
     NumberField& setZeroWhenEmpty(bool zero);
+    // Whether a decimal comma may be typed; by default only with decimals.
+    // A whole-number field may take one and drop the fraction when leaving.
+    NumberField& setAllowDecimal(bool allow);
 
     int decimals() const { return decimals_; }
     bool allowsMinus() const { return allowMinus_; }
@@ -39,4 +44,5 @@ private:
     int decimals_ = -1;
     bool allowMinus_ = false;
     bool zeroWhenEmpty_ = false;
+    std::optional<bool> allowDecimal_; // unset: with decimals only
 };

@@ -1,0 +1,141 @@
+// The tyre card's writing and its panel buttons: saving with its checks in
+// order, cancelling, a new record in the same group, closing and deleting.
+
+#include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "module/catalogue.h"
+#include "module/module_services.h"
+#include "tyres/tyre_card.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const QString tyreComponent = QStringLiteral("CTransportTyres");
+
+QString field(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+// What the record may hold for "no date": an empty purchase date, an open write-off.
+const QDate noPurchase(1900, 1, 1);
+const QDate openEnd(2999, 12, 31);
+
+} // namespace
+
+void frmTransportTyres::write()
+{
+    const vx::VxObjectUIOPtr editor = vxObjectUIO();
+    writeFields();
+    if (const QString failure = firstFailure(); !failure.isEmpty()) {
+        Catalogue::ShowError(failure, messageTitle());
+        return;
+    }
+    const vx::Status saved = editor->Save();
+    if (saved.Code != 0) {
+        Catalogue::ShowError(saved.Message + QStringLiteral("\r\nĮrašymas neatliktas!"), messageTitle());
+        return;
+    }
+    if (const vx::VxSPtr services = module::services())
+        services->Desktop().RefreshVxObject(editor->OIDR());
+    InitForm();
+}
+
+// The controls into the record's fields; the group flag on every save.
+void frmTransportTyres::writeFields()
+{
+    const vx::RecordFields fields = vxObjectUIO()->Fields();
+    fields.setValue(field("ParentID"), c_.txtGroup->recordNumber());
+    if (isGroup_) {
+        fields.setValue(field("Name"), c_.txtGroupName->text());
+        fields.setValue(field("GroupFlag"), 1);
+        return;
+    }
+    fields.setValue(field("GroupFlag"), 0);
+    fields.setValue(field("Number"), c_.txtNumber->text());
+    fields.setValue(field("Name"), c_.txtDescription->text());
+    fields.setValue(field("Comment"), c_.txtComment->text());
+    fields.setValue(field("TyreTypeID"), c_.txtType->recordNumber());
+    fields.setValue(field("TyreSizeID"), c_.txtSize->recordNumber());
+    fields.setValue(field("DateFrom"), c_.dtpDateFrom->date());
+    fields.setValue(field("DateTo"), dates_->hasEnd() ? QVariant(c_.dtpDateTo->date()) : QVariant());
+    fields.setValue(field("MaxRun"), static_cast<qint64>(c_.txtMaxRun->value()));
+}
+
+// The first check the record's fields fail, in the order the user is told; empty when none.
+QString frmTransportTyres::firstFailure() const
+{
+    const vx::RecordFields fields = vxObjectUIO()->Fields();
+    if (isGroup_)
+        return Catalogue::TextOrEmpty(fields.value(field("Name"))).isEmpty() ? QStringLiteral("Nenurodytas pavadinimas")
+                                                                           : QString();
+    const QDate purchase = Catalogue::DateOrDefault(fields.value(field("DateFrom")), QDate());
+    const QDate writeOff = Catalogue::DateOrDefault(fields.value(field("DateTo")), QDate());
+    if (Catalogue::TextOrEmpty(fields.value(field("Number"))).trimmed().isEmpty())
+        return QStringLiteral("Nenurodytas numeris");
+    if (!purchase.isValid() || purchase == noPurchase)
+        return QStringLiteral("Nenurodyta įsigijimo data");
+    if (Catalogue::LongOrZero(fields.value(field("TyreTypeID"))) == 0)
+        return QStringLiteral("Nepasirinkta padangos markė");
+    if (Catalogue::LongOrZero(fields.value(field("TyreSizeID"))) == 0)
+        return QStringLiteral("Nepasirinktos padangos matmenys");
+    if (writeOff.isValid() && writeOff != openEnd && writeOff < purchase)
+        return QStringLiteral("Nurašymo data mažesnė už įsigijimo datą");
+    return QString();
+}
+
+void frmTransportTyres::cancel()
+{
+    vxObjectUIO()->CancelUpdate();
+    InitForm();
+}
+
+// A new record of the same kind in the same group, on this card.
+void frmTransportTyres::newRecord()
+{
+    const vx::VxObjectUIOPtr editor = vxObjectUIO();
+    const vx::RecordFields current = editor->Fields();
+    const QVariant parentId = current.value(field("ParentID"));
+    const QVariant groupFlag = current.value(field("GroupFlag"));
+    const QString oldOidr = editor->OIDR();
+    const vx::VxSPtr services = module::services();
+    if (services && services->Desktop().LeaveObject(oldOidr, true))
+        return;
+    editor->setOIDR(QString());
+    if (editor->Read().Code != 0)
+        return;
+    const vx::RecordFields fresh = editor->Fields();
+    fresh.setValue(field("ParentID"), Catalogue::LongOrZero(parentId));
+    fresh.setValue(field("GroupFlag"), Catalogue::LongOrZero(groupFlag));
+    InitForm();
+    if (services && !oldOidr.isEmpty())
+        services->Desktop().ReassignForm(oldOidr, {this}, true);
+}
+
+bool frmTransportTyres::QueryRemove()
+{
+    const bool mayClose = !c_.cmdWrite->isEnabled() || Catalogue::AskCloseWithoutSaving(closingDetails());
+    c_.SSCClose->setEnabled(!mayClose);
+    return mayClose;
+}
+
+void frmTransportTyres::closeCard()
+{
+    c_.SSCClose->setEnabled(false);
+    if (const vx::VxSPtr services = module::services())
+        services->Desktop().CloseForm({this});
+    else
+        close();
+}
+
+void frmTransportTyres::deleteRecord()
+{
+    const vx::VxSPtr services = module::services();
+    if (services && services->Security().CanDelete(tyreComponent, 0))
+        Catalogue::DeleteWithConfirmation(vxObjectUIO());
+}
