@@ -124,11 +124,6 @@ TyreCardControls buildTyreCardControls(QWidget* card)
     normal.setBold(false);
     inner->setFont(normal);
 
-    c.SSCNew = named(new QToolButton(inner), "SSCNew");
-    c.SSCNew->setText(QStringLiteral("Naujas"));
-    c.SSCClose = named(new QToolButton(inner), "SSCClose");
-    c.SSCClose->setText(QStringLiteral("Uždaryti"));
-    c.SSCClose->setContextMenuPolicy(Qt::CustomContextMenu);
 
     c.lblGroup = named(new QLabel(QStringLiteral("Grupė"), inner), "lblGroup");
     c.txtGroup = named(new ChoiceField(inner), "txtGroup");
@@ -149,6 +144,11 @@ TyreCardControls buildTyreCardControls(QWidget* card)
 
     c.cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), "cmdWrite");
     c.cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), "cmdCancel");
+    c.SSCNew = named(new QToolButton(inner), "SSCNew");
+    c.SSCNew->setText(QStringLiteral("Naujas"));
+    c.SSCClose = named(new QToolButton(inner), "SSCClose");
+    c.SSCClose->setText(QStringLiteral("Uždaryti"));
+    c.SSCClose->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(c.cmdWrite);
