@@ -43,6 +43,8 @@ public:
     QMenu* trafficMenu() const { return mnuMain; }
     // Runs the traffic page's menu item as if chosen.
     void runTrafficMenu(QAction* item);
+    // What the traffic page asks "TripRoutes" for: the segment and the period's dates.
+    QString trafficParameter() const;
 
     QGroupBox* SOPanel = nullptr;
     vx::VxGridControl* VxGrid = nullptr;
@@ -76,7 +78,6 @@ private:
     // route_card_traffic.cpp
     void buildTrafficMenu();
     void fillTraffic();
-    QString trafficParameter() const;
     void pageSelected(int index);
     void pageMouseDown(Qt::MouseButton button, const QString& key);
     void putOnDesktop();
