@@ -56,8 +56,12 @@ QString frmTransportRoute::trafficParameter() const
 void frmTransportRoute::fillTraffic()
 {
     const vx::VxObjectUIOPtr editor = vxObjectUIO();
-    if (!traffic_ || editor->OIDR().size() < 9)
+    if (!traffic_)
         return;
+    if (editor->OIDR().size() < 9) {
+        traffic_->clear(); // a new segment has none, whatever the record before it had
+        return;
+    }
     if (traffic_->headerItem()->text(0) != QStringLiteral("Kelionės lapas")) {
         ReportList::setUp(traffic_, {{QString(), QStringLiteral("Kelionės lapas")},
                                      {QStringLiteral("CarName"), QStringLiteral("Automobilis")},
