@@ -3,6 +3,8 @@
 
 #include "routes/route_card.h"
 
+#include "module/card_pattern/card_controls.h"
+#include "module/card_pattern/card_panel.h"
 #include "module/catalogue.h"
 #include "module/module_services.h"
 #include "platform/contract/host_factory.h"
@@ -52,23 +54,15 @@ frmTransportRoute::~frmTransportRoute() = default;
 
 void frmTransportRoute::buildControls()
 {
-    SOPanel = new QGroupBox(QStringLiteral(" Atkarpa"), this);
-    SOPanel->setObjectName(QStringLiteral("SOPanel"));
-    QFont caption = SOPanel->font();
-    caption.setBold(true);
-    SOPanel->setFont(caption);
-    auto* inner = new QWidget(SOPanel);
-    QFont normal = font();
-    normal.setBold(false);
-    inner->setFont(normal);
+    const CardControls::Panel panel = CardControls::captionPanel(this, QStringLiteral(" Atkarpa"));
+    SOPanel = panel.frame;
+    QWidget* inner = panel.inner;
 
     txtGroup = new QLineEdit(inner);
     txtGroup->setObjectName(QStringLiteral("txtGroup"));
     txtGroup->setReadOnly(true);
-    cmdParentGroup = new QToolButton(inner);
-    cmdParentGroup->setObjectName(QStringLiteral("cmdParentGroup"));
-    cmdParentGroup->setText(QStringLiteral("..."));
-    cmdParentGroup->setToolTip(QStringLiteral("Pasirinkti grupę"));
+    cmdParentGroup = CardControls::chooseButton(inner, "cmdParentGroup", QStringLiteral("..."),
+                                                QStringLiteral("Pasirinkti grupę"));
     auto* group = new QHBoxLayout;
     group->addWidget(new QLabel(QStringLiteral("Grupė:"), inner));
     group->addWidget(txtGroup, 1);
@@ -113,10 +107,6 @@ void frmTransportRoute::buildControls()
     if (VxGrid)
         innerLayout->addWidget(VxGrid, 1);
     innerLayout->addLayout(buttons);
-    auto* panelLayout = new QVBoxLayout(SOPanel);
-    panelLayout->addWidget(inner);
-    auto* cardLayout = new QVBoxLayout(this);
-    cardLayout->addWidget(SOPanel);
 
     const auto handle = [this](void (frmTransportRoute::*action)()) {
         return [this, action] { runHandler([this, action] { (this->*action)(); }); };
@@ -270,23 +260,7 @@ void frmTransportRoute::cancel()
 // A new record of the same kind in the same group, on this card.
 void frmTransportRoute::newRecord()
 {
-    const vx::VxObjectUIOPtr editor = vxObjectUIO();
-    const vx::RecordFields current = editor->Fields();
-    const qint64 parentId = Catalogue::LongOrZero(current.value(field("ParentID")));
-    const QVariant groupFlag = current.value(field("GroupFlag"));
-    const QString oldOidr = editor->OIDR();
-    const vx::VxSPtr services = module::services();
-    if (services && services->Desktop().LeaveObject(oldOidr, true))
-        return;
-    editor->setOIDR(QString());
-    if (editor->Read().Code != 0)
-        return;
-    const vx::RecordFields fresh = editor->Fields();
-    fresh.setValue(field("ParentID"), parentId != 0 ? QVariant(parentId) : QVariant());
-    fresh.setValue(field("GroupFlag"), groupFlag);
-    InitForm();
-    if (services && !oldOidr.isEmpty())
-        services->Desktop().ReassignForm(oldOidr, {this}, true);
+    CardPanel::startNewInSameGroup(*this, CardPanel::TopLevel::Null);
 }
 
 QString frmTransportRoute::closingDetails() const
@@ -296,18 +270,12 @@ QString frmTransportRoute::closingDetails() const
 
 bool frmTransportRoute::QueryRemove()
 {
-    const bool mayClose = !cmdEnter->isEnabled() || Catalogue::AskCloseWithoutSaving(closingDetails());
-    SSCClose->setEnabled(!mayClose);
-    return mayClose;
+    return CardPanel::queryRemove(cmdEnter, SSCClose, closingDetails());
 }
 
 void frmTransportRoute::closeCard()
 {
-    SSCClose->setEnabled(false);
-    if (const vx::VxSPtr services = module::services())
-        services->Desktop().CloseForm({this});
-    else
-        close();
+    CardPanel::close(*this, SSCClose);
 }
 
 void frmTransportRoute::deleteRecord()

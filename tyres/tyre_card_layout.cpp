@@ -2,9 +2,9 @@
 // the group's name or the tyre's data, the history list, and the buttons (write,
 // cancel, the panel's new and close), in that reading order.
 
+#include "module/card_pattern/card_controls.h"
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
-#include "platform/contract/date_text.h"
 #include "tyres/tyre_card_controls.h"
 
 #include <QCheckBox>
@@ -23,27 +23,12 @@
 
 namespace {
 
-template <typename Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
+using CardControls::datePicker;
+using CardControls::named;
 
 QToolButton* chooseButton(QWidget* parent, const char* name, const QString& tip)
 {
-    auto* button = named(new QToolButton(parent), name);
-    button->setText(QStringLiteral("..."));
-    button->setToolTip(tip);
-    return button;
-}
-
-QDateEdit* datePicker(QWidget* parent, const char* name)
-{
-    auto* picker = named(new QDateEdit(parent), name);
-    picker->setDisplayFormat(vx::dates::shortDateFormat());
-    picker->setCalendarPopup(true);
-    return picker;
+    return CardControls::chooseButton(parent, name, QStringLiteral("..."), tip);
 }
 
 // A choice field with its button on one row.
@@ -114,15 +99,9 @@ void buildTyreFrame(TyreCardControls& c, QWidget* inner)
 TyreCardControls buildTyreCardControls(QWidget* card)
 {
     TyreCardControls c;
-    c.SOPanel = named(new QGroupBox(QStringLiteral(" Padanga"), card), "SOPanel");
-    QFont caption = c.SOPanel->font();
-    caption.setBold(true);
-    c.SOPanel->setFont(caption);
-    // The panel's caption is bold; what it holds keeps the card's own font.
-    auto* inner = new QWidget(c.SOPanel);
-    QFont normal = card->font();
-    normal.setBold(false);
-    inner->setFont(normal);
+    const CardControls::Panel panel = CardControls::captionPanel(card, QStringLiteral(" Padanga"));
+    c.SOPanel = panel.frame;
+    QWidget* inner = panel.inner;
 
 
     c.lblGroup = named(new QLabel(QStringLiteral("Grupė"), inner), "lblGroup");
@@ -166,10 +145,6 @@ TyreCardControls buildTyreCardControls(QWidget* card)
     innerLayout->addWidget(c.lvwHistory, 1);
     innerLayout->addStretch(0);
     innerLayout->addLayout(buttons);
-    auto* panelLayout = new QVBoxLayout(c.SOPanel);
-    panelLayout->addWidget(inner);
-    auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->addWidget(c.SOPanel);
 
     QWidget* order[] = {c.txtGroup, c.cmdParentGroup, c.txtGroupName, c.txtNumber, c.txtType, c.cmdType,
                         c.txtSize, c.cmdSize, c.txtDescription, c.dtpDateFrom, c.chkDateTo, c.dtpDateTo,

@@ -1,6 +1,7 @@
 // The tyre card's writing and its panel buttons: saving with its checks in
 // order, cancelling, a new record in the same group, closing and deleting.
 
+#include "module/card_pattern/card_panel.h"
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
 #include "module/catalogue.h"
@@ -98,39 +99,17 @@ void frmTransportTyres::cancel()
 // A new record of the same kind in the same group, on this card.
 void frmTransportTyres::newRecord()
 {
-    const vx::VxObjectUIOPtr editor = vxObjectUIO();
-    const vx::RecordFields current = editor->Fields();
-    const QVariant parentId = current.value(field("ParentID"));
-    const QVariant groupFlag = current.value(field("GroupFlag"));
-    const QString oldOidr = editor->OIDR();
-    const vx::VxSPtr services = module::services();
-    if (services && services->Desktop().LeaveObject(oldOidr, true))
-        return;
-    editor->setOIDR(QString());
-    if (editor->Read().Code != 0)
-        return;
-    const vx::RecordFields fresh = editor->Fields();
-    fresh.setValue(field("ParentID"), Catalogue::LongOrZero(parentId));
-    fresh.setValue(field("GroupFlag"), Catalogue::LongOrZero(groupFlag));
-    InitForm();
-    if (services && !oldOidr.isEmpty())
-        services->Desktop().ReassignForm(oldOidr, {this}, true);
+    CardPanel::startNewInSameGroup(*this, CardPanel::TopLevel::Zero);
 }
 
 bool frmTransportTyres::QueryRemove()
 {
-    const bool mayClose = !c_.cmdWrite->isEnabled() || Catalogue::AskCloseWithoutSaving(closingDetails());
-    c_.SSCClose->setEnabled(!mayClose);
-    return mayClose;
+    return CardPanel::queryRemove(c_.cmdWrite, c_.SSCClose, closingDetails());
 }
 
 void frmTransportTyres::closeCard()
 {
-    c_.SSCClose->setEnabled(false);
-    if (const vx::VxSPtr services = module::services())
-        services->Desktop().CloseForm({this});
-    else
-        close();
+    CardPanel::close(*this, c_.SSCClose);
 }
 
 void frmTransportTyres::deleteRecord()

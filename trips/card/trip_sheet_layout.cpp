@@ -2,6 +2,7 @@
 // period, vehicle, driver, speedometer), the tabs with the route lines, the
 // cheques and the fuel panel, and the buttons, in that reading order.
 
+#include "module/card_pattern/card_controls.h"
 #include "module/card_pattern/choice_field.h"
 #include "platform/contract/date_text.h"
 #include "trips/card/trip_number_field.h"
@@ -28,12 +29,9 @@
 
 namespace {
 
-template <typename Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
+using CardControls::chooseButton;
+using CardControls::datePicker;
+using CardControls::named;
 
 // Wide enough for `characters` digits in the card's font, whatever the scaling.
 void widthInCharacters(QWidget* control, int characters)
@@ -62,22 +60,6 @@ TripNumberField* numberField(QWidget* parent, const char* name)
     auto* field = named(new TripNumberField(parent), name);
     numberWidth(field);
     return field;
-}
-
-QToolButton* chooseButton(QWidget* parent, const char* name, const QString& text, const QString& tip)
-{
-    auto* button = named(new QToolButton(parent), name);
-    button->setText(text);
-    button->setToolTip(tip);
-    return button;
-}
-
-QDateEdit* datePicker(QWidget* parent, const char* name)
-{
-    auto* picker = named(new QDateEdit(parent), name);
-    picker->setDisplayFormat(vx::dates::shortDateFormat());
-    picker->setCalendarPopup(true);
-    return picker;
 }
 
 QLabel* unit(QWidget* parent, const QString& text)
@@ -294,16 +276,10 @@ QHBoxLayout* buildButtons(TripSheetControls& c, QWidget* panel)
 TripSheetControls buildTripSheetControls(QWidget* card)
 {
     TripSheetControls c;
-    c.SOPanel = named(new QGroupBox(QStringLiteral("Kelionės lapas"), card), "SOPanel");
+    const CardControls::Panel panel = CardControls::captionPanel(card, QStringLiteral("Kelionės lapas"));
+    c.SOPanel = panel.frame;
     c.SOPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    QFont caption = c.SOPanel->font();
-    caption.setBold(true);
-    c.SOPanel->setFont(caption);
-    // The panel's caption is bold; what it holds keeps the card's own font.
-    auto* inner = new QWidget(c.SOPanel);
-    QFont normal = card->font();
-    normal.setBold(false);
-    inner->setFont(normal);
+    QWidget* inner = panel.inner;
 
     buildMenus(c, card);
     QGridLayout* header = buildHeader(c, inner);
@@ -315,10 +291,6 @@ TripSheetControls buildTripSheetControls(QWidget* card)
     innerLayout->addLayout(header);
     innerLayout->addWidget(c.TabStrip, 1);
     innerLayout->addLayout(buttons);
-    auto* panelLayout = new QVBoxLayout(c.SOPanel);
-    panelLayout->addWidget(inner);
-    auto* cardLayout = new QVBoxLayout(card);
-    cardLayout->addWidget(c.SOPanel);
 
     // Reading order: the header left column, then the right, the tabs, the buttons.
     QWidget* order[] = {c.txtName, c.txtCode, c.dtpDateFrom, c.chkDateTo, c.dtpDateTo, c.txtCar, c.cmdCar,

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QDateEdit;
+class QGroupBox;
+class QToolButton;
+class QWidget;
+
+// Controls every card makes the same way: named as the card's code calls
+// them, the choose buttons beside a choice field, the date pickers, and the
+// caption panel around the card's controls.
+namespace CardControls {
+
+template <typename Control>
+Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QToolButton* chooseButton(QWidget* parent, const char* name, const QString& text, const QString& tip);
+// A date picker in the application's short date form, with a calendar.
+QDateEdit* datePicker(QWidget* parent, const char* name);
+
+// The card's caption panel "SOPanel" with a bold caption, filling the card.
+struct Panel {
+    QGroupBox* frame = nullptr;
+    QWidget* inner = nullptr; // holds the controls, in the card's own font
+};
+Panel captionPanel(QWidget* card, const QString& caption);
+
+} // namespace CardControls
