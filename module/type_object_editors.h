@@ -45,9 +45,13 @@ public:
     UIO4000600() : ObjectEditor(QStringLiteral("O4000600")) {}
     QString className() const override { return QStringLiteral("UIO4000600"); }
     vx::CallResult Properties(const QString& name, const QString& param) override;
+    void setOIDR(const QString& oidr) override;
+    vx::Status Read() override;
 
 private:
     vx::CallResult objectForm();
+
+    QString itemType_; // the catalogue item type last read ("O4000601")
 };
 
 class UIO4000700 final : public ObjectEditor {

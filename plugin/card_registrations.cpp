@@ -6,8 +6,10 @@
 #include "module/placeholder_card.h"
 #include "numbering/auto_number_card.h"
 #include "plugin/module_registration.h"
+#include "routes/route_card.h"
 #include "trips/card/trip_sheet_card.h"
 #include "vehicles/card/vehicle_card.h"
+#include "tyres/tyre_card.h"
 
 namespace plugin {
 
@@ -20,14 +22,14 @@ void registerCards()
         QString purpose;
     };
     const QList<Pending> placeholders = {
-        {QStringLiteral("frmTransportTyres"), QStringLiteral("Padanga")},
-        {QStringLiteral("frmTransportRoute"), QStringLiteral("Maršruto atkarpa")},
     };
     for (const Pending& card : placeholders)
         registerCard(card.cardClass,
                      [card] { return std::make_unique<PlaceholderCard>(card.cardClass, card.purpose); });
     registerCard(QStringLiteral("frmTransportTripsSV"), [] { return std::make_unique<frmTransportTripsSV>(); });
     registerCard(QStringLiteral("frmTransportCars"), [] { return std::make_unique<frmTransportCars>(); });
+    registerCard(QStringLiteral("frmTransportTyres"), [] { return std::make_unique<frmTransportTyres>(); });
+    registerCard(QStringLiteral("frmTransportRoute"), [] { return std::make_unique<frmTransportRoute>(); });
     registerCard(QStringLiteral("frmAutoNumber"), [] { return std::make_unique<frmAutoNumber>(); });
 }
 

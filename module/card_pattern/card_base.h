@@ -80,8 +80,9 @@ protected:
     void useWriteKey(QAbstractButton* writeButton);
     // Asks the desktop to close the card (QueryRemove guards it).
     void closeCard();
-    // Deletes the saved record after the question, with the delete right for `component`.
-    void deleteRecord(const QString& component);
+    // Deletes the saved record after the question, with the delete right for
+    // `component`; what the close button's right-click runs.
+    virtual void deleteRecord(const QString& component);
 
     // Connects a control's value signal to markChanged. Connect to signals that
     // also fire on programmatic changes (textChanged, not textEdited).

@@ -35,6 +35,7 @@ NumberField& NumberField::setZeroWhenEmpty(bool zero)
     return *this;
 }
 
+
 double NumberField::value() const
 {
     return Catalogue::TextToNumber(text());

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+
 // A text box for a number. Typing goes through the shared key filter (digits,
 // Backspace, one decimal comma with "." read as ",", a minus only when
 // allowed); the whole text is selected when the box gets the focus; leaving it

@@ -9,4 +9,6 @@ target_sources(module_frame PRIVATE
   card_pattern/entry_list.cpp card_pattern/entry_list.h
   card_pattern/date_pair.cpp card_pattern/date_pair.h
   card_pattern/entry_dialog.cpp card_pattern/entry_dialog.h
+  card_pattern/card_panel.cpp card_pattern/card_panel.h
+  card_pattern/card_controls.cpp card_pattern/card_controls.h
 )

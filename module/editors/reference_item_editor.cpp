@@ -1,6 +1,7 @@
 #include "module/catalogue_dialogs.h"
 #include "module/catalogue_host.h"
 #include "module/type_object_editors.h"
+#include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
 
 vx::CallResult UIO4000600::Properties(const QString& name, const QString& param)
@@ -24,4 +25,22 @@ vx::CallResult UIO4000600::objectForm()
         return {answer.Code, answer.Message, QVariant()};
     form->setVxObjectUIO(sharedAs<vx::VxObjectUIO>());
     return vx::CallResult::success(QVariant::fromValue(card));
+}
+
+// The catalogue's own type ("O4000600") stores nothing; the editor remembers
+// which item type it was given, so that an emptied OIDR reads a new item of
+// that type rather than failing.
+void UIO4000600::setOIDR(const QString& oidr)
+{
+    const QString type = vx::oid::typeId(oidr);
+    if (!oidr.isEmpty() && type != OID())
+        itemType_ = type;
+    ObjectEditor::setOIDR(oidr);
+}
+
+vx::Status UIO4000600::Read()
+{
+    if (OIDR().isEmpty() && !itemType_.isEmpty())
+        ObjectEditor::setOIDR(itemType_);
+    return ObjectEditor::Read();
 }

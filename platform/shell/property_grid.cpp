@@ -164,9 +164,10 @@ void PropertyGrid::showRows()
     rows_.clear();
     table_->setRowCount(0);
     const vx::VxObjectUIOPtr record = currentRecord();
-    // A catalogue item's editor may answer its catalogue's type as OID; a stored
-    // record's OIDR names the item's own type.
-    const QString id = record && vx::oid::hasRecord(record->OIDR()) ? record->OIDR() : (record ? record->OID() : QString());
+    // A catalogue item's editor answers its catalogue's type as OID, which
+    // stores nothing; its OIDR names the item's own type, a new item's too
+    // (the bare type id). Only an editor without an OIDR goes by its OID.
+    const QString id = !record ? QString() : (record->OIDR().isEmpty() ? record->OID() : record->OIDR());
     const bo::ObjectType* type = record ? bo::objectType(vx::oid::typeId(id)) : nullptr;
     const vx::RecordsetPtr rs = record ? record->RsFields() : nullptr;
     if (type && rs) {
@@ -188,6 +189,12 @@ void PropertyGrid::showRows()
         }
     }
     table_->resizeRowsToContents();
+    // Tab goes from the table through the field editors in the order shown.
+    QWidget* previous = table_;
+    for (const Row& row : rows_) {
+        QWidget::setTabOrder(previous, row.editor);
+        previous = row.editor;
+    }
     showing_ = false;
 }
 

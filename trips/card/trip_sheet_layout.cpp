@@ -3,6 +3,7 @@
 // cheques and the fuel panel, and the buttons, in that reading order.
 
 #include "module/card_pattern/caption_panel.h"
+#include "module/card_pattern/card_controls.h"
 #include "module/card_pattern/choice_field.h"
 #include "platform/contract/date_text.h"
 #include "trips/card/trip_number_field.h"
@@ -29,12 +30,9 @@
 
 namespace {
 
-template <typename Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
+using CardControls::chooseButton;
+using CardControls::datePicker;
+using CardControls::named;
 
 // Wide enough for `characters` digits in the card's font, whatever the scaling.
 void widthInCharacters(QWidget* control, int characters)
@@ -63,22 +61,6 @@ TripNumberField* numberField(QWidget* parent, const char* name)
     auto* field = named(new TripNumberField(parent), name);
     numberWidth(field);
     return field;
-}
-
-QToolButton* chooseButton(QWidget* parent, const char* name, const QString& text, const QString& tip)
-{
-    auto* button = named(new QToolButton(parent), name);
-    button->setText(text);
-    button->setToolTip(tip);
-    return button;
-}
-
-QDateEdit* datePicker(QWidget* parent, const char* name)
-{
-    auto* picker = named(new QDateEdit(parent), name);
-    picker->setDisplayFormat(vx::dates::shortDateFormat());
-    picker->setCalendarPopup(true);
-    return picker;
 }
 
 QLabel* unit(QWidget* parent, const QString& text)
