@@ -238,6 +238,8 @@ vx::CurrentUserInfo HostServices::CurrentUser()
 
 vx::ApplicationInfo HostServices::Application()
 {
+    if (!programPath_.isEmpty())
+        return {programPath_, productName};
     return {QCoreApplication::applicationDirPath() + QLatin1Char('/'), productName};
 }
 

@@ -29,6 +29,8 @@ public:
     void addModule(const ModuleTables& tables);
     // The desktop that shows cards; the main window provides it.
     void setDesktop(vx::VxDesktop* desktop) { desktop_ = desktop; }
+    // Where the program's files (templates) are read from; the executable's folder unless set.
+    void setProgramPath(const QString& path) { programPath_ = path; }
 
     vx::VxMainWindow& MainWindow() override { return *this; }
     vx::VxObjects& Objects() override { return *this; }
@@ -79,6 +81,7 @@ private:
     bo::SessionPtr session_;
     ModuleLoader& loader_;
     vx::VxDesktop* desktop_ = nullptr;
+    QString programPath_;
     QHash<QString, QString> typeLibraries_; // object type -> library name
     vx::ImageCatalogue images_;
     QHash<QString, vx::VxObjectUIPtr> controllers_;

@@ -2,7 +2,7 @@
 // stores each table's "#"-joined value; cancelling stores nothing.
 
 #include "documents/print_parameters_dialog.h"
-#include "tests/support/test_host.h"
+#include "tests/support/module_host.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -12,17 +12,28 @@
 
 namespace {
 
-QString stored(testhost::TestEnvironment& environment, const QString& table)
-{
-    return environment.GetSetting(QStringLiteral("O4000100"), documents::settingKey(table), QString(), QString());
-}
+class PrintParametersDialog : public testhost::ModuleFixture {
+protected:
+    void SetUp() override
+    {
+        ModuleFixture::SetUp();
+        if (host)
+            host->logInNew();
+    }
 
-TEST(PrintParametersDialog, ShowsEveryColumnOfTheFourTablesWithItsState)
+    // The table's setting as the host stores it for the signed-in user.
+    QString stored(const QString& table) const
+    {
+        return environment().GetSetting(QStringLiteral("O4000100"), documents::settingKey(table), QString(), QString());
+    }
+    vx::VxEnvironment& environment() const { return host->Environment(); }
+};
+
+TEST_F(PrintParametersDialog, ShowsEveryColumnOfTheFourTablesWithItsState)
 {
-    testhost::TestEnvironment environment;
-    environment.SaveSetting(QStringLiteral("O4000100"), documents::settingKey(documents::tables::routes),
+    environment().SaveSetting(QStringLiteral("O4000100"), documents::settingKey(documents::tables::routes),
                             QStringLiteral("Date#0#TransportRouteDistance#2#TransportRouteNote#1#Unknown#2"), QString());
-    frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment);
+    frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Spausdinimo parametrai"));
 
     const struct {
@@ -50,33 +61,35 @@ TEST(PrintParametersDialog, ShowsEveryColumnOfTheFourTablesWithItsState)
     EXPECT_FALSE(tanks.at(7)->isEnabled()); // FuelRestEnd is always printed
 }
 
-TEST(PrintParametersDialog, SaveStoresEveryTableAndCancelStoresNothing)
+TEST_F(PrintParametersDialog, SaveStoresEveryTableAndCancelStoresNothing)
 {
-    testhost::TestEnvironment environment;
+    const QString tables[] = {documents::tables::routes, documents::tables::cheques, documents::tables::norms,
+                              documents::tables::fuelTanks};
     {
-        frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment);
+        frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment());
         dialog.boxes(documents::tables::routes).at(8)->click(); // Vairuotojas off
         dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
-    EXPECT_TRUE(environment.settings.isEmpty());
+    for (const QString& table : tables)
+        EXPECT_TRUE(stored(table).isNull()) << table.toStdString();
 
-    frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment);
+    frmTransportTripPrintParameters dialog(documents::parametersOrder(), environment());
     dialog.boxes(documents::tables::routes).at(8)->click();
     dialog.boxes(documents::tables::cheques).at(2)->click(); // Kodas off
     dialog.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    EXPECT_EQ(stored(environment, documents::tables::routes),
+    EXPECT_EQ(stored(documents::tables::routes),
               QStringLiteral("Date#0#TransportRouteName#0#TransportRouteDistance#1#TransportRouteDuration#1#"
                              "TransportFuelTypeName#0#TransportFuelNormName#0#TransportFuelNormValue#1#"
                              "TransportFuelNormDurationValue#1#TransportRouteUserName#2#TransportRouteNote#1"));
-    EXPECT_TRUE(stored(environment, documents::tables::cheques).startsWith(QStringLiteral("Date#0#Name#0#Code#2#")));
-    EXPECT_FALSE(stored(environment, documents::tables::norms).isEmpty());
-    EXPECT_FALSE(stored(environment, documents::tables::fuelTanks).isEmpty());
+    EXPECT_TRUE(stored(documents::tables::cheques).startsWith(QStringLiteral("Date#0#Name#0#Code#2#")));
+    EXPECT_FALSE(stored(documents::tables::norms).isEmpty());
+    EXPECT_FALSE(stored(documents::tables::fuelTanks).isEmpty());
 
     // What was saved comes back when the dialog opens again.
-    frmTransportTripPrintParameters again(documents::parametersOrder(), environment);
+    frmTransportTripPrintParameters again(documents::parametersOrder(), environment());
     EXPECT_FALSE(again.boxes(documents::tables::routes).at(8)->isChecked());
     EXPECT_TRUE(again.boxes(documents::tables::routes).at(8)->isEnabled());
 }

@@ -12,7 +12,7 @@ void SheetFixture::SetUp()
     ModuleFixture::SetUp();
     if (!session)
         return;
-    host->parts.environment.application.ProgramPath = programPath.path() + QLatin1Char('/');
+    host->services->setProgramPath(programPath.path() + QLatin1Char('/'));
     QDir().mkpath(templatesFolder());
 
     const qint64 tank = record("O4000604", {{"Name", QStringLiteral("Dyzelinas")}, {"Code", QStringLiteral("DT")}});

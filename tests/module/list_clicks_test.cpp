@@ -37,7 +37,7 @@ protected:
     {
         ModuleFixture::SetUp();
         for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
-            host->parts.security.grant(QLatin1String(key), true, true, true, true);
+            host->grant(QLatin1String(key), true, true, true, true);
     }
 
     QString group(const QString& typeId, const QString& name, qint64 parent = 0)
@@ -392,8 +392,8 @@ TEST_F(ListClicks, TransportSettingsOpenOnTheDesktop)
         controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
     EXPECT_EQ(result.Action, vx::ActionNothing);
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.AddForm(frmAutoNumber)")));
-    ASSERT_EQ(host->parts.desktop.cards.size(), 1);
-    const vx::VxObjectUIOPtr editor = editorOf(host->parts.desktop.cards[0].widget);
+    ASSERT_EQ(host->desktop.cards.size(), 1);
+    const vx::VxObjectUIOPtr editor = editorOf(host->desktop.cards[0].widget);
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100AutoNumber"));
     EXPECT_EQ(editor->OType(), QStringLiteral("C0001800"));
@@ -410,7 +410,7 @@ TEST_F(ListClicks, CardsReachTheDesktopOnlyWithTheRightToOpen)
     EXPECT_TRUE(trips->AddToDeskTopVxObject(sheet));
     EXPECT_FALSE(cars->AddToDeskTopVxObject(car + QStringLiteral("99")));
 
-    host->parts.security.grant(QStringLiteral("CTransportCars"), false, true, true, true);
+    host->grant(QStringLiteral("CTransportCars"), false, true, true, true);
     EXPECT_FALSE(cars->AddToDeskTopVxObject(car));
     EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")),
               (QStringList{QStringLiteral("Desktop.AddForm(frmTransportCars)"),
@@ -448,53 +448,14 @@ TEST_F(ListClicks, AChequeOpensTheTripSheetItBelongsTo)
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!"));
 
     // What opens is a trip sheet, so the trip sheets' right to open counts.
-    host->parts.security.grant(QStringLiteral("CTransportTrips"), false, true, true, true);
+    host->grant(QStringLiteral("CTransportTrips"), false, true, true, true);
     EXPECT_EQ(cheques->ClickMenu(cheque, QStringLiteral("C"), QStringLiteral("0"), QString()).Action,
               vx::ActionNothing);
     EXPECT_FALSE(cheques->AddToDeskTopVxObject(cheque));
 }
 
-// The host's catalogue framework, as far as the reference list hands work to it.
-class HostCatalogues final : public vx::VxObjectUI {
-public:
-    explicit HostCatalogues(QStringList& log) : log_(log) {}
-    QString className() const override { return QStringLiteral("HostCatalogues"); }
-    QString OID() const override { return QStringLiteral("O0001600"); }
-    void setOID(const QString&) override {}
-    QString OName() const override { return QString(); }
-    vx::MenuItems GetMenu(const QString& id, const QString& type, const QString& context) override
-    {
-        log_.append(QStringLiteral("O0001600.GetMenu(%1, %2, %3)").arg(id, type, context));
-        return {{QStringLiteral("&Redaguoti"), QStringLiteral("7"), {}, false}};
-    }
-    vx::ClickResult ClickMenu(const QString& id, const QString& type, const QString& key,
-                              const QString& context) override
-    {
-        log_.append(QStringLiteral("O0001600.ClickMenu(%1, %2, %3, %4)").arg(id, type, key, context));
-        return {vx::ActionReloadList, QVariant()};
-    }
-    bool DragOK(const QString&, const QString&, const QString&) override { return false; }
-    bool DropOK(const QString&) override { return false; }
-    vx::RecordsetPtr GetVxObjectList(const QString&, const QString&, const QString&) override { return nullptr; }
-    bool AddToDeskTopVxObject(const QString& id) override
-    {
-        log_.append(QStringLiteral("O0001600.AddToDeskTopVxObject(%1)").arg(id));
-        return true;
-    }
-    vx::VxObjectUIOPtr GetVxObject(const QString&) override { return nullptr; }
-    vx::IconTable GetIconsTable() const override { return {}; }
-    int DeleteVxObject(const QString&) override { return 1; }
-    void setVxS(const vx::VxSPtr&) override {}
-    void setBO(const vx::VxBusinessObjectPtr&) override {}
-    vx::VxBusinessObjectPtr BO() const override { return nullptr; }
-
-private:
-    QStringList& log_;
-};
-
 TEST_F(ListClicks, RouteSegmentsOpenInTheModulesCardEverythingElseInTheHosts)
 {
-    host->objects.hostLists.insert(QStringLiteral("O0001600"), std::make_shared<HostCatalogues>(host->log));
     const QString region = group(QStringLiteral("O4000601"), QStringLiteral("Lietuva"));
     const QString route =
         create(QStringLiteral("O4000601"), {{QStringLiteral("Name"), QStringLiteral("Vilnius–Kaunas")},
@@ -523,24 +484,33 @@ TEST_F(ListClicks, RouteSegmentsOpenInTheModulesCardEverythingElseInTheHosts)
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Objektas panaikintas!"));
     EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
 
-    // Groups, other catalogues, other keys, menus and the desktop are the host's.
-    host->log.clear();
-    EXPECT_EQ(references->ClickMenu(region, QStringLiteral("Group"), QStringLiteral("0"), region).Action,
-              vx::ActionReloadList);
+    // Groups, other catalogues, other keys, menus and the desktop are the host's catalogue controller's.
+    messages.messages.clear();
+    const auto keys = [](const vx::MenuItems& menu) {
+        QStringList found;
+        for (const vx::MenuItem& item : menu)
+            found << item.Key;
+        return found;
+    };
+    EXPECT_EQ(keys(references->GetMenu(route, QStringLiteral("O4000601"), route)),
+              (QStringList{QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("4")}));
+    EXPECT_EQ(keys(references->GetMenu(region, QStringLiteral("Group"), region)).size(), 6);
     EXPECT_EQ(
         references->ClickMenu(QStringLiteral("O40006023"), QStringLiteral("O4000602"), QStringLiteral("0"), QString())
             .Action,
-        vx::ActionReloadList);
-    EXPECT_EQ(references->ClickMenu(route, QStringLiteral("O4000601"), QStringLiteral("4"), route).Action,
-              vx::ActionReloadList);
-    EXPECT_EQ(references->GetMenu(route, QStringLiteral("O4000601"), route).size(), 1);
+        vx::ActionNothing);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!")) << "the host's own message";
+
     EXPECT_TRUE(references->AddToDeskTopVxObject(route));
-    EXPECT_EQ(host->log.filter(QStringLiteral("O0001600.")),
-              (QStringList{QStringLiteral("O0001600.ClickMenu(%1, Group, 0, %1)").arg(region),
-                           QStringLiteral("O0001600.ClickMenu(O40006023, O4000602, 0, )"),
-                           QStringLiteral("O0001600.ClickMenu(%1, O4000601, 4, %1)").arg(route),
-                           QStringLiteral("O0001600.GetMenu(%1, O4000601, %1)").arg(route),
-                           QStringLiteral("O0001600.AddToDeskTopVxObject(%1)").arg(route)}));
+    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")),
+              QStringList{QStringLiteral("Desktop.AddForm(frmTransportRoute)")});
+
+    messages.answer(QMessageBox::Ok);
+    EXPECT_EQ(references->ClickMenu(route, QStringLiteral("O4000601"), QStringLiteral("4"), route).Action,
+              vx::ActionDeleted);
+    EXPECT_EQ(messages.messages.last().text, QStringLiteral("Ar tikrai norite panaikinti?"));
+    EXPECT_FALSE(stored(route));
 }
 
 TEST_F(ListClicks, SubListsAndRouteLinesLeaveClicksToTheirCards)

@@ -126,7 +126,7 @@ TEST_F(ListMenus, ItemsFollowTheRightsAndTheRowKind)
             const bool open = combination & 1, remove = combination & 2, add = combination & 4;
             // The write right is granted exactly when the open right is not, so
             // mixing the two up shows.
-            host->parts.security.grant(componentOf(rule.controller), open, !open, remove, add);
+            host->grant(componentOf(rule.controller), open, !open, remove, add);
             QStringList expected;
             for (const Segment& segment : rule.segments) {
                 const bool granted = segment.needs == Needs::Nothing || (segment.needs == Needs::Open && open)
@@ -145,7 +145,7 @@ TEST_F(ListMenus, ItemsFollowTheRightsAndTheRowKind)
 
 TEST_F(ListMenus, ListsWithoutRightsHaveFixedMenus)
 {
-    host->parts.security.grant(QStringLiteral("CTransportTrips"), false, false, false, false);
+    host->grant(QStringLiteral("CTransportTrips"), false, false, false, false);
     const auto cheques = controller<UI4000300>();
     EXPECT_EQ(keysOf(cheques->GetMenu(QStringLiteral("O40003005"), QStringLiteral("C"), QString())),
               keys({"0", "100", "4", "100"}));
@@ -169,7 +169,7 @@ TEST_F(ListMenus, ListsWithoutRightsHaveFixedMenus)
 TEST_F(ListMenus, CaptionsNameWhatEachListMakes)
 {
     for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
-        host->parts.security.grant(QLatin1String(key), true, true, true, true);
+        host->grant(QLatin1String(key), true, true, true, true);
     using Pairs = QList<QPair<QString, QString>>;
     const auto captions = [](const vx::MenuItems& items) {
         Pairs pairs;

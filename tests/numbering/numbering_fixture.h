@@ -38,9 +38,7 @@ protected:
     // Logs in a new employee with the given prefix (null: none).
     void logInNew(const QVariant& userPrefix)
     {
-        const QString id = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")},
-                                                             {QStringLiteral("UserPref"), userPrefix}});
-        host->parts.environment.logIn(int(vx::oid::recordNumber(id)), userPrefix.toString());
+        host->logInNew(userPrefix.toString());
     }
 
     static vx::CallResult getAutoNumber(UIO4000100& sheet, int nextFlag)

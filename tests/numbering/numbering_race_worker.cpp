@@ -68,7 +68,6 @@ int main(int argc, char** argv)
         vx::setHostFactory(factory);
         auto host = std::make_shared<testhost::StoreHost>(session);
         module::adoptServices(host);
-        host->parts.environment.logIn(user, QString());
         testhost::ScriptedMessages messages;
 
         QFile ready(results.fileName() + QStringLiteral(".ready"));

@@ -47,7 +47,7 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
         if (c.loggedIn)
             logInNew(c.userPrefix);
         else
-            host->parts.environment.currentUser = {};
+            host->logOut();
         std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("typed"));
         const vx::CallResult made = getAutoNumber(*sheet, 0);
         const QString number = QString::fromLatin1(c.number);

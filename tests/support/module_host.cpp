@@ -5,6 +5,7 @@
 #include "module/module_services.h"
 #include "module/registration_tables.h"
 #include "platform/bo/object_types.h"
+#include "platform/bo/rights.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_host_dialogs.h"
 
@@ -90,11 +91,14 @@ private:
 
 vx::VxObjectUIPtr StoreObjects::listOf(const QString& typeId)
 {
-    if (const vx::VxObjectUIPtr list = hostLists.value(typeId))
-        return list;
     const QString moduleType = moduleTypeOf(typeId);
-    if (moduleType.isEmpty())
-        return host_.session->createList(typeId);
+    if (moduleType.isEmpty()) {
+        // The host's controller, working with this host, as the program's would with the module loaded.
+        vx::VxObjectUIPtr list = host_.services->Objects().GetVxObjectUI(typeId);
+        if (list)
+            list->setVxS(host_.shared_from_this());
+        return list;
+    }
     auto list =
         std::dynamic_pointer_cast<vx::VxObjectUI>(module::createClassObject(module::listControllerClass(moduleType)));
     list->setVxS(host_.shared_from_this());
@@ -116,9 +120,7 @@ vx::VxObjectUIOPtr StoreObjects::GetVxObject(const QString& id)
     const QString typeId = vx::oid::typeId(id);
     if (!moduleTypeOf(typeId).isEmpty())
         return listOf(typeId)->GetVxObject(id);
-    vx::VxObjectUIOPtr editor = host_.session->createEditor(typeId);
-    editor->setOIDR(id);
-    return editor->Read().Code == 0 ? editor : nullptr;
+    return host_.services->Objects().GetVxObject(id);
 }
 
 vx::CallResult StoreObjects::CallFunction(const QString& name, const QString& param)
@@ -127,6 +129,40 @@ vx::CallResult StoreObjects::CallFunction(const QString& name, const QString& pa
     if (const auto function = functions.find(name); function != functions.end())
         return (*function)(param);
     return vx::CallResult::failure(QStringLiteral("Nežinoma funkcija %1").arg(name));
+}
+
+StoreHost::StoreHost(bo::SessionPtr session)
+    : session(session),
+      services(std::make_shared<shell::HostServices>(std::move(session), loader))
+{
+    services->setDesktop(&desktop);
+}
+
+void StoreHost::grant(const QString& componentKey, bool open, bool write, bool remove, bool add)
+{
+    bo::Rights rights;
+    rights.granted = {open, remove, write, add}; // the store's order: open, delete, write, new
+    bo::rights::save(*session, session->userId(), {{componentKey, rights}});
+}
+
+void StoreHost::logIn(qint64 employee)
+{
+    const QHash<QString, bo::Rights> granted = bo::rights::stored(*session, session->userId());
+    QList<bo::ComponentRights> rows;
+    for (auto right = granted.begin(); right != granted.end(); ++right)
+        rows.append({right.key(), right.value()});
+    bo::rights::save(*session, employee, rows);
+    session->setUserId(employee);
+}
+
+qint64 StoreHost::logInNew(const QString& userPref)
+{
+    const qint64 employee = vx::oid::recordNumber(createRecord(
+        *session, QStringLiteral("O0001401"),
+        {{QStringLiteral("Name"), QStringLiteral("Ona")},
+         {QStringLiteral("UserPref"), userPref.isNull() ? QVariant() : QVariant(userPref)}}));
+    logIn(employee);
+    return employee;
 }
 
 vx::VxObjectUIPtr ScriptedHostFactory::createGenericList(const QString& objectType)
@@ -156,6 +192,9 @@ void ModuleFixture::SetUp()
     factory->setSession(session);
     vx::setHostFactory(factory);
     host = std::make_shared<StoreHost>(session);
+    // Until a test grants them, the test user holds no rights on the module's components.
+    for (const module::ComponentRow& component : module::securityComponents())
+        grant(component.key, false, false, false, false);
     module::forgetServices();
     module::adoptServices(host);
 }
@@ -163,7 +202,7 @@ void ModuleFixture::SetUp()
 void ModuleFixture::TearDown()
 {
     if (host)
-        for (const vx::CardRef& card : host->parts.desktop.cards)
+        for (const vx::CardRef& card : host->desktop.cards)
             delete card.widget.data();
     module::forgetServices();
     vx::setHostFactory(nullptr);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/bo/session.h"
+#include "platform/shell/host_services.h"
+#include "platform/shell/module_loader.h"
 #include "platform/shell/shell_host_factory.h"
 #include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_host.h"
+#include "tests/support/recording_desktop.h"
 #include "tests/support/test_selector.h"
 #include "tests/support/test_store.h"
 
@@ -23,9 +25,10 @@ class QLineEdit;
 // The module on a real store: the shell's host factory over a bo::Session on a
 // fresh TestStore, so every controller and editor wraps the real generic list
 // object and generic editor, and a host whose Objects service hands out the
-// module's own list controllers and editors (and the layer's for host types).
-// The other services are the recording ones of test_host.h: rights per key, a
-// logging desktop, settings and the current user.
+// module's own list controllers and editors (and the real host's for host
+// types). Security, settings, the current user and the main window are the
+// shell's own host services over the store; only the desktop records, as no
+// window shows the cards.
 namespace testhost {
 
 class StoreHost;
@@ -34,18 +37,17 @@ class StoreObjects final : public vx::VxObjects {
 public:
     explicit StoreObjects(StoreHost& host) : host_(host) {}
 
-    // Module types: their list controller's editor; host types: the generic
+    // Module types: their list controller's editor; host types: the host's
     // editor; nothing when the record cannot be read. `hostEditors` first.
     vx::VxObjectUIOPtr GetVxObject(const QString& id) override;
     // Module types: a new list controller given the services and the business
-    // object; host types: the generic list object. `hostLists` first.
+    // object; host types: the host's controller.
     vx::VxObjectUIPtr GetVxObjectUI(const QString& objectType) override;
     // Answers the functions set in `functions`; other names fail.
     vx::CallResult CallFunction(const QString& name, const QString& param) override;
 
-    // Host objects a test puts in place of the layer's, by id and by type id.
+    // Host editors a test puts in place of the host's, by id.
     QHash<QString, vx::VxObjectUIOPtr> hostEditors;
-    QHash<QString, vx::VxObjectUIPtr> hostLists;
     // The host functions ("GetOldPeriod", "ShowVxObjectModal", ...) a test answers.
     using Function = std::function<vx::CallResult(const QString& param)>;
     QHash<QString, Function> functions;
@@ -58,17 +60,29 @@ private:
 
 class StoreHost final : public vx::VxS, public std::enable_shared_from_this<StoreHost> {
 public:
-    explicit StoreHost(bo::SessionPtr session) : session(std::move(session)) {}
+    explicit StoreHost(bo::SessionPtr session);
 
-    vx::VxMainWindow& MainWindow() override { return parts.mainWindow; }
+    vx::VxMainWindow& MainWindow() override { return services->MainWindow(); }
     vx::VxObjects& Objects() override { return objects; }
-    vx::VxDesktop& Desktop() override { return parts.desktop; }
-    vx::VxSecurity& Security() override { return parts.security; }
-    vx::VxEnvironment& Environment() override { return parts.environment; }
+    vx::VxDesktop& Desktop() override { return desktop; }
+    vx::VxSecurity& Security() override { return services->Security(); }
+    vx::VxEnvironment& Environment() override { return services->Environment(); }
+
+    // Stores the signed-in user's rights on a component (in the order the
+    // tests name them: open, write, delete, add).
+    void grant(const QString& componentKey, bool open, bool write, bool remove, bool add);
+    // Signs in a new employee of the store with this user prefix; the rights
+    // granted so far go with the test user. Returns the employee's number.
+    qint64 logInNew(const QString& userPref = {});
+    // Signs in an employee of the store, keeping the rights granted so far.
+    void logIn(qint64 employee);
+    void logOut() { logIn(0); }
 
     bo::SessionPtr session;
-    HostParts parts;
-    QStringList& log = parts.log;
+    QStringList log; // the desktop's calls
+    RecordingDesktop desktop{log};
+    shell::ModuleLoader loader; // loads nothing: the module is linked into the tests
+    std::shared_ptr<shell::HostServices> services;
     StoreObjects objects{*this};
 };
 
@@ -98,6 +112,11 @@ class ModuleFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    void grant(const QString& componentKey, bool open, bool write, bool remove, bool add)
+    {
+        host->grant(componentKey, open, write, remove, add);
+    }
 
     // A list controller as the host makes it: services and business object set.
     template <typename Controller>

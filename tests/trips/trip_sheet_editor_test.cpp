@@ -11,8 +11,8 @@ namespace {
 
 class BoTripSheetEditor : public TripFleet {
 protected:
-    void logIn(qint64 person) { host->parts.environment.logIn(int(person), QString()); }
-    void logOut() { host->parts.environment.currentUser = {}; }
+    void logIn(qint64 person) { host->logIn(person); }
+    void logOut() { host->logOut(); }
 };
 
 TEST_F(BoTripSheetEditor, SavingStampsTheCreatorFirstAndTheModifierAfterwards)

@@ -25,7 +25,7 @@ protected:
     void selectorPicksRecord(const char* typeId, qint64 number);
 
     // The title of every message box: the host's product name.
-    QString productName() const { return host->parts.environment.application.ProductName; }
+    QString productName() const { return host->Environment().Application().ProductName; }
 
     qint64 car = 0, otherCar = 0, driver = 0, inspection = 0, tyre = 0, spare = 0;
     const QDate today{2026, 11, 16};

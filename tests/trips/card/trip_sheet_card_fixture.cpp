@@ -7,7 +7,7 @@ void TripSheetCardTest::SetUp()
     TripFleet::SetUp();
     if (!session)
         return;
-    host->parts.security.grant(QStringLiteral("CTransportTrips"), true, true, true, true);
+    host->grant(QStringLiteral("CTransportTrips"), true, true, true, true);
     car = vehicle(diesel, petrol);
     driver = employee("Jonas", "Jonaitis");
     otherDriver = employee("Ona", "Onaitė");

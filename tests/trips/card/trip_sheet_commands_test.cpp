@@ -212,7 +212,7 @@ TEST_F(TripSheetCommands, InsertAddsAndDeleteDeletesWhereTheMenuWouldOfferThem)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
-        host->parts.security.grant(QStringLiteral("CTransportTrips"), true, test.mayWrite, true, true);
+        host->grant(QStringLiteral("CTransportTrips"), true, test.mayWrite, true, true);
         const qint64 sheet = savedSheet();
         for (const double km : {100.0, 50.0})
             completeLine(sheet, km);

@@ -108,7 +108,7 @@ TEST_F(TripSheetLoading, ASheetWithoutDriverTakesTheVehiclesDriverOfItsStartDate
 
 TEST_F(TripSheetLoading, WithoutTheWriteRightNothingCanBeSaved)
 {
-    host->parts.security.grant(QStringLiteral("CTransportTrips"), true, false, false, false);
+    host->grant(QStringLiteral("CTransportTrips"), true, false, false, false);
     const qint64 sheet = savedSheet();
     line(sheet, truckNorm, 100, 1, 28.5, 0);
     const auto card = openCard(open(sheetId(sheet)));
