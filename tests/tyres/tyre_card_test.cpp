@@ -34,7 +34,7 @@ protected:
     void SetUp() override
     {
         ModuleFixture::SetUp();
-        host->parts.security.grant(QStringLiteral("CTransportTyres"), true, false, true, false);
+        host->grant(QStringLiteral("CTransportTyres"), true, false, true, false);
         brand = make(QStringLiteral("O4000606"), {{"Name", QStringLiteral("Vasara")}});
         size = make(QStringLiteral("O4000605"), {{"Name", QStringLiteral("195/65 R15")}});
         group = make(QStringLiteral("O4000800"), {{"GroupFlag", 1}, {"ParentID", 0}, {"Name", QStringLiteral("Žieminės")}});
@@ -317,7 +317,7 @@ TEST_F(TyreCardTest, ANewRecordFromThePanelIsOfTheSameKindInTheSameGroup)
     EXPECT_TRUE(groupCard->isNew());
     EXPECT_EQ(groupCard->controls().txtGroup->objectId(), QString());
 
-    host->parts.desktop.staysOnObject = true;
+    host->desktop.staysOnObject = true;
     const auto staying = openSaved(id);
     staying->controls().SSCNew->click();
     EXPECT_FALSE(staying->isNew());
@@ -335,10 +335,10 @@ TEST_F(TyreCardTest, ClosingAsksAboutUnsavedChangesAndDeletingNeedsTheRight)
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages.first().text.startsWith(QStringLiteral(" Padanga")));
 
-    host->parts.security.grant(QStringLiteral("CTransportTyres"), true, false, false, false);
+    host->grant(QStringLiteral("CTransportTyres"), true, false, false, false);
     emit card->controls().SSCClose->customContextMenuRequested({});
     EXPECT_EQ(messages.messages.size(), 1);
-    host->parts.security.grant(QStringLiteral("CTransportTyres"), true, false, true, false);
+    host->grant(QStringLiteral("CTransportTyres"), true, false, true, false);
     messages.answer(QMessageBox::Yes);
     emit card->controls().SSCClose->customContextMenuRequested({});
     EXPECT_EQ(messages.messages.size(), 2);

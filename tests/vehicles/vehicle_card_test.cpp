@@ -26,7 +26,7 @@ protected:
         VehicleFleet::SetUp();
         if (!session)
             return;
-        host->parts.security.grant(QStringLiteral("CTransportCars"), true, true, true, true);
+        host->grant(QStringLiteral("CTransportCars"), true, true, true, true);
         diesel = record("O4000604", fields({{"Name", QStringLiteral("Dyzelinas")}}));
         petrol = record("O4000604", fields({{"Name", QStringLiteral("Benzinas")}}));
         const qint64 dieselFuel = record(
@@ -240,7 +240,7 @@ TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
 
 TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
 {
-    host->parts.security.grant(QStringLiteral("CTransportCars"), true, false, false, false);
+    host->grant(QStringLiteral("CTransportCars"), true, false, false, false);
     create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", driver}}));
     const auto card = openCar();
     card->txtName->setText(QStringLiteral("Kitas"));
