@@ -3,6 +3,7 @@
 // real vehicle editor; the number field as a user types into it; a period's
 // date pair under both order rules; and the placeholder cards of the card factory.
 
+#include "platform/shell/host_services.h"
 #include "module/card_factory.h"
 #include "module/card_pattern/card_base.h"
 #include "module/card_pattern/choice_field.h"
@@ -196,7 +197,7 @@ TEST_F(CardPattern, AFailingHandlerIsReportedOnceAndAConversionErrorEndsItQuietl
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Nepavyko."));
     EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Kelmira bandymai"));
+    EXPECT_EQ(messages.messages[0].title, shell::HostServices::productName);
 }
 
 TEST(NumberField, TypingKeepsANumberAndLeavingNormalisesIt)

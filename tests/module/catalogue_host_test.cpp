@@ -2,6 +2,7 @@
 // rights, object names and selection, the modal object card, the currency list
 // and the user's number prefix, with the module on a real store.
 
+#include "platform/shell/host_services.h"
 #include "module/catalogue.h"
 #include "module/module_services.h"
 #include "platform/contract/host_factory.h"
@@ -46,7 +47,7 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
     Catalogue::AskYesNo(QStringLiteral("Tęsti?"));
     Catalogue::AskCloseWithoutSaving(QStringLiteral("Pakeistas numeris."));
 
-    const QString product = QStringLiteral("Kelmira bandymai");
+    const QString product = shell::HostServices::productName;
     ASSERT_EQ(messages.messages.size(), 4);
     const auto& m = messages.messages;
     EXPECT_EQ(m[0].text, QStringLiteral("Klaida"));
@@ -104,7 +105,7 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeav
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].text, text("Ar tikrai norite panaikinti?\r\n\r\n") + car->Preview());
     EXPECT_TRUE(car->Preview().contains(text("VW Golf ĄBC123")));
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Kelmira bandymai"));
+    EXPECT_EQ(messages.messages[0].title, shell::HostServices::productName);
     EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(log().filter(QStringLiteral("Desktop.")), QStringList{QStringLiteral("Desktop.RemoveVxObject(%1)").arg(id)});

@@ -3,6 +3,7 @@
 // with a leading "Get", how a failure reaches the user, and the reference
 // item's form from the host's catalogue framework.
 
+#include "platform/shell/host_services.h"
 #include "module/type_list_controllers.h"
 #include "module/type_object_editors.h"
 #include "platform/contract/object_id.h"
@@ -42,7 +43,7 @@ protected:
         return editor;
     }
 
-    const QString product = QStringLiteral("Kelmira bandymai");
+    const QString product = shell::HostServices::productName;
 };
 
 TEST_F(ObjectEditors, ParentIsTheEditorOfTheRecordsGroup)
