@@ -31,9 +31,12 @@ namespace {
 
 const QString moduleLibrary = QStringLiteral("Kelmira");
 
-void tell(const QString& text)
+void tell(const StartOptions& options, const QString& text)
 {
-    vx::messages::show(text, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
+    if (options.unattended())
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    else
+        vx::messages::show(text, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
 }
 
 bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder)
@@ -57,6 +60,12 @@ bool logIn(bo::Session& session, const StartOptions& options)
             session.setUserId(account.id);
             return true;
         }
+    }
+    if (options.unattended()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Be naudotojo prie klaviatūros prisijungti galima tik naudotojo be "
+                                               "slaptažodžio vardu (--user).")));
+        return false;
     }
     LoginDialog dialog(
         std::shared_ptr<bo::Session>(&session, [](bo::Session*) {}), options.user);
@@ -94,14 +103,14 @@ int runDesktop(const StartOptions& options)
     try {
         session = openStore(options, demoFolder);
     } catch (const bo::StorageError& e) {
-        tell(QStringLiteral("Nepavyko atidaryti duomenų bazės.\n%1").arg(e.message()));
+        tell(options, QStringLiteral("Nepavyko atidaryti duomenų bazės.\n%1").arg(e.message()));
         return 1;
     }
     try {
         if (!logIn(*session, options))
-            return 0;
+            return options.unattended() ? 1 : 0;
     } catch (const bo::StorageError& e) {
-        tell(e.message());
+        tell(options, e.message());
         return 1;
     }
 

@@ -17,6 +17,10 @@ struct StartOptions {
     QString openId;     // --open OID: a card to open at start
     QString script;     // --script FILE: run the file's lines instead of waiting for a user
     bool dump = false;  // --dump: print the controls of the active card (or window) and exit
+
+    // Nobody is at the keyboard (a script, a screenshot, a dump): nothing may
+    // wait for a person, so every problem is a line on stderr and an exit code.
+    bool unattended() const { return !script.isEmpty() || !screenshot.isEmpty() || dump; }
 };
 
 // Opens the store, logs the user in, loads the modules and shows the main
