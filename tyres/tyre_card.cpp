@@ -37,22 +37,16 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString wholeNumber(const EntryList::Row& row, QStringView name)
-{
-    return QString::number(static_cast<qint64>(row.number(name)));
-}
-
 // One mounting: when and on which vehicle the tyre was, and its run there.
 EntryList::Item historyItem(const EntryList::Row& row)
 {
-    const QString removed = row.text(u"DateTo");
     return {row.text(u"OIDR"),
             row.text(u"DateFrom"),
             row.text(u"OIDR"),
-            {{field("DateTo"), removed.isEmpty() ? QStringLiteral(" ") : removed},
+            {{field("DateTo"), row.textOrSpace(u"DateTo")},
              {field("CarPreview"), row.text(u"CarPreview")},
-             {field("TyreRunFrom"), wholeNumber(row, u"TyreRunFrom")},
-             {field("TyreRunTo"), wholeNumber(row, u"TyreRunTo")}}};
+             {field("TyreRunFrom"), row.wholeNumber(u"TyreRunFrom")},
+             {field("TyreRunTo"), row.wholeNumber(u"TyreRunTo")}}};
 }
 
 } // namespace

@@ -30,6 +30,17 @@ double EntryList::Row::number(QStringView field) const
     return Catalogue::DoubleOrZero(value(field));
 }
 
+QString EntryList::Row::textOrSpace(QStringView field) const
+{
+    const QString shown = text(field);
+    return shown.isEmpty() ? QStringLiteral(" ") : shown;
+}
+
+QString EntryList::Row::wholeNumber(QStringView field) const
+{
+    return QString::number(qRound64(number(field)));
+}
+
 EntryList::EntryList(CardBase& card, QTreeWidget* list, const QList<ReportList::Column>& columns,
                      const QStringList& numberColumns)
     : card_(card), list_(list), numberColumns_(numberColumns)

@@ -37,6 +37,10 @@ public:
         QVariant value(QStringView field) const;
         QString text(QStringView field) const;   // null: empty
         double number(QStringView field) const;  // null: 0
+        // A cell the lists show as a single space when empty (an open end).
+        QString textOrSpace(QStringView field) const;
+        // A run or count as a whole number; null: 0.
+        QString wholeNumber(QStringView field) const;
 
     private:
         const vx::Recordset& rows_;

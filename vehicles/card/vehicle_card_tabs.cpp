@@ -37,25 +37,13 @@ QList<ReportList::Column> columns(std::initializer_list<std::pair<const char*, c
     return made;
 }
 
-// A stored date as the card writes dates; an open end as a single space.
-QString dateCell(const Row& row, QStringView name)
-{
-    const QDate date = Catalogue::DateOrDefault(row.value(name), QDate());
-    return date.isValid() ? vx::dates::toText(date) : QStringLiteral(" ");
-}
-
-QString wholeCell(const Row& row, QStringView name)
-{
-    return QString::number(qRound64(row.number(name)));
-}
-
 EntryList::Item driverItem(const Row& row)
 {
     return {row.text(u"OIDR"),
             row.text(u"Preview"),
             row.text(u"UserID"),
-            {{QStringLiteral("DateFrom"), dateCell(row, u"DateFrom")},
-             {QStringLiteral("DateTo"), dateCell(row, u"DateTo")},
+            {{QStringLiteral("DateFrom"), row.textOrSpace(u"DateFrom")},
+             {QStringLiteral("DateTo"), row.textOrSpace(u"DateTo")},
              {QStringLiteral("Order"), row.text(u"Order")}}};
 }
 
@@ -66,8 +54,8 @@ EntryList::Item documentItem(const Row& row)
             row.text(u"DocTypeID"),
             {{QStringLiteral("DocNumber"), row.text(u"DocNumber")},
              {QStringLiteral("DocShape"), row.text(u"DocShape")},
-             {QStringLiteral("DateFrom"), dateCell(row, u"DateFrom")},
-             {QStringLiteral("DateTo"), dateCell(row, u"DateTo")},
+             {QStringLiteral("DateFrom"), row.textOrSpace(u"DateFrom")},
+             {QStringLiteral("DateTo"), row.textOrSpace(u"DateTo")},
              {QStringLiteral("DocDescription"), row.text(u"DocDescription")}}};
 }
 
@@ -85,16 +73,16 @@ EntryList::Item fuelNormItem(const Row& row)
 EntryList::Item tyreItem(const Row& row)
 {
     return {row.text(u"OIDR"),
-            dateCell(row, u"DateFrom"),
+            row.textOrSpace(u"DateFrom"),
             row.text(u"TyreID"),
-            {{QStringLiteral("DateTo"), dateCell(row, u"DateTo")},
+            {{QStringLiteral("DateTo"), row.textOrSpace(u"DateTo")},
              {QStringLiteral("Axis"), row.text(u"Axis")},
              {QStringLiteral("CarSide"),
               row.number(u"CarSide") == 0 ? QStringLiteral("Kairė") : QStringLiteral("Dešinė")},
              {QStringLiteral("PositionOnAxis"), row.text(u"PositionOnAxis")},
              {QStringLiteral("Tyre"), row.text(u"Preview")},
-             {QStringLiteral("TyreRunFrom"), wholeCell(row, u"TyreRunFrom")},
-             {QStringLiteral("TyreRunTo"), wholeCell(row, u"TyreRunTo")}}};
+             {QStringLiteral("TyreRunFrom"), row.wholeNumber(u"TyreRunFrom")},
+             {QStringLiteral("TyreRunTo"), row.wholeNumber(u"TyreRunTo")}}};
 }
 
 struct TabSource {
