@@ -16,14 +16,14 @@ vx::CallResult wrongArguments(const QString& method, const QString& expected)
     return vx::CallResult::failure(QStringLiteral("Metodas \"%1\": %2").arg(method, expected));
 }
 
-vx::CallResult print(UIO4000100& editor, const trips::MethodArguments& args)
+vx::CallResult print(UIO4000100& editor, const vx::arguments::ItemList& args)
 {
     if (args.size() > 1 || (args.size() == 1 && args.text(0).isEmpty()))
         return wrongArguments(QStringLiteral("Print"), QStringLiteral("parametrų nereikia arba PDF failo vardas."));
     return printSheet(editor, args.text(0));
 }
 
-vx::CallResult printParameters(UIO4000100&, const trips::MethodArguments& args)
+vx::CallResult printParameters(UIO4000100&, const vx::arguments::ItemList& args)
 {
     if (args.size() != 0)
         return wrongArguments(QStringLiteral("PrintParameters"), QStringLiteral("parametrų nereikia."));
@@ -35,7 +35,7 @@ vx::CallResult printParameters(UIO4000100&, const trips::MethodArguments& args)
     return {};
 }
 
-vx::CallResult exportToWord(UIO4000100& editor, const trips::MethodArguments& args)
+vx::CallResult exportToWord(UIO4000100& editor, const vx::arguments::ItemList& args)
 {
     if (args.size() == 2 && !args.text(0).isEmpty() && !args.text(1).isEmpty())
         return exportSheet(editor, args.text(0), args.text(1));

@@ -9,7 +9,7 @@
 #include "numbering/zero_field.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/vx_services.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -266,7 +266,7 @@ void frmAutoNumber::write()
     settings.groupBy = cmbGroupBy->currentIndex();
     settings.allowDuplicated = chkDuplicated->isChecked();
     const vx::CallResult stored = editor->Methods(
-        QStringLiteral("AddUpdateAutoNumber"), trips::quoted(numbering::settingsText(settings, minimalDigits())));
+        QStringLiteral("AddUpdateAutoNumber"), vx::arguments::quoted(numbering::settingsText(settings, minimalDigits())));
     if (stored.Code != 0) {
         Catalogue::ShowError(stored.Message, storeErrorTitle);
         return;

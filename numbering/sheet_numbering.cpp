@@ -67,7 +67,7 @@ vx::CallResult counterTooLarge(UIO4000100& sheet, qint64 counter)
 
 } // namespace
 
-vx::CallResult getAutoNumber(UIO4000100& sheet, const trips::MethodArguments& args)
+vx::CallResult getAutoNumber(UIO4000100& sheet, const vx::arguments::ItemList& args)
 {
     bool flagRead = true;
     const qint64 nextFlag = args.text(0).isEmpty() ? 0 : qint64(args.text(0).toDouble(&flagRead));
@@ -118,7 +118,7 @@ vx::CallResult getAutoNumber(UIO4000100& sheet, const trips::MethodArguments& ar
     return vx::CallResult::success(number);
 }
 
-vx::CallResult validate(UIO4000100& sheet, const trips::MethodArguments&)
+vx::CallResult validate(UIO4000100& sheet, const vx::arguments::ItemList&)
 {
     const vx::RecordFields fields = sheet.Fields();
     if (fields.isNull())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/contract/host_records.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 class UIO4000100;
 
@@ -16,11 +16,11 @@ namespace numbering {
 // `Name` and gives the number as Value; an empty Value when the settings make
 // no numbers or nobody is logged in. The editor keeps its counter in 16 bits:
 // a counter above 32767 makes no number, and the user is told so.
-vx::CallResult getAutoNumber(UIO4000100& sheet, const trips::MethodArguments& args);
+vx::CallResult getAutoNumber(UIO4000100& sheet, const vx::arguments::ItemList& args);
 
 // Value true when no other trip sheet has this sheet's `Name`; otherwise the
 // Message "Dokumento numeris kartojasi!". A failed check gives neither.
-vx::CallResult validate(UIO4000100& sheet, const trips::MethodArguments& args);
+vx::CallResult validate(UIO4000100& sheet, const vx::arguments::ItemList& args);
 
 // `AutoNumber` := the counter `Name` holds under the layout; left as it is
 // when there are no settings or the layout is empty.

@@ -78,7 +78,7 @@ vx::CallResult UIO4000100::reCalculate()
 vx::CallResult UIO4000100::Methods(const QString& name, const QString& param)
 {
     if (trips::isHookedMethod(name)) {
-        const trips::MethodArguments args = vx::arguments::read(param);
+        const vx::arguments::ItemList args = vx::arguments::read(param);
         if (!args.ok())
             return wrongArguments(name, args.error);
         const trips::SheetMethod handler = trips::sheetMethod(name);
@@ -87,7 +87,7 @@ vx::CallResult UIO4000100::Methods(const QString& name, const QString& param)
     const int expected = expectedArguments(name);
     if (expected < 0)
         return {};
-    const trips::MethodArguments args = vx::arguments::read(param);
+    const vx::arguments::ItemList args = vx::arguments::read(param);
     if (!args.ok())
         return wrongArguments(name, args.error);
     if (args.size() != expected)
@@ -95,7 +95,7 @@ vx::CallResult UIO4000100::Methods(const QString& name, const QString& param)
     return runWithArguments(name, args);
 }
 
-vx::CallResult UIO4000100::runWithArguments(const QString& name, const trips::MethodArguments& args)
+vx::CallResult UIO4000100::runWithArguments(const QString& name, const vx::arguments::ItemList& args)
 {
     if (name == QLatin1String("FillDistanceRest"))
         return fillDistanceRest(args.text(0));

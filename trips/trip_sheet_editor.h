@@ -1,7 +1,7 @@
 #pragma once
 
 #include "module/object_editor_base.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 // The object editor of trip sheets ("O4000100"): the generic editor of the
 // record, plus the named properties and methods that need the fuel and
@@ -16,7 +16,7 @@
 //   "CheckNumber"        asked as it is
 //   any other name       asked as it is with the sheet's OIDR ("GetTransportTripRoutes", ...)
 //
-// Named methods; Params is an argument list (trips/method_arguments.h):
+// Named methods; Params is an argument list (an argument text, vx::arguments):
 //   "FillDistanceRest"     'vehicle id'                     -> bool
 //   "FillCarFuelTanks"     'vehicle id'                     -> bool
 //   "GetLastTripFuelRest"  'vehicle id',tank type,'date'    -> double
@@ -53,7 +53,7 @@ private:
     vx::CallResult ask(const QString& callName, const QString& param);
     vx::CallResult reCalculate();
     vx::CallResult addUpdateAutoNumber(const QString& settings);
-    vx::CallResult runWithArguments(const QString& name, const trips::MethodArguments& args);
+    vx::CallResult runWithArguments(const QString& name, const vx::arguments::ItemList& args);
     void stampAudit();
 
     QString title_;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/contract/host_records.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ class UIO4000100;
 // save leaves `AutoNumber` as it is.
 namespace trips {
 
-using SheetMethod = std::function<vx::CallResult(UIO4000100& editor, const MethodArguments& args)>;
+using SheetMethod = std::function<vx::CallResult(UIO4000100& editor, const vx::arguments::ItemList& args)>;
 using AutoNumberDerivation = std::function<void(UIO4000100& editor)>;
 
 // The names a handler may be installed for.

@@ -221,7 +221,7 @@ TEST_F(AutoNumberCard, SavingSendsTheSettingsTextAndKeepsTheRecord)
         check(card.get(), row, true);
     click(card.get(), "cmdWrite");
     const QString sent = QStringLiteral("0,'Prefix_Date_AutoNumber','KL',3,1,'0000',0,0");
-    ASSERT_EQ(editor->calls, QStringList{QStringLiteral("AddUpdateAutoNumber ") + trips::quoted(sent)});
+    ASSERT_EQ(editor->calls, QStringList{QStringLiteral("AddUpdateAutoNumber ") + vx::arguments::quoted(sent)});
     EXPECT_TRUE(messages.messages.isEmpty());
 
     const auto settings = openSheet(QStringLiteral("O4000100"))
@@ -236,7 +236,7 @@ TEST_F(AutoNumberCard, SavingSendsTheSettingsTextAndKeepsTheRecord)
     click(card.get(), "cmdWrite");
     EXPECT_EQ(editor->calls.value(1),
               QStringLiteral("AddUpdateAutoNumber ") +
-                  trips::quoted(QStringLiteral("%1,'Prefix_Date_AutoNumber','KL',3,1,'0000',1,1").arg(id)))
+                  vx::arguments::quoted(QStringLiteral("%1,'Prefix_Date_AutoNumber','KL',3,1,'0000',1,1").arg(id)))
         << "the stored record's ID is sent back";
 }
 

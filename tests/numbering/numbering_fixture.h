@@ -4,7 +4,7 @@
 #include "module/list_item_roles.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/module_host.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 #include "trips/trip_sheet_editor.h"
 
 #include <QDate>
@@ -17,7 +17,7 @@ protected:
     void storeSettings(const QString& text)
     {
         const vx::CallResult stored = openSheet(QStringLiteral("O4000100"))
-                                          ->Methods(QStringLiteral("AddUpdateAutoNumber"), trips::quoted(text));
+                                          ->Methods(QStringLiteral("AddUpdateAutoNumber"), vx::arguments::quoted(text));
         ASSERT_EQ(stored.Code, 0) << text.toStdString() << ": " << stored.Message.toStdString();
     }
 

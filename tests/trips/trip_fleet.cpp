@@ -58,7 +58,7 @@ void TripFleet::cheque(qint64 sheet, qint64 fuel, double litres)
 
 vx::CallResult TripFleet::method(UIO4000100& editor, const QString& name, const QVariantList& arguments)
 {
-    return editor.Methods(name, trips::argumentList(arguments));
+    return editor.Methods(name, vx::arguments::write(arguments));
 }
 
 void TripFleet::save(UIO4000100& editor)

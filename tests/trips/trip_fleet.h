@@ -3,7 +3,7 @@
 #include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/module_host.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 #include "trips/trip_sheet_editor.h"
 
 #include <QLineEdit>

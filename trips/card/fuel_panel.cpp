@@ -6,7 +6,7 @@
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 #include "trips/card/trip_number_field.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 #include "trips/trip_numbers.h"
 #include "trips/trip_sheet_fields.h"
 
@@ -250,6 +250,6 @@ void FuelPanel::finalRestClicked(int i)
 double FuelPanel::lastTripRest(const QString& vehicleId, qint64 tankTypeId, const QDate& date) const
 {
     const vx::CallResult rest = card_.vxObjectUIO()->Methods(QStringLiteral("GetLastTripFuelRest"),
-                                                             trips::argumentList({vehicleId, tankTypeId, date}));
+                                                             vx::arguments::write({vehicleId, tankTypeId, date}));
     return rest.Code == 0 ? Catalogue::DoubleOrZero(rest.Value) : 0.0;
 }

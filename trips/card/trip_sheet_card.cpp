@@ -10,7 +10,7 @@
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 #include "trips/card/trip_number_field.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 #include <QGroupBox>
 #include <QMenu>
@@ -163,7 +163,7 @@ void frmTransportTripsSV::loadForm()
 
     if (c_.txtName->text().isEmpty()) {
         const vx::CallResult number
-            = editor->Methods(QStringLiteral("GetAutoNumber"), trips::argumentList({ 0, QVariant() }));
+            = editor->Methods(QStringLiteral("GetAutoNumber"), vx::arguments::write({ 0, QVariant() }));
         c_.txtName->setText(Catalogue::TextOrEmpty(number.Value));
     }
 }

@@ -8,7 +8,7 @@
 #include "platform/contract/object_id.h"
 #include "trips/card/trip_number_field.h"
 #include "trips/card/trip_sheet_card.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 qint64 frmTransportTripsSV::setVehicle(const QString& vehicleId, bool keepDriver)
 {
@@ -23,7 +23,7 @@ qint64 frmTransportTripsSV::setVehicle(const QString& vehicleId, bool keepDriver
         return 0;
     }
     if (isNew_) {
-        const QString argument = trips::argumentList({vehicleId});
+        const QString argument = vx::arguments::write({vehicleId});
         editor->Methods(QStringLiteral("FillDistanceRest"), argument);
         editor->Methods(QStringLiteral("FillCarFuelTanks"), argument);
     }

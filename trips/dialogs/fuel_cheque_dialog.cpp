@@ -7,7 +7,7 @@
 #include "platform/contract/date_text.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
-#include "trips/method_arguments.h"
+#include "platform/contract/argument_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -337,7 +337,7 @@ void frmTransportFuelCheque::offerDayRate()
     if (!Catalogue::AskYesNo(QStringLiteral("Įrašyti valiutos kursą?"), messageTitle()))
         return;
     if (const vx::VxObjectUIOPtr rates = Catalogue::GetEditor(QStringLiteral("O0002200")))
-        rates->Methods(QStringLiteral("SaveDayRate"), argumentList({cmbCurr->currentText(), dtpDate->date(), typed}));
+        rates->Methods(QStringLiteral("SaveDayRate"), vx::arguments::write({cmbCurr->currentText(), dtpDate->date(), typed}));
 }
 
 } // namespace trips
