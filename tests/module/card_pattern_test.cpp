@@ -12,7 +12,6 @@
 #include "module/card_pattern/report_list.h"
 #include "module/catalogue.h"
 #include "module/live_objects.h"
-#include "module/placeholder_card.h"
 #include "module/type_list_controllers.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
@@ -303,27 +302,8 @@ TEST(DatePair, DatesKeepTheirOrderByTheFormsRuleAndAClearedBoxTakesTheEndAway)
     }
 }
 
-TEST_F(CardPattern, APlaceholderStandsForACardNotBuiltYet)
+TEST(CardRegistry, EveryCardIsRegisteredAndAnUnknownOneGivesNone)
 {
-    const QString carId = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo")},
-                                                              {QStringLiteral("Code"), QStringLiteral("ABC123")}});
-    // A card class of its own, so the test stands whichever cards are built.
-    const QString cardClass = QStringLiteral("frmSamplePlaceholder");
-    module::registerCard(cardClass,
-                         [cardClass] { return std::make_unique<PlaceholderCard>(cardClass, QStringLiteral("Automobilis")); });
-    const int alive = LiveObject::count();
-    vx::CardRef ref = module::createCard(cardClass, controller<UI4000400>()->GetVxObject(carId));
-    std::unique_ptr<QWidget> card(ref.widget.data());
-    ASSERT_TRUE(card);
-    EXPECT_GT(LiveObject::count(), alive);
-    EXPECT_EQ(card->objectName(), cardClass);
-    EXPECT_EQ(card->findChild<QLabel*>(QStringLiteral("lblPreview"))->text(), QStringLiteral("Volvo ABC123"));
-    EXPECT_TRUE(vx::cardOf(ref)->QueryRemove());
-    EXPECT_TRUE(messages.messages.isEmpty());
-
-    QTest::mouseClick(card->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmSamplePlaceholder)")));
-
     for (const char* name : {"frmTransportTripsSV", "frmTransportCars", "frmTransportTyres", "frmTransportRoute", "frmAutoNumber"})
         EXPECT_TRUE(module::hasCard(QLatin1String(name))) << name;
     EXPECT_TRUE(module::createCard(QStringLiteral("frmNoSuchCard"), nullptr).isNull());
