@@ -1,7 +1,9 @@
 // Record sets: typed columns found by name without regard to case, a cursor with
-// BOF/EOF, values converted to the column type on write, a modified state per row
-// and the "send modified rows only" marshalling.
+// BOF/EOF, values converted to the column type on write, a modified state per row,
+// the "send modified rows only" marshalling, and the command-line text of a set
+// (a header of field names, one tab-separated line per row, the app's own forms).
 
+#include "platform/bo/recordset_text.h"
 #include "platform/contract/recordset.h"
 
 #include <QDate>
@@ -125,9 +127,6 @@ TEST(RecordsetFields, CurrentRowIsReadAndWrittenThroughEveryAccessor)
 
 const QDate nov3(2026, 11, 3);
 const QDateTime nov3At1405(nov3, QTime(14, 5));
-const FieldType allTypes[] = {FieldType::Integer, FieldType::SmallInt, FieldType::BigInt, FieldType::Double,
-                              FieldType::Currency, FieldType::Boolean, FieldType::Text, FieldType::Date,
-                              FieldType::DateTime, FieldType::Variant};
 const char* const typeNames[] = {"Integer", "SmallInt", "BigInt", "Double", "Currency",
                                  "Boolean", "Text", "Date", "DateTime", "Variant"};
 
@@ -154,7 +153,7 @@ struct Conversion {
 Conversion ok(FieldType type, QVariant in, QVariant out) { return {type, std::move(in), std::move(out), false}; }
 Conversion bad(FieldType type, QVariant in) { return {type, std::move(in), QVariant(), true}; }
 
-TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrLeavesThePreviousValue)
+TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrNullOrLeavesThePreviousValue)
 {
     using T = FieldType;
     const Conversion cases[] = {
@@ -168,6 +167,9 @@ TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrLeavesThePreviousValue
         ok(T::Double, s(" 7 "), 7.0), ok(T::Double, 3, 3.0), bad(T::Double, s("1,2,3")), bad(T::Double, s("12a")),
         bad(T::Double, s("")), bad(T::Double, nov3),
         ok(T::Currency, 1.23456, 1.2346), ok(T::Currency, -1.23454, -1.2345), ok(T::Currency, s("12,34567"), 12.3457),
+        // Currency rounds halves of the number as written away from zero.
+        ok(T::Currency, s("1,23455"), 1.2346), ok(T::Currency, s("12,34565"), 12.3457),
+        ok(T::Currency, -12.34565, -12.3457), ok(T::Currency, 0.00005, 0.0001),
         ok(T::Boolean, s("true"), true), ok(T::Boolean, s("False"), false), ok(T::Boolean, 0, false),
         ok(T::Boolean, 2, true), ok(T::Boolean, 0.0, false), bad(T::Boolean, s("abc")),
         ok(T::Text, 12.5, s("12,5")), ok(T::Text, 0.1 + 0.2, s("0,3")), ok(T::Text, 42, s("42")),
@@ -178,6 +180,10 @@ TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrLeavesThePreviousValue
         ok(T::DateTime, s("2026.11.03 14:05"), nov3At1405), ok(T::DateTime, nov3, QDateTime(nov3, QTime(0, 0))),
         bad(T::DateTime, s("abc")),
         ok(T::Variant, nov3, nov3), ok(T::Variant, 12.5, 12.5), ok(T::Variant, s("abc"), s("abc")),
+        // Null goes into every column type as null.
+        ok(T::Integer, {}, {}), ok(T::SmallInt, {}, {}), ok(T::BigInt, {}, {}), ok(T::Double, {}, {}),
+        ok(T::Currency, {}, {}), ok(T::Boolean, {}, {}), ok(T::Text, {}, {}), ok(T::Date, {}, {}),
+        ok(T::DateTime, {}, {}), ok(T::Variant, {}, {}),
     };
     for (const Conversion& c : cases) {
         SCOPED_TRACE(describe(c.input) + " into " + typeNames[int(c.type)]);
@@ -191,26 +197,6 @@ TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrLeavesThePreviousValue
             EXPECT_NO_THROW(rs->setValue(u"reikšmė", c.input));
             EXPECT_EQ(describe(rs->value(u"reikšmė")), describe(c.expected));
         }
-    }
-}
-
-TEST(RecordsetConversion, CurrencyRoundsHalvesOfTheWrittenNumberAwayFromZero)
-{
-    const std::pair<QVariant, double> cases[] = {
-        {s("1,23455"), 1.2346}, {s("12,34565"), 12.3457}, {-12.34565, -12.3457}, {0.00005, 0.0001}};
-    for (const auto& [input, expected] : cases) {
-        auto rs = oneValue(FieldType::Currency);
-        rs->setValue(u"Reikšmė", input);
-        EXPECT_EQ(describe(rs->value(u"Reikšmė")), describe(expected)) << describe(input);
-    }
-}
-
-TEST(RecordsetConversion, NullGoesIntoEveryColumnTypeAsNull)
-{
-    for (FieldType type : allTypes) {
-        auto rs = oneValue(type);
-        EXPECT_NO_THROW(rs->setValue(u"Reikšmė", QVariant())) << typeNames[int(type)];
-        EXPECT_FALSE(rs->value(u"Reikšmė").isValid()) << typeNames[int(type)];
     }
 }
 
@@ -376,6 +362,48 @@ TEST(RecordsetRowSource, WalkingGivesEveryRowOnceConvertedAndTakingTheSourceKeep
     EXPECT_EQ(partly->RecordCount(), 500);
     EXPECT_EQ(rest->next(1).value(0).value(0).toInt(), 500) << "the source goes on after the rows read";
     EXPECT_FALSE(numbered(3)->clone()->takeRowSource()) << "a copy has all its rows";
+}
+
+
+TEST(RecordsetText, ValuesAreWrittenInTheAppsDateAndNumberForms)
+{
+    const struct {
+        QVariant value;
+        const char* expected;
+    } cases[] = {
+        {QVariant(), ""},
+        {QVariant(QDate(2026, 3, 5)), "2026.03.05"},
+        {QVariant(QDateTime(QDate(2026, 3, 5), QTime(0, 0))), "2026.03.05"},
+        {QVariant(QDateTime(QDate(2026, 3, 5), QTime(7, 45, 30))), "2026.03.05 07:45"},
+        {QVariant(0.1 + 0.2), "0,3"},
+        {QVariant(-1234567.5), "-1234567,5"},
+        {QVariant(102.0), "102"},
+        {QVariant(qint32(-42)), "-42"},
+        {QVariant(true), "1"},
+        {QVariant(QStringLiteral("Vilnius – Kaunas")), "Vilnius – Kaunas"},
+        {QVariant(QStringLiteral("a\tb\r\nc\\d")), "a\\tb\\r\\nc\\\\d"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.toString().toStdString());
+        EXPECT_EQ(bo::valueText(c.value), QString::fromUtf8(c.expected));
+    }
+}
+
+TEST(RecordsetText, AHeaderLineThenOneLinePerRowWhereverTheCursorIs)
+{
+    auto rs = vx::Recordset::create({{QStringLiteral("OIDR"), vx::FieldType::Text},
+                                     {QStringLiteral("Date"), vx::FieldType::DateTime},
+                                     {QStringLiteral("Distance"), vx::FieldType::Double},
+                                     {QStringLiteral("Note"), vx::FieldType::Text}});
+    EXPECT_EQ(bo::describeRecordset(*rs), QStringList{QStringLiteral("OIDR\tDate\tDistance\tNote")})
+        << "an empty set still names its fields";
+    rs->appendRow({QStringLiteral("O40002001"), QDateTime(QDate(2026, 11, 2), QTime(0, 0)), 212.5, QVariant()});
+    rs->appendRow({QStringLiteral("O40002002"), QVariant(), 25, QStringLiteral("Per\npasienį")});
+    rs->MoveLast();
+    rs->MoveNext();
+    EXPECT_EQ(bo::describeRecordset(*rs), (QStringList{QStringLiteral("OIDR\tDate\tDistance\tNote"),
+                                                       QStringLiteral("O40002001\t2026.11.02\t212,5\t"),
+                                                       QStringLiteral("O40002002\t\t25\tPer\\npasienį")}));
 }
 
 } // namespace

@@ -1,1 +1,0 @@
-target_sources(platform_tests PRIVATE host_cards/host_cards_test.cpp)
