@@ -13,11 +13,9 @@
 #include "platform/shell/host_cards/currency_card.h"
 #include "platform/shell/host_cards/employee_card.h"
 #include "platform/shell/host_cards/record_form.h"
-#include "platform/shell/host_services.h"
 #include "platform/shell/login.h"
 #include "platform/shell/object_card_dialog.h"
 #include "platform/shell/object_list_model.h"
-#include "platform/shell/shell_host_factory.h"
 #include "tests/support/host_fixture.h"
 
 #include <QAbstractItemModelTester>
@@ -162,6 +160,10 @@ TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
 
     auto other = bo::Session::open(store_->location());
     EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("petras"), QStringLiteral("Ratas-8")), QStringLiteral("Neteisingas slaptažodis."));
+    EXPECT_FALSE(shell::login::logIn(*other, QStringLiteral("petras"), QString()).isEmpty());
+    EXPECT_FALSE(shell::login::logIn(*other, QStringLiteral("nėra"), QString()).isEmpty());
+    EXPECT_TRUE(shell::login::hasOpenAdmin(*other)) << "the first administrator has no password";
+    EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("admin"), QString()), QString());
     EXPECT_EQ(shell::login::logIn(*other, QStringLiteral("petras"), QStringLiteral("Ratas-7")), QString());
     EXPECT_EQ(other->userId(), vx::oid::recordNumber(employee));
 
