@@ -7,12 +7,10 @@
 #include "platform/shell/reference_chooser.h"
 #include "tests/support/store_fixture.h"
 
-#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -144,8 +142,6 @@ TEST_F(PropertyGridTest, RowsSaveWhatChangedAndARefusalShowsItsRow)
 TEST_F(PropertyGridTest, PagesCarryListsAndTellWhichWasSelectedOrClicked)
 {
     grid->setVxObjectUIO(open(line(1)));
-    grid->setCaptionWidth(2000);
-    EXPECT_EQ(grid->captionWidth(), 2000);
     QTreeWidget* traffic = grid->addPage(QStringLiteral("Kelionės lapai"), QStringLiteral("Traffic"));
     ASSERT_TRUE(traffic);
     grid->showRecord();

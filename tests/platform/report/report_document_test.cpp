@@ -4,7 +4,6 @@
 
 #include "platform/shell/report_document.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
