@@ -72,13 +72,16 @@ TEST(ObjectId, TypeIdIsTheFirstEightCharactersAndMakeJoinsTypeAndNumber)
 
 TEST(ObjectId, IsOfTypeComparesTheTypePart)
 {
-    EXPECT_TRUE(isOfType(u"O4000100123", u"O4000100"));
-    EXPECT_TRUE(isOfType(u"O4000100", u"O4000100"));
-    EXPECT_FALSE(isOfType(u"O4000101123", u"O4000100"));
-    EXPECT_FALSE(isOfType(u"O40001001", u"O4000101"));
-    EXPECT_FALSE(isOfType(u"O400010", u"O4000100"));
-    EXPECT_FALSE(isOfType(u"O4000100123", u"O40001")) << "a part of a type id is no type";
-    EXPECT_FALSE(isOfType(u"", u"O4000100"));
+    const struct {
+        const char *id, *type;
+        bool is;
+    } cases[] = {
+        {"O4000100123", "O4000100", true}, {"O4000100", "O4000100", true}, {"O4000101123", "O4000100", false},
+        {"O40001001", "O4000101", false},  {"O400010", "O4000100", false}, {"", "O4000100", false},
+        {"O4000100123", "O40001", false}, // a part of a type id is no type
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isOfType(id(c.id), id(c.type)), c.is) << c.id << " " << c.type;
 }
 
 } // namespace
