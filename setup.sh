@@ -44,8 +44,9 @@ case "${1:-}" in
     exec "${BUILD_DIR:-build}/bin/kelmira" --demo "$@"
     ;;
   test)
-    # The office tests open generated documents in a real word processor.
-    PACKAGES+=(libreoffice-writer-nogui)
+    # The office tests open generated documents in a real word processor; the
+    # package test builds the .deb and checks it as Debian would.
+    PACKAGES+=(libreoffice-writer-nogui dpkg-dev lintian desktop-file-utils appstream man-db unzip)
     install_missing
     build
     ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" --timeout 600

@@ -4,21 +4,29 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 namespace {
 
-// A scripted session (and a dump) runs offscreen unless asked to show itself; the platform
-// is chosen before the application object exists.
-void chooseScriptPlatform(int argc, char* argv[])
+// Runs that show nothing to a person (help, version, a script, a dump, and a
+// screenshot where there is no screen) take the offscreen platform, so they
+// work without a display; the platform is chosen before the application object
+// exists. "--show" keeps a script visible.
+void chooseUnattendedPlatform(int argc, char* argv[])
 {
-    bool script = false;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const bool noScreen = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    bool offscreen = false;
     bool show = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        script = script || arg == "--script" || arg.startsWith("--script=") || arg == "--dump";
+        const auto is = [&arg](const QByteArray& name) { return arg == name || arg.startsWith(name + '='); };
+        offscreen = offscreen || is("--script") || arg == "--dump" || arg == "-h" || arg == "--help"
+                    || arg == "--help-all" || arg == "-v" || arg == "--version" || (noScreen && is("--screenshot"));
         show = show || arg == "--show";
     }
-    if (script && !show && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (offscreen && !show)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -26,10 +34,13 @@ void chooseScriptPlatform(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    chooseScriptPlatform(argc, argv);
+    chooseUnattendedPlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmira"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    // The menu entry's name and icon, as installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lt.kelmira.Kelmira"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lt.kelmira.Kelmira")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kelmira – įmonės transporto apskaita."));

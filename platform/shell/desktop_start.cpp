@@ -54,8 +54,10 @@ bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporary
 
 bool logIn(bo::Session& session, const StartOptions& options)
 {
-    if (!options.user.isEmpty()) {
-        const bo::users::Account account = bo::users::find(session, options.user);
+    // The demo store is there to be looked at: it opens as its administrator unless another user is named.
+    const QString user = options.user.isEmpty() && options.demo ? QStringLiteral("admin") : options.user;
+    if (!user.isEmpty()) {
+        const bo::users::Account account = bo::users::find(session, user);
         if (account.id > 0 && account.passwordHash.isEmpty()) {
             session.setUserId(account.id);
             return true;

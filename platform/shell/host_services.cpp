@@ -5,11 +5,11 @@
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
 #include "platform/shell/host_cards/catalogue_editor.h"
+#include "platform/shell/program_folders.h"
 #include "platform/shell/host_cards/host_type_controller.h"
 #include "platform/shell/module_loader.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QStyle>
 
 namespace shell {
@@ -240,7 +240,7 @@ vx::ApplicationInfo HostServices::Application()
 {
     if (!programPath_.isEmpty())
         return {programPath_, productName};
-    return {QCoreApplication::applicationDirPath() + QLatin1Char('/'), productName};
+    return {folders::dataFolder(), productName};
 }
 
 } // namespace shell

@@ -1,8 +1,8 @@
 #include "platform/shell/module_loader.h"
 
 #include "platform/shell/library_check.h"
+#include "platform/shell/program_folders.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace shell {
@@ -138,20 +138,20 @@ int ModuleLoader::unregisterLibrary(const QString& libraryName, QString* error)
     return code;
 }
 
-QString ModuleLoader::besideProgram(const QString& libraryName)
+QString ModuleLoader::inModuleFolder(const QString& libraryName)
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/lib%1.so").arg(libraryName.toLower());
+    return folders::moduleFolder() + QStringLiteral("/lib%1.so").arg(libraryName.toLower());
 }
 
 QString ModuleLoader::libraryPath(const QString& libraryName) const
 {
-    const QString beside = besideProgram(libraryName);
+    const QString beside = inModuleFolder(libraryName);
     return QFileInfo::exists(beside) ? beside : registry_.pathOf(libraryName);
 }
 
 QString ModuleLoader::bundledModulePath()
 {
-    return besideProgram(QStringLiteral("Kelmira"));
+    return inModuleFolder(QStringLiteral("Kelmira"));
 }
 
 bool ModuleLoader::ensureBundledRegistered(const QString& libraryName, QString* error)

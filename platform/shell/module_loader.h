@@ -65,7 +65,7 @@ private:
 
     // Checks and loads a file; `expectedName` is the library name its description must give (any when empty).
     static QString openFile(Library& library, const QString& filePath, const QString& expectedName);
-    static QString besideProgram(const QString& libraryName);
+    static QString inModuleFolder(const QString& libraryName);
     Library& entry(const QString& libraryName);
 
     vx::LibraryRegistry registry_;
