@@ -160,7 +160,9 @@ const QList<Command>& commands()
          [](const Invocation& c) { return putUser(c); }},
         {"print", "OID --pdf FILE", "Write the printed trip sheet OID as a PDF file.", 1, 1, {&pdfOption},
          [](const Invocation& c) { return ctl::printSheet(c.location, c.words.at(0), pdfOption.value(c), out(), err()); }},
-        {"export", "OID --template FILE --out FILE", "Fill a template (.docx, .dotx) with trip sheet OID; write a .docx.",
+        {"export", "OID --template FILE --out FILE",
+         "Fill a template (.docx, .dotx, .odt, .ott) with trip sheet OID; write\n"
+         "a document of the template's kind (.docx or .odt).",
          1, 1, {&templateOption, &outOption},
          [](const Invocation& c) {
              return ctl::exportSheet(c.location, c.words.at(0), templateOption.value(c), outOption.value(c), out(), err());

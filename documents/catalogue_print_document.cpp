@@ -13,8 +13,12 @@
 namespace CataloguePrintDocument {
 namespace {
 
-const QString mainText = QStringLiteral("word/document.xml");
+const QString wordText = QStringLiteral("word/document.xml");
 const QString contentTypes = QStringLiteral("[Content_Types].xml");
+const QString odfText = QStringLiteral("content.xml");
+const QString odfMimetype = QStringLiteral("mimetype");
+const QString odfManifest = QStringLiteral("META-INF/manifest.xml");
+const QByteArray odfTextType = "application/vnd.oasis.opendocument.text";
 
 void warn(const QString& text)
 {
@@ -25,6 +29,40 @@ void reportFailure(const QString& templateName, const documents::DocumentError& 
 {
     warn(QStringLiteral("Sukurti dokumentą pagal šabloną ") + templateName + QStringLiteral(" nepavyko!\r\nSituacija: ") +
          QString::number(error.number) + QLatin1Char(' ') + error.text);
+}
+
+// Tells the template's kind by what its container holds; a document made
+// from a template is a document, not another template.
+bool takeKind(Document& document, documents::DocumentError* error)
+{
+    documents::DocxPackage& package = document.package;
+    if (package.contains(odfText)) {
+        const QByteArray type = package.part(odfMimetype).trimmed();
+        if (!type.isEmpty() && type != odfTextType && type != odfTextType + "-template") {
+            *error = {1, QStringLiteral("šablonas nėra teksto dokumentas (%1).").arg(QString::fromLatin1(type))};
+            return false;
+        }
+        package.setPart(odfMimetype, odfTextType);
+        QByteArray manifest = package.part(odfManifest);
+        manifest.replace(odfTextType + "-template\"", odfTextType + '"');
+        if (package.contains(odfManifest))
+            package.setPart(odfManifest, manifest);
+        document.body.emplace<documents::OdfBody>();
+        document.mainPart = odfText;
+        document.suffix = QStringLiteral("odt");
+        return true;
+    }
+    if (package.contains(wordText)) {
+        QByteArray types = package.part(contentTypes);
+        types.replace("wordprocessingml.template.main+xml", "wordprocessingml.document.main+xml");
+        package.setPart(contentTypes, types);
+        document.body.emplace<documents::DocumentBody>();
+        document.mainPart = wordText;
+        document.suffix = QStringLiteral("docx");
+        return true;
+    }
+    *error = {1, QStringLiteral("šablone nėra dokumento teksto (word/document.xml arba content.xml).")};
+    return false;
 }
 
 } // namespace
@@ -65,37 +103,35 @@ bool createDocument(const QString& templatePath, Document& document)
 {
     const QString name = QFileInfo(templatePath).fileName();
     documents::DocumentError error;
-    if (!document.package.read(templatePath, &error)) {
+    const bool loaded = document.package.read(templatePath, &error) && takeKind(document, &error) &&
+                        std::visit([&](auto& body) { return body.load(document.package.part(document.mainPart), &error); },
+                                   document.body);
+    if (!loaded)
         reportFailure(name, error);
-        return false;
-    }
-    if (!document.package.contains(mainText)) {
-        reportFailure(name, {1, QStringLiteral("šablone nėra dokumento teksto (word/document.xml).")});
-        return false;
-    }
-    if (!document.body.load(document.package.part(mainText), &error)) {
-        reportFailure(name, error);
-        return false;
-    }
-    // A document made from a template is a document, not another template.
-    QByteArray types = document.package.part(contentTypes);
-    types.replace("wordprocessingml.template.main+xml", "wordprocessingml.document.main+xml");
-    document.package.setPart(contentTypes, types);
-    return true;
+    return loaded;
 }
 
 void fillDocument(Document& document, const QList<QPair<QString, QString>>& values,
                   const QList<QPair<QString, documents::WordTable>>& tables)
 {
-    for (const auto& [placeholder, value] : values)
-        document.body.replaceAll(placeholder, value);
-    for (const auto& [placeholder, table] : tables)
-        document.body.insertTable(placeholder, table);
+    std::visit(
+        [&](auto& body) {
+            for (const auto& [placeholder, value] : values)
+                body.replaceAll(placeholder, value);
+            for (const auto& [placeholder, table] : tables)
+                body.insertTable(placeholder, table);
+        },
+        document.body);
+}
+
+QString plainText(const Document& document)
+{
+    return std::visit([](const auto& body) { return body.plainText(); }, document.body);
 }
 
 bool saveDocument(Document& document, const QString& path, const QString& templateName)
 {
-    document.package.setPart(mainText, document.body.save());
+    document.package.setPart(document.mainPart, std::visit([](const auto& body) { return body.save(); }, document.body));
     documents::DocumentError error;
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!document.package.write(path, &error)) {

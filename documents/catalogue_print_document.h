@@ -2,10 +2,13 @@
 
 #include "documents/document_body.h"
 #include "documents/docx_package.h"
+#include "documents/odf_body.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <variant>
 
 // The shared routines of template documents: finding the templates, making
 // a document from one and filling it. Our own generator stands in for a word
@@ -27,10 +30,13 @@ QStringList templateNames(const QString& namePart);
 // when cancelled).
 QString chooseTemplate(const QString& namePart);
 
-// A document made from a template file: its container with the main text loaded.
+// A document made from a template file: its container with the main text
+// loaded, the part that text came from and the suffix of the document written.
 struct Document {
     documents::DocxPackage package;
-    documents::DocumentBody body;
+    std::variant<documents::DocumentBody, documents::OdfBody> body;
+    QString mainPart;
+    QString suffix;
 };
 
 // Opens a template; on failure shows "Sukurti dokumentą pagal šabloną <name>
@@ -42,7 +48,10 @@ bool createDocument(const QString& templatePath, Document& document);
 void fillDocument(Document& document, const QList<QPair<QString, QString>>& values,
                   const QList<QPair<QString, documents::WordTable>>& tables);
 
-// Writes the filled document as a .docx; on failure shows the same message as
+// The filled document's main text, paragraphs separated by line breaks.
+QString plainText(const Document& document);
+
+// Writes the filled document; on failure shows the same message as
 // createDocument for `templateName` and returns false.
 bool saveDocument(Document& document, const QString& path, const QString& templateName);
 

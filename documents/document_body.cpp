@@ -1,5 +1,8 @@
 #include "documents/document_body.h"
 
+#include "documents/split_text.h"
+#include "documents/table_rows.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -7,124 +10,41 @@
 namespace documents {
 namespace {
 
-// QtXml drops text nodes made of white space only, which in a document are
-// real spaces between runs. They are kept through the parser as this
-// private-use character and turned back into spaces when written.
-constexpr char16_t keptSpace = u'\uE000';
-
 const QString paragraphTag = QStringLiteral("w:p");
 const QString textTag = QStringLiteral("w:t");
 
 QByteArray protectSpaces(const QByteArray& xml)
 {
     static const QRegularExpression spaceOnly(QStringLiteral("(<w:t(?:\\s[^>]*)?>)([ \\t]+)(</w:t>)"));
-    QString text = QString::fromUtf8(xml);
-    QString result;
-    result.reserve(text.size());
-    qsizetype last = 0;
-    auto it = spaceOnly.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        result += QStringView(text).mid(last, m.capturedStart() - last);
-        result += m.captured(1) + QString(m.capturedLength(2), QChar(keptSpace)) + m.captured(3);
-        last = m.capturedEnd();
-    }
-    result += QStringView(text).mid(last);
-    return result.toUtf8();
+    return documents::protectSpaces(xml, spaceOnly);
 }
 
-QString spacesBack(QString text)
+void writeText(TextPiece& piece, const QString& text)
 {
-    return text.replace(QChar(keptSpace), QLatin1Char(' '));
-}
-
-// The nearest paragraph around a node.
-QDomElement paragraphOf(QDomNode node)
-{
-    for (node = node.parentNode(); !node.isNull(); node = node.parentNode())
-        if (node.isElement() && node.toElement().tagName() == paragraphTag)
-            return node.toElement();
-    return {};
-}
-
-struct Segment {
-    QDomElement element;
-    QString text;
-};
-
-// The text elements of a paragraph in reading order, without those of
-// paragraphs nested in it (text boxes).
-QList<Segment> segmentsOf(const QDomElement& paragraph)
-{
-    QList<Segment> segments;
-    const QDomNodeList texts = paragraph.elementsByTagName(textTag);
-    for (int i = 0; i < texts.size(); ++i) {
-        const QDomElement t = texts.at(i).toElement();
-        if (paragraphOf(t) == paragraph)
-            segments.append({t, spacesBack(t.text())});
-    }
-    return segments;
-}
-
-void setText(Segment& segment, const QString& text)
-{
-    segment.text = text;
-    QDomElement& t = segment.element;
+    QDomElement t = piece.node.toElement();
     while (t.hasChildNodes())
         t.removeChild(t.firstChild());
     t.appendChild(t.ownerDocument().createTextNode(text));
     t.setAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
 }
 
-QString joined(const QList<Segment>& segments)
+// The text elements of a paragraph in reading order, without those of
+// paragraphs nested in it (text boxes).
+SplitText textOf(const QDomElement& paragraph)
 {
-    QString text;
-    for (const Segment& s : segments)
-        text += s.text;
-    return text;
-}
-
-bool isWordCharacter(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
-
-bool standsAlone(const QString& text, qsizetype at, qsizetype length)
-{
-    return (at == 0 || !isWordCharacter(text.at(at - 1))) &&
-           (at + length >= text.size() || !isWordCharacter(text.at(at + length)));
-}
-
-// Puts `value` in place of text[at, at + length) spread over the segments:
-// the first segment touched gets the value, the others lose their share.
-void replaceRange(QList<Segment>& segments, qsizetype at, qsizetype length, const QString& value)
-{
-    qsizetype start = 0;
-    bool placed = false;
-    for (Segment& s : segments) {
-        const qsizetype end = start + s.text.size();
-        const qsizetype from = std::max(at, start);
-        const qsizetype to = std::min(at + length, end);
-        if (from < to || (!placed && length == 0 && at >= start && at <= end)) {
-            QString text = s.text;
-            text.remove(from - start, to - from);
-            if (!placed) {
-                text.insert(from - start, value);
-                placed = true;
-            }
-            setText(s, text);
-        }
-        start = end;
+    QList<TextPiece> pieces;
+    const QDomNodeList texts = paragraph.elementsByTagName(textTag);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QDomElement t = texts.at(i).toElement();
+        if (enclosing(t, {paragraphTag}) == paragraph)
+            pieces.append({t, spacesBack(t.text())});
     }
+    return SplitText(pieces, writeText);
 }
 
 QList<QDomElement> paragraphs(const QDomDocument& xml)
 {
-    QList<QDomElement> list;
-    const QDomNodeList all = xml.elementsByTagName(paragraphTag);
-    for (int i = 0; i < all.size(); ++i)
-        list << all.at(i).toElement();
-    return list;
+    return elementsNamed(xml, {paragraphTag});
 }
 
 // Builders of the table's markup.
@@ -157,7 +77,7 @@ public:
 
         addHeader(tbl);
         for (qsizetype r = 0; r < table_.rows.size(); ++r)
-            addRow(tbl, table_.rows.at(r), table_.boldRows.contains(int(r)));
+            addRow(tbl, r);
         return tbl;
     }
 
@@ -241,22 +161,19 @@ private:
             addCell(tr, table_.header.value(c), table_.columns.at(c).widthPt, {1, 1, false, 18, true, false});
     }
 
-    // A row whose first cell is empty is a totals row: bold; when its second
-    // cell holds text the first two cells become one, centred, at 10 points;
-    // otherwise it gets a double line above.
-    void addRow(QDomElement tbl, const QStringList& cells, bool bold)
+    void addRow(QDomElement tbl, qsizetype row)
     {
         QDomElement tr = child(tbl, u"w:tr");
-        const bool firstEmpty = cells.value(0).isEmpty();
-        const bool merge = firstEmpty && table_.columns.size() > 1 && !cells.value(1).isEmpty();
+        const QStringList& cells = table_.rows.at(row);
+        const RowLook rowSet = rowLook(table_, row);
         for (qsizetype c = 0; c < table_.columns.size(); ++c) {
             CellLook look;
             look.alignment = table_.columns.at(c).alignment;
-            look.bold = bold || firstEmpty;
-            look.totalsLine = firstEmpty && !merge;
+            look.bold = rowSet.bold;
+            look.totalsLine = rowSet.totalsLine;
             double width = table_.columns.at(c).widthPt;
             QString text = cells.value(c);
-            if (merge) {
+            if (rowSet.joinFirstTwo) {
                 look.alignment = 1;
                 look.halfPoints = 20;
                 if (c == 0) {
@@ -295,42 +212,24 @@ QByteArray DocumentBody::save() const
 
 int DocumentBody::replaceAll(const QString& placeholder, const QString& value)
 {
-    if (placeholder.isEmpty())
-        return 0;
     int count = 0;
-    for (const QDomElement& paragraph : paragraphs(xml_)) {
-        QList<Segment> segments = segmentsOf(paragraph);
-        qsizetype from = 0;
-        for (;;) {
-            const QString text = joined(segments);
-            const qsizetype at = text.indexOf(placeholder, from);
-            if (at < 0)
-                break;
-            replaceRange(segments, at, placeholder.size(), value);
-            from = at + value.size();
-            ++count;
-        }
-    }
+    for (const QDomElement& paragraph : paragraphs(xml_))
+        count += textOf(paragraph).replaceAll(placeholder, value);
     return count;
 }
 
 bool DocumentBody::insertTable(const QString& placeholder, const WordTable& table)
 {
     for (QDomElement paragraph : paragraphs(xml_)) {
-        QList<Segment> segments = segmentsOf(paragraph);
-        const QString text = joined(segments);
-        qsizetype at = -1;
-        for (qsizetype from = 0;; from = at + 1) {
-            at = text.indexOf(placeholder, from, Qt::CaseInsensitive);
-            if (at < 0 || standsAlone(text, at, placeholder.size()))
-                break;
-        }
+        SplitText text = textOf(paragraph);
+        const qsizetype at = text.findWord(placeholder);
         if (at < 0)
             continue;
-        replaceRange(segments, at, placeholder.size(), QString());
+        const bool atStart = text.text().left(at).trimmed().isEmpty();
+        text.replace(at, placeholder.size(), QString());
         const QDomElement made = TableWriter(xml_, table).build();
         QDomNode parent = paragraph.parentNode();
-        if (text.left(at).trimmed().isEmpty()) {
+        if (atStart) {
             // The paragraph that held the placeholder follows the table.
             parent.insertBefore(made, paragraph);
         } else {
@@ -346,7 +245,7 @@ QString DocumentBody::plainText() const
 {
     QStringList lines;
     for (const QDomElement& paragraph : paragraphs(xml_))
-        lines << joined(segmentsOf(paragraph));
+        lines << textOf(paragraph).text();
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -18,7 +18,7 @@ QString errorText(int code, const QString& fallback)
         return QStringLiteral("failo nepavyko atidaryti.");
     case ZIP_ER_NOZIP:
     case ZIP_ER_INCONS:
-        return QStringLiteral("failas nėra dokumentas (.docx arba .dotx).");
+        return QStringLiteral("failas nėra dokumentas (.docx, .dotx, .odt arba .ott).");
     case ZIP_ER_READ:
         return QStringLiteral("failo nepavyko perskaityti.");
     case ZIP_ER_WRITE:
@@ -55,6 +55,8 @@ struct ZipCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
 };
 using ZipHandle = std::unique_ptr<zip_t, ZipCloser>;
+
+const QString mimetypePart = QStringLiteral("mimetype");
 
 } // namespace
 
@@ -97,11 +99,18 @@ bool DocxPackage::write(const QString& path, DocumentError* error) const
     if (!archive)
         return false;
     // The sources only point at our parts; they live until zip_close has written them.
-    for (const Part& part : parts_) {
-        zip_source_t* source = zip_source_buffer(archive, part.data.constData(), zip_uint64_t(part.data.size()), 0);
-        const QByteArray entry = part.name.toUtf8();
-        if (!source || zip_file_add(archive, entry.constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-            if (source)
+    QList<const Part*> order;
+    for (const Part& part : parts_)
+        order.insert(part.name == mimetypePart ? 0 : order.size(), &part);
+    for (const Part* part : order) {
+        zip_source_t* source = zip_source_buffer(archive, part->data.constData(), zip_uint64_t(part->data.size()), 0);
+        const QByteArray entry = part->name.toUtf8();
+        const zip_int64_t index =
+            source ? zip_file_add(archive, entry.constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) : -1;
+        const bool stored = index >= 0 && (part->name != mimetypePart ||
+                                           zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0) == 0);
+        if (!stored) {
+            if (source && index < 0)
                 zip_source_free(source);
             if (error)
                 *error = zipError(zip_get_error(archive));

@@ -4,8 +4,10 @@
 #include <QList>
 #include <QString>
 
-// A word-processing document's zip container (.docx, .dotx): its parts by
-// name, read whole into memory and written back in their original order.
+// A word-processing document's zip container (.docx, .dotx, .odt, .ott): its
+// parts by name, read whole into memory and written back in their original
+// order, except that an OpenDocument "mimetype" part is always written first
+// and uncompressed, where readers look for it.
 namespace documents {
 
 // Why a document could not be read or written: a number and a text for the

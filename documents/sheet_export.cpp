@@ -73,7 +73,7 @@ QList<QPair<QString, WordTable>> placeholderTables(const SheetContent& content)
     return result;
 }
 
-QString exportPath(const QString& templateName, const QString& number)
+QString exportPath(const QString& templateName, const QString& number, const QString& suffix)
 {
     QString base = QFileInfo(templateName).completeBaseName();
     base.remove(QStringLiteral("Transport_"));
@@ -84,9 +84,9 @@ QString exportPath(const QString& templateName, const QString& number)
     if (name.isEmpty())
         name = QStringLiteral("Kelionės lapas");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/');
-    QString path = folder + name + QStringLiteral(".docx");
+    QString path = folder + name + QLatin1Char('.') + suffix;
     for (int copy = 2; QFileInfo::exists(path); ++copy)
-        path = folder + name + QStringLiteral(" (%1).docx").arg(copy);
+        path = folder + name + QStringLiteral(" (%1).").arg(copy) + suffix;
     return path;
 }
 
@@ -103,11 +103,14 @@ vx::CallResult exportSheet(UIO4000100& editor, const QString& templatePath, cons
     CataloguePrintDocument::Document document;
     if (!CataloguePrintDocument::createDocument(path, document))
         return vx::CallResult::failure(QStringLiteral("Šablono %1 nepavyko atidaryti.").arg(templateName));
+    if (!outputPath.isEmpty() && QFileInfo(outputPath).suffix().compare(document.suffix, Qt::CaseInsensitive) != 0)
+        return vx::CallResult::failure(
+            QStringLiteral("Pagal šabloną %1 rašomas .%2 dokumentas: %3").arg(templateName, document.suffix, outputPath));
 
     const SheetContent content = readSheet(editor, CataloguePrintDocument::messageTitle());
     CataloguePrintDocument::fillDocument(document, placeholderValues(content.header), placeholderTables(content));
 
-    const QString target = outputPath.isEmpty() ? exportPath(templateName, content.header.number) : outputPath;
+    const QString target = outputPath.isEmpty() ? exportPath(templateName, content.header.number, document.suffix) : outputPath;
     if (!CataloguePrintDocument::saveDocument(document, target, templateName))
         return vx::CallResult::failure(QStringLiteral("Dokumento %1 nepavyko įrašyti.").arg(target));
     if (outputPath.isEmpty())

@@ -22,11 +22,13 @@ QList<QPair<QString, WordTable>> placeholderTables(const SheetContent& content);
 WordTable wordTable(const SheetTable& table);
 
 // Where a document made from `templateName` for sheet `number` is written:
-// the user's documents folder, a name that tells both, never overwriting.
-QString exportPath(const QString& templateName, const QString& number);
+// the user's documents folder, a name that tells both, never overwriting;
+// `suffix` is the kind of document written ("docx", "odt").
+QString exportPath(const QString& templateName, const QString& number, const QString& suffix);
 
 // Exports the sheet. `templatePath` empty: the template is chosen from the
-// templates folder; `outputPath` empty: written to exportPath() and opened.
+// templates folder; `outputPath` empty: written to exportPath() and opened,
+// else its suffix must be that of the template's kind (.docx, .odt).
 // Code != 0 when nothing was written (the user was told why).
 vx::CallResult exportSheet(UIO4000100& editor, const QString& templatePath = QString(),
                            const QString& outputPath = QString());
