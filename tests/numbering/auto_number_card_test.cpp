@@ -51,7 +51,9 @@ protected:
     // Opens the card as the trip sheet list's menu item "Transporto nustatymai" does.
     frmAutoNumber* openFromMenu()
     {
-        controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
+        const vx::ClickResult result =
+            controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
+        EXPECT_EQ(result.Action, vx::ActionNothing) << "the card goes to the desktop";
         EXPECT_FALSE(host->desktop.cards.isEmpty());
         return host->desktop.cards.isEmpty()
                    ? nullptr
@@ -114,6 +116,11 @@ TEST_F(AutoNumberCard, OpensFromTheTripSheetMenuWithTheStoredSettings)
     storeSettings(QStringLiteral("0,'AutoNumber_Prefix','KL',2,7,'000',1,1"));
     frmAutoNumber* card = openFromMenu();
     ASSERT_TRUE(card);
+    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")), QStringList{QStringLiteral("Desktop.AddForm(frmAutoNumber)")});
+    const vx::VxObjectUIOPtr editor = vx::cardOf({card})->vxObjectUIO();
+    EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100AutoNumber"));
+    EXPECT_EQ(editor->OType(), QStringLiteral("C0001800"));
+    EXPECT_EQ(editor->Preview(), QStringLiteral("Transporto nustatymai"));
     EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
     EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("7"));
     EXPECT_EQ(text(card, "txtANTemplate"), QStringLiteral("000"));
