@@ -80,6 +80,14 @@ protected:
         return list->ClickMenu(id, *type ? QString::fromLatin1(type) : QString(), QLatin1String(key), context);
     }
 
+    // The view period the host has stored for the trip sheet list.
+    void storedPeriod(const vx::PeriodRecord& period)
+    {
+        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
+            return vx::CallResult::success(QVariant::fromValue(period));
+        });
+    }
+
     void expectOneMessage(const QString& text, QMessageBox::Icon icon)
     {
         ASSERT_EQ(messages.messages.size(), 1);
@@ -339,12 +347,9 @@ TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
     };
     vx::RecordsetPtr rows;
     for (const Case& c : cases) {
-        const vx::PeriodRecord period = c.period;
-        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
-            return vx::CallResult::success(QVariant::fromValue(period));
-        });
+        storedPeriod(c.period);
         const auto list = controller<UI4000100>();
-        EXPECT_EQ(list->period(), period);
+        EXPECT_EQ(list->period(), c.period);
         rows = list->GetVxObjectList(QStringLiteral("O4000100"), QStringLiteral("ctx"), QStringLiteral("cmd"));
         EXPECT_EQ(factory->listRequests->last(), c.request);
     }
@@ -361,9 +366,8 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
 {
     const vx::PeriodRecord november{QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")};
     vx::PeriodRecord chosen = november;
+    storedPeriod(november);
     auto& functions = host->objects.functions;
-    functions.insert(QStringLiteral("GetOldPeriod"),
-                     [november](const QString&) { return vx::CallResult::success(QVariant::fromValue(november)); });
     functions.insert(QStringLiteral("GetNewPeriod"),
                      [&chosen](const QString&) { return vx::CallResult::success(QVariant::fromValue(chosen)); });
     const auto list = controller<UI4000100>();

@@ -60,15 +60,6 @@ protected:
                    : qobject_cast<frmAutoNumber*>(host->desktop.cards.last().widget.data());
     }
 
-    // A card of its own on a recording editor.
-    std::unique_ptr<frmAutoNumber> openRecorded(std::shared_ptr<RecordingSheetEditor>& editor)
-    {
-        editor = std::make_shared<RecordingSheetEditor>(openSheet(QStringLiteral("O4000100")));
-        auto card = std::make_unique<frmAutoNumber>();
-        card->setVxObjectUIO(editor);
-        return card;
-    }
-
     template <typename Control>
     static Control* control(QWidget* card, const char* name)
     {
@@ -213,8 +204,10 @@ TEST_F(AutoNumberCard, TheTemplateTakesOnlyZeros)
 
 TEST_F(AutoNumberCard, SavingSendsTheSettingsTextAndKeepsTheRecord)
 {
-    std::shared_ptr<RecordingSheetEditor> editor;
-    const std::unique_ptr<frmAutoNumber> card = openRecorded(editor);
+    // A card of its own on a recording editor.
+    const auto editor = std::make_shared<RecordingSheetEditor>(openSheet(QStringLiteral("O4000100")));
+    const auto card = std::make_unique<frmAutoNumber>();
+    card->setVxObjectUIO(editor);
     retype(card.get(), "txtPrefix", QStringLiteral("KL"));
     retype(card.get(), "txtMinimal", QStringLiteral("1"));
     control<QComboBox>(card.get(), "cmbCycle")->setCurrentIndex(3);

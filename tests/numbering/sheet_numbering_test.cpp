@@ -101,27 +101,27 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
     const struct {
         const char* settings; // null: never configured
         bool loggedIn;
-        QVariant userPrefix;
+        QString userPrefix; // null: none
         const char* number; // empty: none made
         int counter;
     } cases[] = {
-        {nullptr, true, QVariant(), "", 0},
-        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "KL-101103-0015", 15},
-        {"0,'AutoNumber','',3,7,'00000',0,0", true, QVariant(), "00007", 7},
-        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "0015", 15},
-        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "KL--0015", 15},
+        {nullptr, true, QString(), "", 0},
+        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL-101103-0015", 15},
+        {"0,'AutoNumber','',3,7,'00000',0,0", true, QString(), "00007", 7},
+        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "0015", 15},
+        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL--0015", 15},
         {"0,'UserPrefix_AutoNumber_Date','',0,3,'0',0,0", true, QStringLiteral("JJ"), "JJ-3-101103", 3},
         // No counter in the layout: the editor's own counter, still 0, is written.
-        {"0,'Date_Prefix','X',3,15,'0000',0,0", true, QVariant(), "101103-X", 0},
-        {"0,'','KL',3,1,'0000',0,0", true, QVariant(), "", 0},
-        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false, QVariant(), "", 0},
+        {"0,'Date_Prefix','X',3,15,'0000',0,0", true, QString(), "101103-X", 0},
+        {"0,'','KL',3,1,'0000',0,0", true, QString(), "", 0},
+        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false, QString(), "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.settings ? c.settings : "never configured");
         if (c.settings)
             storeSettings(QString::fromLatin1(c.settings));
         if (c.loggedIn)
-            logInNew(c.userPrefix);
+            host->logInNew(c.userPrefix);
         else
             host->logOut();
         std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("typed"));
@@ -139,14 +139,14 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
 TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
 {
     storeSettings(QStringLiteral("0,'Date_AutoNumber','',1,1,'00',1,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> first = newSheet(nov3);
     EXPECT_EQ(getAutoNumber(*first, 0).Value.toString(), QStringLiteral("101103-01"));
     ASSERT_EQ(first->Save().Code, 0);
     EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 11, 30)), 0).Value.toString(), QStringLiteral("101130-02"));
     EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 12, 1)), 0).Value.toString(), QStringLiteral("101201-01"))
         << "a new month starts again";
-    logInNew(QVariant());
+    host->logInNew();
     EXPECT_EQ(getAutoNumber(*newSheet(nov3), 0).Value.toString(), QStringLiteral("101103-01"))
         << "another user counts on their own";
 }
@@ -154,7 +154,7 @@ TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
 TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
 {
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,5,'000',0,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
     QStringList numbers;
     for (int flag : {0, 1, 1, 0, 1})
@@ -172,7 +172,7 @@ TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
 TEST_F(SheetNumbering, ACounterBeyondTheEditorsRangeMakesNoNumberAndSaysWhy)
 {
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,32767,'0',0,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
     EXPECT_EQ(getAutoNumber(*sheet, 0).Value.toString(), QStringLiteral("KL-32767"));
     EXPECT_TRUE(messages.messages.isEmpty());
