@@ -1,7 +1,7 @@
 // The card pattern at work: a small vehicle form built from the shared card
 // pieces (card base, number field, choice field, report list), loaded from a
 // real vehicle editor; the number field as a user types into it; a period's
-// date pair under both order rules; and the placeholder cards of the card factory.
+// date pair under both order rules; and the card factory knowing every card.
 
 #include "platform/shell/host_services.h"
 #include "module/card_factory.h"
