@@ -258,11 +258,11 @@ TEST_F(ListClicks, NewRecordsAndGroupsGoUnderTheClickedRow)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
+TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListOrAllAreAsked)
 {
     vehicle(QStringLiteral("Volvo FH"), QStringLiteral("ABC123"));
     vehicle(QStringLiteral("Volvo FM"), QStringLiteral("DEF456"));
-    vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"));
+    vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"), vx::oid::recordNumber(group("O4000400", QStringLiteral("Kaunas"))));
     create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("MICH-1")}}));
     create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("CONTI-2")}}));
     struct Case {
@@ -290,7 +290,7 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
     // The host refreshing the filtered list keeps the filter; any other list drops it.
     cars->GetVxObjectList(QStringLiteral("O40004001"), QString(), QStringLiteral("&Atrinkti"));
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'O40004001','volvo'"));
-    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 3);
+    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 4);
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'',''"));
     EXPECT_TRUE(cars->filterText().isEmpty());
 
@@ -306,26 +306,22 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
     const vx::ClickResult quoted = click(cars, cars->OID(), "", "3");
     ASSERT_EQ(quoted.Action, vx::ActionShowList);
     EXPECT_EQ(column(quoted.Value.toList()[0].value<vx::RecordsetPtr>(), "Preview"), QStringList{QStringLiteral("O'Neil X1")});
-}
 
-TEST_F(ListClicks, ShowAllListsEverythingWithoutAFilter)
-{
-    const QString fleetGroup = group("O4000400", QStringLiteral("Vilnius"));
-    vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"), vx::oid::recordNumber(fleetGroup));
-    create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("T-1")}}));
-    struct Case {
+    // "Show all" lists everything, groups and what they hold, without a filter.
+    struct All {
         vx::VxObjectUIPtr list;
         QString request;
         int rows;
     };
-    for (const Case& c : {Case{cars, QStringLiteral("'',''"), 2}, Case{tyres, QStringLiteral("'',''"), 1},
-                          Case{references, QStringLiteral("'O4000600', ''"), 9}}) {
+    for (const All& c : {All{cars, QStringLiteral("'',''"), 5}, All{tyres, QStringLiteral("'',''"), 2},
+                         All{references, QStringLiteral("'O4000600', ''"), 9}}) {
         const vx::ClickResult result = click(c.list, c.list->OID(), "", "116S0");
         ASSERT_EQ(result.Action, vx::ActionShowList) << c.list->className().toStdString();
         EXPECT_EQ(result.Value.toList()[0].value<vx::RecordsetPtr>()->RecordCount(), c.rows);
         EXPECT_EQ(result.Value.toList()[1].toString(), QString());
         EXPECT_EQ(factory->listRequests->last(), c.request);
     }
+    EXPECT_TRUE(cars->filterText().isEmpty());
 }
 
 TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
