@@ -13,7 +13,6 @@ class SheetFixture : public testhost::ModuleFixture {
 protected:
     void SetUp() override;
 
-    qint64 record(const char* typeId, std::initializer_list<std::pair<const char*, QVariant>> values);
     // The sheet's editor as the host opens it.
     std::shared_ptr<UIO4000100> open();
     // Stores the columns' states of a table as the print parameters dialog would.

@@ -1,7 +1,7 @@
 // The card pattern at work: a small vehicle form built from the shared card
 // pieces (card base, number field, choice field, report list), loaded from a
 // real vehicle editor; the number field as a user types into it; a period's
-// date pair under both order rules; and the placeholder cards of the card factory.
+// date pair under both order rules; and the card factory knowing every card.
 
 #include "platform/shell/host_services.h"
 #include "module/card_factory.h"
@@ -111,16 +111,13 @@ protected:
     // A vehicle of type "Vilkikas" with two fuel norms, and its sample card.
     std::unique_ptr<SampleVehicleCard> openVehicle()
     {
-        type = create(QStringLiteral("O4000607"), {{QStringLiteral("Name"), QStringLiteral("Vilkikas")}});
-        car = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo")},
-                                                  {QStringLiteral("CarLenth"), 4.5},
-                                                  {QStringLiteral("TypeID"), vx::oid::recordNumber(type)}});
-        for (const auto& [name, value] : {std::pair{"Vasara", 28.5}, std::pair{"Žiema", 31.0}}) {
-            const QString norm = create(QStringLiteral("O4000603"), {{QStringLiteral("Name"), QString::fromUtf8(name)},
-                                                                     {QStringLiteral("Value"), value}});
-            create(QStringLiteral("O4000500"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(car)},
-                                                {QStringLiteral("TransportFuelNormID"), vx::oid::recordNumber(norm)}});
-        }
+        type = create(QStringLiteral("O4000607"), fields({{"Name", QStringLiteral("Vilkikas")}}));
+        car = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("Volvo")}, {"CarLenth", 4.5},
+                                                         {"TypeID", vx::oid::recordNumber(type)}}));
+        for (const auto& [name, value] : {std::pair{"Vasara", 28.5}, std::pair{"Žiema", 31.0}})
+            record("O4000500", fields({{"TransportCarID", vx::oid::recordNumber(car)},
+                                       {"TransportFuelNormID", record("O4000603", fields({{"Name", QString::fromUtf8(name)},
+                                                                                          {"Value", value}}))}}));
         const vx::CardRef card =
             module::createCard(QStringLiteral("frmSampleVehicle"), controller<UI4000400>()->GetVxObject(car));
         return std::unique_ptr<SampleVehicleCard>(dynamic_cast<SampleVehicleCard*>(card.widget.data()));
@@ -227,7 +224,7 @@ TEST(NumberField, TypingKeepsANumberAndLeavingNormalisesIt)
     }
 }
 
-TEST(NumberField, EditingKeysStillWorkAndAPopupIsNoLeaving)
+TEST(NumberField, EditingKeysStillWorkAPopupIsNoLeavingAndFocusSelectsAll)
 {
     NumberField field;
     field.setDecimals(2);
@@ -241,16 +238,11 @@ TEST(NumberField, EditingKeysStillWorkAndAPopupIsNoLeaving)
     field.setValue(3.14159);
     EXPECT_EQ(field.text(), QStringLiteral("3,14"));
     EXPECT_DOUBLE_EQ(field.value(), 3.14);
-}
 
-TEST(NumberField, FocusSelectsTheWholeText)
-{
-    NumberField field;
-    field.setText(QStringLiteral("12,50"));
+    // Focus selects the whole text, so typing replaces the number.
     field.setCursorPosition(2);
     focus(&field, QEvent::FocusIn);
-    EXPECT_EQ(field.selectedText(), QStringLiteral("12,50"));
-    // Typing then replaces the number.
+    EXPECT_EQ(field.selectedText(), QStringLiteral("3,14"));
     QTest::keyClicks(&field, QStringLiteral("8"));
     EXPECT_EQ(field.text(), QStringLiteral("8"));
 }

@@ -10,7 +10,6 @@
 #include "tests/support/module_host.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -44,30 +43,28 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
 {
     Catalogue::ShowError(QStringLiteral("Klaida"));
     Catalogue::ShowError(QStringLiteral("Nepavyko"), QStringLiteral("Larvendo"));
-    Catalogue::AskYesNo(QStringLiteral("Tęsti?"));
+    Catalogue::AskYesNo(text("Tęsti?"));
     Catalogue::AskCloseWithoutSaving(QStringLiteral("Pakeistas numeris."));
-
-    const QString product = shell::HostServices::productName;
-    ASSERT_EQ(messages.messages.size(), 4);
-    const auto& m = messages.messages;
-    EXPECT_EQ(m[0].text, QStringLiteral("Klaida"));
-    EXPECT_EQ(m[0].title, product);
-    EXPECT_EQ(m[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(m[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(m[1].title, QStringLiteral("Larvendo"));
-    EXPECT_EQ(m[2].text, text("Tęsti?"));
-    EXPECT_EQ(m[2].title, product);
-    EXPECT_EQ(m[2].icon, QMessageBox::Question);
-    EXPECT_EQ(m[2].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(m[3].text, text("Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?"));
-    EXPECT_EQ(m[3].title, product);
-    EXPECT_EQ(m[3].icon, QMessageBox::Warning);
-    EXPECT_EQ(m[3].buttons, QMessageBox::Yes | QMessageBox::No);
-
     module::forgetServices();
     Catalogue::ShowError(QStringLiteral("Klaida"));
-    ASSERT_EQ(messages.messages.size(), 5);
-    EXPECT_EQ(messages.messages[4].title, QString()) << "without services the title is empty";
+
+    const QString product = shell::HostServices::productName;
+    const auto yesNo = QMessageBox::Yes | QMessageBox::No;
+    const testhost::RecordedMessage expected[] = {
+        {QStringLiteral("Klaida"), product, QMessageBox::Critical, QMessageBox::Ok},
+        {QStringLiteral("Nepavyko"), QStringLiteral("Larvendo"), QMessageBox::Critical, QMessageBox::Ok},
+        {text("Tęsti?"), product, QMessageBox::Question, yesNo},
+        {text("Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?"), product, QMessageBox::Warning, yesNo},
+        {QStringLiteral("Klaida"), QString(), QMessageBox::Critical, QMessageBox::Ok}, // without services, no title
+    };
+    ASSERT_EQ(messages.messages.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < messages.messages.size(); ++i) {
+        const testhost::RecordedMessage& m = messages.messages[i];
+        EXPECT_EQ(m.text, expected[i].text) << i;
+        EXPECT_EQ(m.title, expected[i].title) << i;
+        EXPECT_EQ(m.icon, expected[i].icon) << i;
+        EXPECT_EQ(m.buttons, expected[i].buttons) << i;
+    }
 }
 
 TEST_F(CatalogueHost, OnlyYesIsYes)
@@ -194,10 +191,8 @@ TEST_F(CatalogueHost, SelectObjectTakesTheIdFromTheSelectedKey)
     Catalogue::SelectObject(QStringLiteral("O0000100"), text("Pasirinkite įmonę"), nullptr);
     EXPECT_EQ(user.setup, (QStringList{QStringLiteral("ObjectType=O0000100"), text("Caption=Pasirinkite įmonę")}))
         << "no kind given, none set";
-}
 
-TEST_F(CatalogueHost, SelectObjectWithoutAHostSelectorGivesNothing)
-{
+    // Without a host selector nothing is chosen.
     vx::setHostFactory(nullptr);
     QLineEdit box;
     showOther(box);
@@ -261,11 +256,20 @@ protected:
 
 TEST_F(CatalogueCurrencies, ListsCodesWithIdsAndRatesAtTheDate)
 {
+    // Without currencies the list stays empty.
+    box.addItem(QStringLiteral("senas"));
+    fill(1);
+    EXPECT_EQ(box.count(), 0);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(ids, QList<qint32>{0});
+    EXPECT_EQ(rates, QList<double>{0.0});
+
     const qint32 usd = currency("USD", false, 3.1);
     const qint32 eur = currency("EUR", true);
     const qint32 gbp = currency("GBP", false, 4.2);
     currency("PLN", false); // no rate that day
     box.addItem(QStringLiteral("senas"));
+    ids = {7, 8, 9};
     fill(gbp);
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("EUR"), QStringLiteral("GBP"), QStringLiteral("PLN"),
                                       QStringLiteral("USD")}));
@@ -281,14 +285,9 @@ TEST_F(CatalogueCurrencies, SelectsTheChosenThenTheBaseThenTheFirstEntry)
     currency("EUR", false, 3.4528);
     const qint32 ltl = currency("LTL", true);
     const qint32 usd = currency("USD", false, 3.1);
-    struct Case {
-        qint32 selectedId;
-        int expectedIndex;
-    } cases[] = {{usd, 2}, {ltl, 1}, {9999, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.selectedId);
-        fill(c.selectedId);
-        EXPECT_EQ(box.currentIndex(), c.expectedIndex);
+    for (const auto& [selectedId, index] : {std::pair{usd, 2}, std::pair{ltl, 1}, std::pair{9999, 1}}) {
+        fill(selectedId);
+        EXPECT_EQ(box.currentIndex(), index) << selectedId;
     }
 
     const vx::VxObjectUIOPtr base = stored(vx::oid::make(u"O0201500", ltl));
@@ -296,16 +295,6 @@ TEST_F(CatalogueCurrencies, SelectsTheChosenThenTheBaseThenTheFirstEntry)
     ASSERT_EQ(base->Save().Code, 0);
     fill(9999);
     EXPECT_EQ(box.currentIndex(), 0) << "without a base currency, the first entry";
-}
-
-TEST_F(CatalogueCurrencies, WithoutCurrenciesTheListStaysEmpty)
-{
-    box.addItem(QStringLiteral("senas"));
-    fill(1);
-    EXPECT_EQ(box.count(), 0);
-    EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(ids, QList<qint32>{0});
-    EXPECT_EQ(rates, QList<double>{0.0});
 }
 
 TEST_F(CatalogueHost, UserPrefixComesFromTheArgumentOrTheCurrentUser)
@@ -320,27 +309,6 @@ TEST_F(CatalogueHost, UserPrefixComesFromTheArgumentOrTheCurrentUser)
     EXPECT_EQ(prefix(QString()), text("JŠ"));
     module::forgetServices();
     EXPECT_EQ(prefix(QString()), QStringLiteral("??"));
-}
-
-TEST(CatalogueModalDialogs, RunThroughTheInstalledRunner)
-{
-    testhost::ScriptedDialogs outer;
-    QDialog route;
-    route.setObjectName(QStringLiteral("frmTransportTripRoute"));
-    {
-        testhost::ScriptedDialogs inner;
-        inner.answer([](QDialog& dialog) {
-            dialog.setWindowTitle(QStringLiteral("užpildytas"));
-            return int(QDialog::Accepted);
-        });
-        EXPECT_EQ(Catalogue::RunModal(route), QDialog::Accepted);
-        EXPECT_EQ(route.windowTitle(), text("užpildytas"));
-        EXPECT_EQ(inner.shown, QStringList{QStringLiteral("frmTransportTripRoute")});
-    }
-    outer.answer(7);
-    EXPECT_EQ(Catalogue::RunModal(route), 7);
-    EXPECT_EQ(Catalogue::RunModal(route), QDialog::Rejected);
-    EXPECT_EQ(outer.shown.size(), 2);
 }
 
 } // namespace

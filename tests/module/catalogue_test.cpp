@@ -1,5 +1,5 @@
 // The shared routines that need no host: conversions of field values, number
-// texts, the key filter, text box and list routines and the number parts.
+// texts, the key filter, text box and list routines.
 
 #include "module/catalogue.h"
 #include "platform/contract/recordset.h"
@@ -177,7 +177,7 @@ protected:
     QTreeWidget list;
 };
 
-TEST_F(CatalogueLists, HasSelectedItemNeedsRowsAndASelection)
+TEST_F(CatalogueLists, HasSelectedItemNeedsASelectionAndSelectListItemIgnoresTypeIdsAndUnknownKeys)
 {
     QTreeWidget empty;
     EXPECT_FALSE(Catalogue::HasSelectedItem(&empty));
@@ -187,6 +187,12 @@ TEST_F(CatalogueLists, HasSelectedItemNeedsRowsAndASelection)
     list.clearSelection();
     list.setCurrentItem(list.topLevelItem(3), 0, QItemSelectionModel::NoUpdate);
     EXPECT_FALSE(Catalogue::HasSelectedItem(&list));
+
+    list.topLevelItem(1)->setSelected(true);
+    for (const QString& key : {QStringLiteral("O4000200"), QStringLiteral("O4000200999"), QString()}) {
+        Catalogue::SelectListItem(&list, key);
+        EXPECT_EQ(selectedKeys(), QStringList{QStringLiteral("O4000200002")}) << key.toStdString();
+    }
 }
 
 TEST_F(CatalogueLists, SelectListItemSelectsAndShowsTheRowWithTheKey)
@@ -202,37 +208,6 @@ TEST_F(CatalogueLists, SelectListItemSelectsAndShowsTheRowWithTheKey)
     EXPECT_EQ(selectedKeys(), QStringList{QStringLiteral("O4000200035")});
     EXPECT_EQ(list.currentItem(), row);
     EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(row)));
-}
-
-TEST_F(CatalogueLists, SelectListItemIgnoresTypeIdsAndUnknownKeys)
-{
-    list.topLevelItem(1)->setSelected(true);
-    for (const QString& key : {QStringLiteral("O4000200"), QStringLiteral("O4000200999"), QString()}) {
-        Catalogue::SelectListItem(&list, key);
-        EXPECT_EQ(selectedKeys(), QStringList{QStringLiteral("O4000200002")}) << key.toStdString();
-    }
-}
-
-TEST(CatalogueAutoNumber, PartsOfTheNumber)
-{
-    struct Case {
-        const char* part;
-        qint64 number;
-        const char* width;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"Date", 7, "0000", "101103"},       {"AutoNumber", 7, "0000", "0007"},
-        {"AutoNumber", 123456, "0000", "123456"}, {"AutoNumber", 7, "", "7"},
-        {"AutoNumber", 0, "000", "000"},     {"AutoNumber", -7, "0000", "-0007"},
-        {"Prefix", 7, "0000", "KL-"},        {"UserPrefix", 7, "0000", "JP"},
-        {"Numeris", 7, "0000", ""},          {"date", 7, "0000", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Catalogue::AutoNumberPart(text(c.part), c.number, QStringLiteral("KL-"), QDate(2010, 11, 3),
-                                            QStringLiteral("JP"), text(c.width)),
-                  text(c.expected))
-            << c.part << " " << c.number;
 }
 
 } // namespace

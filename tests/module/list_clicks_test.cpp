@@ -13,11 +13,6 @@ namespace {
 
 using testhost::ModuleFixture;
 
-QString cardClassOf(const QWidget* card)
-{
-    return card ? card->objectName() : QString();
-}
-
 vx::VxObjectUIOPtr editorOf(const QWidget* card)
 {
     const auto* asCard = dynamic_cast<const vx::VxCard*>(card);
@@ -39,166 +34,237 @@ protected:
         ModuleFixture::SetUp();
         for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
             host->grant(QLatin1String(key), true, true, true, true);
+        trips = controller<UI4000100>();
+        cheques = controller<UI4000300>();
+        cars = controller<UI4000400>();
+        references = controller<UI4000600>();
+        tyres = controller<UI4000800>();
     }
 
-    QString group(const QString& typeId, const QString& name, qint64 parent = 0)
+    QString group(const char* typeId, const QString& name, qint64 parent = 0)
     {
-        return create(typeId, {{QStringLiteral("Name"), name},
-                               {QStringLiteral("GroupFlag"), 1},
-                               {QStringLiteral("OType"), QStringLiteral("Group")},
-                               {QStringLiteral("ParentID"), parent}});
+        return create(QLatin1String(typeId),
+                      fields({{"Name", name}, {"GroupFlag", 1}, {"OType", QStringLiteral("Group")}, {"ParentID", parent}}));
     }
     QString vehicle(const QString& name, const QString& code, qint64 parent = 0)
     {
-        return create(
-            QStringLiteral("O4000400"),
-            {{QStringLiteral("Name"), name}, {QStringLiteral("Code"), code}, {QStringLiteral("ParentID"), parent}});
-    }
-    QString employee(const QString& name)
-    {
-        return create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), name}});
+        return create(QStringLiteral("O4000400"), fields({{"Name", name}, {"Code", code}, {"ParentID", parent}}));
     }
     QString tripSheet(const QDate& date, const QString& car, const QString& user = QString())
     {
-        return create(QStringLiteral("O4000100"), {{QStringLiteral("Date"), date},
-                                                   {QStringLiteral("TransportCarID"), vx::oid::recordNumber(car)},
-                                                   {QStringLiteral("UserID"), vx::oid::recordNumber(user)}});
+        return create(QStringLiteral("O4000100"), fields({{"Date", date},
+                                                          {"TransportCarID", vx::oid::recordNumber(car)},
+                                                          {"UserID", vx::oid::recordNumber(user)}}));
+    }
+
+    // A vehicle in a group with a trip sheet and its cheque, a group of
+    // cheques, a tyre, and a route segment in a region.
+    void seedOneOfEach()
+    {
+        fleet = group("O4000400", QStringLiteral("Vilnius"));
+        car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"), vx::oid::recordNumber(fleet));
+        tyre = create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("T-1")}}));
+        sheet = tripSheet(QDate(2026, 11, 10), car);
+        cheque = create(QStringLiteral("O4000300"), fields({{"TransportTripID", vx::oid::recordNumber(sheet)},
+                                                            {"Name", QStringLiteral("Č-1")},
+                                                            {"Date", QDate(2026, 11, 10)}}));
+        chequeGroup = group("O4000300", QStringLiteral("Kortelės"));
+        region = group("O4000601", QStringLiteral("Lietuva"));
+        route = create(QStringLiteral("O4000601"),
+                       fields({{"Name", QStringLiteral("Vilnius–Kaunas")}, {"ParentID", vx::oid::recordNumber(region)}}));
+    }
+
+    static vx::ClickResult click(const vx::VxObjectUIPtr& list, const QString& id, const char* type, const char* key,
+                                 const QString& context = QString())
+    {
+        return list->ClickMenu(id, *type ? QString::fromLatin1(type) : QString(), QLatin1String(key), context);
+    }
+
+    // The view period the host has stored for the trip sheet list.
+    void storedPeriod(const vx::PeriodRecord& period)
+    {
+        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
+            return vx::CallResult::success(QVariant::fromValue(period));
+        });
+    }
+
+    void expectOneMessage(const QString& text, QMessageBox::Icon icon)
+    {
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_EQ(messages.messages[0].text, text);
+        EXPECT_EQ(messages.messages[0].title, product);
+        EXPECT_EQ(messages.messages[0].icon, icon);
+        messages.messages.clear();
     }
 
     const QString product = shell::HostServices::productName;
+    const QString deleted = QStringLiteral("Elementas panaikintas!");
+    std::shared_ptr<UI4000100> trips;
+    std::shared_ptr<UI4000300> cheques;
+    std::shared_ptr<UI4000400> cars;
+    std::shared_ptr<UI4000600> references;
+    std::shared_ptr<UI4000800> tyres;
+    QString fleet, car, tyre, sheet, cheque, chequeGroup, region, route;
 };
 
-TEST_F(ListClicks, OpeningShowsTheRecordInItsTypesCard)
+TEST_F(ListClicks, OpeningShowsTheCardOfWhatTheRowStandsFor)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const QString tyre = create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("T-1")}});
-    const QString sheet = tripSheet(QDate(2026, 11, 10), car);
+    seedOneOfEach();
     struct Case {
         vx::VxObjectUIPtr list;
         QString id;
-        QString card;
+        const char* type;
+        QString context, card, shows;
     };
-    for (const Case& c : {Case{controller<UI4000400>(), car, QStringLiteral("frmTransportCars")},
-                          Case{controller<UI4000800>(), tyre, QStringLiteral("frmTransportTyres")},
-                          Case{controller<UI4000100>(), sheet, QStringLiteral("frmTransportTripsSV")}}) {
-        const vx::ClickResult result = c.list->ClickMenu(c.id, QString(), QStringLiteral("0"), QString());
+    const Case cases[] = {
+        {cars, car, "", QString(), QStringLiteral("frmTransportCars"), car},
+        {tyres, tyre, "", QString(), QStringLiteral("frmTransportTyres"), tyre},
+        {trips, sheet, "", QString(), QStringLiteral("frmTransportTripsSV"), sheet},
+        // A cheque opens the trip sheet it belongs to; a route segment the module's own card.
+        {cheques, cheque, "C", QString(), QStringLiteral("frmTransportTripsSV"), sheet},
+        {references, route, "O4000601", route, QStringLiteral("frmTransportRoute"), route},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id.toStdString());
+        const vx::ClickResult result = click(c.list, c.id, c.type, "0", c.context);
         EXPECT_EQ(result.Action, vx::ActionShowCard);
         const std::unique_ptr<QWidget> card = takeCard(result);
-        EXPECT_EQ(cardClassOf(card.get()), c.card);
         ASSERT_TRUE(editorOf(card.get()));
-        EXPECT_EQ(editorOf(card.get())->OIDR(), c.id);
-        EXPECT_EQ(editorOf(card.get())->UI(), c.list) << "the editor belongs to the list that made it";
-
-        // A record deleted meanwhile is reported and nothing opens.
-        const QString gone = c.id + QStringLiteral("99");
-        EXPECT_EQ(c.list->ClickMenu(gone, QString(), QStringLiteral("0"), QString()).Action, vx::ActionNothing);
-        ASSERT_FALSE(messages.messages.isEmpty());
-        EXPECT_EQ(messages.messages.last().text, QStringLiteral("Elementas panaikintas!"));
-        EXPECT_EQ(messages.messages.last().icon, QMessageBox::Critical);
-        EXPECT_EQ(messages.messages.last().title, product);
+        EXPECT_EQ(card->objectName(), c.card);
+        EXPECT_EQ(editorOf(card.get())->OIDR(), c.shows);
+        if (c.id == c.shows) {
+            EXPECT_EQ(editorOf(card.get())->UI(), c.list) << "the editor belongs to the list that made it";
+        }
     }
-    EXPECT_EQ(messages.messages.size(), 3);
+    // A group of cheques has no trip sheet to show.
+    EXPECT_EQ(click(cheques, chequeGroup, "Group", "0").Action, vx::ActionNothing);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ListClicks, ARowDeletedMeanwhileIsReportedAndNothingHappens)
+{
+    seedOneOfEach();
+    const QString gone = QStringLiteral("99");
+    struct Case {
+        vx::VxObjectUIPtr list;
+        QString id;
+        const char *type, *key;
+        QString message;
+    };
+    const Case cases[] = {
+        {cars, car + gone, "", "0", deleted},
+        {tyres, tyre + gone, "", "0", deleted},
+        {trips, sheet + gone, "", "0", deleted},
+        {cheques, cheque + gone, "C", "0", deleted},
+        {cars, fleet + gone, "Group", "2", deleted}, // a new group under it
+        {references, route + gone, "O4000601", "0", QStringLiteral("Objektas panaikintas!")},
+        // Other catalogues are the host's catalogue controller's: its own message.
+        {references, QStringLiteral("O40006023"), "O4000602", "0", deleted},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id.toStdString() + " " + c.key);
+        EXPECT_EQ(click(c.list, c.id, c.type, c.key).Action, vx::ActionNothing);
+        expectOneMessage(c.message, QMessageBox::Critical);
+    }
 }
 
 TEST_F(ListClicks, DeletingAsksAndDeletesOnlyOnOk)
 {
-    const auto cars = controller<UI4000400>();
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-
-    messages.answer(QMessageBox::Cancel);
-    EXPECT_EQ(cars->ClickMenu(car, QStringLiteral("Car"), QStringLiteral("4"), QString()).Action, vx::ActionNothing);
-    EXPECT_TRUE(stored(car));
-
-    messages.answer(QMessageBox::Ok);
-    EXPECT_EQ(cars->ClickMenu(car, QStringLiteral("Car"), QStringLiteral("4"), QString()).Action, vx::ActionDeleted);
-    EXPECT_FALSE(stored(car));
+    seedOneOfEach();
+    struct Case {
+        vx::VxObjectUIPtr list;
+        QString id;
+        const char* type;
+        QString context;
+    };
+    const QString spare = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"), vx::oid::recordNumber(fleet));
+    for (const Case& c : {Case{cars, spare, "Car", QString()}, Case{references, route, "O4000601", route}}) {
+        SCOPED_TRACE(c.id.toStdString());
+        messages.answer(QMessageBox::Cancel);
+        EXPECT_EQ(click(c.list, c.id, c.type, "4", c.context).Action, vx::ActionNothing);
+        EXPECT_TRUE(stored(c.id));
+        EXPECT_EQ(messages.messages.value(0).buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        expectOneMessage(QStringLiteral("Ar tikrai norite panaikinti?"), QMessageBox::Warning);
+        messages.answer(QMessageBox::Ok);
+        EXPECT_EQ(click(c.list, c.id, c.type, "4", c.context).Action, vx::ActionDeleted);
+        EXPECT_FALSE(stored(c.id));
+        expectOneMessage(QStringLiteral("Ar tikrai norite panaikinti?"), QMessageBox::Warning);
+    }
 
     // A group that still holds vehicles is not deleted.
-    const QString fleet = group(QStringLiteral("O4000400"), QStringLiteral("Vilnius"));
-    vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"), vx::oid::recordNumber(fleet));
     messages.answer(QMessageBox::Ok);
-    EXPECT_EQ(cars->ClickMenu(fleet, QStringLiteral("Group"), QStringLiteral("4"), QString()).Action,
-              vx::ActionNothing);
+    EXPECT_EQ(click(cars, fleet, "Group", "4").Action, vx::ActionNothing);
     EXPECT_TRUE(stored(fleet));
-
-    ASSERT_EQ(messages.messages.size(), 3);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Ar tikrai norite panaikinti?"));
-    EXPECT_EQ(messages.messages[0].title, product);
-    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 TEST_F(ListClicks, NewRecordsAndGroupsGoUnderTheClickedRow)
 {
-    const QString fleet = group(QStringLiteral("O4000400"), QStringLiteral("Vilnius"));
+    seedOneOfEach();
     const qint64 fleetNo = vx::oid::recordNumber(fleet);
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"), fleetNo);
-    const QString tyreStock = group(QStringLiteral("O4000800"), QStringLiteral("Sandėlis"));
-    const QString tyre =
-        create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("T-1")},
-                                            {QStringLiteral("ParentID"), vx::oid::recordNumber(tyreStock)}});
-    const auto cars = controller<UI4000400>();
-    const auto tyres = controller<UI4000800>();
+    const QString tyreStock = group("O4000800", QStringLiteral("Sandėlis"));
+    const QString stockedTyre = create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("T-2")},
+                                                                          {"ParentID", vx::oid::recordNumber(tyreStock)}}));
     struct Case {
         vx::VxObjectUIPtr list;
-        QString id, objectType, key;
+        QString id;
+        const char *type, *key;
         qint64 parent;
         int groupFlag;
         QString kind, card;
     };
     const QString carCard = QStringLiteral("frmTransportCars"), tyreCard = QStringLiteral("frmTransportTyres");
-    const QList<Case> cases = {
-        {cars, QStringLiteral("O4000400"), QString(), QStringLiteral("1"), 0, 0, QStringLiteral("Car"), carCard},
-        {cars, QStringLiteral("O4000400"), QString(), QStringLiteral("2"), 0, 1, QStringLiteral("Group"), carCard},
-        {cars, fleet, QStringLiteral("Group"), QStringLiteral("1"), fleetNo, 0, QStringLiteral("Car"), carCard},
-        {cars, fleet, QStringLiteral("Group"), QStringLiteral("2"), fleetNo, 1, QStringLiteral("Group"), carCard},
+    const QString Car = QStringLiteral("Car"), Group = QStringLiteral("Group"), Tyre = QStringLiteral("Tyre");
+    const Case cases[] = {
+        {cars, QStringLiteral("O4000400"), "", "1", 0, 0, Car, carCard},
+        {cars, QStringLiteral("O4000400"), "", "2", 0, 1, Group, carCard},
+        {cars, fleet, "Group", "1", fleetNo, 0, Car, carCard},
+        {cars, fleet, "Group", "2", fleetNo, 1, Group, carCard},
         // A new vehicle from a vehicle goes beside it, into the same group.
-        {cars, car, QStringLiteral("Car"), QStringLiteral("1"), fleetNo, 0, QStringLiteral("Car"), carCard},
-        {tyres, QStringLiteral("O4000800"), QString(), QStringLiteral("1"), 0, 0, QStringLiteral("Tyre"), tyreCard},
-        {tyres, tyreStock, QStringLiteral("Group"), QStringLiteral("2"), vx::oid::recordNumber(tyreStock), 1,
-         QStringLiteral("Group"), tyreCard},
+        {cars, car, "Car", "1", fleetNo, 0, Car, carCard},
+        {tyres, QStringLiteral("O4000800"), "", "1", 0, 0, Tyre, tyreCard},
+        {tyres, tyreStock, "Group", "2", vx::oid::recordNumber(tyreStock), 1, Group, tyreCard},
         // A tyre clicked gives its own ID as the parent.
-        {tyres, tyre, QStringLiteral("Tyre"), QStringLiteral("1"), vx::oid::recordNumber(tyre), 0,
-         QStringLiteral("Tyre"), tyreCard},
+        {tyres, stockedTyre, "Tyre", "1", vx::oid::recordNumber(stockedTyre), 0, Tyre, tyreCard},
     };
     for (const Case& c : cases) {
-        const std::unique_ptr<QWidget> card = takeCard(c.list->ClickMenu(c.id, c.objectType, c.key, QString()));
-        const std::string label = (c.id + QLatin1Char(' ') + c.key).toStdString();
-        ASSERT_TRUE(card) << label;
-        EXPECT_EQ(cardClassOf(card.get()), c.card) << label;
+        SCOPED_TRACE(c.id.toStdString() + " " + c.key);
+        const std::unique_ptr<QWidget> card = takeCard(click(c.list, c.id, c.type, c.key));
+        ASSERT_TRUE(editorOf(card.get()));
+        EXPECT_EQ(card->objectName(), c.card);
         const vx::VxObjectUIOPtr editor = editorOf(card.get());
-        EXPECT_EQ(editor->OIDR(), c.list->OID()) << label << ": a new record";
-        EXPECT_EQ(editor->Fields().value(QStringLiteral("ParentID")).toLongLong(), c.parent) << label;
-        EXPECT_EQ(editor->Fields().value(QStringLiteral("GroupFlag")).toInt(), c.groupFlag) << label;
-        EXPECT_EQ(editor->OType(), c.kind) << label;
+        EXPECT_EQ(editor->OIDR(), c.list->OID()) << "a new record";
+        EXPECT_EQ(editor->Fields().value(QStringLiteral("ParentID")).toLongLong(), c.parent);
+        EXPECT_EQ(editor->Fields().value(QStringLiteral("GroupFlag")).toInt(), c.groupFlag);
+        EXPECT_EQ(editor->OType(), c.kind);
     }
 
+    // A new route segment goes into the clicked region, in the module's card.
+    const std::unique_ptr<QWidget> segmentCard = takeCard(click(references, region, "Group", "1", region));
+    const vx::VxObjectUIOPtr segment = editorOf(segmentCard.get());
+    ASSERT_TRUE(segment);
+    EXPECT_EQ(segmentCard->objectName(), QStringLiteral("frmTransportRoute"));
+    EXPECT_EQ(segment->OIDR(), QStringLiteral("O4000601"));
+    EXPECT_EQ(segment->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(region));
+
     // The new record is saved where the click put it.
-    const std::unique_ptr<QWidget> card =
-        takeCard(cars->ClickMenu(fleet, QStringLiteral("Group"), QStringLiteral("1"), QString()));
+    const std::unique_ptr<QWidget> card = takeCard(click(cars, fleet, "Group", "1"));
     const vx::VxObjectUIOPtr editor = editorOf(card.get());
     editor->Fields().setValue(QStringLiteral("Name"), QStringLiteral("MAN"));
     ASSERT_EQ(editor->Save().Code, 0);
     const vx::VxObjectUIOPtr saved = stored(editor->OIDR());
     EXPECT_EQ(saved->Fields().value(QStringLiteral("ParentID")).toLongLong(), fleetNo);
-    EXPECT_EQ(saved->Fields().value(QStringLiteral("OType")).toString(), QStringLiteral("Car"));
-
-    // Under a row deleted meanwhile nothing is made.
+    EXPECT_EQ(saved->Fields().value(QStringLiteral("OType")).toString(), Car);
     EXPECT_TRUE(messages.messages.isEmpty());
-    const QString gone = fleet + QStringLiteral("99");
-    EXPECT_EQ(cars->ClickMenu(gone, QStringLiteral("Group"), QStringLiteral("2"), QString()).Action, vx::ActionNothing);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!"));
 }
 
-TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
+TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListOrAllAreAsked)
 {
     vehicle(QStringLiteral("Volvo FH"), QStringLiteral("ABC123"));
     vehicle(QStringLiteral("Volvo FM"), QStringLiteral("DEF456"));
-    vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"));
-    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("MICH-1")}});
-    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("CONTI-2")}});
-    const auto cars = controller<UI4000400>();
+    vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"), vx::oid::recordNumber(group("O4000400", QStringLiteral("Kaunas"))));
+    create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("MICH-1")}}));
+    create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("CONTI-2")}}));
     struct Case {
         vx::VxObjectUIPtr list;
         const char* key;
@@ -206,11 +272,11 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
         QStringList shown;
     };
     const QStringList volvos = {QStringLiteral("Volvo FH ABC123"), QStringLiteral("Volvo FM DEF456")};
-    for (const Case& c : {Case{controller<UI4000800>(), "70S2", QStringLiteral("mich"), {QStringLiteral("MICH-1")}},
+    for (const Case& c : {Case{tyres, "70S2", QStringLiteral("mich"), {QStringLiteral("MICH-1")}},
                           Case{cars, "3", QStringLiteral("volvo"), volvos}, Case{cars, "70S2", QStringLiteral("volvo"), volvos}}) {
         SCOPED_TRACE(c.list->OID().toStdString() + " " + c.key);
         factory->filter->answer = c.answer;
-        const vx::ClickResult result = c.list->ClickMenu(c.list->OID(), QString(), QLatin1String(c.key), QString());
+        const vx::ClickResult result = click(c.list, c.list->OID(), "", c.key);
         ASSERT_EQ(result.Action, vx::ActionShowList);
         const QVariantList value = result.Value.toList();
         ASSERT_EQ(value.size(), 2);
@@ -224,59 +290,50 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListIsAsked)
     // The host refreshing the filtered list keeps the filter; any other list drops it.
     cars->GetVxObjectList(QStringLiteral("O40004001"), QString(), QStringLiteral("&Atrinkti"));
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'O40004001','volvo'"));
-    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 3);
+    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 4);
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'',''"));
     EXPECT_TRUE(cars->filterText().isEmpty());
 
     // A cancelled filter shows nothing new and forgets the text.
-    cars->ClickMenu(QStringLiteral("O4000400"), QString(), QStringLiteral("3"), QString());
+    click(cars, cars->OID(), "", "3");
     factory->filter->answer.clear();
-    EXPECT_EQ(cars->ClickMenu(QStringLiteral("O4000400"), QString(), QStringLiteral("3"), QString()).Action,
-              vx::ActionNothing);
+    EXPECT_EQ(click(cars, cars->OID(), "", "3").Action, vx::ActionNothing);
     EXPECT_TRUE(cars->filterText().isEmpty());
 
     // A quote typed into the filter stays inside it.
     vehicle(QStringLiteral("O'Neil"), QStringLiteral("X1"));
     factory->filter->answer = QStringLiteral("o'n");
-    const vx::ClickResult quoted =
-        cars->ClickMenu(QStringLiteral("O4000400"), QString(), QStringLiteral("3"), QString());
+    const vx::ClickResult quoted = click(cars, cars->OID(), "", "3");
     ASSERT_EQ(quoted.Action, vx::ActionShowList);
-    EXPECT_EQ(column(quoted.Value.toList()[0].value<vx::RecordsetPtr>(), "Preview"),
-              QStringList{QStringLiteral("O'Neil X1")});
-}
+    EXPECT_EQ(column(quoted.Value.toList()[0].value<vx::RecordsetPtr>(), "Preview"), QStringList{QStringLiteral("O'Neil X1")});
 
-TEST_F(ListClicks, ShowAllListsEverythingWithoutAFilter)
-{
-    const QString fleet = group(QStringLiteral("O4000400"), QStringLiteral("Vilnius"));
-    vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"), vx::oid::recordNumber(fleet));
-    create(QStringLiteral("O4000800"), {{QStringLiteral("Number"), QStringLiteral("T-1")}});
-    struct Case {
+    // "Show all" lists everything, groups and what they hold, without a filter.
+    struct All {
         vx::VxObjectUIPtr list;
         QString request;
         int rows;
     };
-    for (const Case& c : {Case{controller<UI4000400>(), QStringLiteral("'',''"), 2},
-                          Case{controller<UI4000800>(), QStringLiteral("'',''"), 1},
-                          Case{controller<UI4000600>(), QStringLiteral("'O4000600', ''"), 9}}) {
-        const vx::ClickResult result = c.list->ClickMenu(c.list->OID(), QString(), QStringLiteral("116S0"), QString());
+    for (const All& c : {All{cars, QStringLiteral("'',''"), 5}, All{tyres, QStringLiteral("'',''"), 2},
+                         All{references, QStringLiteral("'O4000600', ''"), 9}}) {
+        const vx::ClickResult result = click(c.list, c.list->OID(), "", "116S0");
         ASSERT_EQ(result.Action, vx::ActionShowList) << c.list->className().toStdString();
         EXPECT_EQ(result.Value.toList()[0].value<vx::RecordsetPtr>()->RecordCount(), c.rows);
         EXPECT_EQ(result.Value.toList()[1].toString(), QString());
         EXPECT_EQ(factory->listRequests->last(), c.request);
     }
+    EXPECT_TRUE(cars->filterText().isEmpty());
 }
 
 TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    tripSheet(QDate(2026, 1, 15), car);
-    tripSheet(QDate(2026, 2, 1), car);
-    tripSheet(QDate(2026, 11, 12), car);
+    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
+    for (const QDate& date : {QDate(2026, 1, 15), QDate(2026, 2, 1), QDate(2026, 11, 12)})
+        tripSheet(date, volvo);
     struct Case {
         vx::PeriodRecord period;
         QString request;
     };
-    const QList<Case> cases = {
+    const Case cases[] = {
         // Without a chosen period: the last DaysBack days from today (2026.11.16), open-ended.
         {{QDate(2026, 1, 1), QDate(2026, 1, 31), 10, false, QStringLiteral("Paskutinės 10 d.")},
          QStringLiteral("'O4000100','ctx','cmd','2026.11.06','9999.12.31'")},
@@ -286,13 +343,10 @@ TEST_F(ListClicks, TripSheetsAreListedForTheViewPeriod)
     };
     vx::RecordsetPtr rows;
     for (const Case& c : cases) {
-        const vx::PeriodRecord period = c.period;
-        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
-            return vx::CallResult::success(QVariant::fromValue(period));
-        });
-        const auto trips = controller<UI4000100>();
-        EXPECT_EQ(trips->period(), period);
-        rows = trips->GetVxObjectList(QStringLiteral("O4000100"), QStringLiteral("ctx"), QStringLiteral("cmd"));
+        storedPeriod(c.period);
+        const auto list = controller<UI4000100>();
+        EXPECT_EQ(list->period(), c.period);
+        rows = list->GetVxObjectList(QStringLiteral("O4000100"), QStringLiteral("ctx"), QStringLiteral("cmd"));
         EXPECT_EQ(factory->listRequests->last(), c.request);
     }
     // The chosen period (the last case) limits the sheets the list shows.
@@ -308,15 +362,12 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
 {
     const vx::PeriodRecord november{QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")};
     vx::PeriodRecord chosen = november;
+    storedPeriod(november);
     auto& functions = host->objects.functions;
-    functions.insert(QStringLiteral("GetOldPeriod"),
-                     [november](const QString&) { return vx::CallResult::success(QVariant::fromValue(november)); });
     functions.insert(QStringLiteral("GetNewPeriod"),
                      [&chosen](const QString&) { return vx::CallResult::success(QVariant::fromValue(chosen)); });
-    const auto trips = controller<UI4000100>();
-    const auto viewPeriod = [&] {
-        return trips->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("3"), QString()).Action;
-    };
+    const auto list = controller<UI4000100>();
+    const auto viewPeriod = [&] { return click(list, list->OID(), "", "3").Action; };
 
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
     // The same dates under another description are another view.
@@ -325,8 +376,8 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
     chosen.UsePeriod = false;
     chosen.DaysBack = 3;
     EXPECT_EQ(viewPeriod(), vx::ActionReloadList);
-    EXPECT_EQ(trips->period(), chosen);
-    trips->GetVxObjectList(QStringLiteral("O4000100"), QString(), QString());
+    EXPECT_EQ(list->period(), chosen);
+    list->GetVxObjectList(QStringLiteral("O4000100"), QString(), QString());
     EXPECT_EQ(factory->listRequests->last(), QStringLiteral("'O4000100','','','2026.11.13','9999.12.31'"));
 
     // A failing period dialog is reported and the period stays.
@@ -334,197 +385,88 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
         return vx::CallResult::failure(QStringLiteral("Laikotarpis neteisingas."));
     });
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
-    EXPECT_EQ(trips->period(), chosen);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Laikotarpis neteisingas."));
-    EXPECT_EQ(messages.messages[0].title, product);
-    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(list->period(), chosen);
+    expectOneMessage(QStringLiteral("Laikotarpis neteisingas."), QMessageBox::Critical);
 }
 
 TEST_F(ListClicks, ANewTripSheetTakesWhatTheClickedRowStandsFor)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
+    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
     const QString otherCar = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"));
-    const QString driver = employee(QStringLiteral("Jonas"));
-    const QString sheet = tripSheet(QDate(2026, 10, 1), otherCar, driver);
-    const qint64 carNo = vx::oid::recordNumber(car), otherNo = vx::oid::recordNumber(otherCar),
+    const QString driver = create(QStringLiteral("O0001401"), fields({{"Name", QStringLiteral("Jonas")}}));
+    const QString driven = tripSheet(QDate(2026, 10, 1), otherCar, driver);
+    const qint64 carNo = vx::oid::recordNumber(volvo), otherNo = vx::oid::recordNumber(otherCar),
                  driverNo = vx::oid::recordNumber(driver);
-    const auto trips = controller<UI4000100>();
-    const auto cheques = controller<UI4000300>();
     struct Case {
         vx::VxObjectUIPtr list;
-        QString id, objectType, context;
-        QDateTime date;
+        QString id;
+        const char* type;
+        QString context;
+        QDate date;
         qint64 carId, userId;
     };
-    const QDateTime today(QDate(2026, 11, 16), QTime(0, 0));
-    const QList<Case> cases = {
-        {trips, QStringLiteral("O4000100"), QString(), QString(), today, 0, 0},
-        {trips, QStringLiteral("Date:2026.11.02"), QStringLiteral("Date"), QStringLiteral("2026.11.02"),
-         QDateTime(QDate(2026, 11, 2), QTime(0, 0)), 0, 0},
-        {trips, QStringLiteral("Car:") + car, QStringLiteral("Car"), car, today, carNo, 0},
-        {trips, QStringLiteral("User:") + driver, QStringLiteral("User"), driver, today, 0, driverNo},
-        {trips, sheet, QStringLiteral("Trip"), sheet, today, otherNo, driverNo},
+    const QDate today(2026, 11, 16);
+    const Case cases[] = {
+        {trips, QStringLiteral("O4000100"), "", QString(), today, 0, 0},
+        {trips, QStringLiteral("Date:2026.11.02"), "Date", QStringLiteral("2026.11.02"), QDate(2026, 11, 2), 0, 0},
+        {trips, QStringLiteral("Car:") + volvo, "Car", volvo, today, carNo, 0},
+        {trips, QStringLiteral("User:") + driver, "User", driver, today, 0, driverNo},
+        {trips, driven, "Trip", driven, today, otherNo, driverNo},
         // A new cheque starts with a new trip sheet.
-        {cheques, QStringLiteral("O4000300"), QString(), QString(), today, 0, 0},
+        {cheques, QStringLiteral("O4000300"), "", QString(), today, 0, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.list->OID().toStdString() + " " + c.objectType.toStdString());
-        const std::unique_ptr<QWidget> card = takeCard(c.list->ClickMenu(c.id, c.objectType, QStringLiteral("1"), c.context));
-        ASSERT_TRUE(card);
-        EXPECT_EQ(cardClassOf(card.get()), QStringLiteral("frmTransportTripsSV"));
+        SCOPED_TRACE(c.list->OID().toStdString() + " " + c.type);
+        const std::unique_ptr<QWidget> card = takeCard(click(c.list, c.id, c.type, "1", c.context));
+        ASSERT_TRUE(editorOf(card.get()));
+        EXPECT_EQ(card->objectName(), QStringLiteral("frmTransportTripsSV"));
         const vx::VxObjectUIOPtr editor = editorOf(card.get());
         const vx::RecordFields fields = editor->Fields();
         EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100"));
-        EXPECT_EQ(fields.value(QStringLiteral("Date")).toDateTime(), c.date);
+        EXPECT_EQ(fields.value(QStringLiteral("Date")).toDateTime(), QDateTime(c.date, QTime(0, 0)));
         EXPECT_TRUE(fields.value(QStringLiteral("DateTo")).isNull());
         EXPECT_EQ(fields.value(QStringLiteral("TransportCarID")).toLongLong(), c.carId);
         EXPECT_EQ(fields.value(QStringLiteral("UserID")).toLongLong(), c.userId);
         EXPECT_EQ(editor->OType(), QStringLiteral("Trip"));
     }
-    EXPECT_EQ(cheques->ClickMenu(QStringLiteral("O4000300"), QString(), QStringLiteral("2"), QString()).Action,
-              vx::ActionNothing)
-        << "no group of cheques is made here";
-}
-
-TEST_F(ListClicks, TransportSettingsOpenOnTheDesktop)
-{
-    const vx::ClickResult result =
-        controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
-    EXPECT_EQ(result.Action, vx::ActionNothing);
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.AddForm(frmAutoNumber)")));
-    ASSERT_EQ(host->desktop.cards.size(), 1);
-    const vx::VxObjectUIOPtr editor = editorOf(host->desktop.cards[0].widget);
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100AutoNumber"));
-    EXPECT_EQ(editor->OType(), QStringLiteral("C0001800"));
-    EXPECT_EQ(editor->Preview(), QStringLiteral("Transporto nustatymai"));
+    EXPECT_EQ(click(cheques, cheques->OID(), "", "2").Action, vx::ActionNothing) << "no group of cheques is made here";
 }
 
 TEST_F(ListClicks, CardsReachTheDesktopOnlyWithTheRightToOpen)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const QString sheet = tripSheet(QDate(2026, 11, 10), car);
-    const auto cars = controller<UI4000400>();
-    const auto trips = controller<UI4000100>();
+    seedOneOfEach();
     EXPECT_TRUE(cars->AddToDeskTopVxObject(car));
     EXPECT_TRUE(trips->AddToDeskTopVxObject(sheet));
+    EXPECT_TRUE(cheques->AddToDeskTopVxObject(cheque));
+    // Putting a segment on the desktop is the host catalogue's work; its card lands there.
+    EXPECT_TRUE(references->AddToDeskTopVxObject(route));
     EXPECT_FALSE(cars->AddToDeskTopVxObject(car + QStringLiteral("99")));
+    EXPECT_FALSE(controller<UI4001000>()->AddToDeskTopVxObject(QStringLiteral("O40010001")));
+    const QStringList added = host->log.filter(QStringLiteral("Desktop.AddForm"));
+    ASSERT_EQ(added.size(), 4);
+    EXPECT_EQ(added.mid(0, 3), (QStringList{QStringLiteral("Desktop.AddForm(frmTransportCars)"),
+                                            QStringLiteral("Desktop.AddForm(frmTransportTripsSV)"),
+                                            QStringLiteral("Desktop.AddForm(frmTransportTripsSV)")}));
 
     host->grant(QStringLiteral("CTransportCars"), false, true, true, true);
     EXPECT_FALSE(cars->AddToDeskTopVxObject(car));
-    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")),
-              (QStringList{QStringLiteral("Desktop.AddForm(frmTransportCars)"),
-                           QStringLiteral("Desktop.AddForm(frmTransportTripsSV)")}));
-    EXPECT_FALSE(controller<UI4001000>()->AddToDeskTopVxObject(QStringLiteral("O40010001")));
-}
-
-TEST_F(ListClicks, AChequeOpensTheTripSheetItBelongsTo)
-{
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const QString sheet = tripSheet(QDate(2026, 11, 10), car);
-    const QString cheque =
-        create(QStringLiteral("O4000300"), {{QStringLiteral("TransportTripID"), vx::oid::recordNumber(sheet)},
-                                            {QStringLiteral("Name"), QStringLiteral("Č-1")},
-                                            {QStringLiteral("Date"), QDate(2026, 11, 10)}});
-    const QString chequeGroup = group(QStringLiteral("O4000300"), QStringLiteral("Kortelės"));
-    const auto cheques = controller<UI4000300>();
-
-    const std::unique_ptr<QWidget> card =
-        takeCard(cheques->ClickMenu(cheque, QStringLiteral("C"), QStringLiteral("0"), QString()));
-    EXPECT_EQ(cardClassOf(card.get()), QStringLiteral("frmTransportTripsSV"));
-    ASSERT_TRUE(editorOf(card.get()));
-    EXPECT_EQ(editorOf(card.get())->OIDR(), sheet);
-    EXPECT_TRUE(cheques->AddToDeskTopVxObject(cheque));
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.AddForm(frmTransportTripsSV)")));
-
-    // A group of cheques has no trip sheet to show.
-    EXPECT_EQ(cheques->ClickMenu(chequeGroup, QStringLiteral("Group"), QStringLiteral("0"), QString()).Action,
-              vx::ActionNothing);
-    EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(
-        cheques->ClickMenu(cheque + QStringLiteral("99"), QStringLiteral("C"), QStringLiteral("0"), QString()).Action,
-        vx::ActionNothing);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!"));
-
-    // What opens is a trip sheet, so the trip sheets' right to open counts.
+    // What a cheque opens is a trip sheet, so the trip sheets' right to open counts.
     host->grant(QStringLiteral("CTransportTrips"), false, true, true, true);
-    EXPECT_EQ(cheques->ClickMenu(cheque, QStringLiteral("C"), QStringLiteral("0"), QString()).Action,
-              vx::ActionNothing);
+    EXPECT_EQ(click(cheques, cheque, "C", "0").Action, vx::ActionNothing);
     EXPECT_FALSE(cheques->AddToDeskTopVxObject(cheque));
-}
-
-TEST_F(ListClicks, RouteSegmentsOpenInTheModulesCardEverythingElseInTheHosts)
-{
-    const QString region = group(QStringLiteral("O4000601"), QStringLiteral("Lietuva"));
-    const QString route =
-        create(QStringLiteral("O4000601"), {{QStringLiteral("Name"), QStringLiteral("Vilnius–Kaunas")},
-                                            {QStringLiteral("ParentID"), vx::oid::recordNumber(region)}});
-    const auto references = controller<UI4000600>();
-
-    const std::unique_ptr<QWidget> card =
-        takeCard(references->ClickMenu(route, QStringLiteral("O4000601"), QStringLiteral("0"), route));
-    EXPECT_EQ(cardClassOf(card.get()), QStringLiteral("frmTransportRoute"));
-    ASSERT_TRUE(editorOf(card.get()));
-    EXPECT_EQ(editorOf(card.get())->OIDR(), route);
-
-    const std::unique_ptr<QWidget> newCard =
-        takeCard(references->ClickMenu(region, QStringLiteral("Group"), QStringLiteral("1"), region));
-    const vx::VxObjectUIOPtr segment = editorOf(newCard.get());
-    ASSERT_TRUE(segment);
-    EXPECT_EQ(cardClassOf(newCard.get()), QStringLiteral("frmTransportRoute"));
-    EXPECT_EQ(segment->OIDR(), QStringLiteral("O4000601"));
-    EXPECT_EQ(segment->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(region));
-
-    EXPECT_EQ(
-        references->ClickMenu(route + QStringLiteral("99"), QStringLiteral("O4000601"), QStringLiteral("0"), QString())
-            .Action,
-        vx::ActionNothing);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Objektas panaikintas!"));
-    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
-
-    // Groups, other catalogues, other keys, menus and the desktop are the host's catalogue controller's.
-    messages.messages.clear();
-    const auto keys = [](const vx::MenuItems& menu) {
-        QStringList found;
-        for (const vx::MenuItem& item : menu)
-            found << item.Key;
-        return found;
-    };
-    EXPECT_EQ(keys(references->GetMenu(route, QStringLiteral("O4000601"), route)),
-              (QStringList{QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("4")}));
-    EXPECT_EQ(keys(references->GetMenu(region, QStringLiteral("Group"), region)).size(), 6);
-    EXPECT_EQ(
-        references->ClickMenu(QStringLiteral("O40006023"), QStringLiteral("O4000602"), QStringLiteral("0"), QString())
-            .Action,
-        vx::ActionNothing);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Elementas panaikintas!")) << "the host's own message";
-
-    // Putting a segment on the desktop is the host catalogue's work; its card lands there.
-    EXPECT_TRUE(references->AddToDeskTopVxObject(route));
-    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")).size(), 1);
-
-    messages.answer(QMessageBox::Ok);
-    EXPECT_EQ(references->ClickMenu(route, QStringLiteral("O4000601"), QStringLiteral("4"), route).Action,
-              vx::ActionDeleted);
-    EXPECT_EQ(messages.messages.last().text, QStringLiteral("Ar tikrai norite panaikinti?"));
-    EXPECT_FALSE(stored(route));
+    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")).size(), 4);
 }
 
 TEST_F(ListClicks, SubListsAndRouteLinesLeaveClicksToTheirCards)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const QString tank =
-        create(QStringLiteral("O4001200"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(car)}});
+    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
+    const QString tank = create(QStringLiteral("O4001200"), fields({{"TransportCarID", vx::oid::recordNumber(volvo)}}));
     const QList<vx::VxObjectUIPtr> lists = {controller<UI4000200>(), controller<UI4000500>(), controller<UI4000700>(),
                                             controller<UI4000900>(), controller<UI4001000>(), controller<UI4001100>(),
                                             controller<UI4001200>()};
     for (const vx::VxObjectUIPtr& list : lists)
         for (const char* key : {"0", "1", "2", "3", "4", "116S0"})
-            EXPECT_EQ(list->ClickMenu(tank, QStringLiteral("C"), QLatin1String(key), car).Action, vx::ActionNothing)
+            EXPECT_EQ(click(list, tank, "C", key, volvo).Action, vx::ActionNothing)
                 << list->className().toStdString() << " " << key;
     EXPECT_TRUE(stored(tank));
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -532,13 +474,13 @@ TEST_F(ListClicks, SubListsAndRouteLinesLeaveClicksToTheirCards)
 
 TEST_F(ListClicks, EditorsOfTheListsSendOnlyChangedRowsExceptRouteLines)
 {
-    const QString car = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const vx::VxObjectUIOPtr edited = controller<UI4000400>()->GetVxObject(car);
+    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
+    const vx::VxObjectUIOPtr edited = cars->GetVxObject(volvo);
     ASSERT_TRUE(edited);
     EXPECT_EQ(edited->RsFields()->marshalOptions(), vx::MarshalOptions::ModifiedRecordsOnly);
     EXPECT_EQ(edited->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("Volvo"));
 
-    const vx::VxObjectUIOPtr fresh = controller<UI4000400>()->GetVxObject(QStringLiteral("O4000400"));
+    const vx::VxObjectUIOPtr fresh = cars->GetVxObject(QStringLiteral("O4000400"));
     ASSERT_TRUE(fresh);
     EXPECT_TRUE(fresh->Fields().value(QStringLiteral("Name")).isNull());
 

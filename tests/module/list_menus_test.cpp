@@ -5,140 +5,78 @@
 #include "module/type_list_controllers.h"
 #include "tests/support/module_host.h"
 
-#include <functional>
-
 namespace {
 
 using testhost::ModuleFixture;
 
 enum class Needs { Nothing, Open, Delete, New };
 
-// Menu keys a user sees when holding the right the segment needs.
+// Menu keys (space-separated) a user sees when holding the right the segment needs.
 struct Segment {
     Needs needs;
-    QStringList keys;
+    const char* keys;
 };
 
 struct MenuRule {
-    QString controller;
-    QString row;   // "Own" (the list background) or the row's ObjectType
-    QString rowId; // the clicked id; the list's own id for "Own"
+    vx::VxObjectUIPtr list;
+    const char* component;
+    const char* row; // the row's ObjectType; empty for the list background
+    QString rowId;   // the clicked id; the list's own id for the background
     QList<Segment> segments;
 };
 
-QStringList keysOf(const vx::MenuItems& items)
+QString keysOf(const vx::MenuItems& items)
 {
     QStringList keys;
     for (const vx::MenuItem& item : items)
         keys << item.Key;
-    return keys;
+    return keys.join(QLatin1Char(' '));
 }
 
-QStringList keys(std::initializer_list<const char*> list)
+// The row kind as the host passes it: none for the list background.
+QString kind(const char* type)
 {
-    QStringList result;
-    for (const char* key : list)
-        result << QLatin1String(key);
-    return result;
+    return *type ? QString::fromLatin1(type) : QString();
 }
 
-const QString car = QStringLiteral("O40004007");
-const QString tyre = QStringLiteral("O40008007");
-const QString sheet = QStringLiteral("O40001007");
-
-QList<MenuRule> rules()
-{
-    using N = Needs;
-    const QString trips = QStringLiteral("UI4000100"), cars = QStringLiteral("UI4000400"),
-                  tyres = QStringLiteral("UI4000800");
-    QList<MenuRule> table = {
-        {cars,
-         QStringLiteral("Car"),
-         car,
-         {{N::Open, keys({"0"})},
-          {N::New, keys({"1", "100"})},
-          {N::Delete, keys({"4", "100"})},
-          {N::Nothing, keys({"3"})}}},
-        {cars,
-         QStringLiteral("Group"),
-         car,
-         {{N::Open, keys({"0", "100"})},
-          {N::New, keys({"2", "1", "100"})},
-          {N::Delete, keys({"4", "100"})},
-          {N::Nothing, keys({"3"})}}},
-        {cars,
-         QStringLiteral("Own"),
-         QStringLiteral("O4000400"),
-         {{N::New, keys({"2", "1", "100"})}, {N::Nothing, keys({"3"})}}},
-        {tyres, QStringLiteral("Tyre"), tyre, {{N::Open, keys({"0", "100"})}, {N::Delete, keys({"4", "100"})}}},
-        {tyres,
-         QStringLiteral("Group"),
-         tyre,
-         {{N::Open, keys({"0", "100"})}, {N::New, keys({"2", "1", "100"})}, {N::Delete, keys({"4", "100"})}}},
-        {tyres, QStringLiteral("Own"), QStringLiteral("O4000800"), {{N::New, keys({"2", "1", "100", "3", "100"})}}},
-        {trips,
-         QStringLiteral("Trip"),
-         sheet,
-         {{N::Open, keys({"0", "100"})},
-          {N::New, keys({"1", "100"})},
-          {N::Delete, keys({"4", "100"})},
-          {N::Nothing, keys({"3"})}}},
-        {trips,
-         QStringLiteral("Own"),
-         QStringLiteral("O4000100"),
-         {{N::New, keys({"1", "100", "6", "100"})}, {N::Nothing, keys({"3"})}}},
-    };
-    // Rows that group trip sheets offer a new sheet and the view period only.
-    for (const char* node : {"User", "Date", "Car", "Group"})
-        table.append({trips,
-                      QLatin1String(node),
-                      QStringLiteral("Car:O40004007"),
-                      {{N::New, keys({"1", "100"})}, {N::Nothing, keys({"3"})}}});
-    return table;
-}
-
-class ListMenus : public ModuleFixture {
-protected:
-    vx::VxObjectUIPtr make(const QString& className)
-    {
-        if (className == QLatin1String("UI4000100"))
-            return controller<UI4000100>();
-        if (className == QLatin1String("UI4000400"))
-            return controller<UI4000400>();
-        return controller<UI4000800>();
-    }
-
-    static QString componentOf(const QString& className)
-    {
-        if (className == QLatin1String("UI4000100"))
-            return QStringLiteral("CTransportTrips");
-        if (className == QLatin1String("UI4000400"))
-            return QStringLiteral("CTransportCars");
-        return QStringLiteral("CTransportTyres");
-    }
-};
+class ListMenus : public ModuleFixture {};
 
 TEST_F(ListMenus, ItemsFollowTheRightsAndTheRowKind)
 {
-    for (const MenuRule& rule : rules()) {
-        const vx::VxObjectUIPtr list = make(rule.controller);
+    using N = Needs;
+    const auto trips = controller<UI4000100>();
+    const auto cars = controller<UI4000400>();
+    const auto tyres = controller<UI4000800>();
+    const char *tripsKey = "CTransportTrips", *carsKey = "CTransportCars", *tyresKey = "CTransportTyres";
+    const QString car = QStringLiteral("O40004007"), tyre = QStringLiteral("O40008007"), sheet = QStringLiteral("O40001007");
+    QList<MenuRule> rules = {
+        {cars, carsKey, "Car", car, {{N::Open, "0"}, {N::New, "1 100"}, {N::Delete, "4 100"}, {N::Nothing, "3"}}},
+        {cars, carsKey, "Group", car, {{N::Open, "0 100"}, {N::New, "2 1 100"}, {N::Delete, "4 100"}, {N::Nothing, "3"}}},
+        {cars, carsKey, "", cars->OID(), {{N::New, "2 1 100"}, {N::Nothing, "3"}}},
+        {tyres, tyresKey, "Tyre", tyre, {{N::Open, "0 100"}, {N::Delete, "4 100"}}},
+        {tyres, tyresKey, "Group", tyre, {{N::Open, "0 100"}, {N::New, "2 1 100"}, {N::Delete, "4 100"}}},
+        {tyres, tyresKey, "", tyres->OID(), {{N::New, "2 1 100 3 100"}}},
+        {trips, tripsKey, "Trip", sheet, {{N::Open, "0 100"}, {N::New, "1 100"}, {N::Delete, "4 100"}, {N::Nothing, "3"}}},
+        {trips, tripsKey, "", trips->OID(), {{N::New, "1 100 6 100"}, {N::Nothing, "3"}}},
+    };
+    // Rows that group trip sheets offer a new sheet and the view period only.
+    for (const char* node : {"User", "Date", "Car", "Group"})
+        rules.append({trips, tripsKey, node, QStringLiteral("Car:O40004007"), {{N::New, "1 100"}, {N::Nothing, "3"}}});
+
+    for (const MenuRule& rule : rules) {
         for (int combination = 0; combination < 8; ++combination) {
             const bool open = combination & 1, remove = combination & 2, add = combination & 4;
             // The write right is granted exactly when the open right is not, so
             // mixing the two up shows.
-            host->grant(componentOf(rule.controller), open, !open, remove, add);
+            host->grant(QLatin1String(rule.component), open, !open, remove, add);
             QStringList expected;
-            for (const Segment& segment : rule.segments) {
-                const bool granted = segment.needs == Needs::Nothing || (segment.needs == Needs::Open && open)
-                                     || (segment.needs == Needs::Delete && remove)
-                                     || (segment.needs == Needs::New && add);
-                if (granted)
-                    expected << segment.keys;
-            }
-            const QString rowKind = rule.row == QLatin1String("Own") ? QString() : rule.row;
-            EXPECT_EQ(keysOf(list->GetMenu(rule.rowId, rowKind, QString())), expected)
-                << rule.controller.toStdString() << " " << rule.row.toStdString() << " R1=" << open << " R2=" << remove
-                << " R4=" << add;
+            for (const Segment& segment : rule.segments)
+                if (segment.needs == Needs::Nothing || (segment.needs == Needs::Open && open)
+                    || (segment.needs == Needs::Delete && remove) || (segment.needs == Needs::New && add))
+                    expected << QLatin1String(segment.keys);
+            EXPECT_EQ(keysOf(rule.list->GetMenu(rule.rowId, kind(rule.row), QString())),
+                      expected.join(QLatin1Char(' ')))
+                << rule.component << " " << rule.row << " R1=" << open << " R2=" << remove << " R4=" << add;
         }
     }
 }
@@ -147,58 +85,69 @@ TEST_F(ListMenus, ListsWithoutRightsHaveFixedMenus)
 {
     host->grant(QStringLiteral("CTransportTrips"), false, false, false, false);
     const auto cheques = controller<UI4000300>();
-    EXPECT_EQ(keysOf(cheques->GetMenu(QStringLiteral("O40003005"), QStringLiteral("C"), QString())),
-              keys({"0", "100", "4", "100"}));
-    EXPECT_EQ(keysOf(cheques->GetMenu(QStringLiteral("O40003005"), QStringLiteral("Group"), QString())),
-              keys({"0", "100", "2", "1", "100", "4", "100"}));
-    EXPECT_EQ(keysOf(cheques->GetMenu(QStringLiteral("O4000300"), QString(), QString())), keys({"2", "1", "100"}));
+    const auto references = controller<UI4000600>();
+    const QString route = QStringLiteral("O40006017");
+    const struct {
+        vx::VxObjectUIPtr list;
+        QString id;
+        const char *type, *keys;
+        QString context;
+    } cases[] = {
+        {cheques, QStringLiteral("O40003005"), "C", "0 100 4 100", QString()},
+        {cheques, QStringLiteral("O40003005"), "Group", "0 100 2 1 100 4 100", QString()},
+        {cheques, cheques->OID(), "", "2 1 100", QString()},
+        // A route segment's own menu; its groups' menus are the host catalogue controller's.
+        {references, route, "O4000601", "0 100 4", route},
+        {controller<UI4000200>(), QStringLiteral("O40002003"), "C", "", QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keysOf(c.list->GetMenu(c.id, kind(c.type), c.context)), QLatin1String(c.keys))
+            << c.id.toStdString() << " " << c.type;
+    EXPECT_EQ(references->GetMenu(route, QStringLiteral("Group"), route).size(), 6);
 
-    const QList<vx::VxObjectUIPtr> subLists = {controller<UI4000500>(), controller<UI4000700>(),
-                                               controller<UI4000900>(), controller<UI4001000>(),
-                                               controller<UI4001100>(), controller<UI4001200>()};
+    const QList<vx::VxObjectUIPtr> subLists = {controller<UI4000500>(), controller<UI4000700>(), controller<UI4000900>(),
+                                               controller<UI4001000>(), controller<UI4001100>(), controller<UI4001200>()};
     for (const vx::VxObjectUIPtr& list : subLists) {
         EXPECT_EQ(keysOf(list->GetMenu(list->OID() + QStringLiteral("3"), QStringLiteral("C"), QString())),
-                  keys({"0", "4"}))
+                  QStringLiteral("0 4"))
             << list->className().toStdString();
-        EXPECT_EQ(keysOf(list->GetMenu(list->OID(), QString(), QString())), keys({"0", "4"}));
+        EXPECT_EQ(keysOf(list->GetMenu(list->OID(), QString(), QString())), QStringLiteral("0 4"));
     }
-    EXPECT_TRUE(
-        controller<UI4000200>()->GetMenu(QStringLiteral("O40002003"), QStringLiteral("C"), QString()).isEmpty());
 }
 
 TEST_F(ListMenus, CaptionsNameWhatEachListMakes)
 {
     for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
         host->grant(QLatin1String(key), true, true, true, true);
-    using Pairs = QList<QPair<QString, QString>>;
+    // Each item as "key caption", joined by " | ".
     const auto captions = [](const vx::MenuItems& items) {
-        Pairs pairs;
+        QStringList pairs;
         for (const vx::MenuItem& item : items) {
             EXPECT_TRUE(item.SubItems.isEmpty());
             EXPECT_FALSE(item.Flag);
-            pairs.append({item.Key, item.Caption});
+            pairs << item.Key + QLatin1Char(' ') + item.Caption;
         }
-        return pairs;
+        return pairs.join(QStringLiteral(" | "));
     };
-    const QString open = QStringLiteral("Padėti &ant darbo stalo"), group = QStringLiteral("Nauja &grupė"),
-                  remove = QStringLiteral("&Panaikinti"), separator = QStringLiteral("-");
-    const auto pair = [](const char* key, const QString& caption) { return qMakePair(QLatin1String(key), caption); };
-
-    EXPECT_EQ(captions(controller<UI4000400>()->GetMenu(car, QStringLiteral("Group"), QString())),
-              (Pairs{pair("0", open), pair("100", separator), pair("2", group),
-                     pair("1", QStringLiteral("&Naujas automobilis")), pair("100", separator), pair("4", remove),
-                     pair("100", separator), pair("3", QStringLiteral("&Atrinkti"))}));
-    EXPECT_EQ(captions(controller<UI4000800>()->GetMenu(QStringLiteral("O4000800"), QString(), QString())),
-              (Pairs{pair("2", group), pair("1", QStringLiteral("&Nauja padanga")), pair("100", separator),
-                     pair("3", QStringLiteral("&Atrinkti")), pair("100", separator)}));
-    EXPECT_EQ(captions(controller<UI4000100>()->GetMenu(QStringLiteral("O4000100"), QString(), QString())),
-              (Pairs{pair("1", QStringLiteral("&Naujas kelionės lapas")), pair("100", separator),
-                     pair("6", QStringLiteral("Transporto nustatymai")), pair("100", separator),
-                     pair("3", QStringLiteral("P&eržiūros nustatymai"))}));
-    EXPECT_EQ(captions(controller<UI4000300>()->GetMenu(QStringLiteral("O4000300"), QString(), QString())),
-              (Pairs{pair("2", group), pair("1", QStringLiteral("&Nauja kortelė")), pair("100", separator)}));
-    EXPECT_EQ(captions(controller<UI4001000>()->GetMenu(QStringLiteral("O40010001"), QString(), QString())),
-              (Pairs{pair("0", open), pair("4", remove)}));
+    const struct {
+        vx::VxObjectUIPtr list;
+        QString id;
+        const char* type;
+        QString expected;
+    } cases[] = {
+        {controller<UI4000400>(), QStringLiteral("O40004007"), "Group",
+         QStringLiteral("0 Padėti &ant darbo stalo | 100 - | 2 Nauja &grupė | 1 &Naujas automobilis | 100 - | "
+                        "4 &Panaikinti | 100 - | 3 &Atrinkti")},
+        {controller<UI4000800>(), QStringLiteral("O4000800"), "",
+         QStringLiteral("2 Nauja &grupė | 1 &Nauja padanga | 100 - | 3 &Atrinkti | 100 -")},
+        {controller<UI4000100>(), QStringLiteral("O4000100"), "",
+         QStringLiteral("1 &Naujas kelionės lapas | 100 - | 6 Transporto nustatymai | 100 - | 3 P&eržiūros nustatymai")},
+        {controller<UI4000300>(), QStringLiteral("O4000300"), "",
+         QStringLiteral("2 Nauja &grupė | 1 &Nauja kortelė | 100 -")},
+        {controller<UI4001000>(), QStringLiteral("O40010001"), "", QStringLiteral("0 Padėti &ant darbo stalo | 4 &Panaikinti")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(captions(c.list->GetMenu(c.id, kind(c.type), QString())), c.expected) << c.id.toStdString();
 }
 
 } // namespace

@@ -89,15 +89,12 @@ TEST_F(PluginFile, EveryPublicClassIsCreatedByNameWithItsInterface)
 
 TEST_F(PluginFile, UnknownClassNamesAreRefusedWithAReason)
 {
-    for (const char* name : {"UI4001300", "uio4000100", "", "Catalogue", "frmTransportTripsSV"}) {
-        SCOPED_TRACE(name);
+    const char* const names[] = {"UI4001300", "uio4000100", "", "Catalogue", "frmTransportTripsSV", nullptr};
+    for (const char* name : names) {
         QString error;
-        EXPECT_FALSE(create(name, &error));
-        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(create(name, &error)) << (name ? name : "no name");
+        EXPECT_FALSE(error.isEmpty()) << (name ? name : "no name");
     }
-    QString error;
-    EXPECT_EQ(getClassObject(nullptr, &error), nullptr);
-    EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(getClassObject("NoSuchClass", nullptr), nullptr);
 }
 
@@ -111,15 +108,12 @@ TEST_F(PluginFile, MayUnloadOnlyWhenNoObjectOfTheLibraryLives)
     EXPECT_FALSE(canUnloadNow()) << "the editor is still alive";
     editor.reset();
     EXPECT_TRUE(canUnloadNow());
-}
 
-TEST_F(PluginFile, ObjectsAnEditorMadeKeepTheLibraryInUse)
-{
-    auto controller = std::dynamic_pointer_cast<vx::VxObjectUI>(create("UI4000800"));
-    ASSERT_TRUE(controller);
     // Without a business-object layer the record cannot be read: no editor survives.
-    EXPECT_FALSE(controller->GetVxObject(QStringLiteral("O4000800")));
-    controller.reset();
+    auto tyres = std::dynamic_pointer_cast<vx::VxObjectUI>(create("UI4000800"));
+    ASSERT_TRUE(tyres);
+    EXPECT_FALSE(tyres->GetVxObject(QStringLiteral("O4000800")));
+    tyres.reset();
     EXPECT_TRUE(canUnloadNow());
 }
 

@@ -51,20 +51,13 @@ protected:
     // Opens the card as the trip sheet list's menu item "Transporto nustatymai" does.
     frmAutoNumber* openFromMenu()
     {
-        controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
+        const vx::ClickResult result =
+            controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
+        EXPECT_EQ(result.Action, vx::ActionNothing) << "the card goes to the desktop";
         EXPECT_FALSE(host->desktop.cards.isEmpty());
         return host->desktop.cards.isEmpty()
                    ? nullptr
                    : qobject_cast<frmAutoNumber*>(host->desktop.cards.last().widget.data());
-    }
-
-    // A card of its own on a recording editor.
-    std::unique_ptr<frmAutoNumber> openRecorded(std::shared_ptr<RecordingSheetEditor>& editor)
-    {
-        editor = std::make_shared<RecordingSheetEditor>(openSheet(QStringLiteral("O4000100")));
-        auto card = std::make_unique<frmAutoNumber>();
-        card->setVxObjectUIO(editor);
-        return card;
     }
 
     template <typename Control>
@@ -114,6 +107,11 @@ TEST_F(AutoNumberCard, OpensFromTheTripSheetMenuWithTheStoredSettings)
     storeSettings(QStringLiteral("0,'AutoNumber_Prefix','KL',2,7,'000',1,1"));
     frmAutoNumber* card = openFromMenu();
     ASSERT_TRUE(card);
+    EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")), QStringList{QStringLiteral("Desktop.AddForm(frmAutoNumber)")});
+    const vx::VxObjectUIOPtr editor = vx::cardOf({card})->vxObjectUIO();
+    EXPECT_EQ(editor->OIDR(), QStringLiteral("O4000100AutoNumber"));
+    EXPECT_EQ(editor->OType(), QStringLiteral("C0001800"));
+    EXPECT_EQ(editor->Preview(), QStringLiteral("Transporto nustatymai"));
     EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
     EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("7"));
     EXPECT_EQ(text(card, "txtANTemplate"), QStringLiteral("000"));
@@ -206,8 +204,10 @@ TEST_F(AutoNumberCard, TheTemplateTakesOnlyZeros)
 
 TEST_F(AutoNumberCard, SavingSendsTheSettingsTextAndKeepsTheRecord)
 {
-    std::shared_ptr<RecordingSheetEditor> editor;
-    const std::unique_ptr<frmAutoNumber> card = openRecorded(editor);
+    // A card of its own on a recording editor.
+    const auto editor = std::make_shared<RecordingSheetEditor>(openSheet(QStringLiteral("O4000100")));
+    const auto card = std::make_unique<frmAutoNumber>();
+    card->setVxObjectUIO(editor);
     retype(card.get(), "txtPrefix", QStringLiteral("KL"));
     retype(card.get(), "txtMinimal", QStringLiteral("1"));
     control<QComboBox>(card.get(), "cmbCycle")->setCurrentIndex(3);

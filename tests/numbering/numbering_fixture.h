@@ -35,12 +35,6 @@ protected:
         return sheet;
     }
 
-    // Logs in a new employee with the given prefix (null: none).
-    void logInNew(const QVariant& userPrefix)
-    {
-        host->logInNew(userPrefix.toString());
-    }
-
     static vx::CallResult getAutoNumber(UIO4000100& sheet, int nextFlag)
     {
         return sheet.Methods(QStringLiteral("GetAutoNumber"), QStringLiteral("%1,''").arg(nextFlag));

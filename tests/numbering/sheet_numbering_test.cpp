@@ -1,15 +1,90 @@
-// The trip sheet editor's auto-numbering on a real store: numbers made by the
-// layout, the editor's own counter and the next flag, the repeated-number
-// check, and the counter read back out of the number on every save.
+// Trip sheet numbers: the text made from the layout's parts and the counter
+// read back out of a number; then the trip sheet editor's auto-numbering on a
+// real store: numbers made by the layout, the editor's own counter and the
+// next flag, the repeated-number check, and the counter read on every save.
 
 #include "platform/shell/host_services.h"
-#include "module/catalogue_conversions.h"
+#include "numbering/number_layout.h"
 #include "tests/numbering/numbering_fixture.h"
 
 namespace {
 
 const QDate nov3(2010, 11, 3);
 const QString repeated = QStringLiteral("Dokumento numeris kartojasi!");
+
+QStringList parts(const char* mask)
+{
+    return QString::fromLatin1(mask).split(QLatin1Char('_'), Qt::SkipEmptyParts);
+}
+
+TEST(NumberLayout, PartsAreJoinedWithoutALeadingSeparator)
+{
+    const struct {
+        const char* mask;
+        qint64 counter;
+        const char* prefix;
+        const char* userPrefix;
+        const char* numberTemplate;
+        const char* number;
+    } cases[] = {
+        {"Prefix_Date_AutoNumber", 15, "KL", "JJ", "0000", "KL-101103-0015"},
+        {"AutoNumber", 7, "", "JJ", "00000", "00007"},
+        {"AutoNumber", 123456, "", "JJ", "00000", "123456"},
+        {"Prefix_UserPrefix_AutoNumber", 15, "", "JJ", "0000", "JJ-0015"},
+        {"UserPrefix_Date", 15, "KL", "JJ", "0000", "JJ-101103"},
+        {"Date_Unknown_AutoNumber", 1, "KL", "JJ", "0", "101103--1"},
+        {"", 15, "KL", "JJ", "0000", ""},
+        // Each part alone: the counter padded to the template's width, the
+        // date as yyMMdd, and nothing for a part of another name (names are exact).
+        {"AutoNumber", 7, "", "", "", "7"},
+        {"AutoNumber", 0, "", "", "000", "000"},
+        {"AutoNumber", -7, "", "", "0000", "-0007"},
+        {"Date", 7, "KL", "JJ", "0000", "101103"},
+        {"Prefix", 7, "KL-", "JP", "0000", "KL-"},
+        {"UserPrefix", 7, "KL-", "JP", "0000", "JP"},
+        {"Numeris", 7, "KL", "JJ", "0000", ""},
+        {"date", 7, "KL", "JJ", "0000", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(numbering::composeNumber(parts(c.mask), c.counter, QString::fromLatin1(c.prefix), nov3,
+                                           QString::fromLatin1(c.userPrefix), QString::fromLatin1(c.numberTemplate)),
+                  QString::fromLatin1(c.number))
+            << c.mask << " " << c.counter;
+}
+
+TEST(NumberLayout, TheCounterIsReadAtItsPlaceInTheLayout)
+{
+    const struct {
+        const char* mask;
+        const char* name;
+        QVariant counter;
+        const char* tooLarge;
+    } cases[] = {
+        {"Prefix_Date_AutoNumber", "KL-101103-0042", 42, ""},
+        {"Prefix_Date_AutoNumber", "KL-101103", QVariant(), ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-0042-7", 42, ""},
+        {"Prefix_Date_AutoNumber", "KL-101103- 42 ", 42, ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-4,2", QVariant(), ""},
+        {"Prefix_Date_AutoNumber", "KL-101103--42", QVariant(), ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-+42", QVariant(), ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-0", 0, ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-2147483647", 2147483647, ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-002147483648", QVariant(), "2147483648"},
+        {"Prefix_Date_AutoNumber", "KL-101103-99999999999999999999999", QVariant(), "99999999999999999999999"},
+        {"AutoNumber", "0015", 15, ""},
+        {"AutoNumber_AutoNumber", "3-4", 3, ""},
+        {"Prefix_Date", "KL-101103", QVariant(), ""},
+        {"Prefix_UserPrefix_AutoNumber", "KL--0015", 15, ""},
+    };
+    for (const auto& c : cases) {
+        const numbering::CounterReading reading = numbering::counterIn(parts(c.mask), QString::fromLatin1(c.name));
+        EXPECT_EQ(reading.value, c.counter) << c.mask << " " << c.name;
+        EXPECT_EQ(reading.value.isNull(), c.counter.isNull()) << c.mask << " " << c.name;
+        EXPECT_EQ(reading.tooLarge, QString::fromLatin1(c.tooLarge)) << c.mask << " " << c.name;
+    }
+}
+
+
 
 class SheetNumbering : public NumberingFixture {
 protected:
@@ -26,27 +101,27 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
     const struct {
         const char* settings; // null: never configured
         bool loggedIn;
-        QVariant userPrefix;
+        QString userPrefix; // null: none
         const char* number; // empty: none made
         int counter;
     } cases[] = {
-        {nullptr, true, QVariant(), "", 0},
-        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "KL-101103-0015", 15},
-        {"0,'AutoNumber','',3,7,'00000',0,0", true, QVariant(), "00007", 7},
-        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "0015", 15},
-        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QVariant(), "KL--0015", 15},
+        {nullptr, true, QString(), "", 0},
+        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL-101103-0015", 15},
+        {"0,'AutoNumber','',3,7,'00000',0,0", true, QString(), "00007", 7},
+        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "0015", 15},
+        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL--0015", 15},
         {"0,'UserPrefix_AutoNumber_Date','',0,3,'0',0,0", true, QStringLiteral("JJ"), "JJ-3-101103", 3},
         // No counter in the layout: the editor's own counter, still 0, is written.
-        {"0,'Date_Prefix','X',3,15,'0000',0,0", true, QVariant(), "101103-X", 0},
-        {"0,'','KL',3,1,'0000',0,0", true, QVariant(), "", 0},
-        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false, QVariant(), "", 0},
+        {"0,'Date_Prefix','X',3,15,'0000',0,0", true, QString(), "101103-X", 0},
+        {"0,'','KL',3,1,'0000',0,0", true, QString(), "", 0},
+        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false, QString(), "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.settings ? c.settings : "never configured");
         if (c.settings)
             storeSettings(QString::fromLatin1(c.settings));
         if (c.loggedIn)
-            logInNew(c.userPrefix);
+            host->logInNew(c.userPrefix);
         else
             host->logOut();
         std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("typed"));
@@ -64,14 +139,14 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
 TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
 {
     storeSettings(QStringLiteral("0,'Date_AutoNumber','',1,1,'00',1,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> first = newSheet(nov3);
     EXPECT_EQ(getAutoNumber(*first, 0).Value.toString(), QStringLiteral("101103-01"));
     ASSERT_EQ(first->Save().Code, 0);
     EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 11, 30)), 0).Value.toString(), QStringLiteral("101130-02"));
     EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 12, 1)), 0).Value.toString(), QStringLiteral("101201-01"))
         << "a new month starts again";
-    logInNew(QVariant());
+    host->logInNew();
     EXPECT_EQ(getAutoNumber(*newSheet(nov3), 0).Value.toString(), QStringLiteral("101103-01"))
         << "another user counts on their own";
 }
@@ -79,7 +154,7 @@ TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
 TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
 {
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,5,'000',0,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
     QStringList numbers;
     for (int flag : {0, 1, 1, 0, 1})
@@ -97,7 +172,7 @@ TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
 TEST_F(SheetNumbering, ACounterBeyondTheEditorsRangeMakesNoNumberAndSaysWhy)
 {
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,32767,'0',0,0"));
-    logInNew(QVariant());
+    host->logInNew();
     std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
     EXPECT_EQ(getAutoNumber(*sheet, 0).Value.toString(), QStringLiteral("KL-32767"));
     EXPECT_TRUE(messages.messages.isEmpty());
