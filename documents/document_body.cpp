@@ -156,8 +156,8 @@ public:
             child(grid, u"w:gridCol").setAttribute(QStringLiteral("w:w"), twips(c.widthPt));
 
         addHeader(tbl);
-        for (qsizetype r = 0; r < table_.rows.size(); ++r)
-            addRow(tbl, table_.rows.at(r), table_.boldRows.contains(int(r)));
+        for (const QStringList& row : table_.rows)
+            addRow(tbl, row);
         return tbl;
     }
 
@@ -244,7 +244,7 @@ private:
     // A row whose first cell is empty is a totals row: bold; when its second
     // cell holds text the first two cells become one, centred, at 10 points;
     // otherwise it gets a double line above.
-    void addRow(QDomElement tbl, const QStringList& cells, bool bold)
+    void addRow(QDomElement tbl, const QStringList& cells)
     {
         QDomElement tr = child(tbl, u"w:tr");
         const bool firstEmpty = cells.value(0).isEmpty();
@@ -252,7 +252,7 @@ private:
         for (qsizetype c = 0; c < table_.columns.size(); ++c) {
             CellLook look;
             look.alignment = table_.columns.at(c).alignment;
-            look.bold = bold || firstEmpty;
+            look.bold = firstEmpty;
             look.totalsLine = firstEmpty && !merge;
             double width = table_.columns.at(c).widthPt;
             QString text = cells.value(c);
