@@ -20,8 +20,7 @@ struct WordColumn {
 struct WordTable {
     QList<WordColumn> columns;
     QStringList header;
-    QList<QStringList> rows;
-    QList<int> boldRows; // indexes into `rows` of rows shown in bold (totals)
+    QList<QStringList> rows; // a row whose first cell is empty is set in bold
 };
 
 class DocumentBody {

@@ -57,10 +57,8 @@ WordTable wordTable(const SheetTable& table)
     word.rows = table.rows;
     if (table.table.key == tables::routes) {
         const QStringList totals = templateTotalsRow(table);
-        if (!totals.isEmpty()) {
-            word.boldRows << int(word.rows.size());
+        if (!totals.isEmpty())
             word.rows << totals;
-        }
     }
     return word;
 }

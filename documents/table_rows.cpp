@@ -9,7 +9,7 @@ RowLook rowLook(const WordTable& table, qsizetype row)
     RowLook look;
     look.joinFirstTwo = firstEmpty && table.columns.size() > 1 && !cells.value(1).isEmpty();
     look.totalsLine = firstEmpty && !look.joinFirstTwo;
-    look.bold = table.boldRows.contains(int(row)) || firstEmpty;
+    look.bold = firstEmpty;
     return look;
 }
 

@@ -13,6 +13,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace bo {
@@ -200,6 +201,41 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
     return answer(values, fields);
 }
 
+// One norm's lines summed. A norm value the lines share is shown as it is;
+// where the lines' values differ (a user derived one for a line), the row
+// shows the value its sums imply, to 4 decimals as a line's norm is kept.
+struct NormSum {
+    QVariantList head; // tank type id, tank type name, norm name
+    double distance = 0, duration = 0, byDistance = 0, byDuration = 0;
+    double perHundredKm = 0, perHour = 0;
+    bool perHundredKmDiffers = false, perHourDiffers = false;
+
+    void add(double km, double hours, double lineHundredKm, double linePerHour, bool first)
+    {
+        perHundredKmDiffers = perHundredKmDiffers || (!first && lineHundredKm != perHundredKm);
+        perHourDiffers = perHourDiffers || (!first && linePerHour != perHour);
+        perHundredKm = lineHundredKm;
+        perHour = linePerHour;
+        distance += km;
+        duration += hours;
+        byDistance += vx::fuel::byDistance(lineHundredKm, km);
+        byDuration += vx::fuel::byDuration(linePerHour, hours);
+    }
+
+    static double implied(double fuel, double amount, double per)
+    {
+        return amount > 0 ? std::round(fuel / amount * per * 10000.0) / 10000.0 : 0.0;
+    }
+
+    QVariantList row() const
+    {
+        return QVariantList(head) << distance << duration
+                                  << (perHundredKmDiffers ? implied(byDistance, distance, 100) : perHundredKm)
+                                  << (perHourDiffers ? implied(byDuration, duration, 1) : perHour) << byDistance
+                                  << byDuration << byDistance + byDuration;
+    }
+};
+
 vx::CallResult tripNorms(Session& session, const TypedArguments& args)
 {
     static const QList<vx::FieldDef> fields = fieldsOf({
@@ -214,34 +250,37 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
         {"FuelByDurationNorm", FT::Double},
         {"FuelByNorm", FT::Double},
     });
-    // Lines of one norm with different norm values stay apart, so each row's
-    // arithmetic is exact.
-    const Rows rows = storeOf(session).query(
+    const Rows lines = storeOf(session).query(
         QStringLiteral(
-            "SELECT ft.\"TransportFuelTankTypeID\", tt.\"Name\", n.\"Name\", SUM(COALESCE(l.\"Distance\", 0)), "
-            "SUM(COALESCE(l.\"Duration\", 0)), COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0) "
+            "SELECT ft.\"TransportFuelTankTypeID\", tt.\"Name\", n.\"Name\", COALESCE(l.\"Distance\", 0), "
+            "COALESCE(l.\"Duration\", 0), COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0), "
+            "COALESCE(l.\"TransportFuelNormID\", 0) "
             "FROM transport_trip_route l "
             "LEFT JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
             "LEFT JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
             "LEFT JOIN ref_fuel_tank_type tt ON tt.\"ID\" = ft.\"TransportFuelTankTypeID\" "
             "WHERE l.\"TransportTripID\" = ? "
-            "GROUP BY ft.\"TransportFuelTankTypeID\", tt.\"Name\", l.\"TransportFuelNormID\", n.\"Name\", "
-            "COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0) "
-            "ORDER BY l.\"TransportFuelNormID\""),
+            "ORDER BY COALESCE(l.\"TransportFuelNormID\", 0), l.\"ID\""),
         {tripNumber(args.text(0))});
-    QList<QVariantList> values;
-    for (const QVariantList& g : rows.values) {
-        const double byDistance = vx::fuel::byDistance(g.at(5).toDouble(), g.at(3).toDouble());
-        const double byDuration = vx::fuel::byDuration(g.at(6).toDouble(), g.at(4).toDouble());
-        values.append(QVariantList(g) << byDistance << byDuration << byDistance + byDuration);
+    QList<NormSum> norms;
+    qint64 shownNorm = -1;
+    for (const QVariantList& l : lines.values) {
+        const qint64 norm = l.at(7).toLongLong();
+        const bool first = norms.isEmpty() || norm != shownNorm;
+        if (first) {
+            norms.append(NormSum());
+            norms.last().head = l.mid(0, 3);
+            shownNorm = norm;
+        }
+        norms.last().add(l.at(3).toDouble(), l.at(4).toDouble(), l.at(5).toDouble(), l.at(6).toDouble(), first);
     }
+    QList<QVariantList> values;
+    for (const NormSum& norm : norms)
+        values.append(norm.row());
     std::stable_sort(values.begin(), values.end(), [](const QVariantList& a, const QVariantList& b) {
         for (int column : {1, 2})
             if (const int order = compareText(a.at(column), b.at(column)))
                 return order < 0;
-        for (int column : {5, 6})
-            if (a.at(column).toDouble() != b.at(column).toDouble())
-                return a.at(column).toDouble() < b.at(column).toDouble();
         return false;
     });
     return answer(values, fields);

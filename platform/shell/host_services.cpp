@@ -8,6 +8,7 @@
 #include "platform/shell/program_folders.h"
 #include "platform/shell/host_cards/host_type_controller.h"
 #include "platform/shell/module_loader.h"
+#include "platform/shell/period_dialog.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -89,9 +90,11 @@ HostCardContext HostServices::cardContext()
     return {session_, weak_from_this(), components_};
 }
 
+// Kept as the period dialog shows it, so that accepting what the dialog
+// proposes is no change of the period.
 vx::PeriodRecord HostServices::storedPeriod()
 {
-    return periodFromText(GetSetting(tripType, periodKey));
+    return shownPeriod(periodFromText(GetSetting(tripType, periodKey)));
 }
 
 void HostServices::storePeriod(const vx::PeriodRecord& period)

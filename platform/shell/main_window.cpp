@@ -5,10 +5,12 @@
 #include "platform/shell/desktop_tabs.h"
 #include "platform/shell/host_cards/user_rights.h"
 #include "platform/shell/host_services.h"
+#include "platform/shell/list_commands.h"
 #include "platform/shell/object_list_model.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -60,8 +63,9 @@ QIcon nodeIcon(const RegisteredTables& tables, const RegisteredNode& node)
     return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_DirIcon) : icon;
 }
 
-// Keys on the list: Enter opens a row as a double-click does; Insert and
-// Delete run the row's "new" and "delete" menu items where it offers them.
+// Keys on the list: Enter opens a row as a double-click does (or expands a
+// row that only groups others); Insert and Delete run the row's "new" and
+// "delete" menu items where it offers them.
 class ListKeys final : public QObject {
 public:
     ListKeys(QTreeView* view, std::function<void(const QModelIndex&)> open, std::function<void(const QString&)> run)
@@ -112,6 +116,28 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     search_->setObjectName(QStringLiteral("txtSearch"));
     search_->setPlaceholderText(QStringLiteral("Ieškoti sąraše…"));
     search_->setClearButtonEnabled(true);
+    // The host's list commands, with keys that work while the list has the focus.
+    auto* commands = new QToolBar(page);
+    listCommands_ = commands;
+    commands->setObjectName(QStringLiteral("tbrList"));
+    commands->setMovable(false);
+    commands->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto listCommand = [&](const char* name, const QString& caption, const QKeySequence& keys, const QString& command) {
+        QAction* action = commands->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(QString(caption).remove(QLatin1Char('&')),
+                                                         keys.toString(QKeySequence::NativeText)));
+        page->addAction(action);
+        connect(action, &QAction::triggered, this, [this, command] { runListCommand(command); });
+        return action;
+    };
+    filterAction_ = listCommand("cmdFilter", QStringLiteral("&Atrinkti..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+                                listCommands::filter);
+    showAllAction_ = listCommand("cmdShowAll", QStringLiteral("&Rodyti visą sąrašą"), QKeySequence(Qt::Key_F5),
+                                 listCommands::showAll);
+    showListCommands(QString());
     listMessage_ = new QLabel(QStringLiteral("Pasirinkite skyrių kairėje."), page);
     listMessage_->setObjectName(QStringLiteral("lblListMessage"));
     listMessage_->setWordWrap(true);
@@ -132,7 +158,10 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     list_->setDragEnabled(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->header()->setSectionResizeMode(QHeaderView::Interactive);
-    layout->addWidget(search_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(search_, 1);
+    top->addWidget(commands);
+    layout->addLayout(top);
     layout->addWidget(listMessage_);
     layout->addWidget(list_, 1);
     tabs_->addTab(page, QStringLiteral("Sąrašas"));
@@ -175,13 +204,9 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, readOnAtEnd, Qt::QueuedConnection);
     connect(list_->verticalScrollBar(), &QScrollBar::rangeChanged, this, readOnAtEnd, Qt::QueuedConnection);
     connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::openContextMenu);
-    const auto open = [this](const QModelIndex& index) {
-        const RowRef row = rowAt(index);
-        if (controller_ && !row.id.isEmpty())
-            carryOut(controller_->ClickMenu(row.id, row.type, QStringLiteral("0"), row.context));
-    };
-    connect(list_, &QTreeView::doubleClicked, this, open);
-    new ListKeys(list_, open, [this](const QString& menuKey) { runOffered(menuKey); });
+    connect(list_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) { openRow(index, false); });
+    new ListKeys(list_, [this](const QModelIndex& index) { openRow(index, true); },
+                 [this](const QString& menuKey) { runOffered(menuKey); });
     addHostMenu();
     connect(desktop_, &DesktopTabs::refreshRequested, this, [this](const QString& typeId) {
         if (controller_ && (typeId == controller_->OID() || typeId.isEmpty()))
@@ -249,6 +274,7 @@ void MainWindow::showNode(QTreeWidgetItem* item)
 {
     tabs_->setCurrentIndex(0);
     controller_.reset();
+    showListCommands(QString());
     search_->clear();
     const QString shown = item ? item->data(0, shownTypeRole).toString() : QString();
     if (!services_ || shown.isEmpty()) {
@@ -293,6 +319,7 @@ bool MainWindow::showHostList(const QString& typeId)
     }
     tabs_->setCurrentIndex(0);
     controller_.reset();
+    showListCommands(QString());
     search_->clear();
     return showList(typeId);
 }
@@ -309,8 +336,15 @@ bool MainWindow::showList(const QString& type)
     controller_ = controller;
     listParent_ = type;
     iconTable_ = controller_->GetIconsTable();
+    showListCommands(type);
     reloadList();
     return true;
+}
+
+bool MainWindow::offers(const RowRef& row, const QString& menuKey) const
+{
+    const vx::MenuItems items = controller_->GetMenu(row.id, row.type, row.context);
+    return std::any_of(items.cbegin(), items.cend(), [&](const vx::MenuItem& item) { return item.Key == menuKey; });
 }
 
 void MainWindow::runOffered(const QString& menuKey)
@@ -320,10 +354,38 @@ void MainWindow::runOffered(const QString& menuKey)
     RowRef row = rowAt(list_->currentIndex());
     if (row.id.isEmpty())
         row = {controller_->OID(), QString(), QString()};
-    const vx::MenuItems items = controller_->GetMenu(row.id, row.type, row.context);
-    const bool offered = std::any_of(items.cbegin(), items.cend(), [&](const vx::MenuItem& item) { return item.Key == menuKey; });
-    if (offered)
+    if (offers(row, menuKey))
         carryOut(controller_->ClickMenu(row.id, row.type, menuKey, row.context));
+}
+
+void MainWindow::openRow(const QModelIndex& proxyIndex, bool byKey)
+{
+    const RowRef row = rowAt(proxyIndex);
+    if (!controller_ || row.id.isEmpty())
+        return;
+    if (offers(row, QStringLiteral("0")))
+        carryOut(controller_->ClickMenu(row.id, row.type, QStringLiteral("0"), row.context));
+    else if (byKey && proxy_->hasChildren(proxyIndex))
+        list_->setExpanded(proxyIndex, !list_->isExpanded(proxyIndex));
+}
+
+void MainWindow::runListCommand(const QString& command)
+{
+    if (controller_ && takesListCommand(listParent_, command))
+        carryOut(controller_->ClickMenu(controller_->OID(), QString(), command, QString()));
+}
+
+void MainWindow::showListCommands(const QString& type)
+{
+    bool any = false;
+    for (const auto& [action, command] :
+         {std::pair{filterAction_, listCommands::filter}, std::pair{showAllAction_, listCommands::showAll}}) {
+        const bool taken = !type.isEmpty() && takesListCommand(type, command);
+        action->setVisible(taken);
+        action->setEnabled(taken);
+        any = any || taken;
+    }
+    listCommands_->setVisible(any);
 }
 
 void MainWindow::reloadList()

@@ -7,10 +7,12 @@
 
 #include <memory>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTabWidget;
+class QToolBar;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -63,6 +65,14 @@ private:
     void addHostMenu();
     // Runs a menu item of the current row, when the row's menu offers it.
     void runOffered(const QString& menuKey);
+    // A double-click or Enter on a row: opens it where its menu offers that;
+    // Enter on a row that only groups others expands or collapses it (a
+    // double-click does so by itself).
+    void openRow(const QModelIndex& proxyIndex, bool byKey);
+    // The host's filter or "show all" sent to the list's controller.
+    void runListCommand(const QString& command);
+    // Shows the host's list commands the current list's controller answers.
+    void showListCommands(const QString& type);
     void showRows(const vx::RecordsetPtr& rows, const QString& filterText);
     void openContextMenu(const QPoint& position);
     void carryOut(const vx::ClickResult& result);
@@ -72,6 +82,7 @@ private:
         QString id, type, context;
     };
     RowRef rowAt(const QModelIndex& proxyIndex) const;
+    bool offers(const RowRef& row, const QString& menuKey) const;
     // The list's name and how many rows it has, in the status bar.
     void showRowCount();
 
@@ -80,6 +91,9 @@ private:
     QTabWidget* tabs_ = nullptr;
     DesktopTabs* desktop_ = nullptr;
     QLineEdit* search_ = nullptr;
+    QToolBar* listCommands_ = nullptr;
+    QAction* filterAction_ = nullptr;
+    QAction* showAllAction_ = nullptr;
     QLabel* listMessage_ = nullptr;
     QTreeView* list_ = nullptr;
     ObjectListModel* model_ = nullptr;

@@ -26,6 +26,16 @@ QDateEdit* dateEdit(const QString& name, QWidget* parent)
 
 } // namespace
 
+vx::PeriodRecord shownPeriod(vx::PeriodRecord period)
+{
+    const QDate today = vx::clock::today();
+    if (!period.PeriodFrom.isValid())
+        period.PeriodFrom = QDate(today.year(), today.month(), 1);
+    if (!period.PeriodTo.isValid())
+        period.PeriodTo = today;
+    return period;
+}
+
 PeriodDialog::PeriodDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPeriod"));
@@ -84,12 +94,11 @@ QString PeriodDialog::captionOf(const vx::PeriodRecord& period)
     return QStringLiteral("Paskutinės %1 d.").arg(period.DaysBack);
 }
 
-// Dates not yet chosen start as this month up to today.
-void PeriodDialog::setPeriod(const vx::PeriodRecord& period)
+void PeriodDialog::setPeriod(const vx::PeriodRecord& stored)
 {
-    const QDate today = vx::clock::today();
-    from_->setDate(period.PeriodFrom.isValid() ? period.PeriodFrom : QDate(today.year(), today.month(), 1));
-    to_->setDate(period.PeriodTo.isValid() ? period.PeriodTo : today);
+    const vx::PeriodRecord period = shownPeriod(stored);
+    from_->setDate(period.PeriodFrom);
+    to_->setDate(period.PeriodTo);
     daysBack_->setValue(period.DaysBack);
     (period.UsePeriod ? usePeriod_ : useDaysBack_)->setChecked(true);
     updateControls();

@@ -11,6 +11,11 @@ class QSpinBox;
 
 namespace shell {
 
+// The period as the dialog shows it: dates not chosen yet are this month up
+// to today. A period kept so compares equal to the dialog's answer when the
+// user accepts what it proposes.
+vx::PeriodRecord shownPeriod(vx::PeriodRecord period);
+
 // The trip sheet list's view period: either the dates from and to, or the
 // last so many days. The chosen period carries a caption describing it.
 class PeriodDialog final : public QDialog {
@@ -18,7 +23,7 @@ class PeriodDialog final : public QDialog {
 public:
     explicit PeriodDialog(QWidget* parent = nullptr);
 
-    void setPeriod(const vx::PeriodRecord& period);
+    void setPeriod(const vx::PeriodRecord& stored);
     vx::PeriodRecord period() const;
     static QString captionOf(const vx::PeriodRecord& period);
 

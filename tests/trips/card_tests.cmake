@@ -6,6 +6,7 @@ target_sources(trips_tests PRIVATE
   card/trip_sheet_saving_test.cpp
   card/trip_sheet_lists_test.cpp
   card/trip_sheet_commands_test.cpp
+  card/trip_sheet_vehicle_and_norms_test.cpp
 )
 
 # A user's day with a new sheet, played by the application's script runner.

@@ -33,7 +33,9 @@ qint64 frmTransportTripsSV::setVehicle(const QString& vehicleId, bool keepDriver
     const vx::VxObjectUIOPtr vehicle = Catalogue::GetEditor(vehicleId);
     if (!vehicle)
         return 0;
+    // The vehicle's name alone: its plate has a box of its own beside it.
     c_.txtCar->showObject(vehicleId);
+    c_.txtCar->setText(Catalogue::TextOrEmpty(vehicle->Fields().value(QStringLiteral("Name"))));
     c_.txtCarNumber->setText(Catalogue::TextOrEmpty(vehicle->Fields().value(QStringLiteral("Code"))));
 
     qint64 driverId = 0;
@@ -78,16 +80,20 @@ qint64 frmTransportTripsSV::driverOnStartDate(const QString& vehicleId) const
 void frmTransportTripsSV::chooseVehicle()
 {
     const QString before = c_.txtCar->objectId();
+    const QString shownBefore = c_.txtCar->text();
     const QString chosen = c_.txtCar->choose();
     if (!vx::oid::hasRecord(chosen)) {
         if (chosen.isEmpty())
             return;
-        // A type node empties the choice; the sheet has no vehicle then.
+        // A type node empties the choice; the vehicle shown before stays.
         c_.txtCar->showObject(before);
+        c_.txtCar->setText(shownBefore);
         return;
     }
-    if (chosen == before)
+    if (chosen == before) {
+        c_.txtCar->setText(shownBefore);
         return;
+    }
     markChangedAndApply();
     const qint64 driverId = setVehicle(chosen, false);
     if (driverId > 0)

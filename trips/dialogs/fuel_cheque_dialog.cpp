@@ -115,7 +115,8 @@ frmTransportFuelCheque::frmTransportFuelCheque(const ChequeRequest& request, QWi
         };
     };
     connect(txtNumber, &QLineEdit::textChanged, this, whenUser([this] { updateWriteButton(); }));
-    connect(dtpDate, &QDateEdit::dateChanged, this, whenUser([this] { dateChanged(); }));
+    // The date limit holds also for the date the dialog fills in itself.
+    connect(dtpDate, &QDateEdit::dateChanged, this, [this] { handle([this] { dateChanged(); }); });
     connect(cmdFirm, &QPushButton::clicked, this, [this] {
         handle([this] {
             if (!txtFirm->choose().isEmpty())
@@ -290,6 +291,9 @@ void frmTransportFuelCheque::dateChanged()
         const QSignalBlocker quiet(dtpDate);
         dtpDate->setDate(request_.tripEnd);
     }
+    // While loading, the currency list and the sums follow once the date is in.
+    if (isLoading())
+        return;
     if (cmbCurr->count() > 0) {
         const int index = currencyIndex();
         const qint32 selected = index >= 0 ? currencyIds_.at(index) : 0;

@@ -238,7 +238,7 @@ void frmTransportTripRoute::updateWriteButton()
 
 void frmTransportTripRoute::checkDate()
 {
-    if (isLoading() || !request_.tripStart.isValid() || dtpDate->date() >= request_.tripStart)
+    if (!request_.tripStart.isValid() || dtpDate->date() >= request_.tripStart)
         return;
     Catalogue::ShowError(QStringLiteral("Data ankstesnė už kelionės lapo pradžios datą!"), messageTitle());
     dtpDate->setDate(request_.tripStart);

@@ -47,6 +47,8 @@ private:
     void fuelFromNorms();
     void normsFromFuel();
     void updateWriteButton();
+    // A date before the trip's start goes back to it, with a message; also a
+    // date the dialog fills in itself (today, a copied line's, a stored one).
     void checkDate();
     void chooseRoute();
     void takeRouteSegment(const QString& segmentId);

@@ -1,0 +1,153 @@
+// The main window's list as a user works it: a double-click or Enter on a
+// row that only groups others opens nothing, the host's filter and "show all"
+// on the lists that answer them, and the trip sheets' view period re-chosen.
+
+#include "platform/contract/message_door.h"
+#include "platform/shell/dialog_runner.h"
+#include "platform/shell/filter_dialog.h"
+#include "platform/shell/host_dialog_functions.h"
+#include "platform/shell/object_list_model.h"
+#include "platform/shell/period_dialog.h"
+#include "tests/support/host_fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+class ListPane : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        if (IsSkipped())
+            return;
+        openModuleWindow();
+        shell::addDialogFunctions(*services);
+        vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override
+    {
+        vx::messages::setHandler(nullptr);
+        shell::setDialogRunner(nullptr);
+        HostFixture::TearDown();
+    }
+
+    // The window shown and active, so that its keys reach the list.
+    void showActive()
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QTreeView* view() const { return window->objectList(); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QModelIndex row(int r, const QModelIndex& parent = {}) const { return view()->model()->index(r, 0, parent); }
+
+    // Every dialog the host runs from now on is played so.
+    static void play(std::function<void(QDialog&)> user)
+    {
+        shell::setDialogRunner([user](QDialog& dialog) {
+            user(dialog);
+            return dialog.result();
+        });
+    }
+
+    QStringList messages;
+};
+
+TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
+{
+    const qint64 car = createId(QStringLiteral("O4000400"),
+                                {{QStringLiteral("Name"), QStringLiteral("MAN TGX")}, {QStringLiteral("Code"), QStringLiteral("ABC 123")}});
+    create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("KL-1")},
+                                        {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 3), QTime(8, 0))},
+                                        {QStringLiteral("TransportCarID"), car}});
+    services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
+    showActive();
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTrips")));
+    ASSERT_TRUE(action("cmdFilter") && action("cmdShowAll"));
+    EXPECT_FALSE(action("cmdFilter")->isVisible() || action("cmdShowAll")->isEnabled()) << "the trip list takes neither";
+
+    const QModelIndex vehicle = row(0);
+    ASSERT_EQ(vehicle.data(shell::ObjectListModel::TypeRole).toString(), QStringLiteral("Car"));
+    view()->setFocus();
+    view()->setCurrentIndex(vehicle);
+    const bool wasExpanded = view()->isExpanded(vehicle);
+    QTest::keyClick(view(), Qt::Key_Return);
+    EXPECT_NE(view()->isExpanded(vehicle), wasExpanded);
+    QTest::keyClick(view(), Qt::Key_Enter);
+    EXPECT_EQ(view()->isExpanded(vehicle), wasExpanded);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(vehicle).center());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->desktopTabs()->count(), 1);
+
+    // The sheet under it opens as before.
+    view()->expand(vehicle);
+    ASSERT_GT(view()->model()->rowCount(vehicle), 0);
+    view()->setCurrentIndex(row(0, vehicle));
+    QTest::keyClick(view(), Qt::Key_Return);
+    EXPECT_EQ(window->desktopTabs()->count(), 2);
+}
+
+TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
+{
+    for (const char* name : {"MAN TGX", "Volvo FH", "Volvo FM"})
+        create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QString::fromLatin1(name)}});
+    showActive();
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportCars")));
+    ASSERT_TRUE(action("cmdFilter")->isEnabled() && action("cmdShowAll")->isEnabled());
+    ASSERT_EQ(view()->model()->rowCount(), 3);
+    auto* filtered = window->findChild<QLabel*>(QStringLiteral("lblListMessage"));
+
+    play([](QDialog& dialog) {
+        dynamic_cast<shell::FilterDialog&>(dialog).filterBox()->setText(QStringLiteral("Volvo"));
+        dialog.accept();
+    });
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(view()->model()->rowCount(), 2);
+    EXPECT_FALSE(filtered->isHidden());
+
+    QTest::keyClick(view(), Qt::Key_F5);
+    EXPECT_EQ(view()->model()->rowCount(), 3);
+    EXPECT_TRUE(filtered->isHidden());
+
+    // The tyre list answers both; the reference catalogues "show all" only.
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTyres")));
+    EXPECT_TRUE(action("cmdFilter")->isEnabled() && action("cmdShowAll")->isEnabled());
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportReferences")));
+    EXPECT_TRUE(!action("cmdFilter")->isEnabled() && action("cmdShowAll")->isEnabled());
+    const int references = view()->model()->rowCount();
+    action("cmdShowAll")->trigger();
+    EXPECT_EQ(view()->model()->rowCount(), references);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+}
+
+// A user who never chose a period is proposed one; accepting it changes nothing.
+TEST_F(ListPane, ThePeriodProposedAndAcceptedKeepsTheTripSheetList)
+{
+    const vx::VxObjectUIPtr trips = services->Objects().GetVxObjectUI(QStringLiteral("O4000100"));
+    ASSERT_TRUE(trips);
+    const auto viewPeriod = [&] { return trips->ClickMenu(trips->OID(), QString(), QStringLiteral("3"), QString()).Action; };
+    play([](QDialog& dialog) { dialog.accept(); });
+    EXPECT_EQ(viewPeriod(), vx::ActionNothing);
+    play([](QDialog& dialog) {
+        dynamic_cast<shell::PeriodDialog&>(dialog).daysBackEdit()->setValue(7);
+        dialog.accept();
+    });
+    EXPECT_EQ(viewPeriod(), vx::ActionReloadList);
+    play([](QDialog& dialog) { dialog.accept(); });
+    EXPECT_EQ(viewPeriod(), vx::ActionNothing);
+    EXPECT_EQ(services->storedPeriod().DaysBack, 7);
+}
+
+} // namespace
