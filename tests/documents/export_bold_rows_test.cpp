@@ -33,8 +33,8 @@ protected:
 TEST_F(ExportedTables, OnlyRowsWithAnEmptyFirstCellAreBold)
 {
     // A line without a fuel norm gives a norm summary row without a name.
-    record("O4000200", {{"TransportTripID", sheet}, {"Distance", 10.0}, {"FuelNormByDistance", 12.0},
-                        {"Date", QDateTime(QDate(2026, 11, 5), QTime(7, 0))}});
+    record("O4000200", fields({{"TransportTripID", sheet}, {"Distance", 10.0}, {"FuelNormByDistance", 12.0},
+                               {"Date", QDateTime(QDate(2026, 11, 5), QTime(7, 0))}}));
     installShippedTemplate();
     const vx::CallResult result = open()->Methods(QStringLiteral("ExportToWord"), QString());
     ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
