@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,6 +61,8 @@ void buildTyreFrame(TyreCardControls& c, QWidget* inner)
     c.cmdSize = chooseButton(c.frameTyre, "cmdSize", QStringLiteral("Pasirinkti matmenis"));
     c.txtDescription = named(new QLineEdit(c.frameTyre), "txtDescription");
     c.dtpDateFrom = datePicker(c.frameTyre, "dtpDateFrom");
+    // A tyre of unknown purchase date is cleared to "no date", which saving refuses.
+    CardControls::allowNoDate(c.dtpDateFrom);
     c.chkDateTo = named(new QCheckBox(QStringLiteral("Nurašymo data"), c.frameTyre), "chkDateTo");
     c.dtpDateTo = datePicker(c.frameTyre, "dtpDateTo");
     c.txtMaxRun = named(new NumberField(c.frameTyre), "txtMaxRun");
@@ -121,6 +124,9 @@ TyreCardControls buildTyreCardControls(QWidget* card)
 
     c.lblLvwCaption = named(new QLabel(QStringLiteral("Kur buvo naudota:"), inner), "lblLvwCaption");
     c.lvwHistory = named(new QTreeWidget(inner), "lvwHistory");
+    // Columns as wide as their texts: a stretched last column would carry its
+    // right-aligned run away from its caption.
+    c.lvwHistory->header()->setStretchLastSection(false);
 
     c.cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), "cmdWrite");
     c.cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), "cmdCancel");
