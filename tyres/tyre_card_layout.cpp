@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -98,6 +98,21 @@ void buildTyreFrame(TyreCardControls& c, QWidget* inner)
     form->addRow(QStringLiteral("Komentaras"), c.txtComment);
 }
 
+// The forms' labels take one width, so the parent group, the group name and the
+// tyre's fields start in one column.
+void alignLabels(std::initializer_list<QFormLayout*> forms)
+{
+    int width = 0;
+    for (QFormLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                width = std::max(width, label->widget()->sizeHint().width());
+    for (QFormLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                label->widget()->setMinimumWidth(width);
+}
+
 } // namespace
 
 TyreCardControls buildTyreCardControls(QWidget* card)
@@ -121,12 +136,10 @@ TyreCardControls buildTyreCardControls(QWidget* card)
     parentForm->addRow(c.lblGroup, chooserRow(c.txtGroup, c.cmdParentGroup));
 
     buildTyreFrame(c, inner);
+    alignLabels({parentForm, groupForm, qobject_cast<QFormLayout*>(c.frameTyre->layout())});
 
     c.lblLvwCaption = named(new QLabel(QStringLiteral("Kur buvo naudota:"), inner), "lblLvwCaption");
     c.lvwHistory = named(new QTreeWidget(inner), "lvwHistory");
-    // Columns as wide as their texts: a stretched last column would carry its
-    // right-aligned run away from its caption.
-    c.lvwHistory->header()->setStretchLastSection(false);
 
     c.cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), "cmdWrite");
     c.cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), "cmdCancel");
