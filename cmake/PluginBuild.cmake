@@ -4,7 +4,7 @@
 
 # Raised by hand whenever the entry points or the interfaces that cross them
 # change in a way an older module could not follow.
-set(KELMIRA_CONTRACT_VERSION 1)
+set(KELMIRA_CONTRACT_VERSION 2)
 
 # The build id is a digest of the contract's files, the compiler and this build
 # tree, so a module from another build (another checkout sharing the library

@@ -10,6 +10,7 @@
 #include "module/module_services.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
+#include "platform/contract/vx_host_dialogs.h"
 #include "platform/contract/vx_grid_control.h"
 
 #include <QGroupBox>
@@ -20,6 +21,8 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -187,14 +190,31 @@ void frmTransportRoute::setEditing(bool editing)
     cmdCancel->setEnabled(editing);
 }
 
+// The host's selector offers the segment groups, with the catalogue's records
+// ("'C'") in sight; the chosen key is read from its last "O" on. Empty when
+// nothing was chosen.
+QString frmTransportRoute::askParentGroup()
+{
+    const std::unique_ptr<vx::VxObjectSelector> selector = vx::hostFactory().createObjectSelector();
+    if (!selector)
+        return QString();
+    selector->setObjectType(segmentType);
+    selector->setKind(QStringLiteral("Group"));
+    selector->setCaption(QStringLiteral("Pasirinkite"));
+    selector->setFilter(QStringLiteral("'C'"));
+    if (!selector->showModal(window()))
+        return QString();
+    const QString key = selector->selectedKey();
+    const qsizetype p = key.lastIndexOf(QLatin1Char('O'));
+    return p < 0 ? QString() : key.mid(p);
+}
+
 // The chosen group becomes the parent; the current one chosen again changes nothing.
 void frmTransportRoute::chooseParent()
 {
-    const QString chosen = Catalogue::SelectObject(segmentType, QStringLiteral("Pasirinkite"), nullptr,
-                                                   QStringLiteral("Group"));
-    if (chosen.isEmpty())
+    const QString id = askParentGroup();
+    if (id.isEmpty())
         return;
-    const QString id = chosen.section(QLatin1Char('_'), 0, 0);
     const qint64 number = vx::oid::hasRecord(id) ? vx::oid::recordNumber(id) : 0;
     if (number == parent_)
         return;
@@ -234,6 +254,14 @@ void frmTransportRoute::write()
         setChanged(false);
     }
     SSCNew->setEnabled(!isNew());
+    if (const vx::VxShowVxObjectPtr window = std::exchange(showVxObject_, nullptr))
+        window->UnloadShowVxObject();
+}
+
+bool frmTransportRoute::setShowVxObject(const vx::VxShowVxObjectPtr& window)
+{
+    showVxObject_ = window;
+    return true;
 }
 
 void frmTransportRoute::cancel()

@@ -42,6 +42,9 @@ public:
     void runTrafficMenu(QAction* item);
     // What the traffic page asks "TripRoutes" for: the segment and the period's dates.
     QString trafficParameter() const;
+    // A host window showing the card while its caller waits: the card lets it
+    // go after its next save.
+    bool setShowVxObject(const vx::VxShowVxObjectPtr& window) override;
 
     QGroupBox* SOPanel = nullptr;
     vx::VxGridControl* VxGrid = nullptr;
@@ -69,6 +72,7 @@ private:
     void showTitle();
     void setEditing(bool editing);
     void showParent();
+    QString askParentGroup();
     void chooseParent();
     void write();
     void cancel();
@@ -88,4 +92,5 @@ private:
     int trafficIndex_ = -1;
     int page_ = 0;
     vx::PeriodRecord period_;
+    vx::VxShowVxObjectPtr showVxObject_;
 };

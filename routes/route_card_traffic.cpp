@@ -11,13 +11,17 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QHeaderView>
 #include <QMenu>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 constexpr int twipsPerPixel = 15;
+// The columns' widths as the list first shows them, in twips.
+constexpr int columnTwips[] = {1500, 2000, 2000};
 
 QString quoted(const QString& text)
 {
@@ -66,20 +70,23 @@ void frmTransportRoute::fillTraffic()
         ReportList::setUp(traffic_, {{QString(), QStringLiteral("Kelionės lapas")},
                                      {QStringLiteral("CarName"), QStringLiteral("Automobilis")},
                                      {QStringLiteral("Date"), QStringLiteral("Važiavimo data")}});
-        const int widths[] = {1500, 2000, 2000};
-        for (int column = 0; column < 3; ++column)
-            traffic_->header()->resizeSection(column, widths[column] / twipsPerPixel);
     } else {
         traffic_->clear();
     }
     const auto rows = editor->Properties(QStringLiteral("TripRoutes"), trafficParameter()).Value.value<vx::RecordsetPtr>();
-    if (!rows)
-        return;
-    for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
-        const QString sheet = Catalogue::TextOrEmpty(rows->value(u"OIDR"));
-        QTreeWidgetItem* item = ReportList::addItem(traffic_, sheet, Catalogue::TextOrEmpty(rows->value(u"TripName")), sheet);
-        ReportList::setSubItem(item, QStringLiteral("CarName"), Catalogue::TextOrEmpty(rows->value(u"CarName")));
-        ReportList::setSubItem(item, QStringLiteral("Date"), Catalogue::TextOrEmpty(rows->value(u"Date")));
+    if (rows)
+        for (rows->MoveFirst(); !rows->isEOF(); rows->MoveNext()) {
+            const QString sheet = Catalogue::TextOrEmpty(rows->value(u"OIDR"));
+            QTreeWidgetItem* item =
+                ReportList::addItem(traffic_, sheet, Catalogue::TextOrEmpty(rows->value(u"TripName")), sheet);
+            ReportList::setSubItem(item, QStringLiteral("CarName"), Catalogue::TextOrEmpty(rows->value(u"CarName")));
+            ReportList::setSubItem(item, QStringLiteral("Date"), Catalogue::TextOrEmpty(rows->value(u"Date")));
+        }
+    // A column is as wide as its widest text, so no sheet number is cut, and
+    // never narrower than its first width.
+    for (int column = 0; column < int(std::size(columnTwips)); ++column) {
+        traffic_->resizeColumnToContents(column);
+        traffic_->setColumnWidth(column, std::max(traffic_->columnWidth(column), columnTwips[column] / twipsPerPixel));
     }
 }
 

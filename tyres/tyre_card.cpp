@@ -13,6 +13,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -66,6 +67,9 @@ frmTransportTyres::frmTransportTyres()
                                   {field("TyreRunFrom"), QStringLiteral("Rida nuo")},
                                   {field("TyreRunTo"), QStringLiteral("Rida iki")}},
         QStringList{field("TyreRunFrom"), field("TyreRunTo")});
+    // Columns as wide as their texts: a stretched last column would carry its
+    // right-aligned run away from its caption.
+    c_.lvwHistory->header()->setStretchLastSection(false);
     connectControls();
 }
 

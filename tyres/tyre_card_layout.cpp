@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -60,6 +61,8 @@ void buildTyreFrame(TyreCardControls& c, QWidget* inner)
     c.cmdSize = chooseButton(c.frameTyre, "cmdSize", QStringLiteral("Pasirinkti matmenis"));
     c.txtDescription = named(new QLineEdit(c.frameTyre), "txtDescription");
     c.dtpDateFrom = datePicker(c.frameTyre, "dtpDateFrom");
+    // A tyre of unknown purchase date is cleared to "no date", which saving refuses.
+    CardControls::allowNoDate(c.dtpDateFrom);
     c.chkDateTo = named(new QCheckBox(QStringLiteral("Nurašymo data"), c.frameTyre), "chkDateTo");
     c.dtpDateTo = datePicker(c.frameTyre, "dtpDateTo");
     c.txtMaxRun = named(new NumberField(c.frameTyre), "txtMaxRun");
@@ -95,6 +98,21 @@ void buildTyreFrame(TyreCardControls& c, QWidget* inner)
     form->addRow(QStringLiteral("Komentaras"), c.txtComment);
 }
 
+// The forms' labels take one width, so the parent group, the group name and the
+// tyre's fields start in one column.
+void alignLabels(std::initializer_list<QFormLayout*> forms)
+{
+    int width = 0;
+    for (QFormLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                width = std::max(width, label->widget()->sizeHint().width());
+    for (QFormLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                label->widget()->setMinimumWidth(width);
+}
+
 } // namespace
 
 TyreCardControls buildTyreCardControls(QWidget* card)
@@ -118,6 +136,7 @@ TyreCardControls buildTyreCardControls(QWidget* card)
     parentForm->addRow(c.lblGroup, chooserRow(c.txtGroup, c.cmdParentGroup));
 
     buildTyreFrame(c, inner);
+    alignLabels({parentForm, groupForm, qobject_cast<QFormLayout*>(c.frameTyre->layout())});
 
     c.lblLvwCaption = named(new QLabel(QStringLiteral("Kur buvo naudota:"), inner), "lblLvwCaption");
     c.lvwHistory = named(new QTreeWidget(inner), "lvwHistory");

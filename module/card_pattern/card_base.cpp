@@ -6,6 +6,7 @@
 #include "platform/contract/recordset.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -36,6 +37,37 @@ bool CardBase::QueryRemove()
     if (closeButton_)
         closeButton_->setEnabled(!closes);
     return closes;
+}
+
+// Whether Tab may stop at `widget` on its way from `from`: a control of the
+// card that takes Tab focus, seen and enabled. A compound control (a date
+// picker, whose inner field takes its focus) is stopped at once, not twice.
+bool CardBase::takesTabFrom(QWidget* widget, QWidget* from, bool next) const
+{
+    if (!isAncestorOf(widget) || !widget->isVisibleTo(this) || !widget->isEnabled())
+        return false;
+    QWidget* target = widget;
+    while (target->focusProxy())
+        target = target->focusProxy();
+    if (target == from || !target->isEnabled() || !(target->focusPolicy() & Qt::TabFocus))
+        return false;
+    return target == widget || !(next ? target->isAncestorOf(widget) : widget->isAncestorOf(target));
+}
+
+bool CardBase::focusNextPrevChild(bool next)
+{
+    QWidget* from = QApplication::focusWidget();
+    if (!from || !isAncestorOf(from))
+        return QWidget::focusNextPrevChild(next);
+    for (QWidget* w = from;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == from)
+            return true;
+        if (takesTabFrom(w, from, next)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
 }
 
 void CardBase::useCloseButton(QAbstractButton* closeButton, const QString& component)

@@ -65,6 +65,10 @@ public slots:
 protected:
     explicit CardBase(QWidget* parent = nullptr);
 
+    // Tab and Shift+Tab go round the card's own controls in their order and
+    // never leave the card for the window around it.
+    bool focusNextPrevChild(bool next) override;
+
     // Fills the controls from the editor; runs under the loading flag.
     virtual void loadForm() {}
     // The details the close question starts with; the card's caption by default.
@@ -96,6 +100,8 @@ protected:
 
 
 private:
+    bool takesTabFrom(QWidget* widget, QWidget* from, bool next) const;
+
     vx::VxObjectUIOPtr editor_;
     LoadingFlag loading_;
     bool changed_ = false;

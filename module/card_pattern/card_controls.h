@@ -20,5 +20,9 @@ Control* named(Control* control, const char* name)
 QToolButton* chooseButton(QWidget* parent, const char* name, const QString& text, const QString& tip);
 // A date picker in the application's short date form, with a calendar.
 QDateEdit* datePicker(QWidget* parent, const char* name);
+// Lets a date picker hold no date: its minimum, the "no date" 1900.01.01,
+// shows as "nenurodyta". Delete or Backspace clears the date; a digit typed
+// into a picker without a date starts from today.
+void allowNoDate(QDateEdit* picker);
 
 } // namespace CardControls

@@ -1,3 +1,4 @@
+#include "module/card_factory.h"
 #include "module/catalogue_dialogs.h"
 #include "module/catalogue_host.h"
 #include "module/type_object_editors.h"
@@ -11,10 +12,16 @@ vx::CallResult UIO4000600::Properties(const QString& name, const QString& param)
     return businessProperty(QStringLiteral("Get") + name, param, Catalogue::MessageTitle());
 }
 
-// The host's catalogue framework makes the form of a catalogue item; the form
-// then edits the record through this editor.
+// A route segment's form is the module's route card; the host's catalogue
+// framework makes the form of any other catalogue item. The form then edits
+// the record through this editor.
 vx::CallResult UIO4000600::objectForm()
 {
+    const QString type = OIDR().isEmpty() ? itemType_ : vx::oid::typeId(OIDR());
+    if (type == QLatin1String("O4000601")) {
+        const vx::CardRef card = module::createCard(QStringLiteral("frmTransportRoute"), sharedAs<vx::VxObjectUIO>());
+        return card.isNull() ? vx::CallResult() : vx::CallResult::success(QVariant::fromValue(card));
+    }
     const vx::VxObjectUIOPtr host = Catalogue::GetEditor(QStringLiteral("O0001601"));
     if (!host)
         return {};

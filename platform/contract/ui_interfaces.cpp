@@ -7,6 +7,7 @@
 // carry widgets or icons in the contract's UI library, as the core library
 // does for the rest.
 namespace vx {
+VxShowVxObject::~VxShowVxObject() = default;
 VxCard::~VxCard() = default;
 VxRegistrationNode::~VxRegistrationNode() = default;
 VxRegistration::~VxRegistration() = default;

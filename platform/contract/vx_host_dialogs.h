@@ -17,6 +17,9 @@ public:
     // Comma-separated kinds that may be chosen ("Group", "T", "C", "UserD", ...).
     virtual void setKind(const QString& kind) = 0;
     virtual void setCaption(const QString& caption) = 0;
+    // The kinds of record the tree lists, as an argument text ("'C'", "'Car','Tyre'");
+    // groups are always listed. Empty: every record.
+    virtual void setFilter(const QString& filter) = 0;
     // True when the user chose something.
     virtual bool showModal(QWidget* parent) = 0;
     virtual QString selectedKey() const = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
+#include "platform/shell/modal_card_window.h"
 
 #include <QEvent>
 #include <QTabBar>
@@ -70,6 +71,11 @@ void DesktopTabs::removeCard(QWidget* card)
 void DesktopTabs::CloseForm(const vx::CardRef& card)
 {
     QWidget* widget = card.widget;
+    // A card in the host's modal window closes that window, which asks the card.
+    if (auto* window = widget ? qobject_cast<ModalCardWindow*>(widget->window()) : nullptr) {
+        window->reject();
+        return;
+    }
     if (!widget || tabs_->indexOf(widget) <= 0)
         return;
     if (auto* vxCard = vx::cardOf(card); vxCard && !vxCard->QueryRemove())

@@ -5,6 +5,7 @@
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/group_select_dialog.h"
 #include "platform/shell/host_services.h"
+#include "platform/shell/modal_card_window.h"
 #include "platform/shell/object_card_dialog.h"
 #include "platform/shell/period_dialog.h"
 
@@ -29,6 +30,25 @@ vx::CallResult newPeriod(HostServices& services)
     return vx::CallResult::success(QVariant::fromValue(chosen));
 }
 
+} // namespace
+
+std::optional<vx::CallResult> newObjectInItsCard(const vx::VxObjectUIOPtr& editor)
+{
+    const vx::CallResult form = editor->Properties(QStringLiteral("GetObjectForm"), QString());
+    const auto card = form.Code == 0 ? form.Value.value<vx::CardRef>() : vx::CardRef();
+    if (card.isNull())
+        return std::nullopt;
+    ModalCardWindow window(card, QApplication::activeWindow());
+    if (!window.handOver())
+        return std::nullopt;
+    runDialog(window);
+    if (const vx::RecordsetPtr saved = window.savedRecord())
+        return vx::CallResult::success(QVariant::fromValue(saved));
+    return vx::CallResult::success();
+}
+
+namespace {
+
 vx::CallResult newObject(HostServices& services, const QString& param)
 {
     QString typeId = param.trimmed();
@@ -40,6 +60,8 @@ vx::CallResult newObject(HostServices& services, const QString& param)
     vx::VxObjectUIOPtr editor = services.Objects().GetVxObject(type->typeId);
     if (!editor)
         return vx::CallResult::failure(QStringLiteral("Nepavyko sukurti naujo įrašo: %1").arg(type->caption));
+    if (const std::optional<vx::CallResult> shown = newObjectInItsCard(editor))
+        return *shown;
     ObjectCardDialog card(services.session(), editor, *type, QApplication::activeWindow());
     if (runDialog(card) != QDialog::Accepted)
         return vx::CallResult::success();

@@ -1,6 +1,7 @@
 #include "platform/shell/object_selector_dialog.h"
 
 #include "platform/bo/object_types.h"
+#include "platform/contract/argument_text.h"
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/object_list_model.h"
 
@@ -14,6 +15,8 @@
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace shell {
 namespace {
@@ -39,17 +42,14 @@ Kinds readKinds(const QString& kind)
     return kinds;
 }
 
-// Employees not marked as drivers are left out; groups stay so the tree keeps its shape.
-vx::RecordsetPtr driversOnly(const vx::RecordsetPtr& rows)
+// The rows a test keeps; groups stay whatever it says, so the tree keeps its shape.
+vx::RecordsetPtr keptRows(const vx::RecordsetPtr& rows, const std::function<bool(int row)>& keep)
 {
-    const int driverField = rows->fieldIndex(u"DriverFlag");
     const int groupField = rows->fieldIndex(u"GroupFlag");
-    if (driverField < 0)
-        return rows;
     auto kept = vx::Recordset::create(rows->fieldDefs());
     for (int r = 0; r < rows->RecordCount(); ++r) {
         const bool group = groupField >= 0 && rows->valueAt(r, groupField).toInt() != 0;
-        if (!group && rows->valueAt(r, driverField).toInt() != 1)
+        if (!group && !keep(r))
             continue;
         QVariantList values;
         for (int c = 0; c < rows->fieldCount(); ++c)
@@ -57,6 +57,32 @@ vx::RecordsetPtr driversOnly(const vx::RecordsetPtr& rows)
         kept->appendRow(values);
     }
     return kept;
+}
+
+// Employees not marked as drivers are left out.
+vx::RecordsetPtr driversOnly(const vx::RecordsetPtr& rows)
+{
+    const int driverField = rows->fieldIndex(u"DriverFlag");
+    if (driverField < 0)
+        return rows;
+    return keptRows(rows, [&](int r) { return rows->valueAt(r, driverField).toInt() == 1; });
+}
+
+// Records of the filter's kinds, by the kind or the icon key a list row carries
+// (reference catalogue items are of kind "C"). A filter that is not an argument
+// text keeps every row.
+vx::RecordsetPtr ofKinds(const vx::RecordsetPtr& rows, const QString& filter)
+{
+    const vx::arguments::ItemList kinds = vx::arguments::read(filter);
+    if (!kinds.ok() || kinds.size() == 0)
+        return rows;
+    const QStringList wanted = kinds.texts();
+    const int kindField = rows->fieldIndex(u"OType");
+    const int iconField = rows->fieldIndex(u"Icon");
+    return keptRows(rows, [&](int r) {
+        return (kindField >= 0 && wanted.contains(rows->valueAt(r, kindField).toString()))
+               || (iconField >= 0 && wanted.contains(rows->valueAt(r, iconField).toString()));
+    });
 }
 
 QIcon rowIcon(const QString& iconKey)
@@ -125,6 +151,8 @@ void ObjectSelectorDialog::load()
         rows = session_->createList(objectType_)->GetVxObjectList(QString(), QString(), QString());
     if (rows && readKinds(kind_).driversOnly)
         rows = driversOnly(rows);
+    if (rows && !filter_.trimmed().isEmpty())
+        rows = ofKinds(rows, filter_);
     model_->setRows(rows, rowIcon, objectType_);
     for (int c = 1; c < model_->columnCount(); ++c)
         tree_->setColumnHidden(c, true);

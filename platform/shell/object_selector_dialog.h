@@ -17,7 +17,8 @@ class ObjectListModel;
 
 // The host's object selector: a tree of one type's groups and records with a
 // search box. The kinds say what may be chosen ("Group": groups only; any
-// other kind: records only; "UserD": employees marked as drivers only).
+// other kind: records only; "UserD": employees marked as drivers only). A
+// filter lists the kinds of record the tree shows beside the groups.
 class ObjectSelectorDialog final : public QDialog, public vx::VxObjectSelector {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     void setObjectType(const QString& objectType) override { objectType_ = objectType; }
     void setKind(const QString& kind) override { kind_ = kind; }
     void setCaption(const QString& caption) override { caption_ = caption; }
+    void setFilter(const QString& filter) override { filter_ = filter; }
     bool showModal(QWidget* parent) override;
     QString selectedKey() const override { return selectedKey_; }
     QString selectedCaption() const override { return selectedCaption_; }
@@ -54,6 +56,7 @@ private:
     QString objectType_;
     QString kind_;
     QString caption_;
+    QString filter_;
     QString selectedKey_;
     QString selectedCaption_;
     QLineEdit* search_ = nullptr;

@@ -186,6 +186,26 @@ TEST_F(ShellDialogs, SearchNarrowsTheTreeAndTheSelectorIsUsedByKeyboard)
     }
 }
 
+TEST_F(ShellDialogs, TheSelectorsFilterListsGroupsAndRecordsOfItsKindsOnly)
+{
+    createVehicles();
+    const struct {
+        const char* filter;
+        int rows;
+    } cases[] = {{"'Car'", 3}, {"'Tyre','C'", 1}, {"", 3}, {"'Car", 3}}; // not an argument text: no filter
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter);
+        PlayedDialogs dialogs;
+        dialogs.then([&](QDialog& dialog) {
+            EXPECT_EQ(shownRows(*as<shell::ObjectSelectorDialog>(dialog).tree()).size(), c.rows);
+        });
+        auto chooser = selector(QStringLiteral("O4000400"), QStringLiteral("Group"));
+        chooser->setFilter(QString::fromLatin1(c.filter));
+        chooser->showModal(nullptr);
+        EXPECT_EQ(dialogs.shown.size(), 1);
+    }
+}
+
 TEST_F(ShellDialogs, UserDOffersOnlyEmployeesMarkedAsDrivers)
 {
     const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},

@@ -8,15 +8,15 @@
 #include "platform/contract/host_records.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_grid_control.h"
+#include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/property_grid.h"
 #include "routes/route_card.h"
 #include "tests/support/module_host.h"
 
-#include <QAction>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -35,11 +35,7 @@ protected:
         other = segment(0, 1, QStringLiteral("Užmiestis"));
         saved = segment(vx::oid::recordNumber(group), 0, QStringLiteral("Vilnius – Kaunas"));
     }
-    void TearDown() override
-    {
-        vx::clock::reset();
-        ModuleFixture::TearDown();
-    }
+    void TearDown() override { vx::clock::reset(); ModuleFixture::TearDown(); }
 
     QString segment(qint64 parent, int groupFlag, const QString& name)
     {
@@ -76,44 +72,36 @@ protected:
     QString group, other, saved;
 };
 
-TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsParentAndTrafficPage)
+TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsParentAndTrafficWhole)
 {
+    const qint64 car = record("O4000400", fields({{"Name", QStringLiteral("Mercedes-Benz Sprinter 316 CDI")},
+                                                  {"Code", QStringLiteral("ŽUV 001")}}));
+    const qint64 sheet = record("O4000100", fields({{"Name", QStringLiteral("KL-261102-0056")}, {"TransportCarID", car}}));
+    record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", vx::oid::recordNumber(saved)},
+                               {"Date", QDateTime(QDate(2026, 11, 20), QTime(8, 0))}}));
     const auto card = open(saved);
     EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Atkarpos kortelė"));
     EXPECT_EQ(card->txtGroup->text(), QStringLiteral("Miestas"));
     ASSERT_TRUE(gridField(*card, "Name"));
     EXPECT_EQ(gridField(*card, "Name")->text(), QStringLiteral("Vilnius – Kaunas"));
-    ASSERT_TRUE(card->trafficList());
-    EXPECT_EQ(card->trafficList()->headerItem()->text(0), QStringLiteral("Kelionės lapas"));
-    EXPECT_EQ(card->trafficList()->topLevelItemCount(), 0);
-    EXPECT_FALSE(card->cmdEnter->isEnabled());
-    EXPECT_FALSE(card->cmdCancel->isEnabled());
-    EXPECT_TRUE(card->SSCNew->isEnabled());
+    QTreeWidget* traffic = card->trafficList();
+    ASSERT_TRUE(traffic);
+    ASSERT_EQ(traffic->topLevelItemCount(), 1);
+    EXPECT_EQ(traffic->topLevelItem(0)->text(0), QStringLiteral("KL-261102-0056"));
+    for (int column = 0; column < 3; ++column) // no text is cut
+        EXPECT_GE(traffic->columnWidth(column), static_cast<QAbstractItemView*>(traffic)->sizeHintForColumn(column)) << column;
+    expectEnabled({{card->cmdEnter, false}, {card->cmdCancel, false}, {card->SSCNew, true}});
 }
 
-TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackToTheOpenEnd)
+TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndAGroupHasNoTraffic)
 {
-    struct Case {
-        vx::PeriodRecord period;
-        const char* dates;
-    };
-    const Case cases[] = {
-        {{QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()}, "'2026.11.05','9999.12.31'"},
-        {{QDate(2026, 11, 1), QDate(2026, 11, 30), 30, true, QString()}, "'2026.11.01','2026.11.30'"},
-    };
-    for (const Case& test : cases) {
-        usePeriod(test.period);
-        const auto card = open(saved);
-        EXPECT_EQ(card->trafficParameter(), QStringLiteral("'%1',%2").arg(saved, QLatin1String(test.dates)));
+    for (const auto& [used, dates] : {std::pair{false, "'2026.11.05','9999.12.31'"}, {true, "'2026.11.01','2026.11.30'"}}) {
+        usePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 30, used, QString()});
+        EXPECT_EQ(open(saved)->trafficParameter(), QStringLiteral("'%1',%2").arg(saved, QLatin1String(dates)));
     }
-}
-
-TEST_F(RouteCardTest, AGroupHasNoTrafficPage)
-{
     const auto card = open(group);
-    EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Atkarpų grupė"));
+    EXPECT_EQ(card->SOPanel->title() + card->txtGroup->text(), QStringLiteral("Atkarpų grupė"));
     EXPECT_EQ(card->trafficList(), nullptr);
-    EXPECT_EQ(card->txtGroup->text(), QString());
 }
 
 TEST_F(RouteCardTest, ANewSegmentShowsItsFieldsAndIsSavedFromTheGrid)
@@ -126,24 +114,20 @@ TEST_F(RouteCardTest, ANewSegmentShowsItsFieldsAndIsSavedFromTheGrid)
     QLineEdit* name = gridField(*card, "Name");
     ASSERT_TRUE(name);
     name->setText(QStringLiteral("Kaunas – Klaipėda"));
-    EXPECT_TRUE(card->cmdEnter->isEnabled());
-    EXPECT_TRUE(card->cmdCancel->isEnabled());
+    expectEnabled({{card->cmdEnter, true}, {card->cmdCancel, true}});
     card->cmdEnter->click();
     EXPECT_TRUE(messages.messages.isEmpty());
     const QString id = card->vxObjectUIO()->OIDR();
     ASSERT_TRUE(vx::oid::hasRecord(id));
     EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Atkarpos kortelė"));
-    EXPECT_FALSE(card->cmdEnter->isEnabled());
-    EXPECT_TRUE(card->SSCNew->isEnabled());
+    expectEnabled({{card->cmdEnter, false}, {card->SSCNew, true}});
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(id)));
-    const vx::RecordFields stored_ = stored(id)->Fields();
-    EXPECT_EQ(stored_.value(QStringLiteral("Name")).toString(), QStringLiteral("Kaunas – Klaipėda"));
-    EXPECT_EQ(stored_.value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(group));
+    EXPECT_EQ(stored(id)->Preview(), QStringLiteral("Kaunas – Klaipėda"));
+    EXPECT_EQ(stored(id)->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(group));
 
     // Another new segment in the same group, on the same card and editor.
     card->SSCNew->click();
-    EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Nauja atkarpa"));
-    EXPECT_EQ(card->txtGroup->text(), QStringLiteral("Miestas"));
+    EXPECT_EQ(card->SOPanel->title() + u'|' + card->txtGroup->text(), QStringLiteral("Nauja atkarpa|Miestas"));
     ASSERT_TRUE(gridField(*card, "Name"));
     EXPECT_EQ(gridField(*card, "Name")->text(), QString());
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.ReassignForm(%1, frmTransportRoute, 1)").arg(id)))
@@ -158,8 +142,8 @@ TEST_F(RouteCardTest, ChoosingTheParentGroup)
     selector.key = group;
     card->cmdParentGroup->click();
     EXPECT_FALSE(card->cmdEnter->isEnabled()); // the current parent again
-    EXPECT_TRUE(selector.setup.contains(QStringLiteral("ObjectType=O4000601"))) << selector.setup.join(u'|').toStdString();
-    EXPECT_TRUE(selector.setup.contains(QStringLiteral("Kind=Group")));
+    EXPECT_EQ(selector.setup, (QStringList{QStringLiteral("ObjectType=O4000601"), QStringLiteral("Kind=Group"),
+                                           QStringLiteral("Caption=Pasirinkite"), QStringLiteral("Filter='C'")}));
 
     selector.key = other;
     card->cmdParentGroup->click();
@@ -173,8 +157,7 @@ TEST_F(RouteCardTest, ChoosingTheParentGroup)
     EXPECT_EQ(card->txtGroup->text(), QString());
     EXPECT_EQ(card->vxObjectUIO()->Fields().value(QStringLiteral("ParentID")).toLongLong(), 0);
     card->cmdCancel->click();
-    EXPECT_EQ(card->txtGroup->text(), QStringLiteral("Užmiestis"));
-    EXPECT_FALSE(card->cmdEnter->isEnabled());
+    EXPECT_TRUE(card->txtGroup->text() == QStringLiteral("Užmiestis") && !card->cmdEnter->isEnabled());
 }
 
 TEST_F(RouteCardTest, ANewPeriodFromThePageMenuIsTakenOnlyWhenItDiffers)
@@ -184,8 +167,7 @@ TEST_F(RouteCardTest, ANewPeriodFromThePageMenuIsTakenOnlyWhenItDiffers)
     host->objects.functions.insert(QStringLiteral("GetNewPeriod"), [&chosen](const QString&) {
         return vx::CallResult::success(QVariant::fromValue(chosen));
     });
-    card->runTrafficMenu(card->mnuPreview);
-    EXPECT_FALSE(card->period().UsePeriod);
+    card->runTrafficMenu(card->mnuPreview); // the same period: nothing to take
     chosen.Caption = QStringLiteral("Lapkritis");
     card->runTrafficMenu(card->mnuPreview);
     EXPECT_EQ(card->period().Caption, QStringLiteral("Lapkritis"));
@@ -200,8 +182,7 @@ TEST_F(RouteCardTest, ClosingAsksAboutUnsavedChangesAndDeletingAsksFirst)
     EXPECT_TRUE(card->QueryRemove());
     gridField(*card, "Name")->setText(QStringLiteral("Kitas"));
     messages.answer(QMessageBox::No);
-    EXPECT_FALSE(card->QueryRemove());
-    EXPECT_TRUE(card->SSCClose->isEnabled());
+    EXPECT_TRUE(!card->QueryRemove() && card->SSCClose->isEnabled());
 
     messages.answer(QMessageBox::Cancel);
     emit card->SSCClose->customContextMenuRequested({});
@@ -213,6 +194,34 @@ TEST_F(RouteCardTest, ClosingAsksAboutUnsavedChangesAndDeletingAsksFirst)
     EXPECT_EQ(messages.messages.last().icon, QMessageBox::Warning);
     EXPECT_FALSE(stored(saved));
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RemoveVxObject(%1)").arg(saved)));
+}
+
+TEST_F(RouteCardTest, InTheHostsModalCardASavedSegmentLetsTheWindowGo)
+{
+    testhost::ScriptedDialogs dialogs;
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save);
+        dialogs.answer([save](QDialog& window) {
+            auto* card = window.findChild<frmTransportRoute*>();
+            EXPECT_TRUE(card && card->isNew());
+            if (card && save) {
+                gridField(*card, "Name")->setText(QStringLiteral("Kaunas – Alytus"));
+                card->cmdEnter->click(); // the saved card closes the window
+            }
+            return window.result();
+        });
+        const auto made = shell::newObjectInItsCard(controller<UI4000600>()->GetVxObject(QStringLiteral("O4000601")));
+        ASSERT_TRUE(made.has_value());
+        const auto row = made->Value.value<vx::RecordsetPtr>();
+        ASSERT_EQ(bool(row), save) << "closed unsaved: no record";
+        if (row) {
+            EXPECT_EQ(stored(row->value(u"OIDR").toString())->Preview(), QStringLiteral("Kaunas – Alytus"));
+        }
+    }
+    EXPECT_EQ(dialogs.shown, QStringList(2, QStringLiteral("frmModalCard")));
+    // A catalogue item whose form would never let the window go is not shown there.
+    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Dyzelinas")}});
+    EXPECT_FALSE(shell::newObjectInItsCard(controller<UI4000600>()->GetVxObject(fuel)).has_value());
 }
 
 } // namespace

@@ -15,6 +15,7 @@ public:
     void setObjectType(const QString& objectType) override { note(u"ObjectType", objectType); }
     void setKind(const QString& kind) override { note(u"Kind", kind); }
     void setCaption(const QString& caption) override { note(u"Caption", caption); }
+    void setFilter(const QString& filter) override { note(u"Filter", filter); }
     bool showModal(QWidget*) override
     {
         ++script_->timesShown;

@@ -11,11 +11,14 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,12 +57,14 @@ protected:
         typeKeys(field, text);
         leave(field);
     }
-    static QStringList column(const QTreeWidget* list, int column)
+    // The cells of a list's only row, joined by "|".
+    static QString onlyRow(const QTreeWidget* list)
     {
+        EXPECT_EQ(list->topLevelItemCount(), 1) << list->objectName().toStdString();
         QStringList cells;
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
-            cells << list->topLevelItem(row)->text(column);
-        return cells;
+        for (int column = 0; list->topLevelItemCount() == 1 && column < list->columnCount(); ++column)
+            cells << list->topLevelItem(0)->text(column);
+        return cells.join(u'|');
     }
     int normLinks()
     {
@@ -73,16 +78,9 @@ protected:
 TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsTitleAndParts)
 {
     const qint64 fleetGroup = record("O4000400", fields({{"Name", QStringLiteral("Sunkvežimiai")}, {"GroupFlag", 1}}));
-    const QString inGroup = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("Scania")},
-                                                                       {"Code", QStringLiteral("ABC 123")},
-                                                                       {"ParentID", fleetGroup}}));
-    const struct {
-        const char* what;
-        QString id;
-        bool group;
-        const char* caption, *groupLabel, *groupText;
-        bool tabs;
-    } cases[] = {
+    const QString inGroup = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("Scania")}, {"ParentID", fleetGroup}}));
+    const struct { const char* what; QString id; bool group; const char* caption, *groupLabel, *groupText; bool tabs; }
+        cases[] = {
         {"new vehicle", QStringLiteral("O4000400"), false, " Nauja transporto priemonė", "Grupė", "", false},
         {"saved vehicle in a group", inGroup, false, " Transporto priemonė", "Grupė", "Sunkvežimiai", true},
         {"new group", QStringLiteral("O4000400"), true, " Nauja grupė", "Aukšt. grupė", "", false},
@@ -92,9 +90,8 @@ TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsTitleAndParts)
         SCOPED_TRACE(c.what);
         const auto card = openCard(c.id, c.group);
         card->show();
-        EXPECT_EQ(card->SOPanel->title(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(card->lblGroup->text(), QString::fromUtf8(c.groupLabel));
-        EXPECT_EQ(card->txtGroup->text(), QString::fromUtf8(c.groupText));
+        EXPECT_EQ(QStringList({card->SOPanel->title(), card->lblGroup->text(), card->txtGroup->text()}).join(u'|'),
+                  QString::fromUtf8(c.caption) + u'|' + QString::fromUtf8(c.groupLabel) + u'|' + QString::fromUtf8(c.groupText));
         EXPECT_EQ(card->fraCar->isVisible(), !card->isGroup());
         EXPECT_EQ(card->fraGroupName->isVisible(), card->isGroup());
         for (int tab = frmTransportCars::Drivers; tab <= frmTransportCars::Tyres; ++tab)
@@ -107,8 +104,7 @@ TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsTitleAndParts)
     expectShown({{fresh->txtLenth, "0"}, {fresh->txtHeight, "0"}, {fresh->txtWidth, "0"}, {fresh->txtVolume, "0"},
                  {fresh->txtCargoWeight, "0"}, {fresh->txtTotalMass, "0"}, {fresh->txtInitialRun, "0"},
                  {fresh->txtPalettes, "0"}, {fresh->txtName, ""}});
-    for (QCheckBox* box : {fresh->chkChasisDate, fresh->chkDateWriteOff})
-        EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(fresh->chkChasisDate->isChecked() || fresh->chkDateWriteOff->isChecked());
     EXPECT_FALSE(fresh->dtpChasisDate->isVisible());
     EXPECT_EQ(fresh->dtpChasisDate->date(), today);
     fresh->chkChasisDate->click();
@@ -119,12 +115,7 @@ TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsTitleAndParts)
 TEST_F(VehicleCardTest, NumericFieldsTakeOneCommaAndLeaveInTheirFormat)
 {
     const auto card = openCar();
-    const struct {
-        const char* what;
-        QLineEdit* field;
-        const char* typed;
-        const char* shown;
-    } cases[] = {
+    const struct { const char* what; QLineEdit* field; const char* typed; const char* shown; } cases[] = {
         {"point as comma", card->txtLenth, "12.5", "12,5"},
         {"second comma refused", card->txtVolume, "1,2,5", "1,3"},
         {"minus and letters dropped", card->txtHeight, "-ab", "0,0"},
@@ -143,12 +134,10 @@ TEST_F(VehicleCardTest, NumericFieldsTakeOneCommaAndLeaveInTheirFormat)
 TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
 {
     const auto card = openCar();
-    selectorPicksRecord("O4000604", diesel);
-    card->cmdFuelType[0]->click();
-    selectorPicksRecord("O4000604", petrol);
-    card->cmdFuelType[1]->click();
-    selectorPicksRecord("O4000604", diesel);
-    card->cmdFuelType[1]->click();
+    for (const auto& [index, tankType] : {std::pair{0, diesel}, {1, petrol}, {1, diesel}}) {
+        selectorPicksRecord("O4000604", tankType);
+        card->cmdFuelType[index]->click();
+    }
     expectShown({{card->txtFuelType[0], "Dyzelinas"}, {card->txtFuelType[1], "Benzinas"}});
     card->cmdCleanFuelType[0]->click();
     EXPECT_TRUE(card->txtFuelType[0]->objectId().isEmpty());
@@ -157,12 +146,7 @@ TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
 
 TEST_F(VehicleCardTest, SaveIsRefusedForAMissingNameFirstAndForAVehiclesMissingNumber)
 {
-    const struct {
-        const char* what;
-        bool group;
-        QString name, number;
-        const char* refusal; // null: saved
-    } cases[] = {
+    const struct { const char* what; bool group; QString name, number; const char* refusal; } cases[] = { // null: saved
         {"vehicle without name or number", false, QString(), QString(), "Nenurodytas pavadinimas"},
         {"vehicle with a blank number", false, QStringLiteral("Iveco"), QStringLiteral("  "), "Nenurodytas numeris"},
         {"a name of spaces counts", false, QStringLiteral(" "), QStringLiteral("X 1"), nullptr},
@@ -178,17 +162,13 @@ TEST_F(VehicleCardTest, SaveIsRefusedForAMissingNameFirstAndForAVehiclesMissingN
             typeKeys(card->txtNumber, c.number);
         card->txtComment->setText(QStringLiteral("x"));
         card->cmdWrite->click();
-        if (c.refusal) {
-            ASSERT_EQ(messages.messages.size(), 1);
-            EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.refusal));
-            EXPECT_EQ(messages.messages[0].title, productName());
-            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
-            EXPECT_TRUE(card->isNew());
-        } else {
-            EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
-            EXPECT_FALSE(card->isNew());
+        EXPECT_EQ(lastMessage(), c.refusal ? QString::fromUtf8(c.refusal) : QString());
+        ASSERT_EQ(messages.messages.size(), c.refusal ? 1 : 0);
+        EXPECT_EQ(card->isNew(), bool(c.refusal));
+        if (c.refusal)
+            EXPECT_TRUE(messages.messages[0].title == productName() && messages.messages[0].icon == QMessageBox::Critical);
+        else
             EXPECT_EQ(card->TabStrip->isTabEnabled(frmTransportCars::Drivers), !c.group);
-        }
     }
 }
 
@@ -216,26 +196,24 @@ TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
 
     const QString id = vx::oid::make(u"O4000400", car);
-    EXPECT_EQ(storedField(id, "TypeID").toLongLong(), truckType);
-    EXPECT_TRUE(storedField(id, "FuelTankTypeID1").isNull());
-    EXPECT_EQ(storedField(id, "FuelTankTypeID2").toLongLong(), petrol);
-    EXPECT_TRUE(storedField(id, "DateWriteOff").isNull());
-    EXPECT_TRUE(storedField(id, "PropertiesID").isNull());
+    const QString none; // null stored, shown as empty text
+    for (const auto& [field, value] : {std::pair{"TypeID", QString::number(truckType)}, {"FuelTankTypeID1", none},
+                                       {"FuelTankTypeID2", QString::number(petrol)}, {"DateWriteOff", none},
+                                       {"PropertiesID", none}})
+        EXPECT_EQ(storedField(id, field).toString(), value) << field;
 
     card = openCar();
     expectShown({{card->txtLenth, "12,5"}, {card->txtCargoWeight, "18000"}, {card->txtPalettes, "33"},
                  {card->txtChasisNumber, "YV2RT40A"}, {card->txtType, "Vilkikas"}, {card->txtFuelType[1], "Benzinas"},
                  {card->txtFuelType[0], ""}, {card->txtName, "Volvo FH"}});
-    EXPECT_TRUE(card->chkChasisDate->isChecked());
+    EXPECT_TRUE(card->chkChasisDate->isChecked() && !card->chkDateWriteOff->isChecked());
     EXPECT_EQ(card->dtpChasisDate->date(), QDate(2019, 5, 2));
-    EXPECT_FALSE(card->chkDateWriteOff->isChecked());
 
     card->txtPalettes->setText(QStringLiteral("3,5"));
     card->cmdWrite->click();
     EXPECT_EQ(lastMessage(), QStringLiteral("Euro palečių skaičius turi būti sveikasis skaičius"));
     card->cmdCancel->click();
-    expectShown({{card->txtPalettes, "33"}});
-    EXPECT_FALSE(card->cmdWrite->isEnabled());
+    EXPECT_TRUE(card->txtPalettes->text() == QStringLiteral("33") && !card->cmdWrite->isEnabled());
 }
 
 TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
@@ -258,18 +236,11 @@ TEST_F(VehicleCardTest, TabsShowTheirRowsByTheCellRules)
                                                {"PositionOnAxis", 1}, {"DateFrom", QDate(2026, 1, 10)}}));
     create(QStringLiteral("O4000500"), fields({{"TransportCarID", car}, {"TransportFuelNormID", norm}}));
     const auto card = openCar();
-    EXPECT_EQ(column(card->lvwDrivers, 0), QStringList{QStringLiteral("Jonas Petraitis")});
-    EXPECT_EQ(column(card->lvwDrivers, 1), QStringList{QStringLiteral("2026.01.05")});
-    EXPECT_EQ(column(card->lvwDrivers, 2), QStringList{QStringLiteral(" ")});
-    EXPECT_EQ(column(card->lvwDrivers, 3), QStringList{QStringLiteral("Nr. 7")});
+    EXPECT_EQ(onlyRow(card->lvwDrivers), QStringLiteral("Jonas Petraitis|2026.01.05| |Nr. 7"));
     EXPECT_EQ(ListItem::tagOf(card->lvwDrivers->topLevelItem(0)), QString::number(driver));
-    const QStringList tyreRow = {QStringLiteral("2026.01.10"), QStringLiteral(" "), QStringLiteral("1"),
-                                 QStringLiteral("Dešinė"), QStringLiteral("1"), stored(vx::oid::make(u"O4000800", tyre))->Preview(),
-                                 QStringLiteral("0"), QStringLiteral("0")};
-    for (int i = 0; i < tyreRow.size(); ++i)
-        EXPECT_EQ(column(card->lvwTyres, i), QStringList{tyreRow[i]}) << i;
-    EXPECT_EQ(column(card->lvwFuelNorms, 0), QStringList{QStringLiteral("Vasara")});
-    EXPECT_EQ(column(card->lvwFuelNorms, 3), QStringList{QStringLiteral("28,5")});
+    EXPECT_EQ(onlyRow(card->lvwTyres), QStringLiteral("2026.01.10| |1|Dešinė|1|%1|0|0")
+                                           .arg(stored(vx::oid::make(u"O4000800", tyre))->Preview()));
+    EXPECT_EQ(onlyRow(card->lvwFuelNorms), QStringLiteral("Vasara||Dyzelinas D|28,5"));
 }
 
 TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
@@ -278,25 +249,14 @@ TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
     card->show();
     const QString normId = vx::oid::make(u"O4000603", norm);
     const QString employeeId = vx::oid::make(u"O0001401", driver);
-    const struct {
-        const char* what;
-        QTreeWidget* list;
-        QString text;
-        bool taken;
-        int normLinks;
-    } cases[] = {
-        {"a fuel norm", card->lvwFuelNorms, normId, true, 1},
-        {"the same norm again", card->lvwFuelNorms, normId, true, 1},
-        {"an employee on the tyres", card->lvwTyres, employeeId, false, 1},
-        {"a norm on the drivers", card->lvwDrivers, normId, false, 1},
-    };
+    // A fuel norm, the same again, an employee on the tyres, a norm on the drivers: one link.
+    const struct { QTreeWidget* list; QString text; bool taken; } cases[] = {
+        {card->lvwFuelNorms, normId, true}, {card->lvwFuelNorms, normId, true},
+        {card->lvwTyres, employeeId, false}, {card->lvwDrivers, normId, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(dropText(c.list, c.text), c.taken);
+        EXPECT_EQ(dropText(c.list, c.text), c.taken) << c.list->objectName().toStdString();
         QTest::qWait(20);
-        EXPECT_EQ(normLinks(), c.normLinks);
-        EXPECT_EQ(card->lvwFuelNorms->topLevelItemCount(), c.normLinks);
-        EXPECT_TRUE(messages.messages.isEmpty());
+        EXPECT_TRUE(normLinks() == 1 && card->lvwFuelNorms->topLevelItemCount() == 1 && messages.messages.isEmpty());
     }
     // An employee dropped on the drivers opens the driver editor with them.
     EXPECT_TRUE(dropText(card->lvwDrivers, employeeId));
@@ -324,37 +284,53 @@ TEST_F(VehicleCardTest, FuelNormsChosenFromTheCatalogueAreLinkedOnce)
     EXPECT_FALSE(card->isChanged()) << "links are stored at once; the vehicle itself did not change";
 }
 
-TEST_F(VehicleCardTest, TheKeyboardReachesEveryFieldSavesAndCloses)
+TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
+{
+    QWidget desktop; // the window around the card, with a control of its own
+    auto* layout = new QVBoxLayout(&desktop);
+    layout->addWidget(new QLineEdit(&desktop));
+    frmTransportCars* card = openCar().release();
+    layout->addWidget(card);
+    desktop.show();
+    QApplication::setActiveWindow(&desktop);
+    // Each page's controls between the tab bar and the close button (saving and cancelling are off).
+    const char* pages[] = {"txtGroup,cmdParentGroup,txtName,txtNumber,txtType,cmdType,txtInitialRun,txtLenth,txtHeight,"
+                           "txtWidth,txtVolume,txtChasisNumber,txtProperties,cmdProperties,txtCargoWeight,txtTotalMass,"
+                           "txtPalettes,txtFuelType0,cmdFuelType0,cmdCleanFuelType0,txtFuelType1,cmdFuelType1,"
+                           "cmdCleanFuelType1,chkChasisDate,chkDateWriteOff,txtComment",
+                           "lvwDrivers", "lvwDocuments", "lvwFuelNorms", "lvwTyres"};
+    QTabBar* bar = card->TabStrip->tabBar();
+    for (int page = 0; page < int(std::size(pages)); ++page) {
+        card->TabStrip->setCurrentIndex(page);
+        for (const bool forward : {true, false}) {
+            SCOPED_TRACE(testing::Message() << page << forward);
+            bar->setFocus(Qt::TabFocusReason);
+            QStringList reached;
+            for (int step = 0; step < 40 && (step == 0 || QApplication::focusWidget() != bar); ++step) {
+                reached << QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab);
+            }
+            QStringList expected = QString::fromLatin1(pages[page]).split(u',') << QStringLiteral("SSCClose");
+            if (!forward)
+                std::reverse(expected.begin(), expected.end());
+            EXPECT_EQ(reached, QStringList{bar->objectName()} + expected);
+        }
+    }
+}
+
+TEST_F(VehicleCardTest, KeysSaveAndClose)
 {
     const auto card = openCar();
     card->show();
     QApplication::setActiveWindow(card.get());
-    card->txtName->setFocus();
-    QStringList reached;
-    for (int step = 0; step < 30 && !reached.contains(QStringLiteral("txtComment")); ++step) {
-        reached << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    const QStringList readingOrder = {
-        QStringLiteral("txtName"),        QStringLiteral("txtNumber"),       QStringLiteral("txtType"),
-        QStringLiteral("txtInitialRun"),  QStringLiteral("txtLenth"),        QStringLiteral("txtHeight"),
-        QStringLiteral("txtWidth"),       QStringLiteral("txtVolume"),       QStringLiteral("txtChasisNumber"),
-        QStringLiteral("txtProperties"),  QStringLiteral("txtCargoWeight"),  QStringLiteral("txtTotalMass"),
-        QStringLiteral("txtPalettes"),    QStringLiteral("txtFuelType0"),    QStringLiteral("txtFuelType1"),
-        QStringLiteral("chkChasisDate"),  QStringLiteral("chkDateWriteOff"), QStringLiteral("txtComment")};
-    reached.removeIf([&](const QString& name) { return !readingOrder.contains(name); });
-    EXPECT_EQ(reached, readingOrder);
-
     typeKeys(card->txtNumber, QStringLiteral("KLM 002"));
     QTest::keyClick(card->txtNumber, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(storedField(vx::oid::make(u"O4000400", car), "Code").toString(), QStringLiteral("KLM 002"));
-    EXPECT_FALSE(card->cmdWrite->isEnabled());
 
     // Escape closes as the close button does; the desktop asks about unsaved changes.
     typeKeys(card->txtName, QStringLiteral("Kitas"));
     QTest::keyClick(card->txtName, Qt::Key_Escape);
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")));
-    EXPECT_FALSE(card->SSCClose->isEnabled());
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")) && !card->SSCClose->isEnabled());
     messages.answer(QMessageBox::No);
     EXPECT_FALSE(card->QueryRemove());
     EXPECT_EQ(lastMessage(), QStringLiteral(" Transporto priemonė\r\n\r\nUždaryti be išsaugojimo?"));

@@ -1,4 +1,5 @@
 // The commands that check and report what the application shows.
+#include "platform/shell/main_window.h"
 #include "platform/shell/script/script_commands.h"
 #include "platform/shell/script/script_controls.h"
 #include "platform/shell/script/script_runner.h"
@@ -94,8 +95,19 @@ void messages(Runner& r, const QStringList&)
     r.out().flush();
 }
 
+// An optional WIDTHxHEIGHT sizes the main window first, as a screen of that size would show it.
 void screenshot(Runner& r, const QStringList& a)
 {
+    if (a.size() > 1) {
+        const QStringList size = a.at(1).split(QLatin1Char('x'));
+        bool wide = false, high = false;
+        const int width = size.value(0).toInt(&wide), height = size.value(1).toInt(&high);
+        if (size.size() != 2 || !wide || !high || width < 100 || height < 100) {
+            r.fail(QStringLiteral("no window size %1 (WIDTHxHEIGHT)").arg(a.at(1)));
+            return;
+        }
+        r.window().resize(width, height);
+    }
     settleEvents();
     if (!r.activeWindow()->grab().save(a.at(0), "PNG"))
         r.fail(QStringLiteral("cannot write %1").arg(a.at(0)));

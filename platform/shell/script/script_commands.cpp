@@ -41,7 +41,7 @@ const QHash<QString, Command>& table()
         {QStringLiteral("nomsg"), {nomsg, 0, 0}},
         {QStringLiteral("dump"), {dump, 0, 0}},
         {QStringLiteral("messages"), {messages, 0, 0}},
-        {QStringLiteral("screenshot"), {screenshot, 1, 1}},
+        {QStringLiteral("screenshot"), {screenshot, 1, 2}},
     };
     return commands;
 }
