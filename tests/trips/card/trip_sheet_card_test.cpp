@@ -2,11 +2,11 @@
 // show, the driver a sheet takes from its vehicle's assignments, the
 // speedometer, the actual rest, the tank types, the dates and the buttons.
 
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/card/trip_sheet_card_fixture.h"
 
 namespace {
 
-class TripSheetCard : public TripSheetUi {
+class TripSheetCard : public TripSheetCardTest {
 protected:
     // A saved sheet, S = 1000, with one route line of 250 km.
     std::unique_ptr<frmTransportTripsSV> routedSheet(const QVariantMap& extra = {})
@@ -111,7 +111,7 @@ TEST_F(TripSheetCard, ASheetWithoutDriverTakesTheVehiclesDriverOfItsStartDate)
         fill(ui(*card).txtCode, QStringLiteral("B"));
         ui(*card).cmdWrite->click();
         EXPECT_TRUE(messages.messages.isEmpty());
-        EXPECT_EQ(Catalogue::LongOrZero(stored(sheetId(sheet))->Fields().value(QStringLiteral("UserID"))), expected);
+        expectStored(sheetId(sheet), {{"UserID", expected}});
     }
 }
 

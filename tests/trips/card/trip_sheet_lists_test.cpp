@@ -4,7 +4,7 @@
 // their saves, and route segments dropped onto the route list.
 
 #include "platform/contract/vx_grid_control.h"
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/card/trip_sheet_card_fixture.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
 #include "trips/dialogs/route_grid_dialog.h"
 #include "trips/dialogs/route_line_dialog.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-class TripSheetLists : public TripSheetUi {
+class TripSheetLists : public TripSheetCardTest {
 protected:
     qint64 chequeOf(qint64 sheet, double litres, double sum, const QVariantMap& extra = {})
     {
@@ -157,20 +157,20 @@ TEST_F(TripSheetLists, RowsAreAddedAndDeletedByKeyAndMenuWhereOffered)
         bool selected, mayWrite;
         QMessageBox::StandardButton answer; // to the question; none: not asked
         const char* dialog; // opened; null: none
-        int rowsLeft;
+        int rowsLeft; // of two route lines, or of two cheques and their totals row
     } cases[] = {
         {"Insert on the route list", true, "Insert", false, true, none, "frmTransportTripRoute", 2},
-        {"Insert on the cheque list", false, "Insert", true, true, none, "frmTransportFuelCheque", 2},
+        {"Insert on the cheque list", false, "Insert", true, true, none, "frmTransportFuelCheque", 3},
         {"Delete removes a route line", true, "Delete", true, true, yes, nullptr, 1},
         {"Delete removes a cheque", false, "Delete", true, true, yes, nullptr, 1},
         {"No keeps the route line", true, "Delete", true, true, no, nullptr, 2},
         {"Delete without a selection", true, "Delete", false, true, none, nullptr, 2},
         {"Insert without the write right", true, "Insert", false, false, none, nullptr, 2},
-        {"Delete without the write right", false, "Delete", true, false, none, nullptr, 2},
-        {"the menu without a selection", false, "-", false, true, none, nullptr, 2},
+        {"Delete without the write right", false, "Delete", true, false, none, nullptr, 3},
+        {"the menu without a selection", false, "-", false, true, none, nullptr, 3},
         {"the menu deletes a route line", true, "mnuDelete", true, true, yes, nullptr, 1},
         {"the menu deletes a cheque", false, "mnuDelete", true, true, yes, nullptr, 1},
-        {"No in the menu keeps the cheque", false, "mnuDelete", true, true, no, nullptr, 2},
+        {"No in the menu keeps the cheque", false, "mnuDelete", true, true, no, nullptr, 3},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
@@ -178,12 +178,12 @@ TEST_F(TripSheetLists, RowsAreAddedAndDeletedByKeyAndMenuWhereOffered)
         const qint64 sheet = savedSheet();
         for (const double km : {100.0, 50.0})
             completeLine(sheet, km);
-        for (const double sum : {0.0, 7.0}) // the last cheque holds the whole sum: no totals row
+        for (const double sum : {10.0, 5.0})
             chequeOf(sheet, 10.0, sum);
         const auto card = openSaved(sheet);
         const TripSheetControls& c = ui(*card);
         QTreeWidget* list = test.routeList ? c.lvwRoutes : c.lvwCheques;
-        ASSERT_EQ(list->topLevelItemCount(), 2);
+        ASSERT_EQ(list->topLevelItemCount(), test.routeList ? 2 : 3);
         if (test.selected)
             list->setCurrentItem(list->topLevelItem(0));
         messages.messages.clear();

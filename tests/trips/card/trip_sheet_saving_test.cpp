@@ -1,11 +1,11 @@
 // Saving a trip sheet: what is written, what stops a save, and how a new
 // sheet becomes a saved one.
 
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/card/trip_sheet_card_fixture.h"
 
 namespace {
 
-class TripSheetSaving : public TripSheetUi {};
+class TripSheetSaving : public TripSheetCardTest {};
 
 TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
 {

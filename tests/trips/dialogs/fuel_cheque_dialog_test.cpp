@@ -2,7 +2,7 @@
 // rate following each other, what card and cash cheques need, and the rate of
 // the day offered for keeping.
 
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
 
 namespace {

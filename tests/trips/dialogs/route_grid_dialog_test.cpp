@@ -4,7 +4,7 @@
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/property_grid.h"
 #include "platform/shell/reference_chooser.h"
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_grid_dialog.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The route line dialog on its own: what a new, a copied and a stored line
 // show, how fuel and norms follow each other, and what a save needs and writes.
 
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_line_dialog.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The trip fuel tank dialog: a tank type must be chosen, a copied tank takes
 // its type, the rest reads in its shortest form, and the opener reports back.
 
-#include "tests/trips/trip_sheet_ui.h"
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/trip_fuel_tank_dialog.h"
 
 namespace {

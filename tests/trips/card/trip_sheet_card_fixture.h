@@ -10,7 +10,7 @@
 #include "trips/card/trip_number_field.h"
 #include "trips/card/trip_sheet_card.h"
 
-// The controls of the card and its dialogs, complete, for every test that works them.
+// The controls of the card and its entry dialogs, complete, for every test that works them.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +29,7 @@
 #include <memory>
 
 // The trip sheet card and its entry dialogs, driven offscreen on the fleet.
-class TripSheetUi : public TripFleet {
+class TripSheetCardTest : public TripFleet {
 protected:
     // The card of a sheet (a new sheet's editor too), loaded.
     static std::unique_ptr<frmTransportTripsSV> openCard(const vx::VxObjectUIOPtr& editor)
@@ -52,26 +52,4 @@ protected:
 
     // Entry dialogs are played here; one nobody plays is cancelled.
     testhost::ScriptedDialogs dialogs;
-};
-
-// What the entry dialogs reach besides: a firm, the base currency and a
-// foreign one with a rate on 2026.11.05, and a sheet from 2026.11.01 to
-// 2026.11.10. Today is 2026.11.16.
-class EntryFleet : public TripSheetUi {
-protected:
-    void SetUp() override
-    {
-        TripSheetUi::SetUp();
-        if (!session)
-            return;
-        firm = record("O0000100", fields({{"Name", QStringLiteral("Degalinė")}}));
-        euro = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
-        dollar = record("O0201500", fields({{"Code", QStringLiteral("USD")}, {"BaseCurrency", 0}}));
-        record("O0002200", fields({{"CurrencyID", dollar}, {"Date", QDate(2026, 11, 5)}, {"Rate", 3.4528}}));
-        sheet = savedSheet(fields({{"Date", QDateTime(tripStart, QTime(0, 0))},
-                                   {"DateTo", QDateTime(tripEnd, QTime(0, 0))}}));
-    }
-
-    qint64 firm = 0, sheet = 0, euro = 0, dollar = 0;
-    const QDate tripStart{2026, 11, 1}, tripEnd{2026, 11, 10};
 };
