@@ -182,7 +182,6 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
 
 TEST_F(RouteLineDialogTest, OpenerGetsCancelledForAMissingLineWithoutADialog)
 {
-    testhost::ScriptedDialogs dialogs;
     EXPECT_TRUE(trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999"))).cancelled);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }

@@ -64,7 +64,6 @@ TEST_F(TripFuelTankDialogTest, ATankTypeMustBeChosen)
 
 TEST_F(TripFuelTankDialogTest, OpenerReadsBackWhatTheDialogDid)
 {
-    testhost::ScriptedDialogs dialogs;
     dialogs.answer([](QDialog& shown) {
         static_cast<trips::frmTransportTripFuelTanks&>(shown).writeButton()->click();
         return shown.result();
