@@ -7,6 +7,7 @@
 #include "platform/bo/object_types.h"
 #include "platform/bo/rights.h"
 #include "platform/contract/object_id.h"
+#include "platform/contract/plain_object_list.h"
 #include "platform/contract/vx_host_dialogs.h"
 
 #include <QAbstractItemView>
@@ -32,43 +33,26 @@ QString moduleTypeOf(const QString& typeId)
     return QString();
 }
 
-// The real generic list object, noting the parameter text of each list request.
-class RecordingList final : public vx::VxObjectUI {
+// The real generic list object, noting the parameter text of each list
+// request. What the generic list leaves to the plain list it leaves too.
+class RecordingList final : public vx::PlainObjectList {
 public:
     RecordingList(vx::VxObjectUIPtr real, std::shared_ptr<QStringList> requests)
-        : real_(std::move(real)),
+        : PlainObjectList(real->OID()),
+          real_(std::move(real)),
           requests_(std::move(requests))
     {
     }
 
     QString className() const override { return real_->className(); }
-    QString OID() const override { return real_->OID(); }
-    void setOID(const QString& oid) override { real_->setOID(oid); }
     QString OName() const override { return real_->OName(); }
-    vx::MenuItems GetMenu(const QString& id, const QString& type, const QString& context) override
-    {
-        return real_->GetMenu(id, type, context);
-    }
-    vx::ClickResult ClickMenu(const QString& id, const QString& type, const QString& key,
-                              const QString& context) override
-    {
-        return real_->ClickMenu(id, type, key, context);
-    }
-    bool DragOK(const QString& source, const QString& target, const QString& data) override
-    {
-        return real_->DragOK(source, target, data);
-    }
-    bool DropOK(const QString& data) override { return real_->DropOK(data); }
     vx::RecordsetPtr GetVxObjectList(const QString& parentId, const QString& context, const QString& command) override
     {
         requests_->append(parentId);
         return real_->GetVxObjectList(parentId, context, command);
     }
-    bool AddToDeskTopVxObject(const QString& id) override { return real_->AddToDeskTopVxObject(id); }
     vx::VxObjectUIOPtr GetVxObject(const QString& id) override { return real_->GetVxObject(id); }
-    vx::IconTable GetIconsTable() const override { return real_->GetIconsTable(); }
     int DeleteVxObject(const QString& id) override { return real_->DeleteVxObject(id); }
-    void setVxS(const vx::VxSPtr& services) override { real_->setVxS(services); }
     void setBO(const vx::VxBusinessObjectPtr& bo) override { real_->setBO(bo); }
     vx::VxBusinessObjectPtr BO() const override { return real_->BO(); }
 

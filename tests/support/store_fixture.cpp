@@ -17,17 +17,26 @@ void StoreFixture::TearDown()
     store_.reset();
 }
 
-QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields)
+namespace {
+// Reads the record (a bare type id: a new one), sets the fields and saves it;
+// returns its id. A refused read or save fails the running test.
+QString write(bo::Session& session, const QString& oidr, const QVariantMap& fields)
 {
-    vx::VxObjectUIOPtr editor = session.createEditor(typeId);
-    editor->setOIDR(typeId);
+    vx::VxObjectUIOPtr editor = session.createEditor(vx::oid::typeId(oidr));
+    editor->setOIDR(oidr);
     const vx::Status read = editor->Read();
-    EXPECT_EQ(read.Code, 0) << read.Message.toStdString();
+    EXPECT_EQ(read.Code, 0) << oidr.toStdString() << ": " << read.Message.toStdString();
     for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
         editor->Fields().setValue(it.key(), it.value());
     const vx::Status saved = editor->Save();
-    EXPECT_EQ(saved.Code, 0) << typeId.toStdString() << ": " << saved.Message.toStdString();
+    EXPECT_EQ(saved.Code, 0) << oidr.toStdString() << ": " << saved.Message.toStdString();
     return editor->OIDR();
+}
+} // namespace
+
+QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields)
+{
+    return write(session, typeId, fields);
 }
 
 QString StoreFixture::create(const QString& typeId, const QVariantMap& fields)
@@ -42,14 +51,7 @@ qint64 StoreFixture::createId(const QString& typeId, const QVariantMap& fields)
 
 void StoreFixture::update(const QString& oidr, const QVariantMap& fields)
 {
-    vx::VxObjectUIOPtr editor = session_->createEditor(vx::oid::typeId(oidr));
-    editor->setOIDR(oidr);
-    const vx::Status read = editor->Read();
-    ASSERT_EQ(read.Code, 0) << read.Message.toStdString();
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
-        editor->Fields().setValue(it.key(), it.value());
-    const vx::Status saved = editor->Save();
-    ASSERT_EQ(saved.Code, 0) << saved.Message.toStdString();
+    write(*session_, oidr, fields);
 }
 
 vx::CallResult StoreFixture::call(const QString& name, const QString& param)

@@ -7,11 +7,7 @@
 #include <QUuid>
 
 namespace {
-bool& postgresFlag()
-{
-    static bool flag = false;
-    return flag;
-}
+bool runOnPostgres = false;
 
 QString readFile(const QString& path)
 {
@@ -22,20 +18,15 @@ QString readFile(const QString& path)
 }
 } // namespace
 
-bool testsRunOnPostgres()
-{
-    return postgresFlag();
-}
-
 void setTestsRunOnPostgres(bool postgres)
 {
-    postgresFlag() = postgres;
+    runOnPostgres = postgres;
 }
 
 std::unique_ptr<TestStore> TestStore::create(QString* skipReason)
 {
     std::unique_ptr<TestStore> store(new TestStore());
-    if (!testsRunOnPostgres()) {
+    if (!runOnPostgres) {
         QTemporaryDir dir;
         dir.setAutoRemove(false);
         if (!dir.isValid()) {

@@ -34,5 +34,4 @@ private:
 };
 
 // Which engine this test binary runs against (--engine=sqlite|postgres).
-bool testsRunOnPostgres();
 void setTestsRunOnPostgres(bool postgres);

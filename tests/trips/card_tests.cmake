@@ -1,11 +1,9 @@
 # The trip sheet card and its entry lists, driven offscreen on a real store.
 target_sources(trips_tests PRIVATE
-  card/trip_sheet_card_fixture.cpp card/trip_sheet_card_fixture.h
-  card/trip_sheet_loading_test.cpp
-  card/trip_sheet_fields_test.cpp
+  card/trip_sheet_card_fixture.h
+  card/trip_sheet_card_test.cpp
   card/trip_sheet_saving_test.cpp
   card/trip_sheet_lists_test.cpp
-  card/trip_sheet_commands_test.cpp
   card/trip_sheet_vehicle_and_norms_test.cpp
 )
 

@@ -11,14 +11,6 @@ namespace {
 
 class BoTripCarryOver : public TripFleet {
 protected:
-    // The balance the card shows for a stored sheet, from the rows the editor gives.
-    trips::SheetBalance balanceOf(UIO4000100& sheet)
-    {
-        const auto rows = [&sheet](const char* name) {
-            return sheet.Properties(QString::fromLatin1(name), QString()).Value.value<vx::RecordsetPtr>();
-        };
-        return trips::sheetBalance(sheet.Fields(), rows("GetTransportTripRoutes"), rows("GetTransportCheques"));
-    }
     static QVariant field(UIO4000100& sheet, const char* name) { return sheet.Fields().value(QString::fromLatin1(name)); }
     // The start reading and the two start rests a sheet holds.
     static void expectStart(UIO4000100& sheet, double reading, double rest1, double rest2)
@@ -27,14 +19,17 @@ protected:
         EXPECT_EQ(field(sheet, "FuelRest1").toDouble(), rest1);
         EXPECT_EQ(field(sheet, "FuelRest2").toDouble(), rest2);
     }
-    // Opens a new sheet and takes over from the vehicle as the card does for a chosen vehicle.
-    std::shared_ptr<UIO4000100> takeOver(qint64 car, const QDate& date, bool expectPrevious)
+    // Opens a new sheet (with a typed start reading, if any) and takes over
+    // from the vehicle as the card does for a chosen vehicle.
+    std::shared_ptr<UIO4000100> takeOver(const QDate& date, bool expectPrevious, const QVariant& typed = {})
     {
         std::shared_ptr<UIO4000100> sheet = newSheet(car, date);
-        const vx::CallResult distance = method(*sheet, QStringLiteral("FillDistanceRest"), {carId(car)});
+        if (typed.isValid())
+            sheet->Fields().setValue(QStringLiteral("DistanceRest"), typed);
+        const vx::CallResult distance = method(*sheet, "FillDistanceRest", {carId(car)});
         EXPECT_EQ(distance.Code, 0) << distance.Message.toStdString();
         EXPECT_EQ(distance.Value.toBool(), expectPrevious);
-        const vx::CallResult tanks = method(*sheet, QStringLiteral("FillCarFuelTanks"), {carId(car)});
+        const vx::CallResult tanks = method(*sheet, "FillCarFuelTanks", {carId(car)});
         EXPECT_TRUE(tanks.Code == 0 && tanks.Value.toBool()) << tanks.Message.toStdString();
         return sheet;
     }
@@ -42,17 +37,12 @@ protected:
 
 TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
 {
-    const qint64 car = vehicle(diesel, petrol);
-
     // First sheet: nothing to take over, the typed start reading stays.
-    std::shared_ptr<UIO4000100> first = newSheet(car, QDate(2026, 11, 2));
-    first->Fields().setValue(QStringLiteral("DistanceRest"), 5000.5);
-    EXPECT_FALSE(method(*first, QStringLiteral("FillDistanceRest"), {carId(car)}).Value.toBool());
-    ASSERT_TRUE(method(*first, QStringLiteral("FillCarFuelTanks"), {carId(car)}).Value.toBool());
+    std::shared_ptr<UIO4000100> first = takeOver(start, false, 5000.5);
     expectStart(*first, 5000.5, 0.0, 0.0);
     EXPECT_EQ(field(*first, "FuelTankTypeID1").toLongLong(), diesel);
     EXPECT_EQ(field(*first, "FuelTankTypeID2").toLongLong(), petrol);
-    const vx::CallResult none = method(*first, QStringLiteral("GetLastTripFuelRest"), {carId(car), diesel, QDate(2026, 11, 2)});
+    const vx::CallResult none = method(*first, "GetLastTripFuelRest", {carId(car), diesel, start});
     EXPECT_TRUE(none.Code == 0 && none.Value.toDouble() == 0.0) << none.Message.toStdString();
     first->Fields().setValue(QStringLiteral("FuelRest1"), 40.1);
     first->Fields().setValue(QStringLiteral("FuelRest2"), 12.0);
@@ -71,7 +61,7 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
     EXPECT_EQ(firstBalance.ownExpense, 0.7) << "5321.7 - 5000.5 - 320.5";
 
     // Second sheet: the end reading and the rests by norms of the first.
-    std::shared_ptr<UIO4000100> second = takeOver(car, QDate(2026, 11, 5), true);
+    std::shared_ptr<UIO4000100> second = takeOver(QDate(2026, 11, 5), true);
     expectStart(*second, 5321.7, dieselLeft, petrolLeft);
     second->Fields().setValue(QStringLiteral("DistanceEnd"), 5400.0);
     trips::setActualRest(second->Fields(), 2, 0.0); // measured empty although the norms leave fuel
@@ -81,7 +71,7 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
 
     // Third sheet, the same day: the second is its previous sheet; it used no
     // diesel, and its measured 0 wins over the rest by norms.
-    std::shared_ptr<UIO4000100> third = takeOver(car, QDate(2026, 11, 5), true);
+    std::shared_ptr<UIO4000100> third = takeOver(QDate(2026, 11, 5), true);
     expectStart(*third, 5400.0, dieselLeft, 0.0);
     save(*third);
 
@@ -91,8 +81,7 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
         double petrolRest;
     };
     for (const Case& c : {Case{second, petrolLeft}, Case{third, 0.0}, Case{first, 0.0}}) {
-        const vx::CallResult rest = method(*c.sheet, QStringLiteral("GetLastTripFuelRest"),
-                                           {carId(car), petrol, QDate(2026, 11, 5)});
+        const vx::CallResult rest = method(*c.sheet, "GetLastTripFuelRest", {carId(car), petrol, QDate(2026, 11, 5)});
         EXPECT_EQ(rest.Code, 0) << rest.Message.toStdString();
         EXPECT_EQ(rest.Value.toDouble(), c.petrolRest) << c.sheet->OIDR().toStdString();
     }
@@ -117,11 +106,11 @@ TEST_F(BoTripCarryOver, TanksFollowTheVehiclesTankTypes)
         {"only the second tank typed", QVariant(), petrol, QVariant(), petrol},
     };
     for (const Case& c : cases) {
-        const qint64 car = vehicle(c.vehicleType1, c.vehicleType2);
-        std::shared_ptr<UIO4000100> sheet = newSheet(car, QDate(2026, 11, 2));
+        const qint64 typed = vehicle(c.vehicleType1, c.vehicleType2);
+        std::shared_ptr<UIO4000100> sheet = newSheet(typed, start);
         sheet->Fields().setValue(QStringLiteral("FuelTankTypeID2"), diesel + petrol);
         sheet->Fields().setValue(QStringLiteral("FuelRest2"), 9.5);
-        ASSERT_TRUE(method(*sheet, QStringLiteral("FillCarFuelTanks"), {carId(car)}).Value.toBool()) << c.what;
+        ASSERT_TRUE(method(*sheet, "FillCarFuelTanks", {carId(typed)}).Value.toBool()) << c.what;
         EXPECT_EQ(field(*sheet, "FuelTankTypeID1"), c.sheetType1.isNull() ? QVariant() : QVariant(c.sheetType1.toInt()))
             << c.what;
         EXPECT_EQ(field(*sheet, "FuelTankTypeID2").isNull(), c.sheetType2.isNull()) << c.what;
@@ -132,12 +121,11 @@ TEST_F(BoTripCarryOver, TanksFollowTheVehiclesTankTypes)
 
 TEST_F(BoTripCarryOver, AVehicleThatCannotBeReadLeavesTheSheetUnchanged)
 {
-    const qint64 car = vehicle(diesel, petrol);
-    std::shared_ptr<UIO4000100> sheet = newSheet(car, QDate(2026, 11, 2));
+    std::shared_ptr<UIO4000100> sheet = newSheet(car, start);
     sheet->Fields().setValue(QStringLiteral("FuelRest1"), 3.5);
     sheet->RsFields()->acceptChanges();
     for (const QString& id : {carId(car + 1000), QStringLiteral("O4000100") + QString::number(car)}) {
-        const vx::CallResult result = method(*sheet, QStringLiteral("FillCarFuelTanks"), {id});
+        const vx::CallResult result = method(*sheet, "FillCarFuelTanks", {id});
         EXPECT_FALSE(result.Value.toBool()) << id.toStdString();
         EXPECT_FALSE(sheet->RsFields()->isRowModified(0)) << id.toStdString();
         EXPECT_EQ(field(*sheet, "FuelRest1").toDouble(), 3.5);

@@ -8,7 +8,6 @@
 #include "platform/bo/session_store.h"
 #include "tests/trips/trip_fleet.h"
 #include "trips/carry_over.h"
-#include "trips/trip_balance.h"
 #include "trips/trip_numbers.h"
 #include "trips/trip_sheet_fields.h"
 
@@ -22,17 +21,6 @@ protected:
         if (session) {
             ASSERT_NO_THROW(bo::seedDemo(*session, QDate(2026, 12, 5)));
         }
-    }
-    vx::RecordsetPtr rows(UIO4000100& sheet, const char* name)
-    {
-        const vx::CallResult result = sheet.Properties(QString::fromLatin1(name), QString());
-        EXPECT_EQ(result.Code, 0) << name << ": " << result.Message.toStdString();
-        return result.Value.value<vx::RecordsetPtr>();
-    }
-    trips::SheetBalance balanceOf(UIO4000100& sheet)
-    {
-        return trips::sheetBalance(sheet.Fields(), rows(sheet, "GetTransportTripRoutes"),
-                                   rows(sheet, "GetTransportCheques"));
     }
     // Stored sheets by vehicle in the order the layer calls "previous".
     QList<QString> sheetsInOrder()
@@ -113,7 +101,7 @@ TEST_F(BoDemoTripBalance, EverySheetAgreesWithTheLayerAndContinuesItsPreviousShe
             const qint64 type = Catalogue::LongOrZero(f.value(trips::fields::fuelTankTypeId(tank)));
             if (type <= 0)
                 continue;
-            const vx::CallResult carried = method(*sheet, QStringLiteral("GetLastTripFuelRest"),
+            const vx::CallResult carried = method(*sheet, "GetLastTripFuelRest",
                                                   {carId(car), type, f.value(QStringLiteral("Date"))});
             EXPECT_EQ(carried.Code, 0) << label << ": " << carried.Message.toStdString();
             EXPECT_EQ(trips::numbers::fuel(carried.Value.toDouble()),

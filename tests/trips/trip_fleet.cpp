@@ -5,14 +5,22 @@ void TripFleet::SetUp()
     ModuleFixture::SetUp();
     if (!session)
         return;
-    diesel = record("O4000604", fields({{"Name", QStringLiteral("Dyzelinas")}}));
-    petrol = record("O4000604", fields({{"Name", QStringLiteral("Benzinas")}}));
-    dieselFuel = record("O4000602", fields({{"Name", QStringLiteral("Dyzelinas EURO")}, {"TransportFuelTankTypeID", diesel}}));
-    petrolFuel = record("O4000602", fields({{"Name", QStringLiteral("Benzinas 95")}, {"TransportFuelTankTypeID", petrol}}));
-    truckNorm = record("O4000603", fields({{"Name", QStringLiteral("Vasara")}, {"Value", 28.5}, {"TransportFuelTypeID", dieselFuel}}));
-    generatorNorm = record("O4000603", fields({{"Name", QStringLiteral("Generatorius")}, {"DurationValue", 1.5},
-                                                {"TransportFuelTypeID", petrolFuel}}));
-    segment = record("O4000601", fields({{"Name", QStringLiteral("Vilnius – Kaunas")}}));
+    host->grant(QStringLiteral("CTransportTrips"), true, true, true, true);
+    const auto named = [this](const char* typeId, const char* name, QVariantMap more = {}) {
+        more.insert(QStringLiteral("Name"), QString::fromUtf8(name));
+        return record(typeId, more);
+    };
+    diesel = named("O4000604", "Dyzelinas");
+    petrol = named("O4000604", "Benzinas");
+    dieselFuel = named("O4000602", "Dyzelinas EURO", fields({{"TransportFuelTankTypeID", diesel}}));
+    petrolFuel = named("O4000602", "Benzinas 95", fields({{"TransportFuelTankTypeID", petrol}}));
+    truckNorm = named("O4000603", "Vasara", fields({{"Value", 28.5}, {"TransportFuelTypeID", dieselFuel}}));
+    generatorNorm =
+        named("O4000603", "Generatorius", fields({{"DurationValue", 1.5}, {"TransportFuelTypeID", petrolFuel}}));
+    segment = named("O4000601", "Vilnius – Kaunas");
+    car = vehicle(diesel, petrol);
+    driver = named("O0001401", "Jonas", fields({{"LastName", QStringLiteral("Jonaitis")}}));
+    otherDriver = named("O0001401", "Ona", fields({{"LastName", QStringLiteral("Onaitė")}}));
 }
 
 qint64 TripFleet::vehicle(const QVariant& tankType1, const QVariant& tankType2)
@@ -21,9 +29,14 @@ qint64 TripFleet::vehicle(const QVariant& tankType1, const QVariant& tankType2)
                                       {"FuelTankTypeID1", tankType1}, {"FuelTankTypeID2", tankType2}}));
 }
 
-qint64 TripFleet::employee(const char* name, const char* lastName)
+qint64 TripFleet::savedSheet(const QVariantMap& extra)
 {
-    return record("O0001401", fields({{"Name", QString::fromUtf8(name)}, {"LastName", QString::fromUtf8(lastName)}}));
+    QVariantMap values = fields({{"OType", QStringLiteral("Trip")}, {"Name", QStringLiteral("KL-1")},
+                                 {"Date", QDateTime(start, QTime(0, 0))}, {"TransportCarID", car},
+                                 {"UserID", driver}, {"FuelTankTypeID1", diesel}, {"FuelRest1", 40.0},
+                                 {"DistanceRest", 1000.0}, {"DistanceEnd", 1000.0}});
+    values.insert(extra);
+    return record("O4000100", values);
 }
 
 std::shared_ptr<UIO4000100> TripFleet::open(const QString& id)
@@ -33,13 +46,13 @@ std::shared_ptr<UIO4000100> TripFleet::open(const QString& id)
     return editor;
 }
 
-std::shared_ptr<UIO4000100> TripFleet::newSheet(qint64 car, const QDate& date)
+std::shared_ptr<UIO4000100> TripFleet::newSheet(qint64 vehicleId, const QDate& date)
 {
     auto editor = open(QStringLiteral("O4000100"));
     const vx::RecordFields sheet = editor->Fields();
     sheet.setValue(QStringLiteral("OType"), QStringLiteral("Trip"));
     sheet.setValue(QStringLiteral("Date"), QDateTime(date, QTime(0, 0)));
-    sheet.setValue(QStringLiteral("TransportCarID"), car);
+    sheet.setValue(QStringLiteral("TransportCarID"), vehicleId);
     return editor;
 }
 
@@ -56,9 +69,17 @@ void TripFleet::cheque(qint64 sheet, qint64 fuel, double litres)
                                {"GroupFlag", 0}}));
 }
 
-vx::CallResult TripFleet::method(UIO4000100& editor, const QString& name, const QVariantList& arguments)
+void TripFleet::expectStored(const QString& id, std::initializer_list<std::pair<const char*, QVariant>> values)
 {
-    return editor.Methods(name, vx::arguments::write(arguments));
+    const vx::VxObjectUIOPtr record = stored(id);
+    ASSERT_TRUE(record) << id.toStdString();
+    for (const auto& [name, value] : values) {
+        const QVariant held = record->Fields().value(QString::fromLatin1(name));
+        if (value.isNull())
+            EXPECT_TRUE(held.isNull()) << name << " holds " << held.toString().toStdString();
+        else
+            EXPECT_EQ(held.toString(), value.toString()) << name;
+    }
 }
 
 void TripFleet::save(UIO4000100& editor)
@@ -67,3 +88,9 @@ void TripFleet::save(UIO4000100& editor)
     ASSERT_EQ(status.Code, 0) << status.Message.toStdString();
 }
 
+vx::RecordsetPtr TripFleet::rows(UIO4000100& sheet, const char* name)
+{
+    const vx::CallResult result = sheet.Properties(QString::fromLatin1(name), QString());
+    EXPECT_EQ(result.Code, 0) << name << ": " << result.Message.toStdString();
+    return result.Value.value<vx::RecordsetPtr>();
+}

@@ -59,10 +59,8 @@ TEST(Speedometer, OwnExpenseDistanceIsTheRestOfTheEndReadingAtThreeDecimalsHalve
         {"a shortfall below a thousandth is 0", 10, 5, 14.9996, 0},
         {"decimal sums stay exact", 100.1, 0.2, 100.6, 0.3},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
         EXPECT_EQ(trips::ownExpenseDistance(c.start, c.route, c.end), c.ownExpense) << c.what;
-        EXPECT_GE(trips::ownExpenseDistance(c.start, c.route, c.end), 0.0) << c.what;
-    }
 }
 
 TEST(Speedometer, EndReadingIsTheUnroundedSumAndIsRaisedOnlyWhenLeftBelowStartAndRoute)
@@ -129,9 +127,8 @@ TEST(TripBalance, ASheetWithoutRowsHasNothingToAdd)
         EXPECT_EQ(trips::routeTotals(rows).distance, 0.0);
         EXPECT_EQ(trips::routeTotals(rows).duration, 0.0);
         EXPECT_TRUE(trips::fuelUsedByNorms(rows).isEmpty());
-        const trips::TankBalance tank = trips::tankBalance(7, 12.5, {}, {});
-        EXPECT_EQ(tank.restByNorms, 12.5);
     }
+    EXPECT_EQ(trips::tankBalance(7, 12.5, {}, {}).restByNorms, 12.5);
 }
 
 TEST(TripBalance, ANormRowUsesItsDistanceAndDurationFuel)
@@ -191,32 +188,23 @@ TEST(TankTypes, EveryTypedTankMustBeOneOfTheVehiclesAndOneAtLeastTyped)
             << c.vehicle1 << "/" << c.vehicle2 << " tanks " << c.tank1 << "/" << c.tank2;
 }
 
+// The rounding and reading themselves are the number format's; here only
+// which format each kind of trip sheet number takes.
 TEST(TripNumbers, FuelHasThreeDecimalsAmountsTwoRatesFourTheRestTheShortestForm)
 {
-    struct Case {
-        QString (*format)(double);
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {
-        {trips::numbers::fuel, 59.4880000000001, "59,488"}, {trips::numbers::fuel, -0.5, "-0,500"},
-        {trips::numbers::fuel, 1234567.0625, "1234567,063"}, {trips::numbers::plain, 0.1 + 0.2, "0,3"},
-        {trips::numbers::plain, 1120.0, "1120"},              {trips::numbers::plain, -10.0, "-10"},
-        {trips::numbers::amount, 75.555, "75,56"},            {trips::numbers::amount, 1500.0, "1500,00"},
-        {trips::numbers::rate, 0.9, "0,9000"},                {trips::numbers::rate, 3.45285, "3,4529"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.format(c.value), QString::fromUtf8(c.text)) << c.text;
+    EXPECT_EQ(trips::numbers::fuel(59.4880000000001), QStringLiteral("59,488"));
+    EXPECT_EQ(trips::numbers::fuel(-0.5), QStringLiteral("-0,500"));
+    EXPECT_EQ(trips::numbers::plain(0.1 + 0.2), QStringLiteral("0,3"));
+    EXPECT_EQ(trips::numbers::plain(1120.0), QStringLiteral("1120"));
+    EXPECT_EQ(trips::numbers::amount(1500.0), QStringLiteral("1500,00"));
+    EXPECT_EQ(trips::numbers::rate(3.45285), QStringLiteral("3,4529"));
 }
 
 TEST(TripNumbers, DistancesReadFromTheStartFuelReadsStrictly)
 {
-    EXPECT_EQ(trips::numbers::readDistance(u"1234,5"), 1234.5);
     EXPECT_EQ(trips::numbers::readDistance(u"12.5 km"), 12.5);
     EXPECT_EQ(trips::numbers::readDistance(u""), 0.0);
-    EXPECT_EQ(trips::numbers::readDistance(u"km"), 0.0);
     EXPECT_EQ(trips::numbers::readFuel(u"12,5", QStringLiteral("FuelRest1")), 12.5);
-    EXPECT_EQ(trips::numbers::readFuel(u"-3", QStringLiteral("FuelRest1")), -3.0);
     EXPECT_THROW(trips::numbers::readFuel(u"12,5 l", QStringLiteral("FuelRest1")), vx::ConversionError);
     EXPECT_THROW(trips::numbers::readFuel(u"", QStringLiteral("FuelRest1")), vx::ConversionError);
 }

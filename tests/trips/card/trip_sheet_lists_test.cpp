@@ -1,50 +1,65 @@
 // The trip sheet's lists: what the cheque list and its totals row show, the
-// fuel the route lines feed into the tanks, deleting rows through the context
-// menu, and route segments dropped onto the route list.
+// fuel the route lines feed into the tanks, adding and deleting rows by key and
+// context menu, the entry dialogs each command opens and how the sheet follows
+// their saves, and route segments dropped onto the route list.
 
+#include "platform/contract/vx_grid_control.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
+#include "trips/dialogs/fuel_cheque_dialog.h"
+#include "trips/dialogs/route_grid_dialog.h"
+#include "trips/dialogs/route_line_dialog.h"
 
 #include <QApplication>
 #include <QMenu>
-#include <QTimer>
 
 namespace {
 
 class TripSheetLists : public TripSheetCardTest {
 protected:
-    qint64 chequeOf(qint64 sheet, double litres, double sum, const QVariant& currency = {})
+    qint64 chequeOf(qint64 sheet, double litres, double sum, const QVariantMap& extra = {})
     {
-        return record("O4000300", fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", dieselFuel},
-                                          {"FuelAmount", litres}, {"SumCurr", sum}, {"CurrencyID", currency},
-                                          {"Date", start}, {"Name", QStringLiteral("Č")}, {"CashFlag", 0}}));
+        QVariantMap values = fields({{"TransportTripID", sheet}, {"TransportFuelTypeID", dieselFuel},
+                                     {"FuelAmount", litres}, {"SumCurr", sum}, {"Date", start},
+                                     {"Name", QStringLiteral("Č")}, {"CashFlag", 0}});
+        values.insert(extra);
+        return record("O4000300", values);
+    }
+    // A route line with everything a user enters: segment, norm, driver and date.
+    void completeLine(qint64 sheet, double km)
+    {
+        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
+                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
+                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
+                                   {"Date", QDateTime(start, QTime(8, 0))}}));
     }
 
-    // Right-clicks the list and chooses a menu item; returns whether "Redaguoti"
-    // and "Panaikinti" were enabled.
-    std::pair<bool, bool> chooseFromMenu(QTreeWidget* list, const char* item)
+    // Right-clicks the list and chooses the menu item (an unknown one closes the menu).
+    static void chooseFromMenu(QTreeWidget* list, const char* item)
     {
-        std::pair<bool, bool> enabled{false, false};
-        QTimer::singleShot(0, list, [&enabled, item] {
+        QTimer::singleShot(0, list, [item] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction* action : menu->actions()) {
-                if (action->objectName() == QLatin1String("mnuEdit"))
-                    enabled.first = action->isEnabled();
-                if (action->objectName() == QLatin1String("mnuDelete"))
-                    enabled.second = action->isEnabled();
+            ASSERT_TRUE(menu);
+            if (QAction* action = menu->findChild<QAction*>(QLatin1String(item))) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                menu->close();
             }
-            for (QAction* action : menu->actions())
-                if (action->objectName() == QLatin1String(item)) {
-                    menu->setActiveAction(action);
-                    QTest::keyClick(menu, Qt::Key_Return);
-                    return;
-                }
-            menu->close();
         });
         emit list->customContextMenuRequested(list->viewport()->rect().center());
-        return enabled;
     }
+    static bool offered(const QTreeWidget* list, const char* item)
+    {
+        return list->findChild<QAction*>(QLatin1String(item))->isEnabled();
+    }
+
+    // Plays the user's part on the next entry dialog of type Dialog.
+    template <typename Dialog>
+    void play(std::function<int(Dialog&)> part)
+    {
+        dialogs.answer([part](QDialog& dialog) { return part(dynamic_cast<Dialog&>(dialog)); });
+    }
+    static QStringList shown(const char* dialog) { return {QString::fromLatin1(dialog)}; }
 };
 
 TEST_F(TripSheetLists, TheTotalsRowShowsOnlyWhenItSaysMoreThanTheLastCheque)
@@ -66,7 +81,7 @@ TEST_F(TripSheetLists, TheTotalsRowShowsOnlyWhenItSaysMoreThanTheLastCheque)
         double litres = 10;
         for (const double sum : test.sums)
             chequeOf(sheet, litres += 0.25, sum);
-        const auto card = openCard(open(sheetId(sheet)));
+        const auto card = openSaved(sheet);
         QTreeWidget* list = ui(*card).lvwCheques;
         const int rows = int(test.sums.size()) + (test.totalSum ? 1 : 0);
         ASSERT_EQ(list->topLevelItemCount(), rows);
@@ -91,16 +106,13 @@ TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateAndABaseCurrencyOneABla
     const qint64 euro = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 0}}));
     record("O0002200", fields({{"CurrencyID", euro}, {"Date", start}, {"Rate", 3.4528}}));
     const qint64 sheet = savedSheet();
-    const QString foreign = vx::oid::make(u"O4000300", chequeOf(sheet, 40, 100, euro));
+    const QString foreign = vx::oid::make(u"O4000300", chequeOf(sheet, 40, 100, fields({{"CurrencyID", euro}})));
     const QString base = vx::oid::make(u"O4000300", chequeOf(sheet, 20, 50));
-    const auto card = openCard(open(sheetId(sheet)));
+    const auto card = openSaved(sheet);
     QTreeWidget* list = ui(*card).lvwCheques;
-
     struct Row {
         QString key;
-        const char* rate;
-        const char* sumCurr;
-        const char* sum;
+        const char *rate, *sumCurr, *sum;
     } rows[] = {{foreign, "3,4528", "100,00", "345,28"}, {base, " ", "50,00", "50,00"}};
     for (const Row& row : rows) {
         Catalogue::SelectListItem(list, row.key);
@@ -121,7 +133,7 @@ TEST_F(TripSheetLists, RouteLinesFeedTheTankOfTheirTypeOnly)
     line(sheet, truckNorm, 100, 1, 28.5, 0);
     line(sheet, truckNorm, 200, 2, 30, 0);
     line(sheet, generatorNorm, 0, 4, 0, 1.5);
-    const auto card = openCard(open(sheetId(sheet)));
+    const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
     EXPECT_EQ(c.lvwRoutes->topLevelItemCount(), 3);
     EXPECT_DOUBLE_EQ(card->fuelUsedMap().value(trips::tankTypeKey(diesel)), 88.5);
@@ -132,43 +144,72 @@ TEST_F(TripSheetLists, RouteLinesFeedTheTankOfTheirTypeOnly)
     EXPECT_EQ(ReportList::subItem(first, QStringLiteral("RouteName")), QStringLiteral("Vilnius – Kaunas"));
 }
 
-TEST_F(TripSheetLists, DeletingARouteLineMarksTheSheetChangedAndAChequeDoesNot)
+// Insert and Delete, like the context menu's "Pridėti" and "Panaikinti", act
+// where the menu would offer them. Deleting a route line changes the sheet's
+// figures and marks it changed; a cheque is gone at once and leaves it unchanged.
+TEST_F(TripSheetLists, RowsAreAddedAndDeletedByKeyAndMenuWhereOffered)
 {
-    const qint64 sheet = savedSheet();
-    line(sheet, truckNorm, 100, 1, 28.5, 0);
-    line(sheet, truckNorm, 50, 1, 28.5, 0);
-    chequeOf(sheet, 30, 10);
-    chequeOf(sheet, 20, 5);
-    const auto card = openCard(open(sheetId(sheet)));
-    const TripSheetControls& c = ui(*card);
-
-    // Without a selection only "Pridėti" is offered.
-    EXPECT_EQ(chooseFromMenu(c.lvwCheques, "none"), std::make_pair(false, false));
-
-    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
-    messages.answer(QMessageBox::No);
-    EXPECT_EQ(chooseFromMenu(c.lvwCheques, "mnuDelete"), std::make_pair(true, true));
-    EXPECT_EQ(c.lvwCheques->topLevelItemCount(), 3) << "No keeps the cheque";
-
-    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
-    messages.answer(QMessageBox::Yes);
-    chooseFromMenu(c.lvwCheques, "mnuDelete");
-    EXPECT_EQ(c.lvwCheques->topLevelItemCount(), 1);
-    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("20"));
-    EXPECT_TRUE(!card->isChanged() && c.cmdPrint->isEnabled());
-
-    c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
-    messages.answer(QMessageBox::Yes);
-    chooseFromMenu(c.lvwRoutes, "mnuDelete");
-    EXPECT_EQ(c.lvwRoutes->topLevelItemCount(), 1);
-    expectShown({{c.txtDistance, "100"}, {c.txtSpidometrTo, "1100"}});
-    EXPECT_TRUE(card->isChanged());
-    expectEnabled({{c.cmdWrite, true}, {c.cmdPrint, false}});
-
-    ASSERT_EQ(messages.messages.size(), 3);
-    for (const testhost::RecordedMessage& message : messages.messages) {
-        EXPECT_EQ(message.text, QStringLiteral("Ar tikrai norite panaikinti?"));
-        EXPECT_EQ(message.icon, QMessageBox::Question);
+    constexpr auto yes = QMessageBox::Yes, no = QMessageBox::No, none = QMessageBox::NoButton;
+    struct Case {
+        const char* what;
+        bool routeList; // else the cheque list
+        const char* action; // "Insert", "Delete" or a menu item ("-": the menu closed)
+        bool selected, mayWrite;
+        QMessageBox::StandardButton answer; // to the question; none: not asked
+        const char* dialog; // opened; null: none
+        int rowsLeft; // of two route lines, or of two cheques and their totals row
+    } cases[] = {
+        {"Insert on the route list", true, "Insert", false, true, none, "frmTransportTripRoute", 2},
+        {"Insert on the cheque list", false, "Insert", true, true, none, "frmTransportFuelCheque", 3},
+        {"Delete removes a route line", true, "Delete", true, true, yes, nullptr, 1},
+        {"Delete removes a cheque", false, "Delete", true, true, yes, nullptr, 1},
+        {"No keeps the route line", true, "Delete", true, true, no, nullptr, 2},
+        {"Delete without a selection", true, "Delete", false, true, none, nullptr, 2},
+        {"Insert without the write right", true, "Insert", false, false, none, nullptr, 2},
+        {"Delete without the write right", false, "Delete", true, false, none, nullptr, 3},
+        {"the menu without a selection", false, "-", false, true, none, nullptr, 3},
+        {"the menu deletes a route line", true, "mnuDelete", true, true, yes, nullptr, 1},
+        {"the menu deletes a cheque", false, "mnuDelete", true, true, yes, nullptr, 1},
+        {"No in the menu keeps the cheque", false, "mnuDelete", true, true, no, nullptr, 3},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        host->grant(QStringLiteral("CTransportTrips"), true, test.mayWrite, true, true);
+        const qint64 sheet = savedSheet();
+        for (const double km : {100.0, 50.0})
+            completeLine(sheet, km);
+        for (const double sum : {10.0, 5.0})
+            chequeOf(sheet, 10.0, sum);
+        const auto card = openSaved(sheet);
+        const TripSheetControls& c = ui(*card);
+        QTreeWidget* list = test.routeList ? c.lvwRoutes : c.lvwCheques;
+        ASSERT_EQ(list->topLevelItemCount(), test.routeList ? 2 : 3);
+        if (test.selected)
+            list->setCurrentItem(list->topLevelItem(0));
+        messages.messages.clear();
+        const bool asked = test.answer != none;
+        if (asked)
+            messages.answer(test.answer);
+        const QString action = QString::fromLatin1(test.action);
+        if (action == QLatin1String("Insert") || action == QLatin1String("Delete"))
+            QTest::keyClick(list, action == QLatin1String("Insert") ? Qt::Key_Insert : Qt::Key_Delete);
+        else {
+            chooseFromMenu(list, test.action);
+            EXPECT_TRUE(offered(list, "mnuEdit") == test.selected && offered(list, "mnuDelete") == test.selected);
+        }
+        EXPECT_EQ(dialogs.shown, test.dialog ? shown(test.dialog) : QStringList());
+        dialogs.shown.clear();
+        ASSERT_EQ(messages.messages.size(), asked ? 1 : 0);
+        if (asked) {
+            EXPECT_EQ(lastMessage(), QStringLiteral("Ar tikrai norite panaikinti?"));
+            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Question);
+        }
+        EXPECT_EQ(list->topLevelItemCount(), test.rowsLeft);
+        const bool lineGone = test.routeList && test.rowsLeft == 1, chequeGone = !test.routeList && test.rowsLeft == 1;
+        expectShown({{c.txtDistance, lineGone ? "50" : "150"}, {c.txtSpidometrTo, lineGone ? "1050" : "1150"},
+                     {c.tanks[0].txtFuelTaken, chequeGone ? "10" : "20"}});
+        EXPECT_EQ(card->isChanged(), lineGone);
+        expectEnabled({{c.cmdWrite, lineGone}, {c.cmdPrint, !lineGone}});
     }
 }
 
@@ -201,9 +242,155 @@ TEST_F(TripSheetLists, OnlyRouteSegmentsDropOntoASavedSheetsRouteList)
         EXPECT_FALSE(timer->isActive());
         EXPECT_TRUE(card->pendingCommand().isEmpty());
         // The route line dialog opened with the segment (and was cancelled).
-        EXPECT_EQ(dialogs.shown, test.addsLine ? QStringList{QStringLiteral("frmTransportTripRoute")} : QStringList());
+        EXPECT_EQ(dialogs.shown, test.addsLine ? shown("frmTransportTripRoute") : QStringList());
         EXPECT_FALSE(card->isChanged());
         dialogs.shown.clear();
+    }
+}
+
+TEST_F(TripSheetLists, ANewRouteLineCopiesFromTheSelectedOrLastLineOrNothing)
+{
+    struct Case {
+        const char* what;
+        int lines;
+        int selected; // -1 none
+        bool copies;
+    } cases[] = {
+        {"the first line of an empty list", 0, -1, false},
+        {"nothing selected: the last line", 2, -1, true},
+        {"the selected line", 2, 0, true},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        const qint64 sheet = savedSheet();
+        for (int i = 0; i < test.lines; ++i)
+            line(sheet, truckNorm, 100 + i, 1, 28.5, 0);
+        const auto card = openSaved(sheet);
+        const TripSheetControls& c = ui(*card);
+        if (test.selected >= 0)
+            c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(test.selected));
+        QString norm, driverShown;
+        play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
+            EXPECT_TRUE(route.isNew());
+            norm = route.txtFuelNorm->objectId();
+            driverShown = route.txtDriver->objectId();
+            return int(QDialog::Rejected);
+        });
+        card->setPendingCommand(QStringLiteral("101"));
+        card->routeLineCommand();
+        EXPECT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
+        EXPECT_EQ(norm, test.copies ? vx::oid::make(u"O4000603", truckNorm) : QString());
+        EXPECT_EQ(driverShown, employeeId(driver));
+        EXPECT_FALSE(card->isChanged()) << "a cancelled dialog changes nothing";
+        dialogs.shown.clear();
+    }
+}
+
+TEST_F(TripSheetLists, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSave)
+{
+    const qint64 sheet = savedSheet();
+    for (const double km : {100.0, 50.0})
+        completeLine(sheet, km);
+    const auto card = openSaved(sheet);
+    const TripSheetControls& c = ui(*card);
+    QTreeWidgetItem* second = c.lvwRoutes->topLevelItem(1);
+    const QString key = ListItem::keyOf(second);
+    c.lvwRoutes->setCurrentItem(second);
+    QString edited;
+    play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
+        edited = route.object()->OIDR();
+        route.txtDistance->setText(QStringLiteral("250"));
+        EXPECT_TRUE(route.writeButton()->isEnabled());
+        route.writeButton()->click();
+        return route.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    QTest::keyClick(c.lvwRoutes, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
+    EXPECT_EQ(edited, key);
+    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "99,750"}});
+    EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
+    EXPECT_TRUE(card->isChanged() && c.cmdWrite->isEnabled());
+}
+
+TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)
+{
+    const qint64 sheet = savedSheet();
+    chequeOf(sheet, 10.0, 10.0);
+    chequeOf(sheet, 5.0, 5.0, fields({{"TransportFuelTypeID", petrolFuel}}));
+    const auto card = openSaved(sheet);
+    const TripSheetControls& c = ui(*card);
+    ASSERT_EQ(c.lvwCheques->topLevelItemCount(), 3);
+    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(2));
+    ASSERT_TRUE(ReportList::isTotalsRow(c.lvwCheques->currentItem()));
+    QString fuelType;
+    play<trips::frmTransportFuelCheque>([&](trips::frmTransportFuelCheque& cheque) {
+        fuelType = cheque.txtFuelType->objectId();
+        return int(QDialog::Rejected);
+    });
+    // Adding copies the last cheque; editing or deleting the totals row does nothing.
+    for (const char* command : {"101", "102", "103"}) {
+        card->setPendingCommand(QString::fromLatin1(command));
+        card->chequeCommand();
+    }
+    EXPECT_EQ(dialogs.shown, shown("frmTransportFuelCheque"));
+    EXPECT_EQ(fuelType, vx::oid::make(u"O4000602", petrolFuel));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(TripSheetLists, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnchanged)
+{
+    const qint64 base = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
+    const qint64 firm = record("O0000100", fields({{"Name", QStringLiteral("Degalinė")}}));
+    const qint64 sheet = savedSheet();
+    const qint64 cheque = chequeOf(sheet, 30.0, 45.0, fields({{"FirmID", firm}, {"CurrencyID", base}}));
+    const auto card = openSaved(sheet);
+    const TripSheetControls& c = ui(*card);
+    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("30"));
+    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
+    play<trips::frmTransportFuelCheque>([](trips::frmTransportFuelCheque& form) {
+        form.txtAmount->setText(QStringLiteral("42"));
+        form.writeButton()->click();
+        return form.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    emit c.lvwCheques->itemDoubleClicked(c.lvwCheques->currentItem(), 0);
+    ASSERT_EQ(dialogs.shown, shown("frmTransportFuelCheque"));
+    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    expectShown({{c.tanks[0].txtFuelTaken, "42"}, {c.tanks[0].txtFuelFinal, "82,000"}});
+    EXPECT_EQ(ListItem::keyOf(c.lvwCheques->currentItem()), vx::oid::make(u"O4000300", cheque));
+    EXPECT_FALSE(card->isChanged());
+    EXPECT_TRUE(c.cmdPrint->isEnabled());
+}
+
+TEST_F(TripSheetLists, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChanged)
+{
+    const qint64 sheet = savedSheet();
+    for (const double km : {100.0, 50.0})
+        completeLine(sheet, km);
+    const auto card = openSaved(sheet);
+    const TripSheetControls& c = ui(*card);
+    c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
+    const QString second = ListItem::keyOf(c.lvwRoutes->topLevelItem(1));
+    for (const bool write : {false, true}) {
+        SCOPED_TRACE(write ? "saved: the sheet follows the grid" : "cancelled: nothing changes");
+        QStringList rows;
+        play<trips::frmTransportGrid>([&](trips::frmTransportGrid& grid) {
+            for (const vx::VxObjectUIOPtr& record : grid.VxGrid->vxObjects())
+                rows << record->OIDR();
+            EXPECT_EQ(grid.VxGrid->currentRecord()->OIDR(), second) << "the selected line comes first";
+            if (!write)
+                return int(QDialog::Rejected);
+            grid.VxGrid->currentRecord()->Fields().setValue(QStringLiteral("Distance"), 250.0);
+            grid.findChild<QPushButton*>(QStringLiteral("cmdWrite"))->click();
+            return grid.saved() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        });
+        card->editRoutesInGrid();
+        ASSERT_EQ(dialogs.shown, shown("frmTransportGrid"));
+        dialogs.shown.clear();
+        EXPECT_EQ(rows.size(), 2);
+        EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+        EXPECT_EQ(c.txtDistance->text(), write ? QStringLiteral("350") : QStringLiteral("150"));
+        EXPECT_EQ(card->isChanged(), write);
     }
 }
 

@@ -5,30 +5,24 @@
 
 namespace {
 
-class TripSheetSaving : public TripSheetCardTest {
-protected:
-    QVariant storedField(qint64 sheet, const char* name)
-    {
-        return stored(sheetId(sheet))->Fields().value(QString::fromLatin1(name));
-    }
-};
+class TripSheetSaving : public TripSheetCardTest {};
 
 TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
 {
     const qint64 sheet = savedSheet(fields({{"FuelTankTypeID2", petrol}, {"FuelRest2", 5.0}}));
     line(sheet, truckNorm, 250, 2, 28.5, 0);
     cheque(sheet, dieselFuel, 30);
-    const auto card = openCard(open(sheetId(sheet)));
+    const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
-    type(c.txtCode, QStringLiteral("K-9"));
+    fill(c.txtCode, QStringLiteral("K-9"));
     c.chkDateTo->click();
     c.dtpDateTo->setDate(start.addDays(4));
-    type(c.txtSpidometrFrom, QStringLiteral("1010"));
-    type(c.txtExternalDistance, QStringLiteral("7,5"));
-    type(c.tanks[0].txtFuelRest, QStringLiteral("41.25"));
+    fill(c.txtSpidometrFrom, QStringLiteral("1010"));
+    fill(c.txtExternalDistance, QStringLiteral("7,5"));
+    fill(c.tanks[0].txtFuelRest, QStringLiteral("41.25"));
     c.tanks[1].chkFinalRest->click();
-    type(c.tanks[1].txtFinalRest, QStringLiteral("3,5"));
-    selectorPicks(vx::oid::make(u"O0001401", otherDriver), QStringLiteral("Ona Onaitė"));
+    fill(c.tanks[1].txtFinalRest, QStringLiteral("3,5"));
+    selectorPicks(employeeId(otherDriver), QStringLiteral("Ona Onaitė"));
     c.cmdDriver->click();
     ASSERT_TRUE(c.cmdWrite->isEnabled());
     c.cmdWrite->click();
@@ -37,12 +31,10 @@ TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(sheetId(sheet))))
         << host->log.join(QLatin1Char('\n')).toStdString();
 
-    EXPECT_EQ(Catalogue::DoubleOrZero(storedField(sheet, "DistanceEnd")), 1267.5);
-    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "UserID")), otherDriver);
-    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FinalRest2Indication")), 1);
-    EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FinalRest1Indication")), 0);
+    expectStored(sheetId(sheet), {{"DistanceEnd", 1267.5}, {"UserID", otherDriver}, {"FinalRest2Indication", 1}});
+    EXPECT_EQ(Catalogue::LongOrZero(stored(sheetId(sheet))->Fields().value(QStringLiteral("FinalRest1Indication"))), 0);
 
-    const auto reopened = openCard(open(sheetId(sheet)));
+    const auto reopened = openSaved(sheet);
     const TripSheetControls& r = ui(*reopened);
     const std::pair<QLineEdit*, QLineEdit*> same[] = {
         {c.txtName, r.txtName}, {c.txtDriver, r.txtDriver}, {c.txtSpidometrFrom, r.txtSpidometrFrom},
@@ -52,8 +44,7 @@ TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
         EXPECT_EQ(again->text(), saved->text()) << again->objectName().toStdString();
     expectShown({{r.txtCode, "K-9"}, {r.txtSpidometrTo, "1267,5"}, {r.tanks[0].txtFuelRest, "41,250"},
                  {r.tanks[1].txtFinalRest, "3,500"}});
-    EXPECT_TRUE(r.chkDateTo->isChecked());
-    EXPECT_EQ(r.dtpDateTo->date(), start.addDays(4));
+    EXPECT_TRUE(r.chkDateTo->isChecked() && r.dtpDateTo->date() == start.addDays(4));
 }
 
 TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
@@ -70,7 +61,7 @@ TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
     c.cmdCar->click();
     EXPECT_EQ(c.txtDriver->recordNumber(), driver);
     EXPECT_EQ(c.tanks[0].txtFuelType->text(), QStringLiteral("Dyzelinas"));
-    type(c.txtName, QStringLiteral("KL-7"));
+    fill(c.txtName, QStringLiteral("KL-7"));
     ASSERT_TRUE(c.cmdWrite->isEnabled());
     c.cmdWrite->click();
     ASSERT_TRUE(messages.messages.isEmpty()) << messages.messages.first().text.toStdString();
@@ -83,12 +74,8 @@ TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
     EXPECT_TRUE(c.TabStrip->isTabEnabled(0) && c.TabStrip->isTabEnabled(1));
     EXPECT_FALSE(c.lvwFuelBill->isHidden());
     expectEnabled({{c.cmdCar, false}, {c.cmdPrint, true}});
-    const vx::RecordFields saved = stored(oidr)->Fields();
-    EXPECT_EQ(saved.value(QStringLiteral("Name")).toString(), QStringLiteral("KL-7"));
-    EXPECT_EQ(saved.value(QStringLiteral("TransportCarID")).toLongLong(), car);
-    EXPECT_EQ(saved.value(QStringLiteral("FuelTankTypeID1")).toLongLong(), diesel);
-    EXPECT_EQ(saved.value(QStringLiteral("FuelTankTypeID2")).toLongLong(), petrol);
-    EXPECT_TRUE(saved.value(QStringLiteral("DateTo")).isNull());
+    expectStored(oidr, {{"Name", QStringLiteral("KL-7")}, {"TransportCarID", car}, {"FuelTankTypeID1", diesel},
+                        {"FuelTankTypeID2", petrol}, {"DateTo", QVariant()}});
 }
 
 TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
@@ -106,7 +93,7 @@ TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
         SCOPED_TRACE(test.what);
         messages.messages.clear();
         const qint64 sheet = savedSheet();
-        const auto card = openCard(open(sheetId(sheet)));
+        const auto card = openSaved(sheet);
         const TripSheetControls& c = ui(*card);
         if (test.clearFirst)
             c.tanks[0].cmdCleanFuelType->click();
@@ -116,14 +103,13 @@ TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
             selectorPicks(vx::oid::make(u"O4000604", test.chooseFirst), QStringLiteral("Dujos"));
             c.tanks[0].cmdFuelType->click();
         }
-        type(c.txtCode, QStringLiteral("Q"));
+        fill(c.txtCode, QStringLiteral("Q"));
         c.cmdWrite->click();
         ASSERT_EQ(messages.messages.size(), 1);
         EXPECT_EQ(messages.messages[0].text, QStringLiteral("Kuro tipas neatitinka transporto kuro tipo!"));
         EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
         EXPECT_TRUE(card->isChanged());
-        EXPECT_EQ(Catalogue::TextOrEmpty(storedField(sheet, "Code")), QString());
-        EXPECT_EQ(Catalogue::LongOrZero(storedField(sheet, "FuelTankTypeID1")), diesel);
+        expectStored(sheetId(sheet), {{"Code", QVariant()}, {"FuelTankTypeID1", diesel}});
     }
 }
 
@@ -132,16 +118,16 @@ TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
 TEST_F(TripSheetSaving, AFuelTextThatIsNoNumberEndsTheSaveQuietly)
 {
     const qint64 sheet = savedSheet();
-    const auto card = openCard(open(sheetId(sheet)));
+    const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
-    type(c.txtCode, QStringLiteral("P"));
+    fill(c.txtCode, QStringLiteral("P"));
     c.tanks[0].txtFuelRest->setText(QStringLiteral("4O"));
     c.cmdWrite->click();
     EXPECT_TRUE(messages.messages.isEmpty());
     const vx::RecordFields unsaved = card->vxObjectUIO()->Fields();
     EXPECT_EQ(unsaved.value(QStringLiteral("Code")).toString(), QStringLiteral("P"));
     EXPECT_EQ(Catalogue::DoubleOrZero(unsaved.value(QStringLiteral("FuelRest1"))), 40.0);
-    EXPECT_EQ(Catalogue::TextOrEmpty(storedField(sheet, "Code")), QString());
+    expectStored(sheetId(sheet), {{"Code", QVariant()}});
     EXPECT_TRUE(card->isChanged());
 }
 
@@ -151,7 +137,7 @@ TEST_F(TripSheetSaving, TheCardMenuRefreshesStartValuesFromThePreviousSheet)
 {
     savedSheet(fields({{"Date", QDateTime(start.addDays(-7), QTime(0, 0))}, {"DistanceEnd", 900.0},
                        {"FuelRest1", 20.0}}));
-    const auto card = openCard(open(sheetId(savedSheet())));
+    const auto card = openSaved(savedSheet());
     const TripSheetControls& c = ui(*card);
     struct Step {
         const char* command;

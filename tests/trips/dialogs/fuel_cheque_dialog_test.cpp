@@ -1,19 +1,20 @@
-#include "tests/trips/dialogs/entry_fleet.h"
+// The fuel cheque dialog on its own: its date within the trip, price, sum and
+// rate following each other, what card and cash cheques need, and the rate of
+// the day offered for keeping.
 
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
 
 namespace {
 
 class FuelChequeDialogTest : public EntryFleet {
 protected:
-    trips::ChequeRequest request(const QString& chequeId = QStringLiteral("O4000300")) const
+    // A new cheque ("O4000300") or a stored one; a new one may copy another.
+    trips::ChequeRequest request(const QString& chequeId = QStringLiteral("O4000300"),
+                                 const QString& copyFrom = {}) const
     {
-        trips::ChequeRequest r;
-        r.tripId = sheet;
-        r.chequeOidr = chequeId;
-        r.tripStart = tripStart;
-        r.tripEnd = tripEnd;
-        return r;
+        return {.tripEditor = nullptr, .tripId = sheet, .chequeOidr = chequeId, .copyFromOidr = copyFrom,
+                .tripStart = tripStart, .tripEnd = tripEnd};
     }
 
     static auto open(const trips::ChequeRequest& r) { return opened<trips::frmTransportFuelCheque>(r); }
@@ -29,9 +30,7 @@ protected:
     // A new cheque copied from a stored one, so firm and fuel type are chosen.
     std::unique_ptr<trips::frmTransportFuelCheque> openCopied()
     {
-        auto r = request();
-        r.copyFromOidr = storedCheque();
-        return open(r);
+        return open(request(QStringLiteral("O4000300"), storedCheque()));
     }
 };
 
@@ -41,18 +40,18 @@ TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
         QDate start, end, expected;
     };
     const QDate today(2026, 11, 16);
-    const QDate open(2999, 12, 31);
+    const QDate openEnd(2999, 12, 31);
     const Case cases[] = {
         {QDate(2026, 10, 1), QDate(2026, 10, 10), QDate(2026, 10, 10)}, // a past trip: its last day
-        {today.addDays(-1), open, today},                             // open-ended, started yesterday
-        {today.addDays(2), open, today.addDays(2)},                   // open-ended, starts later
+        {today.addDays(-1), openEnd, today},                          // open-ended, started yesterday
+        {today.addDays(2), openEnd, today.addDays(2)},                // open-ended, starts later
         {QDate(2026, 11, 10), QDate(2026, 11, 20), today},            // today inside the trip
     };
     for (const Case& c : cases) {
         auto r = request();
         r.tripStart = c.start;
         r.tripEnd = c.end;
-        auto dialog = this->open(r);
+        auto dialog = open(r);
         EXPECT_EQ(dialog->dtpDate->date(), c.expected) << c.start.toString().toStdString();
         EXPECT_EQ(dialog->txtSumCurr->text(), QStringLiteral("0,00"));
         EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("EUR")); // the base currency
@@ -107,11 +106,8 @@ TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
     EXPECT_TRUE(dialog->writeButton()->isEnabled());
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
-    const vx::RecordFields cheque = stored(dialog->result().savedOidr)->Fields();
-    EXPECT_EQ(cheque.value(QStringLiteral("FuelAmount")).toDouble(), -5.0);
-    EXPECT_EQ(cheque.value(QStringLiteral("CashFlag")).toInt(), 1);
-    EXPECT_EQ(cheque.value(QStringLiteral("CurrencyID")).toLongLong(), euro);
-    EXPECT_EQ(cheque.value(QStringLiteral("TransportTripID")).toLongLong(), sheet);
+    expectStored(dialog->result().savedOidr,
+                 {{"FuelAmount", -5.0}, {"CashFlag", 1}, {"CurrencyID", euro}, {"TransportTripID", sheet}});
 }
 
 TEST_F(FuelChequeDialogTest, DateAfterTheTripEndIsSetBack)
@@ -151,9 +147,8 @@ TEST_F(FuelChequeDialogTest, TypedRateIsOfferedForTheDayOnlyAfterTheChequeIsSave
 
 TEST_F(FuelChequeDialogTest, RefusedSaveAsksNothingAndKeepsTheInput)
 {
-    auto r = request();
-    r.copyFromOidr = storedCheque();
-    r.tripId = 987654;
+    auto r = request(QStringLiteral("O4000300"), storedCheque());
+    r.tripId = 987654; // no such trip sheet
     auto dialog = open(r);
     dialog->optCash->setChecked(true);
     type(dialog->txtAmount, "12");

@@ -1,8 +1,10 @@
-#include "tests/trips/dialogs/entry_fleet.h"
+// The route grid dialog: what it checks before saving the rows, a chosen
+// segment bringing its distance, and a save the grid refuses.
 
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/property_grid.h"
 #include "platform/shell/reference_chooser.h"
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_grid_dialog.h"
 
 namespace {
@@ -50,7 +52,7 @@ TEST_F(RouteGridDialogTest, RowChecksStopAtTheFirstMissingField)
     line->Fields().setValue(QStringLiteral("Date"), QDateTime(QDate(2026, 11, 4), QTime(8, 0)));
     EXPECT_EQ(saveAndRead(), QString());
     EXPECT_TRUE(dialog.saved());
-    EXPECT_EQ(stored(line->OIDR())->Fields().value(QStringLiteral("UserID")).toLongLong(), driver);
+    expectStored(line->OIDR(), {{"UserID", driver}});
 }
 
 TEST_F(RouteGridDialogTest, OtherRecordsAreCheckedForTheValueFieldOnly)

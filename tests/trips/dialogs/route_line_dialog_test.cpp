@@ -1,5 +1,7 @@
-#include "tests/trips/dialogs/entry_fleet.h"
+// The route line dialog on its own: what a new, a copied and a stored line
+// show, how fuel and norms follow each other, and what a save needs and writes.
 
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_line_dialog.h"
 
 namespace {
@@ -8,23 +10,27 @@ class RouteLineDialogTest : public EntryFleet {
 protected:
     trips::RouteLineRequest request(const QString& lineId = QStringLiteral("O4000200")) const
     {
-        trips::RouteLineRequest r;
-        r.routeLineOidr = lineId;
-        r.tripId = sheet;
-        r.defaultDriverOidr = vx::oid::make(u"O0001401", driver);
-        r.vehicleOidr = carId(car);
-        r.tripStart = tripStart;
+        return {.routeLineOidr = lineId, .tripId = sheet, .defaultDriverOidr = employeeId(driver),
+                .vehicleOidr = carId(car), .tripStart = tripStart, .copyFromOidr = {}};
+    }
+    // A new line copied from a stored one of the norm, on the segment.
+    trips::RouteLineRequest copied(qint64 norm, double perHundredKm)
+    {
+        trips::RouteLineRequest r = request();
+        r.copyFromOidr = storedLine(norm, perHundredKm);
+        r.routeSegmentId = segment;
         return r;
     }
 
     static auto open(const trips::RouteLineRequest& r) { return opened<trips::frmTransportTripRoute>(r); }
 
-    QString storedLine(qint64 norm, double perHundredKm, const QDate& date)
+    // A stored line of the other driver, 100 km on 2026.11.03 at 07:15.
+    QString storedLine(qint64 norm, double perHundredKm)
     {
         return create(QStringLiteral("O4000200"),
                       fields({{"TransportTripID", sheet}, {"TransportRouteID", segment}, {"TransportFuelNormID", norm},
-                              {"UserID", otherDriver}, {"Date", QDateTime(date, QTime(7, 15))}, {"Distance", 100.0},
-                              {"FuelNormByDistance", perHundredKm}}));
+                              {"UserID", otherDriver}, {"Date", QDateTime(QDate(2026, 11, 3), QTime(7, 15))},
+                              {"Distance", 100.0}, {"FuelNormByDistance", perHundredKm}}));
     }
 };
 
@@ -33,8 +39,8 @@ TEST_F(RouteLineDialogTest, NewLineOpensWithTodayTheSheetsDriverAndNothingToSave
     auto dialog = open(request());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kelionės atkarpa"));
     EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 16));
-    EXPECT_EQ(dialog->txtDriver->objectId(), vx::oid::make(u"O0001401", driver));
-    EXPECT_EQ(dialog->txtDriver->text(), QStringLiteral("Jonas Petraitis"));
+    EXPECT_EQ(dialog->txtDriver->objectId(), employeeId(driver));
+    EXPECT_EQ(dialog->txtDriver->text(), QStringLiteral("Jonas Jonaitis"));
     EXPECT_TRUE(dialog->txtFuelNorm->objectId().isEmpty());
     expectShown({{dialog->txtRoute, ""}, {dialog->txtDistance, ""}, {dialog->txtFuelNormByDistance, "0,0000"},
                  {dialog->txtFuelNormByDuration, "0,0000"}, {dialog->txtFuelByDistance, "0,000"},
@@ -44,12 +50,9 @@ TEST_F(RouteLineDialogTest, NewLineOpensWithTodayTheSheetsDriverAndNothingToSave
 
 TEST_F(RouteLineDialogTest, CopiedLineGivesDateNormAndDriverButTheNormsOwnValue)
 {
-    auto r = request();
-    r.copyFromOidr = storedLine(truckNorm, 99.0, QDate(2026, 11, 3));
-    r.routeSegmentId = segment;
-    auto dialog = open(r);
+    auto dialog = open(copied(truckNorm, 99.0));
     EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 3));
-    EXPECT_EQ(dialog->txtDriver->objectId(), vx::oid::make(u"O0001401", otherDriver));
+    EXPECT_EQ(dialog->txtDriver->objectId(), employeeId(otherDriver));
     EXPECT_EQ(dialog->txtFuelNorm->objectId(), vx::oid::make(u"O4000603", truckNorm));
     EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
     EXPECT_EQ(dialog->txtRoute->objectId(), vx::oid::make(u"O4000601", segment));
@@ -76,10 +79,7 @@ TEST_F(RouteLineDialogTest, FuelAndNormsFollowEachOther)
 
 TEST_F(RouteLineDialogTest, SaveNeedsTheChoicesAndOneCompletePair)
 {
-    auto r = request();
-    r.copyFromOidr = storedLine(generatorNorm, 0, QDate(2026, 11, 3));
-    r.routeSegmentId = segment;
-    auto dialog = open(r);
+    auto dialog = open(copied(generatorNorm, 0));
     // The generator's norm is per hour only: without a duration nothing can be saved.
     EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("1,5000"));
     type(dialog->txtDistance, "40");
@@ -128,7 +128,7 @@ TEST_F(RouteLineDialogTest, DateBeforeTheTripStartIsSetBack)
 
 TEST_F(RouteLineDialogTest, SavingWritesTheLineAndReportsItsId)
 {
-    auto r = request(storedLine(truckNorm, 28.5, QDate(2026, 11, 3)));
+    auto r = request(storedLine(truckNorm, 28.5));
     auto dialog = open(r);
     type(dialog->txtDistance, "250");
     type(dialog->txtFuelNormByDistance, "30");
@@ -136,20 +136,15 @@ TEST_F(RouteLineDialogTest, SavingWritesTheLineAndReportsItsId)
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
     EXPECT_EQ(dialog->result().savedOidr, r.routeLineOidr);
-    const vx::RecordFields line = stored(r.routeLineOidr)->Fields();
-    EXPECT_DOUBLE_EQ(line.value(QStringLiteral("Distance")).toDouble(), 250.0);
-    EXPECT_DOUBLE_EQ(line.value(QStringLiteral("FuelNormByDistance")).toDouble(), 30.0);
-    EXPECT_EQ(line.value(QStringLiteral("UserID")).toLongLong(), otherDriver);
-    EXPECT_EQ(line.value(QStringLiteral("Note")).toString(), QStringLiteral("per Kauna"));
-    EXPECT_EQ(line.value(QStringLiteral("Date")).toDateTime(), QDateTime(QDate(2026, 11, 3), QTime(7, 15)));
+    expectStored(r.routeLineOidr, {{"Distance", 250.0}, {"FuelNormByDistance", 30.0}, {"UserID", otherDriver},
+                                   {"Note", QStringLiteral("per Kauna")},
+                                   {"Date", QDateTime(QDate(2026, 11, 3), QTime(7, 15))}});
 }
 
 TEST_F(RouteLineDialogTest, RefusedSaveKeepsTheDialogAndItsInput)
 {
-    auto r = request();
+    auto r = copied(truckNorm, 0);
     r.tripId = 987654; // no such trip sheet
-    r.copyFromOidr = storedLine(truckNorm, 0, QDate(2026, 11, 3));
-    r.routeSegmentId = segment;
     auto dialog = open(r);
     type(dialog->txtDistance, "120");
     dialog->writeButton()->click();
@@ -187,7 +182,6 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
 
 TEST_F(RouteLineDialogTest, OpenerGetsCancelledForAMissingLineWithoutADialog)
 {
-    testhost::ScriptedDialogs dialogs;
     EXPECT_TRUE(trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999"))).cancelled);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }

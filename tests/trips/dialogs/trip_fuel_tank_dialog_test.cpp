@@ -1,17 +1,17 @@
-#include "tests/trips/dialogs/entry_fleet.h"
+// The trip fuel tank dialog: a tank type must be chosen, a copied tank takes
+// its type, the rest reads in its shortest form, and the opener reports back.
 
+#include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/trip_fuel_tank_dialog.h"
 
 namespace {
 
 class TripFuelTankDialogTest : public EntryFleet {
 protected:
-    trips::FuelTankRequest request(const QString& tankId = QStringLiteral("O4000700")) const
+    trips::FuelTankRequest request(const QString& tankId = QStringLiteral("O4000700"),
+                                   const QString& copyFrom = {}) const
     {
-        trips::FuelTankRequest r;
-        r.fuelTankOidr = tankId;
-        r.tripId = sheet;
-        return r;
+        return {.fuelTankOidr = tankId, .tripId = sheet, .copyFromOidr = copyFrom};
     }
 
     QString storedTank(double rest)
@@ -23,9 +23,7 @@ protected:
 
 TEST_F(TripFuelTankDialogTest, CopiedTankTakesItsTypeAndSavesAnEmptyRestAsZero)
 {
-    auto r = request();
-    r.copyFromOidr = storedTank(33.0);
-    trips::frmTransportTripFuelTanks dialog(r);
+    trips::frmTransportTripFuelTanks dialog(request(QStringLiteral("O4000700"), storedTank(33.0)));
     ASSERT_TRUE(dialog.load());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kuro bakai"));
     EXPECT_EQ(dialog.txtFuelTankType->objectId(), vx::oid::make(u"O4000604", petrol));
@@ -33,10 +31,8 @@ TEST_F(TripFuelTankDialogTest, CopiedTankTakesItsTypeAndSavesAnEmptyRestAsZero)
     ASSERT_TRUE(dialog.writeButton()->isEnabled());
     dialog.writeButton()->click();
     ASSERT_FALSE(dialog.result().cancelled);
-    const vx::RecordFields tank = stored(dialog.result().savedOidr)->Fields();
-    EXPECT_DOUBLE_EQ(tank.value(QStringLiteral("FuelRest")).toDouble(), 0.0);
-    EXPECT_EQ(tank.value(QStringLiteral("TransportFuelTankTypeID")).toLongLong(), petrol);
-    EXPECT_EQ(tank.value(QStringLiteral("TransportTripID")).toLongLong(), sheet);
+    expectStored(dialog.result().savedOidr,
+                 {{"FuelRest", 0.0}, {"TransportFuelTankTypeID", petrol}, {"TransportTripID", sheet}});
 }
 
 TEST_F(TripFuelTankDialogTest, RestIsShownInItsShortestFormOnceLeft)
@@ -68,7 +64,6 @@ TEST_F(TripFuelTankDialogTest, ATankTypeMustBeChosen)
 
 TEST_F(TripFuelTankDialogTest, OpenerReadsBackWhatTheDialogDid)
 {
-    testhost::ScriptedDialogs dialogs;
     dialogs.answer([](QDialog& shown) {
         static_cast<trips::frmTransportTripFuelTanks&>(shown).writeButton()->click();
         return shown.result();
