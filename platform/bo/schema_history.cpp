@@ -28,6 +28,21 @@ void seedFirstVersion(Database& db)
                QStringLiteral("ADMIN"), QStringLiteral("admin"), 0});
 }
 
+// The administrator used to be whoever logged in as "admin"; he keeps the
+// power as the administrator's right, so no store is left without one.
+void grantAdministratorRight(Database& db)
+{
+    const QString component = QStringLiteral("CAdministrator");
+    const Rows admins = db.query(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"), {QStringLiteral("admin")});
+    for (const QVariantList& row : admins.values) {
+        db.execute(QStringLiteral("DELETE FROM user_right WHERE \"UserID\" = ? AND \"ComponentKey\" = ?"),
+                   {row.at(0), component});
+        db.execute(QStringLiteral("INSERT INTO user_right (\"UserID\", \"ComponentKey\", \"CanOpen\", \"CanDelete\", "
+                                  "\"CanWrite\", \"CanAdd\") VALUES (?, ?, ?, ?, ?, ?)"),
+                   {row.at(0), component, 1, 1, 1, 1});
+    }
+}
+
 } // namespace
 
 QList<Migration> schemaHistory()
@@ -110,6 +125,7 @@ QList<Migration> schemaHistory()
          seedFirstVersion},
         // The host keeps its library registry in a file of its own; the table was never used.
         {2, QStringLiteral("no library registry in the store"), {QStringLiteral("DROP TABLE IF EXISTS library_registry")}, nullptr},
+        {3, QStringLiteral("administrator as a right"), {}, grantAdministratorRight},
     };
 }
 

@@ -34,6 +34,14 @@ QString write(bo::Session& session, const QString& oidr, const QVariantMap& fiel
 }
 } // namespace
 
+void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentRights>& rows)
+{
+    const bool tool = session.isAdministrationTool();
+    session.setAdministrationTool(true);
+    bo::rights::save(session, userId, rows);
+    session.setAdministrationTool(tool);
+}
+
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields)
 {
     return write(session, typeId, fields);

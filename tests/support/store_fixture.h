@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bo/rights.h"
 #include "platform/bo/session.h"
 #include "tests/support/test_store.h"
 
@@ -10,6 +11,10 @@
 // Saves a new record of the type with the given fields through the generic
 // editor and returns its object id; a refused save fails the running test.
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields);
+
+// Stores a user's rights as the administration tool does, whoever the
+// session's user is: rights are the administrator's to give.
+void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentRights>& rows);
 
 // A test on a fresh store of its own, through the real business-object layer.
 // Name the test suites that use it "Bo..." so they also run on PostgreSQL.
