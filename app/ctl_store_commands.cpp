@@ -47,7 +47,6 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
                 << " jau yra duomenų: demonstraciniai duomenys įrašomi tik į tuščią bazę." << Qt::endl;
             return 1;
         }
-        actAsAdministrator(session);
         QElapsedTimer timer;
         timer.start();
         bo::seedDemo(session, vx::clock::today());
