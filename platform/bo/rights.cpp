@@ -53,8 +53,8 @@ bool granted(Session& session, const QString& componentKey, Right right)
 QList<qint64> administrators(Session& session)
 {
     const Rows rows = storeOf(session).query(
-        QStringLiteral("SELECT \"UserID\" FROM user_right WHERE \"ComponentKey\" = ? AND \"CanOpen\" <> 0 "
-                       "ORDER BY \"UserID\""),
+        QStringLiteral("SELECT r.\"UserID\" FROM user_right r JOIN employee e ON e.\"ID\" = r.\"UserID\" "
+                       "WHERE r.\"ComponentKey\" = ? AND r.\"CanOpen\" <> 0 ORDER BY r.\"UserID\""),
         {administratorComponent});
     QList<qint64> ids;
     for (const QVariantList& row : rows.values)

@@ -9,7 +9,8 @@
 #include <gtest/gtest.h>
 
 // Saves a new record of the type with the given fields through the generic
-// editor and returns its object id; a refused save fails the running test.
+// editor, whatever the signed-in user's rights (it sets a test up), and
+// returns its object id; a refused save fails the running test.
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields);
 
 // Stores a user's rights as the administration tool does, whoever the
@@ -26,8 +27,7 @@ protected:
     bo::Session& session() { return *session_; }
     const bo::SessionPtr& sessionPtr() { return session_; }
 
-    // Saves a new record of the type with the given fields through the generic
-    // editor and returns its object id; a refused save fails the test.
+    // Saves a new record as createRecord does and returns its object id.
     QString create(const QString& typeId, const QVariantMap& fields);
     qint64 createId(const QString& typeId, const QVariantMap& fields);
     // Changes fields of a stored record and saves it.
