@@ -2,6 +2,7 @@
 
 #include "app/ctl_document_commands.h"
 #include "app/ctl_record_commands.h"
+#include "app/ctl_report_command.h"
 #include "app/ctl_store_commands.h"
 #include "app/startup.h"
 #include "platform/contract/library_registry.h"
@@ -100,6 +101,7 @@ const Option rightsOption = option("rights", "user: COMPONENT=RRRR (open, delete
 const Option pdfOption = option("pdf", "print: the PDF file to write.", "file");
 const Option templateOption = option("template", "export: the template file.", "file");
 const Option outOption = option("out", "export: the document to write.", "file");
+const Option csvOption = option("csv", "report: write the rows as a .csv file instead of printing them.", "file");
 
 // One command: its name and words as the help shows them, what it does, how
 // many words it takes, the options it cannot do without, and the work.
@@ -158,6 +160,13 @@ const QList<Command>& commands()
         {"user", "NAME [--password P] [--rights COMPONENT=RRRR ...]",
          "Create or change a user; RRRR: open, delete, write, new (1 or 0).", 1, -1, {},
          [](const Invocation& c) { return putUser(c); }},
+        {"report", "NAME FROM TO [VEHICLES [DRIVER]] [--csv FILE]",
+         "Run a report (e.g. FuelBalance) for the period; VEHICLES: vehicle and\n"
+         "group ids separated by \",\" (\"\": all); DRIVER: an employee id.",
+         3, 5, {},
+         [](const Invocation& c) {
+             return ctl::runReport(c.location, c.words.at(0), c.words.mid(1), csvOption.value(c), out(), err());
+         }},
         {"print", "OID --pdf FILE", "Write the printed trip sheet OID as a PDF file.", 1, 1, {&pdfOption},
          [](const Invocation& c) { return ctl::printSheet(c.location, c.words.at(0), pdfOption.value(c), out(), err()); }},
         {"export", "OID --template FILE --out FILE",
@@ -211,7 +220,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Kelmira administration and batch commands.\n\n") + commandsHelp());
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption})
+    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption, &csvOption})
         parser.addOption(o->option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see Commands)."));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),

@@ -283,7 +283,7 @@ void MainWindow::showNode(QTreeWidgetItem* item)
         listMessage_->show();
         return;
     }
-    showList(shown.section(parameterMark, 0, 0));
+    showList(shown.section(parameterMark, 0, 0), shown.section(parameterMark, 1, 1));
 }
 
 void MainWindow::addHostMenu()
@@ -324,8 +324,9 @@ bool MainWindow::showHostList(const QString& typeId)
     return showList(typeId);
 }
 
-bool MainWindow::showList(const QString& type)
+bool MainWindow::showList(const QString& type, const QString& context)
 {
+    listContext_ = context;
     std::shared_ptr<vx::VxObjectUI> controller = services_->Objects().GetVxObjectUI(type);
     if (!controller) {
         model_->setRows(nullptr, {});
@@ -392,7 +393,7 @@ void MainWindow::reloadList()
 {
     if (!controller_)
         return;
-    showRows(controller_->GetVxObjectList(listParent_, QString(), QString()), QString());
+    showRows(controller_->GetVxObjectList(listParent_, listContext_, QString()), QString());
 }
 
 void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterText)

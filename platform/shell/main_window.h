@@ -61,7 +61,7 @@ protected:
 
 private:
     void showNode(QTreeWidgetItem* item);
-    bool showList(const QString& type);
+    bool showList(const QString& type, const QString& context = QString());
     void addHostMenu();
     // Runs a menu item of the current row, when the row's menu offers it.
     void runOffered(const QString& menuKey);
@@ -100,6 +100,7 @@ private:
     QSortFilterProxyModel* proxy_ = nullptr;
     std::shared_ptr<vx::VxObjectUI> controller_;
     QString listParent_;
+    QString listContext_; // the node's parameter, handed to its list
     vx::IconTable iconTable_;
 };
 
