@@ -4,6 +4,8 @@
 // sheets outside the period, filters by vehicle group and driver, malformed
 // parameters, and the rows as a .csv file.
 
+#include "app/ctl_report_command.h"
+#include "platform/bo/recordset_text.h"
 #include "platform/bo/reports/report_catalogue.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -189,6 +191,19 @@ TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
     EXPECT_EQ(rows.at(1), QStringLiteral(";MAN;1;50;0,5;4,000;15,000;10,000;21,000;0,000"));
     EXPECT_EQ(rows.at(3), QStringLiteral("Sunkvežimiai;Volvo KLM 123;2;300;20;32,000;40,000;50,000;55,000;-3,000"));
     EXPECT_EQ(rows.at(5), QStringLiteral(";Iš viso;3;350;20,5;36,000;55,000;60,000;76,000;-3,000"));
+}
+
+TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
+{
+    const vx::RecordsetPtr rs = report({QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}, {}, {}});
+    QString printed, complaints;
+    QTextStream out(&printed), err(&complaints);
+    const QStringList words{QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)};
+    EXPECT_EQ(ctl::runReport(store_->location(), QStringLiteral("fuelbalance"), words, QString(), out, err), 0)
+        << complaints.toStdString();
+    EXPECT_EQ(printed, bo::describeRecordset(*rs).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    EXPECT_EQ(ctl::runReport(store_->location(), QStringLiteral("Nėra"), words, QString(), out, err), 1);
+    EXPECT_TRUE(complaints.contains(QStringLiteral("FuelBalance"))) << "names the reports there are";
 }
 
 } // namespace
