@@ -1,5 +1,6 @@
 #include "platform/shell/reports/report_parameters_dialog.h"
 
+#include "platform/contract/clock.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
 #include "platform/shell/dialog_runner.h"
@@ -35,6 +36,30 @@ QDateEdit* dateEdit(const QString& name, const QDate& date, QWidget* parent)
     return edit;
 }
 
+// The dates a period stands for: the last so many days up to today, or its dates.
+vx::PeriodRecord datesOf(const vx::PeriodRecord& period)
+{
+    if (!period.UsePeriod && period.DaysBack > 0) {
+        vx::PeriodRecord days;
+        days.PeriodTo = vx::clock::today();
+        days.PeriodFrom = days.PeriodTo.addDays(-period.DaysBack);
+        return days;
+    }
+    return shownPeriod(period);
+}
+
+// A row of the form shown only when the report asks it.
+void addRowIf(bool asked, QFormLayout* form, const QString& label, QLayout* row, QWidget* parent)
+{
+    auto* holder = new QWidget(parent);
+    holder->setLayout(row);
+    row->setContentsMargins(0, 0, 0, 0);
+    if (asked)
+        form->addRow(label, holder);
+    else
+        holder->hide();
+}
+
 } // namespace
 
 ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefinition& report,
@@ -44,7 +69,7 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     setObjectName(QStringLiteral("dlgReportParameters"));
     setWindowTitle(report.name);
     auto* form = new QFormLayout;
-    const vx::PeriodRecord shown = shownPeriod(period);
+    const vx::PeriodRecord shown = datesOf(period);
     from_ = dateEdit(QStringLiteral("dtpFrom"), shown.PeriodFrom, this);
     to_ = dateEdit(QStringLiteral("dtpTo"), shown.PeriodTo, this);
     auto* periodRow = new QHBoxLayout;
@@ -56,7 +81,6 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     connect(periodButton, &QPushButton::clicked, this, &ReportParametersDialog::choosePeriod);
     form->addRow(QStringLiteral("Laikotarpis:"), periodRow);
 
-    const bool askVehicles = report.parameters & bo::reports::Vehicles;
     vehicles_ = new QListWidget(this);
     vehicles_->setObjectName(QStringLiteral("lstVehicles"));
     vehicles_->setMaximumHeight(90);
@@ -76,8 +100,7 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     auto* vehicleBox = new QVBoxLayout;
     vehicleBox->addLayout(vehicleButtons);
     vehicleBox->addWidget(vehicles_);
-    if (askVehicles)
-        form->addRow(QStringLiteral("Automobiliai:"), vehicleBox);
+    addRowIf(report.parameters & bo::reports::Vehicles, form, QStringLiteral("Automobiliai:"), vehicleBox, this);
 
     driver_ = new QLineEdit(this);
     driver_->setObjectName(QStringLiteral("txtDriver"));
@@ -91,8 +114,7 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     driverRow->addWidget(clear);
     connect(pick, &QPushButton::clicked, this, &ReportParametersDialog::chooseDriver);
     connect(clear, &QPushButton::clicked, this, [this] { setDriver(QString(), QString()); });
-    if (report.parameters & bo::reports::Driver)
-        form->addRow(QStringLiteral("Vairuotojas:"), driverRow);
+    addRowIf(report.parameters & bo::reports::Driver, form, QStringLiteral("Vairuotojas:"), driverRow, this);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* preview = button(QStringLiteral("cmdPreview"), QStringLiteral("Peržiūra"), this);
@@ -182,7 +204,7 @@ void ReportParametersDialog::choosePeriod()
     dialog.setPeriod(period);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    const vx::PeriodRecord chosen = shownPeriod(dialog.period());
+    const vx::PeriodRecord chosen = datesOf(dialog.period());
     from_->setDate(chosen.PeriodFrom);
     to_->setDate(chosen.PeriodTo);
 }
