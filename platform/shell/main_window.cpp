@@ -406,8 +406,11 @@ void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterTex
 
 void MainWindow::showRowCount()
 {
-    statusBar()->showMessage(
-        QStringLiteral("%1: %2 įr.").arg(controller_ ? controller_->OName() : QString()).arg(model_->expectedRows()));
+    // A list limited to the view period names the period rather than itself.
+    QString shown = controller_ ? controller_->OName() : QString();
+    if (services_ && controller_ && HostServices::listsPeriod(controller_->OID()))
+        shown = periodShown(services_->storedPeriod());
+    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(shown).arg(model_->expectedRows()));
 }
 
 MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const
