@@ -93,6 +93,11 @@ HostCardContext HostServices::cardContext()
 
 // Kept as the period dialog shows it, so that accepting what the dialog
 // proposes is no change of the period.
+bool HostServices::listsPeriod(const QString& typeId)
+{
+    return typeId == tripType;
+}
+
 vx::PeriodRecord HostServices::storedPeriod()
 {
     return shownPeriod(periodFromText(GetSetting(tripType, periodKey)));
