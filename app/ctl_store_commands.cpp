@@ -36,7 +36,7 @@ int initStore(const QString& location, QTextStream& out, QTextStream& err)
         out << "Duomenų bazė: " << shownLocation(location) << '\n'
             << "Schemos versija: " << bo::storedSchemaVersion(session) << Qt::endl;
         return 0;
-    });
+    }, bo::Database::Creation::Allowed);
 }
 
 int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
@@ -59,7 +59,7 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
         }
         out << "Demonstraciniai duomenys įrašyti per " << vx::numbers::fixed(seconds, 1) << " s." << Qt::endl;
         return 0;
-    });
+    }, bo::Database::Creation::Allowed);
 }
 
 int runCall(const QString& location, const QString& name, const QString& param, QTextStream& out, QTextStream& err)

@@ -15,12 +15,15 @@ namespace bo {
 class Session : public std::enable_shared_from_this<Session> {
 public:
     // Opens the store (creating and migrating it as needed). Throws StorageError.
-    static std::shared_ptr<Session> open(const QString& location);
+    static std::shared_ptr<Session> open(const QString& location,
+                                         Database::Creation creation = Database::Creation::Allowed);
     explicit Session(std::unique_ptr<Database> db);
 
     // The logged-in employee's record number; 0 when nobody is logged in.
     qint64 userId() const { return userId_; }
     void setUserId(qint64 id) { userId_ = id; }
+    // Whether the store opened read-only: every save is refused.
+    bool readOnly() const { return db_->readOnly(); }
 
     vx::VxBusinessObjectPtr businessObject();
     vx::VxObjectUIOPtr createEditor(const QString& typeId);
