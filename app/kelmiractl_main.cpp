@@ -102,6 +102,28 @@ const Option pdfOption = option("pdf", "print: the PDF file to write.", "file");
 const Option templateOption = option("template", "export: the template file.", "file");
 const Option outOption = option("out", "export: the document to write.", "file");
 const Option csvOption = option("csv", "report: write the rows as a .csv file instead of printing them.", "file");
+const Option vehiclesOption = option("vehicles", "generate: how many vehicles (default 500).", "count");
+const Option yearsOption = option("years", "generate: how many years of trip sheets (default 8).", "count");
+
+// A whole number option of at least 1; `fallback` when it is not given, 0 when it is not a number.
+int countOf(const Option& o, const Invocation& call, int fallback)
+{
+    if (!o.isSet(call))
+        return fallback;
+    bool ok = false;
+    const int n = o.value(call).toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+int generate(const Invocation& call)
+{
+    const int vehicles = countOf(vehiclesOption, call, 500), years = countOf(yearsOption, call, 8);
+    if (vehicles == 0 || years == 0) {
+        err() << "--vehicles ir --years turi būti teigiami sveikieji skaičiai." << Qt::endl;
+        return 2;
+    }
+    return ctl::generateStore(call.location, vehicles, years, out(), err());
+}
 
 // One command: its name and words as the help shows them, what it does, how
 // many words it takes, the options it cannot do without, and the work.
@@ -147,6 +169,10 @@ const QList<Command>& commands()
          [](const Invocation& c) { return ctl::initStore(c.location, out(), err()); }},
         {"demo", "", "Fill an empty store with the demo fleet (a store with data is refused).", 0, 0, {},
          [](const Invocation& c) { return ctl::seedDemoStore(c.location, out(), err()); }},
+        {"generate", "[--vehicles N] [--years Y]",
+         "Fill an empty store with the demo fleet and N vehicles' trip sheets\n"
+         "over Y years (the same store every run): for measuring.",
+         0, 0, {}, generate},
         {"call", "NAME PARAM", "Run a named call of the business object and print its rows.", 2, 2, {},
          [](const Invocation& c) { return ctl::runCall(c.location, c.words.at(0), c.words.at(1), out(), err()); }},
         {"list", "TYPE PARAM", "Print the rows of a list object (e.g. list O4000400 \"'O4000400',''\").", 2, 2, {},
@@ -220,7 +246,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Kelmira administration and batch commands.\n\n") + commandsHelp());
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption, &csvOption})
+    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption, &csvOption,
+                            &vehiclesOption, &yearsOption})
         parser.addOption(o->option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see Commands)."));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
