@@ -1,14 +1,10 @@
 #include "app/ctl_session.h"
 
-#include <QUrl>
-
 namespace ctl {
 
 QString shownLocation(const QString& location)
 {
-    if (!bo::Database::isPostgresUrl(location))
-        return location;
-    return QUrl(location).toString(QUrl::RemovePassword);
+    return bo::Database::shownLocation(location);
 }
 
 } // namespace ctl

@@ -17,13 +17,15 @@ namespace ctl {
 QString shownLocation(const QString& location);
 
 // Opens the store and runs `body` as the administration tool
-// (bo::users::actAsAdministrator); a storage failure becomes a message and exit code 1.
+// (bo::users::actAsAdministrator); a storage failure becomes a message and exit
+// code 1. Only the commands that set a store up may create a missing one.
 template <typename Body>
-int withSession(const QString& location, QTextStream& err, Body body)
+int withSession(const QString& location, QTextStream& err, Body body,
+                bo::Database::Creation creation = bo::Database::Creation::Refused)
 {
     bo::SessionPtr session;
     try {
-        session = bo::Session::open(location);
+        session = bo::Session::open(location, creation);
     } catch (const bo::StorageError& e) {
         // Say which store failed, unless the message already does.
         const QString where = shownLocation(location);

@@ -2,6 +2,7 @@
 
 #include "app/ctl_session.h"
 #include "platform/bo/demo_seed.h"
+#include "platform/bo/fleet_generator.h"
 #include "platform/bo/recordset_text.h"
 #include "platform/bo/session.h"
 #include "platform/bo/store_summary.h"
@@ -36,7 +37,7 @@ int initStore(const QString& location, QTextStream& out, QTextStream& err)
         out << "Duomenų bazė: " << shownLocation(location) << '\n'
             << "Schemos versija: " << bo::storedSchemaVersion(session) << Qt::endl;
         return 0;
-    });
+    }, bo::Database::Creation::Allowed);
 }
 
 int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
@@ -57,6 +58,31 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
                 out << type.typeId << '\t' << type.caption << '\t' << count << '\n';
         }
         out << "Demonstraciniai duomenys įrašyti per " << vx::numbers::fixed(seconds, 1) << " s." << Qt::endl;
+        return 0;
+    }, bo::Database::Creation::Allowed);
+}
+
+int generateStore(const QString& location, int vehicles, int years, QTextStream& out, QTextStream& err)
+{
+    return withSession(location, err, [&](bo::Session& session) {
+        if (!bo::isEmptyStore(session)) {
+            err << "Duomenų bazėje " << shownLocation(location)
+                << " jau yra duomenų: generuojama tik į tuščią bazę." << Qt::endl;
+            return 1;
+        }
+        actAsAdministrator(session);
+        QElapsedTimer timer;
+        timer.start();
+        const bo::FleetSize size{vehicles, years, vx::clock::today(), bo::FleetSize().seed};
+        const bo::GeneratedFleet made = bo::generateFleet(session, size, [&](const bo::GeneratedFleet& now) {
+            err << "Automobilių: " << now.vehicles << ", kelionės lapų: " << now.sheets << ", per "
+                << vx::numbers::fixed(double(timer.elapsed()) / 1000.0, 1) << " s" << Qt::endl;
+        });
+        out << "Automobilių: " << made.vehicles << '\n'
+            << "Kelionės lapų: " << made.sheets << '\n'
+            << "Maršruto eilučių: " << made.routeLines << '\n'
+            << "Kuro čekių: " << made.cheques << '\n'
+            << "Sugeneruota per " << vx::numbers::fixed(double(timer.elapsed()) / 1000.0, 1) << " s." << Qt::endl;
         return 0;
     });
 }

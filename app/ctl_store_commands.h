@@ -17,6 +17,10 @@ int initStore(const QString& location, QTextStream& out, QTextStream& err);
 // Seeds the demo fleet into an empty store; prints what it holds afterwards.
 int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err);
 
+// Fills an empty store with the demo fleet and a generated fleet of `vehicles`
+// vehicles driving for `years` years up to today; progress goes to `err`.
+int generateStore(const QString& location, int vehicles, int years, QTextStream& out, QTextStream& err);
+
 // Runs one named call through the business object, as the module does, and
 // prints its record set (nothing when it returns none).
 int runCall(const QString& location, const QString& name, const QString& param, QTextStream& out, QTextStream& err);

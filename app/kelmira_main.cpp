@@ -1,6 +1,7 @@
 #include "platform/contract/clock.h"
 #include "platform/contract/date_text.h"
 #include "platform/shell/desktop_start.h"
+#include "platform/shell/lithuanian_qt_texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmira"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    shell::useLithuanianQtTexts(app);
     // The menu entry's name and icon, as installed.
     QGuiApplication::setDesktopFileName(QStringLiteral("lt.kelmira.Kelmira"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lt.kelmira.Kelmira")));

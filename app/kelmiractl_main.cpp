@@ -2,6 +2,7 @@
 
 #include "app/ctl_document_commands.h"
 #include "app/ctl_record_commands.h"
+#include "app/ctl_report_command.h"
 #include "app/ctl_store_commands.h"
 #include "app/startup.h"
 #include "platform/contract/library_registry.h"
@@ -100,6 +101,29 @@ const Option rightsOption = option("rights", "user: COMPONENT=RRRR (open, delete
 const Option pdfOption = option("pdf", "print: the PDF file to write.", "file");
 const Option templateOption = option("template", "export: the template file.", "file");
 const Option outOption = option("out", "export: the document to write.", "file");
+const Option csvOption = option("csv", "report: write the rows as a .csv file instead of printing them.", "file");
+const Option vehiclesOption = option("vehicles", "generate: how many vehicles (default 500).", "count");
+const Option yearsOption = option("years", "generate: how many years of trip sheets (default 8).", "count");
+
+// A whole number option of at least 1; `fallback` when it is not given, 0 when it is not a number.
+int countOf(const Option& o, const Invocation& call, int fallback)
+{
+    if (!o.isSet(call))
+        return fallback;
+    bool ok = false;
+    const int n = o.value(call).toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+int generate(const Invocation& call)
+{
+    const int vehicles = countOf(vehiclesOption, call, 500), years = countOf(yearsOption, call, 8);
+    if (vehicles == 0 || years == 0) {
+        err() << "--vehicles ir --years turi būti teigiami sveikieji skaičiai." << Qt::endl;
+        return 2;
+    }
+    return ctl::generateStore(call.location, vehicles, years, out(), err());
+}
 
 // One command: its name and words as the help shows them, what it does, how
 // many words it takes, the options it cannot do without, and the work.
@@ -145,6 +169,10 @@ const QList<Command>& commands()
          [](const Invocation& c) { return ctl::initStore(c.location, out(), err()); }},
         {"demo", "", "Fill an empty store with the demo fleet (a store with data is refused).", 0, 0, {},
          [](const Invocation& c) { return ctl::seedDemoStore(c.location, out(), err()); }},
+        {"generate", "[--vehicles N] [--years Y]",
+         "Fill an empty store with the demo fleet and N vehicles' trip sheets\n"
+         "over Y years (the same store every run): for measuring.",
+         0, 0, {}, generate},
         {"call", "NAME PARAM", "Run a named call of the business object and print its rows.", 2, 2, {},
          [](const Invocation& c) { return ctl::runCall(c.location, c.words.at(0), c.words.at(1), out(), err()); }},
         {"list", "TYPE PARAM", "Print the rows of a list object (e.g. list O4000400 \"'O4000400',''\").", 2, 2, {},
@@ -158,6 +186,13 @@ const QList<Command>& commands()
         {"user", "NAME [--password P] [--rights COMPONENT=RRRR ...]",
          "Create or change a user; RRRR: open, delete, write, new (1 or 0).", 1, -1, {},
          [](const Invocation& c) { return putUser(c); }},
+        {"report", "NAME FROM TO [VEHICLES [DRIVER]] [--csv FILE]",
+         "Run a report (e.g. FuelBalance) for the period; VEHICLES: vehicle and\n"
+         "group ids separated by \",\" (\"\": all); DRIVER: an employee id.",
+         3, 5, {},
+         [](const Invocation& c) {
+             return ctl::runReport(c.location, c.words.at(0), c.words.mid(1), csvOption.value(c), out(), err());
+         }},
         {"print", "OID --pdf FILE", "Write the printed trip sheet OID as a PDF file.", 1, 1, {&pdfOption},
          [](const Invocation& c) { return ctl::printSheet(c.location, c.words.at(0), pdfOption.value(c), out(), err()); }},
         {"export", "OID --template FILE --out FILE",
@@ -214,7 +249,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral("Kelmira administration and batch commands.\n\n") + commandsHelp());
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption})
+    for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption, &csvOption,
+                            &vehiclesOption, &yearsOption})
         parser.addOption(o->option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see Commands)."));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),

@@ -1,5 +1,6 @@
 #include "documents/document_body.h"
 
+#include "documents/number_fit.h"
 #include "documents/split_text.h"
 #include "documents/table_rows.h"
 
@@ -12,6 +13,8 @@ namespace {
 
 const QString paragraphTag = QStringLiteral("w:p");
 const QString textTag = QStringLiteral("w:t");
+// A cell's margins (a point on each side) and a share of its borders.
+constexpr double cellRoomLoss = 3;
 
 QByteArray protectSpaces(const QByteArray& xml)
 {
@@ -110,6 +113,7 @@ private:
         int halfPoints = 18;
         bool header = false;
         bool totalsLine = false; // a double line above
+        bool number = false;     // shrinks rather than wraps
     };
 
     void addCell(QDomElement row, const QString& text, double widthPt, const CellLook& look)
@@ -146,8 +150,14 @@ private:
             child(rPr, u"w:b");
             child(rPr, u"w:bCs");
         }
-        child(rPr, u"w:sz").setAttribute(QStringLiteral("w:val"), look.halfPoints);
-        child(rPr, u"w:szCs").setAttribute(QStringLiteral("w:val"), look.halfPoints);
+        int halfPoints = look.halfPoints;
+        if (look.number) {
+            // Numbers shrink rather than wrap; the cell's margins take a point on each side.
+            halfPoints = int(std::lround(2 * fittingPoints(text, halfPoints / 2.0, 0.5, look.bold, widthPt - cellRoomLoss)));
+            child(tcPr, u"w:noWrap");
+        }
+        child(rPr, u"w:sz").setAttribute(QStringLiteral("w:val"), halfPoints);
+        child(rPr, u"w:szCs").setAttribute(QStringLiteral("w:val"), halfPoints);
         QDomElement t = child(r, u"w:t");
         t.setAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
         t.appendChild(xml_.createTextNode(text));
@@ -158,7 +168,7 @@ private:
         QDomElement tr = child(tbl, u"w:tr");
         child(child(tr, u"w:trPr"), u"w:tblHeader");
         for (qsizetype c = 0; c < table_.columns.size(); ++c)
-            addCell(tr, table_.header.value(c), table_.columns.at(c).widthPt, {1, 1, false, 18, true, false});
+            addCell(tr, table_.header.value(c), table_.columns.at(c).widthPt, {1, 1, false, 18, true, false, false});
     }
 
     void addRow(QDomElement tbl, qsizetype row)
@@ -171,6 +181,8 @@ private:
             look.alignment = table_.columns.at(c).alignment;
             look.bold = rowSet.bold;
             look.totalsLine = rowSet.totalsLine;
+            // Number columns are the centred ones.
+            look.number = look.alignment == 1 && !rowSet.joinFirstTwo;
             double width = table_.columns.at(c).widthPt;
             QString text = cells.value(c);
             if (rowSet.joinFirstTwo) {

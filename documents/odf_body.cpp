@@ -1,5 +1,6 @@
 #include "documents/odf_body.h"
 
+#include "documents/number_fit.h"
 #include "documents/split_text.h"
 #include "documents/table_rows.h"
 
@@ -269,6 +270,8 @@ private:
         const qsizetype columns = table_.columns.size();
         for (qsizetype c = 0; c < columns; ++c) {
             TextLook look{table_.columns.at(c).alignment, set.bold, 9};
+            if (look.alignment == 1) // number columns, centred, shrink rather than wrap; padding and borders take 3 points
+                look.points = int(fittingPoints(cells.value(c), look.points, 1, look.bold, table_.columns.at(c).widthPt - 3));
             const int span = set.joinFirstTwo && c == 0 ? 2 : 1;
             edges.right = c + span == columns ? Line::Thin : Line::None;
             if (set.joinFirstTwo)

@@ -79,6 +79,8 @@ QString SelectObject(const QString& objectType, const QString& caption, QLineEdi
     if (!kind.isEmpty())
         selector->setKind(kind);
     selector->setCaption(caption);
+    if (textBox)
+        selector->setCurrentValue(TagOf(textBox));
     if (!selector->showModal(textBox ? textBox->window() : nullptr))
         return QString();
 

@@ -106,8 +106,8 @@ frmAutoNumber::frmAutoNumber()
 
     chkDuplicated = named(new QCheckBox(QStringLiteral("Leisti pakartotinai įvesti kelionės lapo numerį"), this),
                           QStringLiteral("chkDuplicated"));
-    cmdWrite = button(this, QStringLiteral("cmdWrite"), QStringLiteral("Įrašyti"));
-    cmdCancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("Atšaukti"));
+    cmdWrite = button(this, QStringLiteral("cmdWrite"), QStringLiteral("&Įrašyti"));
+    cmdCancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Atšaukti"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdWrite);

@@ -86,16 +86,16 @@ void frmTransportRoute::buildControls()
         });
     }
 
-    cmdEnter = new QPushButton(QStringLiteral("Įrašyti"), inner);
+    cmdEnter = new QPushButton(QStringLiteral("&Įrašyti"), inner);
     cmdEnter->setObjectName(QStringLiteral("cmdEnter"));
-    cmdCancel = new QPushButton(QStringLiteral("Atšaukti"), inner);
+    cmdCancel = new QPushButton(QStringLiteral("&Atšaukti"), inner);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     SSCNew = new QToolButton(inner);
     SSCNew->setObjectName(QStringLiteral("SSCNew"));
-    SSCNew->setText(QStringLiteral("Naujas"));
+    SSCNew->setText(QStringLiteral("&Naujas"));
     SSCClose = new QToolButton(inner);
     SSCClose->setObjectName(QStringLiteral("SSCClose"));
-    SSCClose->setText(QStringLiteral("Uždaryti"));
+    SSCClose->setText(QStringLiteral("&Uždaryti"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdEnter);

@@ -141,12 +141,12 @@ TyreCardControls buildTyreCardControls(QWidget* card)
     c.lblLvwCaption = named(new QLabel(QStringLiteral("Kur buvo naudota:"), inner), "lblLvwCaption");
     c.lvwHistory = named(new QTreeWidget(inner), "lvwHistory");
 
-    c.cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), "cmdWrite");
-    c.cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), "cmdCancel");
+    c.cmdWrite = named(new QPushButton(QStringLiteral("&Įrašyti"), inner), "cmdWrite");
+    c.cmdCancel = named(new QPushButton(QStringLiteral("&Atšaukti"), inner), "cmdCancel");
     c.SSCNew = named(new QToolButton(inner), "SSCNew");
-    c.SSCNew->setText(QStringLiteral("Naujas"));
+    c.SSCNew->setText(QStringLiteral("&Naujas"));
     c.SSCClose = named(new QToolButton(inner), "SSCClose");
-    c.SSCClose->setText(QStringLiteral("Uždaryti"));
+    c.SSCClose->setText(QStringLiteral("&Uždaryti"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(c.cmdWrite);

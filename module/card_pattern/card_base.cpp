@@ -1,13 +1,16 @@
 #include "module/card_pattern/card_base.h"
 
+#include "module/card_pattern/choice_field.h"
 #include "module/catalogue_dialogs.h"
 #include "module/module_services.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/recordset.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QPointer>
 #include <QShortcut>
 
 #include <utility>
@@ -39,35 +42,78 @@ bool CardBase::QueryRemove()
     return closes;
 }
 
-// Whether Tab may stop at `widget` on its way from `from`: a control of the
-// card that takes Tab focus, seen and enabled. A compound control (a date
-// picker, whose inner field takes its focus) is stopped at once, not twice.
-bool CardBase::takesTabFrom(QWidget* widget, QWidget* from, bool next) const
+// A control of the card that Tab stops at: it takes Tab focus, is seen and
+// enabled, and is no read-only field of a computed value (a chosen object's
+// field is a stop: it shows what was chosen). A compound control (a date
+// picker, a tab strip) is one stop, the part its focus goes to.
+QList<QWidget*> CardBase::tabStops() const
 {
-    if (!isAncestorOf(widget) || !widget->isVisibleTo(this) || !widget->isEnabled())
-        return false;
-    QWidget* target = widget;
-    while (target->focusProxy())
-        target = target->focusProxy();
-    if (target == from || !target->isEnabled() || !(target->focusPolicy() & Qt::TabFocus))
-        return false;
-    return target == widget || !(next ? target->isAncestorOf(widget) : widget->isAncestorOf(target));
+    // The whole chain of the window, from the card round to it again (the
+    // card's controls may sit anywhere in it once their order was set), then
+    // any control a broken chain left out, in the order it was made.
+    QList<QWidget*> candidates;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w))
+            candidates << w;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!candidates.contains(w))
+            candidates << w;
+    QList<QWidget*> stops;
+    for (QWidget* w : std::as_const(candidates)) {
+        QWidget* target = w;
+        while (target->focusProxy())
+            target = target->focusProxy();
+        const auto* field = qobject_cast<QLineEdit*>(target);
+        const bool computed = field && field->isReadOnly() && !qobject_cast<const ChoiceField*>(field);
+        if (isAncestorOf(target) && target->isVisibleTo(this) && target->isEnabled()
+            && (target->focusPolicy() & Qt::TabFocus) && !computed && !stops.contains(target))
+            stops << target;
+    }
+    return stops;
 }
 
 bool CardBase::focusNextPrevChild(bool next)
 {
-    QWidget* from = QApplication::focusWidget();
-    if (!from || !isAncestorOf(from))
-        return QWidget::focusNextPrevChild(next);
-    for (QWidget* w = from;;) {
-        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (w == from)
-            return true;
-        if (takesTabFrom(w, from, next)) {
-            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
+    const QList<QWidget*> stops = tabStops();
+    if (stops.isEmpty())
+        return true;
+    // The stop holding the focus: the focused control or the compound control around it.
+    QWidget* from = window()->focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < stops.size() && from; ++i)
+        if (stops.at(i) == from || (at < 0 && stops.at(i)->isAncestorOf(from)))
+            at = i;
+    const qsizetype count = stops.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    stops.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void CardBase::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (window()->focusWidget() == this)
+        focusNextPrevChild(true);
+}
+
+void CardBase::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A field takes no Alt+letter a button did not.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+bool CardBase::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Alt+letter is a button's mnemonic; one that matched no button types nothing.
+    if (qobject_cast<QLineEdit*>(watched) && (key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)
+        && !key->text().isEmpty() && key->text().at(0).isPrint())
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void CardBase::useCloseButton(QAbstractButton* closeButton, const QString& component)
@@ -89,11 +135,17 @@ void CardBase::useWriteKey(QAbstractButton* writeButton)
 {
     auto* save = new QShortcut(QKeySequence::Save, this);
     save->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(save, &QShortcut::activated, writeButton, [writeButton] {
-        // The field being typed in takes its normal form first.
+    connect(save, &QShortcut::activated, writeButton, [this, writeButton] {
+        // The field being typed in takes its normal form first; the focus
+        // comes back to it after saving, so typing goes on where it was.
+        const QPointer<QWidget> typingIn = window()->focusWidget();
         writeButton->setFocus(Qt::ShortcutFocusReason);
         if (writeButton->isEnabled())
             writeButton->click();
+        if (typingIn && typingIn->isVisible() && typingIn->isEnabled())
+            typingIn->setFocus(Qt::ShortcutFocusReason);
+        else
+            focusNextPrevChild(true);
     });
 }
 

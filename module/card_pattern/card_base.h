@@ -68,6 +68,10 @@ protected:
     // Tab and Shift+Tab go round the card's own controls in their order and
     // never leave the card for the window around it.
     bool focusNextPrevChild(bool next) override;
+    // The card itself, given the focus (shown on the desktop), hands it to its first control.
+    void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Fills the controls from the editor; runs under the loading flag.
     virtual void loadForm() {}
@@ -100,7 +104,8 @@ protected:
 
 
 private:
-    bool takesTabFrom(QWidget* widget, QWidget* from, bool next) const;
+    // The controls Tab stops at, in their focus order.
+    QList<QWidget*> tabStops() const;
 
     vx::VxObjectUIOPtr editor_;
     LoadingFlag loading_;

@@ -1,5 +1,6 @@
 #include "module/card_pattern/entry_dialog.h"
 
+#include "module/card_pattern/card_controls.h"
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
 #include "module/catalogue.h"
@@ -23,10 +24,10 @@ EntryDialog::EntryDialog(const QString& className, const QString& caption, QWidg
     grid_ = new QGridLayout;
     grid_->setColumnStretch(1, 1);
 
-    cmdWrite_ = new QPushButton(QStringLiteral("Įrašyti"), this);
+    cmdWrite_ = new QPushButton(QStringLiteral("&Įrašyti"), this);
     cmdWrite_->setObjectName(QStringLiteral("cmdWrite"));
     cmdWrite_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("Atšaukti"), this);
+    cmdCancel_ = new QPushButton(QStringLiteral("&Atšaukti"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -132,11 +133,7 @@ QPushButton* namedButton(const char* name, QWidget* parent)
 
 QDateEdit* dateField(const char* name, QWidget* parent)
 {
-    auto* date = new QDateEdit(parent);
-    date->setObjectName(QString::fromLatin1(name));
-    date->setCalendarPopup(true);
-    date->setDisplayFormat(vx::dates::shortDateFormat());
-    return date;
+    return CardControls::datePicker(parent, name);
 }
 
 } // namespace cards

@@ -27,7 +27,7 @@ std::optional<QVariant> typed(const vx::arguments::Item& item, ArgumentType type
     case ArgumentType::Text:
         return QVariant(t);
     case ArgumentType::ObjectId:
-        if (t.isEmpty() || vx::oid::isTypeId(vx::oid::typeId(t)))
+        if (t.isEmpty() || vx::oid::isWellFormed(t))
             return QVariant(t);
         return std::nullopt;
     case ArgumentType::Whole: {

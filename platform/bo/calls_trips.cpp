@@ -62,20 +62,6 @@ vx::CallResult notAnId(const QString& call, const QString& id, const QString& wh
     return vx::CallResult::failure(QStringLiteral("%1: \"%2\" nėra %3 identifikatorius.").arg(call, id, what));
 }
 
-QDateTime dayStart(const QDate& day)
-{
-    return QDateTime(day, QTime(0, 0));
-}
-
-// The first moment after the day; for the calendar's last day its last second,
-// so that the stored text form keeps a four-digit year.
-QDateTime dayAfter(const QDate& day)
-{
-    if (day >= vx::dates::calendarEnd())
-        return QDateTime(vx::dates::calendarEnd(), QTime(23, 59, 59));
-    return dayStart(day.addDays(1));
-}
-
 // SQLite hands dates back as text.
 QDateTime momentOf(const QVariant& value)
 {
@@ -334,7 +320,8 @@ vx::CallResult tripFuelTanks(Session& session, const TypedArguments& args)
 
 // Where the vehicle's earlier sheets lie: before the stored day and number of
 // the sheet left out, or up to the end of the given day when no stored sheet
-// is left out. Sheets of one day follow their numbers.
+// is left out. Sheets of one day follow their numbers. The date's upper bound
+// comes first so that the vehicle-and-date index can seek to it.
 struct Earlier {
     QString where;
     QVariantList values;
@@ -346,22 +333,31 @@ std::optional<Earlier> earlierSheets(Session& session, qint64 car, const QDate& 
         const QDateTime stored =
             momentOf(storeOf(session).scalar(QStringLiteral("SELECT \"Date\" FROM transport_trip WHERE \"ID\" = ?"), {left}));
         if (stored.isValid())
-            return Earlier{QStringLiteral("t.\"TransportCarID\" = ? AND (t.\"Date\" < ? OR (t.\"Date\" < ? AND t.\"ID\" < ?))"),
-                           {car, dayStart(stored.date()), dayAfter(stored.date()), left}};
+            return Earlier{QStringLiteral("t.\"TransportCarID\" = ? AND t.\"Date\" < ? AND (t.\"Date\" < ? OR t.\"ID\" < ?)"),
+                           {car, dayAfter(stored.date()), dayStart(stored.date()), left}};
     }
     if (!date.isValid())
         return std::nullopt;
     return Earlier{QStringLiteral("t.\"TransportCarID\" = ? AND t.\"Date\" < ?"), {car, dayAfter(date)}};
 }
 
-// The last of the earlier sheets that also meets `also`.
+// The last of the earlier sheets that also meets `also`: the last in day order,
+// and of that day's sheets the one with the largest number. Two index seeks:
+// the latest date, then the largest number within its day; no sort.
 Rows lastEarlierSheet(Session& session, const Earlier& earlier, const QString& columns, const QString& also = {},
                       const QVariantList& alsoValues = {})
 {
-    const QString sql = QStringLiteral("SELECT %1 FROM transport_trip t WHERE %2%3 "
-                                       "ORDER BY {datetext:t.\"Date\"} DESC, t.\"ID\" DESC LIMIT 1")
-                            .arg(columns, earlier.where, also);
-    return storeOf(session).query(storeOf(session).dialect().expression(sql), earlier.values + alsoValues);
+    Database& store = storeOf(session);
+    const QVariantList values = earlier.values + alsoValues;
+    const QDateTime latest = momentOf(store.scalar(
+        QStringLiteral("SELECT t.\"Date\" FROM transport_trip t WHERE %1%2 ORDER BY t.\"Date\" DESC LIMIT 1").arg(earlier.where, also),
+        values));
+    if (!latest.isValid())
+        return {};
+    return store.query(QStringLiteral("SELECT %1 FROM transport_trip t WHERE %2%3 AND t.\"Date\" >= ? AND t.\"Date\" < ? "
+                                      "ORDER BY t.\"ID\" DESC LIMIT 1")
+                           .arg(columns, earlier.where, also),
+                       values + QVariantList{dayStart(latest.date()), dayAfter(latest.date())});
 }
 
 vx::CallResult noDate(const QString& call)

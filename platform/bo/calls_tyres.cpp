@@ -79,14 +79,13 @@ vx::CallResult carRun(Session& session, const TypedArguments& args)
 {
     if (!args.date(1).isValid() || !args.date(2).isValid())
         return vx::CallResult::failure(QStringLiteral("GetCarRun: nenurodyta laikotarpio pradžia arba pabaiga."));
-    // The date part is compared as "yyyy.MM.dd" text, which sorts as dates do on both engines.
-    const QString format = QStringLiteral("yyyy.MM.dd");
+    // Whole days, as bounds the vehicle-and-date index seeks to.
     return answer(query(session,
                         QStringLiteral("SELECT COALESCE(SUM(CASE WHEN t.\"DistanceEnd\" > COALESCE(t.\"DistanceRest\", 0) "
                                        "THEN t.\"DistanceEnd\" - COALESCE(t.\"DistanceRest\", 0) ELSE 0 END), 0) "
                                        "FROM transport_trip t WHERE t.\"TransportCarID\" = ? "
-                                       "AND {datetext:t.\"Date\"} >= ? AND {datetext:t.\"Date\"} <= ?"),
-                        {args.whole(0), args.date(1).toString(format), args.date(2).toString(format)},
+                                       "AND t.\"Date\" >= ? AND t.\"Date\" < ?"),
+                        {args.whole(0), dayStart(args.date(1)), dayAfter(args.date(2))},
                         {{QStringLiteral("Distance"), vx::FieldType::Double}}));
 }
 

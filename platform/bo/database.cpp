@@ -5,6 +5,7 @@
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -20,12 +21,43 @@ QString nextConnectionName()
     return QStringLiteral("kelmira-bo-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// The engines' usual failures in the user's words; anything else as the engine
+// says it. Always one line: several go into unattended logs as one.
 QString describe(const QSqlError& error)
 {
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
-    return text.isEmpty() ? error.text() : text;
+    if (text.isEmpty())
+        text = error.text();
+    static const struct {
+        const char* engineSays;
+        const char* meaning;
+    } known[] = {
+        {"file is not a database", "failas nėra duomenų bazė arba yra sugadintas."},
+        {"database disk image is malformed", "duomenų bazės failas sugadintas."},
+        {"database is locked", "duomenų bazę užrakino kita programa; pabandykite vėliau."},
+        {"unable to open database file", "nepavyko atidaryti duomenų bazės failo."},
+        {"password authentication failed", "neteisingas duomenų bazės naudotojo vardas arba slaptažodis."},
+        {"Connection refused", "duomenų bazės serveris nepasiekiamas."},
+        {"timeout expired", "duomenų bazės serveris neatsako."},
+        {"could not translate host name", "duomenų bazės serverio adresas nerastas."},
+    };
+    for (const auto& k : known)
+        if (text.contains(QLatin1String(k.engineSays), Qt::CaseInsensitive))
+            return QString::fromUtf8(k.meaning);
+    if (text.contains(QLatin1String("readonly database"), Qt::CaseInsensitive))
+        return Database::readOnlyMessage();
+    return text.simplified();
+}
+
+// An SQLite file the owner may not write: opened read-only, so nothing is
+// written into it, not even the journal settings. (Checked on the permission
+// bits, which also hold for an administrator who could write anyway.)
+bool isReadOnlyFile(const QString& location)
+{
+    const QFileInfo info(location);
+    return info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
 }
 
 // Statements without values run unprepared: PostgreSQL cannot prepare SET,
@@ -93,6 +125,26 @@ bool Database::isPostgresUrl(const QString& location)
     return location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://"));
 }
 
+QString Database::shownLocation(const QString& location)
+{
+    if (!isPostgresUrl(location))
+        return location;
+    // user:password@ up to the last "@" before the path: a password may hold "@" or "/".
+    static const QRegularExpression password(QStringLiteral("^(postgres(?:ql)?://[^:@/]*:)[^@]*@"));
+    QString shown = location;
+    const QRegularExpressionMatch match = password.match(shown);
+    if (match.hasMatch()) {
+        const qsizetype end = shown.lastIndexOf(QLatin1Char('@'));
+        shown.replace(match.capturedLength(1), end - match.capturedLength(1), QStringLiteral("***"));
+    }
+    return shown;
+}
+
+QString Database::readOnlyMessage()
+{
+    return QStringLiteral("Duomenų bazė atidaryta tik skaityti: pakeitimų išsaugoti negalima.");
+}
+
 std::unique_ptr<Database> Database::connect(const QString& requested)
 {
     const QString location = requested.isEmpty() ? defaultLocation() : requested;
@@ -101,7 +153,7 @@ std::unique_ptr<Database> Database::connect(const QString& requested)
     if (isPostgresUrl(location)) {
         const QUrl url(location);
         if (!url.isValid() || url.path().size() < 2)
-            throw StorageError(QStringLiteral("Netinkamas duomenų bazės adresas: %1").arg(location));
+            throw StorageError(QStringLiteral("Netinkamas duomenų bazės adresas: %1").arg(shownLocation(location)));
         QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
         c.setHostName(url.host().isEmpty() ? QStringLiteral("127.0.0.1") : url.host());
         c.setPort(url.port(5432));
@@ -114,15 +166,18 @@ std::unique_ptr<Database> Database::connect(const QString& requested)
         db->execute(QStringLiteral("SET client_min_messages TO WARNING"));
     } else {
         const bool inMemory = location == QLatin1String(":memory:");
+        const bool readOnly = !inMemory && isReadOnlyFile(location);
         if (!inMemory)
             QDir().mkpath(QFileInfo(location).absolutePath());
         QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         c.setDatabaseName(location);
-        c.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        c.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000") +
+                            (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         db.reset(new Database(location, name, SqlDialect::create(Engine::Sqlite)));
+        db->readOnly_ = readOnly;
         if (!c.open())
             throw StorageError(QStringLiteral("Nepavyko atidaryti duomenų bazės %1: %2").arg(location, describe(c.lastError())));
-        if (!inMemory)
+        if (!inMemory && !readOnly)
             db->query(QStringLiteral("PRAGMA journal_mode=WAL"));
         db->execute(QStringLiteral("PRAGMA foreign_keys=ON"));
         db->execute(QStringLiteral("PRAGMA busy_timeout=10000"));
@@ -130,8 +185,14 @@ std::unique_ptr<Database> Database::connect(const QString& requested)
     return db;
 }
 
-std::unique_ptr<Database> Database::open(const QString& location)
+std::unique_ptr<Database> Database::open(const QString& requested, Creation creation)
 {
+    const QString location = requested.isEmpty() ? defaultLocation() : requested;
+    if (creation == Creation::Refused && !isPostgresUrl(location) && location != QLatin1String(":memory:")
+        && !QFileInfo::exists(location))
+        throw StorageError(QStringLiteral("Duomenų bazės %1 nėra. Naują duomenų bazę sukuria komanda "
+                                          "„kelmiractl init“.")
+                               .arg(location));
     std::unique_ptr<Database> db = connect(location);
     migrate(*db);
     return db;
@@ -189,6 +250,8 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values) const
 
 Transaction::Transaction(Database& db, Mode mode) : db_(db)
 {
+    if (mode == Mode::Write && db_.readOnly_)
+        throw StorageError(Database::readOnlyMessage());
     outermost_ = db_.transactionDepth_ == 0;
     if (outermost_) {
         db_.execute(mode == Mode::Write ? db_.dialect().beginWrite() : QStringLiteral("BEGIN"));

@@ -112,6 +112,8 @@ vx::Status GenericEditor::Read()
     const QString id = oidr_.isEmpty() ? oid_ : oidr_;
     if (!type)
         return vx::Status::failure(QStringLiteral("Nežinomas objekto tipas: %1").arg(vx::oid::typeId(id)));
+    if (!vx::oid::isWellFormed(id))
+        return vx::Status::failure(QStringLiteral("Netinkamas objekto identifikatorius: %1").arg(id));
     previewSet_ = false;
     try {
         const qint64 number = vx::oid::recordNumber(id);

@@ -127,7 +127,7 @@ void catalogueList(Session& session, vx::Recordset& rs, const QString& param)
         return;
     }
     const ObjectType* type = objectType(vx::oid::typeId(parent));
-    if (!type || !isCatalogueItemType(type->typeId))
+    if (!type || !isCatalogueItemType(type->typeId) || !vx::oid::isWellFormed(parent))
         return;
     const qint64 rootId = vx::oid::recordNumber(parent);
     appendTree(rs, *type, readListItems(session, *type, QString(), {}), rootId, parent);

@@ -34,18 +34,57 @@ int schemaVersion(Database& db)
     return db.scalar(QStringLiteral("SELECT COALESCE(MAX(version), 0) FROM kelmira_schema")).toInt();
 }
 
+namespace {
+
+// A store of another program: an SQLite file that has tables but none of ours.
+// Opening it would add our tables among someone else's.
+void refuseForeign(Database& db)
+{
+    if (db.engine() != Engine::Sqlite)
+        return;
+    const Rows tables = db.query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    bool ours = false;
+    for (const QVariantList& row : tables.values)
+        ours = ours || row.value(0).toString() == QLatin1String("kelmira_schema");
+    if (!tables.isEmpty() && !ours)
+        throw StorageError(QStringLiteral("Failas %1 nėra Kelmira duomenų bazė: jame yra kitos programos lentelių.")
+                               .arg(db.location()));
+}
+
+void refuseNewer(int stored)
+{
+    if (stored > latestSchemaVersion())
+        throw StorageError(QStringLiteral("Duomenų bazės schemos versija %1 naujesnė nei programos (%2). "
+                                          "Atnaujinkite programą.")
+                               .arg(stored)
+                               .arg(latestSchemaVersion()));
+}
+
+} // namespace
+
 void migrate(Database& db)
 {
-    {
-        Transaction t(db);
-        t.lock(migrationLockKey);
-        ensureHistoryTable(db);
-        t.commit();
+    refuseForeign(db);
+    if (db.readOnly()) {
+        // Nothing can be written: a store that is not at this program's version cannot be used.
+        const int stored = db.scalar(QStringLiteral("SELECT COALESCE(MAX(version), 0) FROM kelmira_schema")).toInt();
+        refuseNewer(stored);
+        if (stored < latestSchemaVersion())
+            throw StorageError(QStringLiteral("%1 Jos schemos versija %2 senesnė nei programos (%3), o atnaujinti jos "
+                                              "negalima.")
+                                   .arg(Database::readOnlyMessage())
+                                   .arg(stored)
+                                   .arg(latestSchemaVersion()));
+        return;
     }
+    // Every missing step in one transaction: a failure on the way leaves the
+    // store as it was, never half way between two versions.
+    Transaction t(db);
+    t.lock(migrationLockKey);
+    const int stored = schemaVersion(db);
+    refuseNewer(stored);
     for (const Migration& m : migrations()) {
-        Transaction t(db);
-        t.lock(migrationLockKey);
-        if (schemaVersion(db) >= m.version)
+        if (m.version <= stored)
             continue;
         for (const QString& statement : m.statements) {
             try {
@@ -60,8 +99,8 @@ void migrate(Database& db)
             m.seed(db);
         db.execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
                    {m.version, m.name, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
-        t.commit();
     }
+    t.commit();
 }
 
 } // namespace bo

@@ -26,8 +26,10 @@ int latestSchemaVersion();
 // The version the store's schema is at (0 for an empty store).
 int schemaVersion(Database& db);
 
-// Applies every missing migration, each in its own transaction. Several
-// programs opening one store at once apply each migration once.
+// Applies every missing migration in one transaction. Several programs opening
+// one store at once apply each migration once. Refuses a store of a newer
+// program and an SQLite file holding another program's tables; a read-only
+// store is only checked to be at this program's version.
 void migrate(Database& db);
 
 } // namespace bo

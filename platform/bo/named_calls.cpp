@@ -40,6 +40,7 @@ const NamedCalls& namedCalls()
         addTyreCalls(calls);
         addCurrencyCalls(calls);
         addCatalogueCalls(calls);
+        addReportCalls(calls);
         return calls;
     }();
     return all;

@@ -60,5 +60,6 @@ void addVehicleCalls(NamedCalls& calls);
 void addTyreCalls(NamedCalls& calls);
 void addCurrencyCalls(NamedCalls& calls);
 void addCatalogueCalls(NamedCalls& calls);
+void addReportCalls(NamedCalls& calls);
 
 } // namespace bo

@@ -7,9 +7,9 @@
 
 namespace bo {
 
-std::shared_ptr<Session> Session::open(const QString& location)
+std::shared_ptr<Session> Session::open(const QString& location, Database::Creation creation)
 {
-    return std::make_shared<Session>(Database::open(location));
+    return std::make_shared<Session>(Database::open(location, creation));
 }
 
 Session::Session(std::unique_ptr<Database> db) : db_(std::move(db)) {}

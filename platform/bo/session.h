@@ -15,7 +15,8 @@ namespace bo {
 class Session : public std::enable_shared_from_this<Session> {
 public:
     // Opens the store (creating and migrating it as needed). Throws StorageError.
-    static std::shared_ptr<Session> open(const QString& location);
+    static std::shared_ptr<Session> open(const QString& location,
+                                         Database::Creation creation = Database::Creation::Allowed);
     explicit Session(std::unique_ptr<Database> db);
 
     // The logged-in employee's record number; 0 when nobody is logged in.
@@ -26,6 +27,8 @@ public:
     // whoever it saves as.
     bool isAdministrationTool() const { return administrationTool_; }
     void setAdministrationTool(bool tool) { administrationTool_ = tool; }
+    // Whether the store opened read-only: every save is refused.
+    bool readOnly() const { return db_->readOnly(); }
 
     vx::VxBusinessObjectPtr businessObject();
     vx::VxObjectUIOPtr createEditor(const QString& typeId);

@@ -1,5 +1,6 @@
 #include "platform/bo/sql_dialect.h"
 
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 
 #include <QDate>
@@ -95,6 +96,18 @@ QString objectIdSql(const QString& typeId, const QString& numberColumn)
 {
     Q_ASSERT(vx::oid::isTypeId(typeId));
     return QStringLiteral("'%1' || CAST(%2 AS TEXT)").arg(typeId, numberColumn);
+}
+
+QDateTime dayStart(const QDate& day)
+{
+    return QDateTime(day, QTime(0, 0));
+}
+
+QDateTime dayAfter(const QDate& day)
+{
+    if (day >= vx::dates::calendarEnd())
+        return QDateTime(vx::dates::calendarEnd(), QTime(23, 59, 59));
+    return dayStart(day.addDays(1));
 }
 
 std::unique_ptr<SqlDialect> SqlDialect::create(Engine engine)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 
@@ -49,5 +50,12 @@ protected:
 // number is in `numberColumn`: the type id followed by the number, on either
 // engine. The type id is one of the schema's own, never caller text.
 QString objectIdSql(const QString& typeId, const QString& numberColumn);
+
+// Bounds of whole days for comparing stored moments, so that an index on the
+// moment column serves the comparison: a day's first moment, and the first
+// moment after it (for the calendar's last day, its last second, so that the
+// stored text keeps a four-digit year).
+QDateTime dayStart(const QDate& day);
+QDateTime dayAfter(const QDate& day);
 
 } // namespace bo

@@ -10,8 +10,45 @@ QString& formatStore()
     return format;
 }
 
+// The digits of text[at, at + n) as a number; -1 when one is not a digit.
+int digits(QStringView text, qsizetype at, int n)
+{
+    int value = 0;
+    for (qsizetype i = at; i < at + n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The stored forms "yyyy-MM-dd" and "HH:mm:ss" read digit by digit: a long
+// list reads one for every value, and a format parser costs far more. The
+// date form is taken this way only when the short date form cannot read the
+// same text otherwise.
+std::optional<QDate> readStoredDate(QStringView t)
+{
+    if (t.size() != 10 || t.at(4) != QLatin1Char('-') || t.at(7) != QLatin1Char('-') ||
+        shortDateFormat().contains(QLatin1Char('-')))
+        return std::nullopt;
+    const int year = digits(t, 0, 4), month = digits(t, 5, 2), day = digits(t, 8, 2);
+    const QDate date = year > 0 && month > 0 && day > 0 ? QDate(year, month, day) : QDate();
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+std::optional<QTime> readStoredTime(QStringView t)
+{
+    if (t.size() != 8 || t.at(2) != QLatin1Char(':') || t.at(5) != QLatin1Char(':'))
+        return std::nullopt;
+    const QTime time(digits(t, 0, 2), digits(t, 3, 2), digits(t, 6, 2));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
 std::optional<QTime> readTime(QStringView text)
 {
+    if (auto time = readStoredTime(text))
+        return time;
     for (const QString& form : {QStringLiteral("HH:mm:ss"), QStringLiteral("HH:mm"),
                                 QStringLiteral("H:mm"), QStringLiteral("HH:mm:ss.zzz")}) {
         const QTime time = QTime::fromString(text.toString(), form);
@@ -23,6 +60,8 @@ std::optional<QTime> readTime(QStringView text)
 
 std::optional<QDate> readDateOnly(QStringView text)
 {
+    if (auto date = readStoredDate(text))
+        return date;
     const QString t = text.toString();
     for (const QString& form : {shortDateFormat(), QStringLiteral("yyyy-MM-dd"),
                                 QStringLiteral("yyyy.MM.dd")}) {

@@ -1,6 +1,31 @@
 #include "platform/contract/object_id.h"
 
+#include <limits>
+
 namespace vx::oid {
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The number the digits spell, 0 for no digits, any other character or a
+// number too large to hold.
+qint64 digitsValue(QStringView digits)
+{
+    if (digits.isEmpty())
+        return 0;
+    qint64 number = 0;
+    for (QChar c : digits) {
+        if (!isDigit(c) || number > (std::numeric_limits<qint64>::max() - 9) / 10)
+            return 0;
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    return number;
+}
+
+} // namespace
 
 QString typeId(QStringView id)
 {
@@ -12,7 +37,7 @@ bool isTypeId(QStringView text)
     if (text.size() != typeIdLength || text.at(0) != QLatin1Char('O'))
         return false;
     for (qsizetype i = 1; i < typeIdLength; ++i)
-        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
+        if (!isDigit(text.at(i)))
             return false;
     return true;
 }
@@ -24,17 +49,14 @@ bool hasRecord(QStringView id)
 
 qint64 recordNumber(QStringView id)
 {
-    if (!hasRecord(id))
+    if (!hasRecord(id) || !isTypeId(id.left(typeIdLength)))
         return 0;
-    qint64 number = 0;
-    for (QChar c : id.mid(typeIdLength)) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        if (number > (std::numeric_limits<qint64>::max() - 9) / 10)
-            return 0;
-        number = number * 10 + (c.unicode() - u'0');
-    }
-    return number;
+    return digitsValue(id.mid(typeIdLength));
+}
+
+bool isWellFormed(QStringView id)
+{
+    return isTypeId(id) || recordNumber(id) > 0;
 }
 
 QString make(QStringView typeId, qint64 number)
@@ -46,7 +68,7 @@ QString make(QStringView typeId, qint64 number)
 
 bool isOfType(QStringView id, QStringView type)
 {
-    return id.size() >= typeIdLength && id.left(typeIdLength) == type;
+    return isWellFormed(id) && id.left(typeIdLength) == type;
 }
 
 } // namespace vx::oid

@@ -18,14 +18,19 @@ bool isTypeId(QStringView text);
 // Whether the id carries a record: it is longer than a type id.
 bool hasRecord(QStringView id);
 
-// The record number read from the ninth character on: its leading digits,
-// 0 when there are none or the id carries no record.
+// The record number of an id that is a type id directly followed by decimal
+// digits and nothing else; 0 for a bare type id and for any other text (a
+// sign, a space, trailing characters, a number too large), so that no malformed
+// id ever names a record.
 qint64 recordNumber(QStringView id);
+
+// Whether the text is a bare type id or the id of a record (number above 0).
+bool isWellFormed(QStringView id);
 
 // The id of record `number` of type `typeId`; the bare type id for number <= 0.
 QString make(QStringView typeId, qint64 number);
 
-// Whether `id` is of the given type (its first eight characters equal it).
+// Whether `id` is a well-formed id of the given type.
 bool isOfType(QStringView id, QStringView typeId);
 
 } // namespace vx::oid

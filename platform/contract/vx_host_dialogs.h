@@ -20,6 +20,8 @@ public:
     // The kinds of record the tree lists, as an argument text ("'C'", "'Car','Tyre'");
     // groups are always listed. Empty: every record.
     virtual void setFilter(const QString& filter) = 0;
+    // The object id the field holds now: shown current when the selector opens.
+    virtual void setCurrentValue(const QString& key) { (void)key; }
     // True when the user chose something.
     virtual bool showModal(QWidget* parent) = 0;
     virtual QString selectedKey() const = 0;

@@ -31,12 +31,13 @@ namespace {
 
 const QString moduleLibrary = QStringLiteral("Kelmira");
 
-void tell(const StartOptions& options, const QString& text)
+// Unattended runs get one line on stderr, so a log shows each failure as one entry.
+void tell(const StartOptions& options, const QString& text, QMessageBox::Icon icon = QMessageBox::Critical)
 {
     if (options.unattended())
-        std::fprintf(stderr, "%s\n", qPrintable(text));
+        std::fprintf(stderr, "%s\n", qPrintable(text.simplified()));
     else
-        vx::messages::show(text, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
+        vx::messages::show(text, HostServices::productName, icon, QMessageBox::Ok);
 }
 
 bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder)
@@ -46,7 +47,11 @@ bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporary
         demoFolder = std::make_unique<QTemporaryDir>();
         location = demoFolder->filePath(QStringLiteral("demo.sqlite"));
     }
-    bo::SessionPtr session = bo::Session::open(location);
+    // Only the default store and the demo store are made when missing: a
+    // mistyped --db path must not start an empty store.
+    const bool mayCreate = options.database.isEmpty() || options.demo;
+    bo::SessionPtr session = bo::Session::open(
+        location, mayCreate ? bo::Database::Creation::Allowed : bo::Database::Creation::Refused);
     if (options.demo && bo::isEmptyStore(*session))
         bo::seedDemo(*session, vx::clock::today());
     return session;
@@ -105,9 +110,13 @@ int runDesktop(const StartOptions& options)
     try {
         session = openStore(options, demoFolder);
     } catch (const bo::StorageError& e) {
-        tell(options, QStringLiteral("Nepavyko atidaryti duomenų bazės.\n%1").arg(e.message()));
+        tell(options, QStringLiteral("Nepavyko atidaryti duomenų bazės: %1").arg(e.message()));
         return 1;
     }
+    if (session->readOnly())
+        tell(options, QStringLiteral("Duomenų bazė atidaryta tik skaityti: duomenis galima peržiūrėti, bet pakeitimų "
+                                     "išsaugoti negalima."),
+             QMessageBox::Information);
     try {
         if (!logIn(*session, options))
             return options.unattended() ? 1 : 0;

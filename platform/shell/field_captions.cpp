@@ -12,6 +12,7 @@ QString fieldCaption(const QString& field, const QString& refType)
     // Fields the list pane does not show, so its captions do not name them.
     static const QHash<QString, QString> captions = {
         {QStringLiteral("Name"), QStringLiteral("Pavadinimas")},
+        {QStringLiteral("Description"), QStringLiteral("Aprašymas")},
         {QStringLiteral("UserPref"), QStringLiteral("Vartotojo prefiksas")},
         {QStringLiteral("DriverFlag"), QStringLiteral("Vairuotojas")},
         {QStringLiteral("Login"), QStringLiteral("Prisijungimo vardas")},

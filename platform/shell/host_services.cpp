@@ -9,6 +9,7 @@
 #include "platform/shell/host_cards/host_type_controller.h"
 #include "platform/shell/module_loader.h"
 #include "platform/shell/period_dialog.h"
+#include "platform/shell/reports/report_list_controller.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -92,6 +93,11 @@ HostCardContext HostServices::cardContext()
 
 // Kept as the period dialog shows it, so that accepting what the dialog
 // proposes is no change of the period.
+bool HostServices::listsPeriod(const QString& typeId)
+{
+    return typeId == tripType;
+}
+
 vx::PeriodRecord HostServices::storedPeriod()
 {
     return shownPeriod(periodFromText(GetSetting(tripType, periodKey)));
@@ -156,6 +162,12 @@ vx::VxObjectUIPtr HostServices::GetVxObjectUI(const QString& objectType)
             loader_.create(library, QStringLiteral("UI") + type.mid(1)));
     } else if (type == QLatin1String("O0001600")) {
         controller = std::make_shared<CatalogueController>(session_);
+    } else if (type == QLatin1String("O0001900")) {
+        const std::weak_ptr<HostServices> self = shared_from_this();
+        controller = std::make_shared<ReportListController>(session_, shared_from_this(), [self] {
+            const auto services = self.lock();
+            return services ? services->storedPeriod() : vx::PeriodRecord{};
+        });
     } else if (HostTypeController::handles(type)) {
         controller = std::make_shared<HostTypeController>(cardContext(), type);
     } else {

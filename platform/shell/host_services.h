@@ -49,6 +49,8 @@ public:
     // The trip sheet list's view period of the logged-in user.
     vx::PeriodRecord storedPeriod();
     void storePeriod(const vx::PeriodRecord& period);
+    // Whether the list of this type shows only the rows of the view period.
+    static bool listsPeriod(const QString& typeId);
 
     // What the host's own cards need: the session, these services and the modules' security components.
     HostCardContext cardContext();

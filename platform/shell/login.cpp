@@ -15,12 +15,15 @@ namespace login {
 
 QString logIn(bo::Session& session, const QString& loginName, const QString& password)
 {
+    // One answer for an unknown name and a wrong password: the dialog does not
+    // tell a guesser which names exist.
+    const QString refused = QStringLiteral("Neteisingas naudotojo vardas arba slaptažodis.");
     const bo::users::Account account = bo::users::find(session, loginName);
     if (account.id <= 0)
-        return QStringLiteral("Naudotojas „%1“ nerastas.").arg(loginName);
+        return refused;
     const bool open = account.passwordHash.isEmpty() && password.isEmpty();
     if (!open && !passwords::matches(password, account.passwordHash))
-        return QStringLiteral("Neteisingas slaptažodis.");
+        return refused;
     session.setUserId(account.id);
     return QString();
 }

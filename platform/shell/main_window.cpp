@@ -7,6 +7,8 @@
 #include "platform/shell/host_services.h"
 #include "platform/shell/list_commands.h"
 #include "platform/shell/object_list_model.h"
+#include "platform/shell/period_dialog.h"
+#include "platform/shell/search_filter_model.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +21,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -144,11 +145,8 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     list_ = new QTreeView(page);
     list_->setObjectName(QStringLiteral("lvwObjects"));
     model_ = new ObjectListModel(this);
-    proxy_ = new QSortFilterProxyModel(this);
+    proxy_ = new SearchFilterModel(this);
     proxy_->setSourceModel(model_);
-    proxy_->setRecursiveFilteringEnabled(true);
-    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    proxy_->setFilterKeyColumn(-1);
     proxy_->setSortLocaleAware(true);
     list_->setModel(proxy_);
     list_->setSortingEnabled(true);
@@ -193,7 +191,7 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
             model_->readAll();
             showRowCount();
         }
-        proxy_->setFilterFixedString(text);
+        proxy_->setSearchText(text);
     });
     // The rows still to be read come when the list is scrolled to the end of those read.
     const auto readOnAtEnd = [this] {
@@ -283,7 +281,7 @@ void MainWindow::showNode(QTreeWidgetItem* item)
         listMessage_->show();
         return;
     }
-    showList(shown.section(parameterMark, 0, 0));
+    showList(shown.section(parameterMark, 0, 0), shown.section(parameterMark, 1, 1));
 }
 
 void MainWindow::addHostMenu()
@@ -324,8 +322,9 @@ bool MainWindow::showHostList(const QString& typeId)
     return showList(typeId);
 }
 
-bool MainWindow::showList(const QString& type)
+bool MainWindow::showList(const QString& type, const QString& context)
 {
+    listContext_ = context;
     std::shared_ptr<vx::VxObjectUI> controller = services_->Objects().GetVxObjectUI(type);
     if (!controller) {
         model_->setRows(nullptr, {});
@@ -392,7 +391,7 @@ void MainWindow::reloadList()
 {
     if (!controller_)
         return;
-    showRows(controller_->GetVxObjectList(listParent_, QString(), QString()), QString());
+    showRows(controller_->GetVxObjectList(listParent_, listContext_, QString()), QString());
 }
 
 void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterText)
@@ -408,8 +407,11 @@ void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterTex
 
 void MainWindow::showRowCount()
 {
-    statusBar()->showMessage(
-        QStringLiteral("%1: %2 įr.").arg(controller_ ? controller_->OName() : QString()).arg(model_->expectedRows()));
+    // A list limited to the view period names the period rather than itself.
+    QString shown = controller_ ? controller_->OName() : QString();
+    if (services_ && controller_ && HostServices::listsPeriod(controller_->OID()))
+        shown = periodShown(services_->storedPeriod());
+    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(shown).arg(model_->expectedRows()));
 }
 
 MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const

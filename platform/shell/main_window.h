@@ -10,7 +10,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
 class QTabWidget;
 class QToolBar;
 class QTreeView;
@@ -26,6 +25,7 @@ namespace shell {
 class DesktopTabs;
 class HostServices;
 class ObjectListModel;
+class SearchFilterModel;
 
 // The application's main window: the navigation tree of the loaded modules on
 // the left; on the right the desktop, whose first tab is the list of the
@@ -61,7 +61,7 @@ protected:
 
 private:
     void showNode(QTreeWidgetItem* item);
-    bool showList(const QString& type);
+    bool showList(const QString& type, const QString& context = QString());
     void addHostMenu();
     // Runs a menu item of the current row, when the row's menu offers it.
     void runOffered(const QString& menuKey);
@@ -97,9 +97,10 @@ private:
     QLabel* listMessage_ = nullptr;
     QTreeView* list_ = nullptr;
     ObjectListModel* model_ = nullptr;
-    QSortFilterProxyModel* proxy_ = nullptr;
+    SearchFilterModel* proxy_ = nullptr;
     std::shared_ptr<vx::VxObjectUI> controller_;
     QString listParent_;
+    QString listContext_; // the node's parameter, handed to its list
     vx::IconTable iconTable_;
 };
 

@@ -126,8 +126,9 @@ void ObjectListModel::setRows(const vx::RecordsetPtr& rows, IconProvider icons, 
         source_ = rows->takeRowSource();
         expected_ = source_ ? source_->expectedCount() : -1;
     }
-    while (top_.isEmpty() && readPage()) {
-    }
+    // Inside the reset the view is told nothing: it takes what there is once the reset ends.
+    while (top_.isEmpty() && source_)
+        appendRows(takePage());
     topShown_ = std::min<int>(batch, int(top_.size()));
     endResetModel();
 }
@@ -279,16 +280,24 @@ void ObjectListModel::appendRows(const QList<QVariantList>& rows)
     }
 }
 
-bool ObjectListModel::readPage()
+QList<QVariantList> ObjectListModel::takePage()
 {
     if (!source_)
-        return false;
-    const QList<QVariantList> rows = source_->next(batch);
+        return {};
+    QList<QVariantList> rows = source_->next(batch);
     if (rows.size() < batch) {
         source_.reset();
         openGroups_.clear();
     }
+    return rows;
+}
+
+bool ObjectListModel::readPage()
+{
+    if (!source_)
+        return false;
     const bool allGiven = topShown_ == top_.size();
+    const QList<QVariantList> rows = takePage();
     appendRows(rows);
     // Rows read come into view at once unless top-level rows are still being handed over in batches.
     if (allGiven)

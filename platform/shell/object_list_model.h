@@ -66,6 +66,9 @@ private:
     void appendRows(const QList<QVariantList>& rows);
     int addRow(const QVariantList& values);
     int findParent(const QString& parentKey);
+    // The next page of the rows still to be read; the last one lets the source go.
+    QList<QVariantList> takePage();
+    // Reads the next page and tells the view of the rows it may show.
     bool readPage();
     void giveTopRows(int count);
     bool isGiven(int row) const;

@@ -4,6 +4,7 @@
 #include "platform/contract/argument_text.h"
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/object_list_model.h"
+#include "platform/shell/search_filter_model.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -106,11 +106,8 @@ ObjectSelectorDialog::ObjectSelectorDialog(bo::SessionPtr session, QWidget* pare
     searchLabel->setBuddy(search_);
 
     model_ = new ObjectListModel(this);
-    proxy_ = new QSortFilterProxyModel(this);
+    proxy_ = new SearchFilterModel(this);
     proxy_->setSourceModel(model_);
-    proxy_->setRecursiveFilteringEnabled(true);
-    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    proxy_->setFilterKeyColumn(-1);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("tvwObjects"));
     tree_->setModel(proxy_);
@@ -157,6 +154,9 @@ void ObjectSelectorDialog::load()
     for (int c = 1; c < model_->columnCount(); ++c)
         tree_->setColumnHidden(c, true);
     searchChanged(search_->text());
+    // The value the field holds is where the choice starts.
+    if (!currentValue_.isEmpty())
+        setCurrentKey(currentValue_);
     search_->setFocus();
 }
 
@@ -182,6 +182,7 @@ bool ObjectSelectorDialog::setCurrentKey(const QString& key)
     if (!index.isValid())
         return false;
     tree_->setCurrentIndex(index);
+    tree_->scrollTo(index);
     return true;
 }
 
@@ -208,7 +209,7 @@ bool ObjectSelectorDialog::eventFilter(QObject* watched, QEvent* event)
 
 void ObjectSelectorDialog::searchChanged(const QString& text)
 {
-    proxy_->setFilterFixedString(text.trimmed());
+    proxy_->setSearchText(text.trimmed());
     if (!text.trimmed().isEmpty())
         tree_->expandAll();
     const QModelIndex first = firstChoosable({});

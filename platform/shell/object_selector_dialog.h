@@ -8,12 +8,12 @@
 class QDialogButtonBox;
 class QLineEdit;
 class QModelIndex;
-class QSortFilterProxyModel;
 class QTreeView;
 
 namespace shell {
 
 class ObjectListModel;
+class SearchFilterModel;
 
 // The host's object selector: a tree of one type's groups and records with a
 // search box. The kinds say what may be chosen ("Group": groups only; any
@@ -28,6 +28,7 @@ public:
     void setKind(const QString& kind) override { kind_ = kind; }
     void setCaption(const QString& caption) override { caption_ = caption; }
     void setFilter(const QString& filter) override { filter_ = filter; }
+    void setCurrentValue(const QString& key) override { currentValue_ = key; }
     bool showModal(QWidget* parent) override;
     QString selectedKey() const override { return selectedKey_; }
     QString selectedCaption() const override { return selectedCaption_; }
@@ -57,13 +58,14 @@ private:
     QString kind_;
     QString caption_;
     QString filter_;
+    QString currentValue_;
     QString selectedKey_;
     QString selectedCaption_;
     QLineEdit* search_ = nullptr;
     QTreeView* tree_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     ObjectListModel* model_ = nullptr;
-    QSortFilterProxyModel* proxy_ = nullptr;
+    SearchFilterModel* proxy_ = nullptr;
 };
 
 } // namespace shell

@@ -36,6 +36,13 @@ vx::PeriodRecord shownPeriod(vx::PeriodRecord period)
     return period;
 }
 
+QString periodShown(const vx::PeriodRecord& period)
+{
+    if (period.UsePeriod)
+        return QStringLiteral("Laikotarpis %1–%2").arg(vx::dates::toText(period.PeriodFrom), vx::dates::toText(period.PeriodTo));
+    return QStringLiteral("Laikotarpis nuo %1").arg(vx::dates::toText(vx::clock::today().addDays(-period.DaysBack)));
+}
+
 PeriodDialog::PeriodDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPeriod"));

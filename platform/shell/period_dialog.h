@@ -16,6 +16,11 @@ namespace shell {
 // user accepts what it proposes.
 vx::PeriodRecord shownPeriod(vx::PeriodRecord period);
 
+// The dates a list limited to the period shows, as the status bar says them:
+// "Laikotarpis 2026.11.06–2026.12.05", or "Laikotarpis nuo 2026.11.06" for
+// the last so many days (which have no end).
+QString periodShown(const vx::PeriodRecord& period);
+
 // The trip sheet list's view period: either the dates from and to, or the
 // last so many days. The chosen period carries a caption describing it.
 class PeriodDialog final : public QDialog {

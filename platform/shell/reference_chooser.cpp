@@ -65,6 +65,8 @@ void ReferenceChooser::choose()
     selector->setObjectType(refType_);
     selector->setKind(QStringLiteral("C"));
     selector->setCaption(QStringLiteral("Pasirinkite: %1").arg(caption_));
+    if (id_ > 0)
+        selector->setCurrentValue(vx::oid::make(refType_, id_));
     if (selector->showModal(window()) && vx::oid::hasRecord(selector->selectedKey()))
         setId(vx::oid::recordNumber(selector->selectedKey()));
 }

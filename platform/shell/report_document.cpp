@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -17,6 +18,8 @@
 #include <QTextTable>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace shell {
 namespace {
 
@@ -27,6 +30,20 @@ double pixelsPerCm()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     return dpi / 2.54;
+}
+
+constexpr double cellPadding = 2;
+// The smallest size a number is shrunk to; below it a number would be hard to read.
+constexpr double smallestNumberSize = 5;
+
+// A number in a cell too narrow for it is set smaller, half a point at a
+// time down to the smallest size, rather than broken over two lines. The
+// width is measured on the screen's resolution, which the document is laid out in.
+QFont fittingFont(QFont font, const QString& text, double widthPx)
+{
+    while (font.pointSizeF() > smallestNumberSize && QFontMetricsF(font).horizontalAdvance(text) > widthPx)
+        font.setPointSizeF(std::max(smallestNumberSize, font.pointSizeF() - 0.5));
+    return font;
 }
 
 // Lines and tables go into a QTextDocument, always appended at its end.
@@ -73,7 +90,7 @@ public:
         format.setBorderBrush(Qt::black);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setBorderCollapse(true);
-        format.setCellPadding(2);
+        format.setCellPadding(cellPadding);
         format.setCellSpacing(0);
         format.setHeaderRowCount(1);
         QList<QTextLength> widths;
@@ -175,11 +192,19 @@ private:
             block.setAlignment(header || alignment == 2 ? Qt::AlignHCenter
                                : alignment == 1         ? Qt::AlignRight
                                                         : Qt::AlignLeft);
+            QFont font = base_;
+            font.setWeight(bold ? QFont::Bold : QFont::Normal);
+            const QString text = cells.value(column);
+            if (!header && alignment == 1) {
+                // Padding on both sides and the borders take their share of the column.
+                const double room = columns_.value(column).widthCm * pixelsPerCm() - 2 * cellPadding - 2;
+                font = fittingFont(font, text, room);
+                block.setNonBreakableLines(true);
+            }
             cell.setBlockFormat(block);
             QTextCharFormat format;
-            format.setFont(base_);
-            format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-            cell.insertText(cells.value(column), format);
+            format.setFont(font);
+            cell.insertText(text, format);
         }
     }
 

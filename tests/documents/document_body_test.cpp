@@ -6,6 +6,8 @@
 #include "documents/document_body.h"
 
 #include <QDomDocument>
+#include <QFont>
+#include <QFontMetricsF>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +141,36 @@ TEST(DocumentBody, TableGoesInAtItsPlaceholderWithTheColumnsLayout)
     EXPECT_EQ(children(rows.at(3), QStringLiteral("w:tc")).size(), 3);
     EXPECT_TRUE(has(rows.at(3), "w:b") && has(rows.at(3), "w:tcBorders"));
     EXPECT_FALSE(has(rows.at(4), "w:b"));
+}
+
+// A number too wide for its cell at 9 points is set smaller so that it fits
+// the cell less its margins, and is kept from wrapping.
+TEST(DocumentBody, NumbersTooWideForTheirCellAreSetSmallerNotWrapped)
+{
+    documents::DocumentBody b = body("<w:p><w:r><w:t>{Čekiai}</w:t></w:r></w:p>");
+    const double widthPt = 1.0 * 28.35; // the cheques' amount column
+    documents::WordTable table;
+    table.columns = {{widthPt, 1}};
+    table.header = {QStringLiteral("Kiekis")};
+    // Demo amounts and sums, the longest ones in the narrowest number column.
+    table.rows = {{QStringLiteral("389,7")}, {QStringLiteral("612,45")}, {QStringLiteral("-1234,56")}};
+    ASSERT_TRUE(b.insertTable(QStringLiteral("{Čekiai}"), table));
+    QDomDocument written;
+    written.setContent(b.save());
+    const QList<QDomElement> rows = children(written.elementsByTagName(QStringLiteral("w:tbl")).at(0).toElement(),
+                                             QStringLiteral("w:tr"));
+    ASSERT_EQ(rows.size(), 4);
+    for (int r = 1; r < rows.size(); ++r) {
+        const QString text = rows.at(r).text();
+        const double points = first(rows.at(r), "w:sz").toDouble() / 2;
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(1000);
+        const double widthAtSize = QFontMetricsF(arial).horizontalAdvance(text) / 1000 * points;
+        EXPECT_LE(widthAtSize, widthPt - 2) << text.toStdString() << " at " << points << " pt";
+        EXPECT_GE(points, 5) << text.toStdString();
+        EXPECT_TRUE(has(rows.at(r), "w:noWrap")) << text.toStdString();
+    }
+    EXPECT_LT(first(rows.at(3), "w:sz").toInt(), 18);
 }
 
 TEST(DocumentBody, BrokenTextIsRefusedWithAReason)

@@ -4,6 +4,8 @@
 
 #include "documents/odf_body.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +73,20 @@ TEST(OdfBody, TableTakesThePlaceOfAWholeWordPlaceholderOnly)
     EXPECT_EQ(b.plainText(), QStringLiteral("{Atkarposx}\nLentelė: \nData\nSuma\n2026.11.03\n1  2\n"));
     EXPECT_TRUE(b.save().contains("table:name=\"Atkarpos\""));
     EXPECT_TRUE(b.save().contains("1<text:s text:c=\"2\"/>2")) << b.save().toStdString();
+}
+
+// A number too wide for its narrow column is set smaller than the table's 9 points.
+TEST(OdfBody, ANumberTooWideForItsColumnIsSetSmaller)
+{
+    documents::OdfBody b = body("<text:p>{Čekiai}</text:p>");
+    documents::WordTable table;
+    table.columns = {{28.35, 1}};
+    table.header = {QStringLiteral("Kiekis")};
+    table.rows = {{QStringLiteral("389,7")}, {QStringLiteral("123456,789")}};
+    ASSERT_TRUE(b.insertTable(QStringLiteral("{Čekiai}"), table));
+    const QString saved = QString::fromUtf8(b.save());
+    static const QRegularExpression smaller(QStringLiteral("fo:font-size=\"[5-8]pt\""));
+    EXPECT_TRUE(saved.contains(smaller)) << saved.toStdString();
 }
 
 TEST(OdfBody, BrokenTextIsRefusedWithAReason)

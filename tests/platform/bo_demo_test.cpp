@@ -10,8 +10,10 @@
 #include "tests/support/store_fixture.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 
 namespace {
@@ -243,6 +245,37 @@ TEST_F(BoKelmiractl, SeedsOnceAndPrintsListsAndNamedCallsTheSameOnEveryStore)
     ASSERT_EQ(ctl(other->location(), {QStringLiteral("demo")}).exitCode, 0);
     EXPECT_EQ(withoutCreationDate(ctl(other->location(), tripList).lines), withoutCreationDate(sheets.lines))
         << "the demo fleet is the same on every run";
+}
+
+// Only init and demo make a store: a reading command on a mistyped path says so
+// and leaves nothing behind. A store of a newer program is refused.
+TEST_F(BoKelmiractl, ReadingCommandsMakeNoStoreAndANewerStoreIsRefused)
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("missing.sqlite"));
+    const QList<QStringList> reading = {{QStringLiteral("get"), QStringLiteral("O40004001")},
+                                        {QStringLiteral("list"), QStringLiteral("O4000400"), QStringLiteral("'O4000400',''")},
+                                        {QStringLiteral("call"), QStringLiteral("GetTransportTripRoutes"), QStringLiteral("''")}};
+    for (const QStringList& command : reading) {
+        const Run run = ctl(missing, command);
+        EXPECT_EQ(run.exitCode, 1) << command.join(u' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(QStringLiteral("nėra"))) << run.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(missing)) << command.join(u' ').toStdString();
+    }
+
+    const int newer = bo::latestSchemaVersion() + 1;
+    bo::storeOf(session()).execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
+                                   {newer, QStringLiteral("future"), QStringLiteral("2030-01-01T00:00:00Z")});
+    session_.reset();
+    for (const QStringList& command : {reading.first(), QStringList{QStringLiteral("init")}}) {
+        const Run run = ctl(store_->location(), command);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.contains(QStringLiteral("Duomenų bazės schemos versija %1 naujesnė nei programos (%2). "
+                                                       "Atnaujinkite programą.")
+                                            .arg(newer)
+                                            .arg(bo::latestSchemaVersion())))
+            << run.errors.toStdString();
+    }
 }
 
 } // namespace

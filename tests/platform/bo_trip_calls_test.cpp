@@ -202,6 +202,41 @@ TEST_F(BoTripCalls, LastTripIsTheLatestEarlierSheetWithSameDaySheetsInNumberOrde
     EXPECT_EQ(rs->value(QStringLiteral("DistanceRest")).toDouble(), 1200.0);
 }
 
+// Sheets entered out of order: a later number may lie on an earlier day, and
+// within a day a later number may start earlier. The day decides first.
+TEST_F(BoTripCalls, PreviousSheetIsOfTheLatestDayThenTheLargestNumberWhateverTheEntryOrder)
+{
+    const auto tanked = [&](const char* name, const QDateTime& date, qint64 tank) {
+        return sheet(car, date, f({{"Name", QString::fromLatin1(name)}, {"FuelTankTypeID1", tank}}));
+    };
+    const qint64 a = tanked("A", at(3, 10, 12), diesel);
+    const qint64 b = tanked("B", at(3, 5, 8), diesel);
+    const qint64 c = tanked("C", at(3, 10, 6), petrol);
+    const qint64 d = tanked("D", at(3, 5, 20), diesel);
+    const QString v = carId(car);
+    const struct {
+        const char* call;
+        QString param;
+        QString expected; // empty: no rows
+    } cases[] = {
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.31',''").arg(v), tripId(c)},
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.09',''").arg(v), tripId(d)},
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(c)), tripId(a)},
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(a)), tripId(d)},
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(d)), tripId(b)},
+        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(b)), QString()},
+        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31',''").arg(car).arg(diesel), tripId(a)},
+        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31',''").arg(car).arg(petrol), tripId(c)},
+        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31','%3'").arg(car).arg(diesel).arg(tripId(a)), tripId(d)},
+        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31','%3'").arg(car).arg(petrol).arg(tripId(c)), QString()},
+    };
+    for (const auto& k : cases) {
+        const vx::RecordsetPtr rs = rows(QString::fromLatin1(k.call), k.param);
+        EXPECT_EQ(column(rs, "OIDR"), k.expected.isEmpty() ? QVariantList() : QVariantList({k.expected}))
+            << k.call << "(" << k.param.toStdString() << ")";
+    }
+}
+
 TEST_F(BoTripCalls, FuelRestComesFromTheLatestEarlierSheetHoldingTheTankType)
 {
     const qint64 first = marchSheet(); // diesel 100 + 56 - 39.8, petrol 20 - 10 - 6

@@ -3,6 +3,8 @@
 
 #include "app/ctl_record_commands.h"
 #include "platform/bo/session_store.h"
+#include "platform/contract/argument_text.h"
+#include "platform/contract/object_id.h"
 #include "platform/shell/passwords.h"
 #include "tests/support/store_fixture.h"
 
@@ -103,6 +105,27 @@ TEST_F(BoCtlRecords, RefusedPutsWriteNothing)
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_EQ(count(QStringLiteral("transport_car")), 0);
+}
+
+// Ids that merely start like a stored record's name no record: reading and
+// writing through them is refused, and a named call refuses them too.
+TEST_F(BoCtlRecords, MalformedIdsNameNoRecord)
+{
+    const QString car = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Vilkikas")}});
+    const QString number = QString::number(vx::oid::recordNumber(car));
+    for (const QString& id : {car + QStringLiteral(" OR 1=1"), car + QStringLiteral("junk"), QLatin1Char(' ') + car,
+                              QStringLiteral("O4000400-") + number, QStringLiteral("O4000400+") + number}) {
+        SCOPED_TRACE(id.toStdString());
+        QString text, errors;
+        QTextStream out(&text), err(&errors);
+        EXPECT_EQ(ctl::getRecord(store_->location(), id, out, err), 1);
+        EXPECT_TRUE(text.isEmpty());
+        const Run changed = put(id, {QStringLiteral("Name=Kitas")});
+        EXPECT_EQ(changed.code, 1);
+        EXPECT_NE(call(QStringLiteral("DO4000400_GetVxObject"), vx::arguments::quoted(id)).Code, 0);
+    }
+    EXPECT_EQ(count(QStringLiteral("transport_car")), 1);
+    EXPECT_EQ(get(car).value(QStringLiteral("Name")), QStringLiteral("Vilkikas"));
 }
 
 TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)

@@ -10,10 +10,14 @@
 #include "platform/shell/period_dialog.h"
 #include "tests/support/host_fixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -148,6 +152,64 @@ TEST_F(ListPane, ThePeriodProposedAndAcceptedKeepsTheTripSheetList)
     play([](QDialog& dialog) { dialog.accept(); });
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
     EXPECT_EQ(services->storedPeriod().DaysBack, 7);
+}
+
+// Every reload of the trip sheet list (after a save, after a new view period,
+// while a search narrows it) tells the views exactly what changed: Qt's model
+// checker stays silent on the list and on the search over it, and Qt warns of nothing.
+TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsistent)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(text)); // the checker's finding, before it aborts
+        if (text.contains(QLatin1String("Model")))
+            warnings << text;
+    });
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    const auto sheet = [&](const QString& name, qint64 car, int day) {
+        create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), name},
+                                            {QStringLiteral("Date"), QDateTime(QDate(2026, 11, day), QTime(8, 0))},
+                                            {QStringLiteral("TransportCarID"), car}});
+    };
+    QList<qint64> cars;
+    for (const char* code : {"ABC 123", "DEF 456"})
+        cars << createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN TGX")},
+                                                      {QStringLiteral("Code"), QString::fromLatin1(code)}});
+    sheet(QStringLiteral("KL-1"), cars[0], 3);
+    sheet(QStringLiteral("KL-2"), cars[1], 4);
+    services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
+    showActive();
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTrips")));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Laikotarpis 2026.11.01–2026.11.30: 4 įr."));
+    QAbstractItemModelTester listChecker(window->listModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester searchChecker(view()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    view()->expandAll();
+    view()->setCurrentIndex(row(0, row(0)));
+
+    for (int day = 5; day < 9; ++day) {
+        sheet(QStringLiteral("KL-%1").arg(day), cars[day % 2], day);
+        window->reloadList(); // what a saved card asks for
+        QCoreApplication::processEvents();
+        view()->expandAll();
+    }
+    play([](QDialog& dialog) {
+        auto& period = dynamic_cast<shell::PeriodDialog&>(dialog);
+        period.daysBackButton()->setChecked(true);
+        period.daysBackEdit()->setValue(3);
+        dialog.accept();
+    });
+    window->runMenuItem(QString(), QStringLiteral("3"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Laikotarpis nuo 2026.11.13: ")))
+        << window->statusBar()->currentMessage().toStdString();
+    window->findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(QStringLiteral("DEF"));
+    sheet(QStringLiteral("KL-9"), cars[1], 9);
+    window->reloadList();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace

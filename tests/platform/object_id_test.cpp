@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
 #include <limits>
 
 namespace {
@@ -37,8 +40,10 @@ TEST(ObjectId, RecordNumberIsReadFromTheNinthCharacter)
         qint64 number;
     } cases[] = {
         {"O40001001", true, 1}, {"O4000100123", true, 123}, {"O4000100", false, 0}, {"O400010", false, 0},
-        {"", false, 0}, {"O4000100abc", true, 0}, {"O400010012x", true, 12}, {"O4000100-5", true, 0},
-        {"O4000100007", true, 7}, {"O4000100123456789012", true, 123456789012},
+        {"", false, 0}, {"O4000100abc", true, 0}, {"O400010012x", true, 0}, {"O4000100-5", true, 0},
+        {"O4000100007", true, 7}, {"O4000100123456789012", true, 123456789012}, {"O40004002 OR 1=1", true, 0},
+        {"O40004002junk", true, 0}, {" O40004002", true, 0}, {"O4000400-2", true, 0}, {"O4000400+2", true, 0},
+        {"O40004002 ", true, 0}, {"X40004002", true, 0}, {"O4000400\xd9\xa3", true, 0}, // a non-ASCII digit
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -79,9 +84,40 @@ TEST(ObjectId, IsOfTypeComparesTheTypePart)
         {"O4000100123", "O4000100", true}, {"O4000100", "O4000100", true}, {"O4000101123", "O4000100", false},
         {"O40001001", "O4000101", false},  {"O400010", "O4000100", false}, {"", "O4000100", false},
         {"O4000100123", "O40001", false}, // a part of a type id is no type
+        {"O40001001x", "O4000100", false}, {"O4000100 ", "O4000100", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isOfType(id(c.id), id(c.type)), c.is) << c.id << " " << c.type;
+}
+
+// Thousands of texts near and far from ids, from a fixed seed: the parser never
+// crashes and names a record exactly when the text is a type id followed by
+// ASCII digits only, compared with an independent pattern.
+TEST(ObjectId, RandomTextsNameARecordOnlyWhenWellFormed)
+{
+    const QString alphabet = QStringLiteral("O0123456789 -+x'=,;R\t\u0663\u00a0o");
+    const QRegularExpression shape(QStringLiteral("^O[0-9]{7}([0-9]{1,18})$"));
+    QRandomGenerator random(20261206);
+    int named = 0;
+    for (int i = 0; i < 20000; ++i) {
+        QString text = make(u"O4000400", random.bounded(1, 100000));
+        for (int edits = random.bounded(0, 4); edits > 0; --edits) {
+            const qsizetype at = random.bounded(int(text.size()) + 1);
+            const QChar c = alphabet.at(random.bounded(int(alphabet.size())));
+            switch (random.bounded(3)) {
+            case 0: text.insert(at, c); break;
+            case 1: if (at < text.size()) text.remove(at, 1); break;
+            default: if (at < text.size()) text[at] = c;
+            }
+        }
+        const QRegularExpressionMatch match = shape.match(text);
+        const qint64 expected = match.hasMatch() ? match.captured(1).toLongLong() : 0;
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_EQ(recordNumber(text), expected);
+        ASSERT_EQ(isOfType(text, typeId(text)), expected > 0 || isTypeId(text));
+        named += expected > 0;
+    }
+    EXPECT_GT(named, 1000) << "the texts must also include well-formed ids";
 }
 
 } // namespace

@@ -11,7 +11,9 @@
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/group_select_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
+#include "platform/shell/lithuanian_qt_texts.h"
 #include "platform/shell/object_card_dialog.h"
+#include "platform/shell/object_list_model.h"
 #include "platform/shell/object_selector_dialog.h"
 #include "platform/shell/period_dialog.h"
 #include "platform/shell/reference_chooser.h"
@@ -19,13 +21,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QDateEdit>
+#include <QCalendarWidget>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -184,6 +189,63 @@ TEST_F(ShellDialogs, SearchNarrowsTheTreeAndTheSelectorIsUsedByKeyboard)
             EXPECT_EQ(chooser->selectedKey(), chosen);
         }
     }
+}
+
+// Searches fold case, the marks of letters and dashes; the value a field holds
+// is the current row when the selector opens, inside its group too.
+TEST_F(ShellDialogs, SearchFoldsLettersAndDashesAndTheHeldValueStartsCurrent)
+{
+    createVehicles();
+    const QString volvo = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo – Šiauliai")},
+                                                              {QStringLiteral("Code"), QStringLiteral("ŽIL 777")}});
+    const QList<QPair<QString, QString>> searches = {
+        {QStringLiteral("skoda"), skoda}, {QStringLiteral("zuv"), skoda},  {QStringLiteral("SIAULIAI"), volvo},
+        {QStringLiteral("zil"), volvo},   {QStringLiteral("o - s"), volvo}, {QStringLiteral("Audi"), audi}};
+    PlayedDialogs dialogs;
+    for (const auto& [text, found] : searches) {
+        dialogs.then([&, text = text, found = found](QDialog& dialog) {
+            auto& selector = as<shell::ObjectSelectorDialog>(dialog);
+            selector.searchBox()->setText(text);
+            EXPECT_EQ(selector.tree()->currentIndex().data(shell::ObjectListModel::KeyRole).toString(), found) << text.toStdString();
+            EXPECT_EQ(shownRows(*selector.tree()).size(), found == skoda ? 2 : 1) << text.toStdString();
+            dialog.reject();
+        });
+        selector(QStringLiteral("O4000400"), QStringLiteral("Car"))->showModal(nullptr);
+    }
+    for (const QString& held : {skoda, audi}) {
+        dialogs.then([&](QDialog& dialog) {
+            auto* tree = as<shell::ObjectSelectorDialog>(dialog).tree();
+            EXPECT_EQ(tree->currentIndex().data(shell::ObjectListModel::KeyRole).toString(), held);
+            if (held == skoda) {
+                EXPECT_TRUE(tree->isExpanded(tree->currentIndex().parent()));
+            }
+            dialog.accept();
+        });
+        auto chooser = selector(QStringLiteral("O4000400"), QStringLiteral("Car"));
+        chooser->setCurrentValue(held);
+        ASSERT_TRUE(chooser->showModal(nullptr));
+        EXPECT_EQ(chooser->selectedKey(), held);
+    }
+}
+
+// Qt's own dialogs speak Lithuanian: standard buttons and calendar month names.
+TEST(LithuanianQtTexts, StandardButtonsAndCalendarsAreLithuanian)
+{
+    shell::useLithuanianQtTexts(*QCoreApplication::instance());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kelmira"), QStringLiteral("Įrašyti?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+    const QList<QPair<QMessageBox::StandardButton, QString>> buttons = {{QMessageBox::Yes, QStringLiteral("Taip")},
+                                                                        {QMessageBox::No, QStringLiteral("Ne")},
+                                                                        {QMessageBox::Ok, QStringLiteral("Gerai")},
+                                                                        {QMessageBox::Cancel, QStringLiteral("Atšaukti")}};
+    for (const auto& [button, text] : buttons)
+        EXPECT_EQ(box.button(button)->text().remove(QLatin1Char('&')), text);
+
+    QDateEdit edit(QDate(2026, 11, 16));
+    edit.setCalendarPopup(true);
+    auto* month = edit.calendarWidget()->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+    ASSERT_TRUE(month);
+    EXPECT_EQ(month->text(), QStringLiteral("lapkritis"));
 }
 
 TEST_F(ShellDialogs, TheSelectorsFilterListsGroupsAndRecordsOfItsKindsOnly)

@@ -193,6 +193,9 @@ QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, 
                                       period.PeriodTo.toString(QStringLiteral("yyyy.MM.dd"))
                                 : QStringLiteral("dienos %1").arg(period.DaysBack);
     });
+    // A caption with a mnemonic, which scripts read as it is shown.
+    button("cmdMnemonic", [] { return QStringLiteral("rašyta"); });
+    card->findChild<QPushButton*>(QStringLiteral("cmdMnemonic"))->setText(QStringLiteral("&Rašyti"));
     button("cmdLater", [label] {
         QTimer::singleShot(0, label, [label] { label->setText(QStringLiteral("pirmas")); });
         QTimer::singleShot(40, label, [label] { label->setText(label->text() + QStringLiteral(" antras")); });
@@ -354,6 +357,34 @@ TEST_F(ShellScript, DumpListsTheActiveWindowsControlsInTabOrder)
     EXPECT_EQ(names, (QStringList{QStringLiteral("txtName"), QStringLiteral("chkDriver"), QStringLiteral("dtpDate"),
                                   QStringLiteral("cboKind")}));
     EXPECT_TRUE(outcome.lines.contains(QStringLiteral("cmdLocked\tQPushButton\tUžrakinta\tenabled=False\tvisible=True\tchecked=-")));
+}
+
+// Keys go to the focused control through the shortcuts a real key press meets.
+TEST_F(ShellScript, KeysGoToTheFocusedControlAndExpectFocusFollowsThem)
+{
+    openTestCard();
+    const Outcome outcome = run(QStringLiteral("click txtName\n"
+                                               "expect focus txtName\n"
+                                               "key Shift+J\n"
+                                               "key O\n"
+                                               "expect txtName text Jo\n"
+                                               "key Tab\n"
+                                               "expect focus chkDriver\n"
+                                               "key Space\n"
+                                               "expect chkDriver checked True\n"
+                                               "key Shift+Tab\n"
+                                               "expect focus txtName\n"
+                                               "expect cmdMnemonic text Rašyti\n"
+                                               "expect focus chkDriver\n"
+                                               "key Ctrl+Nonsense\n"
+                                               "expect txtName text\n"));
+    QStringList failed;
+    for (const QString& line : outcome.failures())
+        failed << line.section(QLatin1Char(':'), 0, 0);
+    EXPECT_EQ(failed, (QStringList{QStringLiteral("line 13"), QStringLiteral("line 14"), QStringLiteral("line 15")}))
+        << outcome.joined();
+    EXPECT_TRUE(outcome.failures().value(0).endsWith(QLatin1String("the focus is on txtName, expected chkDriver")));
+    EXPECT_EQ(outcome.passed, 6);
 }
 
 TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)

@@ -46,6 +46,8 @@ case "$action" in
     [ -n "$port" ] || unavailable "no free port found on 127.0.0.1"
     as_server_user "$bindir/initdb" -D "$data/db" -U kelmira --auth=trust -E UTF8 --locale=C.UTF-8 >"$state/initdb.log" 2>&1 \
       || unavailable "initdb failed: $(tail -3 "$state/initdb.log" | tr '\n' ' ')"
+    # One user must give a password: the tests of a wrong password sign in as it.
+    as_server_user sed -i '1i host all kelmira_password 127.0.0.1/32 scram-sha-256' "$data/db/pg_hba.conf"
     as_server_user "$bindir/pg_ctl" -D "$data/db" -l "$data/server.log" -w -t 60 \
       -o "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
       start >"$state/pg_ctl.log" 2>&1 \

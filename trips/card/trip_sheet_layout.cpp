@@ -248,17 +248,17 @@ QGridLayout* buildHeader(TripSheetControls& c, QWidget* panel)
 
 QHBoxLayout* buildButtons(TripSheetControls& c, QWidget* panel)
 {
-    c.cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), panel), "cmdWrite");
-    c.cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), panel), "cmdCancel");
+    c.cmdWrite = named(new QPushButton(QStringLiteral("&Įrašyti"), panel), "cmdWrite");
+    c.cmdCancel = named(new QPushButton(QStringLiteral("&Atšaukti"), panel), "cmdCancel");
     c.cmdPrint = named(new QToolButton(panel), "cmdPrint");
-    c.cmdPrint->setText(QStringLiteral("Spausdinti"));
+    c.cmdPrint->setText(QStringLiteral("&Spausdinti"));
     c.cmdPrint->setMenu(c.mnuPrint);
     c.cmdPrint->setPopupMode(QToolButton::MenuButtonPopup);
     c.cmdPrint->setContextMenuPolicy(Qt::CustomContextMenu);
     c.cmdPrint->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    c.cmdExportToWord = named(new QPushButton(QStringLiteral("Perkelti į Word'ą"), panel), "cmdExportToWord");
+    c.cmdExportToWord = named(new QPushButton(QStringLiteral("&Perkelti į Word'ą"), panel), "cmdExportToWord");
     c.SSCClose = named(new QToolButton(panel), "SSCClose");
-    c.SSCClose->setText(QStringLiteral("Uždaryti"));
+    c.SSCClose->setText(QStringLiteral("&Uždaryti"));
     c.SSCClose->setContextMenuPolicy(Qt::CustomContextMenu);
     c.SSCClose->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     auto* buttons = new QHBoxLayout;
@@ -296,7 +296,7 @@ TripSheetControls buildTripSheetControls(QWidget* card)
     // Reading order: the header left column, then the right, the tabs, the buttons.
     QWidget* order[] = {c.txtName, c.txtCode, c.dtpDateFrom, c.chkDateTo, c.dtpDateTo, c.txtCar, c.cmdCar,
                         c.txtCarNumber, c.txtDriver, c.cmdDriver, c.txtSpidometrFrom, c.txtSpidometrTo,
-                        c.txtDistance, c.txtDuration, c.txtExternalDistance, c.TabStrip, c.lvwRoutes,
+                        c.txtDistance, c.txtDuration, c.txtExternalDistance, c.TabStrip->tabBar(), c.lvwRoutes,
                         c.lvwCheques};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

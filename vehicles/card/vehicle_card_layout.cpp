@@ -6,6 +6,7 @@
 #include "module/card_pattern/caption_panel.h"
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/number_field.h"
+#include "module/card_pattern/card_controls.h"
 #include "platform/contract/date_text.h"
 #include "vehicles/card/vehicle_card.h"
 
@@ -61,10 +62,7 @@ NumberField* numberField(QWidget* parent, const char* name, int decimals)
 
 QDateEdit* datePicker(QWidget* parent, const char* name)
 {
-    auto* picker = named(new QDateEdit(parent), QString::fromLatin1(name));
-    picker->setDisplayFormat(vx::dates::shortDateFormat());
-    picker->setCalendarPopup(true);
-    return picker;
+    return CardControls::datePicker(parent, name);
 }
 
 // A chooser: the field stretches, its buttons follow.
@@ -230,10 +228,10 @@ void frmTransportCars::buildControls()
         TabStrip->tabBar()->setTabData(index, QString::fromLatin1(tab.key));
     }
 
-    cmdWrite = named(new QPushButton(QStringLiteral("Įrašyti"), inner), QStringLiteral("cmdWrite"));
-    cmdCancel = named(new QPushButton(QStringLiteral("Atšaukti"), inner), QStringLiteral("cmdCancel"));
+    cmdWrite = named(new QPushButton(QStringLiteral("&Įrašyti"), inner), QStringLiteral("cmdWrite"));
+    cmdCancel = named(new QPushButton(QStringLiteral("&Atšaukti"), inner), QStringLiteral("cmdCancel"));
     SSCClose = named(new QToolButton(inner), QStringLiteral("SSCClose"));
-    SSCClose->setText(QStringLiteral("Uždaryti"));
+    SSCClose->setText(QStringLiteral("&Uždaryti"));
     SSCClose->setToolTip(QStringLiteral("Uždaryti (Esc); dešinys pelės klavišas – panaikinti"));
     cmdWrite->setToolTip(QStringLiteral("Įrašyti (Ctrl+S)"));
     auto* buttons = new QHBoxLayout;

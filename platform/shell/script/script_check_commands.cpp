@@ -36,10 +36,31 @@ void check(Runner& r, bool ok, const QString& why)
         r.fail(why);
 }
 
+// `expect focus CONTROL`: the control holding the keyboard focus.
+void expectFocus(Runner& r, const QString& name)
+{
+    if (!controlFor(r, name, false))
+        return;
+    const QString focused = focusedControl(r.activeWindow());
+    // Focus that left the card is named where the main window shows it.
+    const QString elsewhere = focused.isEmpty() ? focusedControl(&r.window()) : QString();
+    check(r, focused == name,
+          !focused.isEmpty()    ? QStringLiteral("the focus is on %1, expected %2").arg(focused, name)
+          : !elsewhere.isEmpty() ? QStringLiteral("the focus left for %1, expected %2").arg(elsewhere, name)
+                                 : QStringLiteral("no control has the focus, expected %1").arg(name));
+}
+
 } // namespace
 
 void expect(Runner& r, const QStringList& a)
 {
+    if (a.size() == 2) {
+        if (a.at(0) == QLatin1String("focus"))
+            expectFocus(r, a.at(1));
+        else
+            r.fail(QStringLiteral("expect takes CONTROL PROPERTY VALUE or focus CONTROL"));
+        return;
+    }
     QWidget* control = controlFor(r, a.at(0), false);
     if (!control)
         return;

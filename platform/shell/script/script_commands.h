@@ -17,6 +17,7 @@ void node(Runner& r, const QStringList& a);
 void menu(Runner& r, const QStringList& a);
 void open(Runner& r, const QStringList& a);
 void type(Runner& r, const QStringList& a);
+void key(Runner& r, const QStringList& a);
 void set(Runner& r, const QStringList& a);
 void click(Runner& r, const QStringList& a);
 void rclick(Runner& r, const QStringList& a);

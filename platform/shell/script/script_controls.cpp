@@ -14,6 +14,23 @@
 namespace shell::script {
 namespace {
 
+bool isNamed(const QWidget* w)
+{
+    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// A caption as the program shows it: a mnemonic's marker is not shown, "&&" shows one "&".
+QString shown(const QString& caption)
+{
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && ++i == caption.size())
+            break;
+        text += caption.at(i);
+    }
+    return text;
+}
+
 std::optional<QString> textOf(QWidget* w)
 {
     if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -29,11 +46,11 @@ std::optional<QString> textOf(QWidget* w)
     if (auto* l = qobject_cast<QLabel*>(w))
         return l->text();
     if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->text();
+        return shown(b->text());
     if (auto* g = qobject_cast<QGroupBox*>(w))
-        return g->title();
+        return shown(g->title());
     if (auto* t = qobject_cast<QTabWidget*>(w))
-        return t->tabText(t->currentIndex());
+        return shown(t->tabText(t->currentIndex()));
     if (w->isWindow())
         return w->windowTitle();
     return std::nullopt;
@@ -44,7 +61,7 @@ std::optional<QString> captionOf(QWidget* w)
     if (w->isWindow())
         return w->windowTitle();
     if (auto* g = qobject_cast<QGroupBox*>(w))
-        return g->title();
+        return shown(g->title());
     if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))
         return textOf(w);
     // A card on the desktop is captioned by its tab.
@@ -52,7 +69,7 @@ std::optional<QString> captionOf(QWidget* w)
         if (auto* tabs = qobject_cast<QTabWidget*>(p)) {
             const int index = tabs->indexOf(w);
             if (index >= 0)
-                return tabs->tabText(index);
+                return shown(tabs->tabText(index));
         }
     return std::nullopt;
 }
@@ -158,14 +175,23 @@ std::optional<QString> readProperty(QWidget* w, const QString& property, QString
     return value;
 }
 
+QString focusedControl(QWidget* root)
+{
+    // The window's focused control, kept while another window is active.
+    for (QWidget* w = root->window()->focusWidget(); w && (w == root || root->isAncestorOf(w)); w = w->parentWidget())
+        if (isNamed(w))
+            return w->objectName();
+    return {};
+}
+
 QStringList describeControls(QWidget* root)
 {
     QList<QWidget*> ordered;
     for (QWidget* w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain())
-        if (root->isAncestorOf(w) && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) && (w->focusPolicy() & Qt::TabFocus) && !ordered.contains(w))
+        if (root->isAncestorOf(w) && isNamed(w) && (w->focusPolicy() & Qt::TabFocus) && !ordered.contains(w))
             ordered << w;
     for (QWidget* w : root->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) && !ordered.contains(w))
+        if (isNamed(w) && !ordered.contains(w))
             ordered << w;
     QStringList lines;
     for (QWidget* w : ordered) {

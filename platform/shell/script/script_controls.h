@@ -24,6 +24,11 @@ QModelIndex findRow(QAbstractItemView* view, const QString& key);
 // control has no such property or the row does not exist.
 std::optional<QString> readProperty(QWidget* control, const QString& property, QString* error);
 
+// The named control inside `root` that holds its window's keyboard focus (the
+// focus may sit in an inner part of it, such as a date picker's field); empty
+// when the focus is elsewhere.
+QString focusedControl(QWidget* root);
+
 // "True"/"False" as scripts write them.
 QString boolText(bool value);
 

@@ -82,10 +82,20 @@ int Runner::runInteractive(QDialog& dialog)
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
+    // A window becoming active gives its first control the focus; do it now,
+    // as the offscreen screen activates windows only later.
+    for (QWidget* w = dialog.nextInFocusChain(); !dialog.focusWidget() && w != &dialog; w = w->nextInFocusChain())
+        if (dialog.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible())
+            w->setFocus(Qt::ActiveWindowFocusReason);
     keepGoing();
     if (dialog.isVisible())
         loop.exec();
     dialogs_.removeAll(&dialog);
+    // The window under a closed dialog is active again, its focused control
+    // with it, as a window system makes it.
+    QWidget* under = dialog.parentWidget() ? dialog.parentWidget()->window() : &window_;
+    if (under->isVisible())
+        under->activateWindow();
     return dialog.result();
 }
 

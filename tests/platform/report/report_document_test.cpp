@@ -69,6 +69,29 @@ TEST(ReportDocument, WritesItsLinesAndTablesToPdfInOrder)
     }
 }
 
+// A number too long for its column is set smaller rather than broken over two
+// lines: each stays whole on one line of the printed text.
+TEST(ReportDocument, NumbersInNarrowColumnsStayOnOneLine)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("skaiciai.pdf"));
+    const vx::VxReportDocumentPtr document = shell::createReportDocument();
+    document->setBaseFont(QStringLiteral("Microsoft Sans Serif"), 8);
+    document->addTable({{QStringLiteral("Kiekis"), 1, 1}, {QStringLiteral("Kursas"), 1.2, 1}});
+    const QStringList numbers = {QStringLiteral("1234,56"), QStringLiteral("389,7"), QStringLiteral("3,4528"),
+                                 QStringLiteral("-12345,67"), QStringLiteral("123456,789")};
+    for (qsizetype i = 0; i + 1 < numbers.size(); i += 2)
+        document->addRow({numbers.at(i), numbers.at(i + 1)});
+    document->addRow({numbers.last(), QString()}, true);
+    QString error;
+    ASSERT_TRUE(document->writePdf(path, &error)) << error.toStdString();
+    const QString text = pdfText(path);
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF's text was not checked";
+    for (const QString& number : numbers)
+        EXPECT_TRUE(text.contains(number)) << number.toStdString() << " broken in:\n" << text.toStdString();
+}
+
 TEST(ReportDocument, ReportsAFileItCannotWrite)
 {
     QTemporaryDir folder;

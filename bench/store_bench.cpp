@@ -1,0 +1,217 @@
+// The trip sheet calls on a large store, each beside the plain SQLite query
+// that gives the same answer, timed in the same run: the "ratio" counter is
+// the call's time over the plain query's. Run on a store made by
+// `kelmiractl generate`, named by KELMIRA_BENCH_DB (see bench/README.md).
+
+#include "platform/bo/session.h"
+#include "platform/contract/argument_text.h"
+#include "platform/contract/recordset.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+const char* storePath()
+{
+    const char* path = std::getenv("KELMIRA_BENCH_DB");
+    return path && *path ? path : nullptr;
+}
+
+// The plain SQLite side: one read-only connection and a prepared statement per query.
+class Raw {
+public:
+    explicit Raw(const char* path) { sqlite3_open_v2(path, &db_, SQLITE_OPEN_READONLY, nullptr); }
+    ~Raw() { sqlite3_close(db_); }
+    Raw(const Raw&) = delete;
+    Raw& operator=(const Raw&) = delete;
+
+    // Runs `sql` with text or whole-number parameters; returns the rows read.
+    long rows(const char* sql, const std::function<void(sqlite3_stmt*)>& bind) const
+    {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        bind(statement);
+        long count = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
+            ++count;
+        }
+        sqlite3_finalize(statement);
+        return count;
+    }
+
+    // The date a query's first value starts with.
+    QDate day(const char* sql) const
+    {
+        QDate value;
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            value = QDate::fromString(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))).left(10), Qt::ISODate);
+        sqlite3_finalize(statement);
+        return value;
+    }
+
+    long long number(const char* sql) const
+    {
+        long long value = 0;
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        if (sqlite3_step(statement) == SQLITE_ROW)
+            value = sqlite3_column_int64(statement, 0);
+        sqlite3_finalize(statement);
+        return value;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// Mean milliseconds of `work` over enough runs to take about a tenth of a second.
+double meanMs(const std::function<void()>& work)
+{
+    using Clock = std::chrono::steady_clock;
+    int runs = 0;
+    const auto start = Clock::now();
+    auto now = start;
+    do {
+        work();
+        ++runs;
+        now = Clock::now();
+    } while (now - start < std::chrono::milliseconds(100));
+    return std::chrono::duration<double, std::milli>(now - start).count() / runs;
+}
+
+// Times the state's loop over `call` and the plain query beside it.
+void compare(benchmark::State& state, const std::function<void()>& call, const std::function<void()>& raw)
+{
+    const double rawMs = meanMs(raw);
+    using Clock = std::chrono::steady_clock;
+    double callMs = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        call();
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        callMs += ms;
+        state.SetIterationTime(ms / 1000.0);
+    }
+    callMs /= double(state.iterations());
+    state.counters["raw_ms"] = rawMs;
+    state.counters["ratio"] = rawMs > 0 ? callMs / rawMs : 0;
+}
+
+std::string text(const QString& s)
+{
+    return s.toStdString();
+}
+
+// The previous sheet of the vehicle whose number of sheets is nearest the
+// argument, for a new sheet on the day after its last: GetLastTrip, then
+// GetTripFuelRest, each beside the plain "last earlier sheet" query.
+void PreviousSheet(benchmark::State& state)
+{
+    const char* path = storePath();
+    if (!path) {
+        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+        return;
+    }
+    const Raw raw(path);
+    const std::string pick = "SELECT \"TransportCarID\" FROM transport_trip GROUP BY \"TransportCarID\" "
+                             "ORDER BY ABS(COUNT(*) - " + std::to_string(state.range(0)) + "), \"TransportCarID\" LIMIT 1";
+    const long long car = raw.number(pick.c_str());
+    const QDate day = raw.day(("SELECT MAX(\"Date\") FROM transport_trip WHERE \"TransportCarID\" = " +
+                               std::to_string(car)).c_str()).addDays(1);
+    const std::string bound = text(day.addDays(1).toString(Qt::ISODate)) + " 00:00:00";
+    const bool fuel = state.range(1) != 0;
+    const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
+    const QString carOid = QStringLiteral("O4000400%1").arg(car);
+    const QString tank = QString::number(raw.number(
+        ("SELECT \"FuelTankTypeID1\" FROM transport_trip WHERE \"TransportCarID\" = " + std::to_string(car) + " LIMIT 1").c_str()));
+    const QString param = fuel ? QStringLiteral("%1,%2,'%3',''").arg(car).arg(tank, day.toString(QStringLiteral("yyyy.MM.dd")))
+                               : QStringLiteral("'%1','%2',''").arg(carOid, day.toString(QStringLiteral("yyyy.MM.dd")));
+    const QString name = fuel ? QStringLiteral("GetTripFuelRest") : QStringLiteral("GetLastTrip");
+    compare(
+        state,
+        [&] {
+            const vx::CallResult result = session->businessObject()->GetProperty(name, param);
+            if (result.Code != 0)
+                state.SkipWithError(text(result.Message).c_str());
+            benchmark::DoNotOptimize(result.Value);
+        },
+        [&] {
+            raw.rows("SELECT * FROM transport_trip WHERE \"TransportCarID\" = ? AND \"Date\" < ? "
+                     "ORDER BY \"Date\" DESC, \"ID\" DESC LIMIT 1",
+                     [&](sqlite3_stmt* s) {
+                         sqlite3_bind_int64(s, 1, car);
+                         sqlite3_bind_text(s, 2, bound.c_str(), -1, SQLITE_TRANSIENT);
+                     });
+        });
+    state.counters["vehicle_sheets"] = double(raw.number(
+        ("SELECT COUNT(*) FROM transport_trip WHERE \"TransportCarID\" = " + std::to_string(car)).c_str()));
+}
+BENCHMARK(PreviousSheet)
+    ->ArgsProduct({{20, 2000}, {0, 1}})
+    ->ArgNames({"sheets", "fuel"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The trip list of the store's last month, every row read, beside the plain
+// query of the same sheets with their vehicles and drivers in list order.
+void PeriodList(benchmark::State& state)
+{
+    const char* path = storePath();
+    if (!path) {
+        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+        return;
+    }
+    const Raw raw(path);
+    const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
+    const QDate to = raw.day("SELECT MAX(\"Date\") FROM transport_trip");
+    const QDate from = to.addDays(-int(state.range(0)) + 1);
+    const QString param = vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), from, to});
+    const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
+    const std::string first = text(from.toString(Qt::ISODate)) + " 00:00:00";
+    const std::string last = text(to.toString(Qt::ISODate)) + " 23:59:59";
+    long rows = 0;
+    compare(
+        state,
+        [&] {
+            const vx::RecordsetPtr rs = list->GetVxObjectList(param, QString(), QString());
+            rs->MoveLast();
+            rows = rs->RecordCount();
+        },
+        [&] {
+            raw.rows("SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
+                     "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"Date\" >= ? AND t.\"Date\" <= ? "
+                     "ORDER BY c.\"Name\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC",
+                     [&](sqlite3_stmt* s) {
+                         sqlite3_bind_text(s, 1, first.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(s, 2, last.c_str(), -1, SQLITE_TRANSIENT);
+                     });
+        });
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK(PeriodList)->Arg(31)->ArgName("days")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

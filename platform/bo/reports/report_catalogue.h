@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/bo/session.h"
+#include "platform/contract/host_records.h"
+#include "platform/contract/recordset.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
+// The host's reports: which exist for an object type, what each asks of the
+// user, which named call computes its rows and how its columns read. A report's
+// rows carry a "RowKind" (0 an ordinary row, anything else a total), so every
+// view of them (the report document, a .csv file, the command line) shows the
+// same rows with the same totals.
+namespace bo::reports {
+
+enum class ColumnKind {
+    Text,
+    Whole, // an integer
+    Plain, // a number in its shortest form (distances)
+    Fuel,  // litres with exactly 3 decimals
+};
+
+struct ReportColumn {
+    QString field;
+    QString caption;
+    ColumnKind kind = ColumnKind::Text;
+    double widthCm = 2.0;
+};
+
+// What the parameter dialog asks.
+enum Parameter { Period = 0x1, Vehicles = 0x2, Driver = 0x4 };
+
+struct ReportDefinition {
+    QString key;         // short name for the command line
+    QString name;        // "Pavadinimas" in the report list
+    QString description; // "Aprašymas"
+    QString objectType;  // the type whose reports node lists it
+    int parameters = 0;  // Parameter flags
+    QString call;        // the named call that computes the rows
+    QList<ReportColumn> columns;
+};
+
+// The security component every report and the reports node answer to.
+QString rightsComponent();
+
+const QList<ReportDefinition>& catalogue();
+QList<ReportDefinition> reportsFor(const QString& objectType);
+// By key or by name, ignoring case; null when there is none.
+const ReportDefinition* findReport(const QString& keyOrName);
+// The report of a row in the reports list ("O0001900" + its position + 1).
+const ReportDefinition* reportOfId(const QString& oidr);
+QString idOf(const ReportDefinition& report);
+
+// What the user chose: an empty vehicle list means every vehicle; a chosen
+// group takes in the vehicles below it.
+struct ReportArguments {
+    QDate from;
+    QDate to;
+    QStringList vehicles; // vehicle and group object ids
+    QString driver;       // employee object id, empty for any
+    // What the user saw chosen, for the report's heading.
+    QStringList vehicleNames;
+    QString driverName;
+};
+
+// The argument text of the report's named call.
+QString parameterText(const ReportArguments& args);
+// Runs the report's named call; Value holds the record set.
+vx::CallResult run(Session& session, const ReportDefinition& report, const ReportArguments& args);
+
+// A cell as the report shows it.
+QString cellText(const ReportColumn& column, const QVariant& value);
+// The shown cells of row `row`, and whether it is a total.
+QStringList rowTexts(const ReportDefinition& report, const vx::Recordset& rows, int row);
+bool isTotal(const vx::Recordset& rows, int row);
+
+// The rows as a .csv file: UTF-8 with a byte order mark, ";" between cells,
+// the captions first; texts holding ";", '"' or a line break are quoted.
+QByteArray csv(const ReportDefinition& report, const vx::Recordset& rows);
+bool writeCsv(const QString& path, const ReportDefinition& report, const vx::Recordset& rows, QString* error);
+
+} // namespace bo::reports

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/bo/reports/report_catalogue.h"
+#include "platform/contract/vx_report_document.h"
+
+class QWidget;
+
+namespace shell {
+
+// Lays the report's rows out in a report document: a title, the chosen
+// period, vehicles and driver, then the table with totals in bold.
+void fillReportDocument(vx::VxReportDocument& document, const bo::reports::ReportDefinition& report,
+                        const bo::reports::ReportArguments& args, const vx::Recordset& rows);
+
+// Asks the report's parameters in its dialog, computes it and shows it in the
+// host's report document or saves it as a .csv file. A failed computation is
+// shown as a critical message with the store's reason.
+void runReport(bo::Session& session, const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,
+               QWidget* parent);
+
+} // namespace shell
