@@ -70,7 +70,6 @@ int generateStore(const QString& location, int vehicles, int years, QTextStream&
                 << " jau yra duomenų: generuojama tik į tuščią bazę." << Qt::endl;
             return 1;
         }
-        actAsAdministrator(session);
         QElapsedTimer timer;
         timer.start();
         const bo::FleetSize size{vehicles, years, vx::clock::today(), bo::FleetSize().seed};
