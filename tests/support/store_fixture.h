@@ -5,7 +5,13 @@
 
 #include <QVariantMap>
 
+#include <initializer_list>
+#include <utility>
+
 #include <gtest/gtest.h>
+
+// Fields given as {"Name", value} pairs.
+QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> values);
 
 // Saves a new record of the type with the given fields through the generic
 // editor and returns its object id; a refused save fails the running test.
