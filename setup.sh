@@ -45,8 +45,9 @@ case "${1:-}" in
     ;;
   test)
     # The office tests open generated documents in a real word processor; the
-    # package test builds the .deb and checks it as Debian would.
-    PACKAGES+=(libreoffice-writer-nogui dpkg-dev lintian desktop-file-utils appstream man-db unzip)
+    # package test builds the .deb and checks it as Debian would; the store
+    # tests read stores with the sqlite3 shell.
+    PACKAGES+=(libreoffice-writer-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
     install_missing
     build
     ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" --timeout 600

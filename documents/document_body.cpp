@@ -16,11 +16,8 @@ const QString textTag = QStringLiteral("w:t");
 // A cell's margins (a point on each side) and a share of its borders.
 constexpr double cellRoomLoss = 3;
 
-QByteArray protectSpaces(const QByteArray& xml)
-{
-    static const QRegularExpression spaceOnly(QStringLiteral("(<w:t(?:\\s[^>]*)?>)([ \\t]+)(</w:t>)"));
-    return documents::protectSpaces(xml, spaceOnly);
-}
+// Runs whose text is only spaces keep them.
+const QRegularExpression spaceOnlyRun(QStringLiteral("(<w:t(?:\\s[^>]*)?>)([ \\t]+)(</w:t>)"));
 
 void writeText(TextPiece& piece, const QString& text)
 {
@@ -207,19 +204,12 @@ private:
 
 bool DocumentBody::load(const QByteArray& xml, DocumentError* error)
 {
-    QString message;
-    int line = 0;
-    if (!xml_.setContent(protectSpaces(xml), false, &message, &line)) {
-        if (error)
-            *error = {line, QStringLiteral("dokumento tekstas sugadintas: %1.").arg(message)};
-        return false;
-    }
-    return true;
+    return readPart(xml_, xml, spaceOnlyRun, error);
 }
 
 QByteArray DocumentBody::save() const
 {
-    return spacesBack(xml_.toString(-1)).toUtf8();
+    return writtenPart(xml_);
 }
 
 int DocumentBody::replaceAll(const QString& placeholder, const QString& value)

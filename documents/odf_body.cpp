@@ -313,20 +313,13 @@ QString tableName(const QDomDocument& xml, const QString& placeholder)
 bool OdfBody::load(const QByteArray& xml, DocumentError* error)
 {
     static const QRegularExpression spaceOnly(QStringLiteral("(>)([ \\t]+)(<)"));
-    QString message;
-    int line = 0;
     tables_ = 0;
-    if (!xml_.setContent(protectSpaces(xml, spaceOnly), false, &message, &line)) {
-        if (error)
-            *error = {line, QStringLiteral("dokumento tekstas sugadintas: %1.").arg(message)};
-        return false;
-    }
-    return true;
+    return readPart(xml_, xml, spaceOnly, error);
 }
 
 QByteArray OdfBody::save() const
 {
-    return spacesBack(xml_.toString(-1)).toUtf8();
+    return writtenPart(xml_);
 }
 
 int OdfBody::replaceAll(const QString& placeholder, const QString& value)

@@ -113,4 +113,20 @@ QDomElement enclosing(QDomNode node, const QStringList& tags)
     return {};
 }
 
+bool readPart(QDomDocument& xml, const QByteArray& bytes, const QRegularExpression& spaceOnly, DocumentError* error)
+{
+    QString message;
+    int line = 0;
+    if (xml.setContent(protectSpaces(bytes, spaceOnly), false, &message, &line))
+        return true;
+    if (error)
+        *error = {line, QStringLiteral("dokumento tekstas sugadintas: %1.").arg(message)};
+    return false;
+}
+
+QByteArray writtenPart(const QDomDocument& xml)
+{
+    return spacesBack(xml.toString(-1)).toUtf8();
+}
+
 } // namespace documents

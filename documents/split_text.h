@@ -1,5 +1,8 @@
 #pragma once
 
+#include "documents/docx_package.h"
+
+#include <QDomDocument>
 #include <QDomElement>
 #include <QList>
 #include <QRegularExpression>
@@ -50,6 +53,12 @@ private:
 // become a private-use character; spacesBack() turns them into spaces again.
 QByteArray protectSpaces(const QByteArray& xml, const QRegularExpression& spaceOnly);
 QString spacesBack(QString text);
+
+// Reads a document part with its spaces protected; a part that is not well
+// formed gives its line and "dokumento tekstas sugadintas: ...".
+bool readPart(QDomDocument& xml, const QByteArray& bytes, const QRegularExpression& spaceOnly, DocumentError* error);
+// The part as it is written back, the protected spaces real spaces again.
+QByteArray writtenPart(const QDomDocument& xml);
 
 // The elements named one of `tags` under `root`, in reading order.
 QList<QDomElement> elementsNamed(const QDomNode& root, const QStringList& tags);

@@ -17,13 +17,7 @@ namespace {
 
 using bo::reports::ReportArguments;
 
-QVariantMap f(std::initializer_list<std::pair<const char*, QVariant>> fields)
-{
-    QVariantMap map;
-    for (const auto& [name, value] : fields)
-        map.insert(QString::fromLatin1(name), value);
-    return map;
-}
+constexpr auto* f = &fieldMap;
 
 QDateTime at(int month, int day)
 {

@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" KELMIRA_LIBRARY_REGISTR
 store="$work/store.sqlite"
 "$bin/kelmiractl" --db "$store" init > /dev/null || exit 1
 failed=0 interrupted=0
-for delay in 0.3 0.6 1.0 1.5; do
+for delay in 0.05 0.1 0.15 0.2 0.3 0.45 0.6 1.0 1.5; do
   # The demo fleet is saved in one transaction: a kill leaves all of it or none.
   "$bin/kelmiractl" --db "$store" demo > "$work/out" 2>&1 &
   writer=$!

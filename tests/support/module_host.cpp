@@ -217,10 +217,7 @@ std::unique_ptr<QWidget> ModuleFixture::takeCard(const vx::ClickResult& result)
 
 QVariantMap ModuleFixture::fields(std::initializer_list<std::pair<const char*, QVariant>> values)
 {
-    QVariantMap map;
-    for (const auto& [name, value] : values)
-        map.insert(QString::fromLatin1(name), value);
-    return map;
+    return fieldMap(values);
 }
 
 qint64 ModuleFixture::record(const char* typeId, const QVariantMap& values)

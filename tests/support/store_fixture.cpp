@@ -90,3 +90,11 @@ vx::RecordsetPtr StoreFixture::rows(const QString& name, const QString& param)
     EXPECT_TRUE(rs) << name.toStdString() << " gave no record set";
     return rs ? rs : vx::Recordset::create();
 }
+
+QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> values)
+{
+    QVariantMap map;
+    for (const auto& [name, value] : values)
+        map.insert(QString::fromLatin1(name), value);
+    return map;
+}

@@ -6,7 +6,13 @@
 
 #include <QVariantMap>
 
+#include <initializer_list>
+#include <utility>
+
 #include <gtest/gtest.h>
+
+// Fields given as {"Name", value} pairs.
+QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> values);
 
 // Saves a new record of the type with the given fields through the generic
 // editor, whatever the signed-in user's rights (it sets a test up), and

@@ -25,13 +25,7 @@ namespace {
 const QString reportsNode = QStringLiteral("CVxReportLockO4000100");
 const QString fuelBalance = QStringLiteral("O00019001");
 
-QVariantMap f(std::initializer_list<std::pair<const char*, QVariant>> fields)
-{
-    QVariantMap map;
-    for (const auto& [name, value] : fields)
-        map.insert(QString::fromLatin1(name), value);
-    return map;
-}
+constexpr auto* f = &fieldMap;
 
 class ShellReports : public HostFixture {
 protected:
