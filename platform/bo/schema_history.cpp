@@ -116,6 +116,13 @@ QList<Migration> schemaHistory()
              QStringLiteral("CREATE INDEX ix_transport_cheque_currencyid ON transport_cheque (\"CurrencyID\")"),
          },
          nullptr},
+        // The reports pick cheques by their date and documents by their end date.
+        {4, QStringLiteral("indexes for the reports"),
+         {
+             QStringLiteral("CREATE INDEX ix_transport_cheque_date ON transport_cheque (\"Date\")"),
+             QStringLiteral("CREATE INDEX ix_transport_car_document_dateto ON transport_car_document (\"DateTo\")"),
+         },
+         nullptr},
     };
 }
 
