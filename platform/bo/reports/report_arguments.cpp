@@ -33,7 +33,7 @@ QStringList headingLines(const ReportDefinition& report, const ReportArguments& 
     if (report.parameters & Day)
         lines << QStringLiteral("Data: %1").arg(vx::dates::toText(args.day));
     if (report.parameters & Number)
-        lines << QStringLiteral("%1: %2").arg(report.number.caption).arg(args.number);
+        lines << QStringLiteral("%1: %2 %3").arg(report.number.caption).arg(args.number).arg(report.number.unit).trimmed();
     if (report.parameters & Vehicles)
         lines << (args.vehicles.isEmpty() ? QStringLiteral("Automobiliai: visi")
                                           : QStringLiteral("Automobiliai: %1").arg(args.vehicleNames.join(QStringLiteral(", "))));

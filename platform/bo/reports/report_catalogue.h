@@ -41,6 +41,7 @@ enum Parameter { Period = 0x1, Vehicles = 0x2, Driver = 0x4, Day = 0x8, Number =
 // A whole number the report asks (days ahead, a share in per cent).
 struct NumberParameter {
     QString caption;
+    QString unit; // after the number, as "%"
     int defaultValue = 0;
     int minimum = 0;
     int maximum = 0;

@@ -92,6 +92,8 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     number_->setObjectName(QStringLiteral("txtNumber"));
     number_->setRange(report.number.minimum, report.number.maximum);
     number_->setValue(report.number.defaultValue);
+    if (!report.number.unit.isEmpty())
+        number_->setSuffix(QLatin1Char(' ') + report.number.unit);
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(number_);
     numberRow->addStretch();
