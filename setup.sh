@@ -44,10 +44,11 @@ case "${1:-}" in
     exec "${BUILD_DIR:-build}/bin/kelmira" --demo "$@"
     ;;
   test)
-    # The office tests open generated documents in a real word processor; the
+    # The office tests open generated documents in a real word processor and
+    # spreadsheet program; the
     # package test builds the .deb and checks it as Debian would; the store
     # tests read stores with the sqlite3 shell.
-    PACKAGES+=(libreoffice-writer-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
+    PACKAGES+=(libreoffice-writer-nogui libreoffice-calc-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
     install_missing
     build
     ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" --timeout 600

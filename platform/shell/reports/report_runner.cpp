@@ -6,6 +6,7 @@
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/reports/report_parameters_dialog.h"
+#include "platform/shell/reports/report_xlsx.h"
 
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -13,19 +14,24 @@
 namespace shell {
 namespace {
 
-void saveCsv(const bo::reports::ReportDefinition& report, const vx::Recordset& rows, QWidget* parent)
+// Asks where to save the rows and writes them as a .csv or an .xlsx file.
+void saveRows(const bo::reports::ReportDefinition& report, const vx::Recordset& rows, bool spreadsheet, QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Išsaugoti CSV"),
+    const QString suffix = spreadsheet ? QStringLiteral("xlsx") : QStringLiteral("csv");
+    QFileDialog dialog(parent, spreadsheet ? QStringLiteral("Išsaugoti XLSX") : QStringLiteral("Išsaugoti CSV"),
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-                           + report.name + QStringLiteral(".csv"),
-                       QStringLiteral("CSV (*.csv)"));
-    dialog.setObjectName(QStringLiteral("dlgSaveCsv"));
+                           + report.name + QLatin1Char('.') + suffix,
+                       spreadsheet ? QStringLiteral("XLSX (*.xlsx)") : QStringLiteral("CSV (*.csv)"));
+    dialog.setObjectName(spreadsheet ? QStringLiteral("dlgSaveXlsx") : QStringLiteral("dlgSaveCsv"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(suffix);
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     QString error;
-    if (!bo::reports::writeCsv(dialog.selectedFiles().first(), report, rows, &error))
+    const bool written = spreadsheet ? writeReportXlsx(path, report, rows, &error)
+                                     : bo::reports::writeCsv(path, report, rows, &error);
+    if (!written)
         vx::messages::show(error, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
 }
 
@@ -57,7 +63,8 @@ void runReport(bo::Session& session, const bo::reports::ReportDefinition& report
 {
     ReportParametersDialog dialog(report, period);
     const int outcome = runDialogOver(dialog, parent);
-    if (outcome != ReportParametersDialog::Preview && outcome != ReportParametersDialog::SaveCsv)
+    if (outcome != ReportParametersDialog::Preview && outcome != ReportParametersDialog::SaveCsv
+        && outcome != ReportParametersDialog::SaveXlsx)
         return;
     const bo::reports::ReportArguments args = dialog.arguments();
     const vx::CallResult result = bo::reports::run(session, report, args);
@@ -66,8 +73,8 @@ void runReport(bo::Session& session, const bo::reports::ReportDefinition& report
         vx::messages::show(result.Message, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
         return;
     }
-    if (outcome == ReportParametersDialog::SaveCsv) {
-        saveCsv(report, *rows, parent);
+    if (outcome != ReportParametersDialog::Preview) {
+        saveRows(report, *rows, outcome == ReportParametersDialog::SaveXlsx, parent);
         return;
     }
     vx::VxReportDocumentPtr document = vx::hostFactory().createReportDocument();
