@@ -5,6 +5,8 @@
 #include "platform/contract/message_door.h"
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/host_services.h"
+#include "platform/shell/report_document.h"
+#include "platform/shell/reports/fuel_balance_chart.h"
 #include "platform/shell/reports/report_parameters_dialog.h"
 #include "platform/shell/reports/report_xlsx.h"
 
@@ -54,8 +56,22 @@ void fillReportDocument(vx::VxReportDocument& document, const bo::reports::Repor
     document.addTable(columns);
     for (int row = 0; row < rows.readCount(); ++row)
         document.addRow(bo::reports::rowTexts(report, rows, row), bo::reports::isTotal(rows, row));
-    if (rows.readCount() == 0)
+    if (rows.readCount() == 0) {
         document.addLine(QStringLiteral("Per laikotarpį kelionės lapų nėra."), 0, 1);
+        return;
+    }
+    auto* pictures = dynamic_cast<ReportPictures*>(&document);
+    if (pictures && report.key == QLatin1String("FuelBalance")) {
+        // The chart as wide as the table, drawn at print resolution.
+        double widthCm = 0;
+        for (const bo::reports::ReportColumn& column : report.columns)
+            widthCm += column.widthCm;
+        constexpr double heightCm = 8;
+        constexpr int dotsPerInch = 300;
+        const QSize size(int(widthCm / 2.54 * dotsPerInch), int(heightCm / 2.54 * dotsPerInch));
+        document.addLine(QString());
+        pictures->addImage(fuelChartImage(fuelBars(rows), size, dotsPerInch), widthCm, heightCm);
+    }
 }
 
 void runReport(bo::Session& session, const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,
