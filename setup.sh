@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql libgl-dev
-  libgtest-dev libbenchmark-dev libzip-dev
+  libgtest-dev libbenchmark-dev libzip-dev libsqlite3-dev
   postgresql xvfb xauth poppler-utils
 )
 
@@ -45,9 +45,8 @@ case "${1:-}" in
     ;;
   test)
     # The office tests open generated documents in a real word processor and
-    # spreadsheet program; the
-    # package test builds the .deb and checks it as Debian would; the store
-    # tests read stores with the sqlite3 shell.
+    # spreadsheet program; the package test builds the .deb and checks it as
+    # Debian would; the store tests read stores with the sqlite3 shell.
     PACKAGES+=(libreoffice-writer-nogui libreoffice-calc-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
     install_missing
     build

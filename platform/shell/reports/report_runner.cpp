@@ -1,5 +1,6 @@
 #include "platform/shell/reports/report_runner.h"
 
+#include "platform/bo/reports/report_run.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
@@ -10,11 +11,60 @@
 #include "platform/shell/reports/report_parameters_dialog.h"
 #include "platform/shell/reports/report_xlsx.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 
 namespace shell {
 namespace {
+
+bool progressShown = true;
+
+// How long a report computes before its progress dialog shows.
+constexpr int progressDelayMs = 500;
+
+// Computes the report's rows on a thread of their own while the user's window
+// waits; one that takes longer than half a second shows a progress dialog
+// whose "Atšaukti" stops it. `stopped` tells that the user stopped it.
+vx::CallResult compute(bo::Session& session, const bo::reports::ReportDefinition& report,
+                       const bo::reports::ReportArguments& args, QWidget* parent, bool* stopped)
+{
+    const std::unique_ptr<bo::reports::StoppableRun> background =
+        progressShown ? bo::reports::StoppableRun::prepare(session) : nullptr;
+    if (!background)
+        return bo::reports::run(session, report, args);
+    vx::CallResult result;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> worker(QThread::create([&] { result = background->run(report, args); }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    // The first half second keeps the user's clicks for later, so nothing
+    // else starts meanwhile; then the modal progress dialog holds them off.
+    QTimer delay;
+    delay.setSingleShot(true);
+    QObject::connect(&delay, &QTimer::timeout, &loop, &QEventLoop::quit);
+    delay.start(progressDelayMs);
+    if (!worker->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!worker->isFinished()) {
+        QProgressDialog progress(QStringLiteral("Skaičiuojama ataskaita „%1“...").arg(report.name),
+                                 QStringLiteral("Atšaukti"), 0, 0, parent);
+        progress.setObjectName(QStringLiteral("dlgReportProgress"));
+        progress.setWindowTitle(report.name);
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(0);
+        QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { background->stop(); });
+        progress.show();
+        if (!worker->isFinished())
+            loop.exec();
+    }
+    worker->wait();
+    *stopped = background->stopped();
+    return result;
+}
 
 // Asks where to save the rows and writes them as a .csv or an .xlsx file.
 void saveRows(const bo::reports::ReportDefinition& report, const vx::Recordset& rows, bool spreadsheet, QWidget* parent)
@@ -83,7 +133,10 @@ void runReport(bo::Session& session, const bo::reports::ReportDefinition& report
         && outcome != ReportParametersDialog::SaveXlsx)
         return;
     const bo::reports::ReportArguments args = dialog.arguments();
-    const vx::CallResult result = bo::reports::run(session, report, args);
+    bool stopped = false;
+    const vx::CallResult result = compute(session, report, args, parent, &stopped);
+    if (stopped)
+        return;
     const vx::RecordsetPtr rows = result.Value.value<vx::RecordsetPtr>();
     if (result.Code != 0 || !rows) {
         vx::messages::show(result.Message, HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
@@ -98,6 +151,11 @@ void runReport(bo::Session& session, const bo::reports::ReportDefinition& report
         return;
     fillReportDocument(*document, report, args, *rows);
     document->show(report.name);
+}
+
+void setReportProgress(bool shown)
+{
+    progressShown = shown;
 }
 
 } // namespace shell
