@@ -55,8 +55,8 @@ QMap<QString, Cell> cellsOf(const QByteArray& xml)
     QMap<QString, Cell> cells;
     QXmlStreamReader r(xml);
     QString ref;
-    while (r.readNextStartElement() || !r.atEnd()) {
-        if (!r.isStartElement())
+    while (!r.atEnd()) {
+        if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (r.name() == u"c") {
             ref = attribute(r, "r");
@@ -93,10 +93,7 @@ TEST(ReportXlsx, CellsKeepTheirKindFormatAndWeight)
     const QMap<QString, Cell> cells = cellsOf(partOf(sheet, QStringLiteral("xl/worksheets/sheet1.xml")));
     const QList<QPair<QString, bool>> formats = formatsOf(partOf(sheet, QStringLiteral("xl/styles.xml")));
     const struct {
-        const char* ref;
-        const char* type;
-        const char* value;
-        const char* format;
+        const char *ref, *type, *value, *format;
         bool bold;
     } expected[] = {
         {"A1", "inlineStr", "Automobilis", "General", true}, {"C1", "inlineStr", "Nuokrypis, l", "General", true},
@@ -122,8 +119,7 @@ TEST(ReportXlsx, CellsKeepTheirKindFormatAndWeight)
 TEST(ReportXlsx, SheetNamesAreOnesASpreadsheetTakes)
 {
     const struct {
-        const char* wanted;
-        const char* name;
+        const char *wanted, *name;
     } cases[] = {
         {"Kuro balansas", "Kuro balansas"},
         {"Automobilių kuro sąnaudos pagal vairuotojus ir mėnesius", "Automobilių kuro sąnaudos pagal"},
