@@ -35,7 +35,7 @@ protected:
     }
 
     const bo::reports::ReportDefinition& report = *bo::reports::findReport(QStringLiteral("FuelBalance"));
-    const bo::reports::ReportArguments args{QDate(2024, 5, 1), QDate(2024, 5, 31), {}, {}, {}, {}};
+    const bo::reports::ReportArguments args{QDate(2024, 5, 1), QDate(2024, 5, 31), {}, {}, {}, {}, {}, 0};
 };
 
 TEST_F(BoReportRun, GivesTheRowsOfARunInPlaceOrNoneWhenStopped)
