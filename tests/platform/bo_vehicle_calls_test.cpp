@@ -256,7 +256,7 @@ TEST_F(BoVehicleCalls, WrongOrHostileParameterTextsFailNamingTheCallAndChangeNot
     const QString hostile = u8("Nr. 1'); DELETE FROM employee; -- /*");
     appoint(car, person("O'Brien", "x\";--"), day(1, 1), {}, hostile);
     expectRow(rows(u8("GetCarDrivers"), QString::number(car)), {{"Order", hostile}, {"Preview", u8("O'Brien x\";--")}});
-    EXPECT_EQ(bo::storeOf(session()).scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
+    EXPECT_EQ(scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
 }
 
 } // namespace
