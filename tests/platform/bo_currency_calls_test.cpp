@@ -20,7 +20,10 @@ protected:
         // A stray row for the base currency changes nothing.
         create("O0002200", {{"CurrencyID", eur}, {"Date", QDate(2026, 11, 3)}, {"Rate", 4.0}});
     }
-    qint64 currency(const char* code, int base) { return createId("O0201500", {{"Code", QString::fromUtf8(code)}, {"BaseCurrency", base}}); }
+    qint64 currency(const char* code, int base)
+    {
+        return createId("O0201500", {{"Code", QString::fromUtf8(code)}, {"BaseCurrency", base}});
+    }
     // "CODE=rate" for every currency of the list, in its order.
     QStringList list(const char* day)
     {

@@ -119,7 +119,8 @@ TEST_F(BoDemo, SheetsDoNotOverlapNeverRunDryAndShowEveryKindOfCase)
         measured += (s.at(6).toInt() != 0) + (s.at(7).toInt() != 0);
         const vx::RecordsetPtr tanks = rows("GetTransportTripFuelTanks", vx::oid::make(u"O4000100", s.at(0).toLongLong()));
         for (int row = 0; row < tanks->RecordCount(); ++row) {
-            EXPECT_GE(tanks->valueAt(row, tanks->fieldIndex(u"FuelRestEnd")).toDouble(), -1e-9) << "tank " << row + 1 << " never runs dry by norms";
+            EXPECT_GE(tanks->valueAt(row, tanks->fieldIndex(u"FuelRestEnd")).toDouble(), -1e-9)
+                << "tank " << row + 1 << " never runs dry by norms";
             secondTankUsed += row == 1 && tanks->valueAt(row, tanks->fieldIndex(u"FuelByNorm")).toDouble() > 0;
         }
     }

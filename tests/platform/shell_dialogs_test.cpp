@@ -263,8 +263,10 @@ TEST_F(ShellDialogs, TheSelectorsFilterListsGroupsAndRecordsOfItsKindsOnly)
 
 TEST_F(ShellDialogs, UserDOffersOnlyEmployeesMarkedAsDrivers)
 {
-    const QString driver = create("O0001401", {{"Name", QStringLiteral("Jonas")}, {"LastName", QStringLiteral("Jonaitis")}, {"DriverFlag", 1}});
-    const QString clerk = create("O0001401", {{"Name", QStringLiteral("Petras")}, {"LastName", QStringLiteral("Petraitis")}, {"DriverFlag", 0}});
+    const QString driver = create("O0001401", {{"Name", QStringLiteral("Jonas")}, {"LastName", QStringLiteral("Jonaitis")},
+                                               {"DriverFlag", 1}});
+    const QString clerk = create("O0001401", {{"Name", QStringLiteral("Petras")}, {"LastName", QStringLiteral("Petraitis")},
+                                              {"DriverFlag", 0}});
     for (const QString& kind : {QStringLiteral("C,UserD"), QStringLiteral("C")}) {
         SCOPED_TRACE(kind.toStdString());
         const bool driversOnly = kind.contains(QLatin1String("UserD"));

@@ -1,6 +1,7 @@
 // Scripted sessions: the grammar of a script, and its commands driving the
 // real main window with the real module on a real store, and a small card.
 
+#include "platform/contract/clock.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/filter_dialog.h"
@@ -24,6 +25,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <type_traits>
 
 namespace {
 
@@ -68,11 +71,18 @@ TEST(ShellScriptGrammar, AScriptKeepsTheFileLineNumbersOfItsCommands)
     EXPECT_EQ(lines.at(1).number, 5);
 }
 
-// A control that takes dropped text; the text of every drop is kept.
+// A control that takes dropped text, as a card's drop target does; the text of
+// every drop is kept. One not `listening` is one a real drag never reaches.
 template <class Control>
-class TextDrops : public Control {
+class TextDrops final : public Control {
 public:
-    using Control::Control;
+    TextDrops(const char* name, bool listening, QWidget* parent) : Control(parent)
+    {
+        this->setObjectName(QLatin1String(name));
+        this->setAcceptDrops(listening);
+        if constexpr (std::is_same_v<Control, QLabel>)
+            this->setText(this->objectName());
+    }
     QStringList received;
 
 protected:
@@ -84,27 +94,8 @@ protected:
         event->acceptProposedAction();
     }
 };
-
-// A label that takes dropped text, as a card's drop target does; `listening`
-// off makes it one a real drag never reaches (it does not accept drops).
-class DropLabel final : public TextDrops<QLabel> {
-public:
-    DropLabel(const QString& name, bool listening, QWidget* parent) : TextDrops<QLabel>(name, parent)
-    {
-        setObjectName(name);
-        setAcceptDrops(listening);
-    }
-};
-
-// A list that takes dropped text on its viewport.
-class DropList final : public TextDrops<QTreeWidget> {
-public:
-    explicit DropList(QWidget* parent) : TextDrops<QTreeWidget>(parent)
-    {
-        setObjectName(QStringLiteral("lvwDrop"));
-        setAcceptDrops(true);
-    }
-};
+using DropLabel = TextDrops<QLabel>;
+using DropList = TextDrops<QTreeWidget>; // dropped on its viewport
 
 // A card with one control of each kind a script uses, buttons that open the
 // host's choosers, message boxes and a modal dialog the way cards do, and drop
@@ -210,9 +201,9 @@ QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, 
         if (QAction* chosen = menu.exec(menuOwner->mapToGlobal(at)))
             label->setText(chosen->objectName());
     });
-    for (QWidget* w : std::initializer_list<QWidget*>{menuOwner, new DropLabel(QStringLiteral("lblDrop"), true, card),
-                                                      new DropLabel(QStringLiteral("lblDeaf"), false, card),
-                                                      new DropList(card), label})
+    for (QWidget* w : std::initializer_list<QWidget*>{menuOwner, new DropLabel("lblDrop", true, card),
+                                                      new DropLabel("lblDeaf", false, card),
+                                                      new DropList("lvwDrop", true, card), label})
         layout->addWidget(w);
     return card;
 }
@@ -263,7 +254,19 @@ protected:
 
 // The commands' ordinary use is the application's own scripts' test (a new trip
 // sheet, a vehicle, a tyre and a route segment, played by --script); these
-// tests are about what those never meet: failures, refusals and the rarer commands.
+// tests are about what those never meet: failures, refusals, the rarer commands,
+// and a row of the main list inside a group, unfolded and double-clicked.
+TEST_F(ShellScript, DblclickOpensARowOfTheListInsideItsGroup)
+{
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("MAN KLM 214")}});
+    const QString sheet = create("O4000100", {{"Name", QStringLiteral("LAP-1")}, {"TransportCarID", car},
+                                              {"Date", QDateTime(vx::clock::today(), QTime(8, 0))}});
+    const Outcome outcome =
+        run(QStringLiteral("node CTransportTrips\ndblclick lvwObjects %1\nexpect cmdWrite visible True\n").arg(sheet));
+    EXPECT_EQ(outcome.lines.join(QLatin1Char('\n')), QStringLiteral("1 passed, 0 failed"));
+    EXPECT_EQ(window->desktopTabs()->count(), 2);
+}
+
 TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
 {
     const Outcome outcome = run(QStringLiteral("node CFirms\n"

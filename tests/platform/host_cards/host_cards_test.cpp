@@ -60,7 +60,10 @@ protected:
         return services->Objects().GetVxObjectUI(type)->ClickMenu(id, QString(), key, QString());
     }
     // "New" (1) on a bare type id, "open" (0) on a record, "delete" (4) on a record.
-    vx::ClickResult click(const char* type, const char* key) { return click(QLatin1String(type), QLatin1String(type), QLatin1String(key)); }
+    vx::ClickResult click(const char* type, const char* key)
+    {
+        return click(QLatin1String(type), QLatin1String(type), QLatin1String(key));
+    }
     vx::ClickResult click(const QString& id, const char* key) { return click(vx::oid::typeId(id), id, QLatin1String(key)); }
 
     // The card a click opened; the test owns it.
