@@ -35,7 +35,6 @@ int runSheetMethod(const QString& location, const QString& oid, const QString& m
         ~FactoryReset() { vx::setHostFactory(nullptr); }
     } reset;
     return withSession(location, err, [&](bo::Session& session) {
-        actAsAdministrator(session);
         startup.factory->setSession(session.shared_from_this());
         auto services = std::make_shared<shell::HostServices>(session.shared_from_this(), *startup.loader);
         services->addModule(*startup.tables);

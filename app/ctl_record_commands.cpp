@@ -114,7 +114,6 @@ int putRecord(const QString& location, const QString& oid, const QStringList& as
     if (!type || !readAssignments(*type, assignments, &values, err))
         return 1;
     return withSession(location, err, [&](bo::Session& session) {
-        actAsAdministrator(session);
         const vx::VxObjectUIOPtr editor = readEditor(session, *type, oid, err);
         if (!editor)
             return 1;

@@ -16,7 +16,8 @@ namespace ctl {
 // A location fit to show: a PostgreSQL address without its password.
 QString shownLocation(const QString& location);
 
-// Opens the store and runs `body`; a storage failure becomes a message and exit
+// Opens the store and runs `body` as the administration tool
+// (bo::users::actAsAdministrator); a storage failure becomes a message and exit
 // code 1. Only the commands that set a store up may create a missing one.
 template <typename Body>
 int withSession(const QString& location, QTextStream& err, Body body,
@@ -32,6 +33,7 @@ int withSession(const QString& location, QTextStream& err, Body body,
         return 1;
     }
     try {
+        bo::users::actAsAdministrator(*session);
         return body(*session);
     } catch (const bo::StorageError& e) {
         err << e.message() << Qt::endl;
@@ -40,8 +42,5 @@ int withSession(const QString& location, QTextStream& err, Body body,
     }
     return 1;
 }
-
-// The administrator's tool saves as the administrator the store starts with.
-using bo::users::actAsAdministrator;
 
 } // namespace ctl

@@ -48,7 +48,6 @@ int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)
                 << " jau yra duomenų: demonstraciniai duomenys įrašomi tik į tuščią bazę." << Qt::endl;
             return 1;
         }
-        actAsAdministrator(session);
         QElapsedTimer timer;
         timer.start();
         bo::seedDemo(session, vx::clock::today());
@@ -71,7 +70,6 @@ int generateStore(const QString& location, int vehicles, int years, QTextStream&
                 << " jau yra duomenų: generuojama tik į tuščią bazę." << Qt::endl;
             return 1;
         }
-        actAsAdministrator(session);
         QElapsedTimer timer;
         timer.start();
         const bo::FleetSize size{vehicles, years, vx::clock::today(), bo::FleetSize().seed};

@@ -25,7 +25,6 @@ int putUser(const QString& location, const QString& name, const QString* passwor
         return 1;
     }
     return withSession(location, err, [&](bo::Session& session) {
-        actAsAdministrator(session);
         bo::users::UserChange change{name.trimmed(), std::nullopt, rights};
         if (password)
             change.passwordHash = password->isEmpty() ? QString() : shell::passwords::hash(*password);

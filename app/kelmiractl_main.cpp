@@ -218,7 +218,10 @@ QString commandsHelp()
     }
     return text + QStringLiteral("\nThe store is --db PATH|URL, else $KELMIRA_DB, else the default file. Rows are printed\n"
                                  "tab-separated under a header of field names; dates as yyyy.MM.dd, numbers with a\n"
-                                 "decimal comma.\n");
+                                 "decimal comma.\n\n"
+                                 "Whoever can open the store's file or has its database credentials is its\n"
+                                 "administrator: every command acts with all rights, the administrator's\n"
+                                 "(CAdministrator) included, and saves as the store's first administrator.\n");
 }
 
 bool takes(const Command& command, const Invocation& call)

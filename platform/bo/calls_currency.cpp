@@ -2,6 +2,7 @@
 // on a day ("O0201500" Properties "CurrencyList") and storing the rate of a
 // day ("O0002200" Methods "SaveDayRate").
 
+#include "platform/bo/access.h"
 #include "platform/bo/named_calls.h"
 #include "platform/bo/session_store.h"
 #include "platform/bo/sql_dialect.h"
@@ -72,6 +73,8 @@ QString dayRateRefusal(const TypedArguments& args, const std::optional<Currency>
 // One row per currency and day: a second rate for the same day replaces the first.
 vx::CallResult saveDayRate(Session& session, const TypedArguments& args)
 {
+    access::require(session, access::componentOf(QStringLiteral("O0002200")), Right::Write,
+                    QStringLiteral("Valiutų kursai"));
     Transaction t(storeOf(session));
     const std::optional<Currency> currency = currencyByCode(session, args.text(0).trimmed());
     const QString refusal = dayRateRefusal(args, currency);

@@ -5,6 +5,7 @@
 // trip sheets carry (`AutoNumber`), so deleting or renumbering a sheet is seen
 // at once and nothing has to be kept in step.
 
+#include "platform/bo/access.h"
 #include "platform/bo/named_calls.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
@@ -185,6 +186,7 @@ QString settingsProblem(const SettingsText& s)
 
 vx::CallResult storeSettings(Session& session, const QString& param)
 {
+    access::require(session, access::settingsComponent, Right::Write, QStringLiteral("Nustatymai"));
     const std::optional<SettingsText> s = readSettingsText(param);
     if (!s)
         return vx::CallResult::failure(

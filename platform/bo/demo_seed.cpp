@@ -6,6 +6,8 @@
 #include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
+#include <QScopeGuard>
+
 #include <cmath>
 
 namespace bo {
@@ -89,6 +91,10 @@ void seedDemo(Session& session, QDate today)
     Transaction transaction(storeOf(session));
     if (!isEmptyStore(session))
         throw StorageError(QStringLiteral("Duomenų bazėje jau yra duomenų: demonstraciniai duomenys įrašomi tik į tuščią bazę."));
+    // Filling an empty store is the administration tool's work, whoever is signed in.
+    const bool tool = session.isAdministrationTool();
+    session.setAdministrationTool(true);
+    const auto restore = qScopeGuard([&session, tool] { session.setAdministrationTool(tool); });
     demo::Random random(20240917);
     demo::Writer writer(session);
     const demo::Period period{today.addDays(-105), today};

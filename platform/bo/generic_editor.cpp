@@ -1,5 +1,6 @@
 #include "platform/bo/generic_editor.h"
 
+#include "platform/bo/access.h"
 #include "platform/bo/record_store.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
@@ -134,6 +135,7 @@ qint64 GenericEditor::store(const ObjectType& type)
     if (type.hasColumn(QStringLiteral("OType")) && rs_->value(QStringLiteral("OType")).isNull() && !otype_.isEmpty())
         rs_->setValue(QStringLiteral("OType"), otype_);
     Transaction t(storeOf(*session_));
+    access::requireRecordSave(*session_, type, *rs_, current);
     records::checkBeforeSave(*session_, type, *rs_, current);
     const qint64 id = records::write(*session_, type, *rs_, current);
     t.commit();

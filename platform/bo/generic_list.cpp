@@ -1,5 +1,6 @@
 #include "platform/bo/generic_list.h"
 
+#include "platform/bo/access.h"
 #include "platform/bo/list_queries.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/record_store.h"
@@ -50,6 +51,8 @@ int GenericList::DeleteVxObject(const QString& id)
     }
     try {
         Transaction t(storeOf(*session_));
+        access::requireDelete(*session_, *type);
+        access::requireCredentialDelete(*session_, *type, number);
         records::remove(*session_, *type, number);
         t.commit();
         return 0;

@@ -1,5 +1,6 @@
 #include "platform/bo/rights.h"
 
+#include "platform/bo/access.h"
 #include "platform/bo/session_store.h"
 
 namespace bo {
@@ -34,12 +35,31 @@ std::optional<Rights> Rights::fromDigits(const QString& digits)
 
 namespace rights {
 
+Rights unstored(const QString& componentKey)
+{
+    return componentKey == administratorComponent ? Rights::none() : Rights();
+}
+
 bool granted(Session& session, const QString& componentKey, Right right)
 {
+    if (session.isAdministrationTool())
+        return true;
     const Rows rows = storeOf(session).query(
         QStringLiteral("SELECT %1 FROM user_right WHERE \"UserID\" = ? AND \"ComponentKey\" = ?").arg(columns),
         {session.userId(), componentKey});
-    return rows.isEmpty() || readRights(rows.values.first(), 0).has(right);
+    return (rows.isEmpty() ? unstored(componentKey) : readRights(rows.values.first(), 0)).has(right);
+}
+
+QList<qint64> administrators(Session& session)
+{
+    const Rows rows = storeOf(session).query(
+        QStringLiteral("SELECT r.\"UserID\" FROM user_right r JOIN employee e ON e.\"ID\" = r.\"UserID\" "
+                       "WHERE r.\"ComponentKey\" = ? AND r.\"CanOpen\" <> 0 ORDER BY r.\"UserID\""),
+        {administratorComponent});
+    QList<qint64> ids;
+    for (const QVariantList& row : rows.values)
+        ids.append(row.at(0).toLongLong());
+    return ids;
 }
 
 QHash<QString, Rights> stored(Session& session, qint64 userId)
@@ -54,6 +74,7 @@ QHash<QString, Rights> stored(Session& session, qint64 userId)
 
 void save(Session& session, qint64 userId, const QList<ComponentRights>& rows)
 {
+    access::requireAdministrator(session, QStringLiteral("keisti naudotojų teisių"));
     Database& db = storeOf(session);
     Transaction transaction(db);
     for (const ComponentRights& row : rows) {
@@ -64,6 +85,8 @@ void save(Session& session, qint64 userId, const QList<ComponentRights>& rows)
                        .arg(columns),
                    {userId, row.componentKey, int(g[0]), int(g[1]), int(g[2]), int(g[3])});
     }
+    if (administrators(session).isEmpty())
+        throw access::Refused(QStringLiteral("Teisės neįrašytos: turi likti bent vienas administratorius."));
     transaction.commit();
 }
 

@@ -21,6 +21,7 @@ struct Rights {
     std::array<bool, 4> granted{true, true, true, true};
 
     bool has(Right right) const { return granted[std::size_t(right) - 1]; }
+    static Rights none() { return {{false, false, false, false}}; }
     // Four digits 1 (granted) or 0, rights 1 to 4 in order ("1011": all but delete);
     // nothing for any other text.
     static std::optional<Rights> fromDigits(const QString& digits);
@@ -36,13 +37,23 @@ struct ComponentRights {
 
 namespace rights {
 
-// The logged-in user's right on a component; a component without a stored
-// row is open. Throws StorageError.
+// The host's component whose open right makes a user the store's
+// administrator: only he changes logins, other users' passwords and rights.
+// Unlike every other component, it is closed to a user without a stored row.
+inline const QString administratorComponent = QStringLiteral("CAdministrator");
+
+// What a user holds on a component he has no stored row for: everything,
+// except on the administrator's component.
+Rights unstored(const QString& componentKey);
+// The logged-in user's right on a component. Throws StorageError.
 bool granted(Session& session, const QString& componentKey, Right right);
 // Every component a user has a stored row for. Throws StorageError.
 QHash<QString, Rights> stored(Session& session, qint64 userId);
+// Users holding the open right of the administrator's component, lowest record number first.
+QList<qint64> administrators(Session& session);
 // Stores a row for every given component, in one transaction (the caller's,
-// when one is open). Throws StorageError.
+// when one is open). Only the administrator may, and the store keeps at
+// least one administrator. Throws StorageError (access::Refused when refused).
 void save(Session& session, qint64 userId, const QList<ComponentRights>& rows);
 
 } // namespace rights

@@ -28,6 +28,21 @@ void seedFirstVersion(Database& db)
                QStringLiteral("ADMIN"), QStringLiteral("admin"), 0});
 }
 
+// The administrator used to be whoever logged in as "admin"; he keeps the
+// power as the administrator's right, so no store is left without one.
+void grantAdministratorRight(Database& db)
+{
+    const QString component = QStringLiteral("CAdministrator");
+    const Rows admins = db.query(QStringLiteral("SELECT \"ID\" FROM employee WHERE \"Login\" = ?"), {QStringLiteral("admin")});
+    for (const QVariantList& row : admins.values) {
+        db.execute(QStringLiteral("DELETE FROM user_right WHERE \"UserID\" = ? AND \"ComponentKey\" = ?"),
+                   {row.at(0), component});
+        db.execute(QStringLiteral("INSERT INTO user_right (\"UserID\", \"ComponentKey\", \"CanOpen\", \"CanDelete\", "
+                                  "\"CanWrite\", \"CanAdd\") VALUES (?, ?, ?, ?, ?, ?)"),
+                   {row.at(0), component, 1, 1, 1, 1});
+    }
+}
+
 } // namespace
 
 QList<Migration> schemaHistory()
@@ -116,6 +131,7 @@ QList<Migration> schemaHistory()
              QStringLiteral("CREATE INDEX ix_transport_cheque_currencyid ON transport_cheque (\"CurrencyID\")"),
          },
          nullptr},
+        {4, QStringLiteral("administrator as a right"), {}, grantAdministratorRight},
     };
 }
 

@@ -22,6 +22,11 @@ public:
     // The logged-in employee's record number; 0 when nobody is logged in.
     qint64 userId() const { return userId_; }
     void setUserId(qint64 id) { userId_ = id; }
+    // The administration tool, which reached the store through its file or
+    // database credentials, holds every right, the administrator's included,
+    // whoever it saves as.
+    bool isAdministrationTool() const { return administrationTool_; }
+    void setAdministrationTool(bool tool) { administrationTool_ = tool; }
     // Whether the store opened read-only: every save is refused.
     bool readOnly() const { return db_->readOnly(); }
 
@@ -47,6 +52,7 @@ private:
 
     std::unique_ptr<Database> db_;
     qint64 userId_ = 0;
+    bool administrationTool_ = false;
     vx::VxBusinessObjectPtr bo_;
     std::function<void(const QString&)> reporter_;
     QString lastError_;

@@ -1,5 +1,6 @@
 #include "platform/bo/users.h"
 
+#include "platform/bo/access.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
@@ -36,24 +37,20 @@ Account find(Session& session, const QString& login)
 
 bool isAdministrator(Session& session)
 {
-    if (session.userId() <= 0)
-        return false;
-    try {
-        return find(session, QStringLiteral("admin")).id == session.userId();
-    } catch (const StorageError&) {
-        return false;
-    }
+    return access::isAdministrator(session);
 }
 
 void actAsAdministrator(Session& session)
 {
-    const Account admin = find(session, QStringLiteral("admin"));
-    if (admin.id > 0)
-        session.setUserId(admin.id);
+    session.setAdministrationTool(true);
+    const QList<qint64> administrators = rights::administrators(session);
+    if (!administrators.isEmpty())
+        session.setUserId(administrators.first());
 }
 
 bool put(Session& session, const UserChange& change)
 {
+    access::requireAdministrator(session, QStringLiteral("keisti naudotojų"));
     Database& db = storeOf(session);
     Transaction transaction(db);
     qint64 id = find(session, change.login).id;

@@ -18,10 +18,12 @@ struct Account {
 
 // The employee who logs in with this name (spaces around it aside). Throws StorageError.
 Account find(Session& session, const QString& login);
-// Whether the logged-in user is the administrator, the employee whose login is
-// "admin"; false when the store cannot tell.
+// Whether the logged-in user holds the administrator's right
+// (rights::administratorComponent); false when the store cannot tell.
 bool isAdministrator(Session& session);
-// Makes the administrator the session's user, when the store has one. Throws StorageError.
+// Makes the session the administration tool, holding every right, saving as
+// the administrator with the lowest record number when the store has one.
+// Throws StorageError.
 void actAsAdministrator(Session& session);
 
 // A user to create or change from the administration tool.
@@ -33,7 +35,8 @@ struct UserChange {
 
 // Creates the user when no employee logs in with the name (a new employee
 // named after the login), sets the password and stores the rights, all in
-// one transaction. Returns true when the user was created. Throws StorageError.
+// one transaction. Only the administrator may. Returns true when the user was
+// created. Throws StorageError (access::Refused when refused).
 bool put(Session& session, const UserChange& change);
 
 } // namespace bo::users

@@ -4,6 +4,7 @@
 
 #include "platform/bo/database.h"
 #include "platform/bo/migrations.h"
+#include "platform/bo/rights.h"
 #include "platform/bo/object_types.h"
 #include "platform/bo/session.h"
 #include "tests/support/test_store.h"
@@ -111,6 +112,7 @@ TEST_F(BoDatabase, AStoreOfTheFirstVersionKeepsItsRowsAndLosesWhatIsNoLongerUsed
     db->execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
                 {first.version, first.name, QStringLiteral("2026-01-01T00:00:00Z")});
     db->execute(QStringLiteral("INSERT INTO firm (\"Name\") VALUES (?)"), {QStringLiteral("UAB Senas")});
+    db->execute(QStringLiteral("INSERT INTO employee (\"Name\", \"Login\") VALUES (?, ?)"), {QStringLiteral("Jonas"), QStringLiteral("jonas")});
 
     bo::migrate(*db);
     EXPECT_EQ(bo::schemaVersion(*db), bo::latestSchemaVersion());
@@ -118,6 +120,13 @@ TEST_F(BoDatabase, AStoreOfTheFirstVersionKeepsItsRowsAndLosesWhatIsNoLongerUsed
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM reference_catalogue")).toInt(), 10);
     EXPECT_TRUE(db->connection().record(QStringLiteral("library_registry")).isEmpty())
         << "libraries are registered outside the store";
+    // The user "admin" was the administrator: he keeps the power as its right, and only he.
+    const bo::Rows administrators = db->query(
+        QStringLiteral("SELECT e.\"Login\" FROM user_right r JOIN employee e ON e.\"ID\" = r.\"UserID\" "
+                       "WHERE r.\"ComponentKey\" = ? AND r.\"CanOpen\" <> 0"),
+        {bo::rights::administratorComponent});
+    ASSERT_EQ(administrators.values.size(), 1);
+    EXPECT_EQ(administrators.values.first().first().toString(), QStringLiteral("admin"));
 }
 
 TEST_F(BoDatabase, AStoreOfANewerProgramIsRefusedNamingBothVersions)

@@ -2,6 +2,7 @@
 // defaults, saving, reading back, cancelling, the layer's own checks, lists and deletes.
 
 #include "platform/bo/session_store.h"
+#include "platform/bo/users.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/store_fixture.h"
@@ -87,6 +88,7 @@ TEST_F(BoRecords, SavesNamingMissingRecordsOrLoopingGroupsAreRefused)
 
 TEST_F(BoRecords, ALoginBelongsToOneEmployeeAndABlankOneToNobody)
 {
+    bo::users::actAsAdministrator(session()); // logins are the administrator's to give
     const auto employee = [this](const char* name, const QString& login) {
         vx::VxObjectUIOPtr editor = open(QStringLiteral("O0001401"));
         editor->Fields()[QStringLiteral("Name")] = QString::fromUtf8(name);

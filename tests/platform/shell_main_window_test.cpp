@@ -43,8 +43,8 @@ TEST_F(ShellWindow, TheTreeShowsTheRegisteredNodesUnderTheLayout)
 
 TEST_F(ShellWindow, ANodeTheUserMayNotOpenIsDisabled)
 {
-    bo::rights::save(session(), session().userId(),
-                     {{QStringLiteral("CTransportCars"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
+    storeRights(session(), session().userId(),
+                {{QStringLiteral("CTransportCars"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
     shell::MainWindow restricted(services);
     QString error;
     auto tables = shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error);

@@ -126,7 +126,7 @@ void StoreHost::grant(const QString& componentKey, bool open, bool write, bool r
 {
     bo::Rights rights;
     rights.granted = {open, remove, write, add}; // the store's order: open, delete, write, new
-    bo::rights::save(*session, session->userId(), {{componentKey, rights}});
+    storeRights(*session, session->userId(), {{componentKey, rights}});
 }
 
 void StoreHost::logIn(qint64 employee)
@@ -135,7 +135,7 @@ void StoreHost::logIn(qint64 employee)
     QList<bo::ComponentRights> rows;
     for (auto right = granted.begin(); right != granted.end(); ++right)
         rows.append({right.key(), right.value()});
-    bo::rights::save(*session, employee, rows);
+    storeRights(*session, employee, rows);
     session->setUserId(employee);
 }
 

@@ -18,10 +18,27 @@ void StoreFixture::TearDown()
 }
 
 namespace {
-// Reads the record (a bare type id: a new one), sets the fields and saves it;
-// returns its id. A refused read or save fails the running test.
+// Lends the session every right while a test sets up its records.
+class AsAdministrationTool {
+public:
+    explicit AsAdministrationTool(bo::Session& session) : session_(session), was_(session.isAdministrationTool())
+    {
+        session_.setAdministrationTool(true);
+    }
+    ~AsAdministrationTool() { session_.setAdministrationTool(was_); }
+    AsAdministrationTool(const AsAdministrationTool&) = delete;
+    AsAdministrationTool& operator=(const AsAdministrationTool&) = delete;
+
+private:
+    bo::Session& session_;
+    bool was_;
+};
+
+// Reads the record (a bare type id: a new one), sets the fields and saves it
+// whatever the user's rights; returns its id. A refused read or save fails the running test.
 QString write(bo::Session& session, const QString& oidr, const QVariantMap& fields)
 {
+    const AsAdministrationTool tool(session);
     vx::VxObjectUIOPtr editor = session.createEditor(vx::oid::typeId(oidr));
     editor->setOIDR(oidr);
     const vx::Status read = editor->Read();
@@ -33,6 +50,12 @@ QString write(bo::Session& session, const QString& oidr, const QVariantMap& fiel
     return editor->OIDR();
 }
 } // namespace
+
+void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentRights>& rows)
+{
+    const AsAdministrationTool tool(session);
+    bo::rights::save(session, userId, rows);
+}
 
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields)
 {

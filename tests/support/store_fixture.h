@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/bo/rights.h"
 #include "platform/bo/session.h"
 #include "tests/support/test_store.h"
 
@@ -14,8 +15,13 @@
 QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> values);
 
 // Saves a new record of the type with the given fields through the generic
-// editor and returns its object id; a refused save fails the running test.
+// editor, whatever the signed-in user's rights (it sets a test up), and
+// returns its object id; a refused save fails the running test.
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields);
+
+// Stores a user's rights as the administration tool does, whoever the
+// session's user is: rights are the administrator's to give.
+void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentRights>& rows);
 
 // A test on a fresh store of its own, through the real business-object layer.
 // Name the test suites that use it "Bo..." so they also run on PostgreSQL.
@@ -27,8 +33,7 @@ protected:
     bo::Session& session() { return *session_; }
     const bo::SessionPtr& sessionPtr() { return session_; }
 
-    // Saves a new record of the type with the given fields through the generic
-    // editor and returns its object id; a refused save fails the test.
+    // Saves a new record as createRecord does and returns its object id.
     QString create(const QString& typeId, const QVariantMap& fields);
     qint64 createId(const QString& typeId, const QVariantMap& fields);
     // Changes fields of a stored record and saves it.

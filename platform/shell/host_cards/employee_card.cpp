@@ -2,6 +2,7 @@
 
 #include "platform/bo/users.h"
 #include "platform/contract/object_id.h"
+#include "platform/shell/host_cards/record_form.h"
 #include "platform/shell/passwords.h"
 
 #include <QFormLayout>
@@ -32,8 +33,17 @@ bool EmployeeCard::mayChangePassword() const
     return administrator_ || (editor && vx::oid::recordNumber(editor->OIDR()) == session()->userId());
 }
 
+bool EmployeeCard::writeAllowed() const
+{
+    const vx::VxObjectUIOPtr editor = vxObjectUIO();
+    return HostCard::writeAllowed() || (editor && vx::oid::recordNumber(editor->OIDR()) == session()->userId());
+}
+
 void EmployeeCard::buildExtras(QVBoxLayout* layout)
 {
+    // Logins are the administrator's to give: the layer refuses anybody else.
+    if (!administrator_ && form())
+        form()->setReadOnly(QStringLiteral("Login"));
     passwordBox_ = new QGroupBox(QStringLiteral("Slaptažodis"), this);
     auto* form = new QFormLayout(passwordBox_);
     password_ = new QLineEdit(passwordBox_);

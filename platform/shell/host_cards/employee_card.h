@@ -24,6 +24,8 @@ protected:
     void loadExtras() override;
     bool storeExtras(QString* error) override;
     bool saveExtras(QString* error) override;
+    // Every user may save his own password, whatever his rights on employees.
+    bool writeAllowed() const override;
 
 private:
     bool mayChangePassword() const;

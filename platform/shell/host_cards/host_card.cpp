@@ -1,5 +1,6 @@
 #include "platform/shell/host_cards/host_card.h"
 
+#include "platform/bo/access.h"
 #include "platform/bo/object_types.h"
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
@@ -100,9 +101,23 @@ void HostCard::InitForm()
         }
         loadExtras();
     }
+    mayWrite_ = writeAllowed();
     error_->hide();
     updateTitle();
     setChanged(false);
+}
+
+bool HostCard::writeAllowed() const
+{
+    const bo::ObjectType* type = bo::objectType(vx::oid::typeId(editor_->OIDR().isEmpty() ? editor_->OID() : editor_->OIDR()));
+    if (!type)
+        return true;
+    try {
+        bo::access::requireSave(*context_.session, *type, vx::oid::recordNumber(editor_->OIDR()));
+        return true;
+    } catch (const bo::StorageError&) {
+        return false;
+    }
 }
 
 void HostCard::updateTitle()
@@ -120,7 +135,7 @@ void HostCard::markChanged()
 
 void HostCard::setChanged(bool changed)
 {
-    write_->setEnabled(changed);
+    write_->setEnabled(changed && mayWrite_);
     if (changed_ == changed)
         return;
     changed_ = changed;
@@ -140,7 +155,7 @@ void HostCard::showError(const QString& text)
 
 bool HostCard::write()
 {
-    if (!editor_ || (!form_ && !grid_))
+    if (!editor_ || (!form_ && !grid_) || !mayWrite_)
         return false;
     QString error;
     // The grid writes into the record as the user types; the form on saving.

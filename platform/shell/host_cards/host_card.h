@@ -29,7 +29,8 @@ struct HostCardContext {
 // The host's card for one record of a host type, shown on the desktop: the
 // record's fields (RecordForm, or the property grid for catalogue items, whose
 // fields differ per catalogue), room below them for what a type adds, and
-// "Įrašyti" (enabled while there are unsaved changes) and "Uždaryti". A refused
+// "Įrašyti" (enabled while there are unsaved changes the user's rights let him
+// save: the write right, or the new right for a new record) and "Uždaryti". A refused
 // save keeps the card as it is, with the reason shown.
 class HostCard : public QWidget, public vx::VxCard {
     Q_OBJECT
@@ -70,6 +71,8 @@ protected:
     const HostCardContext& context() const { return context_; }
     const bo::SessionPtr& session() const { return context_.session; }
     void showError(const QString& text);
+    // Whether the user's rights let him save the record at all (the layer decides what exactly).
+    virtual bool writeAllowed() const;
 
 private:
     void setChanged(bool changed);
@@ -85,6 +88,7 @@ private:
     QPushButton* write_ = nullptr;
     bool changed_ = false;
     bool loading_ = false;
+    bool mayWrite_ = true;
 };
 
 } // namespace shell

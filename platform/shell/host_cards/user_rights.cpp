@@ -6,7 +6,8 @@ vx::ComponentEntries hostComponents()
 {
     return {{QString(), QStringLiteral("CFirms"), QStringLiteral("Įmonės"), 1},
             {QString(), QStringLiteral("CEmployees"), QStringLiteral("Darbuotojai"), 1},
-            {QString(), QStringLiteral("CCurrencies"), QStringLiteral("Valiutos"), 1}};
+            {QString(), QStringLiteral("CCurrencies"), QStringLiteral("Valiutos"), 1},
+            {QString(), bo::rights::administratorComponent, QStringLiteral("Administratorius"), 1}};
 }
 
 QString componentOf(const QString& typeId)
@@ -30,7 +31,7 @@ QList<ComponentRights> load(bo::Session& session, qint64 userId, const vx::Compo
         ComponentRights r;
         r.componentKey = component.Key;
         r.caption = component.Caption;
-        r.rights = stored.value(component.Key);
+        r.rights = stored.value(component.Key, bo::rights::unstored(component.Key));
         all.append(r);
     }
     return all;

@@ -12,14 +12,15 @@ struct ComponentRights : bo::ComponentRights {
     QString caption;
 };
 
-// The host's own components: the lists of its types that the modules do not register.
+// The host's own components: the lists of its types that the modules do not
+// register, and the administrator's.
 vx::ComponentEntries hostComponents();
 // The component that guards a host type's records ("CFirms", ...); empty for others.
 QString componentOf(const QString& typeId);
 
 // The user's rights for each component (module entries of kind 10 — a whole
 // module — are left out: its parts carry the rights). A component without a
-// stored row is open.
+// stored row has bo::rights::unstored.
 QList<ComponentRights> load(bo::Session& session, qint64 userId, const vx::ComponentEntries& components);
 
 } // namespace shell::rights

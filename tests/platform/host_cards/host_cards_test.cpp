@@ -212,6 +212,39 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
     EXPECT_FALSE(control<QLineEdit>(*others, "txtPassword")->isEnabled());
 }
 
+TEST_F(HostCards, ACardTheUserMayNotWriteKeepsItsSaveDisabledButHisOwnPasswordIsHis)
+{
+    const QStringList records = {
+        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Ratai")}}),
+        create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")}}),
+        create(QStringLiteral("O0201500"), {{QStringLiteral("Code"), QStringLiteral("USD")}, {QStringLiteral("Name"), QStringLiteral("JAV doleris")}}),
+    };
+    const QString clerk = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},
+                                                              {QStringLiteral("Login"), QStringLiteral("jonas")}});
+    QList<bo::ComponentRights> openOnly;
+    for (const char* component : {"CFirms", "CEmployees", "CCurrencies"})
+        openOnly.append({QLatin1String(component), *bo::Rights::fromDigits(QStringLiteral("1000"))});
+    storeRights(session(), vx::oid::recordNumber(clerk), openOnly);
+    session().setUserId(vx::oid::recordNumber(clerk));
+
+    for (const QString& record : records) {
+        SCOPED_TRACE(record.toStdString());
+        auto card = opened(click(vx::oid::typeId(record), record, QStringLiteral("0")));
+        ASSERT_TRUE(card);
+        type(*card, QStringLiteral("Name"), QStringLiteral("Pakeista"));
+        EXPECT_FALSE(control<QPushButton>(*card, "cmdWrite")->isEnabled());
+        EXPECT_FALSE(card->write());
+    }
+    auto own = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    ASSERT_TRUE(own);
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(own->form()->fieldEditor(QStringLiteral("Login")))->isReadOnly());
+    QTest::keyClicks(control<QLineEdit>(*own, "txtPassword"), QStringLiteral("Ratas-7"));
+    QTest::keyClicks(control<QLineEdit>(*own, "txtPasswordRepeat"), QStringLiteral("Ratas-7"));
+    EXPECT_TRUE(control<QPushButton>(*own, "cmdWrite")->isEnabled());
+    ASSERT_TRUE(own->write()) << own->errorText().toStdString();
+    EXPECT_EQ(shell::login::logIn(session(), QStringLiteral("jonas"), QStringLiteral("Ratas-7")), QString());
+}
+
 TEST_F(HostCards, ACurrencyKeepsItsDayRates)
 {
     auto card = opened<shell::CurrencyCard>(click(QStringLiteral("O0201500"), QStringLiteral("O0201500"), QStringLiteral("1")));

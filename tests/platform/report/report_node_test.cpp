@@ -103,8 +103,8 @@ TEST_F(ShellReports, TheNodeListsTheTripSheetReportsWithoutAMessage)
     EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ataskaitos: 1 įr."));
     EXPECT_TRUE(messages.isEmpty());
 
-    bo::rights::save(session(), session().userId(),
-                     {{QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
+    storeRights(session(), session().userId(),
+                {{QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
     EXPECT_EQ(window->currentController()->GetVxObjectList(QString(), QStringLiteral("O4000100"), QString())->RecordCount(), 0);
     EXPECT_TRUE(window->currentController()->GetMenu(fuelBalance, QString(), QString()).isEmpty());
 }
