@@ -8,6 +8,7 @@
 #include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/host_dialog_functions.h"
+#include "platform/shell/dialog_runner.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/login.h"
 #include "platform/shell/main_window.h"
@@ -19,6 +20,7 @@
 #include "platform/shell/shell_host_factory.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -56,6 +58,21 @@ bo::SessionPtr openStore(const StartOptions& options, std::unique_ptr<QTemporary
     if (options.demo && bo::isEmptyStore(*session))
         bo::seedDemo(*session, vx::clock::today());
     return session;
+}
+
+// The window tells why the store cannot be opened and offers another store file; empty: quit.
+QString anotherStore(const QString& reason)
+{
+    if (vx::messages::show(reason + QStringLiteral("\r\n\r\nAtverti kitą duomenų bazę?"), HostServices::productName,
+                           QMessageBox::Critical, QMessageBox::Open | QMessageBox::Close) != QMessageBox::Open)
+        return {};
+    QFileDialog dialog(nullptr, QStringLiteral("Atverti duomenų bazę"), QString(),
+                       QStringLiteral("Duomenų bazės (*.sqlite *.db);;Visi failai (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 bool logIn(bo::Session& session, const StartOptions& options)
@@ -104,16 +121,34 @@ int takeScreenshot(MainWindow& window, const QString& file)
 
 } // namespace
 
-int runDesktop(const StartOptions& options)
+bo::SessionPtr openStartStore(StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder)
 {
-    std::unique_ptr<QTemporaryDir> demoFolder;
-    bo::SessionPtr session;
-    try {
-        session = openStore(options, demoFolder);
-    } catch (const bo::StorageError& e) {
-        tell(options, QStringLiteral("Nepavyko atidaryti duomenų bazės: %1").arg(e.message()));
-        return 1;
+    for (;;) {
+        try {
+            return openStore(options, demoFolder);
+        } catch (const bo::StorageError& e) {
+            const QString reason = QStringLiteral("Nepavyko atidaryti duomenų bazės: %1").arg(e.message());
+            if (options.unattended()) {
+                tell(options, reason);
+                return nullptr;
+            }
+            const QString other = anotherStore(reason);
+            if (other.isEmpty())
+                return nullptr;
+            // A store picked by hand is used as it is: never seeded, never created.
+            options.database = other;
+            options.demo = false;
+        }
     }
+}
+
+int runDesktop(const StartOptions& startOptions)
+{
+    StartOptions options = startOptions;
+    std::unique_ptr<QTemporaryDir> demoFolder;
+    const bo::SessionPtr session = openStartStore(options, demoFolder);
+    if (!session)
+        return 1;
     if (session->readOnly())
         tell(options, QStringLiteral("Duomenų bazė atidaryta tik skaityti: duomenis galima peržiūrėti, bet pakeitimų "
                                      "išsaugoti negalima."),

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/bo/session.h"
+
 #include <QString>
 
 #include <memory>
+
+class QTemporaryDir;
 
 namespace shell {
 
@@ -22,6 +26,11 @@ struct StartOptions {
     // wait for a person, so every problem is a line on stderr and an exit code.
     bool unattended() const { return !script.isEmpty() || !screenshot.isEmpty() || dump; }
 };
+
+// Opens the store the options name. Unattended, a store that cannot be opened
+// is one line on stderr and no session; in the window the user is told why
+// and may pick another store file (the options then name it) or quit.
+bo::SessionPtr openStartStore(StartOptions& options, std::unique_ptr<QTemporaryDir>& demoFolder);
 
 // Opens the store, logs the user in, loads the modules and shows the main
 // window. Returns the process exit code; problems are told to the user in

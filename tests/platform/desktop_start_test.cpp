@@ -1,0 +1,109 @@
+// Starting on a store that cannot be opened: in the window the user is told
+// why and may pick another store or quit; unattended nothing waits.
+
+#include "platform/shell/desktop_start.h"
+#include "platform/shell/dialog_runner.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Played {
+    QStringList messages;
+    int dialogs = 0;
+};
+
+// Answers the store's message with `answer` and its file dialog with `file` (empty: cancelled).
+class StartPlay {
+public:
+    StartPlay(QMessageBox::StandardButton answer, const QString& file)
+    {
+        previousHandler_ = vx::messages::setHandler(
+            [this, answer](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
+                played.messages.append(text);
+                return answer;
+            });
+        previousRunner_ = shell::setDialogRunner([this, file](QDialog& dialog) {
+            ++played.dialogs;
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            if (!files || file.isEmpty())
+                return int(QDialog::Rejected);
+            files->selectFile(file);
+            return int(QDialog::Accepted);
+        });
+    }
+    ~StartPlay()
+    {
+        vx::messages::setHandler(std::move(previousHandler_));
+        shell::setDialogRunner(std::move(previousRunner_));
+    }
+    StartPlay(const StartPlay&) = delete;
+    StartPlay& operator=(const StartPlay&) = delete;
+
+    Played played;
+
+private:
+    vx::messages::Handler previousHandler_;
+    vx::dialogs::Runner previousRunner_;
+};
+
+TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
+{
+    QTemporaryDir folder;
+    const QString broken = folder.filePath(QStringLiteral("ne_duomenys.sqlite"));
+    QFile text(broken);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("tai ne duomenų bazė, o tekstas, kurio SQLite neperskaitys kaip savo failo\n");
+    text.close();
+    const QString good = folder.filePath(QStringLiteral("kita.sqlite"));
+    {
+        // A fresh store to pick: opened once with creation allowed.
+        shell::StartOptions make;
+        make.database = good;
+        make.demo = true;
+        std::unique_ptr<QTemporaryDir> unused;
+        ASSERT_TRUE(shell::openStartStore(make, unused));
+    }
+
+    const struct {
+        const char* name;
+        QMessageBox::StandardButton answer;
+        QString picked;
+        bool opened;
+        int dialogs;
+    } cases[] = {
+        {"another store picked", QMessageBox::Open, good, true, 1},
+        {"the file dialog cancelled", QMessageBox::Open, QString(), false, 1},
+        {"quit", QMessageBox::Close, good, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartPlay play(c.answer, c.picked);
+        shell::StartOptions options;
+        options.database = broken;
+        std::unique_ptr<QTemporaryDir> demoFolder;
+        const bo::SessionPtr session = shell::openStartStore(options, demoFolder);
+        EXPECT_EQ(bool(session), c.opened);
+        EXPECT_EQ(options.database, c.opened ? good : broken);
+        ASSERT_EQ(play.played.messages.size(), 1);
+        EXPECT_TRUE(play.played.messages.first().startsWith(QStringLiteral("Nepavyko atidaryti duomenų bazės: ")));
+        EXPECT_TRUE(play.played.messages.first().endsWith(QStringLiteral("Atverti kitą duomenų bazę?")));
+        EXPECT_EQ(play.played.dialogs, c.dialogs);
+    }
+
+    // Unattended, nothing is asked: no session and no message box.
+    StartPlay play(QMessageBox::Open, good);
+    shell::StartOptions options;
+    options.database = broken;
+    options.script = folder.filePath(QStringLiteral("bet.script"));
+    std::unique_ptr<QTemporaryDir> demoFolder;
+    EXPECT_FALSE(shell::openStartStore(options, demoFolder));
+    EXPECT_TRUE(play.played.messages.isEmpty());
+    EXPECT_EQ(play.played.dialogs, 0);
+}
+
+} // namespace
