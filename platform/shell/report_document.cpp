@@ -137,7 +137,11 @@ public:
             save->setObjectName(QStringLiteral("actSavePdf"));
             QObject::connect(save, &QAction::triggered, &preview, [this, &preview, title] { askAndSavePdf(preview, title); });
         }
-        preview.resize(900, 1000);
+        // Opens fitting the screen, whatever its size.
+        QSize size(900, 1000);
+        if (const QScreen* screen = preview.screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        preview.resize(size);
         vx::dialogs::run(preview);
     }
 
