@@ -16,6 +16,11 @@ public:
     void setKind(const QString& kind) override { note(u"Kind", kind); }
     void setCaption(const QString& caption) override { note(u"Caption", caption); }
     void setFilter(const QString& filter) override { note(u"Filter", filter); }
+    void setCurrentValue(const QString& key) override
+    {
+        if (!key.isEmpty())
+            note(u"Current", key);
+    }
     bool showModal(QWidget*) override
     {
         ++script_->timesShown;

@@ -18,7 +18,7 @@ struct SelectorScript {
     QString caption;
 
     // How the last selector was set up, in call order: "ObjectType=O0001401",
-    // "Kind=UserD", "Caption=...".
+    // "Kind=UserD", "Caption=...", "Current=O0001401..." (when one is held).
     QStringList setup;
     int timesShown = 0;
 };
