@@ -18,8 +18,9 @@ struct SelectorScript {
     QString caption;
 
     // How the last selector was set up, in call order: "ObjectType=O0001401",
-    // "Kind=UserD", "Caption=...", "Current=O0001401..." (when one is held).
+    // "Kind=UserD", "Caption=...".
     QStringList setup;
+    QString current; // the value the selector was to start on
     int timesShown = 0;
 };
 
