@@ -55,8 +55,8 @@ QString plainText(const Document& document);
 // createDocument for `templateName` and returns false.
 bool saveDocument(Document& document, const QString& path, const QString& templateName);
 
-// Hands a written document to the desktop's default application (not on the
-// offscreen platform, where nobody would see it).
+// Hands a written document, or a folder, to the desktop's default application
+// (not on the offscreen platform, where nobody would see it).
 void openDocument(const QString& path);
 
 } // namespace CataloguePrintDocument

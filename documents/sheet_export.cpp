@@ -1,6 +1,7 @@
 #include "documents/sheet_export.h"
 
 #include "documents/catalogue_print_document.h"
+#include "documents/export_notice.h"
 #include "trips/trip_sheet_editor.h"
 
 #include <QFileInfo>
@@ -112,7 +113,7 @@ vx::CallResult exportSheet(UIO4000100& editor, const QString& templatePath, cons
     if (!CataloguePrintDocument::saveDocument(document, target, templateName))
         return vx::CallResult::failure(QStringLiteral("Dokumento %1 nepavyko įrašyti.").arg(target));
     if (outputPath.isEmpty())
-        CataloguePrintDocument::openDocument(target);
+        tellWritten(target, CataloguePrintDocument::messageTitle());
     return vx::CallResult::success(target);
 }
 

@@ -11,7 +11,8 @@ class UIO4000100;
 
 // Template export of a trip sheet ("ExportToWord"): a template from the
 // templates folder filled with the sheet's values and tables, written as a
-// new document in the user's documents folder and opened for the user.
+// new document in the user's documents folder, opened for the user, who is
+// told where it is.
 namespace documents {
 
 // The eleven scalar placeholders with the sheet's values, in order.

@@ -191,7 +191,7 @@ void frmTransportRoute::setEditing(bool editing)
 }
 
 // The host's selector offers the segment groups, with the catalogue's records
-// ("'C'") in sight; the chosen key is read from its last "O" on. Empty when
+// ("'C'") in sight, the current group chosen; the chosen key is read from its last "O" on. Empty when
 // nothing was chosen.
 QString frmTransportRoute::askParentGroup()
 {
@@ -202,6 +202,8 @@ QString frmTransportRoute::askParentGroup()
     selector->setKind(QStringLiteral("Group"));
     selector->setCaption(QStringLiteral("Pasirinkite"));
     selector->setFilter(QStringLiteral("'C'"));
+    if (parent_ != 0)
+        selector->setCurrentValue(vx::oid::make(segmentType, parent_));
     if (!selector->showModal(window()))
         return QString();
     const QString key = selector->selectedKey();

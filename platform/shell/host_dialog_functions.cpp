@@ -17,11 +17,16 @@ namespace {
 vx::CallResult newPeriod(HostServices& services)
 {
     const vx::PeriodRecord stored = services.storedPeriod();
-    PeriodDialog dialog(QApplication::activeWindow());
-    dialog.setPeriod(stored);
-    if (runDialog(dialog) != QDialog::Accepted)
-        return vx::CallResult::success(QVariant::fromValue(stored));
-    const vx::PeriodRecord chosen = dialog.period();
+    vx::PeriodRecord chosen;
+    if (const auto ahead = services.takeNextPeriod()) {
+        chosen = *ahead;
+    } else {
+        PeriodDialog dialog(QApplication::activeWindow());
+        dialog.setPeriod(stored);
+        if (runDialog(dialog) != QDialog::Accepted)
+            return vx::CallResult::success(QVariant::fromValue(stored));
+        chosen = dialog.period();
+    }
     services.storePeriod(chosen);
     // Storing reports its failures to the session only; reading back tells.
     if (services.storedPeriod() != chosen)

@@ -9,6 +9,8 @@
 #include <QHash>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace shell {
 
@@ -49,6 +51,10 @@ public:
     // The trip sheet list's view period of the logged-in user.
     vx::PeriodRecord storedPeriod();
     void storePeriod(const vx::PeriodRecord& period);
+    // The answer the next "GetNewPeriod" gives without asking: a period the
+    // user chose in one click on the list.
+    void answerNextPeriod(const vx::PeriodRecord& period) { nextPeriod_ = period; }
+    std::optional<vx::PeriodRecord> takeNextPeriod() { return std::exchange(nextPeriod_, std::nullopt); }
     // Whether the list of this type shows only the rows of the view period.
     static bool listsPeriod(const QString& typeId);
 
@@ -89,6 +95,7 @@ private:
     QHash<QString, vx::VxObjectUIPtr> controllers_;
     QHash<QString, HostFunction> functions_;
     vx::ComponentEntries components_;
+    std::optional<vx::PeriodRecord> nextPeriod_;
 };
 
 } // namespace shell

@@ -9,6 +9,7 @@
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/period_dialog.h"
 #include "platform/shell/search_filter_model.h"
+#include "platform/shell/window_memory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ namespace {
 constexpr int keyRole = Qt::UserRole;
 constexpr int shownTypeRole = Qt::UserRole + 1;
 const QString parameterMark = QStringLiteral("<%>");
+const QString viewPeriodItem = QStringLiteral("3"); // a period list's own "view period" menu item
 
 // The wait cursor for as long as a long piece of work lasts.
 struct WaitCursor {
@@ -104,6 +106,8 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Kelmira"));
     auto* splitter = new QSplitter(this);
+    splitter->setObjectName(QStringLiteral("splMain"));
+    splitter_ = splitter;
     tree_ = new QTreeWidget(splitter);
     tree_->setObjectName(QStringLiteral("tvwNavigation"));
     tree_->setHeaderHidden(true);
@@ -134,6 +138,21 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
         connect(action, &QAction::triggered, this, [this, command] { runListCommand(command); });
         return action;
     };
+    // A list limited to the view period names it and changes it in one click.
+    periodLabel_ = new QLabel(page);
+    periodLabel_->setObjectName(QStringLiteral("lblPeriod"));
+    periodAction_ = commands->addAction(QStringLiteral("&Laikotarpis..."));
+    periodAction_->setObjectName(QStringLiteral("cmdPeriod"));
+    periodAction_->setToolTip(QStringLiteral("Pasirinkti rodomą laikotarpį"));
+    connect(periodAction_, &QAction::triggered, this, [this] { runMenuItem(QString(), viewPeriodItem); });
+    allPeriodAction_ = commands->addAction(QStringLiteral("&Visi"));
+    allPeriodAction_->setObjectName(QStringLiteral("cmdAllPeriod"));
+    allPeriodAction_->setToolTip(QStringLiteral("Rodyti viso laikotarpio įrašus"));
+    connect(allPeriodAction_, &QAction::triggered, this, [this] {
+        services_->answerNextPeriod(wholePeriod());
+        runMenuItem(QString(), viewPeriodItem);
+        services_->takeNextPeriod(); // never left for a later question
+    });
     filterAction_ = listCommand("cmdFilter", QStringLiteral("&Atrinkti..."), QKeySequence(Qt::CTRL | Qt::Key_F),
                                 listCommands::filter);
     showAllAction_ = listCommand("cmdShowAll", QStringLiteral("&Rodyti visą sąrašą"), QKeySequence(Qt::Key_F5),
@@ -142,6 +161,14 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     listMessage_ = new QLabel(QStringLiteral("Pasirinkite skyrių kairėje."), page);
     listMessage_->setObjectName(QStringLiteral("lblListMessage"));
     listMessage_->setWordWrap(true);
+    // After a filter, the way back to the whole list stands next to what was filtered.
+    connect(listMessage_, &QLabel::linkActivated, this, [this] { runListCommand(listCommands::showAll); });
+    // Escape in the search box clears the search.
+    auto* clearSearch = new QAction(search_);
+    clearSearch->setShortcut(QKeySequence(Qt::Key_Escape));
+    clearSearch->setShortcutContext(Qt::WidgetShortcut);
+    search_->addAction(clearSearch);
+    connect(clearSearch, &QAction::triggered, search_, &QLineEdit::clear);
     list_ = new QTreeView(page);
     list_->setObjectName(QStringLiteral("lvwObjects"));
     model_ = new ObjectListModel(this);
@@ -158,6 +185,7 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     list_->header()->setSectionResizeMode(QHeaderView::Interactive);
     auto* top = new QHBoxLayout;
     top->addWidget(search_, 1);
+    top->addWidget(periodLabel_);
     top->addWidget(commands);
     layout->addLayout(top);
     layout->addWidget(listMessage_);
@@ -181,6 +209,10 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     setCentralWidget(splitter);
     statusBar()->showMessage(QStringLiteral("Parengta"));
     resize(1100, 700);
+    if (services_) {
+        memory_ = new WindowMemory(services_, this);
+        memory_->restoreMainWindow(*this, *splitter);
+    }
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { showNode(item); });
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -270,6 +302,7 @@ QIcon MainWindow::iconFor(const QString& iconKey) const
 
 void MainWindow::showNode(QTreeWidgetItem* item)
 {
+    rememberColumns();
     tabs_->setCurrentIndex(0);
     controller_.reset();
     showListCommands(QString());
@@ -311,6 +344,7 @@ bool MainWindow::showHostList(const QString& typeId)
         showMessage(QStringLiteral("Neturite teisės atidaryti šio sąrašo."));
         return false;
     }
+    rememberColumns();
     {
         const QSignalBlocker quiet(tree_);
         tree_->setCurrentItem(nullptr);
@@ -384,7 +418,11 @@ void MainWindow::showListCommands(const QString& type)
         action->setEnabled(taken);
         any = any || taken;
     }
-    listCommands_->setVisible(any);
+    const bool period = !type.isEmpty() && HostServices::listsPeriod(type);
+    for (QAction* action : {periodAction_, allPeriodAction_})
+        action->setVisible(period);
+    periodLabel_->setVisible(period);
+    listCommands_->setVisible(any || period);
 }
 
 void MainWindow::reloadList()
@@ -396,12 +434,19 @@ void MainWindow::reloadList()
 
 void MainWindow::showRows(const vx::RecordsetPtr& rows, const QString& filterText)
 {
+    rememberColumns();
     model_->setRows(rows, [this](const QString& key) { return iconFor(key); }, controller_ ? controller_->OID() : QString());
     listMessage_->setVisible(!filterText.isEmpty());
-    listMessage_->setText(QStringLiteral("Atrinkta: %1").arg(filterText));
+    QString filtered = QStringLiteral("Atrinkta: %1").arg(filterText.toHtmlEscaped());
+    if (takesListCommand(listParent_, listCommands::showAll))
+        filtered += QStringLiteral(" — <a href=\"all\">Rodyti visus</a>");
+    listMessage_->setText(filtered);
     list_->expandToDepth(0);
     for (int c = 0; c < model_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
+    columnsOf_ = listParent_ + (listContext_.isEmpty() ? QString() : QLatin1Char('/') + listContext_);
+    if (memory_)
+        memory_->restoreColumns(columnsOf_, *list_);
     showRowCount();
 }
 
@@ -409,8 +454,10 @@ void MainWindow::showRowCount()
 {
     // A list limited to the view period names the period rather than itself.
     QString shown = controller_ ? controller_->OName() : QString();
-    if (services_ && controller_ && HostServices::listsPeriod(controller_->OID()))
+    if (services_ && controller_ && HostServices::listsPeriod(controller_->OID())) {
         shown = periodShown(services_->storedPeriod());
+        periodLabel_->setText(shown);
+    }
     statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(shown).arg(model_->expectedRows()));
 }
 
@@ -484,12 +531,22 @@ void MainWindow::carryOut(const vx::ClickResult& result)
     }
 }
 
+void MainWindow::rememberColumns()
+{
+    if (memory_ && !columnsOf_.isEmpty() && model_->columnCount() > 0)
+        memory_->saveColumns(columnsOf_, *list_);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (desktop_->closeAll())
-        event->accept();
-    else
+    if (!desktop_->closeAll()) {
         event->ignore();
+        return;
+    }
+    rememberColumns();
+    if (memory_)
+        memory_->saveMainWindow(*this, *splitter_);
+    event->accept();
 }
 
 } // namespace shell

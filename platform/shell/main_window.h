@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTabWidget;
 class QToolBar;
 class QTreeView;
@@ -26,6 +27,7 @@ class DesktopTabs;
 class HostServices;
 class ObjectListModel;
 class SearchFilterModel;
+class WindowMemory;
 
 // The application's main window: the navigation tree of the loaded modules on
 // the left; on the right the desktop, whose first tab is the list of the
@@ -85,13 +87,21 @@ private:
     bool offers(const RowRef& row, const QString& menuKey) const;
     // The list's name and how many rows it has, in the status bar.
     void showRowCount();
+    // Keeps the shown list's column widths and sort for the next time it is shown.
+    void rememberColumns();
 
     std::shared_ptr<HostServices> services_;
+    QSplitter* splitter_ = nullptr;
+    WindowMemory* memory_ = nullptr;
+    QString columnsOf_; // the list whose columns the view shows
     QTreeWidget* tree_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     DesktopTabs* desktop_ = nullptr;
     QLineEdit* search_ = nullptr;
     QToolBar* listCommands_ = nullptr;
+    QLabel* periodLabel_ = nullptr;
+    QAction* periodAction_ = nullptr;
+    QAction* allPeriodAction_ = nullptr;
     QAction* filterAction_ = nullptr;
     QAction* showAllAction_ = nullptr;
     QLabel* listMessage_ = nullptr;

@@ -40,6 +40,8 @@ ModalCardWindow::ModalCardWindow(const vx::CardRef& card, QWidget* parent) : QDi
         card_->setParent(this);
         layout->addWidget(card_);
         setWindowTitle(card_->windowTitle());
+        // Each card's window keeps its own size.
+        setProperty("sizeKey", card_->objectName());
     }
     resize(720, 520);
 }

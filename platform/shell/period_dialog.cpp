@@ -36,8 +36,21 @@ vx::PeriodRecord shownPeriod(vx::PeriodRecord period)
     return period;
 }
 
+vx::PeriodRecord wholePeriod()
+{
+    vx::PeriodRecord whole;
+    whole.PeriodFrom = vx::dates::noDate();
+    whole.PeriodTo = vx::dates::calendarEnd();
+    whole.DaysBack = 30;
+    whole.UsePeriod = true;
+    whole.Caption = QStringLiteral("Visas laikotarpis");
+    return whole;
+}
+
 QString periodShown(const vx::PeriodRecord& period)
 {
+    if (period.UsePeriod && period.PeriodFrom <= vx::dates::noDate() && period.PeriodTo >= vx::dates::calendarEnd())
+        return QStringLiteral("Visas laikotarpis");
     if (period.UsePeriod)
         return QStringLiteral("Laikotarpis %1–%2").arg(vx::dates::toText(period.PeriodFrom), vx::dates::toText(period.PeriodTo));
     return QStringLiteral("Laikotarpis nuo %1").arg(vx::dates::toText(vx::clock::today().addDays(-period.DaysBack)));

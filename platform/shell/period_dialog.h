@@ -21,6 +21,9 @@ vx::PeriodRecord shownPeriod(vx::PeriodRecord period);
 // the last so many days (which have no end).
 QString periodShown(const vx::PeriodRecord& period);
 
+// The period that holds every date: the list shows all its records.
+vx::PeriodRecord wholePeriod();
+
 // The trip sheet list's view period: either the dates from and to, or the
 // last so many days. The chosen period carries a caption describing it.
 class PeriodDialog final : public QDialog {

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QScreen>
 
 namespace {
 
@@ -129,6 +130,7 @@ TEST_F(SheetPrint, PrintShowsThePreviewOrWritesThePdfItIsGiven)
     dialogs.answer([](QDialog& preview) {
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Kelionės lapas KL-0007"));
         EXPECT_TRUE(preview.findChild<QAction*>(QStringLiteral("actSavePdf")));
+        EXPECT_LE(preview.height(), preview.screen()->availableGeometry().height()) << "fits the screen";
         return int(QDialog::Rejected);
     });
     const vx::CallResult shown = open()->Methods(QStringLiteral("Print"), QString());

@@ -40,6 +40,25 @@ protected:
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     }
 
+    void TearDown() override
+    {
+        qputenv("PATH", savedPath);
+        SheetFixture::TearDown();
+    }
+
+    // The desktop's answer to which program opens a document: `program`, or none when empty.
+    void desktopNames(const QString& program)
+    {
+        QFile query(bin.filePath(QStringLiteral("xdg-mime")));
+        ASSERT_TRUE(query.open(QIODevice::WriteOnly));
+        query.write("#!/bin/sh\necho '" + program.toUtf8() + "'\n");
+        query.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!qEnvironmentVariable("PATH").startsWith(bin.path()))
+            qputenv("PATH", bin.path().toLocal8Bit() + ':' + savedPath);
+    }
+
+    QTemporaryDir bin;
+    QByteArray savedPath = qgetenv("PATH");
     testhost::ScriptedDialogs dialogs;
 };
 
@@ -60,11 +79,17 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
 {
     const QString path = installShippedTemplate();
     const QByteArray before = digest(path);
+    desktopNames(QString());
     const vx::CallResult result = exportToWord();
     ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(digest(path), before);
+    // The user is told where the document is, and that no program here opens it.
+    ASSERT_EQ(messages.messages.size(), 1);
+    const testhost::RecordedMessage told = messages.messages.takeFirst();
+    EXPECT_EQ(told.text, QStringLiteral("Dokumentas įrašytas:\r\n%1\r\n\r\nŠiame kompiuteryje nėra programos, kuri atvertų "
+                                        ".docx dokumentus, todėl dokumentas neatvertas.").arg(result.Value.toString()));
+    EXPECT_EQ(std::tuple(told.icon, told.buttons), std::tuple(QMessageBox::Information, QMessageBox::Open | QMessageBox::Ok));
 
     ASSERT_EQ(exported(), QStringList{QStringLiteral("Kelionės lapas KL-0007.docx")});
     const QString text = textOf(result.Value.toString());
@@ -74,9 +99,12 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
         EXPECT_TRUE(text.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
     EXPECT_FALSE(text.contains(QLatin1Char('{'))) << text.toStdString();
 
-    // A second export of the same sheet does not overwrite the first.
-    ASSERT_EQ(exportToWord().Code, 0);
+    // A second export of the same sheet does not overwrite the first; a desktop that has a program is not warned.
+    desktopNames(QStringLiteral("writer.desktop"));
+    const vx::CallResult second = exportToWord();
     EXPECT_EQ(exported().size(), 2);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages.first().text, QStringLiteral("Dokumentas įrašytas:\r\n") + second.Value.toString());
 }
 
 TEST_F(TemplateExport, SeveralTemplatesAreOfferedAndCancellingExportsNothing)

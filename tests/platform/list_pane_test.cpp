@@ -120,10 +120,23 @@ TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
     QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(view()->model()->rowCount(), 2);
     EXPECT_FALSE(filtered->isHidden());
+    // The way back stands beside what was filtered.
+    ASSERT_TRUE(filtered->text().contains(QStringLiteral(">Rodyti visus</a>"))) << filtered->text().toStdString();
+    emit filtered->linkActivated(QStringLiteral("all"));
+    EXPECT_EQ(view()->model()->rowCount(), 3);
+    QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
 
     QTest::keyClick(view(), Qt::Key_F5);
     EXPECT_EQ(view()->model()->rowCount(), 3);
     EXPECT_TRUE(filtered->isHidden());
+    // Escape in the search box clears the search.
+    auto* search = window->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    search->setFocus();
+    QTest::keyClicks(search, QStringLiteral("man"));
+    EXPECT_EQ(view()->model()->rowCount(), 1);
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_TRUE(search->text().isEmpty());
+    EXPECT_EQ(view()->model()->rowCount(), 3);
 
     // The tyre list answers both; the reference catalogues "show all" only.
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTyres")));
@@ -204,6 +217,12 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Laikotarpis nuo 2026.11.13: ")))
         << window->statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblPeriod"))->text(), QStringLiteral("Laikotarpis nuo 2026.11.13"));
+    // "Visi" shows every sheet at once, and the period stays so.
+    action("cmdAllPeriod")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Visas laikotarpis: 8 įr."));
+    EXPECT_EQ(services->storedPeriod(), shell::wholePeriod());
     window->findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(QStringLiteral("DEF"));
     sheet(QStringLiteral("KL-9"), cars[1], 9);
     window->reloadList();

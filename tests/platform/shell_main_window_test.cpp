@@ -10,7 +10,11 @@
 #include "platform/shell/passwords.h"
 #include "tests/support/host_fixture.h"
 
+#include "platform/shell/period_dialog.h"
+
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QSplitter>
 #include <QLineEdit>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -53,6 +57,40 @@ TEST_F(ShellWindow, ANodeTheUserMayNotOpenIsDisabled)
     EXPECT_TRUE(restricted.selectNode(QStringLiteral("CTransportTyres")));
     EXPECT_TRUE(services->Security().CanOpen(QStringLiteral("CTransportTyres")));
     EXPECT_FALSE(services->Security().CanAdd(QStringLiteral("CTransportCars")));
+}
+
+// What a user sized comes back in the next session on the same store: the
+// window and its splitter, a list's column widths and sort, a dialog's size.
+TEST_F(ShellWindow, SizesComeBackAfterARestart)
+{
+    const auto splitterOf = [](QWidget& w) { return w.findChild<QSplitter*>(QStringLiteral("splMain")); };
+    window->show();
+    window->resize(700, 500);
+    splitterOf(*window)->setSizes({200, 480});
+    ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportCars")));
+    window->objectList()->header()->resizeSection(0, 222);
+    window->objectList()->sortByColumn(1, Qt::DescendingOrder);
+    {
+        shell::PeriodDialog dialog(window.get());
+        dialog.show();
+        dialog.resize(480, 260);
+        dialog.hide();
+    }
+    ASSERT_TRUE(window->close());
+
+    shell::MainWindow again(services);
+    QString error;
+    again.addModule(*shell::readModuleTables(*moduleLoader, *factory, QStringLiteral("Kelmira"), &error));
+    again.show();
+    EXPECT_EQ(again.size(), QSize(700, 500));
+    EXPECT_EQ(splitterOf(again)->sizes().value(0), 200);
+    ASSERT_TRUE(again.selectNode(QStringLiteral("CTransportCars")));
+    const QHeaderView* header = again.objectList()->header();
+    EXPECT_EQ(header->sectionSize(0), 222);
+    EXPECT_EQ(std::pair(header->sortIndicatorSection(), header->sortIndicatorOrder()), std::pair(1, Qt::DescendingOrder));
+    shell::PeriodDialog dialog(&again);
+    dialog.show();
+    EXPECT_EQ(dialog.size(), QSize(480, 260));
 }
 
 TEST_F(ShellWindow, HostServicesOpenRecordsAndKeepSettingsAndThePeriodPerUser)

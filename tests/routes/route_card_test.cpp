@@ -136,6 +136,7 @@ TEST_F(RouteCardTest, ChoosingTheParentGroup)
     EXPECT_FALSE(card->cmdEnter->isEnabled()); // the current parent again
     EXPECT_EQ(selector.setup, (QStringList{QStringLiteral("ObjectType=O4000601"), QStringLiteral("Kind=Group"),
                                            QStringLiteral("Caption=Pasirinkite"), QStringLiteral("Filter='C'")}));
+    EXPECT_EQ(selector.current, group) << "starts on the current group";
 
     selector.key = other;
     card->cmdParentGroup->click();

@@ -76,8 +76,9 @@ unzip -p "$root/sheet.docx" word/document.xml | grep -qF "$number" || fail "the 
 "$bin/kelmira" --demo --screenshot "$root/window.png"
 [ -s "$root/window.png" ] || fail "the installed application drew no window"
 
-# Exporting from the card offers the templates of the installed data folder.
-printf 'click cmdExportToWord\nexpect lstTemplates rows 2\nclick cmdOK\nnomsg\n' > "$root/export.script"
+# Exporting from the card offers the templates of the installed data folder
+# and then tells where the document was written.
+printf 'answer OK\nclick cmdExportToWord\nexpect lstTemplates rows 2\nclick cmdOK\n' > "$root/export.script"
 "$bin/kelmira" --db "$store" --user admin --open "$sheet" --script "$root/export.script" > "$root/script.log" \
   || { cat "$root/script.log"; fail "exporting from the card failed"; }
 ls "$HOME"/Documents/Kelion* > /dev/null 2>&1 || fail "the card exported nothing"

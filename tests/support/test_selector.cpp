@@ -10,12 +10,14 @@ public:
     explicit ScriptedSelector(std::shared_ptr<SelectorScript> script) : script_(std::move(script))
     {
         script_->setup.clear();
+        script_->current.clear();
     }
 
     void setObjectType(const QString& objectType) override { note(u"ObjectType", objectType); }
     void setKind(const QString& kind) override { note(u"Kind", kind); }
     void setCaption(const QString& caption) override { note(u"Caption", caption); }
     void setFilter(const QString& filter) override { note(u"Filter", filter); }
+    void setCurrentValue(const QString& key) override { script_->current = key; }
     bool showModal(QWidget*) override
     {
         ++script_->timesShown;

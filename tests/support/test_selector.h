@@ -20,6 +20,7 @@ struct SelectorScript {
     // How the last selector was set up, in call order: "ObjectType=O0001401",
     // "Kind=UserD", "Caption=...".
     QStringList setup;
+    QString current; // the value the selector was to start on
     int timesShown = 0;
 };
 

@@ -215,25 +215,30 @@ QGridLayout* buildHeader(TripSheetControls& c, QWidget* panel)
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    const auto label = [panel](const char* text) { return new QLabel(QString::fromUtf8(text), panel); };
-    grid->addWidget(label("Numeris"), 0, 0);
+    // A label's Alt+letter takes the focus to its field.
+    const auto label = [panel](const char* text, QWidget* field = nullptr) {
+        auto* caption = new QLabel(QString::fromUtf8(text), panel);
+        caption->setBuddy(field);
+        return caption;
+    };
+    grid->addWidget(label("&Numeris", c.txtName), 0, 0);
     auto* number = row({c.txtName});
     number->insertSpacing(1, 8);
-    number->insertWidget(2, label("Kodas"));
+    number->insertWidget(2, label("&Kodas", c.txtCode));
     number->insertWidget(3, c.txtCode);
     grid->addLayout(number, 0, 1);
-    grid->addWidget(label("Laikotarpis"), 1, 0);
+    grid->addWidget(label("&Laikotarpis", c.dtpDateFrom), 1, 0);
     grid->addLayout(row({c.dtpDateFrom, c.chkDateTo, c.dtpDateTo}), 1, 1);
-    grid->addWidget(label("Automobilis"), 2, 0);
+    grid->addWidget(label("Auto&mobilis", c.txtCar), 2, 0);
     auto* car = row({c.txtCar, c.cmdCar, c.txtCarNumber}, false);
     car->setStretch(0, 1);
     grid->addLayout(car, 2, 1);
-    grid->addWidget(label("Vairuotojas"), 3, 0);
+    grid->addWidget(label("&Vairuotojas", c.txtDriver), 3, 0);
     auto* driver = row({c.txtDriver, c.cmdDriver}, false);
     driver->setStretch(0, 1);
     grid->addLayout(driver, 3, 1);
 
-    grid->addWidget(label("Spidometras"), 0, 2);
+    grid->addWidget(label("Spi&dometras", c.txtSpidometrFrom), 0, 2);
     grid->addLayout(row({c.txtSpidometrFrom, unit(panel, QStringLiteral("–")), c.txtSpidometrTo}), 0, 3);
     grid->addWidget(label("Atstumas"), 1, 2);
     grid->addLayout(row({c.txtDistance, unit(panel, QStringLiteral("km"))}), 1, 3);

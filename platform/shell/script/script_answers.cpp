@@ -19,18 +19,9 @@ const QList<std::pair<QString, QMessageBox::StandardButton>>& buttonWords()
         {QStringLiteral("Yes"), QMessageBox::Yes},     {QStringLiteral("No"), QMessageBox::No},
         {QStringLiteral("OK"), QMessageBox::Ok},       {QStringLiteral("Cancel"), QMessageBox::Cancel},
         {QStringLiteral("Abort"), QMessageBox::Abort}, {QStringLiteral("Retry"), QMessageBox::Retry},
-        {QStringLiteral("Ignore"), QMessageBox::Ignore},
+        {QStringLiteral("Ignore"), QMessageBox::Ignore},        {QStringLiteral("Open"), QMessageBox::Open},
     };
     return words;
-}
-
-// What closing an unanswered box would give: its escape button.
-QMessageBox::StandardButton escapeOf(QMessageBox::StandardButtons buttons)
-{
-    for (QMessageBox::StandardButton b : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok})
-        if (buttons.testFlag(b))
-            return b;
-    return QMessageBox::NoButton;
 }
 
 } // namespace
@@ -98,13 +89,13 @@ QMessageBox::StandardButton Answers::answer(const Message& message)
     messages_ << message;
     if (buttons_.isEmpty()) {
         complain_(QStringLiteral("message box without a queued answer: %1").arg(message.text));
-        return escapeOf(message.buttons);
+        return vx::messages::escapeButton(message.buttons);
     }
     const QMessageBox::StandardButton button = buttons_.dequeue();
     if (!message.buttons.testFlag(button)) {
         complain_(QStringLiteral("the message box has no button %1 (it has %2): %3")
                       .arg(buttonNames(button), buttonNames(message.buttons), message.text));
-        return escapeOf(message.buttons);
+        return vx::messages::escapeButton(message.buttons);
     }
     return button;
 }

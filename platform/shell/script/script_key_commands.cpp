@@ -4,6 +4,9 @@
 #include "platform/shell/script/script_runner.h"
 #include "platform/shell/script/synthetic_input.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QWidget>
 
@@ -46,6 +49,23 @@ QWidget* keyTarget(Runner& r)
     return focused && (focused == active || active->isAncestorOf(focused)) ? focused : active;
 }
 
+// A button pressed by its mnemonic clicks a moment later (Qt animates the
+// press); a person's next key comes later still, so the script waits for it.
+void letAnimatedClicksFinish()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto anyDown = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            for (const QAbstractButton* button : top->findChildren<QAbstractButton*>())
+                if (button->isDown())
+                    return true;
+        return false;
+    };
+    while (anyDown() && clock.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 } // namespace
 
 void key(Runner& r, const QStringList& a)
@@ -62,6 +82,8 @@ void key(Runner& r, const QStringList& a)
         if (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier))
             key = Qt::Key_Backtab;
         input::keyClick(keyTarget(r), key, typedText(key, modifiers), modifiers);
+        if (modifiers & Qt::AltModifier)
+            letAnimatedClicksFinish();
     }
 }
 
