@@ -145,9 +145,14 @@ QString Database::readOnlyMessage()
     return QStringLiteral("Duomenų bazė atidaryta tik skaityti: pakeitimų išsaugoti negalima.");
 }
 
-std::unique_ptr<Database> Database::connect(const QString& requested)
+std::unique_ptr<Database> Database::connect(const QString& requested, Creation creation)
 {
     const QString location = requested.isEmpty() ? defaultLocation() : requested;
+    if (creation == Creation::Refused && !isPostgresUrl(location) && location != QLatin1String(":memory:")
+        && !QFileInfo::exists(location))
+        throw StorageError(QStringLiteral("Duomenų bazės %1 nėra. Naują duomenų bazę sukuria komanda "
+                                          "„kelmiractl init“.")
+                               .arg(location));
     const QString name = nextConnectionName();
     std::unique_ptr<Database> db;
     if (isPostgresUrl(location)) {
@@ -187,13 +192,7 @@ std::unique_ptr<Database> Database::connect(const QString& requested)
 
 std::unique_ptr<Database> Database::open(const QString& requested, Creation creation)
 {
-    const QString location = requested.isEmpty() ? defaultLocation() : requested;
-    if (creation == Creation::Refused && !isPostgresUrl(location) && location != QLatin1String(":memory:")
-        && !QFileInfo::exists(location))
-        throw StorageError(QStringLiteral("Duomenų bazės %1 nėra. Naują duomenų bazę sukuria komanda "
-                                          "„kelmiractl init“.")
-                               .arg(location));
-    std::unique_ptr<Database> db = connect(location);
+    std::unique_ptr<Database> db = connect(requested, creation);
     migrate(*db);
     return db;
 }

@@ -53,7 +53,7 @@ public:
     // Throws StorageError with a readable message.
     static std::unique_ptr<Database> open(const QString& location, Creation creation = Creation::Allowed);
     // Opens without touching the schema.
-    static std::unique_ptr<Database> connect(const QString& location);
+    static std::unique_ptr<Database> connect(const QString& location, Creation creation = Creation::Allowed);
 
     // The default store: an SQLite file in the application's data folder
     // (QStandardPaths::AppDataLocation), or the store an earlier version left

@@ -1,6 +1,7 @@
 #include "platform/bo/schema_history.h"
 
 #include "platform/bo/database.h"
+#include "platform/bo/references.h"
 
 namespace bo {
 namespace {
@@ -132,6 +133,8 @@ QList<Migration> schemaHistory()
          },
          nullptr},
         {4, QStringLiteral("administrator as a right"), {}, grantAdministratorRight},
+        // Every reference the object types describe becomes a foreign key.
+        {5, QStringLiteral("foreign keys"), {}, addForeignKeys},
     };
 }
 
