@@ -3,7 +3,6 @@
 #include "app/ctl_session.h"
 #include "platform/bo/recordset_text.h"
 #include "platform/bo/reports/report_catalogue.h"
-#include "platform/contract/date_text.h"
 
 namespace ctl {
 
@@ -14,24 +13,18 @@ int runReport(const QString& location, const QString& name, const QStringList& w
     if (!report) {
         QStringList known;
         for (const bo::reports::ReportDefinition& r : bo::reports::catalogue())
-            known << r.key;
-        err << "Nežinoma ataskaita: " << name << " (yra: " << known.join(QStringLiteral(", ")) << ")." << Qt::endl;
+            known << r.key + QLatin1Char(' ') + bo::reports::wordsUsage(r);
+        err << "Nežinoma ataskaita: " << name << " (yra: " << known.join(QStringLiteral("; ")) << ")." << Qt::endl;
         return 1;
     }
-    bo::reports::ReportArguments args;
-    const std::optional<QDate> from = vx::dates::readDate(words.value(0));
-    const std::optional<QDate> to = vx::dates::readDate(words.value(1));
-    if (!from || !to || !from->isValid() || !to->isValid()) {
-        err << "Netinkamas laikotarpis: " << words.value(0) << ' ' << words.value(1) << " (rašykite yyyy.MM.dd)."
-            << Qt::endl;
+    QString error;
+    const std::optional<bo::reports::ReportArguments> args = bo::reports::argumentsFromWords(*report, words, &error);
+    if (!args) {
+        err << error << Qt::endl;
         return 1;
     }
-    args.from = *from;
-    args.to = *to;
-    args.vehicles = words.value(2).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    args.driver = words.value(3);
     return withSession(location, err, [&](bo::Session& session) {
-        const vx::CallResult result = bo::reports::run(session, *report, args);
+        const vx::CallResult result = bo::reports::run(session, *report, *args);
         const vx::RecordsetPtr rows = result.Value.value<vx::RecordsetPtr>();
         if (result.Code != 0 || !rows) {
             err << result.Message << Qt::endl;

@@ -195,10 +195,11 @@ const QList<Command>& commands()
         {"user", "NAME [--password P] [--rights COMPONENT=RRRR ...]",
          "Create or change a user; RRRR: open, delete, write, new (1 or 0).", 1, -1, {},
          [](const Invocation& c) { return putUser(c); }},
-        {"report", "NAME FROM TO [VEHICLES [DRIVER]] [--csv FILE]",
-         "Run a report (e.g. FuelBalance) for the period; VEHICLES: vehicle and\n"
-         "group ids separated by \",\" (\"\": all); DRIVER: an employee id.",
-         3, 5, {},
+        {"report", "NAME [FROM TO] [DATE] [NUMBER] [VEHICLES [DRIVER]] [--csv FILE]",
+         "Run a report (e.g. FuelBalance FROM TO); it takes the words of what it\n"
+         "asks, in this order. VEHICLES: vehicle and group ids separated by \",\"\n"
+         "(\"\": all); DRIVER: an employee id. An unknown NAME lists the reports.",
+         1, 6, {},
          [](const Invocation& c) {
              return ctl::runReport(c.location, c.words.at(0), c.words.mid(1), csvOption.value(c), out(), err());
          }},

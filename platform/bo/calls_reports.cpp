@@ -1,11 +1,12 @@
-// Named calls behind the host's reports. "ReportFuelBalance" gives the fuel
-// balance of each vehicle over a period, from its trip sheets of that period:
-// distance, own-expense distance, fuel by norms, fuel received, the fuel at the
-// start of the first sheet and at the end of the last one, and the deviation
-// (end rest - (start rest + received - by norms)); each vehicle group is
-// followed by its total and the list by a grand total.
+// Named calls behind the host's reports (the other reports' calls are in
+// reports/). "ReportFuelBalance" gives the fuel balance of each vehicle over a
+// period, from its trip sheets of that period: distance, own-expense distance,
+// fuel by norms, fuel received, the fuel at the start of the first sheet and at
+// the end of the last one, and the deviation (end rest - (start rest + received
+// - by norms)); each vehicle group is followed by its total and the list by a
+// grand total.
 
-#include "platform/bo/named_calls.h"
+#include "platform/bo/reports/report_calls.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
@@ -27,11 +28,8 @@ const QString employeeType = QStringLiteral("O0001401");
 // cheques give its two tanks. The chosen vehicles and groups arrive as one
 // bound text ",12,40," and take in every vehicle below a chosen group.
 const QString sheetsSql = QStringLiteral(
-    "WITH RECURSIVE chosen(id) AS ("
-    " SELECT \"ID\" FROM transport_car WHERE ? LIKE '%,' || CAST(\"ID\" AS TEXT) || ',%'"
-    " UNION SELECT c.\"ID\" FROM transport_car c JOIN chosen ON c.\"ParentID\" = chosen.id) "
     "SELECT t.\"TransportCarID\", COALESCE(c.\"ParentID\", 0), COALESCE(g.\"Name\", ''), "
-    "TRIM(COALESCE(c.\"Name\", '') || ' ' || COALESCE(c.\"Code\", '')), "
+    "%5, "
     "t.\"DistanceRest\", t.\"DistanceEnd\", "
     "t.\"FuelTankTypeID1\", t.\"FuelRest1\", t.\"FinalRest1Indication\", t.\"FinalRest1\", "
     "t.\"FuelTankTypeID2\", t.\"FuelRest2\", t.\"FinalRest2Indication\", t.\"FinalRest2\", "
@@ -174,23 +172,12 @@ QList<Balance> withTotals(QList<Balance> vehicles)
     return rows;
 }
 
-// The chosen vehicles and groups as ",12,40,", or nothing when an item is no vehicle id.
-std::optional<QString> chosenVehicles(const QString& list)
-{
-    QString numbers = QStringLiteral(",");
-    for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString id = item.trimmed();
-        if (!vx::oid::isOfType(id, carType) || !vx::oid::hasRecord(id))
-            return std::nullopt;
-        numbers += QString::number(vx::oid::recordNumber(id)) + QLatin1Char(',');
-    }
-    return numbers;
-}
+using reports::chosenVehicles;
 
-// Litres and kilometres to 3 decimals, so sums show no float noise; never -0.
+// Litres and kilometres to 3 decimals.
 double rounded(double value)
 {
-    return std::nearbyint(value * 1000.0) / 1000.0 + 0.0;
+    return reports::rounded(value, 3);
 }
 
 vx::CallResult fuelBalance(Session& session, const TypedArguments& args)
@@ -210,15 +197,15 @@ vx::CallResult fuelBalance(Session& session, const TypedArguments& args)
         return vx::CallResult::failure(QStringLiteral("%1: laikotarpio pabaiga ankstesnė už pradžią.").arg(name));
     const std::optional<QString> vehicles = chosenVehicles(args.text(2));
     if (!vehicles)
-        return vx::CallResult::failure(
-            QStringLiteral("%1: \"%2\" nėra automobilių identifikatorių sąrašas.").arg(name, args.text(2)));
+        return reports::notVehicles(name, args.text(2));
     const QString driver = args.text(3);
     if (!driver.isEmpty() && !(vx::oid::isOfType(driver, employeeType) && vx::oid::hasRecord(driver)))
         return vx::CallResult::failure(QStringLiteral("%1: \"%2\" nėra vairuotojo identifikatorius.").arg(name, driver));
     const qint64 driverId = driver.isEmpty() ? 0 : vx::oid::recordNumber(driver);
     const QDateTime end = to >= vx::dates::calendarEnd() ? QDateTime(to, QTime(23, 59, 59)) : QDateTime(to.addDays(1), QTime(0, 0));
     const Rows sheets = storeOf(session).query(
-        sheetsSql.arg(usedSql(1), usedSql(2), receivedSql(1), receivedSql(2)),
+        reports::chosenCte()
+            + sheetsSql.arg(usedSql(1), usedSql(2), receivedSql(1), receivedSql(2), reports::carNameSql(QStringLiteral("c"))),
         {*vehicles, QDateTime(from, QTime(0, 0)), end, driverId, driverId, *vehicles == QLatin1String(",") ? 0 : 1});
     Rows out;
     for (const Balance& b : withTotals(vehicleBalances(sheets)))
@@ -239,6 +226,10 @@ void addReportCalls(NamedCalls& calls)
                                    {QStringLiteral("vehicles"), ArgumentType::Text, true},
                                    {QStringLiteral("driver"), ArgumentType::ObjectId, true}},
                                   fuelBalance));
+    reports::addFuelChequesCall(calls);
+    reports::addOdometerGapsCall(calls);
+    reports::addExpiringDocumentsCall(calls);
+    reports::addTyreRunsCall(calls);
 }
 
 } // namespace bo

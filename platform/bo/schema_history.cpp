@@ -133,8 +133,15 @@ QList<Migration> schemaHistory()
          },
          nullptr},
         {4, QStringLiteral("administrator as a right"), {}, grantAdministratorRight},
+        // The reports pick cheques by their date and documents by their end date.
+        {5, QStringLiteral("indexes for the reports"),
+         {
+             QStringLiteral("CREATE INDEX ix_transport_cheque_date ON transport_cheque (\"Date\")"),
+             QStringLiteral("CREATE INDEX ix_transport_car_document_dateto ON transport_car_document (\"DateTo\")"),
+         },
+         nullptr},
         // Every reference the object types describe becomes a foreign key.
-        {5, QStringLiteral("foreign keys"), {}, addForeignKeys},
+        {6, QStringLiteral("foreign keys"), {}, addForeignKeys},
     };
 }
 

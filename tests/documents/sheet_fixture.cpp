@@ -12,6 +12,7 @@ void SheetFixture::SetUp()
     ModuleFixture::SetUp();
     if (!session)
         return;
+    grant(QStringLiteral("CTransportTrips"), true, true, true, true);
     host->services->setProgramPath(programPath.path() + QLatin1Char('/'));
     QDir().mkpath(templatesFolder());
 

@@ -79,6 +79,8 @@ TEST_F(CatalogueHost, OnlyYesIsYes)
 
 TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeavesTheDesktopAlone)
 {
+    for (const char* key : {"CTransportTrips", "CTransportCars"})
+        host->grant(QLatin1String(key), true, true, true, true);
     const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), text("VW Golf ĄBC123")}});
     const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
     ASSERT_TRUE(car);

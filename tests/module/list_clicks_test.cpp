@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         ModuleFixture::SetUp();
-        for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
+        for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres", "CTransportReferences"})
             host->grant(QLatin1String(key), true, true, true, true);
         trips = controller<UI4000100>();
         cheques = controller<UI4000300>();

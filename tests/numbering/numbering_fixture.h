@@ -13,6 +13,13 @@
 // opens them through the trip sheet list controller.
 class NumberingFixture : public testhost::ModuleFixture {
 protected:
+    void SetUp() override
+    {
+        ModuleFixture::SetUp();
+        if (session)
+            grant(QStringLiteral("CTransportTrips"), true, true, true, true);
+    }
+
     // Stores the settings text as the settings card sends it.
     void storeSettings(const QString& text)
     {

@@ -24,6 +24,37 @@ QDateTime at(int month, int day)
     return QDateTime(QDate(2024, month, day), QTime(8, 0));
 }
 
+ReportArguments period(QDate from, QDate to, QStringList vehicles = {}, QString driver = {})
+{
+    ReportArguments args;
+    args.from = from;
+    args.to = to;
+    args.vehicles = vehicles;
+    args.driver = driver;
+    return args;
+}
+
+vx::RecordsetPtr runReport(bo::Session& session, const char* name, const ReportArguments& args)
+{
+    const vx::CallResult result = bo::reports::run(session, *bo::reports::findReport(QString::fromUtf8(name)), args);
+    EXPECT_EQ(result.Code, 0) << result.Message.toStdString();
+    return result.Value.value<vx::RecordsetPtr>();
+}
+
+// Each row's values but the object ids, separated by spaces.
+QStringList lines(const vx::RecordsetPtr& rs)
+{
+    QStringList out;
+    for (int r = 0; rs && r < rs->readCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < rs->fieldCount(); ++c)
+            if (!rs->fieldDef(c).name.endsWith(QLatin1String("OIDR")))
+                cells << rs->valueAt(r, c).toString();
+        out << cells.join(QLatin1Char(' '));
+    }
+    return out;
+}
+
 class BoFuelBalance : public StoreFixture {
 protected:
     void SetUp() override
@@ -83,25 +114,7 @@ protected:
         id("O4000300", f({{"TransportTripID", trip}, {"TransportFuelTypeID", fuel}, {"FuelAmount", litres},
                           {"Date", QDate(2024, 3, 1)}}));
     }
-    vx::RecordsetPtr report(ReportArguments args)
-    {
-        const vx::CallResult result = bo::reports::run(session(), *bo::reports::findReport(QStringLiteral("Kuro balansas")), args);
-        EXPECT_EQ(result.Code, 0) << result.Message.toStdString();
-        return result.Value.value<vx::RecordsetPtr>();
-    }
-    // Each row as "kind group car | sheets distance own norms received start end deviation".
-    static QStringList lines(const vx::RecordsetPtr& rs)
-    {
-        QStringList out;
-        for (int r = 0; rs && r < rs->readCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < rs->fieldCount(); ++c)
-                if (c != rs->fieldIndex(u"CarOIDR"))
-                    cells << rs->valueAt(r, c).toString();
-            out << cells.join(QLatin1Char(' '));
-        }
-        return out;
-    }
+    vx::RecordsetPtr report(const ReportArguments& args) { return runReport(session(), "Kuro balansas", args); }
     QString car(qint64 number) const { return vx::oid::make(QStringLiteral("O4000400"), number); }
 
     qint64 segment = 0, group = 0, volvo = 0, man = 0, driver = 0;
@@ -109,7 +122,7 @@ protected:
 
 TEST_F(BoFuelBalance, VehiclesOfThePeriodWithGroupAndGrandTotals)
 {
-    const vx::RecordsetPtr rs = report({QDate(2024, 3, 1), QDate(2024, 3, 31), {}, {}, {}, {}});
+    const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {}));
     ASSERT_TRUE(rs);
     EXPECT_EQ(lines(rs), (QStringList{
                              QStringLiteral("0  MAN 1 50 0.5 4 15 10 21 0"),
@@ -129,15 +142,15 @@ TEST_F(BoFuelBalance, FiltersByPeriodVehicleGroupAndDriver)
         QStringList vehicleRows;
     };
     const QList<Case> cases = {
-        {"the group takes in its vehicles", {QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}, {}, {}},
+        {"the group takes in its vehicles", period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}),
          {QStringLiteral("0 Sunkvežimiai Volvo KLM 123 2 300 20 32 40 50 55 -3")}},
-        {"one vehicle", {QDate(2024, 3, 1), QDate(2024, 3, 31), {car(man)}, {}, {}, {}},
+        {"one vehicle", period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(man)}, {}),
          {QStringLiteral("0  MAN 1 50 0.5 4 15 10 21 0")}},
-        {"the driver's sheets", {QDate(2024, 1, 1), QDate(2024, 12, 31), {}, vx::oid::make(QStringLiteral("O0001401"), driver), {}, {}},
+        {"the driver's sheets", period(QDate(2024, 1, 1), QDate(2024, 12, 31), {}, vx::oid::make(QStringLiteral("O0001401"), driver)),
          {QStringLiteral("0  MAN 1 50 0.5 4 15 10 21 0")}},
-        {"the end rest by norms of the last sheet", {QDate(2024, 3, 1), QDate(2024, 3, 9), {car(volvo)}, {}, {}, {}},
+        {"the end rest by norms of the last sheet", period(QDate(2024, 3, 1), QDate(2024, 3, 9), {car(volvo)}, {}),
          {QStringLiteral("0 Sunkvežimiai Volvo KLM 123 1 100 20 12 30 50 68 0")}},
-        {"no sheets, no rows", {QDate(2023, 1, 1), QDate(2023, 1, 31), {}, {}, {}, {}}, {}},
+        {"no sheets, no rows", period(QDate(2023, 1, 1), QDate(2023, 1, 31), {}), {}},
     };
     for (const Case& c : cases) {
         QStringList vehicles;
@@ -151,16 +164,21 @@ TEST_F(BoFuelBalance, FiltersByPeriodVehicleGroupAndDriver)
 TEST_F(BoFuelBalance, MalformedParametersAreRefusedWithAReason)
 {
     const struct {
+        const char* call;
         const char* param;
         const char* says;
     } cases[] = {
-        {"'2024.03.31','2024.03.01','',''", "pabaiga ankstesnė"},
-        {"'2024.03.01','2024.03.31','O4000100001',''", "automobilių"},
-        {"'2024.03.01','2024.03.31','','O4000400001'", "vairuotojo"},
-        {"'2024.03.01'", "ReportFuelBalance"},
+        {"ReportFuelBalance", "'2024.03.31','2024.03.01','',''", "pabaiga ankstesnė"},
+        {"ReportFuelBalance", "'2024.03.01','2024.03.31','O4000100001',''", "automobilių"},
+        {"ReportFuelBalance", "'2024.03.01','2024.03.31','','O4000400001'", "vairuotojo"},
+        {"ReportFuelBalance", "'2024.03.01'", "ReportFuelBalance"},
+        {"ReportFuelCheques", "'2024.03.31','2024.03.01',''", "pabaiga ankstesnė"},
+        {"ReportOdometerGaps", "'2024.03.01','2024.03.31','O4000100001'", "automobilių"},
+        {"ReportExpiringDocuments", "'',30,''", "nenurodyta data"},
+        {"ReportTyreRuns", "-1,''", "neigiama"},
     };
     for (const auto& c : cases) {
-        const vx::CallResult result = call(QStringLiteral("ReportFuelBalance"), QString::fromLatin1(c.param));
+        const vx::CallResult result = call(QString::fromLatin1(c.call), QString::fromLatin1(c.param));
         EXPECT_NE(result.Code, 0) << c.param;
         EXPECT_TRUE(result.Message.contains(QString::fromUtf8(c.says))) << result.Message.toStdString();
     }
@@ -169,7 +187,7 @@ TEST_F(BoFuelBalance, MalformedParametersAreRefusedWithAReason)
 TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
 {
     const bo::reports::ReportDefinition& definition = *bo::reports::findReport(QStringLiteral("FuelBalance"));
-    const vx::RecordsetPtr rs = report({QDate(2024, 3, 1), QDate(2024, 3, 31), {}, {}, {}, {}});
+    const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {}));
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Kuro balansas.csv"));
     QString error;
@@ -189,7 +207,7 @@ TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
 
 TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
 {
-    const vx::RecordsetPtr rs = report({QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}, {}, {}});
+    const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}));
     QString printed, complaints;
     QTextStream out(&printed), err(&complaints);
     const QStringList words{QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)};
@@ -198,6 +216,168 @@ TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
     EXPECT_EQ(printed, bo::describeRecordset(*rs).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     EXPECT_EQ(ctl::runReport(store_->location(), QStringLiteral("Nėra"), words, QString(), out, err), 1);
     EXPECT_TRUE(complaints.contains(QStringLiteral("FuelBalance"))) << "names the reports there are";
+}
+
+// The other reports on one small fleet: cheques in the base currency, in a
+// currency with and without a rate for their day and without a currency;
+// sheets whose readings jump, one of them against a sheet of the same day
+// with an earlier time but a larger number; documents around a day; tyres
+// moved between vehicles with a gap in their runs, and one written off.
+class BoFleetReports : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        StoreFixture::SetUp();
+        if (!session_)
+            return;
+        const qint64 eur = id("O0201500", f({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
+        const qint64 usd = id("O0201500", f({{"Code", QStringLiteral("USD")}}));
+        id("O0002200", f({{"CurrencyID", usd}, {"Date", QDate(2024, 3, 2)}, {"Rate", 0.9}}));
+        const qint64 seller = id("O0000100", f({{"Name", QStringLiteral("UAB Degalų prekyba")}}));
+        const qint64 service = id("O0000100", f({{"Name", QStringLiteral("AB Kelių servisas")}}));
+        const qint64 diesel = id("O4000602", f({{"Name", QStringLiteral("DT")}}));
+        const qint64 petrol = id("O4000602", f({{"Name", QStringLiteral("A95")}}));
+        group = id("O4000400", f({{"Name", QStringLiteral("Sunkvežimiai")}, {"GroupFlag", 1}, {"OType", QStringLiteral("Group")}}));
+        volvo = id("O4000400", f({{"Name", QStringLiteral("Volvo")}, {"ParentID", group}}));
+        man = id("O4000400", f({{"Name", QStringLiteral("MAN")}}));
+
+        const qint64 before = sheet(volvo, "V-0", QDateTime(QDate(2024, 2, 20), QTime(8, 0)), 900, 990);
+        const qint64 first = sheet(volvo, "V-1", QDateTime(QDate(2024, 3, 1), QTime(8, 0)), 1000, 1100);
+        sheet(volvo, "V-2", QDateTime(QDate(2024, 3, 1), QTime(7, 0)), 1100, 1200);
+        const qint64 third = sheet(volvo, "V-3", QDateTime(QDate(2024, 3, 5), QTime(8, 0)), 1250, 1300);
+        const qint64 truck = sheet(man, "M-1", QDateTime(QDate(2024, 3, 3), QTime(8, 0)), 500, 600);
+        sheet(man, "M-2", QDateTime(QDate(2024, 4, 2), QTime(8, 0)), 590, 700);
+        gapIds = {trip(before), trip(first)};
+
+        cheque(first, seller, diesel, 40, 60, eur, QDate(2024, 3, 1));
+        cheque(first, seller, diesel, 10, 20, usd, QDate(2024, 3, 2));
+        cheque(third, seller, petrol, 5, 8.5, 0, QDate(2024, 3, 5));
+        cheque(truck, service, diesel, 30, 33.33, usd, QDate(2024, 3, 3));
+        cheque(before, service, diesel, 99, 99, eur, QDate(2024, 2, 20));
+
+        const qint64 insurance = id("O4000609", f({{"Name", QStringLiteral("Draudimas")}}));
+        const qint64 inspection = id("O4000609", f({{"Name", QStringLiteral("Techninė apžiūra")}}));
+        document(volvo, insurance, "D-1", QDate(2024, 3, 20));
+        document(volvo, inspection, "T-1", QDate(2024, 3, 10));
+        document(volvo, inspection, "T-0", QDate(2024, 3, 4));
+        document(man, insurance, "D-2", QDate(2024, 5, 1));
+        document(man, inspection, "T-2", QDate(2999, 12, 31));
+
+        // 100 at the first mounting, then 400 and 300 more: 800 of 1000, though no end run exceeds 750.
+        const qint64 moved = tyre("P-1", "Vasarinė", 1000, QVariant());
+        mounting(volvo, moved, QDate(2024, 1, 1), QDate(2024, 2, 1), 100, 500);
+        mounting(man, moved, QDate(2024, 2, 2), QVariant(), 450, 750);
+        mounting(volvo, tyre("P-2", "", 1000, QVariant()), QDate(2024, 1, 1), QVariant(), 0, 700);
+        mounting(volvo, tyre("P-3", "", 100, QDate(2024, 2, 1)), QDate(2024, 1, 1), QDate(2024, 2, 1), 0, 200);
+    }
+
+    qint64 id(const char* type, const QVariantMap& fields) { return createId(QString::fromLatin1(type), fields); }
+    qint64 sheet(qint64 vehicle, const char* number, const QDateTime& date, double start, double end)
+    {
+        return id("O4000100", f({{"TransportCarID", vehicle}, {"Name", QString::fromLatin1(number)}, {"Date", date},
+                                 {"DistanceRest", start}, {"DistanceEnd", end}}));
+    }
+    void cheque(qint64 sheet, qint64 firm, qint64 fuel, double litres, double sum, qint64 currency, const QDate& date)
+    {
+        id("O4000300", f({{"TransportTripID", sheet}, {"FirmID", firm}, {"TransportFuelTypeID", fuel}, {"FuelAmount", litres},
+                          {"SumCurr", sum}, {"CurrencyID", currency ? QVariant(currency) : QVariant()}, {"Date", date}}));
+    }
+    void document(qint64 vehicle, qint64 kind, const char* number, const QDate& end)
+    {
+        id("O4001100", f({{"TransportID", vehicle}, {"DocTypeID", kind}, {"DocNumber", QString::fromLatin1(number)},
+                          {"DateFrom", QDate(2023, 1, 1)}, {"DateTo", end}}));
+    }
+    qint64 tyre(const char* number, const char* name, int maxRun, const QVariant& writtenOff)
+    {
+        return id("O4000800", f({{"Number", QString::fromLatin1(number)}, {"Name", QString::fromUtf8(name)},
+                                 {"MaxRun", maxRun}, {"DateFrom", QDate(2023, 12, 1)}, {"DateTo", writtenOff}}));
+    }
+    void mounting(qint64 vehicle, qint64 tyre, const QDate& from, const QVariant& to, int runFrom, int runTo)
+    {
+        id("O4000900", f({{"TransportID", vehicle}, {"TyreID", tyre}, {"Axis", 1}, {"DateFrom", from}, {"DateTo", to},
+                          {"TyreRunFrom", runFrom}, {"TyreRunTo", runTo}}));
+    }
+    QString car(qint64 number) const { return vx::oid::make(QStringLiteral("O4000400"), number); }
+    static QString trip(qint64 number) { return vx::oid::make(QStringLiteral("O4000100"), number); }
+    static ReportArguments on(QDate day, int number, QStringList vehicles = {})
+    {
+        ReportArguments args;
+        args.day = day;
+        args.number = number;
+        args.vehicles = vehicles;
+        return args;
+    }
+
+    qint64 group = 0, volvo = 0, man = 0;
+    QStringList gapIds;
+};
+
+TEST_F(BoFleetReports, RowsAndTotalsOfEachReport)
+{
+    struct Case {
+        const char* report;
+        ReportArguments args;
+        QStringList rows;
+    };
+    const QDate march(2024, 3, 1), endOfMarch(2024, 3, 31);
+    const QList<Case> cases = {
+        {"Kuro čekiai", period(march, endOfMarch),
+         {QStringLiteral("0 AB Kelių servisas DT 1 30 33.33 USD 0 1"), QStringLiteral("1 AB Kelių servisas  1 30 33.33 USD 0 1"),
+          QStringLiteral("0 UAB Degalų prekyba A95 1 5 8.5 EUR 8.5 0"),
+          QStringLiteral("0 UAB Degalų prekyba DT 1 40 60 EUR 60 0"),
+          QStringLiteral("0 UAB Degalų prekyba DT 1 10 20 USD 18 0"),
+          QStringLiteral("1 UAB Degalų prekyba  3 55   86.5 0"), QStringLiteral("2   4 85   86.5 1")}},
+        {"FuelCheques", period(march, march.addDays(1), {car(group)}),
+         {QStringLiteral("0 UAB Degalų prekyba DT 1 40 60 EUR 60 0"), QStringLiteral("0 UAB Degalų prekyba DT 1 10 20 USD 18 0"),
+          QStringLiteral("1 UAB Degalų prekyba  2 50   78 0"), QStringLiteral("2   2 50   78 0")}},
+        {"Spidometro neatitikimai", period(march, endOfMarch),
+         {QStringLiteral("0 Volvo V-0 2024-02-20 990 V-1 2024-03-01 1000 10"),
+          QStringLiteral("0 Volvo V-2 2024-03-01 1200 V-3 2024-03-05 1250 50")}},
+        {"OdometerGaps", period(march, QDate(2024, 4, 30), {car(man)}),
+         {QStringLiteral("0 MAN M-1 2024-03-03 600 M-2 2024-04-02 590 -10")}},
+        {"Baigiantys galioti dokumentai", on(QDate(2024, 3, 5), 30),
+         {QStringLiteral("0 Volvo Techninė apžiūra  T-1 2024-03-10 5"), QStringLiteral("0 Volvo Draudimas  D-1 2024-03-20 15")}},
+        {"ExpiringDocuments", on(QDate(2024, 3, 10), 0), {QStringLiteral("0 Volvo Techninė apžiūra  T-1 2024-03-10 0")}},
+        {"ExpiringDocuments", on(QDate(2024, 3, 5), 9000, {car(man)}), {QStringLiteral("0 MAN Draudimas  D-2 2024-05-01 57")}},
+        {"Padangų rida", on({}, 80), {QStringLiteral("0 P-1 – Vasarinė MAN 800 1000 80")}},
+        {"TyreRuns", on({}, 70), {QStringLiteral("0 P-1 – Vasarinė MAN 800 1000 80"), QStringLiteral("0 P-2 Volvo 700 1000 70")}},
+        {"TyreRuns", on({}, 70, {car(group)}), {QStringLiteral("0 P-2 Volvo 700 1000 70")}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lines(runReport(session(), c.report, c.args)), c.rows) << c.report;
+
+    const vx::RecordsetPtr gaps = runReport(session(), "OdometerGaps", period(march, endOfMarch));
+    ASSERT_TRUE(gaps);
+    EXPECT_EQ((QStringList{gaps->valueAt(0, gaps->fieldIndex(u"PrevOIDR")).toString(),
+                           gaps->valueAt(0, gaps->fieldIndex(u"TripOIDR")).toString()}),
+              gapIds)
+        << "both sheets can be opened from the row";
+}
+
+TEST_F(BoFleetReports, TheCommandLineTakesTheWordsOfWhatTheReportAsks)
+{
+    QString printed, complaints;
+    QTextStream out(&printed), err(&complaints);
+    const QString store = store_->location();
+    EXPECT_EQ(ctl::runReport(store, QStringLiteral("ExpiringDocuments"), {QStringLiteral("2024.03.05"), QStringLiteral("30")},
+                             QString(), out, err),
+              0)
+        << complaints.toStdString();
+    EXPECT_EQ(printed, bo::describeRecordset(*runReport(session(), "ExpiringDocuments", on(QDate(2024, 3, 5), 30)))
+                               .join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const struct {
+        QStringList words;
+        const char* says;
+    } refused[] = {
+        {{QStringLiteral("2024.03.05")}, "Dienų skaičius turi būti"},
+        {{QStringLiteral("5.3.2024"), QStringLiteral("30")}, "Netinkama data"},
+        {{QStringLiteral("2024.03.05"), QStringLiteral("30"), QString(), QStringLiteral("O0001401001")}, "Per daug"},
+    };
+    for (const auto& r : refused) {
+        complaints.clear();
+        EXPECT_EQ(ctl::runReport(store, QStringLiteral("ExpiringDocuments"), r.words, QString(), out, err), 1) << r.says;
+        EXPECT_TRUE(complaints.contains(QString::fromUtf8(r.says))) << complaints.toStdString();
+    }
 }
 
 } // namespace

@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         ModuleFixture::SetUp();
+        grant(QStringLiteral("CTransportReferences"), true, true, true, true);
         vx::clock::setFixed(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
         usePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()});
         group = segment(0, 1, QStringLiteral("Miestas"));

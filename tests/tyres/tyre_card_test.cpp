@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         ModuleFixture::SetUp();
-        host->grant(QStringLiteral("CTransportTyres"), true, false, true, false);
+        host->grant(QStringLiteral("CTransportTyres"), true, true, true, true);
         brand = create(QStringLiteral("O4000606"), fields({{"Name", QStringLiteral("Vasara")}}));
         size = create(QStringLiteral("O4000605"), fields({{"Name", QStringLiteral("195/65 R15")}}));
         group = create(QStringLiteral("O4000800"), fields({{"GroupFlag", 1}, {"Name", QStringLiteral("Žieminės")}}));

@@ -29,7 +29,6 @@ protected:
         VehicleFleet::SetUp();
         if (!session)
             return;
-        host->grant(QStringLiteral("CTransportCars"), true, true, true, true);
         diesel = record("O4000604", fields({{"Name", QStringLiteral("Dyzelinas")}}));
         petrol = record("O4000604", fields({{"Name", QStringLiteral("Benzinas")}}));
         const qint64 dieselFuel = record(

@@ -1,7 +1,6 @@
 #include "platform/bo/reports/report_catalogue.h"
 
 #include "platform/bo/business_object.h"
-#include "platform/contract/argument_text.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
@@ -49,7 +48,60 @@ const QList<ReportDefinition>& catalogue()
           column("FuelReceived", "Gauta, l", ColumnKind::Fuel, 1.6),
           column("FuelStartRest", "Likutis pradžioje, l", ColumnKind::Fuel, 1.7),
           column("FuelEndRest", "Likutis pabaigoje, l", ColumnKind::Fuel, 1.7),
-          column("FuelDeviation", "Nuokrypis, l", ColumnKind::Fuel, 1.6)}},
+          column("FuelDeviation", "Nuokrypis, l", ColumnKind::Fuel, 1.6)},
+         {},
+         QStringLiteral("Per laikotarpį kelionės lapų nėra.")},
+        {QStringLiteral("FuelCheques"),
+         QStringLiteral("Kuro čekiai"),
+         QStringLiteral("Per laikotarpį pirktas kuras pagal pardavėjus ir kuro tipus: kiekis, suma čekio valiuta ir "
+                        "bazine valiuta pagal čekio dienos kursą."),
+         QStringLiteral("O4000100"),
+         Period | Vehicles,
+         QStringLiteral("ReportFuelCheques"),
+         {column("FirmName", "Pardavėjas", ColumnKind::Text, 4.2), column("FuelName", "Kuro tipas", ColumnKind::Text, 2.8),
+          column("Cheques", "Čekių", ColumnKind::Whole, 1.2), column("FuelAmount", "Kiekis, l", ColumnKind::Fuel, 2.0),
+          column("SumCurr", "Suma", ColumnKind::Money, 2.0), column("CurrCode", "Valiuta", ColumnKind::Text, 1.4),
+          column("SumBase", "Suma bazine valiuta", ColumnKind::Money, 2.4),
+          column("NoRate", "Be dienos kurso", ColumnKind::Whole, 1.8)},
+         {},
+         QStringLiteral("Per laikotarpį čekių nėra."),
+         QStringLiteral("Pardavėjo suma")},
+        {QStringLiteral("OdometerGaps"),
+         QStringLiteral("Spidometro neatitikimai"),
+         QStringLiteral("Iš eilės einantys automobilio kelionės lapai, kurių pradžios rodmuo nesutampa su ankstesnio "
+                        "lapo pabaigos rodmeniu."),
+         QStringLiteral("O4000100"),
+         Period | Vehicles,
+         QStringLiteral("ReportOdometerGaps"),
+         {column("CarName", "Automobilis", ColumnKind::Text, 3.8), column("PrevName", "Ankstesnis lapas", ColumnKind::Text, 2.2),
+          column("PrevDate", "Data", ColumnKind::Date, 1.8), column("PrevEnd", "Rodmuo pabaigoje", ColumnKind::Plain, 2.0),
+          column("TripName", "Lapas", ColumnKind::Text, 2.2), column("TripDate", "Data", ColumnKind::Date, 1.8),
+          column("TripStart", "Rodmuo pradžioje", ColumnKind::Plain, 2.0),
+          column("Difference", "Skirtumas, km", ColumnKind::Plain, 1.8)},
+         {},
+         QStringLiteral("Per laikotarpį neatitikimų nėra.")},
+        {QStringLiteral("ExpiringDocuments"),
+         QStringLiteral("Baigiantys galioti dokumentai"),
+         QStringLiteral("Automobilių dokumentai, kurių galiojimas baigiasi per nurodytą dienų skaičių nuo datos."),
+         QStringLiteral("O4000100"),
+         Day | Number | Vehicles,
+         QStringLiteral("ReportExpiringDocuments"),
+         {column("CarName", "Automobilis", ColumnKind::Text, 4.0), column("DocName", "Dokumentas", ColumnKind::Text, 4.4),
+          column("DocShape", "Tipas", ColumnKind::Text, 2.8), column("DocNumber", "Numeris", ColumnKind::Text, 2.8),
+          column("DateTo", "Galioja iki", ColumnKind::Date, 2.0), column("DaysLeft", "Liko dienų", ColumnKind::Whole, 1.6)},
+         {QStringLiteral("Dienų skaičius"), QString(), 30, 0, 3650},
+         QStringLiteral("Per šį laikotarpį baigiančių galioti dokumentų nėra.")},
+        {QStringLiteral("TyreRuns"),
+         QStringLiteral("Padangų rida"),
+         QStringLiteral("Naudojamos padangos, kurių rida pasiekė nurodytą didžiausios ridos dalį."),
+         QStringLiteral("O4000100"),
+         Number | Vehicles,
+         QStringLiteral("ReportTyreRuns"),
+         {column("TyreName", "Padanga", ColumnKind::Text, 4.8), column("CarName", "Sumontuota ant", ColumnKind::Text, 4.4),
+          column("Run", "Rida, km", ColumnKind::Whole, 2.0), column("MaxRun", "Didžiausia rida, km", ColumnKind::Whole, 2.4),
+          column("Share", "Dalis, %", ColumnKind::Share, 1.6)},
+         {QStringLiteral("Ridos dalis"), QStringLiteral("%"), 80, 0, 1000},
+         QStringLiteral("Padangų, pasiekusių šią ridos dalį, nėra.")},
     };
     return all;
 }
@@ -88,14 +140,9 @@ const ReportDefinition* reportOfId(const QString& oidr)
     return position >= 0 && position < catalogue().size() ? &catalogue().at(int(position)) : nullptr;
 }
 
-QString parameterText(const ReportArguments& args)
-{
-    return vx::arguments::write({args.from, args.to, args.vehicles.join(QLatin1Char(',')), args.driver});
-}
-
 vx::CallResult run(Session& session, const ReportDefinition& report, const ReportArguments& args)
 {
-    return session.businessObject()->GetProperty(report.call, parameterText(args));
+    return session.businessObject()->GetProperty(report.call, parameterText(report, args));
 }
 
 QString cellText(const ReportColumn& column, const QVariant& value)
@@ -111,6 +158,12 @@ QString cellText(const ReportColumn& column, const QVariant& value)
         return vx::numbers::plain(value.toDouble());
     case ColumnKind::Fuel:
         return vx::numbers::fixed(value.toDouble(), 3);
+    case ColumnKind::Money:
+        return vx::numbers::fixed(value.toDouble(), 2);
+    case ColumnKind::Share:
+        return vx::numbers::fixed(value.toDouble(), 1);
+    case ColumnKind::Date:
+        return vx::dates::toText(value.toDate());
     }
     return QString();
 }
@@ -131,7 +184,7 @@ QStringList rowTexts(const ReportDefinition& report, const vx::Recordset& rows, 
     // A total names itself where a vehicle's name would be.
     if (isTotal(rows, row) && cells.size() > 1) {
         const bool grand = rows.valueAt(row, rows.fieldIndex(u"RowKind")).toInt() == 2;
-        cells[1] = grand ? QStringLiteral("Iš viso") : QStringLiteral("Grupės suma");
+        cells[1] = grand ? QStringLiteral("Iš viso") : report.groupTotal;
     }
     return cells;
 }

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 // The host's reports: which exist for an object type, what each asks of the
 // user, which named call computes its rows and how its columns read. A report's
 // rows carry a "RowKind" (0 an ordinary row, anything else a total), so every
@@ -20,6 +22,9 @@ enum class ColumnKind {
     Whole, // an integer
     Plain, // a number in its shortest form (distances)
     Fuel,  // litres with exactly 3 decimals
+    Money, // a sum with exactly 2 decimals
+    Share, // a percentage with 1 decimal
+    Date,  // a day in the short date form
 };
 
 struct ReportColumn {
@@ -29,8 +34,18 @@ struct ReportColumn {
     double widthCm = 2.0;
 };
 
-// What the parameter dialog asks.
-enum Parameter { Period = 0x1, Vehicles = 0x2, Driver = 0x4 };
+// What the parameter dialog asks. The named call takes them in this order:
+// the period (from, to), the day, the number, the vehicles, the driver.
+enum Parameter { Period = 0x1, Vehicles = 0x2, Driver = 0x4, Day = 0x8, Number = 0x10 };
+
+// A whole number the report asks (days ahead, a share in per cent).
+struct NumberParameter {
+    QString caption;
+    QString unit; // after the number, as "%"
+    int defaultValue = 0;
+    int minimum = 0;
+    int maximum = 0;
+};
 
 struct ReportDefinition {
     QString key;         // short name for the command line
@@ -40,6 +55,9 @@ struct ReportDefinition {
     int parameters = 0;  // Parameter flags
     QString call;        // the named call that computes the rows
     QList<ReportColumn> columns;
+    NumberParameter number;    // when it asks Number
+    QString noRows;            // shown instead of an empty table
+    QString groupTotal = QStringLiteral("Grupės suma"); // what a total of RowKind 1 is called
 };
 
 // The security component every report and the reports node answer to.
@@ -63,10 +81,22 @@ struct ReportArguments {
     // What the user saw chosen, for the report's heading.
     QStringList vehicleNames;
     QString driverName;
+    QDate day;      // the day it counts from
+    int number = 0; // the number it asks
 };
 
-// The argument text of the report's named call.
-QString parameterText(const ReportArguments& args);
+// The argument text of the report's named call: what the report asks, in the
+// order of Parameter.
+QString parameterText(const ReportDefinition& report, const ReportArguments& args);
+// What was asked, one line each, for the report's heading.
+QStringList headingLines(const ReportDefinition& report, const ReportArguments& args);
+// The arguments from command-line words in the order of Parameter (dates
+// yyyy.MM.dd, ids separated by ","); the vehicles and the driver may be left
+// out. Nothing and `error` set when a word does not fit.
+std::optional<ReportArguments> argumentsFromWords(const ReportDefinition& report, const QStringList& words,
+                                                  QString* error);
+// The words the report takes, as "FROM TO [VEHICLES [DRIVER]]".
+QString wordsUsage(const ReportDefinition& report);
 // Runs the report's named call; Value holds the record set.
 vx::CallResult run(Session& session, const ReportDefinition& report, const ReportArguments& args);
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace shell {
@@ -64,7 +65,7 @@ void addRowIf(bool asked, QFormLayout* form, const QString& label, QLayout* row,
 
 ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefinition& report,
                                                const vx::PeriodRecord& period, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent), asked_(report.parameters)
 {
     setObjectName(QStringLiteral("dlgReportParameters"));
     setWindowTitle(report.name);
@@ -79,7 +80,24 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     QPushButton* periodButton = button(QStringLiteral("cmdPeriod"), QStringLiteral("Laikotarpis..."), this);
     periodRow->addWidget(periodButton);
     connect(periodButton, &QPushButton::clicked, this, &ReportParametersDialog::choosePeriod);
-    form->addRow(QStringLiteral("Laikotarpis:"), periodRow);
+    addRowIf(report.parameters & bo::reports::Period, form, QStringLiteral("Laikotarpis:"), periodRow, this);
+
+    day_ = dateEdit(QStringLiteral("dtpDay"), vx::clock::today(), this);
+    auto* dayRow = new QHBoxLayout;
+    dayRow->addWidget(day_);
+    dayRow->addStretch();
+    addRowIf(report.parameters & bo::reports::Day, form, QStringLiteral("Data:"), dayRow, this);
+
+    number_ = new QSpinBox(this);
+    number_->setObjectName(QStringLiteral("txtNumber"));
+    number_->setRange(report.number.minimum, report.number.maximum);
+    number_->setValue(report.number.defaultValue);
+    if (!report.number.unit.isEmpty())
+        number_->setSuffix(QLatin1Char(' ') + report.number.unit);
+    auto* numberRow = new QHBoxLayout;
+    numberRow->addWidget(number_);
+    numberRow->addStretch();
+    addRowIf(report.parameters & bo::reports::Number, form, report.number.caption + QLatin1Char(':'), numberRow, this);
 
     vehicles_ = new QListWidget(this);
     vehicles_->setObjectName(QStringLiteral("lstVehicles"));
@@ -145,6 +163,8 @@ bo::reports::ReportArguments ReportParametersDialog::arguments() const
     }
     args.driver = driverId_;
     args.driverName = driver_->text();
+    args.day = day_->date();
+    args.number = number_->value();
     return args;
 }
 
@@ -211,7 +231,7 @@ void ReportParametersDialog::choosePeriod()
 
 void ReportParametersDialog::finish(Outcome outcome)
 {
-    if (to_->date() < from_->date()) {
+    if ((asked_ & bo::reports::Period) && to_->date() < from_->date()) {
         vx::messages::show(QStringLiteral("Laikotarpio pabaiga ankstesnė už pradžią."), windowTitle(),
                            QMessageBox::Critical, QMessageBox::Ok);
         return;

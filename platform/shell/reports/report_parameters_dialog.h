@@ -9,12 +9,13 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 namespace shell {
 
-// The one dialog in which a report asks what it needs: the period (also through
-// the host's period dialog), vehicles or vehicle groups (all when none is
-// chosen) and, optionally, a driver. It closes either to preview the report or
+// The one dialog in which a report asks what it needs, and only that: the
+// period (also through the host's period dialog), a day, a whole number,
+// vehicles or vehicle groups (all when none is chosen), a driver. It closes either to preview the report or
 // to save it as a .csv file.
 class ReportParametersDialog final : public QDialog {
     Q_OBJECT
@@ -38,10 +39,13 @@ private:
 
     QDateEdit* from_ = nullptr;
     QDateEdit* to_ = nullptr;
+    QDateEdit* day_ = nullptr;
+    QSpinBox* number_ = nullptr;
     QListWidget* vehicles_ = nullptr;
     QLabel* allVehicles_ = nullptr;
     QLineEdit* driver_ = nullptr;
     QString driverId_;
+    int asked_ = 0; // the report's parameter flags
 };
 
 } // namespace shell

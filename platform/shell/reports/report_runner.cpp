@@ -1,6 +1,5 @@
 #include "platform/shell/reports/report_runner.h"
 
-#include "platform/contract/date_text.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/message_door.h"
 #include "platform/shell/dialog_runner.h"
@@ -36,20 +35,19 @@ void fillReportDocument(vx::VxReportDocument& document, const bo::reports::Repor
 {
     document.setBaseFont(QStringLiteral("Arial"), 8);
     document.addLine(report.name, 14, 2);
-    document.addLine(QStringLiteral("Laikotarpis: %1 – %2").arg(vx::dates::toText(args.from), vx::dates::toText(args.to)));
-    if (report.parameters & bo::reports::Vehicles)
-        document.addLine(args.vehicles.isEmpty() ? QStringLiteral("Automobiliai: visi")
-                                                 : QStringLiteral("Automobiliai: %1").arg(args.vehicleNames.join(QStringLiteral(", "))));
-    if (!args.driver.isEmpty())
-        document.addLine(QStringLiteral("Vairuotojas: %1").arg(args.driverName));
+    for (const QString& line : bo::reports::headingLines(report, args))
+        document.addLine(line);
     QList<vx::VxReportDocument::Column> columns;
     for (const bo::reports::ReportColumn& column : report.columns)
-        columns.append({column.caption, column.widthCm, column.kind == bo::reports::ColumnKind::Text ? 0 : 1});
+        columns.append({column.caption, column.widthCm,
+                        column.kind == bo::reports::ColumnKind::Text   ? 0
+                        : column.kind == bo::reports::ColumnKind::Date ? 2
+                                                                       : 1});
     document.addTable(columns);
     for (int row = 0; row < rows.readCount(); ++row)
         document.addRow(bo::reports::rowTexts(report, rows, row), bo::reports::isTotal(rows, row));
     if (rows.readCount() == 0)
-        document.addLine(QStringLiteral("Per laikotarpį kelionės lapų nėra."), 0, 1);
+        document.addLine(report.noRows, 0, 1);
 }
 
 void runReport(bo::Session& session, const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,

@@ -93,18 +93,22 @@ TEST_F(ShellReports, TheNodeListsTheTripSheetReportsWithoutAMessage)
 {
     ASSERT_TRUE(window->selectNode(reportsNode));
     shell::ObjectListModel* model = window->listModel();
-    ASSERT_EQ(model->rowCount(), 1);
-    EXPECT_EQ(model->data(model->index(0, 0)).toString(), QStringLiteral("Kuro balansas"));
+    QStringList names;
+    for (int r = 0; r < model->rowCount(); ++r)
+        names << model->data(model->index(r, 0)).toString();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Kuro balansas"), QStringLiteral("Kuro čekiai"),
+                                  QStringLiteral("Spidometro neatitikimai"), QStringLiteral("Baigiantys galioti dokumentai"),
+                                  QStringLiteral("Padangų rida")}));
     EXPECT_EQ(model->data(model->index(0, 0), shell::ObjectListModel::KeyRole).toString(), fuelBalance);
     QStringList headers;
     for (int c = 0; c < model->columnCount(); ++c)
         headers << model->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headers, (QStringList{QStringLiteral("Pavadinimas"), QStringLiteral("Aprašymas")}));
-    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ataskaitos: 1 įr."));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ataskaitos: 5 įr."));
     EXPECT_TRUE(messages.isEmpty());
 
-    bo::rights::save(session(), session().userId(),
-                     {{QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
+    storeRights(session(), session().userId(),
+                {{QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
     EXPECT_EQ(window->currentController()->GetVxObjectList(QString(), QStringLiteral("O4000100"), QString())->RecordCount(), 0);
     EXPECT_TRUE(window->currentController()->GetMenu(fuelBalance, QString(), QString()).isEmpty());
 }
@@ -128,6 +132,52 @@ TEST_F(ShellReports, TheParameterDialogLeadsToThePreview)
     EXPECT_EQ(messages, QStringList{QStringLiteral("Laikotarpio pabaiga ankstesnė už pradžią.")});
 }
 
+TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
+{
+    create(QStringLiteral("O4001100"), f({{"TransportID", vx::oid::recordNumber(car)}, {"DocNumber", QStringLiteral("TA-7")},
+                                          {"DocShape", QStringLiteral("Talonas")}, {"DateTo", QDate(2024, 5, 20)}}));
+    const struct {
+        const char* key;
+        QStringList asked; // of period, day, number, vehicles, driver
+    } cases[] = {
+        {"FuelBalance", {QStringLiteral("dtpFrom"), QStringLiteral("cmdAddVehicle"), QStringLiteral("txtDriver")}},
+        {"FuelCheques", {QStringLiteral("dtpFrom"), QStringLiteral("cmdAddVehicle")}},
+        {"OdometerGaps", {QStringLiteral("dtpFrom"), QStringLiteral("cmdAddVehicle")}},
+        {"ExpiringDocuments", {QStringLiteral("dtpDay"), QStringLiteral("txtNumber"), QStringLiteral("cmdAddVehicle")}},
+        {"TyreRuns", {QStringLiteral("txtNumber"), QStringLiteral("cmdAddVehicle")}},
+    };
+    ASSERT_TRUE(window->selectNode(reportsNode));
+    for (const auto& c : cases) {
+        const bo::reports::ReportDefinition& report = *bo::reports::findReport(QString::fromLatin1(c.key));
+        QStringList asked;
+        plays << [&](QDialog& dialog) {
+            for (const char* name : {"dtpFrom", "dtpDay", "txtNumber", "cmdAddVehicle", "txtDriver"})
+                if (dialog.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&dialog))
+                    asked << QString::fromLatin1(name);
+            dialog.findChild<QDateEdit*>(QStringLiteral("dtpDay"))->setDate(QDate(2024, 5, 1));
+            dialog.findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2024, 5, 1));
+            dialog.findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2024, 5, 31));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
+            return dialog.result();
+        };
+        plays << [&](QDialog& preview) {
+            // A look at each report as the user gets it, where the caller asks for one.
+            if (const QString shots = qEnvironmentVariable("KELMIRA_SHOTS"); !shots.isEmpty()) {
+                preview.resize(1366, 768);
+                preview.show();
+                QTest::qWait(200);
+                preview.grab().save(shots + QLatin1Char('/') + report.key + QStringLiteral(".png"));
+            }
+            return int(QDialog::Rejected);
+        };
+        shown.clear();
+        window->currentController()->ClickMenu(bo::reports::idOf(report), QString(), QStringLiteral("0"), QString());
+        EXPECT_EQ(asked, c.asked) << c.key;
+        EXPECT_EQ(shown, (QStringList{QStringLiteral("dlgReportParameters"), QStringLiteral("dlgPrintPreview")})) << c.key;
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(ShellReports, TheReportIsSavedAsCsvAndLaidOutInTheDocument)
 {
     const QString path = store_->location() + QStringLiteral(".report.csv");
@@ -149,7 +199,11 @@ TEST_F(ShellReports, TheReportIsSavedAsCsvAndLaidOutInTheDocument)
     if (tool.isEmpty())
         return;
     const bo::reports::ReportDefinition& report = *bo::reports::findReport(QStringLiteral("FuelBalance"));
-    bo::reports::ReportArguments args{QDate(2024, 5, 1), QDate(2024, 5, 31), {car}, {}, {QStringLiteral("Škoda Octavia")}, {}};
+    bo::reports::ReportArguments args;
+    args.from = QDate(2024, 5, 1);
+    args.to = QDate(2024, 5, 31);
+    args.vehicles = {car};
+    args.vehicleNames = {QStringLiteral("Škoda Octavia")};
     const vx::RecordsetPtr result = bo::reports::run(session(), report, args).Value.value<vx::RecordsetPtr>();
     ASSERT_TRUE(result);
     const vx::VxReportDocumentPtr document = shell::createReportDocument();
