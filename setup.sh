@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql libgl-dev
-  libgtest-dev libbenchmark-dev libzip-dev
+  libgtest-dev libbenchmark-dev libzip-dev libsqlite3-dev
   postgresql xvfb xauth poppler-utils
 )
 
@@ -44,10 +44,10 @@ case "${1:-}" in
     exec "${BUILD_DIR:-build}/bin/kelmira" --demo "$@"
     ;;
   test)
-    # The office tests open generated documents in a real word processor; the
-    # package test builds the .deb and checks it as Debian would; the store
-    # tests read stores with the sqlite3 shell.
-    PACKAGES+=(libreoffice-writer-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
+    # The office tests open generated documents in a real word processor and
+    # spreadsheet program; the package test builds the .deb and checks it as
+    # Debian would; the store tests read stores with the sqlite3 shell.
+    PACKAGES+=(libreoffice-writer-nogui libreoffice-calc-nogui sqlite3 dpkg-dev lintian desktop-file-utils appstream man-db unzip)
     install_missing
     build
     ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)" --timeout 600

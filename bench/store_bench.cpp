@@ -205,6 +205,52 @@ void PeriodList(benchmark::State& state)
 }
 BENCHMARK(PeriodList)->Arg(31)->ArgName("days")->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The fuel balance of every vehicle over the store's last whole month
+// beside the plain query of the same sheets with what each sheet's lines used
+// and its cheques brought (one tank), in the order the balance adds them up.
+void ReportFuelBalance(benchmark::State& state)
+{
+    const char* path = storePath();
+    if (!path) {
+        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+        return;
+    }
+    const Raw raw(path);
+    const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
+    const QDate last = raw.day("SELECT MAX(\"Date\") FROM transport_trip");
+    const QDate from = QDate(last.year(), last.month(), 1).addMonths(-1);
+    const QDate to = from.addMonths(1).addDays(-1);
+    const QString param = vx::arguments::write({from, to, QString(), QString()});
+    const std::string first = text(from.toString(Qt::ISODate)) + " 00:00:00";
+    const std::string end = text(to.addDays(1).toString(Qt::ISODate)) + " 00:00:00";
+    long rows = 0, sheets = 0;
+    compare(
+        state,
+        [&] {
+            const vx::CallResult result = session->businessObject()->GetProperty(QStringLiteral("ReportFuelBalance"), param);
+            if (result.Code != 0)
+                state.SkipWithError(text(result.Message).c_str());
+            rows = result.Value.value<vx::RecordsetPtr>()->RecordCount();
+        },
+        [&] {
+            sheets = raw.rows("SELECT t.\"TransportCarID\", c.\"Name\", t.\"DistanceRest\", t.\"DistanceEnd\", t.\"FuelRest1\", "
+                     "(SELECT SUM(l.\"Distance\") FROM transport_trip_route l WHERE l.\"TransportTripID\" = t.\"ID\"), "
+                     "(SELECT SUM(COALESCE(l.\"FuelNormByDistance\", 0) * COALESCE(l.\"Distance\", 0) / 100 "
+                     "+ COALESCE(l.\"FuelNormByDuration\", 0) * COALESCE(l.\"Duration\", 0)) "
+                     "FROM transport_trip_route l WHERE l.\"TransportTripID\" = t.\"ID\"), "
+                     "(SELECT SUM(ch.\"FuelAmount\") FROM transport_cheque ch WHERE ch.\"TransportTripID\" = t.\"ID\") "
+                     "FROM transport_trip t JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                     "WHERE t.\"Date\" >= ? AND t.\"Date\" < ? ORDER BY t.\"TransportCarID\", t.\"Date\", t.\"ID\"",
+                     [&](sqlite3_stmt* s) {
+                         sqlite3_bind_text(s, 1, first.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(s, 2, end.c_str(), -1, SQLITE_TRANSIENT);
+                     });
+        });
+    state.counters["rows"] = double(rows);
+    state.counters["sheets"] = double(sheets);
+}
+BENCHMARK(ReportFuelBalance)->Name("ReportFuelBalance/month")->UseManualTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -13,6 +13,7 @@
 #include "platform/shell/main_window.h"
 #include "platform/shell/module_loader.h"
 #include "platform/shell/module_tables.h"
+#include "platform/shell/reports/report_runner.h"
 #include "platform/shell/script/script_controls.h"
 #include "platform/shell/script/script_runner.h"
 #include "platform/shell/shell_host_factory.h"
@@ -125,6 +126,8 @@ int runDesktop(const StartOptions& options)
         return 1;
     }
 
+    // Nothing may wait for a person unattended: reports compute in place, without their progress dialog.
+    setReportProgress(!options.unattended());
     auto factory = std::make_shared<ShellHostFactory>();
     factory->setSession(session);
     vx::setHostFactory(factory);

@@ -3,10 +3,13 @@
 #include "platform/contract/message_door.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImage>
+#include <QMainWindow>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -15,8 +18,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextTable>
 #include <QToolBar>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -46,8 +51,19 @@ QFont fittingFont(QFont font, const QString& text, double widthPx)
     return font;
 }
 
+// The preview is as large as the program's main window, as the user sized it
+// for the screen; without one, a page's proportions that fit the screen.
+QSize previewSize()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<const QMainWindow*>(window))
+            return window->size();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? QSize(900, 1000).boundedTo(screen->availableSize()) : QSize(900, 1000);
+}
+
 // Lines and tables go into a QTextDocument, always appended at its end.
-class TextReport final : public vx::VxReportDocument {
+class TextReport final : public vx::VxReportDocument, public ReportPictures {
 public:
     TextReport() : cursor_(&document_)
     {
@@ -121,6 +137,19 @@ public:
         cursor_.movePosition(QTextCursor::End);
     }
 
+    void addImage(const QImage& image, double widthCm, double heightCm) override
+    {
+        table_ = nullptr;
+        const QString name = QStringLiteral("kelmira-image:%1").arg(++images_);
+        document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
+        QTextImageFormat format;
+        format.setName(name);
+        format.setWidth(widthCm * pixelsPerCm());
+        format.setHeight(heightCm * pixelsPerCm());
+        startBlock(QTextCharFormat());
+        cursor_.insertImage(format);
+    }
+
     void show(const QString& title) override
     {
         QPrinter printer(QPrinter::HighResolution);
@@ -137,7 +166,7 @@ public:
             save->setObjectName(QStringLiteral("actSavePdf"));
             QObject::connect(save, &QAction::triggered, &preview, [this, &preview, title] { askAndSavePdf(preview, title); });
         }
-        preview.resize(900, 1000);
+        preview.resize(previewSize());
         vx::dialogs::run(preview);
     }
 
@@ -230,6 +259,7 @@ private:
     QTextTable* table_ = nullptr;
     bool started_ = false;
     bool reuseBlock_ = false; // the block after a table waits for the next line
+    int images_ = 0;
 };
 
 } // namespace

@@ -87,15 +87,6 @@ TEST(ColumnStates, StoredValueOverridesDefaultsAndSkipsWhatItCannotRead)
     EXPECT_TRUE(documents::parseStates(QString()).isEmpty());
 }
 
-TEST(ColumnStates, JoinedValueListsEveryColumnInOrder)
-{
-    const documents::PrintTable norms = documents::printTable(documents::tables::norms);
-    const QString joined = documents::joinStates(norms, documents::parseStates(QStringLiteral("Duration#2")));
-    EXPECT_EQ(joined, QStringLiteral("NormName#0#DistanceNormValue#1#DurationNormValue#1#Distance#1#Duration#2#"
-                                     "FuelByDistanceNorm#1#FuelByDurationNorm#1#FuelByNorm#0"));
-    EXPECT_EQ(documents::settingKey(routes), QStringLiteral("TransportTripPrintParametersTripRoutes"));
-}
-
 class PrintParametersDialog : public testhost::ModuleFixture {
 protected:
     void SetUp() override
@@ -164,7 +155,9 @@ TEST_F(PrintParametersDialog, SaveStoresEveryTableAndCancelStoresNothing)
     dialog.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-    EXPECT_EQ(stored(documents::tables::routes),
+    // Under the key the user's settings have always held it.
+    EXPECT_EQ(environment().GetSetting(QStringLiteral("O4000100"), QStringLiteral("TransportTripPrintParametersTripRoutes"),
+                                       QString(), QString()),
               QStringLiteral("Date#0#TransportRouteName#0#TransportRouteDistance#1#TransportRouteDuration#1#"
                              "TransportFuelTypeName#0#TransportFuelNormName#0#TransportFuelNormValue#1#"
                              "TransportFuelNormDurationValue#1#TransportRouteUserName#2#TransportRouteNote#1"));

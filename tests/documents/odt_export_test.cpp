@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <cmath>
 
@@ -109,48 +108,28 @@ QStringList odtTable(const QDomElement& table, const QDomDocument& content)
 
 class OdtExport : public SheetFixture {
 protected:
-    void SetUp() override
-    {
-        SheetFixture::SetUp();
-        // A home of its own: tests running side by side must not see each other's documents.
-        savedHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", savedHome);
-        SheetFixture::TearDown();
-    }
-
-    // The shipped .odt in the Templates folder as `name`; an .ott when the name says so.
-    QString installOdt(const QString& name)
+    // The shipped .odt in the Templates folder made an .ott, as `name`.
+    QString installOtt(const QString& name)
     {
         documents::DocxPackage package;
         EXPECT_TRUE(package.read(shippedOdt, nullptr));
-        if (name.endsWith(QLatin1String(".ott"))) {
-            package.setPart(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text-template");
-            package.setPart(QStringLiteral("META-INF/manifest.xml"),
-                            package.part(QStringLiteral("META-INF/manifest.xml"))
-                                .replace("opendocument.text\"", "opendocument.text-template\""));
-        }
+        package.setPart(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text-template");
+        package.setPart(QStringLiteral("META-INF/manifest.xml"), package.part(QStringLiteral("META-INF/manifest.xml"))
+                                                                     .replace("opendocument.text\"", "opendocument.text-template\""));
         EXPECT_TRUE(package.write(templatesFolder() + name, nullptr));
         return templatesFolder() + name;
     }
 
-    QTemporaryDir home;
-    QByteArray savedHome;
-    QString documentsFolder;
     testhost::ScriptedDialogs dialogs;
 };
 
 TEST_F(OdtExport, ShippedTemplateGetsTheDataAndTheTablesOfTheDocx)
 {
-    installOdt(QStringLiteral("Transport_kelionės_lapas.odt"));
-    const vx::CallResult odt = open()->Methods(QStringLiteral("ExportToWord"), QString());
+    installShippedTemplate(QStringLiteral("Transport_kelionės_lapas.odt"));
+    const vx::CallResult odt = exportToWord();
     ASSERT_EQ(odt.Code, 0) << odt.Message.toStdString();
     EXPECT_TRUE(messages.messages.isEmpty());
-    ASSERT_EQ(QDir(documentsFolder).entryList(QDir::Files), QStringList{QStringLiteral("Kelionės lapas KL-0007.odt")});
+    ASSERT_EQ(exported(), QStringList{QStringLiteral("Kelionės lapas KL-0007.odt")});
 
     CataloguePrintDocument::Document document;
     ASSERT_TRUE(CataloguePrintDocument::createDocument(odt.Value.toString(), document));
@@ -191,7 +170,7 @@ TEST_F(OdtExport, ShippedTemplateGetsTheDataAndTheTablesOfTheDocx)
 TEST_F(OdtExport, BothKindsAreOfferedAndAnOttMakesAnOdt)
 {
     installShippedTemplate(QStringLiteral("Transport_a.docx"));
-    const QString ott = installOdt(QStringLiteral("Transport_b.ott"));
+    const QString ott = installOtt(QStringLiteral("Transport_b.ott"));
     dialogs.answer([&](QDialog& dialog) {
         auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
         EXPECT_EQ(list->count(), 2);
@@ -199,10 +178,10 @@ TEST_F(OdtExport, BothKindsAreOfferedAndAnOttMakesAnOdt)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    const vx::CallResult result = open()->Methods(QStringLiteral("ExportToWord"), QString());
+    const vx::CallResult result = exportToWord();
     ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmWordTemplateList")});
-    ASSERT_EQ(QDir(documentsFolder).entryList(QDir::Files), QStringList{QStringLiteral("B KL-0007.odt")});
+    ASSERT_EQ(exported(), QStringList{QStringLiteral("B KL-0007.odt")});
 
     // The media type stands first in the container, uncompressed, and says "document".
     QFile written(result.Value.toString());

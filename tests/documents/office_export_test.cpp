@@ -1,7 +1,7 @@
-// The documents checked by the programs people open them with: an exported
-// trip sheet converted to PDF by a real word processor (LibreOffice,
-// headless, with a profile of its own), and the PDF kelmiractl prints, both
-// read back as text with poppler.
+// The documents checked by the programs people open them with: a trip sheet
+// exported into both kinds of template converted to PDF by a real word
+// processor (LibreOffice, headless, with a profile of its own), and the PDF
+// kelmiractl prints, both read back as text with poppler.
 
 #include "documents/sheet_export.h"
 #include "tests/documents/sheet_fixture.h"
@@ -13,10 +13,7 @@
 
 namespace {
 
-struct Ran {
-    int code = -1;
-    QString out, err;
-};
+struct Ran { int code = -1; QString out, err; };
 
 Ran run(const QString& program, const QStringList& arguments, int seconds = 60)
 {
@@ -67,11 +64,12 @@ protected:
         SheetFixture::SetUp();
     }
 
-    // Exports the sheet to the shipped template and lets LibreOffice make a PDF of it.
-    QString exportAndConvert(const QString& name)
+    // Exports the sheet to the shipped template of a kind and lets LibreOffice make a PDF of it.
+    QString exportAndConvert(const QString& name, const QString& kind = QStringLiteral("docx"))
     {
-        const QString docx = programPath.filePath(name + QStringLiteral(".docx"));
-        const vx::CallResult result = documents::exportSheet(*open(), installShippedTemplate(), docx);
+        const QString docx = programPath.filePath(name + QLatin1Char('.') + kind);
+        const vx::CallResult result = documents::exportSheet(
+            *open(), installShippedTemplate(QStringLiteral("Transport_kelionės_lapas.") + kind), docx);
         EXPECT_EQ(result.Code, 0) << result.Message.toStdString();
         const QString profile = QUrl::fromLocalFile(programPath.filePath(QStringLiteral("office-profile"))).toString();
         const Ran converted =
@@ -84,17 +82,20 @@ protected:
     }
 };
 
-TEST_F(OfficeExport, WordProcessorShowsTheSheetsDataAndTables)
+TEST_F(OfficeExport, WordProcessorShowsTheSheetsDataAndTablesOfBothKinds)
 {
-    const QString pdf = exportAndConvert(QStringLiteral("lapas"));
-    const QString text = run(tool("pdftotext"), {pdf, QStringLiteral("-")}).out;
-    ASSERT_FALSE(text.isEmpty()) << "no text in " << pdf.toStdString();
-    for (const char16_t* value : {u"2026.11.03", u"2026.11.05", u"KL-0007", u"A&B <7>", u"Volvo FH 500", u"KLM 214",
-                                  u"Jonas Jonaitis", u"1000", u"120", u"30", u"1150"})
-        EXPECT_TRUE(text.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
-    EXPECT_FALSE(text.contains(QLatin1Char('{'))) << text.toStdString();
-    for (const char16_t* header : {u"Atkarpa", u"Atstumas", u"Trukmė", u"Vairuotojas", u"Viso:", u"Šiauliai", u"Krovinys", u"Rūta"})
-        EXPECT_TRUE(text.contains(QString::fromUtf16(header))) << QString::fromUtf16(header).toStdString();
+    for (const QString& kind : {QStringLiteral("docx"), QStringLiteral("odt")}) {
+        SCOPED_TRACE(kind.toStdString());
+        const QString pdf = exportAndConvert(QStringLiteral("lapas"), kind);
+        const QString text = run(tool("pdftotext"), {pdf, QStringLiteral("-")}).out;
+        ASSERT_FALSE(text.isEmpty()) << "no text in " << pdf.toStdString();
+        for (const char16_t* value : {u"2026.11.03", u"2026.11.05", u"KL-0007", u"A&B <7>", u"Volvo FH 500", u"KLM 214",
+                                      u"Jonas Jonaitis", u"1000", u"120", u"30", u"1150", u"Atkarpa", u"Atstumas",
+                                      u"Trukmė", u"Vairuotojas", u"Viso:", u"Šiauliai", u"Krovinys", u"Rūta", u"215000",
+                                      u"pabaigoje"})
+            EXPECT_TRUE(text.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
+        EXPECT_FALSE(text.contains(QLatin1Char('{'))) << text.toStdString();
+    }
 }
 
 TEST_F(OfficeExport, DriverColumnSwitchedOffGivesTheRouteNameItsWidth)

@@ -6,9 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 void SheetFixture::SetUp()
 {
+    savedHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documentsFolder.startsWith(home.path())) << documentsFolder.toStdString();
     ModuleFixture::SetUp();
     if (!session)
         return;
@@ -41,6 +46,17 @@ void SheetFixture::SetUp()
                                {"GroupFlag", 0}}));
 }
 
+void SheetFixture::TearDown()
+{
+    ModuleFixture::TearDown();
+    qputenv("HOME", savedHome);
+}
+
+QStringList SheetFixture::exported() const
+{
+    return QDir(documentsFolder).entryList(QDir::Files);
+}
+
 std::shared_ptr<UIO4000100> SheetFixture::open()
 {
     auto editor = std::dynamic_pointer_cast<UIO4000100>(controller<UI4000100>()->GetVxObject(sheetId));
@@ -57,6 +73,9 @@ QString SheetFixture::installShippedTemplate(const QString& name)
 {
     const QString target = templatesFolder() + name;
     QFile::remove(target);
-    EXPECT_TRUE(QFile::copy(QStringLiteral(KELMIRA_SHIPPED_TEMPLATES "/Transport_kelionės_lapas.docx"), target));
+    const bool openDocument = name.endsWith(QLatin1String(".odt"));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(KELMIRA_SHIPPED_TEMPLATES "/Transport_kelionės_lapas.") +
+                                (openDocument ? QStringLiteral("odt") : QStringLiteral("docx")),
+                            target));
     return target;
 }

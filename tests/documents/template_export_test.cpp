@@ -1,48 +1,35 @@
 // Template export of a trip sheet: which template is taken, what the new
 // document holds, that the template stays as it was, and what the user is
-// told when a template cannot be used.
+// told when a template cannot be used; in its tables a row is set in bold
+// exactly when its first cell is empty (the routes' "Viso:" row is not).
 
 #include "documents/catalogue_print_document.h"
 #include "documents/sheet_export.h"
 #include "tests/documents/sheet_fixture.h"
 
 #include <QCryptographicHash>
-#include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace {
 
 class TemplateExport : public SheetFixture {
 protected:
-    void SetUp() override
-    {
-        SheetFixture::SetUp();
-        // A home of its own: tests running side by side must not see each other's documents.
-        savedHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        ASSERT_TRUE(documentsFolder.startsWith(home.path())) << documentsFolder.toStdString();
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", savedHome);
-        SheetFixture::TearDown();
-    }
-
-    QStringList exported() const { return QDir(documentsFolder).entryList(QDir::Files); }
-
-    // The text of a written document's main part.
-    static QString textOf(const QString& path)
+    // The written document's main part, and its text.
+    static QByteArray mainPart(const QString& path)
     {
         documents::DocxPackage package;
         documents::DocumentError error;
         EXPECT_TRUE(package.read(path, &error)) << error.text.toStdString();
+        return package.part(QStringLiteral("word/document.xml"));
+    }
+    static QString textOf(const QString& path)
+    {
         documents::DocumentBody body;
-        EXPECT_TRUE(body.load(package.part(QStringLiteral("word/document.xml")), &error));
+        documents::DocumentError error;
+        EXPECT_TRUE(body.load(mainPart(path), &error)) << error.text.toStdString();
         return body.plainText();
     }
 
@@ -53,11 +40,6 @@ protected:
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     }
 
-    vx::CallResult exportToWord() { return open()->Methods(QStringLiteral("ExportToWord"), QString()); }
-
-    QTemporaryDir home;
-    QByteArray savedHome;
-    QString documentsFolder;
     testhost::ScriptedDialogs dialogs;
 };
 
@@ -154,6 +136,33 @@ TEST_F(TemplateExport, NegativeOwnAccountLeavesItsPlaceholderEmpty)
     const QString text = textOf(out);
     EXPECT_TRUE(text.contains(QStringLiteral("Nuvažiuota savo sąskaita:  km"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Spidometro parodymai pabaigoje: 1120 km")));
+}
+
+TEST_F(TemplateExport, OnlyRowsWithAnEmptyFirstCellAreBold)
+{
+    // A line without a fuel norm gives a norm summary row without a name.
+    record("O4000200", fields({{"TransportTripID", sheet}, {"Distance", 10.0}, {"FuelNormByDistance", 12.0},
+                               {"Date", QDateTime(QDate(2026, 11, 5), QTime(7, 0))}}));
+    installShippedTemplate();
+    const vx::CallResult result = exportToWord();
+    ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
+    QDomDocument xml;
+    ASSERT_TRUE(xml.setContent(mainPart(result.Value.toString())));
+    QStringList bold, plain; // the first cells' texts
+    const QDomNodeList rows = xml.elementsByTagName(QStringLiteral("w:tr"));
+    for (int r = 0; r < rows.size(); ++r) {
+        const QDomElement row = rows.at(r).toElement();
+        if (!row.elementsByTagName(QStringLiteral("w:tblHeader")).isEmpty())
+            continue;
+        const QDomElement first = row.firstChildElement(QStringLiteral("w:tc"));
+        // A merged first cell stands for an empty one and shows the second.
+        const bool merged = !first.elementsByTagName(QStringLiteral("w:gridSpan")).isEmpty();
+        (row.elementsByTagName(QStringLiteral("w:b")).isEmpty() ? plain : bold)
+            << (merged ? QStringLiteral("(merged) ") : QString()) + first.text();
+    }
+    EXPECT_EQ(bold, QStringList{QStringLiteral("(merged) 12")});
+    EXPECT_TRUE(plain.contains(QStringLiteral("Viso:"))) << plain.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(plain.contains(QStringLiteral("Vasara")));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // The card pattern at work: a small vehicle form built from the shared card
-// pieces (card base, number field, choice field, report list), loaded from a
-// real vehicle editor; the number field as a user types into it; a period's
-// date pair under both order rules; and the card factory knowing every card.
+// pieces (card base, number field, choice field), loaded from a real vehicle
+// editor; the number field as a user types into it; a period's date pair
+// under both order rules. The report list and its totals row are the trip
+// sheet's lists' tests.
 
 #include "platform/shell/host_services.h"
 #include "module/card_factory.h"
@@ -9,21 +10,15 @@
 #include "module/card_pattern/choice_field.h"
 #include "module/card_pattern/date_pair.h"
 #include "module/card_pattern/number_field.h"
-#include "module/card_pattern/report_list.h"
 #include "module/catalogue.h"
-#include "module/live_objects.h"
 #include "module/type_list_controllers.h"
-#include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
 #include "tests/support/module_host.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFocusEvent>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -32,7 +27,7 @@ namespace {
 
 using testhost::ModuleFixture;
 
-// A vehicle's name, length, type and fuel norms, as the module's cards are built.
+// A vehicle's name, length and type, as the module's cards are built.
 class SampleVehicleCard final : public CardBase {
 public:
     SampleVehicleCard()
@@ -44,11 +39,8 @@ public:
         txtLength->setDecimals(2).setZeroWhenEmpty(true);
         txtType = new ChoiceField(this);
         txtType->setChoice(QStringLiteral("O4000607"), QStringLiteral("Pasirinkite tipą"), QStringLiteral("T"));
-        lvwNorms = new QTreeWidget(this);
-        ReportList::setUp(
-            lvwNorms, {{QString(), QStringLiteral("Norma")}, {QStringLiteral("Value"), QStringLiteral("l/100 km")}});
         auto* layout = new QVBoxLayout(this);
-        for (QWidget* control : std::initializer_list<QWidget*>{txtName, txtLength, txtType, lvwNorms})
+        for (QWidget* control : std::initializer_list<QWidget*>{txtName, txtLength, txtType})
             layout->addWidget(control);
 
         watch(txtName, &QLineEdit::textChanged);
@@ -61,7 +53,6 @@ public:
     QLineEdit* txtName;
     NumberField* txtLength;
     ChoiceField* txtType;
-    QTreeWidget* lvwNorms;
 
 protected:
     void loadForm() override
@@ -70,21 +61,6 @@ protected:
         txtName->setText(Catalogue::TextOrEmpty(fields.value(QStringLiteral("Name"))));
         txtLength->setValue(Catalogue::DoubleOrZero(fields.value(QStringLiteral("CarLenth"))));
         txtType->showObject(vx::oid::make(u"O4000607", Catalogue::LongOrZero(fields.value(QStringLiteral("TypeID")))));
-        lvwNorms->clear();
-        const auto norms =
-            vxObjectUIO()->Properties(QStringLiteral("O4000500"), QString()).Value.value<vx::RecordsetPtr>();
-        if (!norms)
-            return;
-        double total = 0;
-        for (norms->MoveFirst(); !norms->isEOF(); norms->MoveNext()) {
-            const double value = Catalogue::DoubleOrZero(norms->value(u"TransportFuelNormValue"));
-            total += value;
-            QTreeWidgetItem* item = ReportList::addItem(lvwNorms, Catalogue::TextOrEmpty(norms->value(u"OIDR")),
-                                                        Catalogue::TextOrEmpty(norms->value(u"TransportFuelNormName")));
-            ReportList::setSubItem(item, QStringLiteral("Value"), vx::numbers::plain(value));
-        }
-        ReportList::setSubItem(ReportList::addTotalsRow(lvwNorms), QStringLiteral("Value"), vx::numbers::plain(total),
-                               true);
     }
 };
 
@@ -108,16 +84,12 @@ protected:
         module::registerCard(QStringLiteral("frmSampleVehicle"), [] { return std::make_unique<SampleVehicleCard>(); });
     }
 
-    // A vehicle of type "Vilkikas" with two fuel norms, and its sample card.
+    // A vehicle of type "Vilkikas", and its sample card.
     std::unique_ptr<SampleVehicleCard> openVehicle()
     {
         type = create(QStringLiteral("O4000607"), fields({{"Name", QStringLiteral("Vilkikas")}}));
         car = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("Volvo")}, {"CarLenth", 4.5},
                                                          {"TypeID", vx::oid::recordNumber(type)}}));
-        for (const auto& [name, value] : {std::pair{"Vasara", 28.5}, std::pair{"Žiema", 31.0}})
-            record("O4000500", fields({{"TransportCarID", vx::oid::recordNumber(car)},
-                                       {"TransportFuelNormID", record("O4000603", fields({{"Name", QString::fromUtf8(name)},
-                                                                                          {"Value", value}}))}}));
         const vx::CardRef card =
             module::createCard(QStringLiteral("frmSampleVehicle"), controller<UI4000400>()->GetVxObject(car));
         return std::unique_ptr<SampleVehicleCard>(dynamic_cast<SampleVehicleCard*>(card.widget.data()));
@@ -129,6 +101,7 @@ protected:
 // Writing, the write button and closing with changes are the trip sheet card's tests.
 TEST_F(CardPattern, ACardLoadsFromItsEditorAndNothingDoneWhileLoadingIsAChange)
 {
+    EXPECT_TRUE(module::createCard(QStringLiteral("frmNoSuchCard"), nullptr).isNull()) << "an unknown card is none";
     const auto card = openVehicle();
     ASSERT_TRUE(card);
     EXPECT_EQ(card->txtName->text(), QStringLiteral("Volvo"));
@@ -136,16 +109,6 @@ TEST_F(CardPattern, ACardLoadsFromItsEditorAndNothingDoneWhileLoadingIsAChange)
     EXPECT_EQ(card->txtType->text(), QStringLiteral("Vilkikas"));
     EXPECT_EQ(card->txtType->objectId(), type);
     EXPECT_FALSE(card->isChanged());
-
-    ASSERT_EQ(card->lvwNorms->topLevelItemCount(), 3);
-    const QTreeWidgetItem* summer = card->lvwNorms->topLevelItem(0);
-    EXPECT_TRUE(ListItem::keyOf(summer).startsWith(QStringLiteral("O4000500")));
-    EXPECT_EQ(ReportList::subItem(summer, QStringLiteral("Value")), QStringLiteral("28,5"));
-    EXPECT_FALSE(ReportList::isTotalsRow(summer));
-    const QTreeWidgetItem* totals = card->lvwNorms->topLevelItem(2);
-    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("Value")), QStringLiteral("59,5"));
-    EXPECT_TRUE(totals->font(1).bold());
-    EXPECT_EQ(ReportList::lastItem(card->lvwNorms), card->lvwNorms->topLevelItem(1)) << "the totals row is no item";
 
     {
         SampleVehicleCard::LoadingGuard outer(*card);
@@ -198,11 +161,7 @@ TEST_F(CardPattern, AFailingHandlerIsReportedOnceAndAConversionErrorEndsItQuietl
 
 TEST(NumberField, TypingKeepsANumberAndLeavingNormalisesIt)
 {
-    struct Case {
-        int decimals;
-        bool allowMinus, zeroWhenEmpty;
-        QString typed, whileTyping, afterLeaving;
-    };
+    struct Case { int decimals; bool allowMinus, zeroWhenEmpty; QString typed, whileTyping, afterLeaving; };
     const QList<Case> cases = {
         {2, false, false, QStringLiteral("12.5"), QStringLiteral("12,5"), QStringLiteral("12,50")},
         {2, false, false, QStringLiteral("1,2,3"), QStringLiteral("1,23"), QStringLiteral("1,23")},
@@ -292,13 +251,6 @@ TEST(DatePair, DatesKeepTheirOrderByTheFormsRuleAndAClearedBoxTakesTheEndAway)
         EXPECT_EQ(dates.end(), day.addDays(test.end));
         EXPECT_GE(edits, 2);
     }
-}
-
-TEST(CardRegistry, EveryCardIsRegisteredAndAnUnknownOneGivesNone)
-{
-    for (const char* name : {"frmTransportTripsSV", "frmTransportCars", "frmTransportTyres", "frmTransportRoute", "frmAutoNumber"})
-        EXPECT_TRUE(module::hasCard(QLatin1String(name))) << name;
-    EXPECT_TRUE(module::createCard(QStringLiteral("frmNoSuchCard"), nullptr).isNull());
 }
 
 } // namespace

@@ -256,7 +256,9 @@ protected:
     QList<double> rates{7, 8, 9};
 };
 
-TEST_F(CatalogueCurrencies, ListsCodesWithIdsAndRatesAtTheDate)
+// The chosen and the base currency selected, with their rates, are the fuel
+// cheque dialog's tests.
+TEST_F(CatalogueCurrencies, ListsCodesInOrderWithRatesAtTheDateAndFallsBackToTheFirst)
 {
     // Without currencies the list stays empty.
     box.addItem(QStringLiteral("senas"));
@@ -269,34 +271,23 @@ TEST_F(CatalogueCurrencies, ListsCodesWithIdsAndRatesAtTheDate)
     const qint32 usd = currency("USD", false, 3.1);
     const qint32 eur = currency("EUR", true);
     const qint32 gbp = currency("GBP", false, 4.2);
-    currency("PLN", false); // no rate that day
+    const qint32 pln = currency("PLN", false); // no rate that day
     box.addItem(QStringLiteral("senas"));
     ids = {7, 8, 9};
     fill(gbp);
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("EUR"), QStringLiteral("GBP"), QStringLiteral("PLN"),
                                       QStringLiteral("USD")}));
-    EXPECT_EQ(ids.mid(0, 2), (QList<qint32>{eur, gbp}));
-    EXPECT_EQ(ids.last(), usd);
+    EXPECT_EQ(ids, (QList<qint32>{eur, gbp, pln, usd}));
     EXPECT_EQ(rates, (QList<double>{1.0, 4.2, 0.0, 3.1}));
     EXPECT_EQ(box.currentIndex(), 1);
     EXPECT_TRUE(log().contains(QStringLiteral("Objects.GetVxObject(O0201500)")));
-}
 
-TEST_F(CatalogueCurrencies, SelectsTheChosenThenTheBaseThenTheFirstEntry)
-{
-    currency("EUR", false, 3.4528);
-    const qint32 ltl = currency("LTL", true);
-    const qint32 usd = currency("USD", false, 3.1);
-    for (const auto& [selectedId, index] : {std::pair{usd, 2}, std::pair{ltl, 1}, std::pair{9999, 1}}) {
-        fill(selectedId);
-        EXPECT_EQ(box.currentIndex(), index) << selectedId;
-    }
-
-    const vx::VxObjectUIOPtr base = stored(vx::oid::make(u"O0201500", ltl));
+    const vx::VxObjectUIOPtr base = stored(vx::oid::make(u"O0201500", eur));
     base->Fields().setValue(QStringLiteral("BaseCurrency"), 0);
     ASSERT_EQ(base->Save().Code, 0);
     fill(9999);
-    EXPECT_EQ(box.currentIndex(), 0) << "without a base currency, the first entry";
+    EXPECT_EQ(box.currentIndex(), 0) << "neither the chosen nor a base currency: the first entry";
+    EXPECT_EQ(rates.first(), 0.0) << "a currency no longer the base has no rate that day";
 }
 
 TEST_F(CatalogueHost, UserPrefixComesFromTheArgumentOrTheCurrentUser)

@@ -39,10 +39,7 @@ TEST(CatalogueConversions, EmptyValuesGiveTheDefaults)
 
 TEST(CatalogueConversions, NumbersConvertAsAFieldWriteDoes)
 {
-    struct Case {
-        QVariant value;
-        double expected;
-    };
+    struct Case { QVariant value; double expected; };
     const Case wholes[] = {{42, 42}, {QStringLiteral("12"), 12}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {true, 1}};
     for (const Case& c : wholes) {
         SCOPED_TRACE(c.value.toString().toStdString());
@@ -103,12 +100,7 @@ TEST(CatalogueNumberTexts, ReadingGivesZeroForAnythingNotNumericAndFormattingFix
     for (const QString& notNumber : {QString(), QStringLiteral("12a"), QStringLiteral("1 000")})
         EXPECT_EQ(Catalogue::TextToNumber(notNumber), 0) << notNumber.toStdString();
 
-    struct Case {
-        const char* input;
-        int decimals;
-        bool zeroWhenEmpty;
-        const char* expected;
-    };
+    struct Case { const char* input; int decimals; bool zeroWhenEmpty; const char* expected; };
     const Case cases[] = {
         {"12,345", 2, false, "12,35"}, {"1234567", 2, false, "1234567,00"}, {"-12,5", 1, true, "-12,5"},
         {"abc", 2, true, "0,00"},      {"abc", 2, false, ""},               {"", 0, true, "0"},
@@ -120,13 +112,7 @@ TEST(CatalogueNumberTexts, ReadingGivesZeroForAnythingNotNumericAndFormattingFix
 
 TEST(CatalogueKeyFilter, LetsThroughDigitsBackspaceAndOneComma)
 {
-    struct Case {
-        int key;
-        const char* text;
-        bool allowMinus;
-        bool allowDecimal;
-        int expected;
-    };
+    struct Case { int key; const char* text; bool allowMinus; bool allowDecimal; int expected; };
     const Case cases[] = {
         {'0', "", false, false, '0'},  {'9', "12", false, false, '9'}, {8, "12", false, false, 8},
         {'.', "12", false, true, ','}, {',', "12", false, true, ','},  {'.', "1,2", false, true, 0},

@@ -1,6 +1,5 @@
 // Context menus of the list controllers: which items a user sees for each row
-// kind with each combination of the open (R1), delete (R2) and new (R4) rights,
-// and the captions of the items.
+// kind with each combination of the open (R1), delete (R2) and new (R4) rights.
 
 #include "module/type_list_controllers.h"
 #include "tests/support/module_host.h"
@@ -12,10 +11,7 @@ using testhost::ModuleFixture;
 enum class Needs { Nothing, Open, Delete, New };
 
 // Menu keys (space-separated) a user sees when holding the right the segment needs.
-struct Segment {
-    Needs needs;
-    const char* keys;
-};
+struct Segment { Needs needs; const char* keys; };
 
 struct MenuRule {
     vx::VxObjectUIPtr list;
@@ -87,12 +83,7 @@ TEST_F(ListMenus, ListsWithoutRightsHaveFixedMenus)
     const auto cheques = controller<UI4000300>();
     const auto references = controller<UI4000600>();
     const QString route = QStringLiteral("O40006017");
-    const struct {
-        vx::VxObjectUIPtr list;
-        QString id;
-        const char *type, *keys;
-        QString context;
-    } cases[] = {
+    const struct { vx::VxObjectUIPtr list; QString id; const char *type, *keys; QString context; } cases[] = {
         {cheques, QStringLiteral("O40003005"), "C", "0 100 4 100", QString()},
         {cheques, QStringLiteral("O40003005"), "Group", "0 100 2 1 100 4 100", QString()},
         {cheques, cheques->OID(), "", "2 1 100", QString()},
@@ -113,41 +104,6 @@ TEST_F(ListMenus, ListsWithoutRightsHaveFixedMenus)
             << list->className().toStdString();
         EXPECT_EQ(keysOf(list->GetMenu(list->OID(), QString(), QString())), QStringLiteral("0 4"));
     }
-}
-
-TEST_F(ListMenus, CaptionsNameWhatEachListMakes)
-{
-    for (const char* key : {"CTransportTrips", "CTransportCars", "CTransportTyres"})
-        host->grant(QLatin1String(key), true, true, true, true);
-    // Each item as "key caption", joined by " | ".
-    const auto captions = [](const vx::MenuItems& items) {
-        QStringList pairs;
-        for (const vx::MenuItem& item : items) {
-            EXPECT_TRUE(item.SubItems.isEmpty());
-            EXPECT_FALSE(item.Flag);
-            pairs << item.Key + QLatin1Char(' ') + item.Caption;
-        }
-        return pairs.join(QStringLiteral(" | "));
-    };
-    const struct {
-        vx::VxObjectUIPtr list;
-        QString id;
-        const char* type;
-        QString expected;
-    } cases[] = {
-        {controller<UI4000400>(), QStringLiteral("O40004007"), "Group",
-         QStringLiteral("0 Padėti &ant darbo stalo | 100 - | 2 Nauja &grupė | 1 &Naujas automobilis | 100 - | "
-                        "4 &Panaikinti | 100 - | 3 &Atrinkti")},
-        {controller<UI4000800>(), QStringLiteral("O4000800"), "",
-         QStringLiteral("2 Nauja &grupė | 1 &Nauja padanga | 100 - | 3 &Atrinkti | 100 -")},
-        {controller<UI4000100>(), QStringLiteral("O4000100"), "",
-         QStringLiteral("1 &Naujas kelionės lapas | 100 - | 6 Transporto nustatymai | 100 - | 3 P&eržiūros nustatymai")},
-        {controller<UI4000300>(), QStringLiteral("O4000300"), "",
-         QStringLiteral("2 Nauja &grupė | 1 &Nauja kortelė | 100 -")},
-        {controller<UI4001000>(), QStringLiteral("O40010001"), "", QStringLiteral("0 Padėti &ant darbo stalo | 4 &Panaikinti")},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(captions(c.list->GetMenu(c.id, kind(c.type), QString())), c.expected) << c.id.toStdString();
 }
 
 } // namespace

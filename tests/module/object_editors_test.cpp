@@ -51,11 +51,7 @@ TEST_F(ObjectEditors, ParentIsTheEditorOfTheRecordsGroup)
     const QString stock = group("O4000800", "Sandėlis");
     const QString tyre = item("O4000800", "Michelin", fields({{"ParentID", number(stock)}}));
 
-    struct Case {
-        vx::VxObjectUIOPtr editor;
-        QString parent;
-        QString editorClass;
-    };
+    struct Case { vx::VxObjectUIOPtr editor; QString parent; QString editorClass; };
     for (const Case& c : {Case{open<UI4000400>(car), fleet, QStringLiteral("UIO4000400")},
                           Case{open<UI4000800>(tyre), stock, QStringLiteral("UIO4000800")}}) {
         const vx::CallResult result = c.editor->Properties(QStringLiteral("Parent"), QString());
@@ -112,11 +108,7 @@ TEST_F(ObjectEditors, AFailedNameIsShownOnceAndTravelsInTheResult)
     const QString car = item("O4000400", "Volvo");
     const QString tyre = item("O4000800", "Michelin");
     const QString route = item("O4000601", "Vilnius–Kaunas");
-    struct Case {
-        vx::VxObjectUIOPtr editor;
-        QString name;
-        QString param;
-    };
+    struct Case { vx::VxObjectUIOPtr editor; QString name; QString param; };
     // An unterminated quote is a parameter text no call accepts.
     const QString broken = QStringLiteral("'7");
     const QList<Case> cases = {
@@ -147,10 +139,7 @@ TEST_F(ObjectEditors, NamesOutsideAnEditorsTableAnswerEmptyWithoutAsking)
     const QString car = item("O4000400", "Volvo");
     const QString tyre = item("O4000800", "Michelin");
     const QString broken = QStringLiteral("'7");
-    struct Case {
-        vx::VxObjectUIOPtr editor;
-        QString name;
-    };
+    struct Case { vx::VxObjectUIOPtr editor; QString name; };
     const QList<Case> cases = {
         {open<UI4000400>(car), QStringLiteral("TyreHistory")},
         {open<UI4000400>(car), QStringLiteral("GetObjectForm")},

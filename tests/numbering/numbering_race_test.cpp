@@ -57,12 +57,7 @@ QDate dateOf(const QVariant& stored)
     return vx::dates::readDate(stored.toString().left(10)).value_or(QDate());
 }
 
-struct Counts {
-    int saved = 0;
-    int refusedByCheck = 0;
-    int refusedByStore = 0;
-    QStringList otherLines;
-};
+struct Counts { int saved = 0; int refusedByCheck = 0; int refusedByStore = 0; QStringList otherLines; };
 
 // Starts the workers together and collects what they wrote.
 Counts race(const QString& location, const QList<qint64>& users)

@@ -23,8 +23,7 @@ protected:
     // A new user holding `digits` on each component, signed in.
     qint64 signInClerk(const QStringList& components, const QString& digits, const QString& login = QStringLiteral("jonas"))
     {
-        const qint64 clerk = createId(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},
-                                                                   {QStringLiteral("Login"), login}});
+        const qint64 clerk = createId("O0001401", {{"Name", QStringLiteral("Jonas")}, {"Login", login}});
         QList<bo::ComponentRights> rows;
         for (const QString& component : components)
             rows.append({component, *bo::Rights::fromDigits(digits)});
@@ -36,9 +35,9 @@ protected:
     // Reads the record (a bare type id: a new one), sets the fields and saves it.
     vx::Status save(const QString& oidr, const QVariantMap& fields)
     {
-        vx::VxObjectUIOPtr editor = session().createEditor(vx::oid::typeId(oidr));
-        editor->setOIDR(oidr);
-        EXPECT_EQ(editor->Read().Code, 0) << oidr.toStdString();
+        const vx::VxObjectUIOPtr editor = read(oidr);
+        if (!editor)
+            return {1, QStringLiteral("%1 cannot be read").arg(oidr)};
         for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
             editor->Fields().setValue(it.key(), it.value());
         return editor->Save();
@@ -46,9 +45,8 @@ protected:
 
     QVariant stored(const QString& oidr, const QString& field)
     {
-        vx::VxObjectUIOPtr editor = session().createEditor(vx::oid::typeId(oidr));
-        editor->setOIDR(oidr);
-        return editor->Read().Code == 0 ? editor->Fields().value(field) : QVariant();
+        const vx::VxObjectUIOPtr editor = read(oidr);
+        return editor ? editor->Fields().value(field) : QVariant();
     }
 
     int count(const QString& typeId)
@@ -69,8 +67,8 @@ protected:
 
 TEST_F(BoRights, AnOpenOnlyUserNeitherAddsNorChangesNorDeletes)
 {
-    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Volvo FH")}});
-    const qint64 segment = createId(QStringLiteral("O4000601"), {{QStringLiteral("Name"), QStringLiteral("Vilnius – Kaunas")}});
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("Volvo FH")}});
+    const qint64 segment = createId("O4000601", {{"Name", QStringLiteral("Vilnius – Kaunas")}});
     const QVariantMap tripFields{{QStringLiteral("TransportCarID"), car},
                                  {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(0, 0))}};
     const qint64 trip = createId(QStringLiteral("O4000100"), tripFields);
@@ -116,7 +114,7 @@ TEST_F(BoRights, AnOpenOnlyUserNeitherAddsNorChangesNorDeletes)
 TEST_F(BoRights, LoginsOtherUsersPasswordsAndRightsAreTheAdministratorsAlone)
 {
     const QString adminCard = vx::oid::make(QStringLiteral("O0001401"), admin);
-    const QString plain = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")}});
+    const QString plain = create("O0001401", {{"Name", QStringLiteral("Ona")}});
     // Open-only rights, and full rights on employees: neither makes an administrator.
     for (const QString& digits : {QStringLiteral("1000"), QStringLiteral("1111")}) {
         SCOPED_TRACE(digits.toStdString());
@@ -152,8 +150,7 @@ TEST_F(BoRights, LoginsOtherUsersPasswordsAndRightsAreTheAdministratorsAlone)
 
 TEST_F(BoRights, TheAdministratorIsWhoeverHoldsTheRightAndOneAlwaysRemains)
 {
-    const qint64 clerk = createId(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},
-                                                               {QStringLiteral("Login"), QStringLiteral("jonas")}});
+    const qint64 clerk = createId("O0001401", {{"Name", QStringLiteral("Jonas")}, {"Login", QStringLiteral("jonas")}});
     const auto administratorRight = [](const char* digits) {
         return QList<bo::ComponentRights>{{bo::rights::administratorComponent, *bo::Rights::fromDigits(QLatin1String(digits))}};
     };

@@ -169,44 +169,34 @@ TEST_F(BoVehicleCalls, CatalogueNamesAreFoundByNumber)
     }
 }
 
-TEST_F(BoVehicleCalls, TyreHistoryRunAndTheChecksForATyreOrAPlaceAlreadyTaken)
+// A tyre in use, its reached run and a taken place in their ordinary use are the
+// tyre mounting dialog's tests, its history on one vehicle the tyre card's.
+TEST_F(BoVehicleCalls, TyreHistorySpansVehiclesAndAPlaceIsTakenOnItsOwnVehicleOnly)
 {
     twoCars();
-    const qint64 moved = tyre("P-1"), fresh = tyre("P-2");
+    const qint64 moved = tyre("P-1");
     mount(car, moved, 2, 1, 2, day(1, 10), day(3, 1), 9000);
     mount(car, moved, 2, 0, 2, day(3, 2), day(5, 1), 21000);
-    const qint64 open = mount(other, moved, 1, 0, 1, day(5, 2), {});
+    mount(other, moved, 1, 0, 1, day(5, 2), {});
     const qint64 unmeasured = tyre("P-3"); // on a vehicle, no end run recorded yet
     mount(car, unmeasured, 3, 0, 1, day(4, 1), {});
 
-    const vx::RecordsetPtr history = rows(u8("GetTyreHistory"), QString::number(moved));
+    const vx::RecordsetPtr history = rows("GetTyreHistory", QString::number(moved));
     EXPECT_EQ(texts(history, "CarPreview"), (QStringList{u8("Volvo FH KLM 001"), u8("Volvo FH KLM 001"), u8("MAN TGX")}));
     EXPECT_EQ(texts(history, "DateFrom").first(), u8("2026-01-10"));
-    EXPECT_EQ(rows(u8("GetTyreHistory"), QString::number(fresh))->RecordCount(), 0);
-
     const struct {
         const char* call;
         QString param;
         int expected;
     } cases[] = {
         {"GetTyreRun", QString::number(moved), 21000},
-        {"GetTyreRun", QString::number(fresh), 0},
         {"GetTyreRun", QString::number(unmeasured), 0},
-        {"GetCheckTyreInUse", QString::number(moved), 1},
-        {"GetCheckTyreInUse", QString::number(fresh), 0},
         {"GetCheckPosition", QStringLiteral("%1,1,0,1").arg(other), 1},
-        {"GetCheckPosition", QStringLiteral("%1,1,1,1").arg(other), 0},
-        {"GetCheckPosition", QStringLiteral("%1,1,0,2").arg(other), 0},
-        {"GetCheckPosition", QStringLiteral("%1,2,1,2").arg(car), 0}, // taken once, free now
         {"GetCheckPosition", QStringLiteral("%1,1,0,1").arg(car), 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(rows(u8(c.call), c.param)->value(0 == qstrcmp(c.call, "GetTyreRun") ? u"MaxRunTo" : u"Result").toInt(),
-                  c.expected)
+        EXPECT_EQ(rows(c.call, c.param)->value(0 == qstrcmp(c.call, "GetTyreRun") ? u"MaxRunTo" : u"Result").toInt(), c.expected)
             << c.call << "(" << c.param.toStdString() << ")";
-
-    update(vx::oid::make(u"O4000900", open), {{u8("DateTo"), day(6, 1)}});
-    EXPECT_EQ(first("GetCheckTyreInUse", QString::number(moved), "Result").toInt(), 0) << "removed";
 }
 
 TEST_F(BoVehicleCalls, CarRunSumsTheSpeedometerOfSheetsStartingInThePeriod)
@@ -256,7 +246,7 @@ TEST_F(BoVehicleCalls, WrongOrHostileParameterTextsFailNamingTheCallAndChangeNot
     const QString hostile = u8("Nr. 1'); DELETE FROM employee; -- /*");
     appoint(car, person("O'Brien", "x\";--"), day(1, 1), {}, hostile);
     expectRow(rows(u8("GetCarDrivers"), QString::number(car)), {{"Order", hostile}, {"Preview", u8("O'Brien x\";--")}});
-    EXPECT_EQ(bo::storeOf(session()).scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
+    EXPECT_EQ(scalar(u8("SELECT COUNT(*) FROM employee")).toInt(), 2);
 }
 
 } // namespace

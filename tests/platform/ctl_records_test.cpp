@@ -40,7 +40,7 @@ protected:
 
     qint64 count(const QString& table)
     {
-        return bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
     }
 };
 
@@ -111,7 +111,7 @@ TEST_F(BoCtlRecords, RefusedPutsWriteNothing)
 // writing through them is refused, and a named call refuses them too.
 TEST_F(BoCtlRecords, MalformedIdsNameNoRecord)
 {
-    const QString car = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Vilkikas")}});
+    const QString car = create("O4000400", {{"Name", QStringLiteral("Vilkikas")}});
     const QString number = QString::number(vx::oid::recordNumber(car));
     for (const QString& id : {car + QStringLiteral(" OR 1=1"), car + QStringLiteral("junk"), QLatin1Char(' ') + car,
                               QStringLiteral("O4000400-") + number, QStringLiteral("O4000400+") + number}) {
@@ -122,7 +122,7 @@ TEST_F(BoCtlRecords, MalformedIdsNameNoRecord)
         EXPECT_TRUE(text.isEmpty());
         const Run changed = put(id, {QStringLiteral("Name=Kitas")});
         EXPECT_EQ(changed.code, 1);
-        EXPECT_NE(call(QStringLiteral("DO4000400_GetVxObject"), vx::arguments::quoted(id)).Code, 0);
+        EXPECT_NE(call("DO4000400_GetVxObject", vx::arguments::quoted(id)).Code, 0);
     }
     EXPECT_EQ(count(QStringLiteral("transport_car")), 1);
     EXPECT_EQ(get(car).value(QStringLiteral("Name")), QStringLiteral("Vilkikas"));
@@ -164,8 +164,8 @@ TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)
     // A second run changes the same user and replaces the component's rights.
     ASSERT_TRUE(ctl::readRights(QStringLiteral("CTransportTrips=0101"), &right));
     ASSERT_EQ(ctl::putUser(store_->location(), QStringLiteral("jonas"), nullptr, {right}, out, err), 0);
-    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = 'jonas'")).toInt(), 1);
-    EXPECT_EQ(bo::storeOf(session()).scalar(QStringLiteral("SELECT \"CanDelete\" FROM user_right WHERE \"UserID\" = ?"),
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM employee WHERE \"Login\" = 'jonas'")).toInt(), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT \"CanDelete\" FROM user_right WHERE \"UserID\" = ?"),
                                     {user.at(0, QStringLiteral("ID"))}).toInt(),
               1);
 }

@@ -365,6 +365,7 @@ TEST(RecordsetRowSource, WalkingGivesEveryRowOnceConvertedAndTakingTheSourceKeep
 }
 
 
+// The forms themselves are NumberText's and DateText's tests.
 TEST(RecordsetText, ValuesAreWrittenInTheAppsDateAndNumberForms)
 {
     const struct {
@@ -373,11 +374,8 @@ TEST(RecordsetText, ValuesAreWrittenInTheAppsDateAndNumberForms)
     } cases[] = {
         {QVariant(), ""},
         {QVariant(QDate(2026, 3, 5)), "2026.03.05"},
-        {QVariant(QDateTime(QDate(2026, 3, 5), QTime(0, 0))), "2026.03.05"},
         {QVariant(QDateTime(QDate(2026, 3, 5), QTime(7, 45, 30))), "2026.03.05 07:45"},
         {QVariant(0.1 + 0.2), "0,3"},
-        {QVariant(-1234567.5), "-1234567,5"},
-        {QVariant(102.0), "102"},
         {QVariant(qint32(-42)), "-42"},
         {QVariant(true), "1"},
         {QVariant(QStringLiteral("Vilnius – Kaunas")), "Vilnius – Kaunas"},

@@ -26,6 +26,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <type_traits>
+
 namespace {
 
 using shell::script::readLine;
@@ -69,11 +71,18 @@ TEST(ShellScriptGrammar, AScriptKeepsTheFileLineNumbersOfItsCommands)
     EXPECT_EQ(lines.at(1).number, 5);
 }
 
-// A control that takes dropped text; the text of every drop is kept.
+// A control that takes dropped text, as a card's drop target does; the text of
+// every drop is kept. One not `listening` is one a real drag never reaches.
 template <class Control>
-class TextDrops : public Control {
+class TextDrops final : public Control {
 public:
-    using Control::Control;
+    TextDrops(const char* name, bool listening, QWidget* parent) : Control(parent)
+    {
+        this->setObjectName(QLatin1String(name));
+        this->setAcceptDrops(listening);
+        if constexpr (std::is_same_v<Control, QLabel>)
+            this->setText(this->objectName());
+    }
     QStringList received;
 
 protected:
@@ -85,27 +94,8 @@ protected:
         event->acceptProposedAction();
     }
 };
-
-// A label that takes dropped text, as a card's drop target does; `listening`
-// off makes it one a real drag never reaches (it does not accept drops).
-class DropLabel final : public TextDrops<QLabel> {
-public:
-    DropLabel(const QString& name, bool listening, QWidget* parent) : TextDrops<QLabel>(name, parent)
-    {
-        setObjectName(name);
-        setAcceptDrops(listening);
-    }
-};
-
-// A list that takes dropped text on its viewport.
-class DropList final : public TextDrops<QTreeWidget> {
-public:
-    explicit DropList(QWidget* parent) : TextDrops<QTreeWidget>(parent)
-    {
-        setObjectName(QStringLiteral("lvwDrop"));
-        setAcceptDrops(true);
-    }
-};
+using DropLabel = TextDrops<QLabel>;
+using DropList = TextDrops<QTreeWidget>; // dropped on its viewport
 
 // A card with one control of each kind a script uses, buttons that open the
 // host's choosers, message boxes and a modal dialog the way cards do, and drop
@@ -211,9 +201,9 @@ QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, 
         if (QAction* chosen = menu.exec(menuOwner->mapToGlobal(at)))
             label->setText(chosen->objectName());
     });
-    for (QWidget* w : std::initializer_list<QWidget*>{menuOwner, new DropLabel(QStringLiteral("lblDrop"), true, card),
-                                                      new DropLabel(QStringLiteral("lblDeaf"), false, card),
-                                                      new DropList(card), label})
+    for (QWidget* w : std::initializer_list<QWidget*>{menuOwner, new DropLabel("lblDrop", true, card),
+                                                      new DropLabel("lblDeaf", false, card),
+                                                      new DropList("lvwDrop", true, card), label})
         layout->addWidget(w);
     return card;
 }
@@ -234,6 +224,13 @@ protected:
         int passed, failed;
         QStringList lines;
         QStringList failures() const { return lines.filter(QStringLiteral("line ")); }
+        QStringList failedLines() const // "line N" of each failure
+        {
+            QStringList at;
+            for (const QString& line : failures())
+                at << line.section(QLatin1Char(':'), 0, 0);
+            return at;
+        }
         std::string joined() const { return lines.join(QLatin1Char('\n')).toStdString(); }
     };
 
@@ -255,35 +252,19 @@ protected:
     QLabel* said = nullptr;
 };
 
-// A list is searched by typing, a card opens from its list and closes again.
-TEST_F(ShellScript, APassingScriptEndsWithItsCount)
+// The commands' ordinary use is the application's own scripts' test (a new trip
+// sheet, a vehicle, a tyre and a route segment, played by --script); these
+// tests are about what those never meet: failures, refusals, the rarer commands,
+// and a row of the main list inside a group, unfolded and double-clicked.
+TEST_F(ShellScript, DblclickOpensARowOfTheListInsideItsGroup)
 {
-    for (const char* name : {"UAB Degalų prekyba", "UAB Kelių ženklai", "AB Šiaurės kuras"})
-        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QString::fromUtf8(name)}});
-    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN KLM 214")}});
-    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("LAP-1")},
-                                                              {QStringLiteral("TransportCarID"), car},
-                                                              {QStringLiteral("Date"), QDateTime(vx::clock::today(), QTime(8, 0))}});
-    const Outcome outcome = run(QStringLiteral("node CFirms\n"
-                                               "expect lvwObjects rows 3\n"
-                                               "type txtSearch šiaurės   # Lithuanian letters, typed one by one\n"
-                                               "expect txtSearch text šiaurės\n"
-                                               "expect lvwObjects rows 1\n"
-                                               "expect lvwObjects cell:#0:0 \"AB Šiaurės kuras\"\n"
-                                               "nomsg\n"
-                                               "node CTransportTrips\n"
-                                               "open %1\n"
-                                               "expect SSCClose visible True\n"
-                                               "close\n"
-                                               "expect lvwObjects visible True\n"
-                                               "dblclick lvwObjects %1\n"
-                                               "expect cmdWrite visible True\n"
-                                               "close\n"
-                                               "tab tabDesktop Sąrašas\n")
-                                    .arg(sheet));
-    EXPECT_EQ(outcome.failed, 0) << outcome.joined();
-    EXPECT_EQ(outcome.lines.last(), QStringLiteral("8 passed, 0 failed"));
-    EXPECT_EQ(window->desktopTabs()->count(), 1);
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("MAN KLM 214")}});
+    const QString sheet = create("O4000100", {{"Name", QStringLiteral("LAP-1")}, {"TransportCarID", car},
+                                              {"Date", QDateTime(vx::clock::today(), QTime(8, 0))}});
+    const Outcome outcome =
+        run(QStringLiteral("node CTransportTrips\ndblclick lvwObjects %1\nexpect cmdWrite visible True\n").arg(sheet));
+    EXPECT_EQ(outcome.lines.join(QLatin1Char('\n')), QStringLiteral("1 passed, 0 failed"));
+    EXPECT_EQ(window->desktopTabs()->count(), 2);
 }
 
 TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
@@ -297,25 +278,17 @@ TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
                                                "frobnicate\n"
                                                "type \"unterminated\n"
                                                "expect lvwObjects rows 0\n"));
-    QStringList failedLines;
-    for (const QString& line : outcome.failures())
-        failedLines << line.section(QLatin1Char(':'), 0, 0);
-    EXPECT_EQ(failedLines, (QStringList{QStringLiteral("line 2"), QStringLiteral("line 4"), QStringLiteral("line 5"),
+    EXPECT_EQ(outcome.failedLines(), (QStringList{QStringLiteral("line 2"), QStringLiteral("line 4"), QStringLiteral("line 5"),
                                         QStringLiteral("line 6"), QStringLiteral("line 7"), QStringLiteral("line 8")}));
     EXPECT_EQ(outcome.lines.last(), QStringLiteral("1 passed, 6 failed"));
 }
 
-// A modal dialog is the active window while it is open, and settle lets deferred timers run.
+// A modal dialog is the active window while it is open, and settle lets deferred
+// timers run. Typing, clicking and dates in their ordinary use are the application's scripts'.
 TEST_F(ShellScript, ControlsOfACardDialogsAndTimersAreUsedAsAUserWould)
 {
     openTestCard();
-    const Outcome outcome = run(QStringLiteral("type txtName \"Jonas Žemaitis\"\n"
-                                               "expect txtName text \"Jonas Žemaitis\"\n"
-                                               "click chkDriver\n"
-                                               "expect chkDriver checked true\n"
-                                               "set dtpDate 2025.02.28\n"
-                                               "expect dtpDate text 2025.02.28\n"
-                                               "set cboKind Puspriekabė\n"
+    const Outcome outcome = run(QStringLiteral("set cboKind Puspriekabė\n"
                                                "expect cboKind text Puspriekabė\n"
                                                "expect lvwItems rows 3\n"
                                                "expect lvwItems cell:K2:1 20\n"
@@ -338,10 +311,10 @@ TEST_F(ShellScript, ControlsOfACardDialogsAndTimersAreUsedAsAUserWould)
                                                "settle\n"
                                                "expect lblSaid text \"pirmas antras\"\n"
                                                "click cmdMore\n"));
-    const QStringList failures = outcome.failures();
-    EXPECT_EQ(failures.size(), 3) << outcome.joined();
-    EXPECT_TRUE(failures.value(0).startsWith(QLatin1String("line 14: cmdLocked is disabled")));
-    EXPECT_EQ(outcome.passed, 13);
+    EXPECT_EQ(outcome.failedLines(), (QStringList{QStringLiteral("line 8"), QStringLiteral("line 9"), QStringLiteral("line 10")}))
+        << outcome.joined();
+    EXPECT_TRUE(outcome.failures().value(0).startsWith(QLatin1String("line 8: cmdLocked is disabled")));
+    EXPECT_EQ(outcome.passed, 10);
     const auto* items = window->findChild<QTreeWidget*>(QStringLiteral("lvwItems"));
     EXPECT_EQ(items->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("K3"));
     EXPECT_EQ(said->text(), QStringLiteral("pirmas antras"));
@@ -359,42 +332,30 @@ TEST_F(ShellScript, DumpListsTheActiveWindowsControlsInTabOrder)
     EXPECT_TRUE(outcome.lines.contains(QStringLiteral("cmdLocked\tQPushButton\tUžrakinta\tenabled=False\tvisible=True\tchecked=-")));
 }
 
-// Keys go to the focused control through the shortcuts a real key press meets.
-TEST_F(ShellScript, KeysGoToTheFocusedControlAndExpectFocusFollowsThem)
+// Keys go to the focused control through the shortcuts a real key press meets
+// (Tab, Space and shortcuts are the keyboard trip sheet script's).
+TEST_F(ShellScript, KeyLettersReachTheFocusedControlAndAWrongFocusOrKeyFails)
 {
     openTestCard();
     const Outcome outcome = run(QStringLiteral("click txtName\n"
-                                               "expect focus txtName\n"
                                                "key Shift+J\n"
                                                "key O\n"
                                                "expect txtName text Jo\n"
-                                               "key Tab\n"
-                                               "expect focus chkDriver\n"
-                                               "key Space\n"
-                                               "expect chkDriver checked True\n"
-                                               "key Shift+Tab\n"
-                                               "expect focus txtName\n"
                                                "expect cmdMnemonic text Rašyti\n"
                                                "expect focus chkDriver\n"
                                                "key Ctrl+Nonsense\n"
                                                "expect txtName text\n"));
-    QStringList failed;
-    for (const QString& line : outcome.failures())
-        failed << line.section(QLatin1Char(':'), 0, 0);
-    EXPECT_EQ(failed, (QStringList{QStringLiteral("line 13"), QStringLiteral("line 14"), QStringLiteral("line 15")}))
+    EXPECT_EQ(outcome.failedLines(), (QStringList{QStringLiteral("line 6"), QStringLiteral("line 7"), QStringLiteral("line 8")}))
         << outcome.joined();
     EXPECT_TRUE(outcome.failures().value(0).endsWith(QLatin1String("the focus is on txtName, expected chkDriver")));
-    EXPECT_EQ(outcome.passed, 6);
+    EXPECT_EQ(outcome.passed, 2);
 }
 
+// A chosen object and a menu item by its name are the application's scripts'.
 TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
 {
-    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Kelias")}});
     openTestCard();
-    const Outcome outcome = run(QStringLiteral("pick %1\n"
-                                               "click cmdPick\n"
-                                               "expect lblSaid text \"UAB Kelias\"\n"
-                                               "pick -\n"
+    const Outcome outcome = run(QStringLiteral("pick -\n"
                                                "click cmdPick\n"
                                                "expect lblSaid text -\n"
                                                "filter \"kelias\"\n"
@@ -403,30 +364,17 @@ TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
                                                "rclick lblMenu\n"
                                                "choose Šalinti\n"
                                                "expect lblSaid text mnuDelete\n"
-                                               "rclick lblMenu\n"
-                                               "choose mnuNew\n"
-                                               "expect lblSaid text mnuNew\n"
-                                               "click cmdFilter\n")
-                                    .arg(firm));
+                                               "click cmdFilter\n"));
     const QStringList failures = outcome.failures();
     ASSERT_EQ(failures.size(), 1) << outcome.joined();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 16: filter dialog without a queued filter")));
-    EXPECT_EQ(outcome.passed, 5);
+    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 10: filter dialog without a queued filter")));
+    EXPECT_EQ(outcome.passed, 3);
 }
 
 TEST_F(ShellScript, PickrowChoosesTheQueuedRowOfTheGroupSelection)
 {
-    const qint64 car = createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("Iveco Daily")}});
-    QStringList norms; // in the chooser's (Lithuanian) order: Vasaros before Žiemos
-    for (const char* name : {"Žiemos norma", "Vasaros norma"}) {
-        const qint64 norm = createId(QStringLiteral("O4000603"), {{QStringLiteral("Name"), QString::fromUtf8(name)},
-                                                                  {QStringLiteral("Value"), 9.5}});
-        create(QStringLiteral("O4000500"), {{QStringLiteral("TransportCarID"), car},
-                                            {QStringLiteral("TransportFuelNormID"), norm}});
-        norms.prepend(vx::oid::make(QStringLiteral("O4000603"), norm));
-    }
-    openTestCard(QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą")
-                     .arg(vx::oid::make(QStringLiteral("O4000400"), car)));
+    QStringList norms;
+    openTestCard(normChoice(carWithTwoNorms(&norms)));
     struct Case {
         QString script;
         QString said;      // what the card got back
@@ -533,11 +481,8 @@ TEST_F(ShellScript, DropHandsTheTextToTheControlAsADragWould)
 
     // A drag never reaches a widget with acceptDrops() off, so the script's drop fails there too.
     const Outcome refused = run(QStringLiteral("drop lblSaid O40004001\ndrop lblNowhere O40004001\ndrop lblDeaf O40004001\n"));
-    const QStringList failures = refused.failures();
-    ASSERT_EQ(failures.size(), 3) << refused.joined();
-    EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 1: lblSaid does not take the drop"))) << refused.joined();
-    EXPECT_TRUE(failures.at(1).startsWith(QLatin1String("line 2:")));
-    EXPECT_TRUE(failures.at(2).startsWith(QLatin1String("line 3:")));
+    EXPECT_EQ(refused.failedLines(), (QStringList{QStringLiteral("line 1"), QStringLiteral("line 2"), QStringLiteral("line 3")}));
+    EXPECT_TRUE(refused.failures().value(0).startsWith(QLatin1String("line 1: lblSaid does not take the drop"))) << refused.joined();
     EXPECT_TRUE(deaf->received.isEmpty()) << deaf->received.join(QLatin1Char(',')).toStdString();
 }
 

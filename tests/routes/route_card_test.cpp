@@ -1,6 +1,7 @@
 // The route segment card driven offscreen on a real store: the property grid
 // bound to the segment, the traffic page and its period, the parent group,
-// saving, a new record on the same editor, deleting and closing.
+// saving, a new record on the same editor, deleting and closing. Captions,
+// the listed sheets and a new segment's first save are route_card.script's.
 
 #include "module/card_factory.h"
 #include "module/type_list_controllers.h"
@@ -81,17 +82,14 @@ TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsParentAndTrafficWhole)
     record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", vx::oid::recordNumber(saved)},
                                {"Date", QDateTime(QDate(2026, 11, 20), QTime(8, 0))}}));
     const auto card = open(saved);
-    EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Atkarpos kortelė"));
-    EXPECT_EQ(card->txtGroup->text(), QStringLiteral("Miestas"));
     ASSERT_TRUE(gridField(*card, "Name"));
     EXPECT_EQ(gridField(*card, "Name")->text(), QStringLiteral("Vilnius – Kaunas"));
     QTreeWidget* traffic = card->trafficList();
     ASSERT_TRUE(traffic);
     ASSERT_EQ(traffic->topLevelItemCount(), 1);
-    EXPECT_EQ(traffic->topLevelItem(0)->text(0), QStringLiteral("KL-261102-0056"));
     for (int column = 0; column < 3; ++column) // no text is cut
         EXPECT_GE(traffic->columnWidth(column), static_cast<QAbstractItemView*>(traffic)->sizeHintForColumn(column)) << column;
-    expectEnabled({{card->cmdEnter, false}, {card->cmdCancel, false}, {card->SSCNew, true}});
+    expectEnabled({{card->cmdCancel, false}, {card->SSCNew, true}});
 }
 
 TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndAGroupHasNoTraffic)
@@ -108,10 +106,7 @@ TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndAGroupHasNoT
 TEST_F(RouteCardTest, ANewSegmentShowsItsFieldsAndIsSavedFromTheGrid)
 {
     const auto card = open(QStringLiteral("O4000601"), vx::oid::recordNumber(group));
-    EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Nauja atkarpa"));
     EXPECT_FALSE(card->SSCNew->isEnabled());
-    ASSERT_TRUE(card->trafficList());
-    EXPECT_EQ(card->trafficList()->topLevelItemCount(), 0);
     QLineEdit* name = gridField(*card, "Name");
     ASSERT_TRUE(name);
     name->setText(QStringLiteral("Kaunas – Klaipėda"));
@@ -120,17 +115,13 @@ TEST_F(RouteCardTest, ANewSegmentShowsItsFieldsAndIsSavedFromTheGrid)
     EXPECT_TRUE(messages.messages.isEmpty());
     const QString id = card->vxObjectUIO()->OIDR();
     ASSERT_TRUE(vx::oid::hasRecord(id));
-    EXPECT_EQ(card->SOPanel->title(), QStringLiteral("Atkarpos kortelė"));
-    expectEnabled({{card->cmdEnter, false}, {card->SSCNew, true}});
+    EXPECT_FALSE(card->cmdEnter->isEnabled());
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(id)));
     EXPECT_EQ(stored(id)->Preview(), QStringLiteral("Kaunas – Klaipėda"));
     EXPECT_EQ(stored(id)->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(group));
 
     // Another new segment in the same group, on the same card and editor.
     card->SSCNew->click();
-    EXPECT_EQ(card->SOPanel->title() + u'|' + card->txtGroup->text(), QStringLiteral("Nauja atkarpa|Miestas"));
-    ASSERT_TRUE(gridField(*card, "Name"));
-    EXPECT_EQ(gridField(*card, "Name")->text(), QString());
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.ReassignForm(%1, frmTransportRoute, 1)").arg(id)))
         << host->log.join(u'|').toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/contract/library_registry.h"
+#include "platform/contract/object_id.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/main_window.h"
 #include "platform/shell/module_loader.h"
@@ -50,6 +51,25 @@ protected:
         ASSERT_TRUE(tables) << error.toStdString();
         services->addModule(*tables);
         window->addModule(*tables);
+    }
+
+    // A vehicle with two linked fuel norms; `norms` gets their ids in the
+    // chooser's (Lithuanian) order: "Vasaros norma" before "Žiemos norma".
+    qint64 carWithTwoNorms(QStringList* norms = nullptr)
+    {
+        const qint64 car = createId("O4000400", {{"Name", QStringLiteral("Iveco Daily")}});
+        for (const char* name : {"Žiemos norma", "Vasaros norma"}) {
+            const qint64 norm = createId("O4000603", {{"Name", QString::fromUtf8(name)}, {"Value", 9.5}});
+            create("O4000500", {{"TransportCarID", car}, {"TransportFuelNormID", norm}});
+            if (norms)
+                norms->prepend(vx::oid::make(u"O4000603", norm));
+        }
+        return car;
+    }
+    // The group selection of a vehicle's fuel norms, as the route line dialog asks for it.
+    static QString normChoice(qint64 car)
+    {
+        return QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą").arg(vx::oid::make(u"O4000400", car));
     }
 
     shell::ModuleLoader loader;

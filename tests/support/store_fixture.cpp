@@ -1,5 +1,6 @@
 #include "tests/support/store_fixture.h"
 
+#include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
 void StoreFixture::SetUp()
@@ -72,6 +73,13 @@ qint64 StoreFixture::createId(const QString& typeId, const QVariantMap& fields)
     return vx::oid::recordNumber(create(typeId, fields));
 }
 
+vx::VxObjectUIOPtr StoreFixture::read(const QString& oidr)
+{
+    vx::VxObjectUIOPtr editor = session_->createEditor(vx::oid::typeId(oidr));
+    editor->setOIDR(oidr);
+    return editor->Read().Code == 0 ? editor : nullptr;
+}
+
 void StoreFixture::update(const QString& oidr, const QVariantMap& fields)
 {
     write(*session_, oidr, fields);
@@ -80,6 +88,11 @@ void StoreFixture::update(const QString& oidr, const QVariantMap& fields)
 vx::CallResult StoreFixture::call(const QString& name, const QString& param)
 {
     return session_->call(name, param);
+}
+
+QVariant StoreFixture::scalar(const QString& sql, const QVariantList& values)
+{
+    return bo::storeOf(*session_).scalar(sql, values);
 }
 
 vx::RecordsetPtr StoreFixture::rows(const QString& name, const QString& param)

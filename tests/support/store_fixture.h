@@ -36,12 +36,23 @@ protected:
     // Saves a new record as createRecord does and returns its object id.
     QString create(const QString& typeId, const QVariantMap& fields);
     qint64 createId(const QString& typeId, const QVariantMap& fields);
+    // The same with the type id and the field names as ASCII literals.
+    using FieldList = std::initializer_list<std::pair<const char*, QVariant>>;
+    QString create(const char* typeId, FieldList fields) { return create(QLatin1String(typeId), fieldMap(fields)); }
+    qint64 createId(const char* typeId, FieldList fields) { return createId(QLatin1String(typeId), fieldMap(fields)); }
+    // The record read afresh through the generic editor (a bare type id: a
+    // new one); null when it cannot be read.
+    vx::VxObjectUIOPtr read(const QString& oidr);
     // Changes fields of a stored record and saves it.
     void update(const QString& oidr, const QVariantMap& fields);
 
     // Runs a named call; `rows` also expects Code 0 and a record set.
     vx::CallResult call(const QString& name, const QString& param);
     vx::RecordsetPtr rows(const QString& name, const QString& param);
+    vx::CallResult call(const char* name, const QString& param) { return call(QLatin1String(name), param); }
+    vx::RecordsetPtr rows(const char* name, const QString& param) { return rows(QLatin1String(name), param); }
+    // A single value of the store, for checks of what was written.
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
 
     std::unique_ptr<TestStore> store_;
     bo::SessionPtr session_;

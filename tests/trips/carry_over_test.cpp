@@ -76,10 +76,7 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
     save(*third);
 
     // A stored sheet leaves itself out: each one sees the sheet before it.
-    struct Case {
-        std::shared_ptr<UIO4000100> sheet;
-        double petrolRest;
-    };
+    struct Case { std::shared_ptr<UIO4000100> sheet; double petrolRest; };
     for (const Case& c : {Case{second, petrolLeft}, Case{third, 0.0}, Case{first, 0.0}}) {
         const vx::CallResult rest = method(*c.sheet, "GetLastTripFuelRest", {carId(car), petrol, QDate(2026, 11, 5)});
         EXPECT_EQ(rest.Code, 0) << rest.Message.toStdString();
@@ -94,11 +91,7 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
 
 TEST_F(BoTripCarryOver, TanksFollowTheVehiclesTankTypes)
 {
-    struct Case {
-        const char* what;
-        QVariant vehicleType1, vehicleType2;
-        QVariant sheetType1, sheetType2;
-    };
+    struct Case { const char* what; QVariant vehicleType1, vehicleType2; QVariant sheetType1, sheetType2; };
     const Case cases[] = {
         {"two tank types", diesel, petrol, diesel, petrol},
         {"second tank type null", diesel, QVariant(), diesel, QVariant()},

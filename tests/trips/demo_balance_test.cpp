@@ -45,9 +45,7 @@ TEST_F(BoDemoTripBalance, ASheetWorkedByHand)
     EXPECT_EQ(trips::numbers::plain(b.route.duration), QStringLiteral("20,2")); // 10 x 1,5 + 4 x 1,3
     EXPECT_EQ(b.ownExpense, 0.0);                         // 132540 - 131896 - 644
     EXPECT_EQ(b.shownEnd, 132540.0);
-    struct Tank {
-        const char *start, *received, *used, *left;
-    };
+    struct Tank { const char *start, *received, *used, *left; };
     const Tank byHand[] = {
         {"37,800", "0", "3,500", "34,300"},     // 2 x 25 x 7 / 100 = 3,5
         {"22,300", "56,84", "51,084", "28,056"}, // 594 x 8,6 / 100 = 51,084; 22,3 + 56,84 - 51,084

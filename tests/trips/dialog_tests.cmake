@@ -5,5 +5,4 @@ target_sources(trips_tests PRIVATE
   dialogs/fuel_cheque_dialog_test.cpp
   dialogs/trip_fuel_tank_dialog_test.cpp
   dialogs/route_grid_dialog_test.cpp
-  dialogs/entry_dates_test.cpp
 )

@@ -39,11 +39,7 @@ TEST_F(BoTripSheetEditor, TheProtocolNamesWhoCreatedAndModifiedTheSheetAndWhen)
 {
     std::shared_ptr<UIO4000100> editor = newSheet(car, start);
     save(*editor);
-    struct Case {
-        const char* what;
-        QVariant createdBy, creationDate, modifiedBy, modifyDate;
-        const char* text;
-    };
+    struct Case { const char* what; QVariant createdBy, creationDate, modifiedBy, modifyDate; const char* text; };
     const QDateTime created(QDate(2026, 11, 3), QTime(8, 15, 30));
     const Case cases[] = {
         {"never modified, created by nobody", QVariant(), created, QVariant(), QVariant(),

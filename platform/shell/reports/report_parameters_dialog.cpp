@@ -138,12 +138,15 @@ ReportParametersDialog::ReportParametersDialog(const bo::reports::ReportDefiniti
     QPushButton* preview = button(QStringLiteral("cmdPreview"), QStringLiteral("Peržiūra"), this);
     preview->setDefault(true);
     QPushButton* csv = button(QStringLiteral("cmdSaveCsv"), QStringLiteral("Išsaugoti CSV..."), this);
+    QPushButton* xlsx = button(QStringLiteral("cmdSaveXlsx"), QStringLiteral("Išsaugoti XLSX..."), this);
     QPushButton* cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Atšaukti"), this);
     buttons->addButton(preview, QDialogButtonBox::AcceptRole);
     buttons->addButton(csv, QDialogButtonBox::ActionRole);
+    buttons->addButton(xlsx, QDialogButtonBox::ActionRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     connect(preview, &QPushButton::clicked, this, [this] { finish(Preview); });
     connect(csv, &QPushButton::clicked, this, [this] { finish(SaveCsv); });
+    connect(xlsx, &QPushButton::clicked, this, [this] { finish(SaveXlsx); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

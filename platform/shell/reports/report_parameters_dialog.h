@@ -16,11 +16,11 @@ namespace shell {
 // The one dialog in which a report asks what it needs, and only that: the
 // period (also through the host's period dialog), a day, a whole number,
 // vehicles or vehicle groups (all when none is chosen), a driver. It closes either to preview the report or
-// to save it as a .csv file.
+// to save it as a .csv or .xlsx file.
 class ReportParametersDialog final : public QDialog {
     Q_OBJECT
 public:
-    enum Outcome { Preview = 1, SaveCsv = 2 };
+    enum Outcome { Preview = 1, SaveCsv = 2, SaveXlsx = 3 };
 
     ReportParametersDialog(const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,
                            QWidget* parent = nullptr);

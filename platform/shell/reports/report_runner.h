@@ -13,9 +13,14 @@ void fillReportDocument(vx::VxReportDocument& document, const bo::reports::Repor
                         const bo::reports::ReportArguments& args, const vx::Recordset& rows);
 
 // Asks the report's parameters in its dialog, computes it and shows it in the
-// host's report document or saves it as a .csv file. A failed computation is
-// shown as a critical message with the store's reason.
+// host's report document or saves it as a .csv or .xlsx file. A failed
+// computation is shown as a critical message with the store's reason; one the
+// user stopped from its progress dialog ends without a message.
 void runReport(bo::Session& session, const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,
                QWidget* parent);
+
+// Whether a report computes on a thread of its own with a progress dialog
+// (the default) or in place without one, as unattended runs need.
+void setReportProgress(bool shown);
 
 } // namespace shell

@@ -2,7 +2,6 @@
 // values written into the record as they are typed, several records as rows,
 // saving with its code and error text, and the extra pages with their events.
 
-#include "platform/contract/object_id.h"
 #include "platform/shell/property_grid.h"
 #include "platform/shell/reference_chooser.h"
 #include "tests/support/store_fixture.h"
@@ -24,24 +23,11 @@ protected:
         StoreFixture::SetUp();
         if (!session_)
             return;
-        trip = createId(QStringLiteral("O4000100"), {{QStringLiteral("OType"), QStringLiteral("Trip")},
-                                                     {QStringLiteral("Name"), QStringLiteral("KL-1")}});
+        trip = createId("O4000100", {{"OType", QStringLiteral("Trip")}, {"Name", QStringLiteral("KL-1")}});
         grid = std::make_unique<shell::PropertyGrid>(session_);
     }
 
-    vx::VxObjectUIOPtr open(const QString& id)
-    {
-        vx::VxObjectUIOPtr editor = session_->createEditor(vx::oid::typeId(id));
-        editor->setOIDR(id);
-        EXPECT_EQ(editor->Read().Code, 0);
-        return editor;
-    }
-
-    QString line(double distance)
-    {
-        return create(QStringLiteral("O4000200"), {{QStringLiteral("TransportTripID"), trip},
-                                                   {QStringLiteral("Distance"), distance}});
-    }
+    QString line(double distance) { return create("O4000200", {{"TransportTripID", trip}, {"Distance", distance}}); }
 
     template <typename Editor>
     Editor* editor(const char* name)
@@ -62,7 +48,7 @@ protected:
 
 TEST_F(PropertyGridTest, EachFieldGetsAnEditorOfItsKindButNotTheOwnerOrTreeFields)
 {
-    grid->setVxObjectUIO(open(line(12.5)));
+    grid->setVxObjectUIO(read(line(12.5)));
     grid->showRecord();
     EXPECT_TRUE(editor<shell::ReferenceChooser>("selUserID"));
     EXPECT_TRUE(editor<shell::ReferenceChooser>("selTransportRouteID"));
@@ -72,7 +58,7 @@ TEST_F(PropertyGridTest, EachFieldGetsAnEditorOfItsKindButNotTheOwnerOrTreeField
     EXPECT_EQ(editor<QLineEdit>("txtDistance")->text(), QStringLiteral("12,5"));
     EXPECT_FALSE(grid->fieldEditor(QStringLiteral("TransportTripID")));
 
-    grid->setVxObjectUIO(open(create(QStringLiteral("O4000601"), {{QStringLiteral("Name"), QStringLiteral("A – B")}})));
+    grid->setVxObjectUIO(read(create("O4000601", {{"Name", QStringLiteral("A – B")}})));
     grid->showRecord();
     EXPECT_FALSE(grid->fieldEditor(QStringLiteral("ParentID")));
     EXPECT_FALSE(grid->fieldEditor(QStringLiteral("GroupFlag")));
@@ -81,7 +67,7 @@ TEST_F(PropertyGridTest, EachFieldGetsAnEditorOfItsKindButNotTheOwnerOrTreeField
 
 TEST_F(PropertyGridTest, TypingWritesTheRecordAndTellsTheFieldAndValue)
 {
-    const vx::VxObjectUIOPtr record = open(line(1));
+    const vx::VxObjectUIOPtr record = read(line(1));
     grid->setVxObjectUIO(record);
     grid->showRecord();
     QSignalSpy changed(grid.get(), &vx::VxGridControl::fieldChanged);
@@ -102,7 +88,7 @@ TEST_F(PropertyGridTest, TypingWritesTheRecordAndTellsTheFieldAndValue)
 TEST_F(PropertyGridTest, TextThatIsNoNumberIsNotSavedAndNamesItsField)
 {
     const QString id = line(3);
-    grid->setVxObjectUIO(open(id));
+    grid->setVxObjectUIO(read(id));
     grid->showRecord();
     typeInto(editor<QLineEdit>("txtDuration"), "2h");
     EXPECT_NE(grid->save(), 0);
@@ -110,13 +96,13 @@ TEST_F(PropertyGridTest, TextThatIsNoNumberIsNotSavedAndNamesItsField)
     EXPECT_EQ(editor<QLineEdit>("txtDuration")->text(), QStringLiteral("2h")); // kept as typed
     typeInto(editor<QLineEdit>("txtDuration"), "2,25");
     EXPECT_EQ(grid->save(), 0);
-    EXPECT_DOUBLE_EQ(open(id)->Fields().value(QStringLiteral("Duration")).toDouble(), 2.25);
+    EXPECT_DOUBLE_EQ(read(id)->Fields().value(QStringLiteral("Duration")).toDouble(), 2.25);
 }
 
 TEST_F(PropertyGridTest, RowsSaveWhatChangedAndARefusalShowsItsRow)
 {
     const QString first = line(10), second = line(20);
-    const QList<vx::VxObjectUIOPtr> records = {open(first), open(second)};
+    const QList<vx::VxObjectUIOPtr> records = {read(first), read(second)};
     grid->setVxObjects(records, 1);
     grid->showRecord();
     auto* rows = editor<QListWidget>("lstRecords");
@@ -129,7 +115,7 @@ TEST_F(PropertyGridTest, RowsSaveWhatChangedAndARefusalShowsItsRow)
     EXPECT_EQ(grid->currentRecord(), records.at(0));
     typeInto(editor<QLineEdit>("txtDistance"), "11");
     EXPECT_EQ(grid->save(), 0);
-    EXPECT_DOUBLE_EQ(open(first)->Fields().value(QStringLiteral("Distance")).toDouble(), 11.0);
+    EXPECT_DOUBLE_EQ(read(first)->Fields().value(QStringLiteral("Distance")).toDouble(), 11.0);
 
     grid->setCurrentRow(1);
     records.at(1)->Fields().setValue(QStringLiteral("TransportTripID"), 987654); // no such trip sheet
@@ -141,7 +127,7 @@ TEST_F(PropertyGridTest, RowsSaveWhatChangedAndARefusalShowsItsRow)
 
 TEST_F(PropertyGridTest, PagesCarryListsAndTellWhichWasSelectedOrClicked)
 {
-    grid->setVxObjectUIO(open(line(1)));
+    grid->setVxObjectUIO(read(line(1)));
     QTreeWidget* traffic = grid->addPage(QStringLiteral("Kelionės lapai"), QStringLiteral("Traffic"));
     ASSERT_TRUE(traffic);
     grid->showRecord();

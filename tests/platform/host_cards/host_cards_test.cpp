@@ -59,6 +59,12 @@ protected:
     {
         return services->Objects().GetVxObjectUI(type)->ClickMenu(id, QString(), key, QString());
     }
+    // "New" (1) on a bare type id, "open" (0) on a record, "delete" (4) on a record.
+    vx::ClickResult click(const char* type, const char* key)
+    {
+        return click(QLatin1String(type), QLatin1String(type), QLatin1String(key));
+    }
+    vx::ClickResult click(const QString& id, const char* key) { return click(vx::oid::typeId(id), id, QLatin1String(key)); }
 
     // The card a click opened; the test owns it.
     template <class Card = shell::HostCard>
@@ -70,10 +76,10 @@ protected:
         return std::unique_ptr<Card>(card);
     }
 
-    static void type(shell::HostCard& card, const QString& field, const QString& text)
+    static void type(shell::HostCard& card, const char* field, const QString& text)
     {
-        auto* edit = qobject_cast<QLineEdit*>(card.form()->fieldEditor(field));
-        ASSERT_NE(edit, nullptr) << field.toStdString();
+        auto* edit = qobject_cast<QLineEdit*>(card.form()->fieldEditor(QLatin1String(field)));
+        ASSERT_NE(edit, nullptr) << field;
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
@@ -86,10 +92,10 @@ protected:
         return found;
     }
 
-    QVariant stored(const QString& table, const QString& column, const QString& oidr)
+    QVariant stored(const char* table, const char* column, const QString& oidr)
     {
-        return bo::storeOf(session()).scalar(QStringLiteral("SELECT \"%1\" FROM %2 WHERE \"ID\" = ?").arg(column, table),
-                                     {vx::oid::recordNumber(oidr)});
+        return scalar(QStringLiteral("SELECT \"%1\" FROM %2 WHERE \"ID\" = ?").arg(QLatin1String(column), QLatin1String(table)),
+                      {vx::oid::recordNumber(oidr)});
     }
 
     vx::messages::Handler previousHandler;
@@ -99,51 +105,50 @@ protected:
 
 TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
 {
-    auto card = opened(click(QStringLiteral("O0000100"), QStringLiteral("O0000100"), QStringLiteral("1")));
+    auto card = opened(click("O0000100", "1"));
     ASSERT_TRUE(card);
     auto* write = control<QPushButton>(*card, "cmdWrite");
     EXPECT_FALSE(write->isEnabled());
-    type(*card, QStringLiteral("Name"), QStringLiteral("UAB Kuras"));
-    type(*card, QStringLiteral("Code"), QStringLiteral("300100200"));
-    type(*card, QStringLiteral("VatCode"), QStringLiteral("LT100200300"));
+    type(*card, "Name", QStringLiteral("UAB Kuras"));
+    type(*card, "Code", QStringLiteral("300100200"));
+    type(*card, "VatCode", QStringLiteral("LT100200300"));
     EXPECT_TRUE(write->isEnabled());
     QTest::mouseClick(write, Qt::LeftButton);
     const QString firm = card->vxObjectUIO()->OIDR();
     ASSERT_TRUE(vx::oid::hasRecord(firm)) << card->errorText().toStdString();
     EXPECT_FALSE(card->isChanged());
-    EXPECT_EQ(stored(QStringLiteral("firm"), QStringLiteral("VatCode"), firm).toString(), QStringLiteral("LT100200300"));
+    EXPECT_EQ(stored("firm", "VatCode", firm).toString(), QStringLiteral("LT100200300"));
 
     // Changing it again and closing without saving asks first; "No" keeps the card.
-    auto again = opened(click(QStringLiteral("O0000100"), firm, QStringLiteral("0")));
-    type(*again, QStringLiteral("Address"), QStringLiteral("Kauno g. 1"));
+    auto again = opened(click(firm, "0"));
+    type(*again, "Address", QStringLiteral("Kauno g. 1"));
     answers << QMessageBox::No;
     EXPECT_FALSE(again->QueryRemove());
     ASSERT_TRUE(again->write());
-    EXPECT_EQ(stored(QStringLiteral("firm"), QStringLiteral("Address"), firm).toString(), QStringLiteral("Kauno g. 1"));
+    EXPECT_EQ(stored("firm", "Address", firm).toString(), QStringLiteral("Kauno g. 1"));
 
     answers << QMessageBox::Ok;
-    EXPECT_EQ(click(QStringLiteral("O0000100"), firm, QStringLiteral("4")).Action, vx::ActionDeleted);
-    EXPECT_FALSE(stored(QStringLiteral("firm"), QStringLiteral("ID"), firm).isValid());
+    EXPECT_EQ(click(firm, "4").Action, vx::ActionDeleted);
+    EXPECT_FALSE(stored("firm", "ID", firm).isValid());
 }
 
 TEST_F(HostCards, ADeleteTheStoreRefusesKeepsTheRecordAndReportsTheReason)
 {
-    const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")}});
-    create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("KL-1")},
-                                        {QStringLiteral("UserID"), vx::oid::recordNumber(driver)}});
+    const QString driver = create("O0001401", {{"Name", QStringLiteral("Jonas")}});
+    create("O4000100", {{"Name", QStringLiteral("KL-1")}, {"UserID", vx::oid::recordNumber(driver)}});
     answers << QMessageBox::Ok;
-    EXPECT_EQ(click(QStringLiteral("O0001401"), driver, QStringLiteral("4")).Action, vx::ActionNothing);
-    EXPECT_TRUE(stored(QStringLiteral("employee"), QStringLiteral("ID"), driver).isValid());
+    EXPECT_EQ(click(driver, "4").Action, vx::ActionNothing);
+    EXPECT_TRUE(stored("employee", "ID", driver).isValid());
     ASSERT_EQ(reported.size(), 1);
     EXPECT_FALSE(reported.first().isEmpty());
 }
 
 TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
 {
-    auto card = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), QStringLiteral("O0001401"), QStringLiteral("1")));
+    auto card = opened<shell::EmployeeCard>(click("O0001401", "1"));
     ASSERT_TRUE(card);
-    type(*card, QStringLiteral("Name"), QStringLiteral("Petras"));
-    type(*card, QStringLiteral("Login"), QStringLiteral("petras"));
+    type(*card, "Name", QStringLiteral("Petras"));
+    type(*card, "Login", QStringLiteral("petras"));
     qobject_cast<QCheckBox*>(card->form()->fieldEditor(QStringLiteral("DriverFlag")))->setChecked(true);
     QTest::keyClicks(control<QLineEdit>(*card, "txtPassword"), QStringLiteral("Ratas-7"));
     QTest::keyClicks(control<QLineEdit>(*card, "txtPasswordRepeat"), QStringLiteral("Ratas-8"));
@@ -155,8 +160,8 @@ TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
     QTest::keyClicks(control<QLineEdit>(*card, "txtPasswordRepeat"), QStringLiteral("Ratas-7"));
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
     const QString employee = card->vxObjectUIO()->OIDR();
-    EXPECT_EQ(stored(QStringLiteral("employee"), QStringLiteral("DriverFlag"), employee).toInt(), 1);
-    EXPECT_FALSE(stored(QStringLiteral("employee"), QStringLiteral("PasswordHash"), employee).toString().contains(QLatin1String("Ratas")));
+    EXPECT_EQ(stored("employee", "DriverFlag", employee).toInt(), 1);
+    EXPECT_FALSE(stored("employee", "PasswordHash", employee).toString().contains(QLatin1String("Ratas")));
 
     auto other = bo::Session::open(store_->location());
     // A wrong password and an unknown name get the same answer.
@@ -177,9 +182,8 @@ TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
 
 TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
 {
-    const QString clerk = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")},
-                                                              {QStringLiteral("Login"), QStringLiteral("ona")}});
-    auto card = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    const QString clerk = create("O0001401", {{"Name", QStringLiteral("Ona")}, {"Login", QStringLiteral("ona")}});
+    auto card = opened<shell::EmployeeCard>(click(clerk, "0"));
     ASSERT_TRUE(card && card->rightsTable());
     QTableWidget* rights = card->rightsTable();
     int firms = -1;
@@ -198,29 +202,28 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
     EXPECT_TRUE(security.CanWrite(QStringLiteral("CFirms")));
     EXPECT_FALSE(security.CanDelete(QStringLiteral("CFirms")));
     EXPECT_TRUE(security.CanOpen(QStringLiteral("CCurrencies")));
-    const QString firm = create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Ratai")}});
+    const QString firm = create("O0000100", {{"Name", QStringLiteral("UAB Ratai")}});
     QStringList keys;
     for (const vx::MenuItem& item : services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString()))
         keys << item.Key;
     EXPECT_EQ(keys, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 
     // Only the administrator sees the rights, and another user cannot set this one's password.
-    auto own = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    auto own = opened<shell::EmployeeCard>(click(clerk, "0"));
     EXPECT_EQ(own->rightsTable(), nullptr);
     EXPECT_TRUE(control<QLineEdit>(*own, "txtPassword")->isEnabled());
-    auto others = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), vx::oid::make(QStringLiteral("O0001401"), admin), QStringLiteral("0")));
+    auto others = opened<shell::EmployeeCard>(click(vx::oid::make(QStringLiteral("O0001401"), admin), "0"));
     EXPECT_FALSE(control<QLineEdit>(*others, "txtPassword")->isEnabled());
 }
 
 TEST_F(HostCards, ACardTheUserMayNotWriteKeepsItsSaveDisabledButHisOwnPasswordIsHis)
 {
     const QStringList records = {
-        create(QStringLiteral("O0000100"), {{QStringLiteral("Name"), QStringLiteral("UAB Ratai")}}),
-        create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Ona")}}),
-        create(QStringLiteral("O0201500"), {{QStringLiteral("Code"), QStringLiteral("USD")}, {QStringLiteral("Name"), QStringLiteral("JAV doleris")}}),
+        create("O0000100", {{"Name", QStringLiteral("UAB Ratai")}}),
+        create("O0001401", {{"Name", QStringLiteral("Ona")}}),
+        create("O0201500", {{"Code", QStringLiteral("USD")}, {"Name", QStringLiteral("JAV doleris")}}),
     };
-    const QString clerk = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")},
-                                                              {QStringLiteral("Login"), QStringLiteral("jonas")}});
+    const QString clerk = create("O0001401", {{"Name", QStringLiteral("Jonas")}, {"Login", QStringLiteral("jonas")}});
     QList<bo::ComponentRights> openOnly;
     for (const char* component : {"CFirms", "CEmployees", "CCurrencies"})
         openOnly.append({QLatin1String(component), *bo::Rights::fromDigits(QStringLiteral("1000"))});
@@ -229,13 +232,13 @@ TEST_F(HostCards, ACardTheUserMayNotWriteKeepsItsSaveDisabledButHisOwnPasswordIs
 
     for (const QString& record : records) {
         SCOPED_TRACE(record.toStdString());
-        auto card = opened(click(vx::oid::typeId(record), record, QStringLiteral("0")));
+        auto card = opened(click(record, "0"));
         ASSERT_TRUE(card);
-        type(*card, QStringLiteral("Name"), QStringLiteral("Pakeista"));
+        type(*card, "Name", QStringLiteral("Pakeista"));
         EXPECT_FALSE(control<QPushButton>(*card, "cmdWrite")->isEnabled());
         EXPECT_FALSE(card->write());
     }
-    auto own = opened<shell::EmployeeCard>(click(QStringLiteral("O0001401"), clerk, QStringLiteral("0")));
+    auto own = opened<shell::EmployeeCard>(click(clerk, "0"));
     ASSERT_TRUE(own);
     EXPECT_TRUE(qobject_cast<QLineEdit*>(own->form()->fieldEditor(QStringLiteral("Login")))->isReadOnly());
     QTest::keyClicks(control<QLineEdit>(*own, "txtPassword"), QStringLiteral("Ratas-7"));
@@ -247,12 +250,12 @@ TEST_F(HostCards, ACardTheUserMayNotWriteKeepsItsSaveDisabledButHisOwnPasswordIs
 
 TEST_F(HostCards, ACurrencyKeepsItsDayRates)
 {
-    auto card = opened<shell::CurrencyCard>(click(QStringLiteral("O0201500"), QStringLiteral("O0201500"), QStringLiteral("1")));
+    auto card = opened<shell::CurrencyCard>(click("O0201500", "1"));
     ASSERT_TRUE(card);
     auto* newRate = control<QPushButton>(*card, "cmdRateNew");
     EXPECT_FALSE(newRate->isEnabled()); // rates need a saved currency
-    type(*card, QStringLiteral("Code"), QStringLiteral("USD"));
-    type(*card, QStringLiteral("Name"), QStringLiteral("JAV doleris"));
+    type(*card, "Code", QStringLiteral("USD"));
+    type(*card, "Name", QStringLiteral("JAV doleris"));
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
     ASSERT_TRUE(newRate->isEnabled());
 
@@ -267,7 +270,7 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     QTest::mouseClick(newRate, Qt::LeftButton);
     ASSERT_EQ(card->ratesList()->topLevelItemCount(), 1);
     EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,0845"));
-    const vx::RecordsetPtr today = rows(QStringLiteral("CurrencyList"), QStringLiteral("'2026.11.16'"));
+    const vx::RecordsetPtr today = rows("CurrencyList", QStringLiteral("'2026.11.16'"));
     today->MoveFirst();
     EXPECT_EQ(today->value(u"Code").toString(), QStringLiteral("USD"));
     EXPECT_DOUBLE_EQ(today->value(u"Rate").toDouble(), 1.0845);
@@ -347,7 +350,7 @@ protected:
 
 TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDeleteKey)
 {
-    const QString driver = create(QStringLiteral("O0001401"), {{QStringLiteral("Name"), QStringLiteral("Jonas")}});
+    const QString driver = create("O0001401", {{"Name", QStringLiteral("Jonas")}});
     ASSERT_TRUE(window->showHostList(QStringLiteral("O0001401")));
     const QModelIndex row = window->listModel()->indexOfKey(driver);
     ASSERT_TRUE(row.isValid());
@@ -366,7 +369,7 @@ TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDe
 
 TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostForAndIsEditedThere)
 {
-    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Benzinas")}});
+    const QString fuel = create("O4000602", {{"Name", QStringLiteral("Benzinas")}});
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportReferences")));
     window->runMenuItem(fuel, QStringLiteral("0"));
     ASSERT_EQ(window->desktopTabs()->count(), 2);
@@ -386,7 +389,7 @@ TEST_F(HostCardsInWindow, ACatalogueItemOpensInTheCardItsOwnEditorAsksTheHostFor
     EXPECT_TRUE(card->isChanged());
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
     EXPECT_FALSE(card->isChanged());
-    EXPECT_EQ(stored(QStringLiteral("ref_fuel_type"), QStringLiteral("Code"), fuel).toString(), QStringLiteral("B"));
+    EXPECT_EQ(stored("ref_fuel_type", "Code", fuel).toString(), QStringLiteral("B"));
 }
 
 } // namespace

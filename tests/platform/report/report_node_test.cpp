@@ -1,7 +1,8 @@
 // The reports node as a user meets it: the trip sheet reports listed without a
 // message and hidden without the right, and a report run from the list through
-// its one parameter dialog into the preview or a .csv file.
+// its one parameter dialog into the preview, a .csv or an .xlsx file.
 
+#include "documents/docx_package.h"
 #include "platform/bo/rights.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/object_list_model.h"
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -193,6 +195,20 @@ TEST_F(ShellReports, TheReportIsSavedAsCsvAndLaidOutInTheDocument)
     const QStringList rows = QString::fromUtf8(file.readAll().mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows.at(1), QStringLiteral(";Škoda Octavia;1;0;30;0,000;42,500;5,000;47,500;0,000"));
+
+    // The same rows as a workbook, the litres a number cell, the total named.
+    const QString workbook = store_->location() + QStringLiteral(".report.xlsx");
+    plays << parameters("cmdSaveXlsx");
+    plays << [&](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(workbook);
+        return int(QDialog::Accepted);
+    };
+    window->currentController()->ClickMenu(fuelBalance, QString(), QStringLiteral("0"), QString());
+    documents::DocxPackage package;
+    ASSERT_TRUE(package.read(workbook, nullptr));
+    const QString sheet = QString::fromUtf8(package.part(QStringLiteral("xl/worksheets/sheet1.xml")));
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"G2\"[^>]*><v>42.5</v>")))) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<t>Iš viso</t>")));
 
     // The same rows in the report document, totals included.
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));

@@ -129,11 +129,7 @@ TEST_F(TripSheetCard, SpeedometerFieldsKeepEndEqualToStartRouteAndOwnExpense)
 {
     const auto card = routedSheet();
     const TripSheetControls& c = ui(*card);
-    struct Step {
-        TripNumberField* field;
-        const char* typed;
-        const char *start, *end, *own;
-    } steps[] = {
+    struct Step { TripNumberField* field; const char* typed; const char *start, *end, *own; } steps[] = {
         {c.txtExternalDistance, "12.5", "1000", "1262,5", "12,5"},
         {c.txtSpidometrTo, "1300", "1000", "1300", "50"},
         {c.txtSpidometrTo, "1100", "1000", "1250", "0"}, // below S + D: raised on leaving

@@ -217,12 +217,7 @@ TEST_F(TripSheetLists, OnlyRouteSegmentsDropOntoASavedSheetsRouteList)
 {
     const qint64 group = record("O4000601", fields({{"Name", QStringLiteral("Lietuva")}, {"GroupFlag", 1}}));
     const QString segmentId = vx::oid::make(u"O4000601", segment);
-    struct Case {
-        const char* what;
-        bool saved;
-        QString text;
-        bool taken, addsLine;
-    } cases[] = {
+    struct Case { const char* what; bool saved; QString text; bool taken, addsLine; } cases[] = {
         {"a route segment", true, segmentId, true, true},
         {"a catalogue group", true, vx::oid::make(u"O4000601", group), true, false},
         {"a fuel type", true, vx::oid::make(u"O4000602", dieselFuel), false, false},

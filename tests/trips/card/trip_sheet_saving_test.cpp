@@ -47,8 +47,11 @@ TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
     EXPECT_TRUE(r.chkDateTo->isChecked() && r.dtpDateTo->date() == start.addDays(4));
 }
 
+// The scripts play the new sheet's vehicle, driver, tanks, caption and buttons;
+// here what else turns with the first save.
 TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
 {
+    // The vehicle's driver, whom the sheet takes: no sheet is saved without one.
     create(QStringLiteral("O4001000"),
            fields({{"TransportID", car}, {"UserID", driver}, {"DateFrom", start.addYears(-1)}}));
     const auto blank = open(QStringLiteral("O4000100"));
@@ -59,8 +62,6 @@ TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
     EXPECT_EQ(c.txtSpidometrFrom->text(), QStringLiteral("0"));
     selectorPicks(carId(car), QStringLiteral("Volvo FH"));
     c.cmdCar->click();
-    EXPECT_EQ(c.txtDriver->recordNumber(), driver);
-    EXPECT_EQ(c.tanks[0].txtFuelType->text(), QStringLiteral("Dyzelinas"));
     fill(c.txtName, QStringLiteral("KL-7"));
     ASSERT_TRUE(c.cmdWrite->isEnabled());
     c.cmdWrite->click();
@@ -69,11 +70,9 @@ TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
     EXPECT_FALSE(card->isNew());
     const QString oidr = card->vxObjectUIO()->OIDR();
     EXPECT_TRUE(vx::oid::hasRecord(oidr));
-    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Kelionės lapas"));
     EXPECT_TRUE(c.SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: ")));
     EXPECT_TRUE(c.TabStrip->isTabEnabled(0) && c.TabStrip->isTabEnabled(1));
     EXPECT_FALSE(c.lvwFuelBill->isHidden());
-    expectEnabled({{c.cmdCar, false}, {c.cmdPrint, true}});
     expectStored(oidr, {{"Name", QStringLiteral("KL-7")}, {"TransportCarID", car}, {"FuelTankTypeID1", diesel},
                         {"FuelTankTypeID2", petrol}, {"DateTo", QVariant()}});
 }
@@ -139,11 +138,7 @@ TEST_F(TripSheetSaving, TheCardMenuRefreshesStartValuesFromThePreviousSheet)
                        {"FuelRest1", 20.0}}));
     const auto card = openSaved(savedSheet());
     const TripSheetControls& c = ui(*card);
-    struct Step {
-        const char* command;
-        const char* start, *end, *rest;
-        bool changed;
-    } steps[] = {
+    struct Step { const char* command; const char* start, *end, *rest; bool changed; } steps[] = {
         {"105", "900", "900", "40,000", true},
         {"106", "900", "900", "20", true},
         {"104", "1000", "1000", "40,000", false},

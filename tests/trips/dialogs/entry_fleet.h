@@ -20,6 +20,17 @@ protected:
                                    {"DateTo", QDateTime(tripEnd, QTime(0, 0))}}));
     }
 
+    // The one message shown since the last check, with its icon.
+    void expectMessage(const QString& text, QMessageBox::Icon icon)
+    {
+        ASSERT_EQ(messages.messages.size(), 1) << lastMessage().toStdString();
+        EXPECT_EQ(lastMessage(), text);
+        EXPECT_EQ(messages.messages.last().icon, icon);
+        messages.messages.clear();
+    }
+    // The date a saved entry holds in the store.
+    QDate storedDate(const QString& id) { return stored(id)->Fields().value(QStringLiteral("Date")).toDate(); }
+
     qint64 firm = 0, sheet = 0, euro = 0, dollar = 0;
     const QDate tripStart{2026, 11, 1}, tripEnd{2026, 11, 10};
 };

@@ -19,12 +19,14 @@ protected:
 
     static auto open(const trips::ChequeRequest& r) { return opened<trips::frmTransportFuelCheque>(r); }
 
-    QString storedCheque()
+    // A card cheque: 40 l for 50 dollars on 2026.11.05 unless told otherwise.
+    QString storedCheque(const QDate& date = QDate(2026, 11, 5), qint64 currency = 0)
     {
         return create(QStringLiteral("O4000300"),
                       fields({{"TransportTripID", sheet}, {"Name", QStringLiteral("A-1")}, {"FirmID", firm},
-                              {"TransportFuelTypeID", dieselFuel}, {"Date", QDate(2026, 11, 5)}, {"FuelAmount", 40.0},
-                              {"SumCurr", 50.0}, {"CurrencyID", dollar}, {"CashFlag", 0}, {"GroupFlag", 0}}));
+                              {"TransportFuelTypeID", dieselFuel}, {"Date", date}, {"FuelAmount", 40.0},
+                              {"SumCurr", 50.0}, {"CurrencyID", currency ? currency : dollar}, {"CashFlag", 0},
+                              {"GroupFlag", 0}}));
     }
 
     // A new cheque copied from a stored one, so firm and fuel type are chosen.
@@ -36,9 +38,7 @@ protected:
 
 TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
 {
-    struct Case {
-        QDate start, end, expected;
-    };
+    struct Case { QDate start, end, expected; };
     const QDate today(2026, 11, 16);
     const QDate openEnd(2999, 12, 31);
     const Case cases[] = {
@@ -65,9 +65,7 @@ TEST_F(FuelChequeDialogTest, PriceSumAndRateFollowEachOther)
     auto dialog = openCopied();
     EXPECT_EQ(dialog->txtFirm->objectId(), vx::oid::make(u"O0000100", firm));
     EXPECT_EQ(dialog->txtFuelTankType->objectId(), vx::oid::make(u"O4000604", diesel));
-    const struct {
-        const char *amount, *sum, *price;
-    } prices[] = {{"40", "50", "1,25"}, {"3", "10", "3,3333"}};
+    const struct { const char *amount, *sum, *price; } prices[] = {{"40", "50", "1,25"}, {"3", "10", "3,3333"}};
     for (const auto& p : prices) {
         type(dialog->txtAmount, p.amount);
         type(dialog->txtSumCurr, p.sum);
@@ -110,12 +108,25 @@ TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
                  {{"FuelAmount", -5.0}, {"CashFlag", 1}, {"CurrencyID", euro}, {"TransportTripID", sheet}});
 }
 
-TEST_F(FuelChequeDialogTest, DateAfterTheTripEndIsSetBack)
+// Also a stored cheque's date: set back when it opens, the sums those of the
+// date kept, and saved so.
+TEST_F(FuelChequeDialogTest, ADateAfterTheTripEndIsSetBackTypedOrStored)
 {
-    auto dialog = openCopied();
-    dialog->dtpDate->setDate(tripEnd.addDays(3));
-    EXPECT_EQ(lastMessage(), QStringLiteral("Kvito data negali viršyti kelionės pabaigos datos!"));
+    const QString message = QStringLiteral("Kvito data negali viršyti kelionės pabaigos datos!");
+    auto typed = openCopied();
+    typed->dtpDate->setDate(tripEnd.addDays(3));
+    EXPECT_EQ(lastMessage(), message);
+    EXPECT_EQ(typed->dtpDate->date(), tripEnd);
+
+    messages.messages.clear();
+    auto dialog = open(request(storedCheque(tripEnd.addDays(2), euro)));
+    expectMessage(message, QMessageBox::Critical);
     EXPECT_EQ(dialog->dtpDate->date(), tripEnd);
+    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("50,00"));
+    ASSERT_TRUE(dialog->writeButton()->isEnabled());
+    dialog->writeButton()->click();
+    ASSERT_FALSE(dialog->result().cancelled);
+    EXPECT_EQ(storedDate(dialog->result().savedOidr), tripEnd);
 }
 
 TEST_F(FuelChequeDialogTest, TypedRateIsOfferedForTheDayOnlyAfterTheChequeIsSaved)

@@ -1,5 +1,6 @@
 // The route line dialog on its own: what a new, a copied and a stored line
-// show, how fuel and norms follow each other, and what a save needs and writes.
+// show, its date within the trip, how fuel and norms follow each other, and
+// what a save needs and writes.
 
 #include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_line_dialog.h"
@@ -24,12 +25,12 @@ protected:
 
     static auto open(const trips::RouteLineRequest& r) { return opened<trips::frmTransportTripRoute>(r); }
 
-    // A stored line of the other driver, 100 km on 2026.11.03 at 07:15.
-    QString storedLine(qint64 norm, double perHundredKm)
+    // A stored line of the other driver, 100 km on 2026.11.03 (or the date given) at 07:15.
+    QString storedLine(qint64 norm, double perHundredKm, const QDate& date = QDate(2026, 11, 3))
     {
         return create(QStringLiteral("O4000200"),
                       fields({{"TransportTripID", sheet}, {"TransportRouteID", segment}, {"TransportFuelNormID", norm},
-                              {"UserID", otherDriver}, {"Date", QDateTime(QDate(2026, 11, 3), QTime(7, 15))},
+                              {"UserID", otherDriver}, {"Date", QDateTime(date, QTime(7, 15))},
                               {"Distance", 100.0}, {"FuelNormByDistance", perHundredKm}}));
     }
 };
@@ -114,15 +115,44 @@ TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
     EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
 }
 
-TEST_F(RouteLineDialogTest, DateBeforeTheTripStartIsSetBack)
+// Also a date the dialog fills in itself: a new line's today, a copied or a
+// stored line's date. What is saved is read back from the store.
+TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
 {
+    const QString message = QStringLiteral("Data ankstesnė už kelionės lapo pradžios datą!");
+    const QDate today(2026, 11, 16), before(2026, 10, 28);
+    const struct {
+        const char* what;
+        QDate start, copiedDate, storedDate; // a line to copy from, a stored line to open
+    } cases[] = {
+        {"a new line on a sheet starting after today", today.addDays(4), {}, {}},
+        {"a new line copied from a line before the start", tripStart, before, {}},
+        {"a stored line before the start", tripStart, {}, before},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        trips::RouteLineRequest r =
+            request(c.storedDate.isValid() ? storedLine(truckNorm, 28.5, c.storedDate) : QStringLiteral("O4000200"));
+        r.copyFromOidr = c.copiedDate.isValid() ? storedLine(truckNorm, 28.5, c.copiedDate) : QString();
+        r.routeSegmentId = segment;
+        r.tripStart = c.start;
+        auto dialog = open(r);
+        expectMessage(message, QMessageBox::Critical);
+        EXPECT_EQ(dialog->dtpDate->date(), c.start);
+        Catalogue::ShowObjectName(vx::oid::make(u"O4000603", truckNorm), dialog->txtFuelNorm);
+        type(dialog->txtDistance, "100");
+        type(dialog->txtFuelNormByDistance, "30");
+        ASSERT_TRUE(dialog->writeButton()->isEnabled());
+        dialog->writeButton()->click();
+        ASSERT_FALSE(dialog->result().cancelled);
+        EXPECT_EQ(storedDate(dialog->result().savedOidr), c.start);
+    }
+
     auto dialog = open(request());
     dialog->dtpDate->setDate(tripStart);
     EXPECT_TRUE(messages.messages.isEmpty());
     dialog->dtpDate->setDate(tripStart.addDays(-1));
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(lastMessage(), QStringLiteral("Data ankstesnė už kelionės lapo pradžios datą!"));
-    EXPECT_EQ(messages.messages.last().icon, QMessageBox::Critical);
+    expectMessage(message, QMessageBox::Critical);
     EXPECT_EQ(dialog->dtpDate->date(), tripStart);
 }
 
