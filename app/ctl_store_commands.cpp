@@ -5,6 +5,7 @@
 #include "platform/bo/fleet_generator.h"
 #include "platform/bo/recordset_text.h"
 #include "platform/bo/session.h"
+#include "platform/bo/store_care.h"
 #include "platform/bo/store_summary.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/number_text.h"
@@ -38,6 +39,38 @@ int initStore(const QString& location, QTextStream& out, QTextStream& err)
             << "Schemos versija: " << bo::storedSchemaVersion(session) << Qt::endl;
         return 0;
     }, bo::Database::Creation::Allowed);
+}
+
+int backupStore(const QString& location, const QString& file, bool force, QTextStream& out, QTextStream& err)
+{
+    try {
+        bo::backupStore(location, file, force);
+    } catch (const bo::StorageError& e) {
+        err << e.message() << Qt::endl;
+        return 1;
+    }
+    out << "Duomenų bazės " << shownLocation(location) << " kopija įrašyta: " << file << Qt::endl;
+    return 0;
+}
+
+int checkStore(const QString& location, QTextStream& out, QTextStream& err)
+{
+    bo::StoreCheck check;
+    try {
+        check = bo::checkStore(location);
+    } catch (const bo::StorageError& e) {
+        const QString where = shownLocation(location);
+        err << (e.message().contains(where) ? e.message() : where + QStringLiteral(": ") + e.message()) << Qt::endl;
+        return 1;
+    }
+    out << "Duomenų bazė: " << shownLocation(location) << '\n';
+    for (const QString& line : check.lines)
+        out << line << '\n';
+    for (const QString& problem : check.problems)
+        out << "KLAIDA: " << problem << '\n';
+    out << (check.ok() ? QStringLiteral("Viskas gerai.") : QStringLiteral("Rasta problemų: %1.").arg(check.problems.size()))
+        << Qt::endl;
+    return check.ok() ? 0 : 1;
 }
 
 int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err)

@@ -14,6 +14,14 @@ QString storeLocation(const QString& option);
 // Creates the store or brings its schema up to date; prints the schema version.
 int initStore(const QString& location, QTextStream& out, QTextStream& err);
 
+// Copies a live SQLite store into `file` (an existing file only with `force`);
+// a PostgreSQL store is refused with the engine's own tool to use.
+int backupStore(const QString& location, const QString& file, bool force, QTextStream& out, QTextStream& err);
+
+// Checks the store and prints a line per check, then each problem; 0 only when
+// all is well.
+int checkStore(const QString& location, QTextStream& out, QTextStream& err);
+
 // Seeds the demo fleet into an empty store; prints what it holds afterwards.
 int seedDemoStore(const QString& location, QTextStream& out, QTextStream& err);
 

@@ -103,6 +103,7 @@ const Option templateOption = option("template", "export: the template file.", "
 const Option outOption = option("out", "export: the document to write.", "file");
 const Option csvOption = option("csv", "report: write the rows as a .csv file instead of printing them.", "file");
 const Option vehiclesOption = option("vehicles", "generate: how many vehicles (default 500).", "count");
+const Option forceOption = {QCommandLineOption(QStringLiteral("force"), QStringLiteral("backup: overwrite an existing file."))};
 const Option yearsOption = option("years", "generate: how many years of trip sheets (default 8).", "count");
 
 // A whole number option of at least 1; `fallback` when it is not given, 0 when it is not a number.
@@ -167,6 +168,14 @@ const QList<Command>& commands()
          [](const Invocation& c) { return unregisterLibrary(c.words.value(0, bundledLibraryName)); }},
         {"init", "", "Create the store or bring its schema up to date; print its version.", 0, 0, {},
          [](const Invocation& c) { return ctl::initStore(c.location, out(), err()); }},
+        {"backup", "FILE [--force]",
+         "Write a consistent copy of a live SQLite store to FILE (an existing\n"
+         "file only with --force). PostgreSQL: use pg_dump.",
+         1, 1, {}, [](const Invocation& c) { return ctl::backupStore(c.location, c.words.at(0), forceOption.isSet(c), out(), err()); }},
+        {"check", "",
+         "Check the store: integrity, foreign keys, schema version, references\n"
+         "to missing records. Exit 0 only when all is well.",
+         0, 0, {}, [](const Invocation& c) { return ctl::checkStore(c.location, out(), err()); }},
         {"demo", "", "Fill an empty store with the demo fleet (a store with data is refused).", 0, 0, {},
          [](const Invocation& c) { return ctl::seedDemoStore(c.location, out(), err()); }},
         {"generate", "[--vehicles N] [--years Y]",
@@ -251,7 +260,7 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     for (const Option* o : {&dbOption, &passwordOption, &rightsOption, &pdfOption, &templateOption, &outOption, &csvOption,
-                            &vehiclesOption, &yearsOption})
+                            &forceOption, &vehiclesOption, &yearsOption})
         parser.addOption(o->option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do (see Commands)."));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),

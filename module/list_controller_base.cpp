@@ -81,7 +81,8 @@ vx::VxObjectUIOPtr ListController::GetVxObject(const QString& id)
         return nullptr;
     editor->setUI(sharedAs<vx::VxObjectUI>());
     editor->setOIDR(id);
-    if (editor->Read().Code != 0)
+    readFailure_ = editor->Read();
+    if (readFailure_.Code != 0)
         return nullptr;
     if (marshalsModifiedOnly())
         if (vx::RecordsetPtr rs = editor->RsFields())
@@ -126,6 +127,12 @@ Catalogue::AccessRights ListController::rights() const
 
 void ListController::reportMissing() const
 {
+    // The layer answers a record that is not there with Code 1, a read the
+    // store could not make with another Code and its reason.
+    if (readFailure_.Code > 1 && !readFailure_.Message.isEmpty()) {
+        Catalogue::ShowError(readFailure_.Message, title_);
+        return;
+    }
     Catalogue::ShowError(QStringLiteral("Elementas panaikintas!"), title_);
 }
 

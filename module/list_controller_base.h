@@ -49,7 +49,9 @@ protected:
     // Whether a clicked id is the list itself (its background) rather than a row.
     bool isOwn(const QString& id) const { return id == OID(); }
 
-    // "Elementas panaikintas!" under the title: the clicked record cannot be read.
+    // "Elementas panaikintas!" under the title: the clicked record is not
+    // there. When the last read failed for another reason (the store could not
+    // be reached), that reason is shown instead: the record may well be there.
     void reportMissing() const;
     // A card of `cardClass` holding `editor`, given to the host to show (Action 1);
     // Action 0 when there is no card.
@@ -80,6 +82,7 @@ private:
     QString ownOid_; // used only when the host offers no generic list object
     vx::IconTable icons_;
     QString title_;
+    vx::Status readFailure_; // of the last GetVxObject
     vx::VxObjectUIPtr generic_;
     vx::VxBusinessObjectPtr bo_;
     LiveObject live_;

@@ -60,24 +60,6 @@ bool isReadOnlyFile(const QString& location)
     return info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
 }
 
-// Statements without values run unprepared: PostgreSQL cannot prepare SET,
-// BEGIN and the like.
-void prepareAndBind(QSqlQuery& q, const SqlDialect& dialect, const QString& sql, const QVariantList& values)
-{
-    if (values.isEmpty())
-        return;
-    if (!q.prepare(sql))
-        throw StorageError(QStringLiteral("Netinkama užklausa: %1").arg(describe(q.lastError())));
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, dialect.bindValue(values.at(i)));
-}
-
-void run(QSqlQuery& q, const QString& sql, bool prepared)
-{
-    if (!(prepared ? q.exec() : q.exec(sql)))
-        throw StorageError(describe(q.lastError()));
-}
-
 } // namespace
 
 QVariant Rows::at(int row, const QString& column) const
@@ -140,14 +122,74 @@ QString Database::shownLocation(const QString& location)
     return shown;
 }
 
+QString Database::connectionLostMessage()
+{
+    return QStringLiteral("Ryšys su duomenų baze nutrūko. Bandykite dar kartą.");
+}
+
+// A failed statement on a connection the server closed reads as nothing the
+// user can act on (often an empty reason): it is told as the lost connection
+// it is, and the next statement connects again.
+void Database::fail(const QSqlError& error, const QString& prefix) const
+{
+    // SQLSTATE class 08 is a connection failure, 57P01-57P03 the server
+    // shutting down or starting; the driver may not have noticed yet.
+    const QString state = error.nativeErrorCode();
+    if (engine() == Engine::Postgres &&
+        (!connection().isOpen() || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P0")))) {
+        lost_ = true;
+        throw StorageError(connectionLostMessage());
+    }
+    throw StorageError(prefix + describe(error));
+}
+
+void Database::reconnectIfLost() const
+{
+    if (!lost_ && (engine() != Engine::Postgres || connection().isOpen()))
+        return;
+    lost_ = true;
+    if (transactionDepth_ > 0)
+        throw StorageError(connectionLostMessage());
+    QSqlDatabase c = connection();
+    c.close();
+    if (!c.open())
+        throw StorageError(connectionLostMessage());
+    lost_ = false;
+    QSqlQuery q(c);
+    run(q, QStringLiteral("SET client_min_messages TO WARNING"), false);
+}
+
+// Statements without values run unprepared: PostgreSQL cannot prepare SET,
+// BEGIN and the like.
+void Database::prepare(QSqlQuery& q, const QString& sql, const QVariantList& values) const
+{
+    if (values.isEmpty())
+        return;
+    if (!q.prepare(sql))
+        fail(q.lastError(), QStringLiteral("Netinkama užklausa: "));
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, dialect_->bindValue(values.at(i)));
+}
+
+void Database::run(QSqlQuery& q, const QString& sql, bool prepared) const
+{
+    if (!(prepared ? q.exec() : q.exec(sql)))
+        fail(q.lastError(), QString());
+}
+
 QString Database::readOnlyMessage()
 {
     return QStringLiteral("Duomenų bazė atidaryta tik skaityti: pakeitimų išsaugoti negalima.");
 }
 
-std::unique_ptr<Database> Database::connect(const QString& requested)
+std::unique_ptr<Database> Database::connect(const QString& requested, Creation creation)
 {
     const QString location = requested.isEmpty() ? defaultLocation() : requested;
+    if (creation == Creation::Refused && !isPostgresUrl(location) && location != QLatin1String(":memory:")
+        && !QFileInfo::exists(location))
+        throw StorageError(QStringLiteral("Duomenų bazės %1 nėra. Naują duomenų bazę sukuria komanda "
+                                          "„kelmiractl init“.")
+                               .arg(location));
     const QString name = nextConnectionName();
     std::unique_ptr<Database> db;
     if (isPostgresUrl(location)) {
@@ -187,13 +229,7 @@ std::unique_ptr<Database> Database::connect(const QString& requested)
 
 std::unique_ptr<Database> Database::open(const QString& requested, Creation creation)
 {
-    const QString location = requested.isEmpty() ? defaultLocation() : requested;
-    if (creation == Creation::Refused && !isPostgresUrl(location) && location != QLatin1String(":memory:")
-        && !QFileInfo::exists(location))
-        throw StorageError(QStringLiteral("Duomenų bazės %1 nėra. Naują duomenų bazę sukuria komanda "
-                                          "„kelmiractl init“.")
-                               .arg(location));
-    std::unique_ptr<Database> db = connect(location);
+    std::unique_ptr<Database> db = connect(requested, creation);
     migrate(*db);
     return db;
 }
@@ -205,9 +241,10 @@ QSqlDatabase Database::connection() const
 
 Rows Database::query(const QString& sql, const QVariantList& values) const
 {
+    reconnectIfLost();
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    prepareAndBind(q, *dialect_, sql, values);
+    prepare(q, sql, values);
     run(q, sql, !values.isEmpty());
     Rows rows;
     const QSqlRecord record = q.record();
@@ -225,9 +262,10 @@ Rows Database::query(const QString& sql, const QVariantList& values) const
 
 int Database::execute(const QString& sql, const QVariantList& values) const
 {
+    reconnectIfLost();
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    prepareAndBind(q, *dialect_, sql, values);
+    prepare(q, sql, values);
     run(q, sql, !values.isEmpty());
     return q.numRowsAffected();
 }
@@ -262,7 +300,7 @@ Transaction::Transaction(Database& db, Mode mode) : db_(db)
 Transaction::~Transaction()
 {
     --db_.transactionDepth_;
-    if (outermost_ && !done_) {
+    if (outermost_ && !done_ && !db_.lost_) {
         try {
             db_.execute(QStringLiteral("ROLLBACK"));
         } catch (const StorageError&) {

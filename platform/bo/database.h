@@ -10,6 +10,9 @@
 #include <memory>
 #include <stdexcept>
 
+class QSqlError;
+class QSqlQuery;
+
 namespace bo {
 
 // A failure of the database. It never leaves the business-object layer: every
@@ -53,7 +56,7 @@ public:
     // Throws StorageError with a readable message.
     static std::unique_ptr<Database> open(const QString& location, Creation creation = Creation::Allowed);
     // Opens without touching the schema.
-    static std::unique_ptr<Database> connect(const QString& location);
+    static std::unique_ptr<Database> connect(const QString& location, Creation creation = Creation::Allowed);
 
     // The default store: an SQLite file in the application's data folder
     // (QStandardPaths::AppDataLocation), or the store an earlier version left
@@ -65,6 +68,9 @@ public:
     static QString shownLocation(const QString& location);
     // The message every change of a read-only store is refused with.
     static QString readOnlyMessage();
+    // The message a statement fails with when the server went away under it
+    // (restarted, or the network dropped); the next statement connects again.
+    static QString connectionLostMessage();
 
     const SqlDialect& dialect() const { return *dialect_; }
     Engine engine() const { return dialect_->engine(); }
@@ -87,11 +93,19 @@ private:
     friend class Transaction;
     Database(QString location, QString connectionName, std::unique_ptr<SqlDialect> dialect);
 
+    // Connects again when the connection was lost, unless a transaction was
+    // under way: its work is gone and must be begun again by its owner.
+    void reconnectIfLost() const;
+    void prepare(QSqlQuery& q, const QString& sql, const QVariantList& values) const;
+    void run(QSqlQuery& q, const QString& sql, bool prepared) const;
+    [[noreturn]] void fail(const QSqlError& error, const QString& prefix) const;
+
     QString location_;
     QString connectionName_;
     std::unique_ptr<SqlDialect> dialect_;
     int transactionDepth_ = 0;
     bool readOnly_ = false;
+    mutable bool lost_ = false;
 };
 
 // A transaction that is rolled back unless committed. Nested transactions join

@@ -123,7 +123,7 @@ vx::Status GenericEditor::Read()
             return vx::Status::failure(QStringLiteral("Įrašas %1 nerastas.").arg(id));
         }
     } catch (const StorageError& e) {
-        return vx::Status::failure(e.message());
+        return vx::Status::failure(e.message(), storeFailureCode);
     }
     lastRead_ = rs_->clone();
     return vx::Status::success();

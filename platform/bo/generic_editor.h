@@ -13,6 +13,10 @@ class GenericEditor final : public vx::VxObjectUIO {
 public:
     GenericEditor(SessionPtr session, QString typeId);
 
+    // Read answers a record that is not there with Code 1, a read the store
+    // could not make (the connection was lost) with this Code and the reason.
+    static constexpr int storeFailureCode = 2;
+
     QString className() const override { return QStringLiteral("GenericEditor"); }
 
     QString GetGUID() override { return QString(); }

@@ -4,6 +4,7 @@
 #include "platform/bo/schema_history.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 
 namespace bo {
 namespace {
@@ -60,6 +61,19 @@ void refuseNewer(int stored)
                                .arg(latestSchemaVersion()));
 }
 
+// A step that left a row naming a record that is not there is undone.
+void refuseBrokenKeys(Database& db)
+{
+    const Rows broken = db.query(QStringLiteral("PRAGMA foreign_key_check"));
+    if (broken.isEmpty())
+        return;
+    const QVariantList first = broken.values.first();
+    throw StorageError(QStringLiteral("Duomenų bazės atnaujinimas nepavyko: lentelės %1 įrašas %2 nurodo "
+                                      "neegzistuojantį %3 įrašą (iš viso pažeidimų: %4).")
+                           .arg(first.value(0).toString(), first.value(1).toString(), first.value(2).toString())
+                           .arg(broken.size()));
+}
+
 } // namespace
 
 void migrate(Database& db)
@@ -77,6 +91,20 @@ void migrate(Database& db)
                                    .arg(latestSchemaVersion()));
         return;
     }
+    // A step may rebuild SQLite tables, which their keys would forbid half
+    // way: keys are off while the steps run (SQLite cannot switch them inside
+    // a transaction) and the whole store is checked before the commit instead.
+    const bool sqlite = db.engine() == Engine::Sqlite;
+    if (sqlite)
+        db.execute(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    const auto keysBackOn = qScopeGuard([&db, sqlite] {
+        try {
+            if (sqlite)
+                db.execute(QStringLiteral("PRAGMA foreign_keys=ON"));
+        } catch (const StorageError&) {
+            // The connection is gone; the next one turns them on when it opens.
+        }
+    });
     // Every missing step in one transaction: a failure on the way leaves the
     // store as it was, never half way between two versions.
     Transaction t(db);
@@ -100,6 +128,8 @@ void migrate(Database& db)
         db.execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
                    {m.version, m.name, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
     }
+    if (sqlite && stored < latestSchemaVersion())
+        refuseBrokenKeys(db);
     t.commit();
 }
 

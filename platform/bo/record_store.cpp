@@ -110,6 +110,19 @@ void checkLogin(Session& session, const vx::Recordset& row, qint64 id)
         throw SaveRefused(QStringLiteral("Prisijungimo vardas „%1“ jau priskirtas kitam darbuotojui.").arg(login.toString()));
 }
 
+// A reference of 0 (or less) names no record: it is stored as null, which the
+// store's foreign keys accept, and read back as null.
+QVariant storedValue(const ObjectType& type, const ColumnDef& column, const vx::Recordset& row)
+{
+    if (isLoginColumn(type, column.name))
+        return loginValue(row);
+    const QVariant value = row.value(column.name);
+    if (!column.refType.isEmpty() && column.name != QLatin1String("ParentID") && !value.isNull() &&
+        value.toLongLong() <= 0)
+        return QVariant();
+    return value;
+}
+
 } // namespace
 
 vx::RecordsetPtr read(Session& session, const ObjectType& type, qint64 id)
@@ -170,7 +183,7 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
     QVariantList values;
     for (const ColumnDef& c : type.columns) {
         names << quoted(c.name);
-        values << (isLoginColumn(type, c.name) ? loginValue(row) : row.value(c.name));
+        values << storedValue(type, c, row);
     }
     if (id <= 0) {
         names << QStringLiteral("\"CreationDate\"");

@@ -1,6 +1,7 @@
 #include "platform/bo/schema_history.h"
 
 #include "platform/bo/database.h"
+#include "platform/bo/references.h"
 
 namespace bo {
 namespace {
@@ -139,6 +140,8 @@ QList<Migration> schemaHistory()
              QStringLiteral("CREATE INDEX ix_transport_car_document_dateto ON transport_car_document (\"DateTo\")"),
          },
          nullptr},
+        // Every reference the object types describe becomes a foreign key.
+        {6, QStringLiteral("foreign keys"), {}, addForeignKeys},
     };
 }
 

@@ -2,6 +2,7 @@
 # Starts or stops the private PostgreSQL server the `pg` tests share.
 #   pg_server.sh start STATE_DIR   -> STATE_DIR/url (postgresql://...) or STATE_DIR/unavailable (the reason)
 #   pg_server.sh stop STATE_DIR
+#   pg_server.sh restart STATE_DIR  (the same server and port: sessions open on it lose their connection)
 # The server runs from a temporary data directory on 127.0.0.1 and a free port.
 # PostgreSQL refuses to run as root, so as root it runs as the postgres system user.
 set -uo pipefail
@@ -55,6 +56,12 @@ case "$action" in
     echo "postgresql://kelmira@127.0.0.1:$port/postgres" > "$state/url"
     echo "PostgreSQL test server on 127.0.0.1:$port"
     ;;
+  restart)
+    data="$(cat "$state/datadir")"
+    bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
+    as_server_user "$bindir/pg_ctl" -D "$data/db" -l "$data/server.log" -m fast -w -t 60 restart >"$state/pg_ctl.log" 2>&1 \
+      || { echo "the server did not restart: $(tail -3 "$data/server.log" 2>/dev/null | tr '\n' ' ')"; exit 1; }
+    ;;
   stop)
     if [ -f "$state/datadir" ]; then
       data="$(cat "$state/datadir")"
@@ -68,7 +75,7 @@ case "$action" in
     echo "PostgreSQL test server stopped"
     ;;
   *)
-    echo "usage: $0 start|stop STATE_DIR" >&2
+    echo "usage: $0 start|stop|restart STATE_DIR" >&2
     exit 2
     ;;
 esac
