@@ -4,7 +4,7 @@
 // fuel by norms, fuel received, the fuel at the start of the first sheet and at
 // the end of the last one, and the deviation (end rest - (start rest + received
 // - by norms)); each vehicle group is followed by its total and the list by a
-// grand total.
+// grand total. Vehicles in no group come last, under "Be grupės".
 
 #include "platform/bo/reports/report_calls.h"
 #include "platform/bo/session_store.h"
@@ -58,6 +58,13 @@ QString receivedSql(int tank)
                           "WHERE ch.\"TransportTripID\" = t.\"ID\" AND COALESCE(ch.\"GroupFlag\", 0) = 0 "
                           "AND ft.\"TransportFuelTankTypeID\" = t.\"FuelTankTypeID%1\")")
         .arg(tank);
+}
+
+// What the group column says for a vehicle that is in no group, so its rows
+// and their total read as a group of their own rather than as blanks.
+QString noGroup()
+{
+    return QStringLiteral("Be grupės");
 }
 
 // Where the columns of one tank start in a sheet row, and the route and fuel sums.
@@ -122,7 +129,7 @@ QList<Balance> vehicleBalances(const Rows& sheets)
             Balance b;
             b.car = car;
             b.group = row.at(Group).toLongLong();
-            b.groupName = row.at(GroupName).toString();
+            b.groupName = b.group == 0 ? noGroup() : row.at(GroupName).toString();
             b.carName = row.at(CarName).toString();
             for (const int tank : {Tank1, Tank2})
                 b.startRest += usesTank(row, tank) ? number(row, tank + 1) : 0.0;
@@ -139,13 +146,15 @@ QList<Balance> vehicleBalances(const Rows& sheets)
     return vehicles;
 }
 
-// Vehicles by group name and then by name (Lithuanian order), each group
-// followed by its total, then the grand total.
+// Vehicles by group name and then by name (Lithuanian order), the vehicles in
+// no group after the groups, each group followed by its total, then the grand total.
 QList<Balance> withTotals(QList<Balance> vehicles)
 {
     QCollator collator{QLocale(QLocale::Lithuanian, QLocale::Lithuania)};
     std::stable_sort(vehicles.begin(), vehicles.end(), [&](const Balance& a, const Balance& b) {
         if (a.group != b.group) {
+            if (a.group == 0 || b.group == 0)
+                return b.group == 0;
             const int byName = collator.compare(a.groupName, b.groupName);
             return byName != 0 ? byName < 0 : a.group < b.group;
         }

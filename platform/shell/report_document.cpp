@@ -164,6 +164,10 @@ public:
         if (QToolBar* bar = preview.findChild<QToolBar*>()) {
             QAction* save = bar->addAction(QStringLiteral("Išsaugoti PDF..."));
             save->setObjectName(QStringLiteral("actSavePdf"));
+            // A tool button drops a caption's "..." unless its icon text keeps it.
+            save->setIconText(save->text());
+            if (QWidget* button = bar->widgetForAction(save))
+                button->setObjectName(QStringLiteral("cmdSavePdf"));
             QObject::connect(save, &QAction::triggered, &preview, [this, &preview, title] { askAndSavePdf(preview, title); });
         }
         preview.resize(previewSize());

@@ -16,6 +16,8 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -172,6 +174,12 @@ QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, 
         return selector.showModal(card) ? selector.selectedCaption() : QStringLiteral("-");
     });
     button("cmdFilter", [card] { return shell::FilterDialog().askFilter(card); });
+    button("cmdFile", [card] {
+        QFileDialog dialog(card, QStringLiteral("Išsaugoti"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        return vx::dialogs::run(dialog) == QDialog::Accepted ? QFileInfo(dialog.selectedFiles().value(0)).fileName()
+                                                             : QStringLiteral("-");
+    });
     button("cmdNorm", [&services, groupParam] {
         const vx::CallResult result = services.Objects().CallFunction(QStringLiteral("VxGroupSelect"), groupParam);
         const auto rows = result.Value.value<vx::RecordsetPtr>();
@@ -352,7 +360,7 @@ TEST_F(ShellScript, KeyLettersReachTheFocusedControlAndAWrongFocusOrKeyFails)
 }
 
 // A chosen object and a menu item by its name are the application's scripts'.
-TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
+TEST_F(ShellScript, HostChoosersFileDialogsAndPopUpMenusTakeTheScriptsAnswers)
 {
     openTestCard();
     const Outcome outcome = run(QStringLiteral("pick -\n"
@@ -364,11 +372,19 @@ TEST_F(ShellScript, HostChoosersAndPopUpMenusTakeTheScriptsAnswers)
                                                "rclick lblMenu\n"
                                                "choose Šalinti\n"
                                                "expect lblSaid text mnuDelete\n"
-                                               "click cmdFilter\n"));
+                                               "click cmdFilter\n"
+                                               "file ataskaita.csv\n"
+                                               "click cmdFile\n"
+                                               "expect lblSaid text ataskaita.csv\n"
+                                               "file -\n"
+                                               "click cmdFile\n"
+                                               "expect lblSaid text -\n"
+                                               "click cmdFile\n"));
     const QStringList failures = outcome.failures();
-    ASSERT_EQ(failures.size(), 1) << outcome.joined();
+    ASSERT_EQ(failures.size(), 2) << outcome.joined();
     EXPECT_TRUE(failures.at(0).startsWith(QLatin1String("line 10: filter dialog without a queued filter")));
-    EXPECT_EQ(outcome.passed, 3);
+    EXPECT_TRUE(failures.at(1).startsWith(QStringLiteral("line 17: file dialog \"Išsaugoti\" without a queued file")));
+    EXPECT_EQ(outcome.passed, 5);
 }
 
 TEST_F(ShellScript, PickrowChoosesTheQueuedRowOfTheGroupSelection)

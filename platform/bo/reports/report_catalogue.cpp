@@ -41,7 +41,7 @@ const QList<ReportDefinition>& catalogue()
          QStringLiteral("O4000100"),
          Period | Vehicles | Driver,
          QStringLiteral("ReportFuelBalance"),
-         {column("GroupName", "Grupė", ColumnKind::Text, 2.4), column("CarName", "Automobilis", ColumnKind::Text, 3.4),
+         {column("GroupName", "Grupė", ColumnKind::Text, 2.9), column("CarName", "Automobilis", ColumnKind::Text, 3.4),
           column("Sheets", "Lapų", ColumnKind::Whole, 1.0), column("Distance", "Rida, km", ColumnKind::Plain, 1.6),
           column("OwnDistance", "Savo sąskaita, km", ColumnKind::Plain, 1.6),
           column("FuelByNorms", "Pagal normas, l", ColumnKind::Fuel, 1.7),

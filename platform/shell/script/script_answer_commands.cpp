@@ -3,6 +3,8 @@
 #include "platform/shell/script/script_commands.h"
 #include "platform/shell/script/script_runner.h"
 
+#include <QDir>
+
 namespace shell::script::commands {
 
 void answer(Runner& r, const QStringList& a)
@@ -55,6 +57,13 @@ void period(Runner& r, const QStringList& a)
 void filter(Runner& r, const QStringList& a)
 {
     r.answers().queueFilter(a.at(0));
+}
+
+void file(Runner& r, const QStringList& a)
+{
+    // A relative path is taken from the directory the program was started in,
+    // as on a command line, not from the folder the dialog happens to show.
+    r.answers().queueFile(a.at(0) == QLatin1String("-") ? a.at(0) : QDir::current().absoluteFilePath(a.at(0)));
 }
 
 } // namespace shell::script::commands

@@ -6,6 +6,7 @@
 #include "platform/shell/period_dialog.h"
 
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -33,7 +34,7 @@ Answers::Answers(Complaint complain, Interactive interactive)
         [this](const QString& text, const QString& title, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
             return answer({text, title, icon, buttons});
         });
-    previousRunner_ = vx::dialogs::setRunner([this](QDialog& dialog) { return interactive_(dialog); });
+    previousRunner_ = vx::dialogs::setRunner([this](QDialog& dialog) { return runDialog(dialog); });
     previousHostRunner_ = setDialogRunner([this](QDialog& dialog) { return runHostDialog(dialog); });
 }
 
@@ -100,6 +101,13 @@ QMessageBox::StandardButton Answers::answer(const Message& message)
     return button;
 }
 
+int Answers::runDialog(QDialog& dialog)
+{
+    if (qobject_cast<QFileDialog*>(&dialog))
+        return answerFile(dialog);
+    return interactive_(dialog);
+}
+
 int Answers::runHostDialog(QDialog& dialog)
 {
     if (qobject_cast<ObjectSelectorDialog*>(&dialog))
@@ -110,7 +118,7 @@ int Answers::runHostDialog(QDialog& dialog)
         return answerPeriod(dialog);
     if (qobject_cast<FilterDialog*>(&dialog))
         return answerFilter(dialog);
-    return interactive_(dialog);
+    return runDialog(dialog);
 }
 
 int Answers::answerSelector(QDialog& dialog)
@@ -195,6 +203,26 @@ int Answers::answerFilter(QDialog& dialog)
     filter.filterBox()->setText(text);
     filter.accept();
     return filter.result();
+}
+
+int Answers::answerFile(QDialog& dialog)
+{
+    auto& files = static_cast<QFileDialog&>(dialog);
+    if (files_.isEmpty()) {
+        complain_(QStringLiteral("file dialog \"%1\" without a queued file").arg(files.windowTitle()));
+        return QDialog::Rejected;
+    }
+    const QString path = files_.dequeue();
+    if (path == QLatin1String("-"))
+        return QDialog::Rejected;
+    // The script has chosen its file already: replacing one it left behind
+    // needs no second answer.
+    files.setOption(QFileDialog::DontConfirmOverwrite);
+    files.selectFile(path);
+    dialog.accept(); // QFileDialog::accept, which checks the name as a click on "Save" does
+    if (files.result() != QDialog::Accepted)
+        complain_(QStringLiteral("the file dialog does not take %1").arg(path));
+    return files.result();
 }
 
 } // namespace shell::script

@@ -28,8 +28,8 @@ struct PeriodAnswer {
 };
 
 // Plays the user's part in every message box and host dialog while a script
-// runs: message boxes and the host's choosers take the answers queued by the
-// script; any other dialog is handed to `interactive`, which keeps it open
+// runs: message boxes, file dialogs and the host's choosers take the answers
+// queued by the script; any other dialog is handed to `interactive`, which keeps it open
 // while the script works on it. Installs itself on construction and puts the
 // previous handlers back on destruction.
 class Answers {
@@ -46,6 +46,8 @@ public:
     void queueRow(int row) { rows_.enqueue(row); }
     void queuePeriod(const PeriodAnswer& period) { periods_.enqueue(period); }
     void queueFilter(const QString& text) { filters_.enqueue(text); }
+    // An absolute path, or "-" to cancel.
+    void queueFile(const QString& path) { files_.enqueue(path); }
 
     const QList<Message>& messages() const { return messages_; }
     // The messages shown since the previous check; the check moves past them.
@@ -63,6 +65,8 @@ private:
     int answerGroupSelect(QDialog& dialog);
     int answerPeriod(QDialog& dialog);
     int answerFilter(QDialog& dialog);
+    int answerFile(QDialog& dialog);
+    int runDialog(QDialog& dialog);
 
     Complaint complain_;
     Interactive interactive_;
@@ -71,6 +75,7 @@ private:
     QQueue<int> rows_;
     QQueue<PeriodAnswer> periods_;
     QQueue<QString> filters_;
+    QQueue<QString> files_;
     QList<Message> messages_;
     qsizetype checked_ = 0;
     vx::messages::Handler previousHandler_;

@@ -37,6 +37,7 @@ const QHash<QString, Command>& table()
         {QStringLiteral("pickrow"), {pickrow, 1, 1}},
         {QStringLiteral("period"), {period, 2, 2}},
         {QStringLiteral("filter"), {filter, 1, 1}},
+        {QStringLiteral("file"), {file, 1, 1}},
         {QStringLiteral("expect"), {expect, 2, 3}},
         {QStringLiteral("expectmsg"), {expectmsg, 1, 3}},
         {QStringLiteral("nomsg"), {nomsg, 0, 0}},

@@ -33,6 +33,7 @@ void pick(Runner& r, const QStringList& a);
 void pickrow(Runner& r, const QStringList& a);
 void period(Runner& r, const QStringList& a);
 void filter(Runner& r, const QStringList& a);
+void file(Runner& r, const QStringList& a);
 void expect(Runner& r, const QStringList& a);
 void expectmsg(Runner& r, const QStringList& a);
 void nomsg(Runner& r, const QStringList& a);

@@ -194,7 +194,7 @@ TEST_F(ShellReports, TheReportIsSavedAsCsvAndLaidOutInTheDocument)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList rows = QString::fromUtf8(file.readAll().mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
-    EXPECT_EQ(rows.at(1), QStringLiteral(";Škoda Octavia;1;0;30;0,000;42,500;5,000;47,500;0,000"));
+    EXPECT_EQ(rows.at(1), QStringLiteral("Be grupės;Škoda Octavia;1;0;30;0,000;42,500;5,000;47,500;0,000"));
 
     // The same rows as a workbook, the litres a number cell, the total named.
     const QString workbook = store_->location() + QStringLiteral(".report.xlsx");

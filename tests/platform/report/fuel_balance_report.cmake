@@ -1,0 +1,47 @@
+# Runs the month-end fuel balance script in a fresh directory and reads the two
+# files it saves: the PDF must hold the table with each group name on one line
+# and the chart as a picture, the workbook the same rows.
+# Takes KELMIRA (the program), SCRIPT and WORK (the directory to run in).
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${KELMIRA}" --demo --user admin --today 2026.12.05 --script "${SCRIPT}"
+                WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE out)
+message("${out}")
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "the script failed (exit code ${code})")
+endif()
+
+set(pdf "${WORK}/Kuro balansas.pdf")
+set(xlsx "${WORK}/Kuro balansas.xlsx")
+foreach(saved "${pdf}" "${xlsx}")
+  if(NOT EXISTS "${saved}")
+    message(FATAL_ERROR "${saved} was not saved")
+  endif()
+  file(SIZE "${saved}" size)
+  if(size LESS 2000)
+    message(FATAL_ERROR "${saved} holds only ${size} bytes")
+  endif()
+endforeach()
+
+execute_process(COMMAND pdftotext -layout "${pdf}" - OUTPUT_VARIABLE text RESULT_VARIABLE code)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "pdftotext cannot read ${pdf}")
+endif()
+foreach(line "Laikotarpis: 2026.11.01 – 2026.11.30" "Mikroautobusai +Grupės suma" "Iš viso +24 ")
+  if(NOT text MATCHES "${line}")
+    message(FATAL_ERROR "the PDF has no line matching \"${line}\":\n${text}")
+  endif()
+endforeach()
+execute_process(COMMAND pdfimages -list "${pdf}" OUTPUT_VARIABLE images)
+if(NOT images MATCHES "\n +1 +0 +image")
+  message(FATAL_ERROR "the PDF holds no chart:\n${images}")
+endif()
+
+file(ARCHIVE_EXTRACT INPUT "${xlsx}" DESTINATION "${WORK}/xlsx")
+file(READ "${WORK}/xlsx/xl/worksheets/sheet1.xml" sheet)
+foreach(cell "Mikroautobusai" "Iš viso")
+  string(FIND "${sheet}" ">${cell}<" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the workbook has no cell \"${cell}\"")
+  endif()
+endforeach()
