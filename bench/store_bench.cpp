@@ -5,7 +5,9 @@
 
 #include "platform/bo/session.h"
 #include "platform/contract/argument_text.h"
+#include "platform/contract/date_text.h"
 #include "platform/contract/recordset.h"
+#include "platform/shell/object_list_model.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -250,6 +252,45 @@ void ReportFuelBalance(benchmark::State& state)
     state.counters["sheets"] = double(sheets);
 }
 BENCHMARK(ReportFuelBalance)->Name("ReportFuelBalance/month")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The list of all trip sheets (no period start) as the list pane opens it:
+// the vehicles and the first page of rows. Beside it the plain queries of the
+// vehicles in name order and the first two vehicles' newest sheets (a page
+// spans about two vehicles of a generated store). The pane's memory is
+// measured by list_pane_bench.
+void AllListFirstScreen(benchmark::State& state)
+{
+    const char* path = storePath();
+    if (!path) {
+        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+        return;
+    }
+    const Raw raw(path);
+    const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
+    const QString param =
+        vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+    const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
+    shell::ObjectListModel model;
+    int rows = 0;
+    compare(
+        state,
+        [&] {
+            model.setRows(list->GetVxObjectList(param, QString(), QString()), {}, QStringLiteral("O4000100"));
+            rows = model.totalRows();
+        },
+        [&] {
+            raw.rows("SELECT \"ID\", \"Name\", \"Code\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"Name\", \"Code\", \"ID\"",
+                     [](sqlite3_stmt*) {});
+            raw.rows("SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
+                     "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"TransportCarID\" IN "
+                     "(SELECT \"ID\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"Name\", \"Code\", \"ID\" LIMIT 2) "
+                     "ORDER BY c.\"Name\", c.\"Code\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC LIMIT 2000",
+                     [](sqlite3_stmt*) {});
+        });
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK(AllListFirstScreen)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

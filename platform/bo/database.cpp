@@ -60,22 +60,34 @@ bool isReadOnlyFile(const QString& location)
     return info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
 }
 
-// Statements without values run unprepared: PostgreSQL cannot prepare SET,
-// BEGIN and the like.
-void prepareAndBind(QSqlQuery& q, const SqlDialect& dialect, const QString& sql, const QVariantList& values)
+// Prepared statements kept per connection; once more texts than this have
+// run, the kept ones are let go and the set starts again.
+constexpr int statementsKept = 200;
+
+// Whether a statement changes the schema, after which a prepared statement
+// may no longer give back what it was prepared for.
+bool changesSchema(const QString& sql)
 {
-    if (values.isEmpty())
-        return;
-    if (!q.prepare(sql))
-        throw StorageError(QStringLiteral("Netinkama užklausa: %1").arg(describe(q.lastError())));
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, dialect.bindValue(values.at(i)));
+    static const QRegularExpression schema(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return schema.match(sql).hasMatch();
 }
 
-void run(QSqlQuery& q, const QString& sql, bool prepared)
+Rows readOut(QSqlQuery& q)
 {
-    if (!(prepared ? q.exec() : q.exec(sql)))
-        throw StorageError(describe(q.lastError()));
+    Rows rows;
+    const QSqlRecord record = q.record();
+    const int count = record.count();
+    for (int i = 0; i < count; ++i)
+        rows.columns << record.fieldName(i);
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row << q.value(i);
+        rows.values << std::move(row);
+    }
+    return rows;
 }
 
 } // namespace
@@ -95,6 +107,7 @@ Database::Database(QString location, QString connectionName, std::unique_ptr<Sql
 
 Database::~Database()
 {
+    statements_.clear(); // they belong to the connection that is closed here
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         if (db.isOpen())
@@ -203,33 +216,62 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-Rows Database::query(const QString& sql, const QVariantList& values) const
+QSqlQuery& Database::statement(const QString& sql, const QVariantList& values) const
 {
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        if (statements_.size() >= statementsKept)
+            statements_.clear();
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw StorageError(QStringLiteral("Netinkama užklausa: %1").arg(describe(q.lastError())));
+        found = statements_.insert(sql, std::move(q));
+    }
+    QSqlQuery& q = *found;
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, dialect_->bindValue(values.at(i)));
+    if (!q.exec()) {
+        const QString error = describe(q.lastError());
+        q.finish();
+        throw StorageError(error);
+    }
+    return q;
+}
+
+// Statements without values run unprepared: PostgreSQL cannot prepare SET,
+// BEGIN and the like.
+QSqlQuery Database::plain(const QString& sql) const
+{
+    if (changesSchema(sql))
+        statements_.clear();
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    prepareAndBind(q, *dialect_, sql, values);
-    run(q, sql, !values.isEmpty());
-    Rows rows;
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i)
-        rows.columns << record.fieldName(i);
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row << q.value(i);
-        rows.values << row;
+    if (!q.exec(sql))
+        throw StorageError(describe(q.lastError()));
+    return q;
+}
+
+Rows Database::query(const QString& sql, const QVariantList& values) const
+{
+    if (values.isEmpty()) {
+        QSqlQuery q = plain(sql);
+        return readOut(q);
     }
+    QSqlQuery& q = statement(sql, values);
+    Rows rows = readOut(q);
+    q.finish(); // kept prepared, its rows let go
     return rows;
 }
 
 int Database::execute(const QString& sql, const QVariantList& values) const
 {
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    prepareAndBind(q, *dialect_, sql, values);
-    run(q, sql, !values.isEmpty());
-    return q.numRowsAffected();
+    if (values.isEmpty())
+        return plain(sql).numRowsAffected();
+    QSqlQuery& q = statement(sql, values);
+    const int affected = q.numRowsAffected();
+    q.finish();
+    return affected;
 }
 
 qint64 Database::insert(const QString& sql, const QVariantList& values) const
