@@ -139,6 +139,13 @@ QList<Migration> schemaHistory()
              QStringLiteral("CREATE INDEX ix_transport_car_document_dateto ON transport_car_document (\"DateTo\")"),
          },
          nullptr},
+        // The trip list of a period counts each vehicle's sheets from the index alone.
+        {6, QStringLiteral("trip sheets by date with their vehicle"),
+         {
+             QStringLiteral("CREATE INDEX ix_transport_trip_date_transportcarid ON transport_trip (\"Date\", \"TransportCarID\")"),
+             QStringLiteral("DROP INDEX ix_transport_trip_date"),
+         },
+         nullptr},
     };
 }
 

@@ -34,6 +34,24 @@ const QStringList userNameExpression{
 // Newest first (the store orders the dates: no date conversions per comparison).
 const QString newestFirst = QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC");
 
+// A sheet's display text, its name and date (yyyy.MM.dd), made here rather
+// than by the store, whose date formatting costs more than reading the row.
+QString preview(const QVariant& name, const QVariant& date)
+{
+    QString day;
+    if (date.typeId() == QMetaType::QDateTime) {
+        day = date.toDateTime().date().toString(u"yyyy.MM.dd");
+    } else if (!date.isNull()) {
+        const QString stored = date.toString(); // yyyy-MM-dd HH:mm:ss
+        if (const auto moment = vx::dates::readDateTime(stored))
+            day = moment->date().toString(u"yyyy.MM.dd");
+    }
+    return (name.toString() + QLatin1Char(' ') + day).trimmed();
+}
+
+// The name alone comes from the store; the preview is made from it and the date.
+const QString nameOnly = QStringLiteral("t.\"Name\"");
+
 // Sheets of one vehicle: the period's condition and values with the vehicle's.
 QString vehicleCondition(qint64 id)
 {
@@ -80,7 +98,10 @@ private:
     {
         const ObjectType& type = tripType();
         const QString key = nodeKey(vehicle.id);
+        static const int nameColumn = type.columnIndex(QStringLiteral("Name"));
+        static const int dateColumn = type.columnIndex(QStringLiteral("Date"));
         for (ListItem& item : items) {
+            item.preview = preview(item.columns.at(nameColumn), item.columns.at(dateColumn));
             item.extra = {vehicle.name, vehicle.code, item.extra.value(0)}; // CarName, CarCode, UserName
             ready_ << listRowValues(type, item, key, QStringLiteral("Trip"), QStringLiteral("Trip"));
         }
@@ -114,15 +135,17 @@ private:
 
     void readBatch(Session& session, int end)
     {
+        // As many marks as the next power of two, the last vehicle repeated,
+        // so that few statement texts are prepared whatever the batch.
         QStringList marks;
         QVariantList values = period_;
-        for (int i = current_; i < end; ++i) {
+        for (int i = current_; i < end || (marks.size() & (marks.size() - 1)) != 0; ++i) {
             marks << QStringLiteral("?");
-            values << vehicles_.at(i).id;
+            values << vehicles_.at(std::min(i, end - 1)).id;
         }
         const QString where = periodCondition + QStringLiteral(" AND t.\"TransportCarID\" IN (%1)").arg(marks.join(u','));
         QList<ListItem> items = readListItems(session, tripType(), where, values, userNameExpression,
-                                              QStringLiteral("t.\"TransportCarID\", ") + newestFirst);
+                                              QStringLiteral("t.\"TransportCarID\", ") + newestFirst, 0, nameOnly);
         const int carColumn = tripType().columnIndex(QStringLiteral("TransportCarID"));
         QHash<qint64, QList<ListItem>> byVehicle;
         for (ListItem& item : items)
@@ -157,7 +180,7 @@ private:
         }
         const ObjectType& type = tripType();
         const int limit = std::max(1, wanted);
-        QList<ListItem> items = readListItems(session, type, where, values, userNameExpression, newestFirst, limit);
+        QList<ListItem> items = readListItems(session, type, where, values, userNameExpression, newestFirst, limit, nameOnly);
         if (!nodeGiven_ && !items.isEmpty()) {
             giveNode(vehicle); // one not counted shows only once it has a sheet in the period
             nodeGiven_ = true;
