@@ -60,6 +60,36 @@ bool isReadOnlyFile(const QString& location)
     return info.isFile() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
 }
 
+// Prepared statements kept per connection; once more texts than this have
+// run, the kept ones are let go and the set starts again.
+constexpr int statementsKept = 200;
+
+// Whether a statement changes the schema, after which a prepared statement
+// may no longer give back what it was prepared for.
+bool changesSchema(const QString& sql)
+{
+    static const QRegularExpression schema(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return schema.match(sql).hasMatch();
+}
+
+Rows readOut(QSqlQuery& q)
+{
+    Rows rows;
+    const QSqlRecord record = q.record();
+    const int count = record.count();
+    for (int i = 0; i < count; ++i)
+        rows.columns << record.fieldName(i);
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row << q.value(i);
+        rows.values << std::move(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 QVariant Rows::at(int row, const QString& column) const
@@ -77,6 +107,7 @@ Database::Database(QString location, QString connectionName, std::unique_ptr<Sql
 
 Database::~Database()
 {
+    statements_.clear(); // they belong to the connection that is closed here
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         if (db.isOpen())
@@ -150,6 +181,7 @@ void Database::reconnectIfLost() const
     lost_ = true;
     if (transactionDepth_ > 0)
         throw StorageError(connectionLostMessage());
+    statements_.clear(); // prepared on the connection that is gone
     QSqlDatabase c = connection();
     c.close();
     if (!c.open())
@@ -239,35 +271,63 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-Rows Database::query(const QString& sql, const QVariantList& values) const
+QSqlQuery& Database::statement(const QString& sql, const QVariantList& values) const
 {
     reconnectIfLost();
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        if (statements_.size() >= statementsKept)
+            statements_.clear();
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        prepare(q, sql, values);
+        found = statements_.insert(sql, std::move(q));
+    } else {
+        for (int i = 0; i < values.size(); ++i)
+            found->bindValue(i, dialect_->bindValue(values.at(i)));
+    }
+    QSqlQuery& q = *found;
+    if (!q.exec()) {
+        const QSqlError error = q.lastError();
+        q.finish();
+        fail(error, QString());
+    }
+    return q;
+}
+
+// Statements without values run unprepared: PostgreSQL cannot prepare SET,
+// BEGIN and the like.
+QSqlQuery Database::plain(const QString& sql) const
+{
+    reconnectIfLost();
+    if (changesSchema(sql))
+        statements_.clear();
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    prepare(q, sql, values);
-    run(q, sql, !values.isEmpty());
-    Rows rows;
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i)
-        rows.columns << record.fieldName(i);
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row << q.value(i);
-        rows.values << row;
+    run(q, sql, false);
+    return q;
+}
+
+Rows Database::query(const QString& sql, const QVariantList& values) const
+{
+    if (values.isEmpty()) {
+        QSqlQuery q = plain(sql);
+        return readOut(q);
     }
+    QSqlQuery& q = statement(sql, values);
+    Rows rows = readOut(q);
+    q.finish(); // kept prepared, its rows let go
     return rows;
 }
 
 int Database::execute(const QString& sql, const QVariantList& values) const
 {
-    reconnectIfLost();
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    prepare(q, sql, values);
-    run(q, sql, !values.isEmpty());
-    return q.numRowsAffected();
+    if (values.isEmpty())
+        return plain(sql).numRowsAffected();
+    QSqlQuery& q = statement(sql, values);
+    const int affected = q.numRowsAffected();
+    q.finish();
+    return affected;
 }
 
 qint64 Database::insert(const QString& sql, const QVariantList& values) const

@@ -2,8 +2,10 @@
 
 #include "platform/bo/sql_dialect.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
@@ -92,6 +94,11 @@ public:
 private:
     friend class Transaction;
     Database(QString location, QString connectionName, std::unique_ptr<SqlDialect> dialect);
+    // A statement with values, run and ready to be read: prepared once per
+    // connection and text, then only bound and run again.
+    QSqlQuery& statement(const QString& sql, const QVariantList& values) const;
+    // Runs a statement without values (transaction control, pragmas, schema changes).
+    QSqlQuery plain(const QString& sql) const;
 
     // Connects again when the connection was lost, unless a transaction was
     // under way: its work is gone and must be begun again by its owner.
@@ -106,6 +113,7 @@ private:
     int transactionDepth_ = 0;
     bool readOnly_ = false;
     mutable bool lost_ = false;
+    mutable QHash<QString, QSqlQuery> statements_;
 };
 
 // A transaction that is rolled back unless committed. Nested transactions join

@@ -47,12 +47,14 @@ QList<vx::FieldDef> typeListFields(const ObjectType& type)
 }
 
 QList<ListItem> readListItems(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
-                              const QStringList& extraExpressions, const QString& order, int limit)
+                              const QStringList& extraExpressions, const QString& order, int limit,
+                              const QString& previewExpression)
 {
     QStringList select{QStringLiteral("t.\"ID\"")};
     for (const ColumnDef& c : type.columns)
         select << QStringLiteral("t.\"%1\"").arg(c.name);
-    select << QStringLiteral("t.\"CreationDate\"") << type.previewExpression() << extraExpressions;
+    select << QStringLiteral("t.\"CreationDate\"")
+           << (previewExpression.isEmpty() ? type.previewExpression() : previewExpression) << extraExpressions;
     QString sql = QStringLiteral("SELECT %1 FROM %2 t").arg(select.join(QStringLiteral(", ")), type.table);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
@@ -69,17 +71,21 @@ QList<ListItem> readListItems(Session& session, const ObjectType& type, const QS
     const int columnCount = int(type.columns.size()) + 1;
     // Each row read is let go as soon as it is an item, so a long list is not held twice.
     while (!rows.values.isEmpty()) {
-        const QVariantList row = rows.values.takeFirst();
+        QVariantList row = rows.values.takeFirst();
         ListItem item;
         item.id = row.at(0).toLongLong();
-        item.columns = row.mid(1, columnCount);
-        item.preview = row.at(1 + columnCount).toString();
-        item.extra = row.mid(2 + columnCount);
         if (type.grouped) {
             item.parentId = row.at(1).toLongLong(); // ParentID comes first
             item.group = row.at(2).toInt() != 0;    // then GroupFlag
         }
-        items.append(item);
+        item.preview = row.at(1 + columnCount).toString();
+        // The values move into the item: a long list copies none of them.
+        item.columns.reserve(columnCount);
+        for (int i = 1; i <= columnCount; ++i)
+            item.columns << std::move(row[i]);
+        for (int i = 2 + columnCount; i < row.size(); ++i)
+            item.extra << std::move(row[i]);
+        items.append(std::move(item));
     }
     return items;
 }
@@ -90,7 +96,9 @@ QVariantList listRowValues(const ObjectType& type, const ListItem& item, const Q
     const QString oidr = vx::oid::make(type.typeId, item.id);
     const QString rowKind = !kind.isEmpty() ? kind : item.group ? QStringLiteral("Group") : type.recordKind;
     const QString iconKey = !icon.isEmpty() ? icon : item.group ? QStringLiteral("CGroup") : recordIcon(type);
-    QVariantList values{oidr, item.id, parentKey, item.group ? 1 : 0, rowKind, iconKey, item.preview, oidr};
+    QVariantList values;
+    values.reserve(8 + type.columns.size() + 1 + item.extra.size());
+    values << oidr << item.id << parentKey << (item.group ? 1 : 0) << rowKind << iconKey << item.preview << oidr;
     for (int c = 0; c < type.columns.size(); ++c)
         if (!repeatsCommonField(type.columns.at(c)))
             values << item.columns.at(c);

@@ -21,9 +21,11 @@ struct ListItem {
 };
 
 // The records of a type matching `where` (values bound), in `order`, at most
-// `limit` of them when it is above zero.
+// `limit` of them when it is above zero; the preview from `previewExpression`
+// when given, otherwise from the type's own.
 QList<ListItem> readListItems(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
-                              const QStringList& extraExpressions = {}, const QString& order = QString(), int limit = 0);
+                              const QStringList& extraExpressions = {}, const QString& order = QString(), int limit = 0,
+                              const QString& previewExpression = QString());
 
 // A record's row values; kind and icon default to the type's (or a group's).
 QVariantList listRowValues(const ObjectType& type, const ListItem& item, const QString& parentKey,

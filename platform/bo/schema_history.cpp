@@ -142,6 +142,13 @@ QList<Migration> schemaHistory()
          nullptr},
         // Every reference the object types describe becomes a foreign key.
         {6, QStringLiteral("foreign keys"), {}, addForeignKeys},
+        // The trip list of a period counts each vehicle's sheets from the index alone.
+        {7, QStringLiteral("trip sheets by date with their vehicle"),
+         {
+             QStringLiteral("CREATE INDEX ix_transport_trip_date_transportcarid ON transport_trip (\"Date\", \"TransportCarID\")"),
+             QStringLiteral("DROP INDEX ix_transport_trip_date"),
+         },
+         nullptr},
     };
 }
 

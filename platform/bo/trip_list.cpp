@@ -7,6 +7,7 @@
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
+#include <QHash>
 
 namespace bo {
 namespace {
@@ -24,7 +25,32 @@ struct Vehicle {
     qint64 id = 0; // 0 gathers the sheets without a vehicle
     QVariant name, code;
     QString label;
+    int sheets = -1; // its sheets in the period; -1 when not counted
 };
+
+const QStringList userNameExpression{
+    QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
+                   "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")};
+// Newest first (the store orders the dates: no date conversions per comparison).
+const QString newestFirst = QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC");
+
+// A sheet's display text, its name and date (yyyy.MM.dd), made here rather
+// than by the store, whose date formatting costs more than reading the row.
+QString preview(const QVariant& name, const QVariant& date)
+{
+    QString day;
+    if (date.typeId() == QMetaType::QDateTime) {
+        day = date.toDateTime().date().toString(u"yyyy.MM.dd");
+    } else if (!date.isNull()) {
+        const QString stored = date.toString(); // yyyy-MM-dd HH:mm:ss
+        if (const auto moment = vx::dates::readDateTime(stored))
+            day = moment->date().toString(u"yyyy.MM.dd");
+    }
+    return (name.toString() + QLatin1Char(' ') + day).trimmed();
+}
+
+// The name alone comes from the store; the preview is made from it and the date.
+const QString nameOnly = QStringLiteral("t.\"Name\"");
 
 // Sheets of one vehicle: the period's condition and values with the vehicle's.
 QString vehicleCondition(qint64 id)
@@ -41,70 +67,195 @@ public:
 
     QList<QVariantList> next(int count) override
     {
-        QList<QVariantList> rows;
         const SessionPtr session = session_.lock();
         if (!session)
-            return rows; // the store is closed: nothing more to give
+            return {}; // the store is closed: nothing more to give
         try {
-            while (rows.size() < count && current_ < vehicles_.size())
-                readVehicle(*session, rows, int(count - rows.size()));
+            while (ready_.size() < count && current_ < vehicles_.size())
+                readOn(*session, int(count - ready_.size()));
         } catch (const StorageError& e) {
             session->reportError(e.message());
             current_ = int(vehicles_.size());
         }
+        QList<QVariantList> rows = ready_.mid(0, count);
+        ready_.remove(0, rows.size());
         return rows;
     }
 
     int expectedCount() const override { return expected_; }
 
 private:
-    void readVehicle(Session& session, QList<QVariantList>& rows, int wanted)
+    static QString nodeKey(qint64 vehicleId) { return QStringLiteral("Car:") + vx::oid::make(carType, vehicleId); }
+
+    void giveNode(const Vehicle& vehicle)
+    {
+        const QString carOid = vx::oid::make(carType, vehicle.id);
+        ready_ << QVariantList{nodeKey(vehicle.id), 0, QString(), 1, QStringLiteral("Car"), QStringLiteral("Car"),
+                               vehicle.label, carOid};
+    }
+
+    void giveSheets(const Vehicle& vehicle, QList<ListItem>& items)
+    {
+        const ObjectType& type = tripType();
+        const QString key = nodeKey(vehicle.id);
+        static const int nameColumn = type.columnIndex(QStringLiteral("Name"));
+        static const int dateColumn = type.columnIndex(QStringLiteral("Date"));
+        for (ListItem& item : items) {
+            item.preview = preview(item.columns.at(nameColumn), item.columns.at(dateColumn));
+            item.extra = {vehicle.name, vehicle.code, item.extra.value(0)}; // CarName, CarCode, UserName
+            ready_ << listRowValues(type, item, key, QStringLiteral("Trip"), QStringLiteral("Trip"));
+        }
+    }
+
+    // The counted vehicles from the current one whose node and sheets fit in
+    // `wanted` rows together: they are read with one statement.
+    int batchEnd(int wanted) const
+    {
+        int end = current_, rows = 0;
+        while (end < vehicles_.size() && !nodeGiven_) {
+            const Vehicle& v = vehicles_.at(end);
+            if (v.id == 0 || v.sheets < 0 || rows + 1 + v.sheets > wanted)
+                break;
+            rows += 1 + v.sheets;
+            ++end;
+        }
+        return end;
+    }
+
+    // Reads on, never further than the rows wanted (a sheet saved meanwhile
+    // is given when it comes after those given).
+    void readOn(Session& session, int wanted)
+    {
+        const int end = batchEnd(wanted);
+        if (end > current_)
+            readBatch(session, end);
+        else
+            readPage(session, wanted);
+    }
+
+    void readBatch(Session& session, int end)
+    {
+        // As many marks as the next power of two, the last vehicle repeated,
+        // so that few statement texts are prepared whatever the batch.
+        QStringList marks;
+        QVariantList values = period_;
+        for (int i = current_; i < end || (marks.size() & (marks.size() - 1)) != 0; ++i) {
+            marks << QStringLiteral("?");
+            values << vehicles_.at(std::min(i, end - 1)).id;
+        }
+        const QString where = periodCondition + QStringLiteral(" AND t.\"TransportCarID\" IN (%1)").arg(marks.join(u','));
+        QList<ListItem> items = readListItems(session, tripType(), where, values, userNameExpression,
+                                              QStringLiteral("t.\"TransportCarID\", ") + newestFirst, 0, nameOnly);
+        const int carColumn = tripType().columnIndex(QStringLiteral("TransportCarID"));
+        QHash<qint64, QList<ListItem>> byVehicle;
+        for (ListItem& item : items)
+            byVehicle[item.columns.at(carColumn).toLongLong()].append(std::move(item));
+        for (; current_ < end; ++current_) {
+            const Vehicle& vehicle = vehicles_.at(current_);
+            QList<ListItem> sheets = byVehicle.take(vehicle.id);
+            if (sheets.isEmpty())
+                continue; // its sheets went meanwhile
+            giveNode(vehicle);
+            giveSheets(vehicle, sheets);
+        }
+    }
+
+    // The current vehicle's node, then a page of its sheets after the last one given.
+    void readPage(Session& session, int wanted)
     {
         const Vehicle& vehicle = vehicles_.at(current_);
-        const QString carOid = vx::oid::make(carType, vehicle.id);
-        const QString nodeKey = QStringLiteral("Car:") + carOid;
-        if (!nodeGiven_) {
-            rows << QVariantList{nodeKey, 0, QString(), 1, QStringLiteral("Car"), QStringLiteral("Car"), vehicle.label, carOid};
+        const bool counted = vehicle.sheets >= 0;
+        if (!nodeGiven_ && counted) {
+            giveNode(vehicle);
             nodeGiven_ = true;
-            return;
+            if (--wanted == 0)
+                return;
         }
         QString where = periodCondition + vehicleCondition(vehicle.id);
         QVariantList values = period_;
         values << vehicle.id;
-        if (!lastDate_.isNull()) {
+        if (hasLast_) {
             where += QStringLiteral(" AND (t.\"Date\" < ? OR (t.\"Date\" = ? AND t.\"ID\" < ?))");
             values << lastDate_ << lastDate_ << lastId_;
         }
         const ObjectType& type = tripType();
-        QList<ListItem> items = readListItems(
-            session, type, where, values,
-            {QStringLiteral("(SELECT TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                            "FROM employee e WHERE e.\"ID\" = t.\"UserID\")")},
-            // Newest first (the store orders the dates: no date conversions per comparison).
-            QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC"), wanted);
-        for (ListItem& item : items) {
-            item.extra = {vehicle.name, vehicle.code, item.extra.value(0)}; // CarName, CarCode, UserName
-            rows << listRowValues(type, item, nodeKey, QStringLiteral("Trip"), QStringLiteral("Trip"));
+        const int limit = std::max(1, wanted);
+        QList<ListItem> items = readListItems(session, type, where, values, userNameExpression, newestFirst, limit, nameOnly);
+        if (!nodeGiven_ && !items.isEmpty()) {
+            giveNode(vehicle); // one not counted shows only once it has a sheet in the period
+            nodeGiven_ = true;
         }
-        if (items.size() < wanted) {
+        if (items.size() < limit) {
             ++current_;
-            nodeGiven_ = false;
-            lastDate_.clear();
-            return;
+            nodeGiven_ = hasLast_ = false;
+        } else {
+            hasLast_ = true;
+            lastDate_ = items.last().columns.at(type.columnIndex(QStringLiteral("Date")));
+            lastId_ = items.last().id;
         }
-        lastDate_ = items.last().columns.at(type.columnIndex(QStringLiteral("Date")));
-        lastId_ = items.last().id;
+        giveSheets(vehicle, items);
     }
 
     std::weak_ptr<Session> session_;
     QVariantList period_;
     QList<Vehicle> vehicles_;
     int expected_ = 0;
-    int current_ = 0;       // the vehicle being read
-    bool nodeGiven_ = false; // its node row has been given
-    QVariant lastDate_;     // the last sheet given of it, null before the first
+    int current_ = 0;           // the vehicle being read
+    QList<QVariantList> ready_; // rows read and not given yet
+    bool nodeGiven_ = false;    // the current vehicle's node has been given
+    bool hasLast_ = false;      // and some of its sheets, the last of them this one:
+    QVariant lastDate_;
     qint64 lastId_ = 0;
 };
+
+} // namespace
+
+namespace {
+
+Vehicle vehicleOf(const QVariantList& row, int sheets)
+{
+    return {row.at(0).toLongLong(), row.at(1), row.at(2),
+            QStringLiteral("%1 %2").arg(row.at(1).toString(), row.at(2).toString()).trimmed(), sheets};
+}
+
+// The vehicles with sheets in a bounded period, each with its count: one pass
+// over the period's sheets.
+QList<Vehicle> countedVehicles(Database& db, const QString& where, const QVariantList& values, int& expected)
+{
+    const Rows found = db.query(
+        QStringLiteral("SELECT g.id, c.\"Name\", c.\"Code\", g.sheets FROM (SELECT COALESCE(t.\"TransportCarID\", 0) AS id, "
+                       "COUNT(*) AS sheets FROM transport_trip t WHERE %1 GROUP BY COALESCE(t.\"TransportCarID\", 0)) g "
+                       "LEFT JOIN transport_car c ON c.\"ID\" = g.id")
+            .arg(where),
+        values);
+    QList<Vehicle> vehicles;
+    for (const QVariantList& row : found.values) {
+        vehicles.append(vehicleOf(row, row.at(3).toInt()));
+        expected += 1 + row.at(3).toInt();
+    }
+    return vehicles;
+}
+
+// Every vehicle that has sheets at all, found by stepping through the index
+// of sheets by vehicle (one seek per vehicle), without counting: a list with
+// no lower bound would otherwise read every sheet before showing any. Which
+// of them has sheets in the period is seen as their sheets are read.
+QList<Vehicle> vehiclesWithSheets(Database& db)
+{
+    const Rows found = db.query(QStringLiteral(
+        "WITH RECURSIVE v(id) AS (SELECT MIN(\"TransportCarID\") FROM transport_trip "
+        "UNION ALL SELECT (SELECT MIN(x.\"TransportCarID\") FROM transport_trip x WHERE x.\"TransportCarID\" > v.id) "
+        "FROM v WHERE v.id IS NOT NULL) "
+        "SELECT v.id, c.\"Name\", c.\"Code\" FROM v LEFT JOIN transport_car c ON c.\"ID\" = v.id "
+        "WHERE v.id IS NOT NULL AND v.id <> 0"));
+    QList<Vehicle> vehicles;
+    for (const QVariantList& row : found.values)
+        vehicles.append(vehicleOf(row, -1));
+    if (db.scalar(QStringLiteral("SELECT 1 FROM transport_trip WHERE \"TransportCarID\" IS NULL OR \"TransportCarID\" = 0 LIMIT 1"))
+            .isValid())
+        vehicles.append(vehicleOf({0, QVariant(), QVariant()}, -1));
+    return vehicles;
+}
 
 } // namespace
 
@@ -122,24 +273,21 @@ vx::RecordsetPtr tripListRows(Session& session, const QString& param)
     // The last second of the end day bounds the period: a "next day" would run
     // past the calendar's end for the open end 9999.12.31.
     const QVariantList period{QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59, 59))};
-    QString where = periodCondition;
-    QVariantList values = period;
-    if (vx::oid::isOfType(args.text(0), carType) && vx::oid::hasRecord(args.text(0))) {
-        where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
-        values << vx::oid::recordNumber(args.text(0));
-    }
-    const Rows found = storeOf(session).query(
-        QStringLiteral("SELECT COALESCE(t.\"TransportCarID\", 0), COUNT(*), MAX(c.\"Name\"), MAX(c.\"Code\") "
-                       "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
-                       "WHERE %1 GROUP BY COALESCE(t.\"TransportCarID\", 0)")
-            .arg(where),
-        values);
+    Database& db = storeOf(session);
+    const bool oneVehicle = vx::oid::isOfType(args.text(0), carType) && vx::oid::hasRecord(args.text(0));
     QList<Vehicle> vehicles;
-    int expected = 0;
-    for (const QVariantList& row : found.values) {
-        vehicles.append({row.at(0).toLongLong(), row.at(2), row.at(3),
-                         QStringLiteral("%1 %2").arg(row.at(2).toString(), row.at(3).toString()).trimmed()});
-        expected += 1 + row.at(1).toInt();
+    int expected = -1;
+    if (oneVehicle || from > vx::dates::noDate()) {
+        QString where = periodCondition;
+        QVariantList values = period;
+        if (oneVehicle) {
+            where += QStringLiteral(" AND t.\"TransportCarID\" = ?");
+            values << vx::oid::recordNumber(args.text(0));
+        }
+        expected = 0;
+        vehicles = countedVehicles(db, where, values, expected);
+    } else {
+        vehicles = vehiclesWithSheets(db);
     }
     // Vehicles in name order; two of one name keep the order of their numbers.
     QCollator collator{QLocale(QLocale::Lithuanian, QLocale::Lithuania)};

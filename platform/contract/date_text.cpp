@@ -1,6 +1,9 @@
 #include "platform/contract/date_text.h"
 
+#include <QHash>
 #include <QStringList>
+
+#include <atomic>
 
 namespace vx::dates {
 namespace {
@@ -9,6 +12,9 @@ QString& formatStore()
     static QString format = QStringLiteral("yyyy.MM.dd");
     return format;
 }
+
+// Changes with every change of the short date form: moments read in an earlier form are forgotten.
+std::atomic<int> formatGeneration{0};
 
 // The digits of text[at, at + n) as a number; -1 when one is not a digit.
 int digits(QStringView text, qsizetype at, int n)
@@ -81,6 +87,7 @@ QString shortDateFormat()
 void setShortDateFormat(const QString& format)
 {
     formatStore() = format;
+    ++formatGeneration;
 }
 
 QString toText(const QDate& date)
@@ -97,9 +104,24 @@ QString toText(const QDateTime& moment, bool omitMidnight)
     return toText(moment.date()) + QLatin1Char(' ') + moment.time().toString(shortTimeFormat.toString());
 }
 
-std::optional<QDateTime> readDateTime(QStringView text)
+namespace {
+// A moment of local time costs the system's time zone rules each time it is
+// made, and a long list reads the same few dates over and over: moments
+// already made are kept by their text (a bounded number, per thread).
+QHash<QString, QDateTime>& knownMoments()
 {
-    const QStringView t = text.trimmed();
+    thread_local QHash<QString, QDateTime> known;
+    thread_local int generation = -1;
+    constexpr qsizetype kept = 4096;
+    if (known.size() >= kept || generation != formatGeneration) {
+        known.clear();
+        generation = formatGeneration;
+    }
+    return known;
+}
+
+std::optional<QDateTime> readMoment(QStringView t)
+{
     qsizetype split = t.indexOf(QLatin1Char(' '));
     if (split < 0)
         split = t.indexOf(QLatin1Char('T'));
@@ -113,6 +135,20 @@ std::optional<QDateTime> readDateTime(QStringView text)
     if (!date || !time)
         return std::nullopt;
     return QDateTime(*date, *time);
+}
+} // namespace
+
+std::optional<QDateTime> readDateTime(QStringView text)
+{
+    QHash<QString, QDateTime>& known = knownMoments();
+    QString key = text.trimmed().toString();
+    const auto found = known.constFind(key);
+    if (found != known.constEnd())
+        return *found;
+    std::optional<QDateTime> moment = readMoment(key);
+    if (moment)
+        known.insert(std::move(key), *moment);
+    return moment;
 }
 
 std::optional<QDate> readDate(QStringView text)

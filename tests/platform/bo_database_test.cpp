@@ -214,6 +214,26 @@ TEST_F(BoDatabase, HostileTextsAreStoredAsDataAndChangeNothingElse)
     EXPECT_EQ(count(*db, QStringLiteral("x")), 0);
 }
 
+// A statement is prepared once and run again with new values; a change of the
+// table, a failure and a table made anew do not leave it giving stale answers.
+TEST_F(BoDatabase, AStatementRunAgainFollowsTheTableThroughChangesAndFailures)
+{
+    const QString select = QStringLiteral("SELECT * FROM probe WHERE amount >= ?");
+    db->execute(QStringLiteral("INSERT INTO probe (name, amount) VALUES (?, ?)"), {QStringLiteral("a"), 1.0});
+    db->execute(QStringLiteral("INSERT INTO probe (name, amount) VALUES (?, ?)"), {QStringLiteral("b"), 2.0});
+    EXPECT_EQ(db->query(select, {0.5}).size(), 2);
+    EXPECT_EQ(db->query(select, {1.5}).size(), 1);
+    db->execute(QStringLiteral("ALTER TABLE probe ADD COLUMN note TEXT"));
+    EXPECT_EQ(db->query(select, {1.5}).columns.size(), 6);
+    db->execute(QStringLiteral("DROP TABLE probe"));
+    EXPECT_THROW(db->query(select, {0.0}), bo::StorageError);
+    db->execute(db->dialect().ddl(QStringLiteral("CREATE TABLE probe (id {id}, amount {double})")));
+    db->execute(QStringLiteral("INSERT INTO probe (amount) VALUES (?)"), {3.0});
+    const bo::Rows rows = db->query(select, {0.0});
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.columns.size(), 2);
+}
+
 TEST_F(BoDatabase, DatesAndMomentsComeBackAndSortInTimeOrder)
 {
     const QDate days[] = {QDate(2026, 12, 1), QDate(2026, 2, 28), QDate(2025, 12, 31)};

@@ -244,4 +244,37 @@ TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOfThePeriodOnceInO
     EXPECT_TRUE(failing->next(100).isEmpty());
 }
 
+// The list of every sheet has no period start and is not counted beforehand;
+// it gives the rows a period holding every sheet gives, whatever the page,
+// sheets without a vehicle included and vehicles without sheets left out.
+TEST_F(BoRecords, AllTripSheetsListGivesTheRowsOfAPeriodHoldingEverySheet)
+{
+    const auto car = [&](const char* name) { return createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QString::fromUtf8(name)}}); };
+    const qint64 zil = car("Žiguli"), audi = car("Audi"), volvo = car("Volvo");
+    Q_UNUSED(volvo); // no sheets
+    int day = 0;
+    for (const qint64 vehicle : {zil, audi, zil, qint64(0), audi, zil})
+        create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vehicle ? QVariant(vehicle) : QVariant()},
+                                            {QStringLiteral("Name"), QStringLiteral("S-%1").arg(++day)},
+                                            {QStringLiteral("Date"), QDateTime(QDate(2020, 1, 1).addDays(day * 400), QTime(8, 0))}});
+    auto list = session().createList(QStringLiteral("O4000100"));
+    const auto rows = [&](const QString& param, int page, int* expected) {
+        vx::RowSourcePtr source = list->GetVxObjectList(param, QString(), QString())->takeRowSource();
+        *expected = source->expectedCount();
+        QStringList keys;
+        for (QList<QVariantList> read = source->next(page); !read.isEmpty(); read = source->next(page))
+            for (const QVariantList& row : read)
+                keys << row.at(0).toString();
+        return keys;
+    };
+    int counted = 0, uncounted = 0;
+    const QStringList whole = rows(QStringLiteral("'O4000100','','','1901.01.01','9999.12.31'"), 100, &counted);
+    EXPECT_EQ(whole.size(), 9) << whole.join(u' ').toStdString(); // three nodes and six sheets
+    EXPECT_EQ(counted, 9);
+    for (int page : {1, 2, 4, 100}) {
+        EXPECT_EQ(rows(QStringLiteral("'O4000100','','','',''"), page, &uncounted), whole) << page;
+        EXPECT_EQ(uncounted, -1);
+    }
+}
+
 } // namespace

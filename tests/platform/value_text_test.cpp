@@ -184,6 +184,8 @@ TEST(DateText, ChangedShortDateFormIsUsedForWritingAndReading)
     EXPECT_EQ(readDate(QStringLiteral("03.11.2026")), nov3);
     EXPECT_EQ(readDateTime(QStringLiteral("03.11.2026 08:15")), QDateTime(nov3, QTime(8, 15)));
     EXPECT_EQ(readDate(QStringLiteral("2026-11-03")), nov3) << "ISO is always read";
+    setShortDateFormat(QStringLiteral("MM.dd.yyyy")); // the same text read again is read in the new form
+    EXPECT_EQ(readDateTime(QStringLiteral("03.11.2026 08:15")), QDateTime(QDate(2026, 3, 11), QTime(8, 15)));
 }
 
 } // namespace
