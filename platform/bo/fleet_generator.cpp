@@ -201,10 +201,12 @@ private:
             const QDate to = std::min(day.addDays(random_.between(0, 1)), size_.today);
             const qint64 sheet = tripId_++;
             const double start = reading, rest = fuel;
+            // The sheet's lines and cheques name it, so they are stored after it.
+            QList<QVariantList> lines, cheques;
             for (QDate d = day; d <= to; d = d.addDays(1)) {
                 for (int n = random_.between(1, 3); n > 0; --n) {
                     const Route& route = random_.pick(c_.routes);
-                    lines_->run({lineId_++, sheet, route.id, norm.id, norm.perDistance, norm.perHour, driver,
+                    lines.append({lineId_++, sheet, route.id, norm.id, norm.perDistance, norm.perHour, driver,
                                  QDateTime(d, QTime(6 + 3 * n, 0)), route.distance, route.duration});
                     reading += route.distance;
                     fuel -= norm.perDistance * route.distance / 100.0 + norm.perHour * route.duration;
@@ -212,7 +214,7 @@ private:
                 }
                 if (fuel < 150) {
                     const double litres = std::round(random_.between(200.0, 400.0));
-                    cheques_->run({chequeId_, sheet, QStringLiteral("%1").arg(chequeId_, 8, 10, QLatin1Char('0')), d,
+                    cheques.append({chequeId_, sheet, QStringLiteral("%1").arg(chequeId_, 8, 10, QLatin1Char('0')), d,
                                    random_.pick(c_.sellers), norm.fuelType, litres, demo::round2(litres * 1.45),
                                    c_.currency, random_.chance(0.1) ? 1 : 0});
                     ++chequeId_;
@@ -225,6 +227,10 @@ private:
             sheets_->run({sheet, QStringLiteral("KL-%1-%2").arg(day.toString(QStringLiteral("yyMMdd"))).arg(counter, 6, 10, QLatin1Char('0')),
                           counter, QDateTime(day, QTime(0, 0)), QDateTime(to, QTime(0, 0)), car, driver, start,
                           reading, norm.tankType, rest, 0, fuel});
+            for (const QVariantList& line : lines)
+                lines_->run(line);
+            for (const QVariantList& cheque : cheques)
+                cheques_->run(cheque);
             if (++made_.sheets % sheetsPerBatch == 0) {
                 commit();
                 begin();

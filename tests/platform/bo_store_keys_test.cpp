@@ -3,6 +3,7 @@
 // check of a live store.
 
 #include "app/ctl_store_commands.h"
+#include "platform/bo/fleet_generator.h"
 #include "platform/bo/migrations.h"
 #include "platform/bo/references.h"
 #include "platform/bo/session_store.h"
@@ -203,3 +204,17 @@ TEST_F(BoStoreKeys, CheckSaysWhatIsWrongAndIsContentOnlyWithAWholeStore)
 }
 
 } // namespace
+
+// The generator writes a sheet's lines and cheques after the sheet they name,
+// so a generated store keeps every key.
+TEST_F(BoStoreKeys, AGeneratedFleetKeepsEveryReference)
+{
+    const bo::GeneratedFleet made =
+        bo::generateFleet(session(), {3, 1, QDate(2026, 12, 5), 7}, [](const bo::GeneratedFleet&) {});
+    EXPECT_GT(made.sheets, 100);
+    EXPECT_GT(made.cheques, 0);
+    EXPECT_GE(count(db(), QStringLiteral("transport_trip_route")), made.routeLines) << "the demo fleet's lines beside them";
+    QString text;
+    EXPECT_EQ(run([&](QTextStream& out, QTextStream& err) { return ctl::checkStore(store_->location(), out, err); }, &text), 0)
+        << text.toStdString();
+}
