@@ -102,8 +102,11 @@ vx::ClickResult CatalogueController::ClickMenu(const QString& id, const QString&
             return {vx::ActionShowCard, QVariant::fromValue(card)};
         vx::VxObjectUIOPtr editor = GetVxObject(id);
         if (!editor) {
-            vx::messages::show(QStringLiteral("Elementas panaikintas!"), HostServices::productName,
-                               QMessageBox::Critical, QMessageBox::Ok);
+            // Code 1 is a record that is not there; any other is a read the store
+            // could not make (a lost connection), told with its own reason.
+            const bool gone = readFailure_.Code <= 1 || readFailure_.Message.isEmpty();
+            vx::messages::show(gone ? QStringLiteral("Elementas panaikintas!") : readFailure_.Message,
+                               HostServices::productName, QMessageBox::Critical, QMessageBox::Ok);
             return {};
         }
         return edit(editor) ? vx::ClickResult{vx::ActionReloadList, {}} : vx::ClickResult{};
@@ -126,7 +129,8 @@ vx::VxObjectUIOPtr CatalogueController::GetVxObject(const QString& id)
 {
     vx::VxObjectUIOPtr editor = session_->createEditor(vx::oid::typeId(id));
     editor->setOIDR(id);
-    return editor->Read().Code == 0 ? editor : nullptr;
+    readFailure_ = editor->Read();
+    return readFailure_.Code == 0 ? editor : nullptr;
 }
 
 int CatalogueController::DeleteVxObject(const QString& id)

@@ -38,6 +38,7 @@ private:
 
     bo::SessionPtr session_;
     std::weak_ptr<vx::VxS> services_;
+    vx::Status readFailure_; // of the last GetVxObject
 };
 
 } // namespace shell
