@@ -3,7 +3,9 @@
 // and a save that failed keeps its edits. The test owns its server.
 
 #include "platform/bo/session.h"
+#include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
+#include "platform/shell/catalogue_controller.h"
 #include "tests/support/store_fixture.h"
 
 #include <QProcess>
@@ -87,6 +89,26 @@ TEST_F(PgConnectionLost, TheActionAfterARestartIsToldSoAndTheNextOneConnectsAgai
     }
     card->Read();
     EXPECT_EQ(card->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("UAB Pakeista"));
+}
+
+// The host's catalogue meets the closed connection when it opens an item: it
+// says so rather than calling the item deleted, and the next read works.
+TEST_F(PgConnectionLost, TheCatalogueTellsTheLostConnectionNotADeletedItem)
+{
+    const QString route = createRecord(*session, QStringLiteral("O4000601"), fieldMap({{"Name", QStringLiteral("Vilnius – Kaunas")}}));
+    shell::CatalogueController catalogue(session);
+    QStringList shown;
+    const vx::messages::Handler previous = vx::messages::setHandler(
+        [&](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
+            shown << text;
+            return QMessageBox::Ok;
+        });
+    ASSERT_TRUE(server("restart"));
+    catalogue.ClickMenu(route, QString(), QStringLiteral("0"), QString());
+    vx::messages::setHandler(previous);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().endsWith(bo::Database::connectionLostMessage())) << shown.first().toStdString();
+    EXPECT_TRUE(catalogue.GetVxObject(route)) << "the next read connects again";
 }
 
 } // namespace
