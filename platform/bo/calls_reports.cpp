@@ -200,13 +200,11 @@ vx::CallResult fuelBalance(Session& session, const TypedArguments& args)
         {QStringLiteral("FuelEndRest"), FT::Double},    {QStringLiteral("FuelDeviation"), FT::Double},
     };
     const QString name = QStringLiteral("ReportFuelBalance");
-    const QDate from = args.date(0).isValid() ? args.date(0) : vx::dates::noDate();
-    const QDate to = args.date(1).isValid() ? args.date(1) : vx::dates::calendarEnd();
-    if (to < from)
-        return vx::CallResult::failure(QStringLiteral("%1: laikotarpio pabaiga ankstesnė už pradžią.").arg(name));
-    const std::optional<QString> vehicles = chosenVehicles(args.text(2));
-    if (!vehicles)
-        return reports::notVehicles(name, args.text(2));
+    reports::PeriodChoice choice;
+    if (const std::optional<vx::CallResult> refused = reports::readPeriodChoice(name, args, choice))
+        return *refused;
+    const QDate from = choice.from, to = choice.to;
+    const QString& vehicles = choice.vehicles;
     const QString driver = args.text(3);
     if (!driver.isEmpty() && !(vx::oid::isOfType(driver, employeeType) && vx::oid::hasRecord(driver)))
         return vx::CallResult::failure(QStringLiteral("%1: \"%2\" nėra vairuotojo identifikatorius.").arg(name, driver));
@@ -215,7 +213,7 @@ vx::CallResult fuelBalance(Session& session, const TypedArguments& args)
     const Rows sheets = storeOf(session).query(
         reports::chosenCte()
             + sheetsSql.arg(usedSql(1), usedSql(2), receivedSql(1), receivedSql(2), reports::carNameSql(QStringLiteral("c"))),
-        {*vehicles, QDateTime(from, QTime(0, 0)), end, driverId, driverId, *vehicles == QLatin1String(",") ? 0 : 1});
+        {vehicles, QDateTime(from, QTime(0, 0)), end, driverId, driverId, vehicles == QLatin1String(",") ? 0 : 1});
     Rows out;
     for (const Balance& b : withTotals(vehicleBalances(sheets)))
         out.values.append({b.kind, b.groupName, b.kind == 0 ? vx::oid::make(carType, b.car) : QString(), b.carName,
@@ -230,10 +228,8 @@ void addReportCalls(NamedCalls& calls)
 {
     const QString name = QStringLiteral("ReportFuelBalance");
     calls.add(name, withArguments(name,
-                                  {{QStringLiteral("from"), ArgumentType::Date},
-                                   {QStringLiteral("to"), ArgumentType::Date},
-                                   {QStringLiteral("vehicles"), ArgumentType::Text, true},
-                                   {QStringLiteral("driver"), ArgumentType::ObjectId, true}},
+                                  reports::periodArguments()
+                                      << ExpectedArgument{QStringLiteral("driver"), ArgumentType::ObjectId, true},
                                   fuelBalance));
     reports::addFuelChequesCall(calls);
     reports::addOdometerGapsCall(calls);

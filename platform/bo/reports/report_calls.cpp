@@ -1,5 +1,6 @@
 #include "platform/bo/reports/report_calls.h"
 
+#include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
 
 #include <QCollator>
@@ -24,6 +25,26 @@ std::optional<QString> chosenVehicles(const QString& list)
 vx::CallResult notVehicles(const QString& call, const QString& list)
 {
     return vx::CallResult::failure(QStringLiteral("%1: \"%2\" nėra automobilių identifikatorių sąrašas.").arg(call, list));
+}
+
+QList<ExpectedArgument> periodArguments()
+{
+    return {{QStringLiteral("from"), ArgumentType::Date},
+            {QStringLiteral("to"), ArgumentType::Date},
+            {QStringLiteral("vehicles"), ArgumentType::Text, true}};
+}
+
+std::optional<vx::CallResult> readPeriodChoice(const QString& call, const TypedArguments& args, PeriodChoice& choice)
+{
+    choice.from = args.date(0).isValid() ? args.date(0) : vx::dates::noDate();
+    choice.to = args.date(1).isValid() ? args.date(1) : vx::dates::calendarEnd();
+    if (choice.to < choice.from)
+        return vx::CallResult::failure(QStringLiteral("%1: laikotarpio pabaiga ankstesnė už pradžią.").arg(call));
+    const std::optional<QString> vehicles = chosenVehicles(args.text(2));
+    if (!vehicles)
+        return notVehicles(call, args.text(2));
+    choice.vehicles = *vehicles;
+    return std::nullopt;
 }
 
 QString chosenCte()

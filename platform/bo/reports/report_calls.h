@@ -2,6 +2,7 @@
 
 #include "platform/bo/named_calls.h"
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,17 @@ namespace bo::reports {
 // when an item is no vehicle id. "," alone chooses every vehicle.
 std::optional<QString> chosenVehicles(const QString& list);
 vx::CallResult notVehicles(const QString& call, const QString& list);
+
+// The period and the chosen vehicles a report over trip sheets starts with.
+struct PeriodChoice {
+    QDate from, to; // open ends when not given
+    QString vehicles; // as chosenVehicles gives it
+};
+// The arguments such a report expects: "from", "to", "vehicles" (optional).
+QList<ExpectedArgument> periodArguments();
+// Reads arguments 0-2 into `choice`; returns the failure to answer with when
+// the period ends before it starts or an item is no vehicle id.
+std::optional<vx::CallResult> readPeriodChoice(const QString& call, const TypedArguments& args, PeriodChoice& choice);
 
 // "WITH RECURSIVE chosen(id) AS (...) ": the vehicles a chosen text names and
 // every vehicle below a chosen group. Takes the chosen text as its one bound value.

@@ -122,15 +122,13 @@ vx::CallResult fuelCheques(Session& session, const TypedArguments& args)
         {QStringLiteral("NoRate"), FT::Integer},
     };
     const QString name = QStringLiteral("ReportFuelCheques");
-    const QDate from = args.date(0).isValid() ? args.date(0) : vx::dates::noDate();
-    const QDate to = args.date(1).isValid() ? args.date(1) : vx::dates::calendarEnd();
-    if (to < from)
-        return vx::CallResult::failure(QStringLiteral("%1: laikotarpio pabaiga ankstesnė už pradžią.").arg(name));
-    const std::optional<QString> vehicles = chosenVehicles(args.text(2));
-    if (!vehicles)
-        return notVehicles(name, args.text(2));
+    PeriodChoice choice;
+    if (const std::optional<vx::CallResult> refused = readPeriodChoice(name, args, choice))
+        return *refused;
+    const QDate from = choice.from, to = choice.to;
+    const QString& vehicles = choice.vehicles;
     const Rows cheques = storeOf(session).query(chosenCte() + chequesSql.arg(chosenFilter(QStringLiteral("t.\"TransportCarID\""))),
-                                                QVariantList{*vehicles, from, to} + chosenFilterValues(*vehicles));
+                                                QVariantList{vehicles, from, to} + chosenFilterValues(vehicles));
     Rows out;
     for (const Sum& s : withTotals(lineSums(cheques)))
         out.values.append({s.kind, s.kind == 2 ? QString() : s.firmName, s.kind == 0 ? s.fuel : QString(), s.cheques,
@@ -144,11 +142,7 @@ vx::CallResult fuelCheques(Session& session, const TypedArguments& args)
 void addFuelChequesCall(NamedCalls& calls)
 {
     const QString name = QStringLiteral("ReportFuelCheques");
-    calls.add(name, withArguments(name,
-                                  {{QStringLiteral("from"), ArgumentType::Date},
-                                   {QStringLiteral("to"), ArgumentType::Date},
-                                   {QStringLiteral("vehicles"), ArgumentType::Text, true}},
-                                  fuelCheques));
+    calls.add(name, withArguments(name, periodArguments(), fuelCheques));
 }
 
 } // namespace bo::reports

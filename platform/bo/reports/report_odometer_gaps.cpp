@@ -49,18 +49,16 @@ vx::CallResult odometerGaps(Session& session, const TypedArguments& args)
         {QStringLiteral("TripStart"), FT::Double}, {QStringLiteral("Difference"), FT::Double},
     };
     const QString name = QStringLiteral("ReportOdometerGaps");
-    const QDate from = args.date(0).isValid() ? args.date(0) : vx::dates::noDate();
-    const QDate to = args.date(1).isValid() ? args.date(1) : vx::dates::calendarEnd();
-    if (to < from)
-        return vx::CallResult::failure(QStringLiteral("%1: laikotarpio pabaiga ankstesnė už pradžią.").arg(name));
-    const std::optional<QString> vehicles = chosenVehicles(args.text(2));
-    if (!vehicles)
-        return notVehicles(name, args.text(2));
+    PeriodChoice choice;
+    if (const std::optional<vx::CallResult> refused = readPeriodChoice(name, args, choice))
+        return *refused;
+    const QDate from = choice.from, to = choice.to;
+    const QString& vehicles = choice.vehicles;
     Database& store = storeOf(session);
     const QString order = QStringLiteral("OVER (PARTITION BY t.\"TransportCarID\" ORDER BY {datetext:t.\"Date\"}, t.\"ID\")");
     const QString sql = chosenCte() + sheetsSql.arg(order, chosenFilter(QStringLiteral("t.\"TransportCarID\"")), carNameSql(QStringLiteral("c")));
     Rows gaps = store.query(store.dialect().expression(sql),
-                            QVariantList{*vehicles, dayAfter(to)} + chosenFilterValues(*vehicles) + QVariantList{dayStart(from)});
+                            QVariantList{vehicles, dayAfter(to)} + chosenFilterValues(vehicles) + QVariantList{dayStart(from)});
     std::stable_sort(gaps.values.begin(), gaps.values.end(), [](const QVariantList& a, const QVariantList& b) {
         return a.at(1).toString() != b.at(1).toString() ? lessLithuanian(a.at(1).toString(), b.at(1).toString())
                                                         : a.at(0).toLongLong() < b.at(0).toLongLong();
@@ -79,11 +77,7 @@ vx::CallResult odometerGaps(Session& session, const TypedArguments& args)
 void addOdometerGapsCall(NamedCalls& calls)
 {
     const QString name = QStringLiteral("ReportOdometerGaps");
-    calls.add(name, withArguments(name,
-                                  {{QStringLiteral("from"), ArgumentType::Date},
-                                   {QStringLiteral("to"), ArgumentType::Date},
-                                   {QStringLiteral("vehicles"), ArgumentType::Text, true}},
-                                  odometerGaps));
+    calls.add(name, withArguments(name, periodArguments(), odometerGaps));
 }
 
 } // namespace bo::reports
