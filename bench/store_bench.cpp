@@ -19,14 +19,19 @@
 #include <ctime>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace {
 
-const char* storePath()
+// The generated store a case runs on; without one the case is skipped.
+const char* storeOrSkip(benchmark::State& state)
 {
     const char* path = std::getenv("KELMIRA_BENCH_DB");
-    return path && *path ? path : nullptr;
+    if (path && *path)
+        return path;
+    state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+    return nullptr;
 }
 
 // The plain SQLite side: one read-only connection and a prepared statement per query.
@@ -53,12 +58,11 @@ public:
         return count;
     }
 
-    // The date a query's first value starts with.
-    QDate day(const char* sql) const
+    // The date a query's first value starts with; `bound`, when given, is its one parameter.
+    QDate day(const char* sql, std::optional<long long> bound = std::nullopt) const
     {
         QDate value;
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        sqlite3_stmt* statement = prepared(sql, bound);
         if (sqlite3_step(statement) == SQLITE_ROW)
             value = QDate::fromString(
                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))).left(10), Qt::ISODate);
@@ -66,11 +70,10 @@ public:
         return value;
     }
 
-    long long number(const char* sql) const
+    long long number(const char* sql, std::optional<long long> bound = std::nullopt) const
     {
         long long value = 0;
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        sqlite3_stmt* statement = prepared(sql, bound);
         if (sqlite3_step(statement) == SQLITE_ROW)
             value = sqlite3_column_int64(statement, 0);
         sqlite3_finalize(statement);
@@ -78,6 +81,15 @@ public:
     }
 
 private:
+    sqlite3_stmt* prepared(const char* sql, std::optional<long long> bound) const
+    {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
+        if (bound)
+            sqlite3_bind_int64(statement, 1, *bound);
+        return statement;
+    }
+
     sqlite3* db_ = nullptr;
 };
 
@@ -144,23 +156,20 @@ std::string text(const QString& s)
 // GetTripFuelRest, each beside the plain "last earlier sheet" query.
 void PreviousSheet(benchmark::State& state)
 {
-    const char* path = storePath();
-    if (!path) {
-        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+    const char* path = storeOrSkip(state);
+    if (!path)
         return;
-    }
     const Raw raw(path);
-    const std::string pick = "SELECT \"TransportCarID\" FROM transport_trip GROUP BY \"TransportCarID\" "
-                             "ORDER BY ABS(COUNT(*) - " + std::to_string(state.range(0)) + "), \"TransportCarID\" LIMIT 1";
-    const long long car = raw.number(pick.c_str());
-    const QDate day = raw.day(("SELECT MAX(\"Date\") FROM transport_trip WHERE \"TransportCarID\" = " +
-                               std::to_string(car)).c_str()).addDays(1);
+    const long long car = raw.number("SELECT \"TransportCarID\" FROM transport_trip GROUP BY \"TransportCarID\" "
+                                     "ORDER BY ABS(COUNT(*) - ?), \"TransportCarID\" LIMIT 1",
+                                     state.range(0));
+    const QDate day = raw.day("SELECT MAX(\"Date\") FROM transport_trip WHERE \"TransportCarID\" = ?", car).addDays(1);
     const std::string bound = text(day.addDays(1).toString(Qt::ISODate)) + " 00:00:00";
     const bool fuel = state.range(1) != 0;
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
     const QString carOid = QStringLiteral("O4000400%1").arg(car);
     const QString tank = QString::number(raw.number(
-        ("SELECT \"FuelTankTypeID1\" FROM transport_trip WHERE \"TransportCarID\" = " + std::to_string(car) + " LIMIT 1").c_str()));
+        "SELECT \"FuelTankTypeID1\" FROM transport_trip WHERE \"TransportCarID\" = ? LIMIT 1", car));
     const QString param = fuel ? QStringLiteral("%1,%2,'%3',''").arg(car).arg(tank, day.toString(QStringLiteral("yyyy.MM.dd")))
                                : QStringLiteral("'%1','%2',''").arg(carOid, day.toString(QStringLiteral("yyyy.MM.dd")));
     const QString name = fuel ? QStringLiteral("GetTripFuelRest") : QStringLiteral("GetLastTrip");
@@ -181,7 +190,7 @@ void PreviousSheet(benchmark::State& state)
                      });
         });
     state.counters["vehicle_sheets"] = double(raw.number(
-        ("SELECT COUNT(*) FROM transport_trip WHERE \"TransportCarID\" = " + std::to_string(car)).c_str()));
+        "SELECT COUNT(*) FROM transport_trip WHERE \"TransportCarID\" = ?", car));
 }
 BENCHMARK(PreviousSheet)
     ->ArgsProduct({{20, 2000}, {0, 1}})
@@ -193,11 +202,9 @@ BENCHMARK(PreviousSheet)
 // query of the same sheets with their vehicles and drivers in list order.
 void PeriodList(benchmark::State& state)
 {
-    const char* path = storePath();
-    if (!path) {
-        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+    const char* path = storeOrSkip(state);
+    if (!path)
         return;
-    }
     const Raw raw(path);
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
     const QDate to = raw.day("SELECT MAX(\"Date\") FROM transport_trip");
@@ -233,11 +240,9 @@ BENCHMARK(PeriodList)->Arg(31)->ArgName("days")->UseManualTime()->MinTime(2.0)->
 // and its cheques brought (one tank), in the order the balance adds them up.
 void ReportFuelBalance(benchmark::State& state)
 {
-    const char* path = storePath();
-    if (!path) {
-        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+    const char* path = storeOrSkip(state);
+    if (!path)
         return;
-    }
     const Raw raw(path);
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
     const QDate last = raw.day("SELECT MAX(\"Date\") FROM transport_trip");
@@ -281,11 +286,9 @@ BENCHMARK(ReportFuelBalance)->Name("ReportFuelBalance/month")->UseManualTime()->
 // measured by list_pane_bench.
 void AllListFirstScreen(benchmark::State& state)
 {
-    const char* path = storePath();
-    if (!path) {
-        state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
+    const char* path = storeOrSkip(state);
+    if (!path)
         return;
-    }
     const Raw raw(path);
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
     const QString param =
