@@ -2,7 +2,7 @@
 // why and may pick another store or quit; unattended nothing waits.
 
 #include "platform/shell/desktop_start.h"
-#include "platform/shell/dialog_runner.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -12,23 +12,12 @@
 
 namespace {
 
-struct Played {
-    QStringList messages;
-    int dialogs = 0;
-};
-
 // Answers the store's message with `answer` and its file dialog with `file` (empty: cancelled).
-class StartPlay {
-public:
+struct StartPlay {
     StartPlay(QMessageBox::StandardButton answer, const QString& file)
     {
-        previousHandler_ = vx::messages::setHandler(
-            [this, answer](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-                played.messages.append(text);
-                return answer;
-            });
-        previousRunner_ = shell::setDialogRunner([this, file](QDialog& dialog) {
-            ++played.dialogs;
+        messages.answer(answer);
+        dialogs.answer([file](QDialog& dialog) {
             auto* files = qobject_cast<QFileDialog*>(&dialog);
             if (!files || file.isEmpty())
                 return int(QDialog::Rejected);
@@ -36,19 +25,8 @@ public:
             return int(QDialog::Accepted);
         });
     }
-    ~StartPlay()
-    {
-        vx::messages::setHandler(std::move(previousHandler_));
-        shell::setDialogRunner(std::move(previousRunner_));
-    }
-    StartPlay(const StartPlay&) = delete;
-    StartPlay& operator=(const StartPlay&) = delete;
-
-    Played played;
-
-private:
-    vx::messages::Handler previousHandler_;
-    vx::dialogs::Runner previousRunner_;
+    testhost::ScriptedMessages messages;
+    testhost::ScriptedDialogs dialogs;
 };
 
 TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
@@ -89,10 +67,10 @@ TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
         const bo::SessionPtr session = shell::openStartStore(options, demoFolder);
         EXPECT_EQ(bool(session), c.opened);
         EXPECT_EQ(options.database, c.opened ? good : broken);
-        ASSERT_EQ(play.played.messages.size(), 1);
-        EXPECT_TRUE(play.played.messages.first().startsWith(QStringLiteral("Nepavyko atidaryti duomenų bazės: ")));
-        EXPECT_TRUE(play.played.messages.first().endsWith(QStringLiteral("Atverti kitą duomenų bazę?")));
-        EXPECT_EQ(play.played.dialogs, c.dialogs);
+        ASSERT_EQ(play.messages.messages.size(), 1);
+        EXPECT_TRUE(play.messages.messages.first().text.startsWith(QStringLiteral("Nepavyko atidaryti duomenų bazės: ")));
+        EXPECT_TRUE(play.messages.messages.first().text.endsWith(QStringLiteral("Atverti kitą duomenų bazę?")));
+        EXPECT_EQ(play.dialogs.shown.size(), c.dialogs);
     }
 
     // Unattended, nothing is asked: no session and no message box.
@@ -102,8 +80,8 @@ TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
     options.script = folder.filePath(QStringLiteral("bet.script"));
     std::unique_ptr<QTemporaryDir> demoFolder;
     EXPECT_FALSE(shell::openStartStore(options, demoFolder));
-    EXPECT_TRUE(play.played.messages.isEmpty());
-    EXPECT_EQ(play.played.dialogs, 0);
+    EXPECT_TRUE(play.messages.messages.isEmpty());
+    EXPECT_TRUE(play.dialogs.shown.isEmpty());
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 // and a save that failed keeps its edits. The test owns its server.
 
 #include "platform/bo/session.h"
-#include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/store_fixture.h"
 
 #include <QProcess>
@@ -97,17 +97,12 @@ TEST_F(PgConnectionLost, TheCatalogueTellsTheLostConnectionNotADeletedItem)
 {
     const QString route = createRecord(*session, QStringLiteral("O4000601"), fieldMap({{"Name", QStringLiteral("Vilnius – Kaunas")}}));
     shell::CatalogueController catalogue(session);
-    QStringList shown;
-    const vx::messages::Handler previous = vx::messages::setHandler(
-        [&](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-            shown << text;
-            return QMessageBox::Ok;
-        });
+    testhost::ScriptedMessages shown;
     ASSERT_TRUE(server("restart"));
     catalogue.ClickMenu(route, QString(), QStringLiteral("0"), QString());
-    vx::messages::setHandler(previous);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown.first().endsWith(bo::Database::connectionLostMessage())) << shown.first().toStdString();
+    ASSERT_EQ(shown.messages.size(), 1);
+    EXPECT_TRUE(shown.messages.first().text.endsWith(bo::Database::connectionLostMessage()))
+        << shown.messages.first().text.toStdString();
     EXPECT_TRUE(catalogue.GetVxObject(route)) << "the next read connects again";
 }
 

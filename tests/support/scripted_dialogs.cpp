@@ -5,7 +5,7 @@
 namespace testhost {
 
 ScriptedMessages::ScriptedMessages()
-    : previous_(Catalogue::setMessageHandler([this](const QString& text, const QString& title,
+    : previous_(vx::messages::setHandler([this](const QString& text, const QString& title,
                                                     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
           messages.append({text, title, icon, buttons});
           return answers_.isEmpty() ? QMessageBox::NoButton : answers_.dequeue();
@@ -15,11 +15,11 @@ ScriptedMessages::ScriptedMessages()
 
 ScriptedMessages::~ScriptedMessages()
 {
-    Catalogue::setMessageHandler(std::move(previous_));
+    vx::messages::setHandler(std::move(previous_));
 }
 
 ScriptedDialogs::ScriptedDialogs()
-    : previous_(Catalogue::setDialogRunner([this](QDialog& dialog) {
+    : previous_(vx::dialogs::setRunner([this](QDialog& dialog) {
           shown.append(dialog.objectName());
           return plays_.isEmpty() ? int(QDialog::Rejected) : plays_.dequeue()(dialog);
       }))
@@ -28,7 +28,7 @@ ScriptedDialogs::ScriptedDialogs()
 
 ScriptedDialogs::~ScriptedDialogs()
 {
-    Catalogue::setDialogRunner(std::move(previous_));
+    vx::dialogs::setRunner(std::move(previous_));
 }
 
 void ScriptedDialogs::answer(int result)

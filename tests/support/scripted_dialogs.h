@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/catalogue_dialogs.h"
+#include "platform/contract/message_door.h"
 
 #include <QList>
 #include <QMessageBox>
@@ -11,7 +11,7 @@
 
 class QDialog;
 
-// Answers the module's message boxes and modal dialogs from a script, so no
+// Answers the message boxes and modal dialogs of host and module from a script, so no
 // test waits in an event loop. Each object takes over while it lives and
 // gives the previous handler or runner back when it goes.
 namespace testhost {
@@ -38,7 +38,7 @@ public:
 
 private:
     QQueue<QMessageBox::StandardButton> answers_;
-    Catalogue::MessageHandler previous_;
+    vx::messages::Handler previous_;
 };
 
 class ScriptedDialogs {
@@ -58,7 +58,7 @@ public:
 
 private:
     QQueue<Play> plays_;
-    Catalogue::DialogRunner previous_;
+    vx::dialogs::Runner previous_;
 };
 
 } // namespace testhost
