@@ -47,6 +47,10 @@ ReportRowsView::ReportRowsView(const bo::reports::ReportDefinition& report, vx::
         const QString caption = report.links.at(link).caption;
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QStringLiteral("cmdOpen%1").arg(link));
+        // None is the window's default: Enter opens what the current cell
+        // names, and presses a button only when the button has the focus.
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, link] { openLink(link); });
         buttons->addWidget(button);
         buttons_ << button;
@@ -78,10 +82,13 @@ ReportRowsView::ReportRowsView(const bo::reports::ReportDefinition& report, vx::
 
 bool ReportRowsView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == table_ && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            openCell(table_->currentIndex());
+            if (watched == table_)
+                openCell(table_->currentIndex());
+            else if (auto* button = qobject_cast<QPushButton*>(watched))
+                button->click();
             return true;
         }
     }
