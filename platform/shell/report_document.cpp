@@ -152,7 +152,7 @@ public:
         cursor_.insertImage(format);
     }
 
-    void setRowsPage(std::function<QWidget*()> make) override { makeRowsPage_ = std::move(make); }
+    void setRowsPage(std::function<QWidget*(QWidget*)> make) override { makeRowsPage_ = std::move(make); }
 
     void show(const QString& title) override
     {
@@ -218,7 +218,10 @@ private:
         QLayout* layout = preview.layout();
         if (!layout)
             return;
-        auto* printed = new QWidget;
+        auto* tabs = new QTabWidget(&preview);
+        tabs->setObjectName(QStringLiteral("tabReport"));
+        tabs->setDocumentMode(true);
+        auto* printed = new QWidget(tabs);
         auto* printedLayout = new QVBoxLayout(printed);
         printedLayout->setContentsMargins(0, 0, 0, 0);
         while (QLayoutItem* item = layout->takeAt(0)) {
@@ -226,10 +229,7 @@ private:
                 printedLayout->addWidget(widget, 1);
             delete item;
         }
-        auto* tabs = new QTabWidget(&preview);
-        tabs->setObjectName(QStringLiteral("tabReport"));
-        tabs->setDocumentMode(true);
-        QWidget* rows = makeRowsPage_();
+        QWidget* rows = makeRowsPage_(tabs);
         tabs->addTab(rows, QStringLiteral("&Eilutės"));
         tabs->addTab(printed, QStringLiteral("&Peržiūra"));
         layout->addWidget(tabs);
@@ -293,7 +293,7 @@ private:
     QFont base_;
     QList<Column> columns_;
     QTextTable* table_ = nullptr;
-    std::function<QWidget*()> makeRowsPage_;
+    std::function<QWidget*(QWidget*)> makeRowsPage_;
     bool started_ = false;
     bool reuseBlock_ = false; // the block after a table waits for the next line
     int images_ = 0;

@@ -24,8 +24,9 @@ public:
 class ReportRowsPage {
 public:
     virtual ~ReportRowsPage() = default;
-    // `make` builds the page when the document is shown; its window owns it.
-    virtual void setRowsPage(std::function<QWidget*()> make) = 0;
+    // `make` builds the page, a child of the widget it is given, when the
+    // document is shown.
+    virtual void setRowsPage(std::function<QWidget*(QWidget* parent)> make) = 0;
 };
 
 // The host's report document (print preview, printing, PDF); it is also a

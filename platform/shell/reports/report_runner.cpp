@@ -152,8 +152,8 @@ void runReport(bo::Session& session, const std::shared_ptr<vx::VxS>& services,
         return;
     fillReportDocument(*document, report, args, *rows);
     if (auto* page = dynamic_cast<ReportRowsPage*>(document.get()); page && services && !report.links.isEmpty())
-        page->setRowsPage([report, rows, services] {
-            auto* view = new ReportRowsView(report, rows);
+        page->setRowsPage([report, rows, services](QWidget* parent) {
+            auto* view = new ReportRowsView(report, rows, parent);
             QObject::connect(view, &ReportRowsView::openRequested, view,
                              [view, services](const QString& oidr) { openRecordOver(*services, oidr, view); });
             return view;
