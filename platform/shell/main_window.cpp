@@ -157,6 +157,11 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
                                 listCommands::filter);
     showAllAction_ = listCommand("cmdShowAll", QStringLiteral("&Rodyti visą sąrašą"), QKeySequence(Qt::Key_F5),
                                  listCommands::showAll);
+    // A text-only tool button shows the icon text, which drops the "&" of a
+    // caption unless it is set as it is: then Alt and the underlined letter
+    // press it (none of them is the menu bar's Alt+S).
+    for (QAction* action : commands->actions())
+        action->setIconText(action->text());
     showListCommands(QString());
     listMessage_ = new QLabel(QStringLiteral("Pasirinkite skyrių kairėje."), page);
     listMessage_->setObjectName(QStringLiteral("lblListMessage"));

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,6 +23,7 @@
 #include <QTextTable>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -63,7 +65,7 @@ QSize previewSize()
 }
 
 // Lines and tables go into a QTextDocument, always appended at its end.
-class TextReport final : public vx::VxReportDocument, public ReportPictures {
+class TextReport final : public vx::VxReportDocument, public ReportPictures, public ReportRowsPage {
 public:
     TextReport() : cursor_(&document_)
     {
@@ -150,6 +152,8 @@ public:
         cursor_.insertImage(format);
     }
 
+    void setRowsPage(std::function<QWidget*(QWidget*)> make) override { makeRowsPage_ = std::move(make); }
+
     void show(const QString& title) override
     {
         QPrinter printer(QPrinter::HighResolution);
@@ -170,6 +174,8 @@ public:
                 button->setObjectName(QStringLiteral("cmdSavePdf"));
             QObject::connect(save, &QAction::triggered, &preview, [this, &preview, title] { askAndSavePdf(preview, title); });
         }
+        if (makeRowsPage_)
+            addRowsPage(preview);
         preview.resize(previewSize());
         vx::dialogs::run(preview);
     }
@@ -202,6 +208,32 @@ private:
     {
         const QSizeF area = reportPageLayout().paintRect(QPageLayout::Millimeter).size() / 10.0;
         document_.setPageSize(QSizeF(area.width() * pixelsPerCm(), area.height() * pixelsPerCm()));
+    }
+
+    // The rows in a tab of their own before the printed pages, which keep
+    // the window's own content (their tool bar and pages) in theirs; the
+    // rows' tab is the one the window opens on.
+    void addRowsPage(QPrintPreviewDialog& preview)
+    {
+        QLayout* layout = preview.layout();
+        if (!layout)
+            return;
+        auto* tabs = new QTabWidget(&preview);
+        tabs->setObjectName(QStringLiteral("tabReport"));
+        tabs->setDocumentMode(true);
+        auto* printed = new QWidget(tabs);
+        auto* printedLayout = new QVBoxLayout(printed);
+        printedLayout->setContentsMargins(0, 0, 0, 0);
+        while (QLayoutItem* item = layout->takeAt(0)) {
+            if (QWidget* widget = item->widget())
+                printedLayout->addWidget(widget, 1);
+            delete item;
+        }
+        QWidget* rows = makeRowsPage_(tabs);
+        tabs->addTab(rows, QStringLiteral("&Eilutės"));
+        tabs->addTab(printed, QStringLiteral("&Peržiūra"));
+        layout->addWidget(tabs);
+        rows->setFocus();
     }
 
     void startBlock(const QTextCharFormat& format)
@@ -261,6 +293,7 @@ private:
     QFont base_;
     QList<Column> columns_;
     QTextTable* table_ = nullptr;
+    std::function<QWidget*(QWidget*)> makeRowsPage_;
     bool started_ = false;
     bool reuseBlock_ = false; // the block after a table waits for the next line
     int images_ = 0;

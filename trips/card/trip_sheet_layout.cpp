@@ -221,11 +221,15 @@ QGridLayout* buildHeader(TripSheetControls& c, QWidget* panel)
         caption->setBuddy(field);
         return caption;
     };
+    // A label stands as far from its field as the grid's labels from theirs.
+    constexpr int labelGap = 10;
     grid->addWidget(label("&Numeris", c.txtName), 0, 0);
     auto* number = row({c.txtName});
-    number->insertSpacing(1, 8);
+    number->setSpacing(0);
+    number->insertSpacing(1, 2 * labelGap);
     number->insertWidget(2, label("&Kodas", c.txtCode));
-    number->insertWidget(3, c.txtCode);
+    number->insertSpacing(3, labelGap);
+    number->insertWidget(4, c.txtCode);
     grid->addLayout(number, 0, 1);
     grid->addWidget(label("&Laikotarpis", c.dtpDateFrom), 1, 0);
     grid->addLayout(row({c.dtpDateFrom, c.chkDateTo, c.dtpDateTo}), 1, 1);
@@ -247,7 +251,7 @@ QGridLayout* buildHeader(TripSheetControls& c, QWidget* panel)
     grid->addWidget(label("Nuvažiuota savo sąskaita"), 3, 2);
     grid->addLayout(row({c.txtExternalDistance, unit(panel, QStringLiteral("km"))}), 3, 3);
     grid->setColumnMinimumWidth(1, 0);
-    grid->setHorizontalSpacing(10);
+    grid->setHorizontalSpacing(labelGap);
     return grid;
 }
 

@@ -12,9 +12,14 @@ namespace {
 
 const QString reportType = QStringLiteral("O0001900");
 
-ReportColumn column(const char* field, const char* caption, ColumnKind kind, double widthCm)
+ReportColumn column(const char* field, const char* caption, ColumnKind kind, double widthCm, const char* opens = "")
 {
-    return {QString::fromLatin1(field), QString::fromUtf8(caption), kind, widthCm};
+    return {QString::fromLatin1(field), QString::fromUtf8(caption), kind, widthCm, QString::fromLatin1(opens)};
+}
+
+ReportLink link(const char* field, const char* caption)
+{
+    return {QString::fromLatin1(field), QString::fromUtf8(caption)};
 }
 
 QString csvCell(QString text)
@@ -41,7 +46,8 @@ const QList<ReportDefinition>& catalogue()
          QStringLiteral("O4000100"),
          Period | Vehicles | Driver,
          QStringLiteral("ReportFuelBalance"),
-         {column("GroupName", "Grupė", ColumnKind::Text, 2.9), column("CarName", "Automobilis", ColumnKind::Text, 3.4),
+         {column("GroupName", "Grupė", ColumnKind::Text, 2.9),
+          column("CarName", "Automobilis", ColumnKind::Text, 3.4, "CarOIDR"),
           column("Sheets", "Lapų", ColumnKind::Whole, 1.0), column("Distance", "Rida, km", ColumnKind::Plain, 1.6),
           column("OwnDistance", "Savo sąskaita, km", ColumnKind::Plain, 1.6),
           column("FuelByNorms", "Pagal normas, l", ColumnKind::Fuel, 1.7),
@@ -50,7 +56,9 @@ const QList<ReportDefinition>& catalogue()
           column("FuelEndRest", "Likutis pabaigoje, l", ColumnKind::Fuel, 1.7),
           column("FuelDeviation", "Nuokrypis, l", ColumnKind::Fuel, 1.6)},
          {},
-         QStringLiteral("Per laikotarpį kelionės lapų nėra.")},
+         QStringLiteral("Per laikotarpį kelionės lapų nėra."),
+         QStringLiteral("Grupės suma"),
+         {link("CarOIDR", "Atverti &automobilį")}},
         {QStringLiteral("FuelCheques"),
          QStringLiteral("Kuro čekiai"),
          QStringLiteral("Per laikotarpį pirktas kuras pagal pardavėjus ir kuro tipus: kiekis, suma čekio valiuta ir "
@@ -73,13 +81,19 @@ const QList<ReportDefinition>& catalogue()
          QStringLiteral("O4000100"),
          Period | Vehicles,
          QStringLiteral("ReportOdometerGaps"),
-         {column("CarName", "Automobilis", ColumnKind::Text, 3.8), column("PrevName", "Ankstesnis lapas", ColumnKind::Text, 2.2),
-          column("PrevDate", "Data", ColumnKind::Date, 1.8), column("PrevEnd", "Rodmuo pabaigoje", ColumnKind::Plain, 2.0),
-          column("TripName", "Lapas", ColumnKind::Text, 2.2), column("TripDate", "Data", ColumnKind::Date, 1.8),
-          column("TripStart", "Rodmuo pradžioje", ColumnKind::Plain, 2.0),
-          column("Difference", "Skirtumas, km", ColumnKind::Plain, 1.8)},
+         // The previous sheet's columns open that sheet, the others the row's own.
+         {column("CarName", "Automobilis", ColumnKind::Text, 3.8, "TripOIDR"),
+          column("PrevName", "Ankstesnis lapas", ColumnKind::Text, 2.2, "PrevOIDR"),
+          column("PrevDate", "Data", ColumnKind::Date, 1.8, "PrevOIDR"),
+          column("PrevEnd", "Rodmuo pabaigoje", ColumnKind::Plain, 2.0, "PrevOIDR"),
+          column("TripName", "Lapas", ColumnKind::Text, 2.2, "TripOIDR"),
+          column("TripDate", "Data", ColumnKind::Date, 1.8, "TripOIDR"),
+          column("TripStart", "Rodmuo pradžioje", ColumnKind::Plain, 2.0, "TripOIDR"),
+          column("Difference", "Skirtumas, km", ColumnKind::Plain, 1.8, "TripOIDR")},
          {},
-         QStringLiteral("Per laikotarpį neatitikimų nėra.")},
+         QStringLiteral("Per laikotarpį neatitikimų nėra."),
+         QStringLiteral("Grupės suma"),
+         {link("PrevOIDR", "Atverti &ankstesnį lapą"), link("TripOIDR", "Atverti &lapą")}},
         {QStringLiteral("ExpiringDocuments"),
          QStringLiteral("Baigiantys galioti dokumentai"),
          QStringLiteral("Automobilių dokumentai, kurių galiojimas baigiasi per nurodytą dienų skaičių nuo datos."),
@@ -172,6 +186,15 @@ bool isTotal(const vx::Recordset& rows, int row)
 {
     const int kind = rows.fieldIndex(u"RowKind");
     return kind >= 0 && rows.valueAt(row, kind).toInt() != 0;
+}
+
+QString objectOf(const vx::Recordset& rows, int row, const QString& field)
+{
+    const int index = rows.fieldIndex(field);
+    if (field.isEmpty() || index < 0 || row < 0 || row >= rows.readCount())
+        return QString();
+    const QString id = rows.valueAt(row, index).toString();
+    return vx::oid::hasRecord(id) ? id : QString();
 }
 
 QStringList rowTexts(const ReportDefinition& report, const vx::Recordset& rows, int row)

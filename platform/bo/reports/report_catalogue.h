@@ -32,6 +32,16 @@ struct ReportColumn {
     QString caption;
     ColumnKind kind = ColumnKind::Text;
     double widthCm = 2.0;
+    // The row's field holding the object id of the record a cell of this
+    // column opens; empty when it opens none.
+    QString opens{};
+};
+
+// A record every row refers to, which the user opens from the row with a
+// command of its own.
+struct ReportLink {
+    QString field;   // the row's field holding the record's object id
+    QString caption; // the command, with its mnemonic ("Atverti &lapą")
 };
 
 // What the parameter dialog asks. The named call takes them in this order:
@@ -58,6 +68,7 @@ struct ReportDefinition {
     NumberParameter number;    // when it asks Number
     QString noRows;            // shown instead of an empty table
     QString groupTotal = QStringLiteral("Grupės suma"); // what a total of RowKind 1 is called
+    QList<ReportLink> links{}; // the records a row refers to, as the user opens them
 };
 
 // The security component every report and the reports node answer to.
@@ -105,6 +116,8 @@ QString cellText(const ReportColumn& column, const QVariant& value);
 // The shown cells of row `row`, and whether it is a total.
 QStringList rowTexts(const ReportDefinition& report, const vx::Recordset& rows, int row);
 bool isTotal(const vx::Recordset& rows, int row);
+// The object id in the row's `field`; empty when the row has none there.
+QString objectOf(const vx::Recordset& rows, int row, const QString& field);
 
 // The rows as a .csv file: UTF-8 with a byte order mark, ";" between cells,
 // the captions first; texts holding ";", '"' or a line break are quoted.

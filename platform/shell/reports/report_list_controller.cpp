@@ -33,7 +33,8 @@ vx::ClickResult ReportListController::ClickMenu(const QString& id, const QString
 {
     const bo::reports::ReportDefinition* report = bo::reports::reportOfId(id);
     if (report && menuKey == QLatin1String("0") && mayOpen())
-        runReport(*session_, *report, period_ ? period_() : vx::PeriodRecord{}, QApplication::activeWindow());
+        runReport(*session_, services_.lock(), *report, period_ ? period_() : vx::PeriodRecord{},
+                  QApplication::activeWindow());
     return {};
 }
 

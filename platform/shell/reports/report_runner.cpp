@@ -8,7 +8,9 @@
 #include "platform/shell/host_services.h"
 #include "platform/shell/report_document.h"
 #include "platform/shell/reports/fuel_balance_chart.h"
+#include "platform/shell/reports/open_record.h"
 #include "platform/shell/reports/report_parameters_dialog.h"
+#include "platform/shell/reports/report_rows_view.h"
 #include "platform/shell/reports/report_xlsx.h"
 
 #include <QEventLoop>
@@ -123,8 +125,8 @@ void fillReportDocument(vx::VxReportDocument& document, const bo::reports::Repor
     }
 }
 
-void runReport(bo::Session& session, const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period,
-               QWidget* parent)
+void runReport(bo::Session& session, const std::shared_ptr<vx::VxS>& services,
+               const bo::reports::ReportDefinition& report, const vx::PeriodRecord& period, QWidget* parent)
 {
     ReportParametersDialog dialog(report, period);
     const int outcome = runDialogOver(dialog, parent);
@@ -149,6 +151,13 @@ void runReport(bo::Session& session, const bo::reports::ReportDefinition& report
     if (!document)
         return;
     fillReportDocument(*document, report, args, *rows);
+    if (auto* page = dynamic_cast<ReportRowsPage*>(document.get()); page && services && !report.links.isEmpty())
+        page->setRowsPage([report, rows, services](QWidget* parent) {
+            auto* view = new ReportRowsView(report, rows, parent);
+            QObject::connect(view, &ReportRowsView::openRequested, view,
+                             [view, services](const QString& oidr) { openRecordOver(*services, oidr, view); });
+            return view;
+        });
     document->show(report.name);
 }
 
