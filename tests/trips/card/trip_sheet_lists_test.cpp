@@ -1,7 +1,7 @@
-// The trip sheet's lists: what the cheque list and its totals row show, the
-// fuel the route lines feed into the tanks, adding and deleting rows by key and
-// context menu, the entry dialogs each command opens and how the sheet follows
-// their saves, and route segments dropped onto the route list.
+// The trip sheet's lists: what the cheque list and its totals row show,
+// adding and deleting rows by key and context menu, the entry dialogs each
+// command opens and how the sheet follows their saves, and route segments
+// dropped onto the route list.
 
 #include "platform/contract/vx_grid_control.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
@@ -125,23 +125,6 @@ TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateAndABaseCurrencyOneABla
         EXPECT_EQ(ReportList::subItem(item, QStringLiteral("SumA")), QString::fromLatin1(row.sum));
     }
     EXPECT_EQ(ReportList::subItem(list->topLevelItem(2), QStringLiteral("SumA")), QStringLiteral("395,28"));
-}
-
-TEST_F(TripSheetLists, RouteLinesFeedTheTankOfTheirTypeOnly)
-{
-    const qint64 sheet = savedSheet(); // tank 1 diesel, tank 2 none
-    line(sheet, truckNorm, 100, 1, 28.5, 0);
-    line(sheet, truckNorm, 200, 2, 30, 0);
-    line(sheet, generatorNorm, 0, 4, 0, 1.5);
-    const auto card = openSaved(sheet);
-    const TripSheetControls& c = ui(*card);
-    EXPECT_EQ(c.lvwRoutes->topLevelItemCount(), 3);
-    EXPECT_DOUBLE_EQ(card->fuelUsedMap().value(trips::tankTypeKey(diesel)), 88.5);
-    EXPECT_DOUBLE_EQ(card->fuelUsedMap().value(trips::tankTypeKey(petrol)), 6.0);
-    expectShown({{c.tanks[0].txtFuelUsed, "88,500"}, {c.tanks[0].txtFuelFinal, "-48,500"}, {c.tanks[1].txtFuelUsed, "0"}});
-    const QTreeWidgetItem* first = c.lvwRoutes->topLevelItem(0);
-    EXPECT_EQ(ListItem::tagOf(first), QString::number(segment));
-    EXPECT_EQ(ReportList::subItem(first, QStringLiteral("RouteName")), QStringLiteral("Vilnius – Kaunas"));
 }
 
 // Insert and Delete, like the context menu's "Pridėti" and "Panaikinti", act

@@ -35,13 +35,11 @@ protected:
     }
 };
 
-TEST_F(RouteLineDialogTest, NewLineOpensWithTodayTheSheetsDriverAndNothingToSave)
+// Its caption is the keyboard script's, its driver the card's lists' test.
+TEST_F(RouteLineDialogTest, NewLineOpensWithTodayAndNothingToSave)
 {
     auto dialog = open(request());
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kelionės atkarpa"));
     EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 16));
-    EXPECT_EQ(dialog->txtDriver->objectId(), employeeId(driver));
-    EXPECT_EQ(dialog->txtDriver->text(), QStringLiteral("Jonas Jonaitis"));
     EXPECT_TRUE(dialog->txtFuelNorm->objectId().isEmpty());
     expectShown({{dialog->txtRoute, ""}, {dialog->txtDistance, ""}, {dialog->txtFuelNormByDistance, "0,0000"},
                  {dialog->txtFuelNormByDuration, "0,0000"}, {dialog->txtFuelByDistance, "0,000"},
@@ -208,12 +206,6 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
     EXPECT_EQ(cards, 1);
     EXPECT_EQ(dialog->txtRoute->objectId(), created);
     EXPECT_EQ(dialog->txtDistance->text(), QStringLiteral("212,5"));
-}
-
-TEST_F(RouteLineDialogTest, OpenerGetsCancelledForAMissingLineWithoutADialog)
-{
-    EXPECT_TRUE(trips::editRouteLine(nullptr, request(QStringLiteral("O4000200999"))).cancelled);
-    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 } // namespace
