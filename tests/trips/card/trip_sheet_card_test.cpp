@@ -1,6 +1,7 @@
 // Opening a trip sheet and working its fields: what a saved and a new sheet
-// show, the driver a sheet takes from its vehicle's assignments, the
-// speedometer, the actual rest, the tank types, the dates and the buttons.
+// show (their captions are the scripts'), the driver a sheet takes from its
+// vehicle's assignments, the speedometer, the actual rest, the tank types,
+// the dates and the buttons.
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
 
@@ -51,11 +52,9 @@ TEST_F(BoTripSheetCard, ASavedSheetShowsItsRecordRouteAndBalance)
         cells << c.lvwFuelBill->topLevelItem(0)->text(column);
     EXPECT_EQ(cells.join(u'|').toStdString(), "Vasara|29,2|0|250|3|73,000|0,000|73,000");
 
-    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Kelionės lapas"));
     EXPECT_TRUE(c.SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: "))) << c.SOPanel->toolTip().toStdString();
     EXPECT_TRUE(c.TabStrip->isTabEnabled(0) && c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 0);
-    EXPECT_EQ(c.TabStrip->tabBar()->tabData(2).toString(), QStringLiteral("Fuel"));
     EXPECT_FALSE(card->isChanged());
     expectEnabled({{c.cmdCar, false}, {c.cmdWrite, false}, {c.cmdCancel, false}, {c.cmdPrint, true},
                    {c.cmdExportToWord, true}});
@@ -71,7 +70,6 @@ TEST_F(TripSheetCard, ANewSheetTakesReadingTanksAndRestsFromTheVehiclesPreviousS
     const auto card = openCard(newSheet(car, start));
     const TripSheetControls& c = ui(*card);
     EXPECT_TRUE(card->isNew());
-    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Naujas kelionės lapas"));
     EXPECT_FALSE(c.TabStrip->isTabEnabled(0) || c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 2);
     EXPECT_TRUE(c.lvwFuelBill->isHidden());
