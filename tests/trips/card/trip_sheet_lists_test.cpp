@@ -261,18 +261,25 @@ TEST_F(TripSheetLists, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSave)
     QString edited;
     play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
         edited = route.object()->OIDR();
-        route.txtDistance->setText(QStringLiteral("250"));
+        type(route.txtDistance, "250");
+        type(route.txtFuelNormByDistance, "30");
+        type(route.txtComment, "per Kauna");
         EXPECT_TRUE(route.writeButton()->isEnabled());
         route.writeButton()->click();
+        EXPECT_EQ(route.result().savedOidr, key);
         return route.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
     });
     QTest::keyClick(c.lvwRoutes, Qt::Key_Return);
     ASSERT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
     EXPECT_EQ(edited, key);
     EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
-    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "99,750"}});
+    // 100 km at 28,5 and the edited 250 km at 30 l/100 km.
+    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "103,500"}});
     EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
     EXPECT_TRUE(card->isChanged() && c.cmdWrite->isEnabled());
+    // The line keeps its driver and date.
+    expectStored(key, {{"Distance", 250.0}, {"FuelNormByDistance", 30.0}, {"UserID", driver},
+                       {"Note", QStringLiteral("per Kauna")}, {"Date", QDateTime(start, QTime(8, 0))}});
 }
 
 TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)

@@ -1,6 +1,7 @@
 // The route line dialog on its own: what a new, a copied and a stored line
 // show, its date within the trip, how fuel and norms follow each other, and
-// what a save needs and writes.
+// what a save needs (what it writes is the card's lists' test, which edits a
+// stored line through it).
 
 #include "tests/trips/dialogs/entry_fleet.h"
 #include "trips/dialogs/route_line_dialog.h"
@@ -152,21 +153,6 @@ TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
     dialog->dtpDate->setDate(tripStart.addDays(-1));
     expectMessage(message, QMessageBox::Critical);
     EXPECT_EQ(dialog->dtpDate->date(), tripStart);
-}
-
-TEST_F(RouteLineDialogTest, SavingWritesTheLineAndReportsItsId)
-{
-    auto r = request(storedLine(truckNorm, 28.5));
-    auto dialog = open(r);
-    type(dialog->txtDistance, "250");
-    type(dialog->txtFuelNormByDistance, "30");
-    type(dialog->txtComment, "per Kauna");
-    dialog->writeButton()->click();
-    ASSERT_FALSE(dialog->result().cancelled);
-    EXPECT_EQ(dialog->result().savedOidr, r.routeLineOidr);
-    expectStored(r.routeLineOidr, {{"Distance", 250.0}, {"FuelNormByDistance", 30.0}, {"UserID", otherDriver},
-                                   {"Note", QStringLiteral("per Kauna")},
-                                   {"Date", QDateTime(QDate(2026, 11, 3), QTime(7, 15))}});
 }
 
 TEST_F(RouteLineDialogTest, RefusedSaveKeepsTheDialogAndItsInput)
