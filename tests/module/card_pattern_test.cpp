@@ -156,7 +156,8 @@ TEST_F(CardPattern, AFailingHandlerIsReportedOnceAndAConversionErrorEndsItQuietl
 TEST(NumberField, TypingKeepsANumberAndLeavingNormalisesIt)
 {
     struct Case { int decimals; bool allowMinus, zeroWhenEmpty; const char *typed, *whileTyping, *afterLeaving; };
-    const Case cases[] = {{0, false, false, "3.9", "39", "39"}, {3, false, false, "", "", ""}, {2, true, false, "-", "-", ""}};
+    const Case cases[] = {
+        {0, false, false, "3.9", "39", "39"}, {3, false, false, "", "", ""}, {2, true, false, "-", "-", ""}};
     for (const Case& c : cases) {
         NumberField field;
         field.setDecimals(c.decimals).setAllowMinus(c.allowMinus).setZeroWhenEmpty(c.zeroWhenEmpty);
