@@ -435,21 +435,4 @@ TEST_F(ListClicks, SubListsAndRouteLinesLeaveClicksToTheirCards)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(ListClicks, EditorsOfTheListsSendOnlyChangedRowsExceptRouteLines)
-{
-    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const vx::VxObjectUIOPtr edited = cars->GetVxObject(volvo);
-    ASSERT_TRUE(edited);
-    EXPECT_EQ(edited->RsFields()->marshalOptions(), vx::MarshalOptions::ModifiedRecordsOnly);
-    EXPECT_EQ(edited->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("Volvo"));
-
-    const vx::VxObjectUIOPtr fresh = cars->GetVxObject(QStringLiteral("O4000400"));
-    ASSERT_TRUE(fresh);
-    EXPECT_TRUE(fresh->Fields().value(QStringLiteral("Name")).isNull());
-
-    const vx::VxObjectUIOPtr line = controller<UI4000200>()->GetVxObject(QStringLiteral("O4000200"));
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->RsFields()->marshalOptions(), vx::MarshalOptions::AllRows);
-}
-
 } // namespace

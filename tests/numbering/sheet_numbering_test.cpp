@@ -2,7 +2,9 @@
 // read back out of a number (the cases the sheets below leave out); then the
 // trip sheet editor's auto-numbering on a real store: numbers made by the
 // layout, the editor's own counter and the next flag, the repeated-number
-// check, and the counter read on every save.
+// check, and the counter read on every save. Which counter a period gets is
+// the layer's numbering test; the race test runs it through the editor for
+// every cycle.
 
 #include "platform/shell/host_services.h"
 #include "numbering/number_layout.h"
@@ -125,16 +127,14 @@ TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
     }
 }
 
-TEST_F(SheetNumbering, TheCounterComesFromTheSheetsOfThePeriodAndTheUser)
+TEST_F(SheetNumbering, TheCounterCountsTheSavedSheetsOfTheUser)
 {
     storeSettings(QStringLiteral("0,'Date_AutoNumber','',1,1,'00',1,0"));
     host->logInNew();
     std::shared_ptr<UIO4000100> first = newSheet(nov3);
     EXPECT_EQ(getAutoNumber(*first, 0).Value.toString(), QStringLiteral("101103-01"));
     ASSERT_EQ(first->Save().Code, 0);
-    EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 11, 30)), 0).Value.toString(), QStringLiteral("101130-02"));
-    EXPECT_EQ(getAutoNumber(*newSheet(QDate(2010, 12, 1)), 0).Value.toString(), QStringLiteral("101201-01"))
-        << "a new month starts again";
+    EXPECT_EQ(getAutoNumber(*newSheet(nov3), 0).Value.toString(), QStringLiteral("101103-02"));
     host->logInNew();
     EXPECT_EQ(getAutoNumber(*newSheet(nov3), 0).Value.toString(), QStringLiteral("101103-01"))
         << "another user counts on their own";

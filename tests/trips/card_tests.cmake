@@ -4,7 +4,6 @@ target_sources(trips_tests PRIVATE
   card/trip_sheet_card_test.cpp
   card/trip_sheet_saving_test.cpp
   card/trip_sheet_lists_test.cpp
-  card/trip_sheet_vehicle_and_norms_test.cpp
 )
 
 # A user's day with a new sheet, played by the application's script runner.

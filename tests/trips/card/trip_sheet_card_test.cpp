@@ -1,6 +1,7 @@
 // Opening a trip sheet and working its fields: what a saved and a new sheet
-// show, the driver a sheet takes from its vehicle's assignments, the
-// speedometer, the actual rest, the tank types, the dates and the buttons.
+// show (their captions are the scripts'), the driver a sheet takes from its
+// vehicle's assignments, the speedometer, the actual rest, the tank types,
+// the dates and the buttons.
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
 
@@ -17,35 +18,43 @@ protected:
     }
 };
 
-TEST_F(TripSheetCard, ASavedSheetShowsItsRecordRouteAndBalance)
+// The vehicle shows its name beside its plate; two lines of one norm at
+// different values make one summed norm row. Run on both engines.
+class BoTripSheetCard : public TripSheetCard {};
+TEST_F(BoTripSheetCard, ASavedSheetShowsItsRecordRouteAndBalance)
 {
-    const qint64 sheet = savedSheet(fields({{"Code", QStringLiteral("A")}, {"DistanceEnd", 1262.5},
+    const qint64 man = record("O4000400", fields({{"Name", QStringLiteral("MAN TGX")}, {"Code", QStringLiteral("ABC 123")},
+                                                  {"OType", QStringLiteral("Car")}, {"FuelTankTypeID1", diesel}}));
+    const qint64 sheet = savedSheet(fields({{"Code", QStringLiteral("A")}, {"DistanceEnd", 1262.5}, {"TransportCarID", man},
                                             {"DateTo", QDateTime(start.addDays(3), QTime(0, 0))}}));
     line(sheet, truckNorm, 200, 2, 28.5, 0);
-    line(sheet, truckNorm, 50, 1, 28.5, 0);
+    line(sheet, truckNorm, 50, 1, 32, 0);
     cheque(sheet, dieselFuel, 60);
     const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
     const TripSheetControls::Tank& diesel = c.tanks[0];
-    // Tank 1 (diesel): 40 at the start, 60 received, 57 + 14,25 used by norms.
-    expectShown({{c.txtName, "KL-1"}, {c.txtCode, "A"}, {c.txtCar, "Volvo FH"}, {c.txtDriver, "Jonas Jonaitis"},
-                 {c.txtSpidometrFrom, "1000"}, {c.txtDistance, "250"}, {c.txtDuration, "3"},
-                 {c.txtSpidometrTo, "1262,5"}, {c.txtExternalDistance, "12,5"}, {diesel.txtFuelRest, "40,000"},
-                 {diesel.txtFuelTaken, "60"}, {diesel.txtFuelUsed, "71,250"}, {diesel.txtFuelFinal, "28,750"}});
+    // Tank 1 (diesel): 40 at the start, 60 received, 57 + 16 used by norms.
+    expectShown({{c.txtName, "KL-1"}, {c.txtCode, "A"}, {c.txtCar, "MAN TGX"}, {c.txtCarNumber, "ABC 123"},
+                 {c.txtDriver, "Jonas Jonaitis"}, {c.txtSpidometrFrom, "1000"}, {c.txtDistance, "250"},
+                 {c.txtDuration, "3"}, {c.txtSpidometrTo, "1262,5"}, {c.txtExternalDistance, "12,5"},
+                 {diesel.txtFuelRest, "40,000"}, {diesel.txtFuelTaken, "60"}, {diesel.txtFuelUsed, "73,000"},
+                 {diesel.txtFuelFinal, "27,000"}});
     EXPECT_FALSE(card->isNew());
     EXPECT_EQ(c.dtpDateFrom->date(), start);
     EXPECT_TRUE(c.chkDateTo->isChecked() && !c.dtpDateTo->isHidden());
     EXPECT_EQ(c.dtpDateTo->date(), start.addDays(3));
-    EXPECT_EQ(c.txtCar->objectId(), carId(car));
+    EXPECT_EQ(c.txtCar->objectId(), carId(man));
     EXPECT_FALSE(diesel.txtFuelFinal->isHidden());
     EXPECT_TRUE(c.tanks[1].txtFuelFinal->isHidden()) << "tank 2 has no type";
-    EXPECT_EQ(c.lvwFuelBill->topLevelItemCount(), 1);
+    ASSERT_EQ(c.lvwFuelBill->topLevelItemCount(), 1);
+    QStringList cells;
+    for (int column = 1; column < c.lvwFuelBill->columnCount(); ++column)
+        cells << c.lvwFuelBill->topLevelItem(0)->text(column);
+    EXPECT_EQ(cells.join(u'|').toStdString(), "Vasara|29,2|0|250|3|73,000|0,000|73,000");
 
-    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Kelionės lapas"));
     EXPECT_TRUE(c.SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: "))) << c.SOPanel->toolTip().toStdString();
     EXPECT_TRUE(c.TabStrip->isTabEnabled(0) && c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 0);
-    EXPECT_EQ(c.TabStrip->tabBar()->tabData(2).toString(), QStringLiteral("Fuel"));
     EXPECT_FALSE(card->isChanged());
     expectEnabled({{c.cmdCar, false}, {c.cmdWrite, false}, {c.cmdCancel, false}, {c.cmdPrint, true},
                    {c.cmdExportToWord, true}});
@@ -61,7 +70,6 @@ TEST_F(TripSheetCard, ANewSheetTakesReadingTanksAndRestsFromTheVehiclesPreviousS
     const auto card = openCard(newSheet(car, start));
     const TripSheetControls& c = ui(*card);
     EXPECT_TRUE(card->isNew());
-    EXPECT_EQ(c.SOPanel->title(), QStringLiteral("Naujas kelionės lapas"));
     EXPECT_FALSE(c.TabStrip->isTabEnabled(0) || c.TabStrip->isTabEnabled(1));
     EXPECT_EQ(c.TabStrip->currentIndex(), 2);
     EXPECT_TRUE(c.lvwFuelBill->isHidden());
@@ -73,46 +81,20 @@ TEST_F(TripSheetCard, ANewSheetTakesReadingTanksAndRestsFromTheVehiclesPreviousS
     expectEnabled({{c.cmdCar, true}, {c.cmdPrint, false}, {c.cmdCancel, false}});
 }
 
-// Whom a sheet without a driver gets: an open assignment that has begun (the
-// latest wins), else the first assignment still running on the start date.
-// Saving such a sheet stores that driver.
+// A sheet without a driver gets the one the vehicle had on the sheet's start
+// date (not today), and saving stores that driver. Which assignment wins is
+// the layer's driver-on-a-day test.
 TEST_F(TripSheetCard, ASheetWithoutDriverTakesTheVehiclesDriverOfItsStartDate)
 {
-    struct Assignment {
-        bool other; // otherDriver, else driver
-        int fromDays, toDays; // relative to the start; toDays 999 = open
-    };
-    struct Case {
-        const char* what;
-        QList<Assignment> assignments;
-        int expected; // 0 none, 1 driver, 2 otherDriver
-    } cases[] = {
-        {"one open assignment", {{false, -30, 999}}, 1},
-        {"a later open assignment wins", {{false, -30, 999}, {true, -5, 999}}, 2},
-        {"an open assignment beats a running closed one", {{true, -30, 10}, {false, -20, 999}}, 1},
-        {"a closed assignment still running", {{true, -30, 10}}, 2},
-        {"a closed assignment that ended before", {{true, -30, -1}}, 0},
-        {"an assignment not begun yet", {{false, 1, 999}}, 0},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
-        const qint64 vehicleId = vehicle(diesel, QVariant());
-        for (const Assignment& a : test.assignments)
-            create(QStringLiteral("O4001000"),
-                   fields({{"TransportID", vehicleId}, {"UserID", a.other ? otherDriver : driver},
-                           {"DateFrom", start.addDays(a.fromDays)},
-                           {"DateTo", a.toDays == 999 ? QVariant() : QVariant(start.addDays(a.toDays))}}));
-        const qint64 sheet = savedSheet(fields({{"TransportCarID", vehicleId}, {"UserID", 0}}));
-        const auto card = openSaved(sheet);
-        const qint64 expected = QList<qint64>{0, driver, otherDriver}.at(test.expected);
-        EXPECT_EQ(ui(*card).txtDriver->recordNumber(), expected);
-        if (expected == 0)
-            continue;
-        fill(ui(*card).txtCode, QStringLiteral("B"));
-        ui(*card).cmdWrite->click();
-        EXPECT_TRUE(messages.messages.isEmpty());
-        expectStored(sheetId(sheet), {{"UserID", expected}});
-    }
+    create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", otherDriver},
+                                               {"DateFrom", start.addDays(-30)}, {"DateTo", start.addDays(10)}}));
+    const qint64 sheet = savedSheet(fields({{"UserID", 0}}));
+    const auto card = openSaved(sheet);
+    EXPECT_EQ(ui(*card).txtDriver->recordNumber(), otherDriver);
+    fill(ui(*card).txtCode, QStringLiteral("B"));
+    ui(*card).cmdWrite->click();
+    EXPECT_TRUE(messages.messages.isEmpty());
+    expectStored(sheetId(sheet), {{"UserID", otherDriver}});
 }
 
 TEST_F(TripSheetCard, WithoutTheWriteRightNothingCanBeSaved)

@@ -1,7 +1,7 @@
-// The trip sheet's lists: what the cheque list and its totals row show, the
-// fuel the route lines feed into the tanks, adding and deleting rows by key and
-// context menu, the entry dialogs each command opens and how the sheet follows
-// their saves, and route segments dropped onto the route list.
+// The trip sheet's lists: what the cheque list and its totals row show,
+// adding and deleting rows by key and context menu, the entry dialogs each
+// command opens and how the sheet follows their saves, and route segments
+// dropped onto the route list.
 
 #include "platform/contract/vx_grid_control.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
@@ -62,46 +62,23 @@ protected:
     static QStringList shown(const char* dialog) { return {QString::fromLatin1(dialog)}; }
 };
 
-TEST_F(TripSheetLists, TheTotalsRowShowsOnlyWhenItSaysMoreThanTheLastCheque)
+// Two cheques get a totals row (the currency test below); one, none, or a
+// last cheque already holding the whole total get none.
+TEST_F(TripSheetLists, NoTotalsRowWhenItWouldSayNoMoreThanTheLastCheque)
 {
-    struct Case {
-        const char* what;
-        QList<double> sums;
-        const char* totalSum;  // null: no totals row
-        const char* totalFuel;
-    } cases[] = {
-        {"two cheques", {10, 5}, "15,00", "20,75"},
-        {"one cheque", {10}, nullptr, nullptr},
-        {"the last cheque holds the whole total", {0, 7}, nullptr, nullptr},
-        {"no cheque", {}, nullptr, nullptr},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
+    for (const QList<double>& sums : {QList<double>{10}, QList<double>{0, 7}, QList<double>{}}) {
         const qint64 sheet = savedSheet();
-        double litres = 10;
-        for (const double sum : test.sums)
-            chequeOf(sheet, litres += 0.25, sum);
+        for (const double sum : sums)
+            chequeOf(sheet, 10, sum);
         const auto card = openSaved(sheet);
         QTreeWidget* list = ui(*card).lvwCheques;
-        const int rows = int(test.sums.size()) + (test.totalSum ? 1 : 0);
-        ASSERT_EQ(list->topLevelItemCount(), rows);
-        if (!test.totalSum) {
-            for (int i = 0; i < rows; ++i)
-                EXPECT_FALSE(ReportList::isTotalsRow(list->topLevelItem(i)));
-            continue;
-        }
-        const QTreeWidgetItem* totals = list->topLevelItem(rows - 1);
-        EXPECT_TRUE(ReportList::isTotalsRow(totals));
-        EXPECT_EQ(totals->text(0), QStringLiteral("Viso:"));
-        EXPECT_TRUE(totals->font(0).bold());
-        EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("SumA")), QString::fromLatin1(test.totalSum));
-        EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("FuelAmount")), QString::fromLatin1(test.totalFuel));
-        EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("Number")), QStringLiteral(" "));
-        EXPECT_EQ(ui(*card).tanks[0].txtFuelTaken->text(), QString::fromLatin1(test.totalFuel));
+        ASSERT_EQ(list->topLevelItemCount(), sums.size());
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            EXPECT_FALSE(ReportList::isTotalsRow(list->topLevelItem(i))) << sums.size() << " cheques";
     }
 }
 
-TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateAndABaseCurrencyOneABlank)
+TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateABaseCurrencyOneABlankAndBothATotalsRow)
 {
     const qint64 euro = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 0}}));
     record("O0002200", fields({{"CurrencyID", euro}, {"Date", start}, {"Rate", 3.4528}}));
@@ -124,24 +101,14 @@ TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateAndABaseCurrencyOneABla
         EXPECT_EQ(ReportList::subItem(item, QStringLiteral("SumCurr")), QString::fromLatin1(row.sumCurr));
         EXPECT_EQ(ReportList::subItem(item, QStringLiteral("SumA")), QString::fromLatin1(row.sum));
     }
-    EXPECT_EQ(ReportList::subItem(list->topLevelItem(2), QStringLiteral("SumA")), QStringLiteral("395,28"));
-}
-
-TEST_F(TripSheetLists, RouteLinesFeedTheTankOfTheirTypeOnly)
-{
-    const qint64 sheet = savedSheet(); // tank 1 diesel, tank 2 none
-    line(sheet, truckNorm, 100, 1, 28.5, 0);
-    line(sheet, truckNorm, 200, 2, 30, 0);
-    line(sheet, generatorNorm, 0, 4, 0, 1.5);
-    const auto card = openSaved(sheet);
-    const TripSheetControls& c = ui(*card);
-    EXPECT_EQ(c.lvwRoutes->topLevelItemCount(), 3);
-    EXPECT_DOUBLE_EQ(card->fuelUsedMap().value(trips::tankTypeKey(diesel)), 88.5);
-    EXPECT_DOUBLE_EQ(card->fuelUsedMap().value(trips::tankTypeKey(petrol)), 6.0);
-    expectShown({{c.tanks[0].txtFuelUsed, "88,500"}, {c.tanks[0].txtFuelFinal, "-48,500"}, {c.tanks[1].txtFuelUsed, "0"}});
-    const QTreeWidgetItem* first = c.lvwRoutes->topLevelItem(0);
-    EXPECT_EQ(ListItem::tagOf(first), QString::number(segment));
-    EXPECT_EQ(ReportList::subItem(first, QStringLiteral("RouteName")), QStringLiteral("Vilnius – Kaunas"));
+    const QTreeWidgetItem* totals = list->topLevelItem(2);
+    ASSERT_TRUE(totals && ReportList::isTotalsRow(totals));
+    EXPECT_EQ(totals->text(0), QStringLiteral("Viso:"));
+    EXPECT_TRUE(totals->font(0).bold());
+    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("SumA")), QStringLiteral("395,28"));
+    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("FuelAmount")), QStringLiteral("60"));
+    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("Number")), QStringLiteral(" "));
+    EXPECT_EQ(ui(*card).tanks[0].txtFuelTaken->text(), QStringLiteral("60"));
 }
 
 // Insert and Delete, like the context menu's "Pridėti" and "Panaikinti", act
@@ -294,18 +261,25 @@ TEST_F(TripSheetLists, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSave)
     QString edited;
     play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
         edited = route.object()->OIDR();
-        route.txtDistance->setText(QStringLiteral("250"));
+        type(route.txtDistance, "250");
+        type(route.txtFuelNormByDistance, "30");
+        type(route.txtComment, "per Kauna");
         EXPECT_TRUE(route.writeButton()->isEnabled());
         route.writeButton()->click();
+        EXPECT_EQ(route.result().savedOidr, key);
         return route.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
     });
     QTest::keyClick(c.lvwRoutes, Qt::Key_Return);
     ASSERT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
     EXPECT_EQ(edited, key);
     EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
-    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "99,750"}});
+    // 100 km at 28,5 and the edited 250 km at 30 l/100 km.
+    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "103,500"}});
     EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
     EXPECT_TRUE(card->isChanged() && c.cmdWrite->isEnabled());
+    // The line keeps its driver and date.
+    expectStored(key, {{"Distance", 250.0}, {"FuelNormByDistance", 30.0}, {"UserID", driver},
+                       {"Note", QStringLiteral("per Kauna")}, {"Date", QDateTime(start, QTime(8, 0))}});
 }
 
 TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)
