@@ -2,13 +2,12 @@
 // row that only groups others opens nothing, the host's filter and "show all"
 // on the lists that answer them, and the trip sheets' view period re-chosen.
 
-#include "platform/contract/message_door.h"
-#include "platform/shell/dialog_runner.h"
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/period_dialog.h"
 #include "tests/support/host_fixture.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -33,16 +32,6 @@ protected:
             return;
         openModuleWindow();
         shell::addDialogFunctions(*services);
-        vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-            messages << text;
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override
-    {
-        vx::messages::setHandler(nullptr);
-        shell::setDialogRunner(nullptr);
-        HostFixture::TearDown();
     }
 
     // The window shown and active, so that its keys reach the list.
@@ -55,17 +44,10 @@ protected:
     QTreeView* view() const { return window->objectList(); }
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QModelIndex row(int r, const QModelIndex& parent = {}) const { return view()->model()->index(r, 0, parent); }
+    std::string shownMessages() const { return messages.messages.isEmpty() ? std::string() : messages.messages.first().text.toStdString(); }
 
-    // Every dialog the host runs from now on is played so.
-    static void play(std::function<void(QDialog&)> user)
-    {
-        shell::setDialogRunner([user](QDialog& dialog) {
-            user(dialog);
-            return dialog.result();
-        });
-    }
-
-    QStringList messages;
+    testhost::ScriptedMessages messages;
+    testhost::ScriptedDialogs dialogs;
 };
 
 TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
@@ -91,7 +73,7 @@ TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
     QTest::keyClick(view(), Qt::Key_Enter);
     EXPECT_EQ(view()->isExpanded(vehicle), wasExpanded);
     QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(vehicle).center());
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
     EXPECT_EQ(window->desktopTabs()->count(), 1);
 
     // The sheet under it opens as before.
@@ -112,10 +94,11 @@ TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
     ASSERT_EQ(view()->model()->rowCount(), 3);
     auto* filtered = window->findChild<QLabel*>(QStringLiteral("lblListMessage"));
 
-    play([](QDialog& dialog) {
-        dynamic_cast<shell::FilterDialog&>(dialog).filterBox()->setText(QStringLiteral("Volvo"));
-        dialog.accept();
-    });
+    for (int times = 0; times < 2; ++times)
+        dialogs.play([](QDialog& dialog) {
+            dynamic_cast<shell::FilterDialog&>(dialog).filterBox()->setText(QStringLiteral("Volvo"));
+            dialog.accept();
+        });
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(view()->model()->rowCount(), 2);
@@ -146,7 +129,7 @@ TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
     const int references = view()->model()->rowCount();
     action("cmdShowAll")->trigger();
     EXPECT_EQ(view()->model()->rowCount(), references);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
 }
 
 // A user who never chose a period is proposed one; accepting it changes nothing.
@@ -155,14 +138,15 @@ TEST_F(ListPane, ThePeriodProposedAndAcceptedKeepsTheTripSheetList)
     const vx::VxObjectUIPtr trips = services->Objects().GetVxObjectUI(QStringLiteral("O4000100"));
     ASSERT_TRUE(trips);
     const auto viewPeriod = [&] { return trips->ClickMenu(trips->OID(), QString(), QStringLiteral("3"), QString()).Action; };
-    play([](QDialog& dialog) { dialog.accept(); });
+    const auto accept = [](QDialog& dialog) { dialog.accept(); };
+    dialogs.play(accept);
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
-    play([](QDialog& dialog) {
+    dialogs.play([](QDialog& dialog) {
         dynamic_cast<shell::PeriodDialog&>(dialog).daysBackEdit()->setValue(7);
         dialog.accept();
     });
     EXPECT_EQ(viewPeriod(), vx::ActionReloadList);
-    play([](QDialog& dialog) { dialog.accept(); });
+    dialogs.play(accept);
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
     EXPECT_EQ(services->storedPeriod().DaysBack, 7);
 }
@@ -207,7 +191,7 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
         QCoreApplication::processEvents();
         view()->expandAll();
     }
-    play([](QDialog& dialog) {
+    dialogs.play([](QDialog& dialog) {
         auto& period = dynamic_cast<shell::PeriodDialog&>(dialog);
         period.daysBackButton()->setChecked(true);
         period.daysBackEdit()->setValue(3);
@@ -228,7 +212,7 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
     window->reloadList();
     QCoreApplication::processEvents();
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
 }
 
 } // namespace
