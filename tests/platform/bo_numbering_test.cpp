@@ -1,19 +1,15 @@
 // Auto-numbering calls: the settings record as the settings card stores it,
 // the next counter per period and user, the repeated-number check, malformed
-// and hostile parameter texts, and repeated numbers saved at the same moment.
+// and hostile parameter texts. Repeated numbers saved at the same moment are
+// BoNumberingRace's test.
 
 #include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "tests/support/store_fixture.h"
 
-#include <barrier>
-#include <mutex>
-#include <thread>
-
 namespace {
 
 const QString tripType = QStringLiteral("O4000100");
-const QString refusal = QStringLiteral("Dokumento numeris kartojasi!");
 
 class BoNumbering : public StoreFixture {
 protected:
@@ -169,41 +165,6 @@ TEST_F(BoNumbering, HostileNumbersAndPrefixesAreKeptAsData)
     }
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), texts.size() + 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM auto_number_settings")).toInt(), 1);
-}
-
-TEST_F(BoNumbering, ARepeatedNumberSavedAtTheSameMomentIsStoredOnce)
-{
-    store(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,0"));
-    // Every thread opens its own connection, and all save the same numbers at the same moments.
-    const int threads = 4, sheetsEach = 10;
-    std::barrier sync(threads);
-    std::mutex guard;
-    int saved = 0;
-    QStringList refusals;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&] {
-            auto own = std::make_shared<bo::Session>(store_->open());
-            for (int i = 0; i < sheetsEach; ++i) {
-                vx::VxObjectUIOPtr editor = own->createEditor(tripType);
-                editor->setOIDR(tripType);
-                editor->Read();
-                editor->Fields().setValue(QStringLiteral("Name"), QStringLiteral("T-%1").arg(i));
-                sync.arrive_and_wait();
-                const vx::Status status = editor->Save();
-                const std::lock_guard lock(guard);
-                if (status.Code == 0)
-                    ++saved;
-                else
-                    refusals << status.Message;
-            }
-        });
-    for (std::thread& worker : workers)
-        worker.join();
-    EXPECT_EQ(saved, sheetsEach);
-    EXPECT_EQ(refusals, QStringList((threads - 1) * sheetsEach, refusal));
-    const bo::Rows names = bo::storeOf(session()).query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT \"Name\") FROM transport_trip"));
-    EXPECT_EQ(names.values.value(0), QVariantList({sheetsEach, sheetsEach}));
 }
 
 } // namespace
