@@ -52,11 +52,8 @@ protected:
 
 TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
 {
-    const qint64 car = createId(QStringLiteral("O4000400"),
-                                {{QStringLiteral("Name"), QStringLiteral("MAN TGX")}, {QStringLiteral("Code"), QStringLiteral("ABC 123")}});
-    create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("KL-1")},
-                                        {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 3), QTime(8, 0))},
-                                        {QStringLiteral("TransportCarID"), car}});
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("MAN TGX")}, {"Code", QStringLiteral("ABC 123")}});
+    create("O4000100", {{"Name", QStringLiteral("KL-1")}, {"Date", QDateTime(QDate(2026, 11, 3), QTime(8, 0))}, {"TransportCarID", car}});
     services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
     showActive();
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTrips")));
@@ -87,7 +84,7 @@ TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
 TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
 {
     for (const char* name : {"MAN TGX", "Volvo FH", "Volvo FM"})
-        create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QString::fromLatin1(name)}});
+        create("O4000400", {{"Name", QString::fromLatin1(name)}});
     showActive();
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportCars")));
     ASSERT_TRUE(action("cmdFilter")->isEnabled() && action("cmdShowAll")->isEnabled());
@@ -166,14 +163,11 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
     });
     const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
     const auto sheet = [&](const QString& name, qint64 car, int day) {
-        create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), name},
-                                            {QStringLiteral("Date"), QDateTime(QDate(2026, 11, day), QTime(8, 0))},
-                                            {QStringLiteral("TransportCarID"), car}});
+        create("O4000100", {{"Name", name}, {"Date", QDateTime(QDate(2026, 11, day), QTime(8, 0))}, {"TransportCarID", car}});
     };
     QList<qint64> cars;
     for (const char* code : {"ABC 123", "DEF 456"})
-        cars << createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN TGX")},
-                                                      {QStringLiteral("Code"), QString::fromLatin1(code)}});
+        cars << createId("O4000400", {{"Name", QStringLiteral("MAN TGX")}, {"Code", QString::fromLatin1(code)}});
     sheet(QStringLiteral("KL-1"), cars[0], 3);
     sheet(QStringLiteral("KL-2"), cars[1], 4);
     services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
