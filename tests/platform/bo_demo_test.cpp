@@ -131,11 +131,7 @@ TEST_F(BoDemo, SheetsDoNotOverlapNeverRunDryAndShowEveryKindOfCase)
 // kelmiractl run as a user runs it, on the test's store.
 class BoKelmiractl : public StoreFixture {
 protected:
-    struct Run {
-        int exitCode = -1;
-        QStringList lines;
-        QString errors;
-    };
+    struct Run { int exitCode = -1; QStringList lines; QString errors; };
 
     Run ctl(const QString& location, const QStringList& arguments)
     {
