@@ -1,13 +1,12 @@
 // The host's dialogs on a real store: the object selector and its kinds, the
-// filter words, the view period, the modal card for a new record and the
-// choice of one row of a query. Each dialog is played through the shell's
-// dialog runner, so nothing waits in an event loop.
+// view period, the modal card for a new record and the choice of one row of a
+// query; the filter dialog is the list pane's test. Each dialog is played
+// through the shell's dialog runner, so nothing waits in an event loop.
 
 #include "platform/bo/session_store.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/catalogue_controller.h"
-#include "platform/shell/filter_dialog.h"
 #include "platform/shell/group_select_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/lithuanian_qt_texts.h"
@@ -248,26 +247,6 @@ TEST_F(ShellDialogs, UserDOffersOnlyEmployeesMarkedAsDrivers)
         ASSERT_TRUE(chooser->showModal(nullptr));
         EXPECT_EQ(chooser->selectedKey(), driver);
     }
-}
-
-// The words go to the list as they are (BoRecords checks how the vehicle list matches them).
-TEST_F(ShellDialogs, TheFilterDialogGivesTheTypedWordsOnceSpacedAndNothingWhenCancelled)
-{
-    testhost::ScriptedDialogs dialogs;
-    dialogs.play([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Atrinkti: Automobiliai"));
-        as<shell::FilterDialog>(dialog).filterBox()->setText(QStringLiteral("  škoda   žuv "));
-        dialog.accept();
-    });
-    auto filterDialog = factory->createFilterDialog();
-    filterDialog->setOID(QStringLiteral("O4000400"));
-    EXPECT_EQ(filterDialog->askFilter(nullptr), QStringLiteral("škoda žuv"));
-
-    dialogs.play([](QDialog& dialog) {
-        as<shell::FilterDialog>(dialog).filterBox()->setText(QStringLiteral("audi"));
-        dialog.reject();
-    });
-    EXPECT_TRUE(factory->createFilterDialog()->askFilter(nullptr).isEmpty()) << "cancelled";
 }
 
 // The dates and days a user chooses, as stored, are ShellScript's test.
