@@ -1,16 +1,16 @@
 // Argument texts: reading items, quotes, escapes and empty items; refusing
 // malformed texts; writing values so they read back as they were; and the
 // typed check each named call makes of its text (counts, types, empty and
-// missing items).
+// missing items), and the named calls themselves refusing wrong texts.
 
 #include "platform/bo/argument_list.h"
+#include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "platform/contract/object_id.h"
+#include "tests/support/store_fixture.h"
 
 #include <QDate>
 #include <QRandomGenerator>
-
-#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -18,10 +18,7 @@ namespace {
 
 using Kind = vx::arguments::Item::Kind;
 
-struct ReadCase {
-    const char* text;
-    std::vector<std::pair<Kind, const char*>> items;
-};
+struct ReadCase { const char* text; std::vector<std::pair<Kind, const char*>> items; };
 
 // Failures and test listings name the case by its text.
 void PrintTo(const ReadCase& c, std::ostream* os)
@@ -122,10 +119,7 @@ TEST(BoArgumentCheck, WrongCountsAndTypesNameTheCallAndTheItem)
 {
     const QList<bo::ExpectedArgument> expected = {{QStringLiteral("sheet"), bo::ArgumentType::ObjectId},
                                               {QStringLiteral("date"), bo::ArgumentType::Date}};
-    struct Case {
-        const char* text;
-        const char* mentions;
-    };
+    struct Case { const char* text; const char* mentions; };
     for (const Case& c : {Case{"'O4000100123'", "2"}, Case{"'O4000100123','2026.11.03','x'", "2"},
                           Case{"'O4000100123','2026.13.45'", "2026.13.45"}, Case{"'X1','2026.11.03'", "X1"},
                           Case{"'O4000100123','2026.11.03' OR 1=1", "GetTrip"}, Case{"'unclosed", "GetTrip"},
@@ -177,6 +171,87 @@ TEST(BoArgumentCheck, RandomlyDamagedTextsReadBackOrAreRefused)
             ASSERT_TRUE(args.text(n).isEmpty() || vx::oid::isWellFormed(args.text(n))) << args.text(n).toStdString();
     }
     EXPECT_GT(accepted, 100) << "some damaged texts are still well formed";
+}
+
+// The named calls on a small store: a malformed, mistyped or hostile text
+// fails with a message naming the call (or saying what is wrong with its
+// values), and nothing stored changes.
+class BoCallArguments : public StoreFixture {
+protected:
+    QList<QVariantList> everything()
+    {
+        QList<QVariantList> rows;
+        for (const char* table : {"transport_car", "transport_trip", "transport_car_tyre", "currency", "currency_rate",
+                                  "employee", "auto_number_settings"})
+            rows << bo::storeOf(session()).query(QStringLiteral("SELECT * FROM %1 ORDER BY \"ID\"").arg(QLatin1String(table))).values;
+        return rows;
+    }
+};
+
+TEST_F(BoCallArguments, WrongOrHostileTextsFailWithTheirReasonAndChangeNothing)
+{
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("Volvo")}});
+    createId("O4000100", {{"TransportCarID", car}, {"Date", QDateTime(QDate(2024, 3, 1), QTime(0, 0))}});
+    const qint64 tyre = createId("O4000800", {{"Number", QStringLiteral("P-1")}});
+    createId("O4000900", {{"TransportID", car}, {"TyreID", tyre}, {"Axis", 1}, {"DateFrom", QDate(2026, 1, 1)}});
+    createId("O0201500", {{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}});
+    const qint64 usd = createId("O0201500", {{"Code", QStringLiteral("USD")}, {"BaseCurrency", 0}});
+    createId("O0002200", {{"CurrencyID", usd}, {"Date", QDate(2026, 11, 3)}, {"Rate", 0.92}});
+    ASSERT_EQ(call("AddUpdateAutoNumber", QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1")).Code, 0);
+    const QList<QVariantList> before = everything();
+    // `says`: what the message tells; null: the call's name.
+    const struct { const char* call; const char* param; const char* says; } cases[] = {
+        {"GetLastTrip", "'O40004001','2024.03.05'", nullptr}, {"GetLastTrip", "'O40001001','2024.03.05',''", nullptr},
+        {"GetLastTrip", "'O40004001','',''", nullptr},
+        {"GetLastTrip", "'O40004001','2024.03.05'' OR ''1''=''1',''", nullptr},
+        {"GetTripFuelRest", "1,2,'2024.03.05'", nullptr},
+        {"GetTripFuelRest", "1;DELETE FROM transport_trip,2,'2024.03.05',''", nullptr},
+        {"GetTransportCheques", "O40001001,", nullptr}, {"GetTransportTripNorms", "'O40001001", nullptr},
+        {"GetTransportTripFuelTanks", "O40001001,O40001002", nullptr},
+        {"DO4000100_GetTripCarFuelNorms", "'O40006011'", nullptr}, {"GetTripRoutes", "'O40006011','2024.01.01'", nullptr},
+        {"GetTripRoutes", "'O40004001','2024.01.01','2024.12.31'", nullptr}, {"GetCarDrivers", "abc", nullptr},
+        {"GetCarTyres", "1; DROP TABLE transport_car_tyre", nullptr}, {"GetCheckPosition", "1,1,0", nullptr},
+        {"GetCheckTyreInUse", "'1", nullptr}, {"GetTyreRun", "1 -- comment", nullptr},
+        {"GetTyreHistory", "", nullptr}, {"GetCarRun", "1,'2026.13.01','2026.12.31'", nullptr},
+        {"GetCarRun", "1,'',''", nullptr}, {"GetDriverName", "1,'2026.01.01'' OR ''1''=''1'", nullptr},
+        {"GetTypeName", "1/* x */", nullptr},
+        {"SaveDayRate", "'EUR','2026.11.04',1.5", nullptr}, // the base currency
+        {"SaveDayRate", "'XYZ','2026.11.04',1.5", nullptr}, {"SaveDayRate", "'','2026.11.04',1.5", nullptr},
+        {"SaveDayRate", "'USD','2026.11.04',0", nullptr}, {"SaveDayRate", "'USD','2026.11.04',-1", nullptr},
+        {"SaveDayRate", "'USD','',1.5", nullptr}, {"SaveDayRate", "'USD','2026.11.04'", nullptr},
+        {"SaveDayRate", "'USD','2026.11.04',0,93", nullptr}, // a bare comma splits the rate
+        {"SaveDayRate", "'USD''); DELETE FROM currency_rate; --','2026.11.04',1", nullptr},
+        {"SaveDayRate", "'USD','2026.11.04',1; DROP TABLE currency", nullptr}, {"CurrencyList", "", nullptr},
+        {"CurrencyList", "2026.02.30", nullptr}, {"CurrencyList", "'2026.11.03'; DROP TABLE currency /*", nullptr},
+        {"GetAutoNumber", "'2024.02.10'", nullptr}, {"GetAutoNumber", "'2024.02.30',1", nullptr},
+        {"GetAutoNumber", "'',1", nullptr}, {"GetAutoNumber", "'2024.02.10',1; DELETE FROM transport_trip", nullptr},
+        {"CheckNumber", "KL-1,0", nullptr}, {"CheckNumber", "'KL-1'", nullptr},
+        {"CheckNumber", "'KL-1',0 OR 1=1", nullptr}, {"AddUpdateAutoNumber", "", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0", nullptr},
+        {"AddUpdateAutoNumber", "0,Date,'KL',3,1,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',4,1,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'00x0',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date_Date','KL',3,1,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Data','KL',3,1,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,-1,'0000',0,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',2,0", nullptr},
+        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0,2", nullptr},
+        {"ReportFuelBalance", "'2024.03.31','2024.03.01','',''", "pabaiga ankstesnė"},
+        {"ReportFuelBalance", "'2024.03.01','2024.03.31','O4000100001',''", "automobilių"},
+        {"ReportFuelBalance", "'2024.03.01','2024.03.31','','O4000400001'", "vairuotojo"},
+        {"ReportFuelBalance", "'2024.03.01'", nullptr},
+        {"ReportFuelCheques", "'2024.03.31','2024.03.01',''", "pabaiga ankstesnė"},
+        {"ReportOdometerGaps", "'2024.03.01','2024.03.31','O4000100001'", "automobilių"},
+        {"ReportExpiringDocuments", "'',30,''", "nenurodyta data"}, {"ReportTyreRuns", "-1,''", "neigiama"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.call) + "(" + c.param + ")");
+        const vx::CallResult result = call(QString::fromLatin1(c.call), QString::fromUtf8(c.param));
+        EXPECT_NE(result.Code, 0);
+        EXPECT_TRUE(result.Message.contains(QString::fromUtf8(c.says ? c.says : c.call))) << result.Message.toStdString();
+    }
+    EXPECT_EQ(everything(), before);
 }
 
 } // namespace

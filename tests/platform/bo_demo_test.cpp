@@ -1,6 +1,5 @@
 // The demo fleet: what it holds, that its sheets follow one another without
-// running dry, that only an empty store is seeded, and the kelmiractl commands
-// that seed and read a store.
+// running dry, and the kelmiractl commands that seed a store once and read it.
 
 #include "platform/bo/demo_seed.h"
 #include "platform/bo/migrations.h"
@@ -129,26 +128,10 @@ TEST_F(BoDemo, SheetsDoNotOverlapNeverRunDryAndShowEveryKindOfCase)
     EXPECT_GT(secondTankUsed, 0) << "route lines run on a second tank too";
 }
 
-TEST_F(BoDemo, OnlyAnEmptyStoreIsSeeded)
-{
-    EXPECT_TRUE(bo::isEmptyStore(session())) << "the first user alone is no data";
-    const QString firm = create("O0000100", {{"Name", QStringLiteral("UAB Bandymas")}});
-    EXPECT_FALSE(bo::isEmptyStore(session()));
-    EXPECT_THROW(bo::seedDemo(session(), vx::clock::today()), bo::StorageError);
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM firm")), 1) << "a refused seed adds nothing";
-
-    ASSERT_EQ(session().createList(QStringLiteral("O0000100"))->DeleteVxObject(firm), 0);
-    seed(); // a second seed of the demo is refused with its reason in BoKelmiractl
-}
-
 // kelmiractl run as a user runs it, on the test's store.
 class BoKelmiractl : public StoreFixture {
 protected:
-    struct Run {
-        int exitCode = -1;
-        QStringList lines;
-        QString errors;
-    };
+    struct Run { int exitCode = -1; QStringList lines; QString errors; };
 
     Run ctl(const QString& location, const QStringList& arguments)
     {

@@ -1,19 +1,15 @@
 // Auto-numbering calls: the settings record as the settings card stores it,
-// the next counter per period and user, the repeated-number check, malformed
-// and hostile parameter texts, and repeated numbers saved at the same moment.
+// the next counter per period and user, the repeated-number check and hostile
+// numbers and prefixes. Malformed parameter texts are BoCallArguments' test,
+// repeated numbers saved at the same moment BoNumberingRace's.
 
 #include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
 #include "tests/support/store_fixture.h"
 
-#include <barrier>
-#include <mutex>
-#include <thread>
-
 namespace {
 
 const QString tripType = QStringLiteral("O4000100");
-const QString refusal = QStringLiteral("Dokumento numeris kartojasi!");
 
 class BoNumbering : public StoreFixture {
 protected:
@@ -80,11 +76,7 @@ TEST_F(BoNumbering, NextCounterFollowsTheCyclePeriodTheUserAndTheMinimum)
     sheet(QStringLiteral("e"), QDateTime(QDate(2024, 2, 29), QTime(23, 0)), 11); // saved with nobody logged in
     sheet(QStringLiteral("f"), QDateTime(QDate(2024, 3, 5), QTime(0, 0)), 9, 1);
     sheet(QStringLiteral("g"), QDateTime(QDate(2024, 5, 1), QTime(0, 0)), 3, 1);
-    const struct {
-        int cycle, groupBy, minimal;
-        const char* date;
-        int user, next;
-    } cases[] = {
+    const struct { int cycle, groupBy, minimal; const char* date; int user, next; } cases[] = {
         {0, 0, 0, "2024.02.10", 1, 5},  {0, 0, 0, "2024-02-11", 1, 1},  {1, 0, 0, "2024.02.01", 1, 12},
         {1, 0, 0, "2024.03.31", 1, 10}, {1, 0, 0, "2024.04.15", 1, 1},  {2, 0, 0, "2024.01.01", 1, 12},
         {2, 0, 0, "2024.06.30", 2, 4},  {2, 0, 0, "2023.11.15", 1, 51}, {3, 0, 0, "2024.12.31", 1, 12},
@@ -107,52 +99,13 @@ TEST_F(BoNumbering, CheckNumberCountsOtherSheetsWithExactlyThatNumber)
     sheet(QStringLiteral("kl-1"));
     sheet(QStringLiteral("KL-1 "));
     const qint64 quoted = sheet(QStringLiteral("O'Brien-1"));
-    const struct {
-        QString name;
-        qint64 id;
-        int others;
-    } cases[] = {
+    const struct { QString name; qint64 id; int others; } cases[] = {
         {QStringLiteral("KL-1"), 0, 2},         {QStringLiteral("KL-1"), first, 1},   {QStringLiteral("kl-1"), 0, 1},
         {QStringLiteral("KL-1 "), 0, 1},        {QStringLiteral("KL-2"), 0, 0},       {QStringLiteral("O'Brien-1"), 0, 1},
         {QStringLiteral("O'Brien-1"), quoted, 0},
     };
     for (const auto& k : cases)
         EXPECT_EQ(count(k.name, k.id), k.others) << k.name.toStdString() << " " << k.id;
-}
-
-TEST_F(BoNumbering, MalformedParameterTextsFailNamingTheCallAndStoreNothing)
-{
-    store(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1"));
-    const QVariantList before = settings();
-    const struct {
-        const char* call;
-        const char* param;
-    } cases[] = {
-        {"GetAutoNumber", "'2024.02.10'"},
-        {"GetAutoNumber", "'2024.02.30',1"},
-        {"GetAutoNumber", "'',1"},
-        {"GetAutoNumber", "'2024.02.10',1; DELETE FROM transport_trip"},
-        {"CheckNumber", "KL-1,0"},
-        {"CheckNumber", "'KL-1'"},
-        {"CheckNumber", "'KL-1',0 OR 1=1"},
-        {"AddUpdateAutoNumber", ""},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0"},
-        {"AddUpdateAutoNumber", "0,Date,'KL',3,1,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',4,1,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'00x0',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date_Date','KL',3,1,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Data','KL',3,1,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,-1,'0000',0,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',2,0"},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0,2"},
-    };
-    for (const auto& k : cases) {
-        const vx::CallResult result = call(k.call, QString::fromLatin1(k.param));
-        EXPECT_NE(result.Code, 0) << k.call << " " << k.param;
-        EXPECT_TRUE(result.Message.contains(QString::fromLatin1(k.call))) << result.Message.toStdString();
-    }
-    EXPECT_EQ(settings(), before);
 }
 
 TEST_F(BoNumbering, HostileNumbersAndPrefixesAreKeptAsData)
@@ -169,41 +122,6 @@ TEST_F(BoNumbering, HostileNumbersAndPrefixesAreKeptAsData)
     }
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM transport_trip")).toInt(), texts.size() + 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM auto_number_settings")).toInt(), 1);
-}
-
-TEST_F(BoNumbering, ARepeatedNumberSavedAtTheSameMomentIsStoredOnce)
-{
-    store(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,0"));
-    // Every thread opens its own connection, and all save the same numbers at the same moments.
-    const int threads = 4, sheetsEach = 10;
-    std::barrier sync(threads);
-    std::mutex guard;
-    int saved = 0;
-    QStringList refusals;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back([&] {
-            auto own = std::make_shared<bo::Session>(store_->open());
-            for (int i = 0; i < sheetsEach; ++i) {
-                vx::VxObjectUIOPtr editor = own->createEditor(tripType);
-                editor->setOIDR(tripType);
-                editor->Read();
-                editor->Fields().setValue(QStringLiteral("Name"), QStringLiteral("T-%1").arg(i));
-                sync.arrive_and_wait();
-                const vx::Status status = editor->Save();
-                const std::lock_guard lock(guard);
-                if (status.Code == 0)
-                    ++saved;
-                else
-                    refusals << status.Message;
-            }
-        });
-    for (std::thread& worker : workers)
-        worker.join();
-    EXPECT_EQ(saved, sheetsEach);
-    EXPECT_EQ(refusals, QStringList((threads - 1) * sheetsEach, refusal));
-    const bo::Rows names = bo::storeOf(session()).query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT \"Name\") FROM transport_trip"));
-    EXPECT_EQ(names.values.value(0), QVariantList({sheetsEach, sheetsEach}));
 }
 
 } // namespace

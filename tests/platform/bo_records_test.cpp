@@ -1,5 +1,7 @@
 // Records through the generic editor and list object: new records and their
-// defaults, saving, reading back, cancelling, the layer's own checks, lists and deletes.
+// defaults, saving, reading back, the layer's own checks, lists and deletes. A
+// missing record is the host services' test (ShellWindow), cancelling a change
+// route_card.script's, the type's names the selector's and the filter's.
 
 #include "platform/bo/session_store.h"
 #include "platform/bo/users.h"
@@ -29,8 +31,6 @@ TEST_F(BoRecords, ANewRecordHasItsDefaultsAndGetsAnIdWhenSaved)
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->Fields().value(QStringLiteral("ID")).isNull());
     EXPECT_EQ(editor->Fields().value(QStringLiteral("GroupFlag")).toInt(), 0);
-    EXPECT_EQ(editor->OType(), QStringLiteral("Car"));
-    EXPECT_EQ(editor->OName(), QStringLiteral("Automobiliai"));
 
     editor->Fields()[QStringLiteral("Name")] = QStringLiteral("Volvo FH");
     editor->Fields()[QStringLiteral("Code")] = QStringLiteral("KLM 123");
@@ -44,18 +44,6 @@ TEST_F(BoRecords, ANewRecordHasItsDefaultsAndGetsAnIdWhenSaved)
     ASSERT_TRUE(again);
     EXPECT_DOUBLE_EQ(again->Fields().value(QStringLiteral("CarLenth")).toDouble(), 13.6);
     EXPECT_EQ(again->Fields().value(QStringLiteral("OIDR")).toString(), editor->OIDR());
-}
-
-TEST_F(BoRecords, AMissingRecordCannotBeReadAndCancelGoesBackToTheStoredValues)
-{
-    EXPECT_FALSE(read(QStringLiteral("O4000400999")));
-    const QString car = create("O4000400", {{"Name", QStringLiteral("MAN TGX")}});
-    vx::VxObjectUIOPtr editor = read(car);
-    vx::RecordFields fields = editor->Fields();
-    fields[QStringLiteral("Name")] = QStringLiteral("Pakeista");
-    editor->CancelUpdate();
-    EXPECT_EQ(fields.value(QStringLiteral("Name")).toString(), QStringLiteral("MAN TGX"))
-        << "a card's field handle sees the restored value";
 }
 
 TEST_F(BoRecords, SavesNamingMissingRecordsOrLoopingGroupsAreRefused)
@@ -89,11 +77,7 @@ TEST_F(BoRecords, ALoginBelongsToOneEmployeeAndABlankOneToNobody)
         const vx::Status saved = editor->Save();
         return std::make_pair(saved, editor);
     };
-    struct Case {
-        const char* name;
-        QString login;
-        bool saved;
-    } cases[] = {
+    struct Case { const char* name; QString login; bool saved; } cases[] = {
         {"Ona", QString(), true},
         {"Petras", QStringLiteral("  "), true},
         {"Jonas", QStringLiteral("jonas"), true},
@@ -113,7 +97,8 @@ TEST_F(BoRecords, ALoginBelongsToOneEmployeeAndABlankOneToNobody)
         << "blank logins are stored as none";
 }
 
-TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsAndFullGroupsStay)
+// A group with members stays: the catalogue's test (ShellDialogs).
+TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsStay)
 {
     const qint64 car = createId("O4000400", {{"Name", QStringLiteral("Scania R450")}});
     const qint64 segment = createId("O4000601", {{"Name", QStringLiteral("Vilnius – Kaunas")}, {"Distance", 102.5}});
@@ -126,7 +111,6 @@ TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsAndFu
     EXPECT_NE(list->DeleteVxObject(vx::oid::make(QStringLiteral("O4000601"), segment)), 0);
     EXPECT_TRUE(session().lastError().contains(QStringLiteral("Kelionės lapo atkarpos"))) << session().lastError().toStdString();
     auto cars = session().createList(QStringLiteral("O4000400"));
-    EXPECT_NE(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0);
 
     auto trips = session().createList(QStringLiteral("O4000100"));
     EXPECT_EQ(trips->DeleteVxObject(trip), 0) << session().lastError().toStdString();
@@ -135,10 +119,6 @@ TEST_F(BoRecords, DeletingATripSheetTakesItsLinesAndChequesWhileUsedRecordsAndFu
     EXPECT_EQ(list->DeleteVxObject(vx::oid::make(QStringLiteral("O4000601"), segment)), 0);
     EXPECT_EQ(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0);
     EXPECT_NE(cars->DeleteVxObject(vx::oid::make(QStringLiteral("O4000400"), car)), 0) << "already gone";
-
-    const QString group = create("O4000800", {{"Name", QStringLiteral("Žieminės")}, {"GroupFlag", 1}});
-    create("O4000800", {{"Number", QStringLiteral("P-001")}, {"ParentID", vx::oid::recordNumber(group)}});
-    EXPECT_NE(session().createList(QStringLiteral("O4000800"))->DeleteVxObject(group), 0) << "a group with members";
 }
 
 // Every word of the filter must appear, in any letter case, in the same
@@ -161,10 +141,7 @@ TEST_F(BoRecords, VehicleListIsATreeAndEveryWordOfTheFilterMustMatch)
     EXPECT_EQ(all->value(QStringLiteral("ParentKey")).toString(), group);
     EXPECT_EQ(all->value(QStringLiteral("Icon")).toString(), QStringLiteral("Car"));
 
-    const struct {
-        const char* filter;
-        QStringList found;
-    } cases[] = {
+    const struct { const char* filter; QStringList found; } cases[] = {
         {"žuv", {QStringLiteral("Škoda Octavia")}},
         {"ŠKODA", {QStringLiteral("Škoda Fabia"), QStringLiteral("Škoda Octavia")}},
         {"  škoda   žuv ", {QStringLiteral("Škoda Octavia")}},
@@ -249,14 +226,13 @@ TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOfThePeriodOnceInO
 // sheets without a vehicle included and vehicles without sheets left out.
 TEST_F(BoRecords, AllTripSheetsListGivesTheRowsOfAPeriodHoldingEverySheet)
 {
-    const auto car = [&](const char* name) { return createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QString::fromUtf8(name)}}); };
+    const auto car = [&](const char* name) { return createId("O4000400", {{"Name", QString::fromUtf8(name)}}); };
     const qint64 zil = car("Žiguli"), audi = car("Audi"), volvo = car("Volvo");
     Q_UNUSED(volvo); // no sheets
     int day = 0;
     for (const qint64 vehicle : {zil, audi, zil, qint64(0), audi, zil})
-        create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vehicle ? QVariant(vehicle) : QVariant()},
-                                            {QStringLiteral("Name"), QStringLiteral("S-%1").arg(++day)},
-                                            {QStringLiteral("Date"), QDateTime(QDate(2020, 1, 1).addDays(day * 400), QTime(8, 0))}});
+        create("O4000100", {{"TransportCarID", vehicle ? QVariant(vehicle) : QVariant()}, {"Name", QStringLiteral("S-%1").arg(++day)},
+                            {"Date", QDateTime(QDate(2020, 1, 1).addDays(day * 400), QTime(8, 0))}});
     auto list = session().createList(QStringLiteral("O4000100"));
     const auto rows = [&](const QString& param, int page, int* expected) {
         vx::RowSourcePtr source = list->GetVxObjectList(param, QString(), QString())->takeRowSource();

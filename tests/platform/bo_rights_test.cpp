@@ -51,9 +51,7 @@ protected:
 
     int count(const QString& typeId)
     {
-        return bo::storeOf(session())
-            .scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(bo::objectType(typeId)->table))
-            .toInt();
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(bo::objectType(typeId)->table)).toInt();
     }
 
     static void expectRefused(const vx::Status& status, const char* what)
@@ -69,16 +67,11 @@ TEST_F(BoRights, AnOpenOnlyUserNeitherAddsNorChangesNorDeletes)
 {
     const qint64 car = createId("O4000400", {{"Name", QStringLiteral("Volvo FH")}});
     const qint64 segment = createId("O4000601", {{"Name", QStringLiteral("Vilnius – Kaunas")}});
-    const QVariantMap tripFields{{QStringLiteral("TransportCarID"), car},
-                                 {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(0, 0))}};
+    const QVariantMap tripFields = fieldMap({{"TransportCarID", car}, {"Date", QDateTime(QDate(2026, 11, 2), QTime(0, 0))}});
     const qint64 trip = createId(QStringLiteral("O4000100"), tripFields);
-    const QVariantMap lineFields{{QStringLiteral("TransportTripID"), trip}, {QStringLiteral("TransportRouteID"), segment}};
-    struct Case {
-        QString type;
-        QString component;
-        QVariantMap fields;
-        QString changed; // a text field the change sets
-    };
+    const QVariantMap lineFields = fieldMap({{"TransportTripID", trip}, {"TransportRouteID", segment}});
+    // `changed`: a text field the change sets.
+    struct Case { QString type; QString component; QVariantMap fields; QString changed; };
     const QList<Case> cases = {
         {QStringLiteral("O4000100"), QStringLiteral("CTransportTrips"), tripFields, QStringLiteral("Name")},
         // A trip sheet's route line is part of the sheet: any change needs its write right.

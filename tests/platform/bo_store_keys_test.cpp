@@ -172,11 +172,7 @@ TEST_F(BoStoreKeys, BackupCopiesWhatIsCommittedAndNeverOverwritesUnasked)
 
 TEST_F(BoStoreKeys, CheckSaysWhatIsWrongAndIsContentOnlyWithAWholeStore)
 {
-    struct Case {
-        const char* damage;
-        const char* says;
-        bool sqliteOnly;
-    };
+    struct Case { const char* damage; const char* says; bool sqliteOnly; };
     const Case cases[] = {
         {"", "Viskas gerai.", false},
         {"DELETE FROM kelmira_schema WHERE version = (SELECT MAX(version) FROM kelmira_schema)", "senesnė nei programos",

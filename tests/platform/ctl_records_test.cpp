@@ -14,10 +14,7 @@ namespace {
 
 class BoCtlRecords : public StoreFixture {
 protected:
-    struct Run {
-        int code;
-        QString out, err;
-    };
+    struct Run { int code; QString out, err; };
 
     Run put(const QString& oid, const QStringList& assignments)
     {
@@ -46,11 +43,7 @@ protected:
 
 TEST_F(BoCtlRecords, EveryFieldTypeAndNullComesBackAsWritten)
 {
-    struct Case {
-        const char* field;
-        const char* written;
-        const char* read;
-    };
+    struct Case { const char* field; const char* written; const char* read; };
     const Case cases[] = {
         {"Name", "Vilkikas \"Ąžuolas\"", "Vilkikas \"Ąžuolas\""}, // text
         {"InitialRun", "120500", "120500"},                           // integer

@@ -1,5 +1,6 @@
 // Starting on a store that cannot be opened: in the window the user is told
-// why and may pick another store or quit; unattended nothing waits.
+// why and may pick another store or quit. That nothing waits unattended is
+// unattended_start.sh's test.
 
 #include "platform/shell/desktop_start.h"
 #include "tests/support/scripted_dialogs.h"
@@ -47,13 +48,7 @@ TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
         ASSERT_TRUE(shell::openStartStore(make, unused));
     }
 
-    const struct {
-        const char* name;
-        QMessageBox::StandardButton answer;
-        QString picked;
-        bool opened;
-        int dialogs;
-    } cases[] = {
+    const struct { const char* name; QMessageBox::StandardButton answer; QString picked; bool opened; int dialogs; } cases[] = {
         {"another store picked", QMessageBox::Open, good, true, 1},
         {"the file dialog cancelled", QMessageBox::Open, QString(), false, 1},
         {"quit", QMessageBox::Close, good, false, 0},
@@ -72,16 +67,6 @@ TEST(DesktopStart, AStoreThatCannotBeOpenedLetsTheUserPickAnotherOrQuit)
         EXPECT_TRUE(play.messages.messages.first().text.endsWith(QStringLiteral("Atverti kitą duomenų bazę?")));
         EXPECT_EQ(play.dialogs.shown.size(), c.dialogs);
     }
-
-    // Unattended, nothing is asked: no session and no message box.
-    StartPlay play(QMessageBox::Open, good);
-    shell::StartOptions options;
-    options.database = broken;
-    options.script = folder.filePath(QStringLiteral("bet.script"));
-    std::unique_ptr<QTemporaryDir> demoFolder;
-    EXPECT_FALSE(shell::openStartStore(options, demoFolder));
-    EXPECT_TRUE(play.messages.messages.isEmpty());
-    EXPECT_TRUE(play.dialogs.shown.isEmpty());
 }
 
 } // namespace

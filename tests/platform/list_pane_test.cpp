@@ -1,14 +1,13 @@
 // The main window's list as a user works it: a double-click or Enter on a
-// row that only groups others opens nothing, the host's filter and "show all"
-// on the lists that answer them, and the trip sheets' view period re-chosen.
+// row that only groups others opens nothing, the host's filter dialog and "show
+// all" on the lists that answer them, and the trip sheets' view period re-chosen.
 
-#include "platform/contract/message_door.h"
-#include "platform/shell/dialog_runner.h"
 #include "platform/shell/filter_dialog.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/period_dialog.h"
 #include "tests/support/host_fixture.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -33,16 +32,6 @@ protected:
             return;
         openModuleWindow();
         shell::addDialogFunctions(*services);
-        vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-            messages << text;
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override
-    {
-        vx::messages::setHandler(nullptr);
-        shell::setDialogRunner(nullptr);
-        HostFixture::TearDown();
     }
 
     // The window shown and active, so that its keys reach the list.
@@ -55,26 +44,16 @@ protected:
     QTreeView* view() const { return window->objectList(); }
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     QModelIndex row(int r, const QModelIndex& parent = {}) const { return view()->model()->index(r, 0, parent); }
+    std::string shownMessages() const { return messages.messages.isEmpty() ? std::string() : messages.messages.first().text.toStdString(); }
 
-    // Every dialog the host runs from now on is played so.
-    static void play(std::function<void(QDialog&)> user)
-    {
-        shell::setDialogRunner([user](QDialog& dialog) {
-            user(dialog);
-            return dialog.result();
-        });
-    }
-
-    QStringList messages;
+    testhost::ScriptedMessages messages;
+    testhost::ScriptedDialogs dialogs;
 };
 
 TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
 {
-    const qint64 car = createId(QStringLiteral("O4000400"),
-                                {{QStringLiteral("Name"), QStringLiteral("MAN TGX")}, {QStringLiteral("Code"), QStringLiteral("ABC 123")}});
-    create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), QStringLiteral("KL-1")},
-                                        {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 3), QTime(8, 0))},
-                                        {QStringLiteral("TransportCarID"), car}});
+    const qint64 car = createId("O4000400", {{"Name", QStringLiteral("MAN TGX")}, {"Code", QStringLiteral("ABC 123")}});
+    create("O4000100", {{"Name", QStringLiteral("KL-1")}, {"Date", QDateTime(QDate(2026, 11, 3), QTime(8, 0))}, {"TransportCarID", car}});
     services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
     showActive();
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportTrips")));
@@ -91,7 +70,7 @@ TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
     QTest::keyClick(view(), Qt::Key_Enter);
     EXPECT_EQ(view()->isExpanded(vehicle), wasExpanded);
     QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(vehicle).center());
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
     EXPECT_EQ(window->desktopTabs()->count(), 1);
 
     // The sheet under it opens as before.
@@ -105,28 +84,33 @@ TEST_F(ListPane, AVehicleRowOfTheTripSheetsOpensNothingAndEnterFoldsIt)
 TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
 {
     for (const char* name : {"MAN TGX", "Volvo FH", "Volvo FM"})
-        create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QString::fromLatin1(name)}});
+        create("O4000400", {{"Name", QString::fromLatin1(name)}});
     showActive();
     ASSERT_TRUE(window->selectNode(QStringLiteral("CTransportCars")));
     ASSERT_TRUE(action("cmdFilter")->isEnabled() && action("cmdShowAll")->isEnabled());
     ASSERT_EQ(view()->model()->rowCount(), 3);
     auto* filtered = window->findChild<QLabel*>(QStringLiteral("lblListMessage"));
 
-    play([](QDialog& dialog) {
-        dynamic_cast<shell::FilterDialog&>(dialog).filterBox()->setText(QStringLiteral("Volvo"));
-        dialog.accept();
-    });
+    // The filter dialog gives the typed words once spaced; the way back stands beside what was filtered.
+    for (int times = 0; times < 2; ++times)
+        dialogs.play([](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Atrinkti: Automobiliai"));
+            dynamic_cast<shell::FilterDialog&>(dialog).filterBox()->setText(QStringLiteral("  Volvo   FH "));
+            dialog.accept();
+        });
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(view()->model()->rowCount(), 2);
+    EXPECT_EQ(view()->model()->rowCount(), 1);
     EXPECT_FALSE(filtered->isHidden());
-    // The way back stands beside what was filtered.
-    ASSERT_TRUE(filtered->text().contains(QStringLiteral(">Rodyti visus</a>"))) << filtered->text().toStdString();
+    ASSERT_TRUE(filtered->text().startsWith(QStringLiteral("Atrinkta: Volvo FH — ")) && filtered->text().contains(QStringLiteral(">Rodyti visus</a>")))
+        << filtered->text().toStdString();
     emit filtered->linkActivated(QStringLiteral("all"));
     EXPECT_EQ(view()->model()->rowCount(), 3);
     QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
 
     QTest::keyClick(view(), Qt::Key_F5);
+    EXPECT_EQ(view()->model()->rowCount(), 3);
+    QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier); // cancelled: nothing queued answers it
     EXPECT_EQ(view()->model()->rowCount(), 3);
     EXPECT_TRUE(filtered->isHidden());
     // Escape in the search box clears the search.
@@ -146,7 +130,7 @@ TEST_F(ListPane, ShowAllBringsAFilteredVehicleListBackWhole)
     const int references = view()->model()->rowCount();
     action("cmdShowAll")->trigger();
     EXPECT_EQ(view()->model()->rowCount(), references);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
 }
 
 // A user who never chose a period is proposed one; accepting it changes nothing.
@@ -155,14 +139,15 @@ TEST_F(ListPane, ThePeriodProposedAndAcceptedKeepsTheTripSheetList)
     const vx::VxObjectUIPtr trips = services->Objects().GetVxObjectUI(QStringLiteral("O4000100"));
     ASSERT_TRUE(trips);
     const auto viewPeriod = [&] { return trips->ClickMenu(trips->OID(), QString(), QStringLiteral("3"), QString()).Action; };
-    play([](QDialog& dialog) { dialog.accept(); });
+    const auto accept = [](QDialog& dialog) { dialog.accept(); };
+    dialogs.play(accept);
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
-    play([](QDialog& dialog) {
+    dialogs.play([](QDialog& dialog) {
         dynamic_cast<shell::PeriodDialog&>(dialog).daysBackEdit()->setValue(7);
         dialog.accept();
     });
     EXPECT_EQ(viewPeriod(), vx::ActionReloadList);
-    play([](QDialog& dialog) { dialog.accept(); });
+    dialogs.play(accept);
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
     EXPECT_EQ(services->storedPeriod().DaysBack, 7);
 }
@@ -182,14 +167,11 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
     });
     const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
     const auto sheet = [&](const QString& name, qint64 car, int day) {
-        create(QStringLiteral("O4000100"), {{QStringLiteral("Name"), name},
-                                            {QStringLiteral("Date"), QDateTime(QDate(2026, 11, day), QTime(8, 0))},
-                                            {QStringLiteral("TransportCarID"), car}});
+        create("O4000100", {{"Name", name}, {"Date", QDateTime(QDate(2026, 11, day), QTime(8, 0))}, {"TransportCarID", car}});
     };
     QList<qint64> cars;
     for (const char* code : {"ABC 123", "DEF 456"})
-        cars << createId(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("MAN TGX")},
-                                                      {QStringLiteral("Code"), QString::fromLatin1(code)}});
+        cars << createId("O4000400", {{"Name", QStringLiteral("MAN TGX")}, {"Code", QString::fromLatin1(code)}});
     sheet(QStringLiteral("KL-1"), cars[0], 3);
     sheet(QStringLiteral("KL-2"), cars[1], 4);
     services->storePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 0, true, QStringLiteral("Lapkritis")});
@@ -207,7 +189,7 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
         QCoreApplication::processEvents();
         view()->expandAll();
     }
-    play([](QDialog& dialog) {
+    dialogs.play([](QDialog& dialog) {
         auto& period = dynamic_cast<shell::PeriodDialog&>(dialog);
         period.daysBackButton()->setChecked(true);
         period.daysBackEdit()->setValue(3);
@@ -228,7 +210,7 @@ TEST_F(ListPane, ReloadsAfterSavesAndPeriodChangesKeepTheListsNotificationsConsi
     window->reloadList();
     QCoreApplication::processEvents();
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty()) << shownMessages();
 }
 
 } // namespace

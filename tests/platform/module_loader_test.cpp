@@ -88,10 +88,7 @@ TEST_F(ModuleLoaderTest, RegisteredModuleIsLoadedByNameAndCreatesItsClasses)
 TEST_F(ModuleLoaderTest, LibraryOfAnotherBuildIsRefusedBeforeAnyOfItsCodeRuns)
 {
     const QString buildId = QLatin1String(vx::plugin::buildId);
-    const struct {
-        const char* piece;
-        QString difference;
-    } cases[] = {
+    const struct { const char* piece; QString difference; } cases[] = {
         {"contract", QStringLiteral("sąsajos versija %1, programos %2")
                          .arg(vx::plugin::contractVersion + 1)
                          .arg(vx::plugin::contractVersion)},
@@ -152,20 +149,15 @@ TEST_F(ModuleLoaderTest, BundledModuleRegistersItselfWhenTheRegistryLacksIt)
 
 TEST_F(ModuleLoaderTest, RegisteringAFileThatIsNoComponentLibraryFails)
 {
+    // Registering checks a file as loading does (a library that is no component and a
+    // missing file: the test above). Files that only look like libraries are read
+    // without running past their end.
     shell::ModuleLoader loader{vx::LibraryRegistry(registryFile)};
     QString error;
-    EXPECT_NE(loader.registerLibraryFile(binFile("libkelmira-contract.so"), &error), 0);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_NE(loader.registerLibraryFile(dir.filePath(QStringLiteral("absent.so")), &error), 0);
-
-    // Files that only look like libraries are read without running past their end.
     QFile module(binFile("libkelmira.so"));
     ASSERT_TRUE(module.open(QIODevice::ReadOnly));
     const QByteArray bytes = module.readAll();
-    const struct {
-        const char* name;
-        QByteArray content;
-    } files[] = {
+    const struct { const char* name; QByteArray content; } files[] = {
         {"text.so", QByteArrayLiteral("kelmira-plugin\nname=Kelmira\n")},
         {"header_only.so", bytes.left(64)},
         {"cut_short.so", bytes.left(bytes.size() / 2)},

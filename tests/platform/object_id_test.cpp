@@ -21,10 +21,7 @@ QString id(const char* text)
 
 TEST(ObjectId, TypeIdShapeIsTheLetterOAndSevenDigits)
 {
-    const struct {
-        const char* text;
-        bool isType;
-    } cases[] = {
+    const struct { const char* text; bool isType; } cases[] = {
         {"O4000100", true}, {"O0000100", true}, {"O400010", false}, {"X4000100", false}, {"o4000100", false},
         {"O40001000", false}, {"O40001a0", false}, {"", false}, {"04000100", false}, {"O4000 00", false},
     };
@@ -34,11 +31,7 @@ TEST(ObjectId, TypeIdShapeIsTheLetterOAndSevenDigits)
 
 TEST(ObjectId, RecordNumberIsReadFromTheNinthCharacter)
 {
-    const struct {
-        const char* text;
-        bool hasRec;
-        qint64 number;
-    } cases[] = {
+    const struct { const char* text; bool hasRec; qint64 number; } cases[] = {
         {"O40001001", true, 1}, {"O4000100123", true, 123}, {"O4000100", false, 0}, {"O400010", false, 0},
         {"", false, 0}, {"O4000100abc", true, 0}, {"O400010012x", true, 0}, {"O4000100-5", true, 0},
         {"O4000100007", true, 7}, {"O4000100123456789012", true, 123456789012}, {"O40004002 OR 1=1", true, 0},
@@ -77,10 +70,7 @@ TEST(ObjectId, TypeIdIsTheFirstEightCharactersAndMakeJoinsTypeAndNumber)
 
 TEST(ObjectId, IsOfTypeComparesTheTypePart)
 {
-    const struct {
-        const char *id, *type;
-        bool is;
-    } cases[] = {
+    const struct { const char *id, *type; bool is; } cases[] = {
         {"O4000100123", "O4000100", true}, {"O4000100", "O4000100", true}, {"O4000101123", "O4000100", false},
         {"O40001001", "O4000101", false},  {"O400010", "O4000100", false}, {"", "O4000100", false},
         {"O4000100123", "O40001", false}, // a part of a type id is no type

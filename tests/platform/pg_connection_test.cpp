@@ -58,10 +58,7 @@ TEST_F(PgConnectionLost, TheActionAfterARestartIsToldSoAndTheNextOneConnectsAgai
     card->setOIDR(firm);
     ASSERT_EQ(card->Read().Code, 0);
 
-    const struct {
-        const char* action;
-        std::function<vx::Status()> run;
-    } cases[] = {
+    const struct { const char* action; std::function<vx::Status()> run; } cases[] = {
         {"read", [&] { return card->Read(); }},
         {"named call",
          [&] {

@@ -144,12 +144,7 @@ vx::RecordsetPtr oneValue(FieldType type)
     return rs;
 }
 
-struct Conversion {
-    FieldType type;
-    QVariant input;
-    QVariant expected;
-    bool rejected;
-};
+struct Conversion { FieldType type; QVariant input; QVariant expected; bool rejected; };
 Conversion ok(FieldType type, QVariant in, QVariant out) { return {type, std::move(in), std::move(out), false}; }
 Conversion bad(FieldType type, QVariant in) { return {type, std::move(in), QVariant(), true}; }
 
@@ -317,11 +312,7 @@ vx::RecordsetPtr numbered(int count)
 // whatever needs every row reads the rest first.
 TEST(RecordsetRowSource, ReadsAsFarAsItIsAskedAndAllForWhatNeedsAllRows)
 {
-    const struct {
-        const char* what;
-        std::function<void(Recordset&)> ask;
-        int read;
-    } cases[] = {
+    const struct { const char* what; std::function<void(Recordset&)> ask; int read; } cases[] = {
         {"nothing", [](Recordset&) {}, 0},
         {"the first row", [](Recordset& rs) { rs.value(u"N"); }, 500},
         {"walking past the first page",
@@ -368,10 +359,7 @@ TEST(RecordsetRowSource, WalkingGivesEveryRowOnceConvertedAndTakingTheSourceKeep
 // The forms themselves are NumberText's and DateText's tests.
 TEST(RecordsetText, ValuesAreWrittenInTheAppsDateAndNumberForms)
 {
-    const struct {
-        QVariant value;
-        const char* expected;
-    } cases[] = {
+    const struct { QVariant value; const char* expected; } cases[] = {
         {QVariant(), ""},
         {QVariant(QDate(2026, 3, 5)), "2026.03.05"},
         {QVariant(QDateTime(QDate(2026, 3, 5), QTime(7, 45, 30))), "2026.03.05 07:45"},

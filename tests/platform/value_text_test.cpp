@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -20,11 +19,7 @@ using namespace vx::dates;
 
 TEST(NumberText, FixedWritesExactlyTheGivenDecimalsRoundingHalvesAwayFromZero)
 {
-    const struct {
-        double value;
-        int decimals;
-        const char* expected;
-    } cases[] = {
+    const struct { double value; int decimals; const char* expected; } cases[] = {
         {1234567.891, 2, "1234567,89"}, {12.5, 2, "12,50"}, {-3.0, 1, "-3,0"}, {1.005, 2, "1,01"},
         {2.675, 2, "2,68"}, {-1.005, 2, "-1,01"}, {0.125, 2, "0,13"}, {-0.005, 2, "-0,01"},
         {0.0009, 3, "0,001"}, {0.0004, 2, "0,00"}, {-0.001, 2, "0,00"}, {-0.0, 2, "0,00"},
@@ -40,10 +35,7 @@ TEST(NumberText, FixedWritesExactlyTheGivenDecimalsRoundingHalvesAwayFromZero)
 
 TEST(NumberText, PlainIsTheShortestFormWithFifteenSignificantDigitsAndNoExponent)
 {
-    const struct {
-        double value;
-        const char* expected;
-    } cases[] = {
+    const struct { double value; const char* expected; } cases[] = {
         {0.1 + 0.2, "0,3"}, {0.1 + 0.7, "0,8"}, {100.0, "100"}, {0.0, "0"}, {-0.0, "0"}, {-2.5, "-2,5"},
         {1e20, "100000000000000000000"}, {1e-7, "0,0000001"}, {1.0 / 3.0, "0,333333333333333"},
         {2.0 / 3.0, "0,666666666666667"}, {1234567.891, "1234567,891"}, {123456789012345.67, "123456789012346"},
@@ -56,10 +48,7 @@ TEST(NumberText, PlainIsTheShortestFormWithFifteenSignificantDigitsAndNoExponent
 
 TEST(NumberText, ReadLocaleAcceptsOnlyAWholeNumber)
 {
-    const struct {
-        const char* text;
-        std::optional<double> expected;
-    } cases[] = {
+    const struct { const char* text; std::optional<double> expected; } cases[] = {
         {"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3.0}, {" 4 ", 4.0}, {",5", 0.5}, {"-0,25", -0.25},
         {"007", 7.0}, {"", std::nullopt}, {"   ", std::nullopt}, {"abc", std::nullopt},
         {"1 000", std::nullopt}, {"1\u00a0000", std::nullopt}, {"1,2,3", std::nullopt},
@@ -77,10 +66,7 @@ TEST(NumberText, ReadLocaleAcceptsOnlyAWholeNumber)
 
 TEST(NumberText, ReadPrefixTakesTheLongestNumericStart)
 {
-    const struct {
-        const char* text;
-        double expected;
-    } cases[] = {
+    const struct { const char* text; double expected; } cases[] = {
         {"12.5x", 12.5}, {"12,5x", 12.5}, {"", 0.0}, {"abc", 0.0}, {"-7km", -7.0}, {"  3", 3.0},
         {"1e3", 1000.0}, {"1e", 1.0}, {"2,5e-1m", 0.25}, {"1.2.3", 1.2}, {",5", 0.5}, {"-", 0.0},
         {"- 5", 0.0}, {"x12", 0.0},
@@ -88,16 +74,6 @@ TEST(NumberText, ReadPrefixTakesTheLongestNumericStart)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_DOUBLE_EQ(readPrefix(QString::fromUtf8(c.text)), c.expected);
-    }
-}
-
-TEST(NumberText, FixedTextReadsBackAsTheRoundedValue)
-{
-    for (double v : {0.0, 1.0, -1.0, 0.0006, 1.0004, -1.0006, 2.6751, 123.4564, 123.4569, -0.0004, 98765.4321, 1e9 + 0.123}) {
-        SCOPED_TRACE(testing::Message() << v);
-        const auto back = readLocale(fixed(v, 3));
-        ASSERT_TRUE(back.has_value()) << fixed(v, 3).toStdString();
-        EXPECT_NEAR(*back, std::round(v * 1000.0) / 1000.0, 1e-9);
     }
 }
 
@@ -124,10 +100,8 @@ TEST(DateText, DatesAndMomentsAreWrittenInTheShortForm)
 
 TEST(DateText, ReadDateAcceptsTheShortFormAndIsoWithOrWithoutTime)
 {
-    const struct {
-        const char* text;
-        QDate expected; // invalid: rejected
-    } cases[] = {
+    // An invalid expected value: rejected.
+    const struct { const char* text; QDate expected; } cases[] = {
         {"2026.11.03", nov3}, {"2026-11-03", nov3}, {" 2026.11.03 ", nov3}, {"2026.11.03 14:05", nov3},
         {"2026-11-03T14:05:30", nov3}, {"2024.02.29", QDate(2024, 2, 29)}, {"2026.13.01", QDate()},
         {"2026.02.29", QDate()}, {"2026.11.32", QDate()}, {"03/11/2026", QDate()}, {"03.11.2026", QDate()},
@@ -141,10 +115,8 @@ TEST(DateText, ReadDateAcceptsTheShortFormAndIsoWithOrWithoutTime)
 
 TEST(DateText, ReadDateTimeTakesShortLongAndIsoTimes)
 {
-    const struct {
-        const char* text;
-        QDateTime expected; // invalid: rejected
-    } cases[] = {
+    // An invalid expected value: rejected.
+    const struct { const char* text; QDateTime expected; } cases[] = {
         {"2026.11.03 14:05", QDateTime(nov3, QTime(14, 5))}, {"2026.11.03 14:05:30", QDateTime(nov3, QTime(14, 5, 30))},
         {"2026-11-03T14:05:30", QDateTime(nov3, QTime(14, 5, 30))}, {"2026-11-03 07:00", QDateTime(nov3, QTime(7, 0))},
         {"2026.11.03", QDateTime(nov3, QTime(0, 0))}, {"2026.11.03 25:00", {}}, {"2026.11.03 14:60", {}},

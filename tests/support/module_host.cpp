@@ -1,5 +1,4 @@
 #include "tests/support/module_host.h"
-#include "tests/support/store_fixture.h"
 
 #include "module/class_factory.h"
 #include "module/module_services.h"
@@ -196,33 +195,11 @@ void ModuleFixture::TearDown()
     store.reset();
 }
 
-QString ModuleFixture::create(const QString& typeId, const QVariantMap& fields)
-{
-    return createRecord(*session, typeId, fields);
-}
-
-vx::VxObjectUIOPtr ModuleFixture::stored(const QString& id)
-{
-    vx::VxObjectUIOPtr editor = session->createEditor(vx::oid::typeId(id));
-    editor->setOIDR(id);
-    return editor->Read().Code == 0 ? editor : nullptr;
-}
-
 std::unique_ptr<QWidget> ModuleFixture::takeCard(const vx::ClickResult& result)
 {
     if (result.Action != vx::ActionShowCard)
         return nullptr;
     return std::unique_ptr<QWidget>(result.Value.value<vx::CardRef>().widget.data());
-}
-
-QVariantMap ModuleFixture::fields(std::initializer_list<std::pair<const char*, QVariant>> values)
-{
-    return fieldMap(values);
-}
-
-qint64 ModuleFixture::record(const char* typeId, const QVariantMap& values)
-{
-    return vx::oid::recordNumber(create(QString::fromLatin1(typeId), values));
 }
 
 void ModuleFixture::typeKeys(QLineEdit* field, const QString& text)

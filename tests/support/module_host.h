@@ -1,13 +1,14 @@
 #pragma once
 
 #include "platform/bo/session.h"
+#include "platform/contract/object_id.h"
 #include "platform/shell/host_services.h"
 #include "platform/shell/module_loader.h"
 #include "platform/shell/shell_host_factory.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/recording_desktop.h"
+#include "tests/support/store_fixture.h"
 #include "tests/support/test_selector.h"
-#include "tests/support/test_store.h"
 
 #include <QHash>
 #include <QStringList>
@@ -129,13 +130,16 @@ protected:
     }
 
     // Saves a new record through the real generic editor; returns its id.
-    QString create(const QString& typeId, const QVariantMap& fields);
+    QString create(const QString& typeId, const QVariantMap& fields) { return createRecord(*session, typeId, fields); }
     // The stored record, read afresh through the generic editor.
-    vx::VxObjectUIOPtr stored(const QString& id);
+    vx::VxObjectUIOPtr stored(const QString& id) { return readRecord(*session, id); }
 
-    static QVariantMap fields(std::initializer_list<std::pair<const char*, QVariant>> values);
+    static QVariantMap fields(std::initializer_list<std::pair<const char*, QVariant>> values) { return fieldMap(values); }
     // Saves a new record and returns its number.
-    qint64 record(const char* typeId, const QVariantMap& values);
+    qint64 record(const char* typeId, const QVariantMap& values)
+    {
+        return vx::oid::recordNumber(create(QString::fromLatin1(typeId), values));
+    }
 
     // A modal entry dialog for an opener's request, loaded and shown.
     template <typename Dialog, typename Request>

@@ -36,4 +36,12 @@ void ScriptedDialogs::answer(int result)
     plays_.enqueue([result](QDialog&) { return result; });
 }
 
+void ScriptedDialogs::play(std::function<void(QDialog& dialog)> user)
+{
+    plays_.enqueue([user = std::move(user)](QDialog& dialog) {
+        user(dialog);
+        return dialog.result();
+    });
+}
+
 } // namespace testhost

@@ -53,6 +53,8 @@ public:
 
     void answer(int result);
     void answer(Play play) { plays_.enqueue(std::move(play)); }
+    // Plays the user's part; the result is whatever the dialog was closed with.
+    void play(std::function<void(QDialog& dialog)> user);
 
     QStringList shown; // the objectName of every dialog run, in order; a dialog nobody answered is rejected
 

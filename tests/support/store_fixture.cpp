@@ -73,9 +73,9 @@ qint64 StoreFixture::createId(const QString& typeId, const QVariantMap& fields)
     return vx::oid::recordNumber(create(typeId, fields));
 }
 
-vx::VxObjectUIOPtr StoreFixture::read(const QString& oidr)
+vx::VxObjectUIOPtr readRecord(bo::Session& session, const QString& oidr)
 {
-    vx::VxObjectUIOPtr editor = session_->createEditor(vx::oid::typeId(oidr));
+    vx::VxObjectUIOPtr editor = session.createEditor(vx::oid::typeId(oidr));
     editor->setOIDR(oidr);
     return editor->Read().Code == 0 ? editor : nullptr;
 }
@@ -110,4 +110,15 @@ QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> val
     for (const auto& [name, value] : values)
         map.insert(QString::fromLatin1(name), value);
     return map;
+}
+
+std::string columnText(const vx::RecordsetPtr& rs, const char* field)
+{
+    QStringList values;
+    const int column = rs->fieldIndex(QString::fromUtf8(field));
+    if (column < 0)
+        return std::string("no field ") + field;
+    for (int row = 0; row < rs->RecordCount(); ++row)
+        values << rs->valueAt(row, column).toString();
+    return values.join(QLatin1Char('|')).toStdString();
 }

@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -14,10 +15,17 @@
 // Fields given as {"Name", value} pairs.
 QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> values);
 
+// One field over every row, each value as text, joined by "|": a whole column in one check.
+std::string columnText(const vx::RecordsetPtr& rs, const char* field);
+
 // Saves a new record of the type with the given fields through the generic
 // editor, whatever the signed-in user's rights (it sets a test up), and
 // returns its object id; a refused save fails the running test.
 QString createRecord(bo::Session& session, const QString& typeId, const QVariantMap& fields);
+
+// The record read afresh through the generic editor (a bare type id: a new
+// one); null when it cannot be read.
+vx::VxObjectUIOPtr readRecord(bo::Session& session, const QString& oidr);
 
 // Stores a user's rights as the administration tool does, whoever the
 // session's user is: rights are the administrator's to give.
@@ -40,9 +48,7 @@ protected:
     using FieldList = std::initializer_list<std::pair<const char*, QVariant>>;
     QString create(const char* typeId, FieldList fields) { return create(QLatin1String(typeId), fieldMap(fields)); }
     qint64 createId(const char* typeId, FieldList fields) { return createId(QLatin1String(typeId), fieldMap(fields)); }
-    // The record read afresh through the generic editor (a bare type id: a
-    // new one); null when it cannot be read.
-    vx::VxObjectUIOPtr read(const QString& oidr);
+    vx::VxObjectUIOPtr read(const QString& oidr) { return readRecord(*session_, oidr); }
     // Changes fields of a stored record and saves it.
     void update(const QString& oidr, const QVariantMap& fields);
 

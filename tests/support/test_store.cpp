@@ -1,6 +1,5 @@
 #include "tests/support/test_store.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

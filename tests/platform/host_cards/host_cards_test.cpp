@@ -2,14 +2,11 @@
 // employees with their password and rights, currencies with their day rates,
 // and a catalogue item's card made by the catalogues' editor.
 
-#include "platform/bo/session_store.h"
 #include "platform/bo/users.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/vx_grid_control.h"
-#include "platform/contract/message_door.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
-#include "platform/shell/dialog_runner.h"
 #include "platform/shell/host_cards/currency_card.h"
 #include "platform/shell/host_cards/employee_card.h"
 #include "platform/shell/host_cards/record_form.h"
@@ -17,8 +14,8 @@
 #include "platform/shell/object_card_dialog.h"
 #include "platform/shell/object_list_model.h"
 #include "tests/support/host_fixture.h"
+#include "tests/support/scripted_dialogs.h"
 
-#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLibrary>
@@ -42,17 +39,6 @@ protected:
             return;
         session().setUserId(bo::users::find(session(), QStringLiteral("admin")).id);
         session().setErrorReporter([this](const QString& message) { reported << message; });
-        previousHandler = vx::messages::setHandler([this](const QString& text, const QString&, QMessageBox::Icon,
-                                                          QMessageBox::StandardButtons) {
-            asked << text;
-            return answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
-        });
-    }
-
-    void TearDown() override
-    {
-        vx::messages::setHandler(std::move(previousHandler));
-        HostFixture::TearDown();
     }
 
     vx::ClickResult click(const QString& type, const QString& id, const QString& key)
@@ -98,9 +84,8 @@ protected:
                       {vx::oid::recordNumber(oidr)});
     }
 
-    vx::messages::Handler previousHandler;
-    QList<QMessageBox::StandardButton> answers;
-    QStringList asked, reported;
+    testhost::ScriptedMessages messages;
+    QStringList reported;
 };
 
 TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
@@ -122,12 +107,12 @@ TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
     // Changing it again and closing without saving asks first; "No" keeps the card.
     auto again = opened(click(firm, "0"));
     type(*again, "Address", QStringLiteral("Kauno g. 1"));
-    answers << QMessageBox::No;
+    messages.answer(QMessageBox::No);
     EXPECT_FALSE(again->QueryRemove());
     ASSERT_TRUE(again->write());
     EXPECT_EQ(stored("firm", "Address", firm).toString(), QStringLiteral("Kauno g. 1"));
 
-    answers << QMessageBox::Ok;
+    messages.answer(QMessageBox::Ok);
     EXPECT_EQ(click(firm, "4").Action, vx::ActionDeleted);
     EXPECT_FALSE(stored("firm", "ID", firm).isValid());
 }
@@ -136,7 +121,7 @@ TEST_F(HostCards, ADeleteTheStoreRefusesKeepsTheRecordAndReportsTheReason)
 {
     const QString driver = create("O0001401", {{"Name", QStringLiteral("Jonas")}});
     create("O4000100", {{"Name", QStringLiteral("KL-1")}, {"UserID", vx::oid::recordNumber(driver)}});
-    answers << QMessageBox::Ok;
+    messages.answer(QMessageBox::Ok);
     EXPECT_EQ(click(driver, "4").Action, vx::ActionNothing);
     EXPECT_TRUE(stored("employee", "ID", driver).isValid());
     ASSERT_EQ(reported.size(), 1);
@@ -259,14 +244,13 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
     ASSERT_TRUE(newRate->isEnabled());
 
-    QString rateText = QStringLiteral("1,0845");
-    const shell::DialogRunner previous = shell::setDialogRunner([&rateText](QDialog& dialog) {
-        auto& rate = dynamic_cast<shell::ObjectCardDialog&>(dialog);
-        auto* edit = qobject_cast<QLineEdit*>(rate.fieldEditor(QStringLiteral("Rate")));
-        edit->setText(rateText);
-        rate.accept();
-        return dialog.result();
-    });
+    testhost::ScriptedDialogs dialogs;
+    for (const QString& rate : {QStringLiteral("1,0845"), QStringLiteral("1,1")})
+        dialogs.play([rate](QDialog& dialog) {
+            auto& card = dynamic_cast<shell::ObjectCardDialog&>(dialog);
+            qobject_cast<QLineEdit*>(card.fieldEditor(QStringLiteral("Rate")))->setText(rate);
+            card.accept();
+        });
     QTest::mouseClick(newRate, Qt::LeftButton);
     ASSERT_EQ(card->ratesList()->topLevelItemCount(), 1);
     EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,0845"));
@@ -275,48 +259,13 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     EXPECT_EQ(today->value(u"Code").toString(), QStringLiteral("USD"));
     EXPECT_DOUBLE_EQ(today->value(u"Rate").toDouble(), 1.0845);
 
-    rateText = QStringLiteral("1,1");
     card->ratesList()->setCurrentItem(card->ratesList()->topLevelItem(0));
     card->editRate();
     EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,1"));
-    shell::setDialogRunner(previous);
 
-    answers << QMessageBox::Ok;
+    messages.answer(QMessageBox::Ok);
     QTest::keyClick(card->ratesList(), Qt::Key_Delete);
     EXPECT_EQ(card->ratesList()->topLevelItemCount(), 0);
-}
-
-TEST_F(HostCards, ALongListIsHandedToTheViewInBatchesWithItsTree)
-{
-    {
-        bo::Transaction t(bo::storeOf(session()));
-        bo::storeOf(session()).execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (1, 0, 1, 'Tiekėjai')"));
-        for (int i = 2; i <= 2600; ++i)
-            bo::storeOf(session()).execute(QStringLiteral("INSERT INTO firm (\"ID\", \"ParentID\", \"GroupFlag\", \"Name\") VALUES (?, ?, 0, ?)"),
-                                   {i, i <= 11 ? 1 : 0, QStringLiteral("Įmonė %1").arg(i, 4, 10, QLatin1Char('0'))});
-        t.commit();
-    }
-    shell::ObjectListModel model;
-    const auto firms = services->Objects().GetVxObjectUI(QStringLiteral("O0000100"));
-    model.setRows(firms->GetVxObjectList(QStringLiteral("O0000100"), QString(), QString()), {}, QStringLiteral("O0000100"));
-    EXPECT_EQ(model.totalRows(), 2600);
-    // 2 590 rows at the top (the group and the firms outside it): the first batch, then the rest.
-    EXPECT_EQ(model.rowCount(), 2000);
-    ASSERT_TRUE(model.canFetchMore({}));
-    // The tester asks for more rows itself, as a view does.
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    EXPECT_EQ(model.rowCount(), 2590);
-    EXPECT_FALSE(model.canFetchMore({}));
-
-    const QModelIndex group = model.index(0, 0);
-    EXPECT_EQ(group.data().toString(), QStringLiteral("Tiekėjai"));
-    EXPECT_EQ(group.data(shell::ObjectListModel::TypeRole).toString(), QStringLiteral("Group"));
-    ASSERT_EQ(model.rowCount(group), 10);
-    const QModelIndex inside = model.index(9, 0, group);
-    EXPECT_EQ(inside.data().toString(), QStringLiteral("Įmonė 0011"));
-    EXPECT_EQ(inside.parent(), group);
-    EXPECT_EQ(inside.data(shell::ObjectListModel::ContextRole), inside.data(shell::ObjectListModel::KeyRole));
-    EXPECT_EQ(model.indexOfKey(QStringLiteral("O00001002600")).data().toString(), QStringLiteral("Įmonė 2600"));
 }
 
 // The module keeps the first host services it is given for the rest of the
@@ -356,9 +305,10 @@ TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDe
     ASSERT_TRUE(row.isValid());
     QTreeView* list = window->objectList();
     list->setCurrentIndex(static_cast<QSortFilterProxyModel*>(list->model())->mapFromSource(row));
-    answers << QMessageBox::Ok;
+    messages.answer(QMessageBox::Ok);
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(asked.value(0), QStringLiteral("Ar tikrai norite panaikinti?"));
+    ASSERT_FALSE(messages.messages.isEmpty());
+    EXPECT_EQ(messages.messages.first().text, QStringLiteral("Ar tikrai norite panaikinti?"));
     EXPECT_FALSE(window->listModel()->indexOfKey(driver).isValid());
 
     // Insert makes a new employee's card on the desktop.
