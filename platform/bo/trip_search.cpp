@@ -48,20 +48,32 @@ TripSearch::TripSearch(Database& db, const QString& typed, const QString& period
 
 void TripSearch::findFew(Database& db, const QString& periodCondition, const QVariantList& period, int fewSheets)
 {
+    if (db.engine() == Engine::Sqlite && folded_.size() < 3 && folded_.back().unicode() < 0xFFFF) {
+        // A text of one or two letters is in a sheet's texts only if some
+        // three letters of the index begin with it: one seek tells.
+        QString after = folded_;
+        after.back() = QChar(char16_t(after.back().unicode() + 1));
+        if (!db.scalar(QStringLiteral("SELECT 1 FROM transport_trip_search_terms WHERE term >= ? AND term < ? LIMIT 1"),
+                       {folded_, after})
+                 .isValid()) {
+            few_ = true;
+            return;
+        }
+    }
+    // Whether a sheet is in the period is told, not asked: a condition on its
+    // date would read the sheets in date order, one look-up each.
     QVariantList values = period;
     QString sql;
-    // The trigram index serves texts of three letters and more, without LIKE's own marks.
-    const bool indexed = db.engine() == Engine::Sqlite && folded_.size() >= 3 && !folded_.contains(u'%') &&
-                         !folded_.contains(u'_') && !folded_.contains(u'!');
-    if (indexed) {
+    if (db.engine() == Engine::Sqlite && !folded_.contains(u'%') && !folded_.contains(u'_')) {
+        // The trigram index (a text shorter than three letters it reads through).
         sql = QStringLiteral("SELECT s.rowid, COALESCE(t.\"TransportCarID\", 0), CASE WHEN %1 THEN 1 ELSE 0 END "
                              "FROM transport_trip_search s JOIN transport_trip t ON t.\"ID\" = s.rowid "
                              "WHERE s.\"SearchText\" LIKE ? LIMIT ?")
                   .arg(periodCondition);
         values << QStringLiteral("%%1%").arg(folded_);
     } else {
-        sql = QStringLiteral("SELECT t.\"ID\", COALESCE(t.\"TransportCarID\", 0), 1 FROM transport_trip t "
-                             "WHERE %1 AND t.\"SearchText\" LIKE ? ESCAPE '!' LIMIT ?")
+        sql = QStringLiteral("SELECT t.\"ID\", COALESCE(t.\"TransportCarID\", 0), CASE WHEN %1 THEN 1 ELSE 0 END "
+                             "FROM transport_trip t WHERE t.\"SearchText\" LIKE ? ESCAPE '!' LIMIT ?")
                   .arg(periodCondition);
         values << pattern_;
     }
@@ -113,8 +125,9 @@ QString TripSearch::condition(qint64 vehicle, QVariantList& values) const
     } else if (sheets_.contains(vehicle)) {
         either << QStringLiteral("t.\"ID\" IN (%1)").arg(marksFor(sheets_.value(vehicle), values));
     }
+    // "+" keeps the driver's index out: the vehicle's sheets are read in the list's order.
     if (driven_.contains(vehicle))
-        either << QStringLiteral("t.\"UserID\" IN (%1)").arg(marksFor(drivers_, values));
+        either << QStringLiteral("+t.\"UserID\" IN (%1)").arg(marksFor(drivers_, values));
     if (either.isEmpty())
         return QStringLiteral(" AND 1 = 0");
     return QStringLiteral(" AND (%1)").arg(either.join(QStringLiteral(" OR ")));

@@ -45,7 +45,8 @@ QString tripSearchText(const QVariant& name, const QVariant& date, const QVarian
     for (const QString& text : shown)
         if (!text.isEmpty())
             folded << vx::search::folded(text);
-    return folded.join(QLatin1Char('\n'));
+    // Two line breaks end it, so that each of its letters begins three indexed ones.
+    return folded.isEmpty() ? QString() : folded.join(QLatin1Char('\n')) + QStringLiteral("\n\n");
 }
 
 void addTripSearchText(Database& db)
@@ -70,6 +71,8 @@ void addTripSearchText(Database& db)
              "CREATE VIRTUAL TABLE transport_trip_search USING fts5(\"SearchText\", content='transport_trip', "
              "content_rowid='ID', tokenize='trigram', detail='none')",
              "INSERT INTO transport_trip_search (transport_trip_search) VALUES ('rebuild')",
+             // The index's three-letter terms, in order.
+             "CREATE VIRTUAL TABLE transport_trip_search_terms USING fts5vocab(transport_trip_search, 'row')",
              "CREATE TRIGGER transport_trip_search_insert AFTER INSERT ON transport_trip BEGIN "
              "INSERT INTO transport_trip_search (rowid, \"SearchText\") VALUES (new.\"ID\", new.\"SearchText\"); END",
              "CREATE TRIGGER transport_trip_search_delete AFTER DELETE ON transport_trip BEGIN "

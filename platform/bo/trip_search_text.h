@@ -9,7 +9,8 @@ class Database;
 
 // What a trip sheet's own row in the trip list shows (its name with its date,
 // its dates, speedometer readings and code), each text folded as the list's
-// search folds it (vx::search::folded), one per line. Stored with the sheet
+// search folds it (vx::search::folded), one per line, two line breaks after
+// the last (each letter then begins three letters of the index). Stored with the sheet
 // as "SearchText", so that a search asks the store for the sheets holding the
 // typed text instead of reading every sheet. The vehicle's and the driver's
 // texts are not in it: a search looks them up in their own tables, so a

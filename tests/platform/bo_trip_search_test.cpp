@@ -168,6 +168,7 @@ TEST_F(BoTripSearch, ASheetIsFoundByWhatItShowsAfterEditsAndRenames)
         {employee, {{QStringLiteral("LastName"), QStringLiteral("Žukauskas")}}, QStringLiteral("zukausk"),
          QStringLiteral("jonaitis")},
         {car, {{QStringLiteral("Code"), QStringLiteral("ABC 999")}}, QStringLiteral("abc 999"), QStringLiteral("klm")},
+        {sheet, {{QStringLiteral("Code"), QStringLiteral("ŽQ")}}, QStringLiteral("q"), QStringLiteral("x")}, // its last letter
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.foundBy.toStdString());
