@@ -56,9 +56,13 @@ QString preview(const QVariant& name, const QVariant& date)
 const QString nameOnly = QStringLiteral("t.\"Name\"");
 
 // Sheets of one vehicle: the period's condition and values with the vehicle's.
-QString vehicleCondition(qint64 id)
+// Sheets named by their numbers are looked up by those ("+" keeps the index
+// of a vehicle's sheets out, which would read all of them).
+QString vehicleCondition(qint64 id, bool byNumbers = false)
 {
-    return id == 0 ? QStringLiteral(" AND COALESCE(t.\"TransportCarID\", 0) = ?") : QStringLiteral(" AND t.\"TransportCarID\" = ?");
+    if (id == 0)
+        return QStringLiteral(" AND COALESCE(t.\"TransportCarID\", 0) = ?");
+    return byNumbers ? QStringLiteral(" AND +t.\"TransportCarID\" = ?") : QStringLiteral(" AND t.\"TransportCarID\" = ?");
 }
 
 class TripListSource final : public vx::RowSource, public vx::SearchableRows {
@@ -94,7 +98,7 @@ public:
         const SessionPtr session = session_.lock();
         if (!session)
             return nullptr;
-        if (typed.isEmpty())
+        if (vx::search::folded(typed).isEmpty()) // every row shows the empty text
             return std::make_shared<TripListSource>(session_, period_, vehicles_, expected_);
         try {
             auto search = std::make_shared<const TripSearch>(storeOf(*session), typed, periodCondition, period_);
@@ -209,7 +213,7 @@ private:
             if (--wanted == 0)
                 return;
         }
-        QString where = periodCondition + vehicleCondition(vehicle.id);
+        QString where = periodCondition + vehicleCondition(vehicle.id, search_ && search_->byNumbers(vehicle.id));
         QVariantList values = period_;
         values << vehicle.id;
         if (search_)

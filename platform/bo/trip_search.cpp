@@ -48,7 +48,7 @@ TripSearch::TripSearch(Database& db, const QString& typed, const QString& period
 
 void TripSearch::findFew(Database& db, const QString& periodCondition, const QVariantList& period, int fewSheets)
 {
-    if (db.engine() == Engine::Sqlite && folded_.size() < 3 && folded_.back().unicode() < 0xFFFF) {
+    if (db.engine() == Engine::Sqlite && !folded_.isEmpty() && folded_.size() < 3 && folded_.back().unicode() < 0xFFFF) {
         // A text of one or two letters is in a sheet's texts only if some
         // three letters of the index begin with it: one seek tells.
         QString after = folded_;
@@ -131,6 +131,11 @@ QString TripSearch::condition(qint64 vehicle, QVariantList& values) const
     if (either.isEmpty())
         return QStringLiteral(" AND 1 = 0");
     return QStringLiteral(" AND (%1)").arg(either.join(QStringLiteral(" OR ")));
+}
+
+bool TripSearch::byNumbers(qint64 vehicle) const
+{
+    return few_ && sheets_.contains(vehicle) && !cars_.contains(vehicle) && !driven_.contains(vehicle);
 }
 
 int TripSearch::knownSheets() const

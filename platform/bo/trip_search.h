@@ -32,6 +32,8 @@ public:
     // The condition on the vehicle's sheets (" AND ..." over "t"), its values
     // appended to `values`; empty when every sheet of the vehicle shows the text.
     QString condition(qint64 vehicle, QVariantList& values) const;
+    // Whether the condition names the vehicle's sheets by their numbers alone.
+    bool byNumbers(qint64 vehicle) const;
     // How many sheets may show it when they are all known; -1 otherwise.
     int knownSheets() const;
 
