@@ -14,7 +14,6 @@
 #include "platform/contract/date_text.h"
 #include "platform/contract/number_text.h"
 #include "platform/contract/object_id.h"
-#include "platform/contract/searchable_rows.h"
 #include "platform/shell/object_list_model.h"
 #include "platform/shell/search_filter_model.h"
 #include "tests/support/store_fixture.h"
@@ -65,20 +64,9 @@ protected:
             QVariantList values = wholePeriod;
             values << car.at(0);
             const QString condition = search.condition(car.at(0).toLongLong(), values);
-            ids << db().query(QStringLiteral("SELECT t.\"ID\" FROM transport_trip t WHERE %1 AND COALESCE(t.\"TransportCarID\", 0) = ?%2")
-                                  .arg(period, condition), values).values;
+            ids << db().query(QStringLiteral("SELECT t.\"ID\" FROM transport_trip t WHERE %1 AND COALESCE(t.\"TransportCarID\", 0) = ?%2 "
+                                             "ORDER BY t.\"ID\"").arg(period, condition), values).values;
         }
-        return ids;
-    }
-
-    // The sheets the store finds for `typed`, by object id.
-    QStringList found(const QString& typed)
-    {
-        QStringList ids;
-        const vx::RowSourcePtr rows = allSheets()->takeRowSource();
-        for (const QVariantList& row : dynamic_cast<const vx::SearchableRows&>(*rows).narrowed(typed)->next(100000))
-            if (row.at(4).toString() == QLatin1String("Trip"))
-                ids << row.at(0).toString();
         return ids;
     }
 };
@@ -135,7 +123,7 @@ TEST_F(BoTripSearch, ASheetIsFoundByWhatItShowsAfterEditsAndRenames)
                                               {"UserID", driver}});
     struct Case { QString record; QVariantMap change; QString foundBy, notBy; };
     const QList<Case> cases = {
-        {QString(), {}, QStringLiteral("kl-77 2026.03.04"), QStringLiteral("kl-88")},
+        {QString(), {}, QStringLiteral("kl-77 2026.03.04"), QStringLiteral("kl-88")}, // name and date as the row shows them
         {sheet, {{QStringLiteral("Name"), QStringLiteral("KL-88")}}, QStringLiteral("KL‐88"), QStringLiteral("kl-77")},
         {sheet, {{QStringLiteral("Date"), QDateTime(QDate(2026, 4, 1), QTime(0, 0))}, {QStringLiteral("DistanceEnd"), 1234.5}},
          QStringLiteral("1234,5"), QStringLiteral("2026.03.04")},
@@ -144,12 +132,13 @@ TEST_F(BoTripSearch, ASheetIsFoundByWhatItShowsAfterEditsAndRenames)
         {car, {{QStringLiteral("Code"), QStringLiteral("ABC 999")}}, QStringLiteral("abc 999"), QStringLiteral("klm")},
         {sheet, {{QStringLiteral("Code"), QStringLiteral("ŽQ")}}, QStringLiteral("q"), QStringLiteral("x")}, // its last letter
     };
+    int read = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.foundBy.toStdString());
         if (!c.record.isEmpty())
             update(c.record, c.change);
-        EXPECT_EQ(found(c.foundBy), QStringList{sheet});
-        EXPECT_EQ(found(c.notBy), QStringList{});
+        EXPECT_TRUE(shown(c.foundBy, true, &read).contains(sheet));
+        EXPECT_FALSE(shown(c.notBy, true, &read).contains(sheet));
     }
 }
 
