@@ -147,7 +147,7 @@ const QString& storeOfTrips(int count)
 
 // The whole way from the store: the trip sheets of the period read by the
 // generic list and shown in the pane. Opening reads the vehicles and a first
-// page; "whole" then reads every row, as a search does.
+// page; "whole" then reads every row, as scrolling to the end does.
 void OpenStoredTrips(benchmark::State& state)
 {
     const bool whole = state.range(1) != 0;

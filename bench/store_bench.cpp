@@ -7,6 +7,7 @@
 #include "platform/contract/argument_text.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/recordset.h"
+#include "platform/contract/search_text.h"
 #include "platform/shell/object_list_model.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,17 @@ public:
             value = sqlite3_column_int64(statement, 0);
         sqlite3_finalize(statement);
         return value;
+    }
+
+    // The first column of every row, as text.
+    QStringList texts(const char* sql) const
+    {
+        QStringList values;
+        sqlite3_stmt* statement = prepared(sql, std::nullopt);
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        sqlite3_finalize(statement);
+        return values;
     }
 
 private:
@@ -315,6 +327,66 @@ void AllListFirstScreen(benchmark::State& state)
     state.counters["rows"] = double(rows);
 }
 BENCHMARK(AllListFirstScreen)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A search typed into the list of all trip sheets, once the list is open: the
+// rows the store finds may show the text, read until the pane has its first
+// page. Beside it the plain query of the same first page: the sheets whose
+// own texts hold the text (the trigram index) or whose driver's name does,
+// with their vehicles and drivers, in list order. Terms: a driver's surname
+// fragment (common: every sheet he drove), one sheet's number (rare), a month
+// of the store's years (about fifteen thousand sheets) and the first letter
+// typed of the surname (no sheet's own texts hold it).
+void AllListSearch(benchmark::State& state, const char* term)
+{
+    const char* path = storeOrSkip(state);
+    if (!path)
+        return;
+    const Raw raw(path);
+    // Without a term: the number of the sheet in the middle of the store.
+    const QString typed = *term ? QString::fromUtf8(term)
+                                : raw.texts("SELECT \"Name\" FROM transport_trip WHERE \"ID\" >= "
+                                            "(SELECT MAX(\"ID\") / 2 FROM transport_trip) LIMIT 1").value(0);
+    state.SetLabel(text(typed));
+    // The drivers whose shown name holds the text, folded as the list folds it.
+    const QStringList people = raw.texts("SELECT \"ID\" || ' ' || COALESCE(\"Name\", '') || ' ' || COALESCE(\"LastName\", '') FROM employee");
+    QStringList drivers;
+    for (const QString& person : people)
+        if (vx::search::contains(person.section(u' ', 1), typed))
+            drivers << person.section(u' ', 0, 0);
+    const std::string driverList = "[" + text(drivers.join(u',')) + "]";
+    const std::string pattern = "%" + text(vx::search::folded(typed)) + "%";
+    const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
+    const QString param =
+        vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+    shell::ObjectListModel model;
+    model.setRows(session->createList(QStringLiteral("O4000100"))->GetVxObjectList(param, QString(), QString()), {},
+                  QStringLiteral("O4000100"));
+    int rows = 0;
+    compare(
+        state,
+        [&] {
+            if (!model.narrowTo(typed))
+                state.SkipWithError("the list cannot search in the store");
+            rows = model.totalRows();
+        },
+        [&] {
+            raw.rows("WITH hit(id) AS (SELECT rowid FROM transport_trip_search WHERE \"SearchText\" LIKE ? "
+                     "UNION SELECT \"ID\" FROM transport_trip WHERE \"UserID\" IN (SELECT value FROM json_each(?))) "
+                     "SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
+                     "FROM hit JOIN transport_trip t ON t.\"ID\" = hit.id LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" "
+                     "ORDER BY c.\"Name\", c.\"Code\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC LIMIT 2000",
+                     [&](sqlite3_stmt* s) {
+                         sqlite3_bind_text(s, 1, pattern.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(s, 2, driverList.c_str(), -1, SQLITE_TRANSIENT);
+                     });
+        });
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK_CAPTURE(AllListSearch, driver, "zilinsk")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllListSearch, number, "")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllListSearch, month, "2024.03")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllListSearch, letter, "z")->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

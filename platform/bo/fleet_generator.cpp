@@ -8,6 +8,7 @@
 #include "platform/bo/demo_seed_parts.h"
 #include "platform/bo/session_store.h"
 #include "platform/bo/sql_dialect.h"
+#include "platform/bo/trip_search_text.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -167,8 +168,8 @@ private:
         sheets_ = std::make_unique<Insert>(db_, QStringLiteral(
             "INSERT INTO transport_trip (\"ID\", \"GroupFlag\", \"OType\", \"Name\", \"AutoNumber\", \"Date\", \"DateTo\", "
             "\"TransportCarID\", \"UserID\", \"DistanceRest\", \"DistanceEnd\", \"FuelTankTypeID1\", \"FuelRest1\", "
-            "\"FinalRest1Indication\", \"FinalRest1\", \"FuelRest2\", \"FinalRest2Indication\", \"FinalRest2\") "
-            "VALUES (?, 0, 'O4000100', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0)"));
+            "\"FinalRest1Indication\", \"FinalRest1\", \"FuelRest2\", \"FinalRest2Indication\", \"FinalRest2\", \"SearchText\") "
+            "VALUES (?, 0, 'O4000100', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0, ?)"));
         lines_ = std::make_unique<Insert>(db_, QStringLiteral(
             "INSERT INTO transport_trip_route (\"ID\", \"TransportTripID\", \"TransportRouteID\", \"TransportFuelNormID\", "
             "\"FuelNormByDistance\", \"FuelNormByDuration\", \"UserID\", \"Date\", \"Distance\", \"Duration\") "
@@ -224,9 +225,11 @@ private:
             }
             fuel = demo::round2(fuel);
             const int counter = ++counters_[day.year()];
-            sheets_->run({sheet, QStringLiteral("KL-%1-%2").arg(day.toString(QStringLiteral("yyMMdd"))).arg(counter, 6, 10, QLatin1Char('0')),
-                          counter, QDateTime(day, QTime(0, 0)), QDateTime(to, QTime(0, 0)), car, driver, start,
-                          reading, norm.tankType, rest, 0, fuel});
+            const QString name =
+                QStringLiteral("KL-%1-%2").arg(day.toString(QStringLiteral("yyMMdd"))).arg(counter, 6, 10, QLatin1Char('0'));
+            const QDateTime from(day, QTime(0, 0)), until(to, QTime(0, 0));
+            sheets_->run({sheet, name, counter, from, until, car, driver, start, reading, norm.tankType, rest, 0, fuel,
+                          tripSearchText(name, from, until, start, reading, QVariant())});
             for (const QVariantList& line : lines)
                 lines_->run(line);
             for (const QVariantList& cheque : cheques)

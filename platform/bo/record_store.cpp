@@ -1,6 +1,7 @@
 #include "platform/bo/record_store.h"
 
 #include "platform/bo/session_store.h"
+#include "platform/bo/trip_search_text.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/object_id.h"
 
@@ -184,6 +185,11 @@ qint64 write(Session& session, const ObjectType& type, const vx::Recordset& row,
     for (const ColumnDef& c : type.columns) {
         names << quoted(c.name);
         values << storedValue(type, c, row);
+    }
+    if (type.typeId == QLatin1String("O4000100")) {
+        names << QStringLiteral("\"SearchText\"");
+        values << tripSearchText(row.value(u"Name"), row.value(u"Date"), row.value(u"DateTo"), row.value(u"DistanceRest"),
+                                 row.value(u"DistanceEnd"), row.value(u"Code"));
     }
     if (id <= 0) {
         names << QStringLiteral("\"CreationDate\"");

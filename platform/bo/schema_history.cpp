@@ -2,6 +2,7 @@
 
 #include "platform/bo/database.h"
 #include "platform/bo/references.h"
+#include "platform/bo/trip_search_text.h"
 
 namespace bo {
 namespace {
@@ -149,6 +150,11 @@ QList<Migration> schemaHistory()
              QStringLiteral("DROP INDEX ix_transport_trip_date"),
          },
          nullptr},
+        // A search typed into the trip list is answered by the store from each sheet's shown texts.
+        {8, QStringLiteral("search texts of trip sheets"),
+         {QStringLiteral("ALTER TABLE transport_trip ADD COLUMN \"SearchText\" {text}"),
+          QStringLiteral("CREATE INDEX ix_transport_trip_userid_transportcarid ON transport_trip (\"UserID\", \"TransportCarID\")")},
+         addTripSearchText},
     };
 }
 

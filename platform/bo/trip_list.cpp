@@ -3,8 +3,11 @@
 #include "platform/bo/argument_list.h"
 #include "platform/bo/list_items.h"
 #include "platform/bo/session_store.h"
+#include "platform/bo/trip_search.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/object_id.h"
+#include "platform/contract/search_text.h"
+#include "platform/contract/searchable_rows.h"
 
 #include <QCollator>
 #include <QHash>
@@ -53,12 +56,16 @@ QString preview(const QVariant& name, const QVariant& date)
 const QString nameOnly = QStringLiteral("t.\"Name\"");
 
 // Sheets of one vehicle: the period's condition and values with the vehicle's.
-QString vehicleCondition(qint64 id)
+// Sheets named by their numbers are looked up by those ("+" keeps the index
+// of a vehicle's sheets out, which would read all of them).
+QString vehicleCondition(qint64 id, bool byNumbers = false)
 {
-    return id == 0 ? QStringLiteral(" AND COALESCE(t.\"TransportCarID\", 0) = ?") : QStringLiteral(" AND t.\"TransportCarID\" = ?");
+    if (id == 0)
+        return QStringLiteral(" AND COALESCE(t.\"TransportCarID\", 0) = ?");
+    return byNumbers ? QStringLiteral(" AND +t.\"TransportCarID\" = ?") : QStringLiteral(" AND t.\"TransportCarID\" = ?");
 }
 
-class TripListSource final : public vx::RowSource {
+class TripListSource final : public vx::RowSource, public vx::SearchableRows {
 public:
     TripListSource(std::weak_ptr<Session> session, QVariantList period, QList<Vehicle> vehicles, int expected)
         : session_(std::move(session)), period_(std::move(period)), vehicles_(std::move(vehicles)), expected_(expected)
@@ -83,6 +90,41 @@ public:
     }
 
     int expectedCount() const override { return expected_; }
+
+    // The list again from its start, only the sheets that may show `typed`
+    // (found by the store) under the vehicles that have them or whose node shows it.
+    vx::RowSourcePtr narrowed(const QString& typed) const override
+    {
+        const SessionPtr session = session_.lock();
+        if (!session)
+            return nullptr;
+        if (vx::search::folded(typed).isEmpty()) // every row shows the empty text
+            return std::make_shared<TripListSource>(session_, period_, vehicles_, expected_);
+        try {
+            auto search = std::make_shared<const TripSearch>(storeOf(*session), typed, periodCondition, period_);
+            QList<Vehicle> vehicles;
+            QSet<qint64> named;
+            for (Vehicle v : vehicles_) {
+                const bool shown = vx::search::folded(v.label).contains(search->folded());
+                if (!shown && !search->mayHold(v.id))
+                    continue;
+                if (shown)
+                    named.insert(v.id);
+                v.sheets = -1; // the counts were of every sheet: read on until a vehicle's sheets run out
+                vehicles << v;
+            }
+            const int known = search->knownSheets();
+            auto source = std::make_shared<TripListSource>(session_, period_, vehicles, -1);
+            source->search_ = std::move(search);
+            source->named_ = std::move(named);
+            if (known >= 0)
+                source->expected_ = known + int(vehicles.size()); // at most: a vehicle's node and its sheets
+            return source;
+        } catch (const StorageError& e) {
+            session->reportError(e.message());
+            return nullptr;
+        }
+    }
 
 private:
     static QString nodeKey(qint64 vehicleId) { return QStringLiteral("Car:") + vx::oid::make(carType, vehicleId); }
@@ -165,15 +207,17 @@ private:
     {
         const Vehicle& vehicle = vehicles_.at(current_);
         const bool counted = vehicle.sheets >= 0;
-        if (!nodeGiven_ && counted) {
+        if (!nodeGiven_ && (counted || named_.contains(vehicle.id))) {
             giveNode(vehicle);
             nodeGiven_ = true;
             if (--wanted == 0)
                 return;
         }
-        QString where = periodCondition + vehicleCondition(vehicle.id);
+        QString where = periodCondition + vehicleCondition(vehicle.id, search_ && search_->byNumbers(vehicle.id));
         QVariantList values = period_;
         values << vehicle.id;
+        if (search_)
+            where += search_->condition(vehicle.id, values);
         if (hasLast_) {
             where += QStringLiteral(" AND (t.\"Date\" < ? OR (t.\"Date\" = ? AND t.\"ID\" < ?))");
             values << lastDate_ << lastDate_ << lastId_;
@@ -206,6 +250,8 @@ private:
     bool hasLast_ = false;      // and some of its sheets, the last of them this one:
     QVariant lastDate_;
     qint64 lastId_ = 0;
+    std::shared_ptr<const TripSearch> search_; // the sheets searched for, when narrowed
+    QSet<qint64> named_;                       // vehicles whose node shows the text searched for
 };
 
 } // namespace

@@ -221,7 +221,14 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { showNode(item); });
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        // A search looks through the whole list, not only the rows read so far.
+        // A list whose store finds the rows that may show the text is read on
+        // from those; any other searches the whole list, not only the rows read so far.
+        if (model_->narrowTo(text)) {
+            proxy_->setSearchText(text);
+            list_->expandToDepth(0);
+            showRowCount();
+            return;
+        }
         if (!text.isEmpty() && model_->hasUnreadRows()) {
             statusBar()->showMessage(QStringLiteral("Skaitomas visas sąrašas..."));
             const WaitCursor waiting;

@@ -1,8 +1,8 @@
 #include "platform/shell/object_list_model.h"
 
+#include "platform/contract/searchable_rows.h"
 #include "platform/shell/field_captions.h"
 #include "platform/shell/recordset_table_model.h"
-
 
 #include <QHash>
 #include <QMimeData>
@@ -78,6 +78,7 @@ QString ObjectListModel::caption(const QString& field)
 void ObjectListModel::clear()
 {
     source_.reset();
+    origin_.reset();
     expected_ = -1;
     keys_.clear();
     contexts_.clear();
@@ -126,11 +127,34 @@ void ObjectListModel::setRows(const vx::RecordsetPtr& rows, IconProvider icons, 
         source_ = rows->takeRowSource();
         expected_ = source_ ? source_->expectedCount() : -1;
     }
+    origin_ = source_; // a source narrows from its first row, however far it has been read
+    readFirstPage();
+}
+
+void ObjectListModel::readFirstPage()
+{
     // Inside the reset the view is told nothing: it takes what there is once the reset ends.
     while (top_.isEmpty() && source_)
         appendRows(takePage());
     topShown_ = std::min<int>(batch, int(top_.size()));
     endResetModel();
+}
+
+bool ObjectListModel::narrowTo(const QString& typed)
+{
+    const auto* searchable = dynamic_cast<const vx::SearchableRows*>(origin_.get());
+    vx::RowSourcePtr narrowed = searchable ? searchable->narrowed(typed) : nullptr;
+    if (!narrowed)
+        return false;
+    beginResetModel();
+    const vx::RowSourcePtr origin = origin_;
+    clear(); // the columns stay as they are
+    values_ = QList<QVariantList>(columns_.size());
+    origin_ = origin;
+    source_ = std::move(narrowed);
+    expected_ = source_->expectedCount();
+    readFirstPage();
+    return true;
 }
 
 int ObjectListModel::expectedRows() const

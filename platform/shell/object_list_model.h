@@ -39,6 +39,10 @@ public:
     void readMore();
     // Reads every row and hands every top-level row to the view (searching looks through them all).
     void readAll();
+    // Shows, from the first, only the rows the source finds may show `typed`
+    // (the whole list again for an empty text), read on page by page as
+    // before; false when the rows' source cannot search itself.
+    bool narrowTo(const QString& typed);
     QStringList shownFields() const { return columns_; }
     // The index of the row with this key, reading on until it comes; invalid when the list has no such row.
     QModelIndex indexOfKey(const QString& key);
@@ -68,6 +72,8 @@ private:
     int findParent(const QString& parentKey);
     // The next page of the rows still to be read; the last one lets the source go.
     QList<QVariantList> takePage();
+    // Reads until the view has a top-level row and ends the reset begun by the caller.
+    void readFirstPage();
     // Reads the next page and tells the view of the rows it may show.
     bool readPage();
     void giveTopRows(int count);
@@ -79,6 +85,7 @@ private:
     IconProvider icons_;
     QString typeId_;
     vx::RowSourcePtr source_; // the rows still to be read
+    vx::RowSourcePtr origin_; // the source as it came, which narrowTo asks
     int expected_ = -1;       // all rows of the list, when the source knows
     // Where the values are in a row of the record set.
     int keyField_ = -1, parentField_ = -1, groupField_ = -1, kindField_ = -1, contextField_ = -1, iconField_ = -1;
