@@ -114,6 +114,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitColumns();
     QAction* menuItem(const QString& name, const QString& caption);
     void popUpMenu(const QPoint& at);
     // Runs a command the user asked for, when the user may edit and, where it
