@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -111,6 +112,9 @@ void EntryList::fitColumns()
     const QAbstractItemModel* model = list_->model();
     QHeaderView* header = list_->header();
     const int rows = list_->topLevelItemCount();
+    // The view hears of the new widths once, at the end, and not after it
+    // has shown: it would draw itself a second time.
+    const QSignalBlocker quiet(header);
     for (int column = 0; column < list_->columnCount(); ++column) {
         QList<std::pair<qsizetype, int>> longest; // text length, row; longest first
         for (int row = 0; row < rows; ++row) {
@@ -129,6 +133,7 @@ void EntryList::fitColumns()
             width = qMax(width, list_->sizeHintForIndex(model->index(row, column)).width());
         header->resizeSection(column, width);
     }
+    list_->doItemsLayout();
 }
 
 QTreeWidgetItem* EntryList::selected() const
