@@ -99,19 +99,23 @@ void EntryList::addTotals(const Cells& totals)
         ReportList::setSubItem(row, key, text, true);
     for (const QString& key : numberColumns_)
         row->setTextAlignment(ReportList::columnOf(list_, key), Qt::AlignRight | Qt::AlignVCenter);
-    fitColumns();
+    widenForLastRow();
 }
 
 // Columns as wide as their captions and what the rows show, so dates and
 // names are not cut. Measuring a cell lays its text out, which a long list
-// cannot afford for every cell: a column is measured by its longest texts and
-// its last row (a totals row, in bold, is the widest).
+// cannot afford for every cell: a column is measured by its longest texts.
 void EntryList::fitColumns()
 {
     constexpr int measured = 3;
     const QAbstractItemModel* model = list_->model();
     QHeaderView* header = list_->header();
     const int rows = list_->topLevelItemCount();
+    if (captionWidths_.size() != list_->columnCount()) {
+        captionWidths_.clear();
+        for (int column = 0; column < list_->columnCount(); ++column)
+            captionWidths_ << qMax(header->sectionSizeHint(column), header->minimumSectionSize());
+    }
     // The view hears of the new widths once, at the end, and not after it
     // has shown: it would draw itself a second time.
     const QSignalBlocker quiet(header);
@@ -126,12 +130,24 @@ void EntryList::fitColumns()
             if (longest.size() > measured)
                 longest.removeLast();
         }
-        if (rows > 0)
-            longest.append({0, rows - 1});
-        int width = qMax(header->sectionSizeHint(column), header->minimumSectionSize());
+        int width = captionWidths_.at(column);
         for (const auto& [length, row] : std::as_const(longest))
             width = qMax(width, list_->sizeHintForIndex(model->index(row, column)).width());
         header->resizeSection(column, width);
+    }
+    list_->doItemsLayout();
+}
+
+// The totals row, in bold, may need more room than the rows before it.
+void EntryList::widenForLastRow()
+{
+    const int row = list_->topLevelItemCount() - 1;
+    QHeaderView* header = list_->header();
+    const QSignalBlocker quiet(header);
+    for (int column = 0; row >= 0 && column < list_->columnCount(); ++column) {
+        const int width = list_->sizeHintForIndex(list_->model()->index(row, column)).width();
+        if (width > header->sectionSize(column))
+            header->resizeSection(column, width);
     }
     list_->doItemsLayout();
 }

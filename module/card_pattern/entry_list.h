@@ -115,6 +115,7 @@ protected:
 
 private:
     void fitColumns();
+    void widenForLastRow();
     QAction* menuItem(const QString& name, const QString& caption);
     void popUpMenu(const QPoint& at);
     // Runs a command the user asked for, when the user may edit and, where it
@@ -127,6 +128,7 @@ private:
     CardBase& card_;
     QTreeWidget* list_; // the card's, which outlives the part
     QStringList numberColumns_;
+    QList<int> captionWidths_; // the columns' least widths, for their captions
     QString selectAfter_;
     QIcon itemIcon_;
 
