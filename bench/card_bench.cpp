@@ -24,9 +24,10 @@
 #include "platform/shell/shell_host_factory.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
@@ -268,10 +269,9 @@ void CardOpen(benchmark::State& state)
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // The tab bar slides its tabs together for a moment after a close;
         // the next open should not count that.
-        QElapsedTimer settling;
-        settling.start();
-        while (settling.elapsed() < 300)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QEventLoop settling;
+        QTimer::singleShot(300, &settling, &QEventLoop::quit);
+        settling.exec();
     }
     if (lines != sheetLines)
         state.SkipWithError("the card does not show the sheet's lines");
