@@ -13,6 +13,7 @@
 #include "bench/compare.h"
 #include "platform/bo/demo_seed.h"
 #include "platform/bo/session.h"
+#include "platform/bo/users.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
@@ -66,7 +67,7 @@ public:
                               "AND COALESCE(c.\"GroupFlag\", 0) = 0) ORDER BY t.\"Date\" DESC, t.\"ID\" DESC LIMIT 1");
         lastLine_ = raw_->number("SELECT MAX(\"ID\") FROM transport_trip_route");
         lastCheque_ = raw_->number("SELECT MAX(\"ID\") FROM transport_cheque");
-        session_->setUserId(raw_->number("SELECT \"ID\" FROM employee WHERE \"Login\" = 'admin'"));
+        session_->setUserId(bo::users::find(*session_, QStringLiteral("admin")).id);
         lengthen();
 
         factory_ = std::make_shared<shell::ShellHostFactory>();
@@ -116,7 +117,7 @@ public:
 
 private:
     // Copies the sheet's first route line and first cheque until it has
-    // `sheetLines` lines and `sheetCheques` cheques, a day apart in turn.
+    // `sheetLines` lines and `sheetCheques` cheques.
     void lengthen()
     {
         session_->setAdministrationTool(true);
