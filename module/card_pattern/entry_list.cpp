@@ -5,12 +5,16 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 QVariant EntryList::Row::value(QStringView field) const
 {
@@ -56,22 +60,35 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
     list_->clear();
     const int count = rows ? rows->RecordCount() : 0;
+    // The cells are written before the rows join the list, which then takes them in one go.
+    QHash<QString, int> columns;
+    const auto columnOf = [&](const QString& key) {
+        auto found = columns.constFind(key);
+        if (found == columns.cend())
+            found = columns.insert(key, ReportList::columnOf(list_, key));
+        return *found;
+    };
+    QList<int> numberColumns;
+    for (const QString& key : numberColumns_)
+        if (const int column = columnOf(key); column >= 0)
+            numberColumns << column;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(count);
     for (int i = 0; i < count; ++i) {
         const Item item = itemOf(Row(*rows, i));
-        QTreeWidgetItem* added = ReportList::addItem(list_, item.key, item.text, item.tag);
+        QTreeWidgetItem* added = ReportList::makeItem(item.key, item.text, item.tag);
         if (!itemIcon_.isNull())
             added->setIcon(0, itemIcon_);
         for (const auto& [key, text] : item.cells)
-            ReportList::setSubItem(added, key, text);
+            if (const int column = columnOf(key); column >= 0)
+                added->setText(column, text);
+        // Numbers right-aligned under each other.
+        for (const int column : std::as_const(numberColumns))
+            added->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        items << added;
     }
-    // Numbers right-aligned under each other, and columns as wide as what
-    // they show, so dates and names are not cut.
-    for (const QString& key : numberColumns_) {
-        const int column = ReportList::columnOf(list_, key);
-        for (int row = 0; row < list_->topLevelItemCount(); ++row)
-            list_->topLevelItem(row)->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-    }
-    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+    list_->addTopLevelItems(items);
+    fitColumns();
     Catalogue::SelectListItem(list_, std::exchange(selectAfter_, QString()));
 }
 
@@ -82,7 +99,57 @@ void EntryList::addTotals(const Cells& totals)
         ReportList::setSubItem(row, key, text, true);
     for (const QString& key : numberColumns_)
         row->setTextAlignment(ReportList::columnOf(list_, key), Qt::AlignRight | Qt::AlignVCenter);
-    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+    widenForLastRow();
+}
+
+// Columns as wide as their captions and what the rows show, so dates and
+// names are not cut. Measuring a cell lays its text out, which a long list
+// cannot afford for every cell: a column is measured by its longest texts.
+void EntryList::fitColumns()
+{
+    constexpr int measured = 3;
+    const QAbstractItemModel* model = list_->model();
+    QHeaderView* header = list_->header();
+    const int rows = list_->topLevelItemCount();
+    if (captionWidths_.size() != list_->columnCount()) {
+        captionWidths_.clear();
+        for (int column = 0; column < list_->columnCount(); ++column)
+            captionWidths_ << qMax(header->sectionSizeHint(column), header->minimumSectionSize());
+    }
+    // The view hears of the new widths once, at the end, and not after it
+    // has shown: it would draw itself a second time.
+    const QSignalBlocker quiet(header);
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        QList<std::pair<qsizetype, int>> longest; // text length, row; longest first
+        for (int row = 0; row < rows; ++row) {
+            const qsizetype length = list_->topLevelItem(row)->text(column).size();
+            if (longest.size() == measured && length <= longest.constLast().first)
+                continue;
+            const auto at = std::find_if(longest.cbegin(), longest.cend(), [&](const auto& l) { return l.first < length; });
+            longest.insert(at - longest.cbegin(), {length, row});
+            if (longest.size() > measured)
+                longest.removeLast();
+        }
+        int width = captionWidths_.at(column);
+        for (const auto& [length, row] : std::as_const(longest))
+            width = qMax(width, list_->sizeHintForIndex(model->index(row, column)).width());
+        header->resizeSection(column, width);
+    }
+    list_->doItemsLayout();
+}
+
+// The totals row, in bold, may need more room than the rows before it.
+void EntryList::widenForLastRow()
+{
+    const int row = list_->topLevelItemCount() - 1;
+    QHeaderView* header = list_->header();
+    const QSignalBlocker quiet(header);
+    for (int column = 0; row >= 0 && column < list_->columnCount(); ++column) {
+        const int width = list_->sizeHintForIndex(list_->model()->index(row, column)).width();
+        if (width > header->sectionSize(column))
+            header->resizeSection(column, width);
+    }
+    list_->doItemsLayout();
 }
 
 QTreeWidgetItem* EntryList::selected() const

@@ -114,6 +114,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitColumns();
+    void widenForLastRow();
     QAction* menuItem(const QString& name, const QString& caption);
     void popUpMenu(const QPoint& at);
     // Runs a command the user asked for, when the user may edit and, where it
@@ -126,6 +128,7 @@ private:
     CardBase& card_;
     QTreeWidget* list_; // the card's, which outlives the part
     QStringList numberColumns_;
+    QList<int> captionWidths_; // the columns' least widths, for their captions
     QString selectAfter_;
     QIcon itemIcon_;
 

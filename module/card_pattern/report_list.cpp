@@ -47,12 +47,19 @@ int columnOf(const QTreeWidget* list, const QString& key)
     return -1;
 }
 
-QTreeWidgetItem* addItem(QTreeWidget* list, const QString& key, const QString& text, const QString& tag)
+QTreeWidgetItem* makeItem(const QString& key, const QString& text, const QString& tag)
 {
-    auto* item = new QTreeWidgetItem(list); // owned by the list
+    auto* item = new QTreeWidgetItem; // the caller hands it to a list, which owns it
     item->setText(0, text);
     ListItem::setKey(item, key);
     ListItem::setTag(item, tag);
+    return item;
+}
+
+QTreeWidgetItem* addItem(QTreeWidget* list, const QString& key, const QString& text, const QString& tag)
+{
+    QTreeWidgetItem* item = makeItem(key, text, tag);
+    list->addTopLevelItem(item); // owned by the list
     return item;
 }
 
@@ -62,7 +69,10 @@ void setSubItem(QTreeWidgetItem* item, const QString& columnKey, const QString& 
     if (column < 0)
         return;
     item->setText(column, text);
-    setBold(item, column, bold);
+    // A cell of the list's own font keeps no font of its own: each one would
+    // cost its measuring and drawing.
+    if (bold || item->data(column, Qt::FontRole).isValid())
+        setBold(item, column, bold);
 }
 
 QString subItem(const QTreeWidgetItem* item, const QString& columnKey)

@@ -25,6 +25,9 @@ int columnOf(const QTreeWidget* list, const QString& key);
 
 // Appends a row with its key, item text and tag.
 QTreeWidgetItem* addItem(QTreeWidget* list, const QString& key, const QString& text, const QString& tag = QString());
+// The same row not yet in a list, so writing its cells tells no view; the
+// caller adds it (many at once are added far quicker than one by one).
+QTreeWidgetItem* makeItem(const QString& key, const QString& text, const QString& tag = QString());
 // Writes a sub-item by its column key; an unknown key writes nothing.
 void setSubItem(QTreeWidgetItem* item, const QString& columnKey, const QString& text, bool bold = false);
 // The text of a sub-item by its column key.

@@ -106,6 +106,17 @@ QString fixed(double value, int decimals)
 QString plain(double value)
 {
     constexpr int significantDigits = 15;
+    // A number whose shortest form has no more digits than that is written so
+    // (lists show many: this is their quick way).
+    if (value != 0.0 && std::fabs(value) < 1e15) {
+        QString shortest = QString::number(value, 'f', QLocale::FloatingPointShortest);
+        int digits = 0;
+        for (const QChar c : std::as_const(shortest))
+            if (c.isDigit() && (digits > 0 || c != u'0'))
+                ++digits;
+        if (digits <= significantDigits)
+            return shortest.replace(u'.', u',');
+    }
     Decimal d = decompose(value);
     roundAt(d, significantDigits - 1);
     while (d.digits.size() > 1 && d.digits.endsWith('0'))

@@ -227,9 +227,13 @@ RowState Recordset::rowState(int row) const
 
 int Recordset::fieldIndex(QStringView name) const
 {
-    for (int i = 0; i < fields_.size(); ++i)
-        if (name.compare(fields_.at(i).name, Qt::CaseInsensitive) == 0)
+    // Names of another length never match; one written as the column has it
+    // is found without folding its case.
+    for (int i = 0; i < fields_.size(); ++i) {
+        const QString& field = fields_.at(i).name;
+        if (field.size() == name.size() && (name == field || name.compare(field, Qt::CaseInsensitive) == 0))
             return i;
+    }
     return -1;
 }
 

@@ -188,6 +188,9 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     list_->setDragEnabled(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // Fitting a column to its contents lays out the text of every row measured:
+    // a long list is measured by the rows in view and those next to them.
+    list_->header()->setResizeContentsPrecision(100);
     auto* top = new QHBoxLayout;
     top->addWidget(search_, 1);
     top->addWidget(periodLabel_);
