@@ -42,21 +42,7 @@ protected:
     // A store as the program before the foreign keys left it.
     std::unique_ptr<bo::Database> storeBeforeKeys(std::unique_ptr<TestStore>& holder)
     {
-        QString reason;
-        holder = TestStore::create(&reason);
-        auto old = bo::Database::connect(holder->location());
-        bo::schemaVersion(*old);
-        for (const bo::Migration& m : bo::migrations()) {
-            if (m.version >= keysVersion())
-                break;
-            for (const QString& statement : m.statements)
-                old->execute(old->dialect().ddl(statement));
-            if (m.seed)
-                m.seed(*old);
-            old->execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
-                         {m.version, m.name, QStringLiteral("2026-01-01T00:00:00Z")});
-        }
-        return old;
+        return storeBeforeStep(holder, QStringLiteral("foreign keys"));
     }
 
     int run(const std::function<int(QTextStream&, QTextStream&)>& command, QString* text)

@@ -147,20 +147,8 @@ TEST_F(BoTripSearch, ASheetIsFoundByWhatItShowsAfterEditsAndRenames)
 TEST_F(BoTripSearch, GeneratedAndUpgradedSheetsHoldTheTextsTheyShow)
 {
     bo::generateFleet(session(), {2, 1, vx::clock::today(), 7}, {});
-    QString reason;
-    const std::unique_ptr<TestStore> holder = TestStore::create(&reason);
-    const auto old = bo::Database::connect(holder->location());
-    bo::schemaVersion(*old);
-    for (const bo::Migration& m : bo::migrations()) {
-        if (m.name == QLatin1String("search texts of trip sheets"))
-            break;
-        for (const QString& statement : m.statements)
-            old->execute(old->dialect().ddl(statement));
-        if (m.seed)
-            m.seed(*old);
-        old->execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
-                     {m.version, m.name, QStringLiteral("2026-01-01T00:00:00Z")});
-    }
+    std::unique_ptr<TestStore> holder;
+    const auto old = storeBeforeStep(holder, QStringLiteral("search texts of trip sheets"));
     for (const auto& [name, code] : {std::pair{"Šiaulių KL–1", "X"}, std::pair{"Kelionė 2", ""}})
         old->execute(QStringLiteral("INSERT INTO transport_trip (\"Name\", \"Code\", \"Date\", \"DistanceRest\") VALUES (?, ?, ?, ?)"),
                      {QString::fromUtf8(name), QString::fromUtf8(code), QDateTime(QDate(2025, 1, 2), QTime(7, 5)), 10.25});

@@ -1,5 +1,6 @@
 #include "tests/support/store_fixture.h"
 
+#include "platform/bo/migrations.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/object_id.h"
 
@@ -121,4 +122,23 @@ std::string columnText(const vx::RecordsetPtr& rs, const char* field)
     for (int row = 0; row < rs->RecordCount(); ++row)
         values << rs->valueAt(row, column).toString();
     return values.join(QLatin1Char('|')).toStdString();
+}
+
+std::unique_ptr<bo::Database> storeBeforeStep(std::unique_ptr<TestStore>& holder, const QString& stepName)
+{
+    QString reason;
+    holder = TestStore::create(&reason);
+    auto old = bo::Database::connect(holder->location());
+    bo::schemaVersion(*old);
+    for (const bo::Migration& m : bo::migrations()) {
+        if (m.name == stepName)
+            break;
+        for (const QString& statement : m.statements)
+            old->execute(old->dialect().ddl(statement));
+        if (m.seed)
+            m.seed(*old);
+        old->execute(QStringLiteral("INSERT INTO kelmira_schema (version, name, applied) VALUES (?, ?, ?)"),
+                     {m.version, m.name, QStringLiteral("2026-01-01T00:00:00Z")});
+    }
+    return old;
 }

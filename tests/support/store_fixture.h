@@ -27,6 +27,10 @@ QString createRecord(bo::Session& session, const QString& typeId, const QVariant
 // one); null when it cannot be read.
 vx::VxObjectUIOPtr readRecord(bo::Session& session, const QString& oidr);
 
+// A fresh store as an older program left it: every upgrade step before the
+// one named, none from it on. `holder` keeps the store alive.
+std::unique_ptr<bo::Database> storeBeforeStep(std::unique_ptr<TestStore>& holder, const QString& stepName);
+
 // Stores a user's rights as the administration tool does, whoever the
 // session's user is: rights are the administrator's to give.
 void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentRights>& rows);
