@@ -118,7 +118,8 @@ struct Mean {
     double wallMs = 0, cpuMs = 0;
 };
 
-// Mean times of `work` over enough runs to take about a tenth of a second.
+// Mean times of `work` over enough runs to take about a second: a slow query
+// runs some twenty times, so one run slowed by another program weighs little.
 Mean meanMs(const std::function<void()>& work)
 {
     using Clock = std::chrono::steady_clock;
@@ -130,7 +131,7 @@ Mean meanMs(const std::function<void()>& work)
         work();
         ++runs;
         now = Clock::now();
-    } while (now - start < std::chrono::milliseconds(100));
+    } while (now - start < std::chrono::seconds(1));
     return {std::chrono::duration<double, std::milli>(now - start).count() / runs, (cpuMs() - cpuStart) / runs};
 }
 

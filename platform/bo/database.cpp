@@ -1,11 +1,13 @@
 #include "platform/bo/database.h"
 
 #include "platform/bo/migrations.h"
+#include "platform/bo/sqlite_reader.h"
 
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -90,6 +92,22 @@ Rows readOut(QSqlQuery& q)
     return rows;
 }
 
+// A row of a QtSql query, as the driver gives it.
+class QueryRow final : public StoredRow {
+public:
+    explicit QueryRow(const QSqlQuery& q) : q_(q), size_(q.record().count()) {}
+    int size() const override { return size_; }
+    QVariant value(int column) const override { return q_.value(column); }
+    QVariant typed(int column, vx::FieldType type, bool& allTyped) const override
+    {
+        return typedOrAsIs(q_.value(column), type, allTyped);
+    }
+
+private:
+    const QSqlQuery& q_;
+    int size_;
+};
+
 } // namespace
 
 QVariant Rows::at(int row, const QString& column) const
@@ -108,6 +126,7 @@ Database::Database(QString location, QString connectionName, std::unique_ptr<Sql
 Database::~Database()
 {
     statements_.clear(); // they belong to the connection that is closed here
+    direct_.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         if (db.isOpen())
@@ -300,8 +319,11 @@ QSqlQuery& Database::statement(const QString& sql, const QVariantList& values) c
 QSqlQuery Database::plain(const QString& sql) const
 {
     reconnectIfLost();
-    if (changesSchema(sql))
+    if (changesSchema(sql)) {
         statements_.clear();
+        if (direct_)
+            direct_->clear();
+    }
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     run(q, sql, false);
@@ -318,6 +340,43 @@ Rows Database::query(const QString& sql, const QVariantList& values) const
     Rows rows = readOut(q);
     q.finish(); // kept prepared, its rows let go
     return rows;
+}
+
+void Database::read(const QString& sql, const QVariantList& values, const StoredRowReader& each) const
+{
+    if (engine() == Engine::Sqlite) {
+        if (!direct_) {
+            const QVariant handle = connection().driver()->handle();
+            if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+                throw StorageError(QStringLiteral("Nepavyko atidaryti duomenų bazės %1.").arg(location_));
+            direct_ = std::make_unique<SqliteReader>(*static_cast<sqlite3* const*>(handle.constData()));
+        }
+        QSqlError error;
+        sqlite3_stmt* statement = direct_->prepared(sql, error);
+        if (!statement)
+            fail(error, QStringLiteral("Netinkama užklausa: "));
+        QVariantList bound;
+        bound.reserve(values.size());
+        for (const QVariant& value : values)
+            bound << dialect_->bindValue(value);
+        error = direct_->run(statement, bound, each);
+        if (error.isValid())
+            fail(error, QString());
+        return;
+    }
+    if (values.isEmpty()) {
+        QSqlQuery q = plain(sql);
+        const QueryRow row(q);
+        while (q.next())
+            each(row);
+        return;
+    }
+    QSqlQuery& q = statement(sql, values);
+    // Its rows let go however the reading ends; the statement stays prepared.
+    const std::unique_ptr<QSqlQuery, void (*)(QSqlQuery*)> finish(&q, [](QSqlQuery* done) { done->finish(); });
+    const QueryRow row(q);
+    while (q.next())
+        each(row);
 }
 
 int Database::execute(const QString& sql, const QVariantList& values) const

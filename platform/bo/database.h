@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bo/sql_dialect.h"
+#include "platform/bo/stored_row.h"
 
 #include <QHash>
 #include <QList>
@@ -16,6 +17,8 @@ class QSqlError;
 class QSqlQuery;
 
 namespace bo {
+
+class SqliteReader;
 
 // A failure of the database. It never leaves the business-object layer: every
 // public operation turns it into a Code and a Message.
@@ -85,6 +88,10 @@ public:
     // Runs an INSERT ... RETURNING id and gives the new id.
     qint64 insert(const QString& sql, const QVariantList& values = {}) const;
     QVariant scalar(const QString& sql, const QVariantList& values = {}) const;
+    // Hands each row to `each` as it is read, its values taken from the store
+    // only when asked for; for long lists, whose rows are kept in a form of
+    // their own. On SQLite it reads through SQLite's own interface.
+    void read(const QString& sql, const QVariantList& values, const StoredRowReader& each) const;
 
     bool inTransaction() const { return transactionDepth_ > 0; }
     // An SQLite file opened without write access: reads work, every writing
@@ -114,6 +121,7 @@ private:
     bool readOnly_ = false;
     mutable bool lost_ = false;
     mutable QHash<QString, QSqlQuery> statements_;
+    mutable std::unique_ptr<SqliteReader> direct_; // read()'s statements on SQLite
 };
 
 // A transaction that is rolled back unless committed. Nested transactions join

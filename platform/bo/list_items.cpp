@@ -23,6 +23,26 @@ QString recordIcon(const ObjectType& type)
     return icons.value(type.typeId, QStringLiteral("C"));
 }
 
+// The statement reading a type's records for a list: ID, the columns,
+// CreationDate, the preview, then the extra expressions.
+QString listSelect(const Database& db, const ObjectType& type, const QString& where, const QStringList& extraExpressions,
+                   const QString& order, bool limited, const QString& previewExpression)
+{
+    QStringList select{QStringLiteral("t.\"ID\"")};
+    for (const ColumnDef& c : type.columns)
+        select << QStringLiteral("t.\"%1\"").arg(c.name);
+    select << QStringLiteral("t.\"CreationDate\"")
+           << (previewExpression.isEmpty() ? type.previewExpression() : previewExpression) << extraExpressions;
+    QString sql = QStringLiteral("SELECT %1 FROM %2 t").arg(select.join(QStringLiteral(", ")), type.table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    if (limited)
+        sql += QStringLiteral(" LIMIT ?");
+    return db.dialect().expression(sql);
+}
+
 } // namespace
 
 QList<vx::FieldDef> commonListFields()
@@ -50,22 +70,11 @@ QList<ListItem> readListItems(Session& session, const ObjectType& type, const QS
                               const QStringList& extraExpressions, const QString& order, int limit,
                               const QString& previewExpression)
 {
-    QStringList select{QStringLiteral("t.\"ID\"")};
-    for (const ColumnDef& c : type.columns)
-        select << QStringLiteral("t.\"%1\"").arg(c.name);
-    select << QStringLiteral("t.\"CreationDate\"")
-           << (previewExpression.isEmpty() ? type.previewExpression() : previewExpression) << extraExpressions;
-    QString sql = QStringLiteral("SELECT %1 FROM %2 t").arg(select.join(QStringLiteral(", ")), type.table);
-    if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where;
-    if (!order.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + order;
+    Database& db = storeOf(session);
     QVariantList bound = values;
-    if (limit > 0) {
-        sql += QStringLiteral(" LIMIT ?");
+    if (limit > 0)
         bound << limit;
-    }
-    Rows rows = storeOf(session).query(storeOf(session).dialect().expression(sql), bound);
+    Rows rows = db.query(listSelect(db, type, where, extraExpressions, order, limit > 0, previewExpression), bound);
     QList<ListItem> items;
     items.reserve(rows.size());
     const int columnCount = int(type.columns.size()) + 1;
@@ -88,6 +97,61 @@ QList<ListItem> readListItems(Session& session, const ObjectType& type, const QS
         items.append(std::move(item));
     }
     return items;
+}
+
+ListRows readListRows(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
+                      const QStringList& extraExpressions, const QString& order, int limit,
+                      const QString& previewExpression, const ListRowFinish& finish)
+{
+    Database& db = storeOf(session);
+    QVariantList bound = values;
+    if (limit > 0)
+        bound << limit;
+    const QList<vx::FieldDef> fields = typeListFields(type);
+    const int columnCount = int(type.columns.size());
+    // The row is laid out as listRowValues lays it out, in the order the
+    // statement gives the values: each goes straight to its place.
+    QList<vx::FieldType> columnTypes; // of the stored columns the row keeps, and CreationDate
+    QList<int> keptColumns;
+    for (int c = 0; c < columnCount; ++c) {
+        if (!repeatsCommonField(type.columns.at(c))) {
+            keptColumns << 1 + c;
+            columnTypes << type.columns.at(c).type;
+        }
+    }
+    keptColumns << 1 + columnCount;
+    columnTypes << vx::FieldType::DateTime;
+    const int firstExtra = int(fields.size() - extraExpressions.size());
+    const int unread = firstExtra - int(commonListFields().size()) - int(keptColumns.size()); // filled by `finish`
+    const vx::FieldType idType = fields.at(1).type;
+    const QString recordKind = type.recordKind, groupKind = QStringLiteral("Group");
+    const QString icon = recordIcon(type), groupIcon = QStringLiteral("CGroup");
+    ListRows read;
+    db.read(listSelect(db, type, where, extraExpressions, order, limit > 0, previewExpression), bound,
+            [&](const StoredRow& stored) {
+                QVariantList row;
+                row.reserve(fields.size());
+                const QString oidr = vx::oid::make(type.typeId, stored.value(0).toLongLong());
+                // ParentID and GroupFlag come first in a grouped type's columns.
+                const bool group = type.grouped && stored.value(2).toInt() != 0;
+                row.emplaceBack(oidr);
+                row.emplaceBack(stored.typed(0, idType, read.typed));
+                row.emplaceBack(QString()); // ParentKey
+                row.emplaceBack(group ? 1 : 0);
+                row.emplaceBack(group ? groupKind : recordKind);
+                row.emplaceBack(group ? groupIcon : icon);
+                row.emplaceBack(stored.value(columnCount + 2).toString()); // Preview
+                row.emplaceBack(oidr);                                     // Context
+                for (int k = 0; k < keptColumns.size(); ++k)
+                    row.emplaceBack(stored.typed(keptColumns.at(k), columnTypes.at(k), read.typed));
+                row.resize(row.size() + unread);
+                for (int e = firstExtra; e < fields.size(); ++e)
+                    row.emplaceBack(stored.typed(columnCount + 3 + e - firstExtra, fields.at(e).type, read.typed));
+                if (finish)
+                    finish(stored, row);
+                read.rows.append(std::move(row));
+            });
+    return read;
 }
 
 QVariantList listRowValues(const ObjectType& type, const ListItem& item, const QString& parentKey, const QString& kind,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bo/object_types.h"
+#include "platform/bo/stored_row.h"
 #include "platform/contract/recordset.h"
 
 #include <QString>
@@ -26,6 +27,26 @@ struct ListItem {
 QList<ListItem> readListItems(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
                               const QStringList& extraExpressions = {}, const QString& order = QString(), int limit = 0,
                               const QString& previewExpression = QString());
+
+// Completes a row read by readListRows; `stored` is the record as read: ID,
+// the type's columns, CreationDate, the preview, then the extra expressions.
+using ListRowFinish = std::function<void(const StoredRow& stored, QVariantList& row)>;
+
+// Rows read by readListRows; `typed` tells whether every value came out of
+// its field's type (a stored value that cannot be converted stays as stored).
+struct ListRows {
+    QList<QVariantList> rows;
+    bool typed = true;
+};
+
+// The records as readListItems reads them, each straight into its list row
+// (listRowValues' layout, the type's kind and icon, the values converted to
+// their fields' types): a long list converts each value once. The parent key
+// is left empty, the extra expressions' values fill the row's last fields
+// and those between stay null; `finish`, when given, completes each row.
+ListRows readListRows(Session& session, const ObjectType& type, const QString& where, const QVariantList& values,
+                      const QStringList& extraExpressions, const QString& order, int limit,
+                      const QString& previewExpression, const ListRowFinish& finish = {});
 
 // A record's row values; kind and icon default to the type's (or a group's).
 QVariantList listRowValues(const ObjectType& type, const ListItem& item, const QString& parentKey,

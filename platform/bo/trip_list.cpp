@@ -26,7 +26,7 @@ const ObjectType& tripType()
 
 struct Vehicle {
     qint64 id = 0; // 0 gathers the sheets without a vehicle
-    QVariant name, code;
+    QVariant name, code; // as the rows' CarName and CarCode hold them
     QString label;
     int sheets = -1; // its sheets in the period; -1 when not counted
 };
@@ -37,23 +37,35 @@ const QStringList userNameExpression{
 // Newest first (the store orders the dates: no date conversions per comparison).
 const QString newestFirst = QStringLiteral("t.\"Date\" DESC, t.\"ID\" DESC");
 
-// A sheet's display text, its name and date (yyyy.MM.dd), made here rather
+// A sheet's display text, its name and day (yyyy.MM.dd), made here rather
 // than by the store, whose date formatting costs more than reading the row.
 QString preview(const QVariant& name, const QVariant& date)
 {
+    // The day written digit by digit: a format string costs more than the rest of the row.
     QString day;
     if (date.typeId() == QMetaType::QDateTime) {
-        day = date.toDateTime().date().toString(u"yyyy.MM.dd");
-    } else if (!date.isNull()) {
-        const QString stored = date.toString(); // yyyy-MM-dd HH:mm:ss
-        if (const auto moment = vx::dates::readDateTime(stored))
-            day = moment->date().toString(u"yyyy.MM.dd");
+        int y = 0, m = 0, d = 0;
+        const QDate stamp = date.toDateTime().date();
+        stamp.getDate(&y, &m, &d);
+        if (y >= 1000 && y <= 9999) {
+            const char digits[] = {char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                                   char('0' + y % 10), '.', char('0' + m / 10), char('0' + m % 10), '.',
+                                   char('0' + d / 10), char('0' + d % 10)};
+            day = QLatin1StringView(digits, sizeof(digits));
+        } else {
+            day = stamp.toString(u"yyyy.MM.dd");
+        }
     }
-    return (name.toString() + QLatin1Char(' ') + day).trimmed();
+    const QString stored = name.toString();
+    QString text(stored.size() + 1 + day.size(), Qt::Uninitialized);
+    QChar* out = std::copy(stored.cbegin(), stored.cend(), text.data());
+    *out++ = QLatin1Char(' ');
+    std::copy(day.cbegin(), day.cend(), out);
+    return std::move(text).trimmed();
 }
 
-// The name alone comes from the store; the preview is made from it and the date.
-const QString nameOnly = QStringLiteral("t.\"Name\"");
+// The preview is made here from the name and the date: the store gives none.
+const QString noPreview = QStringLiteral("NULL");
 
 // Sheets of one vehicle: the period's condition and values with the vehicle's.
 // Sheets named by their numbers are looked up by those ("+" keeps the index
@@ -90,6 +102,7 @@ public:
     }
 
     int expectedCount() const override { return expected_; }
+    bool givesTypedRows() const override { return typed_; }
 
     // The list again from its start, only the sheets that may show `typed`
     // (found by the store) under the vehicles that have them or whose node shows it.
@@ -136,17 +149,32 @@ private:
                                vehicle.label, carOid};
     }
 
-    void giveSheets(const Vehicle& vehicle, QList<ListItem>& items)
+    // Completes a sheet's row as read (CarName and CarCode come before the
+    // UserName the statement gives).
+    static void completeSheet(const Vehicle& vehicle, const QString& key, QVariantList& row)
     {
-        const ObjectType& type = tripType();
-        const QString key = nodeKey(vehicle.id);
-        static const int nameColumn = type.columnIndex(QStringLiteral("Name"));
-        static const int dateColumn = type.columnIndex(QStringLiteral("Date"));
-        for (ListItem& item : items) {
-            item.preview = preview(item.columns.at(nameColumn), item.columns.at(dateColumn));
-            item.extra = {vehicle.name, vehicle.code, item.extra.value(0)}; // CarName, CarCode, UserName
-            ready_ << listRowValues(type, item, key, QStringLiteral("Trip"), QStringLiteral("Trip"));
-        }
+        static const int nameField = rowField(QStringLiteral("Name"));
+        static const int dateField = rowField(QStringLiteral("Date"));
+        static const int carNameField = rowField(QStringLiteral("CarName"));
+        row[2] = key; // ParentKey
+        row[6] = preview(row.at(nameField), row.at(dateField));
+        row[carNameField] = vehicle.name;
+        row[carNameField + 1] = vehicle.code;
+    }
+
+    static int rowField(const QString& name)
+    {
+        static const QList<vx::FieldDef> fields = typeListFields(tripType());
+        for (int i = 0; i < fields.size(); ++i)
+            if (fields.at(i).name == name)
+                return i;
+        return -1;
+    }
+
+    void giveSheets(QList<QVariantList>& rows)
+    {
+        for (QVariantList& row : rows)
+            ready_ << std::move(row);
     }
 
     // The counted vehicles from the current one whose node and sheets fit in
@@ -186,19 +214,39 @@ private:
             values << vehicles_.at(std::min(i, end - 1)).id;
         }
         const QString where = periodCondition + QStringLiteral(" AND t.\"TransportCarID\" IN (%1)").arg(marks.join(u','));
-        QList<ListItem> items = readListItems(session, tripType(), where, values, userNameExpression,
-                                              QStringLiteral("t.\"TransportCarID\", ") + newestFirst, 0, nameOnly);
-        const int carColumn = tripType().columnIndex(QStringLiteral("TransportCarID"));
-        QHash<qint64, QList<ListItem>> byVehicle;
-        for (ListItem& item : items)
-            byVehicle[item.columns.at(carColumn).toLongLong()].append(std::move(item));
-        for (; current_ < end; ++current_) {
-            const Vehicle& vehicle = vehicles_.at(current_);
-            QList<ListItem> sheets = byVehicle.take(vehicle.id);
-            if (sheets.isEmpty())
-                continue; // its sheets went meanwhile
-            giveNode(vehicle);
-            giveSheets(vehicle, sheets);
+        // Each vehicle's sheets, gathered under its node's key; they come vehicle by vehicle.
+        struct Sheets {
+            QString key;
+            QList<QVariantList> rows;
+        };
+        QList<Sheets> byVehicle;
+        QHash<qint64, int> place; // a vehicle's place in the batch
+        for (int i = current_; i < end; ++i) {
+            const Vehicle& vehicle = vehicles_.at(i);
+            place.insert(vehicle.id, i - current_);
+            byVehicle.append({nodeKey(vehicle.id), {}});
+            byVehicle.last().rows.reserve(vehicle.sheets);
+        }
+        static const int carColumn = 1 + tripType().columnIndex(QStringLiteral("TransportCarID"));
+        qint64 lastCar = -1;
+        int at = 0;
+        const ListRows read = readListRows(session, tripType(), where, values, userNameExpression,
+                     QStringLiteral("t.\"TransportCarID\", ") + newestFirst, 0, noPreview,
+                     [&](const StoredRow& stored, QVariantList& row) {
+                         if (const qint64 car = stored.value(carColumn).toLongLong(); car != lastCar) {
+                             at = place.value(car);
+                             lastCar = car;
+                         }
+                         completeSheet(vehicles_.at(current_ + at), byVehicle.at(at).key, row);
+                         byVehicle[at].rows.append(std::move(row));
+                     });
+        typed_ = typed_ && read.typed;
+        for (Sheets& sheets : byVehicle) {
+            if (!sheets.rows.isEmpty()) { // unless its sheets went meanwhile
+                giveNode(vehicles_.at(current_));
+                giveSheets(sheets.rows);
+            }
+            ++current_;
         }
     }
 
@@ -222,9 +270,22 @@ private:
             where += QStringLiteral(" AND (t.\"Date\" < ? OR (t.\"Date\" = ? AND t.\"ID\" < ?))");
             values << lastDate_ << lastDate_ << lastId_;
         }
-        const ObjectType& type = tripType();
         const int limit = std::max(1, wanted);
-        QList<ListItem> items = readListItems(session, type, where, values, userNameExpression, newestFirst, limit, nameOnly);
+        static const int dateColumn = 1 + tripType().columnIndex(QStringLiteral("Date"));
+        const QString key = nodeKey(vehicle.id);
+        int given = 0;
+        ListRows read =
+            readListRows(session, tripType(), where, values, userNameExpression, newestFirst, limit, noPreview,
+                         [&](const StoredRow& stored, QVariantList& row) {
+                             completeSheet(vehicle, key, row);
+                             // A full page's last sheet is where the next page goes on: its date as stored.
+                             if (++given == limit) {
+                                 lastDate_ = stored.value(dateColumn);
+                                 lastId_ = stored.value(0).toLongLong();
+                             }
+                         });
+        typed_ = typed_ && read.typed;
+        QList<QVariantList>& items = read.rows;
         if (!nodeGiven_ && !items.isEmpty()) {
             giveNode(vehicle); // one not counted shows only once it has a sheet in the period
             nodeGiven_ = true;
@@ -233,11 +294,9 @@ private:
             ++current_;
             nodeGiven_ = hasLast_ = false;
         } else {
-            hasLast_ = true;
-            lastDate_ = items.last().columns.at(type.columnIndex(QStringLiteral("Date")));
-            lastId_ = items.last().id;
+            hasLast_ = true; // at the last sheet read
         }
-        giveSheets(vehicle, items);
+        giveSheets(items);
     }
 
     std::weak_ptr<Session> session_;
@@ -246,6 +305,7 @@ private:
     int expected_ = 0;
     int current_ = 0;           // the vehicle being read
     QList<QVariantList> ready_; // rows read and not given yet
+    bool typed_ = true;         // every value read so far came out of its field's type
     bool nodeGiven_ = false;    // the current vehicle's node has been given
     bool hasLast_ = false;      // and some of its sheets, the last of them this one:
     QVariant lastDate_;
@@ -260,7 +320,9 @@ namespace {
 
 Vehicle vehicleOf(const QVariantList& row, int sheets)
 {
-    return {row.at(0).toLongLong(), row.at(1), row.at(2),
+    bool typed = true; // a text always is
+    return {row.at(0).toLongLong(), typedOrAsIs(row.at(1), vx::FieldType::Text, typed),
+            typedOrAsIs(row.at(2), vx::FieldType::Text, typed),
             QStringLiteral("%1 %2").arg(row.at(1).toString(), row.at(2).toString()).trimmed(), sheets};
 }
 

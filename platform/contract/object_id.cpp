@@ -1,5 +1,7 @@
 #include "platform/contract/object_id.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace vx::oid {
@@ -63,7 +65,14 @@ QString make(QStringView typeId, qint64 number)
 {
     if (number <= 0)
         return typeId.toString();
-    return typeId.toString() + QString::number(number);
+    // Written at once into a text of its final length: lists make one per row.
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof(digits), number).ptr;
+    QString id(typeId.size() + (end - digits), Qt::Uninitialized);
+    QChar* out = std::copy(typeId.begin(), typeId.end(), id.data());
+    for (const char* digit = digits; digit != end; ++digit)
+        *out++ = QLatin1Char(*digit);
+    return id;
 }
 
 bool isOfType(QStringView id, QStringView type)

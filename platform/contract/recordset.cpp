@@ -107,6 +107,37 @@ QString toText(const QVariant& value)
     }
 }
 
+// The value a variant of that type holds, without a copy or a conversion.
+template <class T>
+const T& held(const QVariant& value)
+{
+    return *static_cast<const T*>(value.constData());
+}
+
+// Whether a value that is not null is already as a column of the type holds
+// it, so converting it would give it back unchanged.
+bool holdsType(const QVariant& value, FieldType type)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString: return type == FieldType::Text || type == FieldType::Variant;
+    case QMetaType::Int:
+        return type == FieldType::Integer || type == FieldType::Variant ||
+               (type == FieldType::SmallInt && held<int>(value) >= std::numeric_limits<qint16>::min() &&
+                held<int>(value) <= std::numeric_limits<qint16>::max());
+    case QMetaType::LongLong:
+        return type == FieldType::Variant ||
+               (type == FieldType::BigInt && held<qlonglong>(value) >= std::numeric_limits<qint64>::min() / 2 &&
+                held<qlonglong>(value) <= std::numeric_limits<qint64>::max() / 2);
+    case QMetaType::Double:
+        return type == FieldType::Variant || (type == FieldType::Double && std::isfinite(held<double>(value)));
+    case QMetaType::Bool: return type == FieldType::Boolean || type == FieldType::Variant;
+    case QMetaType::QDate: return type == FieldType::Variant || (type == FieldType::Date && held<QDate>(value).isValid());
+    case QMetaType::QDateTime:
+        return type == FieldType::Variant || (type == FieldType::DateTime && held<QDateTime>(value).isValid());
+    default: return type == FieldType::Variant; // a Currency is rounded to four decimals whatever it is
+    }
+}
+
 } // namespace
 
 RecordsetError::RecordsetError(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -191,11 +222,14 @@ bool Recordset::readPage() const
 {
     if (!source_)
         return false;
-    const QList<QVariantList> page = source_->next(pageSize);
+    QList<QVariantList> page = source_->next(pageSize);
+    const bool typed = source_->givesTypedRows();
     if (page.size() < pageSize)
         source_.reset();
-    for (const QVariantList& values : page) {
-        rows_.append(convertRow(values));
+    for (QVariantList& values : page) {
+        if (typed)
+            values.resize(fields_.size());
+        rows_.append(typed ? std::move(values) : convertRow(std::move(values)));
         states_.append(RowState::Unchanged);
     }
     return !page.isEmpty();
@@ -305,16 +339,22 @@ void Recordset::AddNew()
     position_ = int(rows_.size()) - 1;
 }
 
-QVariantList Recordset::convertRow(const QVariantList& values) const
+QVariantList Recordset::convertRow(QVariantList values) const
 {
-    QVariantList row(fields_.size());
-    for (int i = 0; i < fields_.size() && i < values.size(); ++i) {
+    // Converted in place: a row read already typed is handed on as it came.
+    values.resize(fields_.size());
+    for (int i = 0; i < fields_.size(); ++i) {
+        QVariant& value = values[i];
+        const FieldType type = fields_.at(i).type;
+        if (isNullValue(value) ? !value.isValid() : holdsType(value, type))
+            continue;
         bool ok = false;
-        row[i] = convert(values.at(i), fields_.at(i).type, &ok);
+        QVariant converted = convert(value, type, &ok);
         if (!ok)
-            throw ConversionError(fields_.at(i).name, values.at(i), fields_.at(i).type);
+            throw ConversionError(fields_.at(i).name, value, type);
+        value = std::move(converted);
     }
-    return row;
+    return values;
 }
 
 void Recordset::appendRow(const QVariantList& values, RowState state)
@@ -419,6 +459,8 @@ QVariant Recordset::convert(const QVariant& value, FieldType type, bool* ok)
     *ok = true;
     if (isNullValue(value))
         return QVariant();
+    if (holdsType(value, type))
+        return value;
     switch (type) {
     case FieldType::Variant:
         return value;

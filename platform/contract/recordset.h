@@ -65,6 +65,10 @@ public:
     virtual QList<QVariantList> next(int count) = 0;
     // How many rows there are in all, read or not, when known beforehand; -1 otherwise.
     virtual int expectedCount() const { return -1; }
+    // Whether the rows it has given are already as the record set's columns
+    // hold them (each value of its column's type, an empty variant for a
+    // null), so the record set keeps them without converting them again.
+    virtual bool givesTypedRows() const { return false; }
 };
 using RowSourcePtr = std::shared_ptr<RowSource>;
 
@@ -173,7 +177,7 @@ public:
     static QVariant convert(const QVariant& value, FieldType type, bool* ok);
 
     // Values converted to the column types, as appending a row converts them.
-    QVariantList convertRow(const QVariantList& values) const;
+    QVariantList convertRow(QVariantList values) const;
 
 private:
     int checkedIndex(QStringView name) const;
