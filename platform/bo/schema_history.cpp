@@ -155,6 +155,8 @@ QList<Migration> schemaHistory()
          {QStringLiteral("ALTER TABLE transport_trip ADD COLUMN \"SearchText\" {text}"),
           QStringLiteral("CREATE INDEX ix_transport_trip_userid_transportcarid ON transport_trip (\"UserID\", \"TransportCarID\")")},
          addTripSearchText},
+        // On PostgreSQL a search finds the sheets holding the text through an index.
+        {9, QStringLiteral("trigram index of trip sheet search texts"), {}, addTripSearchIndex},
     };
 }
 

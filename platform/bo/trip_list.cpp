@@ -72,8 +72,8 @@ const QString noPreview = QStringLiteral("NULL");
 // of a vehicle's sheets out, which would read all of them).
 QString vehicleCondition(qint64 id, bool byNumbers = false)
 {
-    if (id == 0)
-        return QStringLiteral(" AND COALESCE(t.\"TransportCarID\", 0) = ?");
+    if (id == 0) // two seeks in the index of a vehicle's sheets, not a read of every sheet's vehicle
+        return QStringLiteral(" AND (t.\"TransportCarID\" IS NULL OR t.\"TransportCarID\" = ?)");
     return byNumbers ? QStringLiteral(" AND +t.\"TransportCarID\" = ?") : QStringLiteral(" AND t.\"TransportCarID\" = ?");
 }
 

@@ -27,6 +27,20 @@ QString likePattern(const QString& folded)
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
+// Whether a trigram index can narrow a search for the text: only a run of
+// three letters or digits gives it three letters to look up. For any other
+// text it would read all of itself and then every sheet.
+bool trigramsNarrow(const QString& folded)
+{
+    int run = 0;
+    for (const QChar c : folded) {
+        run = c.isLetterOrNumber() ? run + 1 : 0;
+        if (run == 3)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TripSearch::TripSearch(Database& db, const QString& typed, const QString& periodCondition, const QVariantList& period,
@@ -72,9 +86,12 @@ void TripSearch::findFew(Database& db, const QString& periodCondition, const QVa
                   .arg(periodCondition);
         values << QStringLiteral("%%1%").arg(folded_);
     } else {
+        // A text the index cannot narrow reads the table itself ("|| ''" keeps
+        // the index out, also for a plan the server keeps for every text).
         sql = QStringLiteral("SELECT t.\"ID\", COALESCE(t.\"TransportCarID\", 0), CASE WHEN %1 THEN 1 ELSE 0 END "
-                             "FROM transport_trip t WHERE t.\"SearchText\" LIKE ? ESCAPE '!' LIMIT ?")
-                  .arg(periodCondition);
+                             "FROM transport_trip t WHERE %2 LIKE ? ESCAPE '!' LIMIT ?")
+                  .arg(periodCondition, trigramsNarrow(folded_) ? QStringLiteral("t.\"SearchText\"")
+                                                                : QStringLiteral("(t.\"SearchText\" || '')"));
         values << pattern_;
     }
     values << fewSheets + 1;

@@ -86,4 +86,16 @@ void addTripSearchText(Database& db)
         db.execute(QString::fromLatin1(statement));
 }
 
+void addTripSearchIndex(Database& db)
+{
+    if (db.engine() != Engine::Postgres)
+        return; // SQLite's index came with the texts
+    // Each block fails alone: a server without the extension leaves the upgrade whole.
+    db.execute(QStringLiteral("DO $$ BEGIN CREATE EXTENSION IF NOT EXISTS pg_trgm; "
+                              "EXCEPTION WHEN OTHERS THEN RAISE NOTICE 'no trigram index of trip sheets: %', SQLERRM; END $$"));
+    db.execute(QStringLiteral("DO $$ BEGIN IF EXISTS (SELECT 1 FROM pg_extension WHERE extname = 'pg_trgm') THEN "
+                              "CREATE INDEX ix_transport_trip_searchtext ON transport_trip USING gin (\"SearchText\" gin_trgm_ops); "
+                              "END IF; END $$"));
+}
+
 } // namespace bo

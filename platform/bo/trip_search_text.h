@@ -22,4 +22,11 @@ QString tripSearchText(const QVariant& name, const QVariant& date, const QVarian
 // SQLite a trigram index of them kept up to date by the store itself.
 void addTripSearchText(Database& db);
 
+// On PostgreSQL, an index of every three letters of the search texts, so that a
+// search reads the sheets holding the text rather than every sheet. It needs the
+// server's trigram extension; where that cannot be had (not installed, or the
+// store's user may not add it) the store stays without the index and a search
+// reads the whole table: slower on a large store, the same answers.
+void addTripSearchIndex(Database& db);
+
 } // namespace bo

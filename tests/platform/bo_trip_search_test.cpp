@@ -142,6 +142,30 @@ TEST_F(BoTripSearch, ASheetIsFoundByWhatItShowsAfterEditsAndRenames)
     }
 }
 
+// On PostgreSQL a text of three letters or more is looked up in the trigram
+// index of the texts; a shorter one, which the index would read whole, is not.
+TEST_F(BoTripSearch, PostgresLooksUpTextsOfThreeLettersInTheTrigramIndex)
+{
+    if (db().engine() != bo::Engine::Postgres)
+        GTEST_SKIP() << "SQLite has its own index of the texts";
+    if (!db().scalar(QStringLiteral("SELECT 1 FROM pg_extension WHERE extname = ?"), {QStringLiteral("pg_trgm")}).isValid())
+        GTEST_SKIP() << "the server has no trigram extension: searches read the table";
+    bo::seedDemo(session(), vx::clock::today());
+    db().execute(QStringLiteral("SET enable_seqscan = off")); // the few demo sheets would be read straight otherwise
+    const auto indexReads = [&] {
+        db().scalar(QStringLiteral("SELECT pg_stat_force_next_flush()")); // this session's counts are seen once idle
+        return db().scalar(QStringLiteral("SELECT idx_scan FROM pg_stat_user_indexes WHERE indexrelname = ?"),
+                           {QStringLiteral("ix_transport_trip_searchtext")}).toLongLong();
+    };
+    for (const auto& [typed, looked] : {std::pair{"zilinsk", true}, std::pair{"2026.", true}, std::pair{"z", false}, std::pair{"kl-", false}}) {
+        SCOPED_TRACE(typed);
+        const qint64 before = indexReads();
+        bo::TripSearch(db(), QString::fromUtf8(typed), period, wholePeriod);
+        EXPECT_EQ(indexReads() > before, looked);
+    }
+    db().execute(QStringLiteral("RESET enable_seqscan"));
+}
+
 // The fleet generator writes each sheet's text, and the upgrade writes those
 // of the sheets an older program stored, and indexes them.
 TEST_F(BoTripSearch, GeneratedAndUpgradedSheetsHoldTheTextsTheyShow)
