@@ -64,6 +64,16 @@ long long Raw::number(const char* sql, std::optional<long long> bound) const
     return value;
 }
 
+QStringList Raw::texts(const char* sql) const
+{
+    QStringList values;
+    sqlite3_stmt* statement = prepared(sql, std::nullopt);
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return values;
+}
+
 sqlite3_stmt* Raw::prepared(const char* sql, std::optional<long long> bound) const
 {
     sqlite3_stmt* statement = nullptr;
@@ -91,7 +101,7 @@ Mean meanMs(const std::function<void()>& work)
         work();
         ++runs;
         now = Clock::now();
-    } while (now - start < std::chrono::milliseconds(100));
+    } while (now - start < std::chrono::seconds(1));
     return {std::chrono::duration<double, std::milli>(now - start).count() / runs, (cpuMs() - cpuStart) / runs};
 }
 

@@ -4,6 +4,7 @@
 // SQLite side of a comparison, and timing a call beside it.
 
 #include <QDate>
+#include <QStringList>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -32,6 +33,8 @@ public:
     // The date a query's first value starts with; `bound`, when given, is its one parameter.
     QDate day(const char* sql, std::optional<long long> bound = std::nullopt) const;
     long long number(const char* sql, std::optional<long long> bound = std::nullopt) const;
+    // The first column of every row, as text.
+    QStringList texts(const char* sql) const;
 
 private:
     sqlite3_stmt* prepared(const char* sql, std::optional<long long> bound) const;
@@ -47,7 +50,8 @@ struct Mean {
     double wallMs = 0, cpuMs = 0;
 };
 
-// Mean times of `work` over enough runs to take about a tenth of a second.
+// Mean times of `work` over enough runs to take about a second: a slow query
+// runs some twenty times, so one run slowed by another program weighs little.
 Mean meanMs(const std::function<void()>& work);
 
 // Times the state's loop over `call` and the plain query beside it. Counters:

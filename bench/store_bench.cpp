@@ -3,6 +3,7 @@
 // the call's time over the plain query's. Run on a store made by
 // `kelmiractl generate`, named by KELMIRA_BENCH_DB (see bench/README.md).
 
+#include "bench/compare.h"
 #include "platform/bo/session.h"
 #include "platform/contract/argument_text.h"
 #include "platform/contract/date_text.h"
@@ -14,155 +15,17 @@
 #include <QDate>
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <chrono>
-#include <ctime>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace {
 
-// The generated store a case runs on; without one the case is skipped.
-const char* storeOrSkip(benchmark::State& state)
-{
-    const char* path = std::getenv("KELMIRA_BENCH_DB");
-    if (path && *path)
-        return path;
-    state.SkipWithError("KELMIRA_BENCH_DB is not set: name a store made by kelmiractl generate");
-    return nullptr;
-}
-
-// The plain SQLite side: one read-only connection and a prepared statement per query.
-class Raw {
-public:
-    explicit Raw(const char* path) { sqlite3_open_v2(path, &db_, SQLITE_OPEN_READONLY, nullptr); }
-    ~Raw() { sqlite3_close(db_); }
-    Raw(const Raw&) = delete;
-    Raw& operator=(const Raw&) = delete;
-
-    // Runs `sql` with text or whole-number parameters; returns the rows read.
-    long rows(const char* sql, const std::function<void(sqlite3_stmt*)>& bind) const
-    {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
-        bind(statement);
-        long count = 0;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            for (int i = 0; i < sqlite3_column_count(statement); ++i)
-                benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
-            ++count;
-        }
-        sqlite3_finalize(statement);
-        return count;
-    }
-
-    // The date a query's first value starts with; `bound`, when given, is its one parameter.
-    QDate day(const char* sql, std::optional<long long> bound = std::nullopt) const
-    {
-        QDate value;
-        sqlite3_stmt* statement = prepared(sql, bound);
-        if (sqlite3_step(statement) == SQLITE_ROW)
-            value = QDate::fromString(
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))).left(10), Qt::ISODate);
-        sqlite3_finalize(statement);
-        return value;
-    }
-
-    long long number(const char* sql, std::optional<long long> bound = std::nullopt) const
-    {
-        long long value = 0;
-        sqlite3_stmt* statement = prepared(sql, bound);
-        if (sqlite3_step(statement) == SQLITE_ROW)
-            value = sqlite3_column_int64(statement, 0);
-        sqlite3_finalize(statement);
-        return value;
-    }
-
-    // The first column of every row, as text.
-    QStringList texts(const char* sql) const
-    {
-        QStringList values;
-        sqlite3_stmt* statement = prepared(sql, std::nullopt);
-        while (sqlite3_step(statement) == SQLITE_ROW)
-            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        sqlite3_finalize(statement);
-        return values;
-    }
-
-private:
-    sqlite3_stmt* prepared(const char* sql, std::optional<long long> bound) const
-    {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr);
-        if (bound)
-            sqlite3_bind_int64(statement, 1, *bound);
-        return statement;
-    }
-
-    sqlite3* db_ = nullptr;
-};
-
-// This thread's processor time in milliseconds: on a loaded machine the
-// wall time counts other programs' turns too.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
-
-struct Mean {
-    double wallMs = 0, cpuMs = 0;
-};
-
-// Mean times of `work` over enough runs to take about a second: a slow query
-// runs some twenty times, so one run slowed by another program weighs little.
-Mean meanMs(const std::function<void()>& work)
-{
-    using Clock = std::chrono::steady_clock;
-    int runs = 0;
-    const auto start = Clock::now();
-    const double cpuStart = cpuMs();
-    auto now = start;
-    do {
-        work();
-        ++runs;
-        now = Clock::now();
-    } while (now - start < std::chrono::seconds(1));
-    return {std::chrono::duration<double, std::milli>(now - start).count() / runs, (cpuMs() - cpuStart) / runs};
-}
-
-// Times the state's loop over `call` and the plain query beside it. Counters:
-// raw_ms the plain query's mean wall time, ratio the call's over it, and
-// cpu_ratio the same for the processor time of both.
-void compare(benchmark::State& state, const std::function<void()>& call, const std::function<void()>& raw)
-{
-    const Mean rawMean = meanMs(raw);
-    using Clock = std::chrono::steady_clock;
-    double callMs = 0, callCpuMs = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        const double cpuStart = cpuMs();
-        call();
-        callCpuMs += cpuMs() - cpuStart;
-        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        callMs += ms;
-        state.SetIterationTime(ms / 1000.0);
-    }
-    callMs /= double(state.iterations());
-    callCpuMs /= double(state.iterations());
-    state.counters["raw_ms"] = rawMean.wallMs;
-    state.counters["ratio"] = rawMean.wallMs > 0 ? callMs / rawMean.wallMs : 0;
-    state.counters["cpu_ratio"] = rawMean.cpuMs > 0 ? callCpuMs / rawMean.cpuMs : 0;
-}
-
-std::string text(const QString& s)
-{
-    return s.toStdString();
-}
+using bench::compare;
+using bench::Raw;
+using bench::storeOrSkip;
+using bench::text;
 
 // The previous sheet of the vehicle whose number of sheets is nearest the
 // argument, for a new sheet on the day after its last: GetLastTrip, then
