@@ -1,5 +1,6 @@
 #include "bench/compare.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <chrono>
@@ -124,6 +125,15 @@ void compare(benchmark::State& state, const std::function<void()>& call, const s
     state.counters["raw_ms"] = rawMean.wallMs;
     state.counters["ratio"] = rawMean.wallMs > 0 ? callMs / rawMean.wallMs : 0;
     state.counters["cpu_ratio"] = rawMean.cpuMs > 0 ? callCpuMs / rawMean.cpuMs : 0;
+}
+
+int runWithCoreApplication(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace bench

@@ -59,6 +59,9 @@ Mean meanMs(const std::function<void()>& work);
 // cpu_ratio the same for the processor time of both.
 void compare(benchmark::State& state, const std::function<void()>& call, const std::function<void()>& raw);
 
+// A benchmark program's main: the cases run inside a core application.
+int runWithCoreApplication(int argc, char** argv);
+
 inline std::string text(const QString& s)
 {
     return s.toStdString();

@@ -5,6 +5,7 @@
 // the highest resident size while opening (the record set included), "held"
 // what is still allocated once the record set is gone and only the pane holds the list.
 
+#include "bench/compare.h"
 #include "platform/bo/database.h"
 #include "platform/bo/session_store.h"
 #include "platform/contract/argument_text.h"
@@ -174,9 +175,5 @@ BENCHMARK(OpenStoredTrips)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithCoreApplication(argc, argv);
 }

@@ -256,9 +256,5 @@ BENCHMARK_CAPTURE(AllListSearch, letter, "z")->UseManualTime()->Unit(benchmark::
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithCoreApplication(argc, argv);
 }
