@@ -99,24 +99,24 @@ int compareText(const QVariant& a, const QVariant& b)
 vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
 {
     vx::fuel::TotalsByTankType totals;
-    const Rows lines = storeOf(session).query(
+    const QList<QVariantList> lines = storeOf(session).readTyped(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
                        "WHERE l.\"TransportTripID\" = ? AND ft.\"TransportFuelTankTypeID\" IS NOT NULL "
                        "ORDER BY l.\"Date\", l.\"ID\""),
-        {trip});
-    for (const QVariantList& line : lines.values)
+        {trip}, {FT::BigInt, FT::Double, FT::Double, FT::Double, FT::Double});
+    for (const QVariantList& line : lines)
         vx::fuel::addLine(totals, line.at(0).toLongLong(), line.at(3).toDouble(), line.at(1).toDouble(),
                           line.at(4).toDouble(), line.at(2).toDouble());
-    const Rows cheques = storeOf(session).query(
+    const QList<QVariantList> cheques = storeOf(session).readTyped(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
                        "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 "
                        "AND ft.\"TransportFuelTankTypeID\" IS NOT NULL ORDER BY c.\"Date\", c.\"ID\""),
-        {trip});
-    for (const QVariantList& cheque : cheques.values)
+        {trip}, {FT::BigInt, FT::Double});
+    for (const QVariantList& cheque : cheques)
         vx::fuel::addReceived(totals, cheque.at(0).toLongLong(), cheque.at(1).toDouble());
     return totals;
 }
