@@ -40,6 +40,25 @@ vx::CallResult answer(const QList<QVariantList>& values, const QList<vx::FieldDe
     return vx::CallResult::success(QVariant::fromValue(recordsetFrom(rows, fields)));
 }
 
+// The types of `fields` in their order, as Database::readTyped takes them.
+QList<FT> typesOf(const QList<vx::FieldDef>& fields)
+{
+    QList<FT> types;
+    types.reserve(fields.size());
+    for (const vx::FieldDef& field : fields)
+        types << field.type;
+    return types;
+}
+
+// Rows whose first value is a record number (read as such) with that value
+// made into the record's id of `typeId`.
+QList<QVariantList> withIds(QList<QVariantList> rows, const QString& typeId)
+{
+    for (QVariantList& row : rows)
+        row[0] = vx::oid::make(typeId, row.at(0).toLongLong());
+    return rows;
+}
+
 // The record number of a trip sheet id, 0 for anything else.
 qint64 tripNumber(const QString& oidr)
 {
@@ -80,24 +99,24 @@ int compareText(const QVariant& a, const QVariant& b)
 vx::fuel::TotalsByTankType tankTotals(Session& session, qint64 trip)
 {
     vx::fuel::TotalsByTankType totals;
-    const Rows lines = storeOf(session).query(
+    const QList<QVariantList> lines = storeOf(session).readTyped(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", l.\"Distance\", l.\"Duration\", l.\"FuelNormByDistance\", "
                        "l.\"FuelNormByDuration\" FROM transport_trip_route l "
                        "JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
                        "WHERE l.\"TransportTripID\" = ? AND ft.\"TransportFuelTankTypeID\" IS NOT NULL "
                        "ORDER BY l.\"Date\", l.\"ID\""),
-        {trip});
-    for (const QVariantList& line : lines.values)
+        {trip}, {FT::BigInt, FT::Double, FT::Double, FT::Double, FT::Double});
+    for (const QVariantList& line : lines)
         vx::fuel::addLine(totals, line.at(0).toLongLong(), line.at(3).toDouble(), line.at(1).toDouble(),
                           line.at(4).toDouble(), line.at(2).toDouble());
-    const Rows cheques = storeOf(session).query(
+    const QList<QVariantList> cheques = storeOf(session).readTyped(
         QStringLiteral("SELECT ft.\"TransportFuelTankTypeID\", c.\"FuelAmount\" FROM transport_cheque c "
                        "JOIN ref_fuel_type ft ON ft.\"ID\" = c.\"TransportFuelTypeID\" "
                        "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 "
                        "AND ft.\"TransportFuelTankTypeID\" IS NOT NULL ORDER BY c.\"Date\", c.\"ID\""),
-        {trip});
-    for (const QVariantList& cheque : cheques.values)
+        {trip}, {FT::BigInt, FT::Double});
+    for (const QVariantList& cheque : cheques)
         vx::fuel::addReceived(totals, cheque.at(0).toLongLong(), cheque.at(1).toDouble());
     return totals;
 }
@@ -119,9 +138,11 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
         {"TransportRouteNote", FT::Text},
         {"TransportFuelTankTypeID", FT::Integer},
     });
-    const Rows rows = storeOf(session).query(
+    QList<FT> types = typesOf(fields);
+    types[0] = FT::BigInt; // the line's number, made into its id below
+    const QList<QVariantList> rows = storeOf(session).readTyped(
         QStringLiteral(
-            "SELECT %1, l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
+            "SELECT l.\"ID\", l.\"TransportRouteID\", l.\"Date\", r.\"Name\", "
             "l.\"Distance\", l.\"Duration\", ft.\"Name\", n.\"Name\", l.\"FuelNormByDistance\", l.\"FuelNormByDuration\", "
             "TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')), l.\"Note\", ft.\"TransportFuelTankTypeID\" "
             "FROM transport_trip_route l "
@@ -129,10 +150,9 @@ vx::CallResult tripRoutes(Session& session, const TypedArguments& args)
             "LEFT JOIN ref_fuel_norm n ON n.\"ID\" = l.\"TransportFuelNormID\" "
             "LEFT JOIN ref_fuel_type ft ON ft.\"ID\" = n.\"TransportFuelTypeID\" "
             "LEFT JOIN employee e ON e.\"ID\" = l.\"UserID\" "
-            "WHERE l.\"TransportTripID\" = ? ORDER BY l.\"Date\", l.\"ID\"")
-                .arg(objectIdSql(QStringLiteral("O4000200"), QStringLiteral("l.\"ID\""))),
-        {tripNumber(args.text(0))});
-    return answer(rows.values, fields);
+            "WHERE l.\"TransportTripID\" = ? ORDER BY l.\"Date\", l.\"ID\""),
+        {tripNumber(args.text(0))}, types);
+    return answer(withIds(rows, QStringLiteral("O4000200")), fields);
 }
 
 // Sum in the base currency as people write it: two decimals, halves away from zero.
@@ -161,9 +181,13 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
         {"CashFlag", FT::SmallInt},
     });
     // A cheque without a (known) currency is in the base currency.
-    const Rows rows = storeOf(session).query(
+    // As read: the first nine fields, then the currency's code, whether it is the base one, the rate and CashFlag.
+    QList<FT> types = typesOf(fields).mid(0, 9);
+    types[0] = FT::BigInt; // the cheque's number, made into its id below
+    types << FT::Text << FT::SmallInt << FT::Double << FT::SmallInt;
+    const QList<QVariantList> rows = storeOf(session).readTyped(
         QStringLiteral(
-            "SELECT %1, c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
+            "SELECT c.\"ID\", c.\"Date\", c.\"Name\", c.\"Code\", ft.\"TransportFuelTankTypeID\", "
             "c.\"FuelAmount\", ft.\"Name\", f.\"Name\", c.\"SumCurr\", "
             "COALESCE(cur.\"Code\", (SELECT MIN(b.\"Code\") FROM currency b WHERE b.\"BaseCurrency\" = 1)), "
             "CASE WHEN cur.\"ID\" IS NULL OR COALESCE(cur.\"BaseCurrency\", 0) <> 0 THEN 1 ELSE 0 END, "
@@ -173,11 +197,11 @@ vx::CallResult tripCheques(Session& session, const TypedArguments& args)
             "LEFT JOIN firm f ON f.\"ID\" = c.\"FirmID\" "
             "LEFT JOIN currency cur ON cur.\"ID\" = c.\"CurrencyID\" "
             "LEFT JOIN currency_rate r ON r.\"CurrencyID\" = c.\"CurrencyID\" AND r.\"Date\" = c.\"Date\" "
-            "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 ORDER BY c.\"Date\", c.\"ID\"")
-                .arg(objectIdSql(QStringLiteral("O4000300"), QStringLiteral("c.\"ID\""))),
-        {tripNumber(args.text(0))});
+            "WHERE c.\"TransportTripID\" = ? AND COALESCE(c.\"GroupFlag\", 0) = 0 ORDER BY c.\"Date\", c.\"ID\""),
+        {tripNumber(args.text(0))}, types);
     QList<QVariantList> values;
-    for (const QVariantList& c : rows.values) {
+    values.reserve(rows.size());
+    for (const QVariantList& c : withIds(rows, QStringLiteral("O4000300"))) {
         const bool base = c.at(10).toInt() != 0;
         const double rate = base ? 1.0 : c.at(11).toDouble();
         const QVariant sum = c.at(8);
@@ -236,7 +260,7 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
         {"FuelByDurationNorm", FT::Double},
         {"FuelByNorm", FT::Double},
     });
-    const Rows lines = storeOf(session).query(
+    const QList<QVariantList> lines = storeOf(session).readTyped(
         QStringLiteral(
             "SELECT ft.\"TransportFuelTankTypeID\", tt.\"Name\", n.\"Name\", COALESCE(l.\"Distance\", 0), "
             "COALESCE(l.\"Duration\", 0), COALESCE(l.\"FuelNormByDistance\", 0), COALESCE(l.\"FuelNormByDuration\", 0), "
@@ -247,10 +271,10 @@ vx::CallResult tripNorms(Session& session, const TypedArguments& args)
             "LEFT JOIN ref_fuel_tank_type tt ON tt.\"ID\" = ft.\"TransportFuelTankTypeID\" "
             "WHERE l.\"TransportTripID\" = ? "
             "ORDER BY COALESCE(l.\"TransportFuelNormID\", 0), l.\"ID\""),
-        {tripNumber(args.text(0))});
+        {tripNumber(args.text(0))}, {FT::Integer, FT::Text, FT::Text, FT::Double, FT::Double, FT::Double, FT::Double, FT::BigInt});
     QList<NormSum> norms;
     qint64 shownNorm = -1;
-    for (const QVariantList& l : lines.values) {
+    for (const QVariantList& l : lines) {
         const qint64 norm = l.at(7).toLongLong();
         const bool first = norms.isEmpty() || norm != shownNorm;
         if (first) {

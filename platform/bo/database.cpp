@@ -379,6 +379,21 @@ void Database::read(const QString& sql, const QVariantList& values, const Stored
         each(row);
 }
 
+QList<QVariantList> Database::readTyped(const QString& sql, const QVariantList& values,
+                                       const QList<vx::FieldType>& types) const
+{
+    QList<QVariantList> rows;
+    bool typed = true;
+    read(sql, values, [&](const StoredRow& stored) {
+        QVariantList row;
+        row.reserve(types.size());
+        for (int c = 0; c < types.size(); ++c)
+            row.emplaceBack(stored.typed(c, types.at(c), typed));
+        rows.append(std::move(row));
+    });
+    return rows;
+}
+
 int Database::execute(const QString& sql, const QVariantList& values) const
 {
     if (values.isEmpty())

@@ -92,6 +92,11 @@ public:
     // only when asked for; for long lists, whose rows are kept in a form of
     // their own. On SQLite it reads through SQLite's own interface.
     void read(const QString& sql, const QVariantList& values, const StoredRowReader& each) const;
+    // Every row read out as read() reads it, each value made once as a record
+    // set column of the type at its place in `types` holds it (a value that
+    // cannot be is kept as it was read, for the record set to say why).
+    QList<QVariantList> readTyped(const QString& sql, const QVariantList& values,
+                                  const QList<vx::FieldType>& types) const;
 
     bool inTransaction() const { return transactionDepth_ > 0; }
     // An SQLite file opened without write access: reads work, every writing

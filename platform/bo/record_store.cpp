@@ -133,17 +133,24 @@ vx::RecordsetPtr read(Session& session, const ObjectType& type, qint64 id)
         columns << QStringLiteral("t.") + quoted(c.name);
     columns << QStringLiteral("t.\"CreationDate\"") << type.previewExpression();
     const QString sql = QStringLiteral("SELECT %1 FROM %2 t WHERE t.\"ID\" = ?").arg(columns.join(QStringLiteral(", ")), type.table);
-    const Rows rows = storeOf(session).query(storeOf(session).dialect().expression(sql), {id});
+    const QList<vx::FieldDef> fields = type.recordFields();
+    // ID, the columns and CreationDate, each read once as its field holds it; then the preview.
+    QList<vx::FieldType> types;
+    types.reserve(type.columns.size() + 3);
+    for (int c = 0; c < type.columns.size() + 2; ++c)
+        types << fields.at(c).type;
+    types << vx::FieldType::Text;
+    const QList<QVariantList> rows = storeOf(session).readTyped(storeOf(session).dialect().expression(sql), {id}, types);
     if (rows.isEmpty())
         return nullptr;
-    QVariantList values = rows.values.first();
+    QVariantList values = rows.first();
     const QVariant preview = values.takeLast();
     values << vx::oid::make(type.typeId, id) << preview;
     if (type.grouped) {
         // Grouped types keep ParentID as their first column, right after ID.
         values << previewPath(session, type, values.at(1).toLongLong());
     }
-    auto rs = vx::Recordset::create(type.recordFields());
+    auto rs = vx::Recordset::create(fields);
     rs->appendRow(values);
     rs->MoveFirst();
     return rs;
