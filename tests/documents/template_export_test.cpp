@@ -8,6 +8,7 @@
 #include "documents/catalogue_print_document.h"
 #include "documents/sheet_export.h"
 #include "tests/documents/sheet_fixture.h"
+#include "tests/module/shown_messages.h"
 
 #include <QCryptographicHash>
 #include <QDomDocument>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 
 namespace {
+
+using testhost::takeShown;
 
 class TemplateExport : public SheetFixture {
 protected:
@@ -66,14 +69,9 @@ protected:
 
 TEST_F(TemplateExport, WithoutATemplateTheUserIsToldAndNothingIsWritten)
 {
-    QFile other(templatesFolder() + QStringLiteral("Sutartis.docx"));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.close();
+    ASSERT_TRUE(QFile(templatesFolder() + QStringLiteral("Sutartis.docx")).open(QIODevice::WriteOnly));
     EXPECT_EQ(exportToWord().Code, 0);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages.first().text, QStringLiteral("Nėra dokumento šablono!"));
-    EXPECT_EQ(messages.messages.first().title, QStringLiteral("Larvendo"));
-    EXPECT_EQ(messages.messages.first().icon, QMessageBox::Warning);
+    EXPECT_EQ(takeShown(messages), "warning|Larvendo|Nėra dokumento šablono!|Ok");
     EXPECT_TRUE(exported().isEmpty());
 }
 
@@ -87,11 +85,9 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(digest(path), before);
     // The user is told where the document is, and that no program here opens it.
-    ASSERT_EQ(messages.messages.size(), 1);
-    const testhost::RecordedMessage told = messages.messages.takeFirst();
-    EXPECT_EQ(told.text, QStringLiteral("Dokumentas įrašytas:\r\n%1\r\n\r\nŠiame kompiuteryje nėra programos, kuri atvertų "
-                                        ".docx dokumentus, todėl dokumentas neatvertas.").arg(result.Value.toString()));
-    EXPECT_EQ(std::tuple(told.icon, told.buttons), std::tuple(QMessageBox::Information, QMessageBox::Open | QMessageBox::Ok));
+    EXPECT_EQ(takeShown(messages), "information|Larvendo|Dokumentas įrašytas:\r\n" + result.Value.toString().toStdString() +
+                                       "\r\n\r\nŠiame kompiuteryje nėra programos, kuri atvertų .docx dokumentus, todėl "
+                                       "dokumentas neatvertas.|Ok Open");
 
     ASSERT_EQ(exported(), QStringList{QStringLiteral("Kelionės lapas KL-0007.docx")});
     const QString text = textOf(result.Value.toString());
@@ -105,8 +101,7 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     desktopNames(QStringLiteral("writer.desktop"));
     const vx::CallResult second = exportToWord();
     EXPECT_EQ(exported().size(), 2);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages.first().text, QStringLiteral("Dokumentas įrašytas:\r\n") + second.Value.toString());
+    EXPECT_EQ(takeShown(messages), "information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
 }
 
 TEST_F(TemplateExport, SeveralTemplatesAreOfferedAndCancellingExportsNothing)
@@ -145,11 +140,8 @@ TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)
     broken.write("tai ne dokumentas");
     broken.close();
     EXPECT_EQ(exportToWord().Code, 0);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages.first().text.startsWith(
-        QStringLiteral("Sukurti dokumentą pagal šabloną Transport_blogas.docx nepavyko!\r\nSituacija: ")))
-        << messages.messages.first().text.toStdString();
-    EXPECT_EQ(messages.messages.first().title, QStringLiteral("Larvendo"));
+    EXPECT_EQ(takeShown(messages), "warning|Larvendo|Sukurti dokumentą pagal šabloną Transport_blogas.docx nepavyko!\r\n"
+                                   "Situacija: 19 failas nėra dokumentas (.docx, .dotx, .odt arba .ott).|Ok");
     EXPECT_TRUE(exported().isEmpty());
 }
 
