@@ -95,10 +95,8 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeav
 TEST_F(CatalogueHost, AccessRightsAreAskedFirstThirdSecondFourth)
 {
     const QString key = QStringLiteral("CTransportCars");
-    struct Case {
-        bool open, write, remove, add; // granted, in the service's slot order
-        int right;                     // the one right that must come out
-    };
+    // The rights granted, in the service's slot order, and the one right that must come out.
+    struct Case { bool open, write, remove, add; int right; };
     for (const Case c : {Case{true, false, false, false, 1}, Case{false, false, true, false, 2},
                          Case{false, true, false, false, 3}, Case{false, false, false, true, 4}}) {
         host->grant(key, c.open, c.write, c.remove, c.add);

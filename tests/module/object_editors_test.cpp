@@ -77,12 +77,8 @@ TEST_F(ObjectEditors, NamedListsComeFromTheStore)
     const QString route = item("O4000601", "Vilnius–Kaunas", fields({{"Distance", 105.0}}));
     create(QStringLiteral("O4000200"), fields({{"TransportTripID", number(sheet)}, {"TransportRouteID", number(route)},
                                                {"Distance", 105.0}}));
-    const struct {
-        vx::VxObjectUIOPtr editor;
-        const char* name;
-        QString param;
-        const char16_t* firstName; // the first row's name field, when checked
-    } cases[] = {
+    // The first row's name field, when checked.
+    const struct { vx::VxObjectUIOPtr editor; const char* name; QString param; const char16_t* firstName; } cases[] = {
         {open<UI4000400>(car), "O4000500", QStringLiteral("ignored"), nullptr},
         {open<UI4000400>(car), "O4001200", QStringLiteral("ignored"), nullptr},
         {open<UI4000600>(route), "TransportTripRoutes", QStringLiteral("'%1'").arg(sheet), u"TransportRouteName"},

@@ -106,11 +106,7 @@ TEST_F(AutoNumberCard, TheExampleFollowsEveryInputAndTheRowOrder)
     frmAutoNumber* card = openFromMenu();
     ASSERT_TRUE(card);
     EXPECT_EQ(state(card), QStringLiteral("|||Pagal bendrą skaitliuką|Diena|0|Date UserPrefix AutoNumber Prefix|"));
-    const struct {
-        const char* step;
-        std::function<void()> act;
-        const char* example;
-    } steps[] = {
+    const struct { const char* step; std::function<void()> act; const char* example; } steps[] = {
         {"date checked (today)", [&] { check(card, 0, true); }, "261116"},
         {"user checked, nobody logged in", [&] { check(card, 1, true); }, "261116-??"},
         {"counter checked, no template", [&] { check(card, 2, true); }, "261116-?" "?-0"},

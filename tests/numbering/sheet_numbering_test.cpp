@@ -23,14 +23,7 @@ QStringList parts(const char* mask)
 
 TEST(NumberLayout, PartsAreJoinedWithoutALeadingSeparator)
 {
-    const struct {
-        const char* mask;
-        qint64 counter;
-        const char* prefix;
-        const char* userPrefix;
-        const char* numberTemplate;
-        const char* number;
-    } cases[] = {
+    const struct { const char* mask; qint64 counter; const char *prefix, *userPrefix, *numberTemplate, *number; } cases[] = {
         {"AutoNumber", 123456, "", "JJ", "00000", "123456"},
         {"Prefix_UserPrefix_AutoNumber", 15, "", "JJ", "0000", "JJ-0015"},
         {"UserPrefix_Date", 15, "KL", "JJ", "0000", "JJ-101103"},
@@ -99,11 +92,8 @@ protected:
 // is none and the typed number stays.
 TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
 {
-    const struct {
-        const char* settings; // null: never configured
-        const char* user;     // the user's prefix; null: nobody logged in
-        const char* made;
-    } cases[] = {
+    // Settings (null: never configured), the user's prefix (null: nobody logged in) and the number made.
+    const struct { const char *settings, *user, *made; } cases[] = {
         {nullptr, "", "0||typed|"},
         {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", "", "0|KL-101103-0015|KL-101103-0015|15"},
         {"0,'AutoNumber','',3,7,'00000',0,0", "", "0|00007|00007|7"},
