@@ -1,6 +1,7 @@
-// Template export of a trip sheet: which template is taken, what the new
+// Template export of a trip sheet: the only template is taken, what the new
 // document holds, that the template stays as it was, and what the user is
-// told when a template cannot be used; in its tables a row is set in bold
+// told when a template cannot be used (choosing among several is the
+// OpenDocument export's test); in its tables a row is set in bold
 // exactly when its first cell is empty (the routes' "Viso:" row is not). A
 // negative own-account distance is the printed sheet's test: both read the
 // same sheet content.
@@ -13,8 +14,6 @@
 #include <QCryptographicHash>
 #include <QDomDocument>
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -102,35 +101,6 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     const vx::CallResult second = exportToWord();
     EXPECT_EQ(exported().size(), 2);
     EXPECT_EQ(takeShown(messages), "information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
-}
-
-TEST_F(TemplateExport, SeveralTemplatesAreOfferedAndCancellingExportsNothing)
-{
-    installShippedTemplate(QStringLiteral("Transport_a.docx"));
-    installShippedTemplate(QStringLiteral("Transport_b.dotx"));
-    const auto click = [](QDialog& dialog, const char* button) {
-        dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
-        return dialog.result();
-    };
-    dialogs.answer([&](QDialog& dialog) { return click(dialog, "cmdCancel"); });
-    EXPECT_EQ(exportToWord().Code, 0);
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmWordTemplateList")});
-    EXPECT_TRUE(exported().isEmpty());
-
-    dialogs.answer([&](QDialog& dialog) {
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
-        EXPECT_EQ(list->count(), 2);
-        EXPECT_EQ(list->item(1)->text(), QStringLiteral("Transport_b.dotx"));
-        EXPECT_EQ(list->currentRow(), 0);
-        list->setCurrentRow(1);
-        return click(dialog, "cmdOK");
-    });
-    const vx::CallResult result = exportToWord();
-    ASSERT_EQ(exported(), QStringList{QStringLiteral("B KL-0007.docx")});
-    // A document made from a .dotx template is a document.
-    documents::DocxPackage package;
-    ASSERT_TRUE(package.read(result.Value.toString(), nullptr));
-    EXPECT_TRUE(package.part(QStringLiteral("[Content_Types].xml")).contains("wordprocessingml.document.main+xml"));
 }
 
 TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)
