@@ -101,7 +101,8 @@ TEST_F(PrintParametersDialog, ShowsEveryColumnOfTheFourTablesWithItsState)
         return out.toStdString();
     };
     EXPECT_EQ(looks(documents::tables::routes), " 10 10 01 11 10 10 11 11 11 11");
-    EXPECT_EQ(looks(documents::tables::fuelTanks), " 11 11 11 11 10 10 10 10") << "FuelRestEnd and the three before it are always printed";
+    EXPECT_EQ(looks(documents::tables::fuelTanks), " 11 11 11 11 10 10 10 10")
+        << "FuelRestEnd and the three before it are always printed";
 }
 
 TEST_F(PrintParametersDialog, SaveStoresEveryTableAndCancelStoresNothing)

@@ -27,7 +27,14 @@ documents::OdfBody body(const QByteArray& paragraphs)
 TEST(OdfBody, ReplacesPlaceholdersWhereverTheEditorSplitThem)
 {
     // How many were replaced, the text read back after writing and a piece of the written markup.
-    struct Case { const char* name; QByteArray paragraphs; const char16_t *placeholder, *value; int count; const char16_t* text; QByteArray markup; };
+    struct Case {
+        const char* name;
+        QByteArray paragraphs;
+        const char16_t *placeholder, *value;
+        int count;
+        const char16_t* text;
+        QByteArray markup;
+    };
     const Case cases[] = {
         {"split over spans, twice, value takes the first span's look",
          "<text:p>Nr. <text:span text:style-name=\"T1\">{Num</text:span>eris}<text:span> </text:span>ir {Numeris}.</text:p>",

@@ -100,7 +100,8 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     desktopNames(QStringLiteral("writer.desktop"));
     const vx::CallResult second = exportToWord();
     EXPECT_EQ(exported().size(), 2);
-    EXPECT_EQ(takeShown(messages), "information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
+    EXPECT_EQ(takeShown(messages),
+              "information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
 }
 
 TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)

@@ -33,10 +33,14 @@ protected:
     // What a text box shows and the id it keeps, as "text|id".
     static QString boxOf(QLineEdit& box) { return box.text() + QLatin1Char('|') + Catalogue::TagOf(&box); }
 
-    QString newJonas() { return create(QStringLiteral("O0001401"), fields({{"Name", QStringLiteral("Jonas")}, {"LastName", QStringLiteral("Petraitis")}})); }
+    QString newJonas()
+    {
+        return create(QStringLiteral("O0001401"),
+                      fields({{"Name", QStringLiteral("Jonas")}, {"LastName", QStringLiteral("Petraitis")}}));
+    }
 };
 
-TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
+TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtonsAndOnlyYesIsYes)
 {
     Catalogue::ShowError(QStringLiteral("Klaida"));
     Catalogue::ShowError(QStringLiteral("Nepavyko"), QStringLiteral("Larvendo"));
@@ -50,10 +54,8 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtons)
                                    "question|Kelmira|Tęsti?|Yes No\n"
                                    "warning|Kelmira|Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?|Yes No\n"
                                    "critical||Klaida|Ok"); // without services, no title
-}
 
-TEST_F(CatalogueHost, OnlyYesIsYes)
-{
+    // Only Yes is yes.
     for (auto answer : {QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton, QMessageBox::Ok}) {
         messages.answer(answer);
         messages.answer(answer);
@@ -66,7 +68,7 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeav
 {
     for (const char* key : {"CTransportTrips", "CTransportCars"})
         host->grant(QLatin1String(key), true, true, true, true);
-    const QString id = create(QStringLiteral("O4000400"), {{QStringLiteral("Name"), QStringLiteral("VW Golf ĄBC123")}});
+    const QString id = create(QStringLiteral("O4000400"), fields({{"Name", QStringLiteral("VW Golf ĄBC123")}}));
     const vx::VxObjectUIOPtr car = host->Objects().GetVxObject(id);
     ASSERT_TRUE(car);
     host->log.clear();
@@ -75,8 +77,8 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeav
     EXPECT_TRUE(log().isEmpty());
 
     // A vehicle with a trip sheet is refused by the store.
-    const QString sheet = create(QStringLiteral("O4000100"), {{QStringLiteral("TransportCarID"), vx::oid::recordNumber(id)},
-                                                              {QStringLiteral("Date"), QDateTime(QDate(2026, 11, 2), QTime(8, 0))}});
+    const QString sheet = create(QStringLiteral("O4000100"), fields({{"TransportCarID", vx::oid::recordNumber(id)},
+                                                                     {"Date", QDateTime(QDate(2026, 11, 2), QTime(8, 0))}}));
     messages.answer(QMessageBox::Yes);
     EXPECT_FALSE(Catalogue::DeleteWithConfirmation(car));
     EXPECT_TRUE(log().filter(QStringLiteral("Desktop.")).isEmpty());

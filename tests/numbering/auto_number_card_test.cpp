@@ -26,9 +26,12 @@ protected:
         host->grant(QStringLiteral("CTransportSettings"), true, true, true, true);
     }
 
-    // Opens the card as the trip sheet list's menu item "Transporto nustatymai" does.
-    frmAutoNumber* openFromMenu()
+    // Opens the card as the trip sheet list's menu item "Transporto nustatymai"
+    // does, the settings text stored first when given.
+    frmAutoNumber* openFromMenu(const char* settings = nullptr)
     {
+        if (settings)
+            storeSettings(QString::fromLatin1(settings));
         const vx::ClickResult result =
             controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
         EXPECT_EQ(result.Action, vx::ActionNothing) << "the card goes to the desktop";
@@ -87,8 +90,7 @@ protected:
 
 TEST_F(AutoNumberCard, OpensFromTheTripSheetMenuWithTheStoredSettings)
 {
-    storeSettings(QStringLiteral("0,'AutoNumber_Prefix','KL',2,7,'000',1,1"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'AutoNumber_Prefix','KL',2,7,'000',1,1");
     ASSERT_TRUE(card);
     EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")), QStringList{QStringLiteral("Desktop.AddForm(frmAutoNumber)")});
     EXPECT_EQ(state(card), QStringLiteral("KL|7|000|Pagal vartotoją|Ketvirtis|1|AutoNumber* Prefix* Date UserPrefix|007-KL"));
@@ -126,8 +128,7 @@ TEST_F(AutoNumberCard, TheExampleFollowsEveryInputAndTheRowOrder)
 
 TEST_F(AutoNumberCard, UpAndDownMoveTheSelectedRowAndStopAtTheEdges)
 {
-    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'Prefix','KL',3,1,'0000',0,0");
     ASSERT_TRUE(card);
     auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
     ASSERT_EQ(rows(card), QStringLiteral("Prefix* Date UserPrefix AutoNumber"));
@@ -198,14 +199,15 @@ TEST_F(AutoNumberCard, SavingStoresTheSettingsAndReloadsThem)
 
 TEST_F(AutoNumberCard, ARefusedSaveIsShownUnderItsOwnTitleAndChangesNothing)
 {
-    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'Prefix','KL',3,1,'0000',0,0");
     ASSERT_TRUE(card);
     retype(card, "txtMinimal", QStringLiteral("99999999999"));
     retype(card, "txtPrefix", QStringLiteral("ZZ"));
     click(card, "cmdWrite");
-    EXPECT_EQ(testhost::takeShown(messages), "critical|Quendel|AddUpdateAutoNumber: Minimalus numeris per didelis (gauta 99999999999).|Ok");
-    EXPECT_EQ(state(card), QStringLiteral("ZZ|99999999999|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|ZZ"));
+    EXPECT_EQ(testhost::takeShown(messages),
+              "critical|Quendel|AddUpdateAutoNumber: Minimalus numeris per didelis (gauta 99999999999).|Ok");
+    EXPECT_EQ(state(card),
+              QStringLiteral("ZZ|99999999999|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|ZZ"));
 
     click(card, "cmdCancel");
     EXPECT_EQ(state(card), QStringLiteral("KL|1|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|KL"))

@@ -110,8 +110,8 @@ TEST(BoNumberingRace, SheetsCreatedAtOnceGetNumbersOfTheirOwnThatRestartEachPeri
                                    : vx::dates::readDate(stored.toString().left(10)).value_or(QDate());
             names.insert(row.at(0).toString());
             counters[periodOf(date, cycle)] << row.at(2).toInt();
-            EXPECT_EQ(row.at(0).toString(),
-                      QStringLiteral("KL-%1-%2").arg(date.toString(QStringLiteral("yyMMdd"))).arg(row.at(2).toInt(), 3, 10, QLatin1Char('0')))
+            const QString counter = QStringLiteral("%1").arg(row.at(2).toInt(), 3, 10, QLatin1Char('0'));
+            EXPECT_EQ(row.at(0).toString(), QStringLiteral("KL-%1-%2").arg(date.toString(QStringLiteral("yyMMdd")), counter))
                 << "the counter stored is the one in the number";
         }
         EXPECT_EQ(names.size(), expected) << "every number stored once";
