@@ -138,8 +138,7 @@ TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
     QStringList numbers;
     for (int flag : {0, 1, 1, 0, 1})
         numbers << getAutoNumber(*sheet, flag).Value.toString();
-    EXPECT_EQ(numbers, QStringList({QStringLiteral("KL-005"), QStringLiteral("KL-006"), QStringLiteral("KL-007"),
-                                    QStringLiteral("KL-005"), QStringLiteral("KL-006")}));
+    EXPECT_EQ(numbers.join(u' '), QStringLiteral("KL-005 KL-006 KL-007 KL-005 KL-006"));
     EXPECT_EQ(sheet->lastAutoNumber(), 6);
     EXPECT_EQ(getAutoNumber(*newSheet(nov3), 1).Value.toString(), QStringLiteral("KL-001"))
         << "a new editor's own counter starts at 0";
@@ -197,38 +196,39 @@ TEST_F(SheetNumbering, EverySaveReadsTheCounterOutOfTheNumber)
     }
 }
 
+// The repeated-number check's answer and message, as "answer|message".
+QString validated(UIO4000100& sheet)
+{
+    const vx::CallResult check = sheet.Methods(QStringLiteral("Validate"), QString());
+    return check.Value.toString() + u'|' + check.Message;
+}
+
 TEST_F(SheetNumbering, ARepeatedNumberIsRefusedUnlessRepeatsAreAllowed)
 {
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,0"));
     std::shared_ptr<UIO4000100> first = newSheet(nov3, QStringLiteral("KL-0001"));
     ASSERT_EQ(first->Save().Code, 0);
-    const vx::CallResult own = first->Methods(QStringLiteral("Validate"), QString());
-    EXPECT_EQ(own.Value, QVariant(true)) << "a sheet does not repeat its own number";
-    EXPECT_TRUE(own.Message.isEmpty());
+    EXPECT_EQ(validated(*first), QStringLiteral("true|")) << "a sheet does not repeat its own number";
 
     std::shared_ptr<UIO4000100> second = newSheet(nov3, QStringLiteral("KL-0001"));
-    const vx::CallResult check = second->Methods(QStringLiteral("Validate"), QString());
-    EXPECT_NE(check.Value, QVariant(true));
-    EXPECT_EQ(check.Message, repeated);
+    EXPECT_EQ(validated(*second), QStringLiteral("false|") + repeated);
     const vx::Status refused = second->Save();
-    EXPECT_NE(refused.Code, 0);
-    EXPECT_EQ(refused.Message, repeated) << "the store refuses it even when nobody asked first";
+    EXPECT_TRUE(refused.Code != 0 && refused.Message == repeated) << "the store refuses it even when nobody asked first";
 
     second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("O'Brien-1"));
-    EXPECT_EQ(second->Methods(QStringLiteral("Validate"), QString()).Value, QVariant(true));
+    EXPECT_EQ(validated(*second), QStringLiteral("true|"));
 
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1"));
     second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("KL-0001"));
     EXPECT_EQ(second->Save().Code, 0) << "repeats allowed";
-    EXPECT_EQ(first->Methods(QStringLiteral("Validate"), QString()).Message, repeated);
+    EXPECT_EQ(validated(*first), QStringLiteral("false|") + repeated);
 }
 
 TEST(SheetNumberingWithoutStore, AFailedCheckGivesNeitherAnswerNorMessage)
 {
     UIO4000100 sheet; // no host: no record and no business object
-    const vx::CallResult check = sheet.Methods(QStringLiteral("Validate"), QString());
-    EXPECT_TRUE(check.Message.isEmpty());
-    EXPECT_FALSE(check.Value.isValid());
+    EXPECT_EQ(validated(sheet), QStringLiteral("|"));
+    EXPECT_FALSE(sheet.Methods(QStringLiteral("Validate"), QString()).Value.isValid());
 }
 
 } // namespace
