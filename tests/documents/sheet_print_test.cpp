@@ -100,7 +100,7 @@ TEST_F(SheetPrint, NegativeOwnAccountIsToldAndTheEndReadingRaisedButNotSaved)
     EXPECT_TRUE(notes.contains(QStringLiteral("Nuvažiuota savo sąskaita: ")));
     EXPECT_TRUE(notes.contains(QStringLiteral("Spidometro parodymai pabaigoje: 1120")));
     EXPECT_EQ(testhost::takeShown(messages),
-              "critical|Kelmira|Įrašykite kelionės lapą bendro nuvažiuoto atstumo atnaujinimui!|Ok");
+              "Critical|Kelmira|Įrašykite kelionės lapą bendro nuvažiuoto atstumo atnaujinimui!|Ok");
     EXPECT_EQ(editor->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1120.0);
     EXPECT_EQ(stored(sheetId)->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1100.0);
 }

@@ -70,7 +70,7 @@ TEST_F(TemplateExport, WithoutATemplateTheUserIsToldAndNothingIsWritten)
 {
     ASSERT_TRUE(QFile(templatesFolder() + QStringLiteral("Sutartis.docx")).open(QIODevice::WriteOnly));
     EXPECT_EQ(exportToWord().Code, 0);
-    EXPECT_EQ(takeShown(messages), "warning|Larvendo|Nėra dokumento šablono!|Ok");
+    EXPECT_EQ(takeShown(messages), "Warning|Larvendo|Nėra dokumento šablono!|Ok");
     EXPECT_TRUE(exported().isEmpty());
 }
 
@@ -84,7 +84,7 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(digest(path), before);
     // The user is told where the document is, and that no program here opens it.
-    EXPECT_EQ(takeShown(messages), "information|Larvendo|Dokumentas įrašytas:\r\n" + result.Value.toString().toStdString() +
+    EXPECT_EQ(takeShown(messages), "Information|Larvendo|Dokumentas įrašytas:\r\n" + result.Value.toString().toStdString() +
                                        "\r\n\r\nŠiame kompiuteryje nėra programos, kuri atvertų .docx dokumentus, todėl "
                                        "dokumentas neatvertas.|Ok Open");
 
@@ -101,7 +101,7 @@ TEST_F(TemplateExport, TheOnlyTemplateIsTakenWithoutAskingAndStaysAsItWas)
     const vx::CallResult second = exportToWord();
     EXPECT_EQ(exported().size(), 2);
     EXPECT_EQ(takeShown(messages),
-              "information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
+              "Information|Larvendo|Dokumentas įrašytas:\r\n" + second.Value.toString().toStdString() + "|Ok Open");
 }
 
 TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)
@@ -111,7 +111,7 @@ TEST_F(TemplateExport, ATemplateThatCannotBeOpenedIsReported)
     broken.write("tai ne dokumentas");
     broken.close();
     EXPECT_EQ(exportToWord().Code, 0);
-    EXPECT_EQ(takeShown(messages), "warning|Larvendo|Sukurti dokumentą pagal šabloną Transport_blogas.docx nepavyko!\r\n"
+    EXPECT_EQ(takeShown(messages), "Warning|Larvendo|Sukurti dokumentą pagal šabloną Transport_blogas.docx nepavyko!\r\n"
                                    "Situacija: 19 failas nėra dokumentas (.docx, .dotx, .odt arba .ott).|Ok");
     EXPECT_TRUE(exported().isEmpty());
 }

@@ -141,7 +141,7 @@ TEST_F(CardPattern, AFailingHandlerIsReportedOnceAndAConversionErrorEndsItQuietl
     EXPECT_FALSE(card->runHandler(
         [&] { card->vxObjectUIO()->Fields().setValue(QStringLiteral("CarLenth"), QStringLiteral("ilgas")); }));
     EXPECT_TRUE(card->runHandler([] {}));
-    EXPECT_EQ(testhost::takeShown(messages), "critical|Kelmira|Nepavyko.|Ok");
+    EXPECT_EQ(testhost::takeShown(messages), "Critical|Kelmira|Nepavyko.|Ok");
 }
 
 // What typing keeps and leaving makes of a number is mostly each card's

@@ -49,11 +49,11 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtonsAndOnlyYesIsYes)
     module::forgetServices();
     Catalogue::ShowError(QStringLiteral("Klaida"));
 
-    EXPECT_EQ(takeShown(messages), "critical|Kelmira|Klaida|Ok\n"
-                                   "critical|Larvendo|Nepavyko|Ok\n"
-                                   "question|Kelmira|Tęsti?|Yes No\n"
-                                   "warning|Kelmira|Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?|Yes No\n"
-                                   "critical||Klaida|Ok"); // without services, no title
+    EXPECT_EQ(takeShown(messages), "Critical|Kelmira|Klaida|Ok\n"
+                                   "Critical|Larvendo|Nepavyko|Ok\n"
+                                   "Question|Kelmira|Tęsti?|Yes No\n"
+                                   "Warning|Kelmira|Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?|Yes No\n"
+                                   "Critical||Klaida|Ok"); // without services, no title
 
     // Only Yes is yes.
     for (auto answer : {QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton, QMessageBox::Ok}) {
@@ -89,7 +89,7 @@ TEST_F(CatalogueHost, DeletingAskedAndConfirmedDeletesAndClosesTheObjectElseLeav
     messages.answer(QMessageBox::Yes);
     EXPECT_TRUE(Catalogue::DeleteWithConfirmation(car));
     EXPECT_TRUE(car->Preview().contains(QStringLiteral("VW Golf ĄBC123")));
-    EXPECT_EQ(takeShown(messages), "warning|Kelmira|Ar tikrai norite panaikinti?\r\n\r\n" + car->Preview().toStdString() + "|Yes No");
+    EXPECT_EQ(takeShown(messages), "Warning|Kelmira|Ar tikrai norite panaikinti?\r\n\r\n" + car->Preview().toStdString() + "|Yes No");
     EXPECT_EQ(log().filter(QStringLiteral("Desktop.")), QStringList{QStringLiteral("Desktop.RemoveVxObject(%1)").arg(id)});
     EXPECT_FALSE(stored(id)) << "gone from the store";
 }

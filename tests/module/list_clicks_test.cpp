@@ -126,7 +126,7 @@ protected:
 TEST_F(ListClicks, OpeningShowsTheCardOfWhatTheRowStandsForOrSaysItIsGone)
 {
     seedOneOfEach();
-    const std::string deleted = "critical|Kelmira|Elementas panaikintas!|Ok";
+    const std::string deleted = "Critical|Kelmira|Elementas panaikintas!|Ok";
     // The card shown, and the messages of the step (with a card: of the deleted row's click).
     struct Case { vx::VxObjectUIPtr list; QString id; const char* type; QString context, shows; std::string said; };
     const Case cases[] = {
@@ -136,7 +136,7 @@ TEST_F(ListClicks, OpeningShowsTheCardOfWhatTheRowStandsForOrSaysItIsGone)
         // A cheque opens the trip sheet it belongs to; a route segment the module's own card.
         {cheques, cheque, "C", QString(), QStringLiteral("frmTransportTripsSV %1 Trip").arg(sheet), deleted},
         {references, route, "O4000601", route, QStringLiteral("frmTransportRoute %1 O4000601").arg(route),
-         "critical|Kelmira|Objektas panaikintas!|Ok"},
+         "Critical|Kelmira|Objektas panaikintas!|Ok"},
         // A group of cheques has no trip sheet to show.
         {cheques, chequeGroup, "Group", QString(), QStringLiteral("none"), ""},
         // Other catalogues are the host's catalogue controller's: its own message.
@@ -162,7 +162,7 @@ TEST_F(ListClicks, DeletingAsksAndDeletesOnlyOnOk)
     seedOneOfEach();
     struct Case { vx::VxObjectUIPtr list; QString id; const char* type; QString context; };
     const QString spare = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"), fleet);
-    const std::string asked = "warning|Kelmira|Ar tikrai norite panaikinti?|Ok Cancel";
+    const std::string asked = "Warning|Kelmira|Ar tikrai norite panaikinti?|Ok Cancel";
     for (const Case& c : {Case{cars, spare, "Car", QString()}, Case{references, route, "O4000601", route}}) {
         SCOPED_TRACE(c.id.toStdString());
         messages.answer(QMessageBox::Cancel);
@@ -316,7 +316,7 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
     });
     EXPECT_EQ(viewPeriod(), vx::ActionNothing);
     EXPECT_EQ(list->period(), chosen);
-    EXPECT_EQ(takeShown(messages), "critical|Kelmira|Laikotarpis neteisingas.|Ok");
+    EXPECT_EQ(takeShown(messages), "Critical|Kelmira|Laikotarpis neteisingas.|Ok");
 }
 
 TEST_F(ListClicks, ANewTripSheetTakesWhatTheClickedRowStandsFor)

@@ -115,7 +115,7 @@ TEST_F(ObjectEditors, AFailedNameIsShownOnceAndTravelsInTheResult)
     for (const Case& c : cases) {
         result = c.editor->Properties(c.name, c.param);
         EXPECT_TRUE(result.Code != 0 && !result.Message.isEmpty() && !result.Value.isValid()) << c.name.toStdString();
-        EXPECT_EQ(testhost::takeShown(messages), "warning|Kelmira|" + result.Message.toStdString() + "|Ok");
+        EXPECT_EQ(testhost::takeShown(messages), "Warning|Kelmira|" + result.Message.toStdString() + "|Ok");
     }
     EXPECT_TRUE(result.Message.contains(QStringLiteral("GetNoSuchList")))
         << "the business object was asked for " << result.Message.toStdString();

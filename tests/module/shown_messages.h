@@ -2,40 +2,34 @@
 
 #include "tests/support/scripted_dialogs.h"
 
+#include <QMetaEnum>
+
 #include <string>
 
-// The message boxes shown so far, one line each as "icon|title|text|buttons",
+// The message boxes shown so far, one line each as "Icon|title|text|buttons",
 // so a test compares all of them, and everything about them, in one check.
 // Taking them clears the record for the next step of a test.
 namespace testhost {
 
 inline std::string takeShown(ScriptedMessages& recorded)
 {
-    static const std::pair<QMessageBox::Icon, const char*> icons[] = {
-        {QMessageBox::Critical, "critical"}, {QMessageBox::Warning, "warning"},
-        {QMessageBox::Information, "information"}, {QMessageBox::Question, "question"}};
-    static const std::pair<QMessageBox::StandardButton, const char*> buttons[] = {
+    static const std::pair<QMessageBox::StandardButton, const char*> known[] = {
         {QMessageBox::Ok, "Ok"}, {QMessageBox::Open, "Open"}, {QMessageBox::Yes, "Yes"},
         {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}};
     QStringList lines;
     for (const RecordedMessage& m : recorded.messages) {
-        QString icon = QStringLiteral("none");
-        for (const auto& [value, name] : icons)
-            if (m.icon == value)
-                icon = QLatin1String(name);
-        QStringList pressed;
-        QMessageBox::StandardButtons rest = m.buttons;
-        for (const auto& [value, name] : buttons)
-            if (m.buttons.testFlag(value)) {
-                pressed << QLatin1String(name);
-                rest &= ~value;
-            }
-        if (rest)
-            pressed << QString::number(rest.toInt(), 16);
-        lines << QStringList{icon, m.title, m.text, pressed.join(QLatin1Char(' '))}.join(QLatin1Char('|'));
+        QStringList buttons;
+        for (const auto& [button, name] : known)
+            if (m.buttons.testFlag(button))
+                buttons << QLatin1String(name);
+        if (m.buttons & ~(QMessageBox::Ok | QMessageBox::Open | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel))
+            buttons << QStringLiteral("others");
+        lines << QStringList{QLatin1String(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(m.icon)), m.title, m.text,
+                             buttons.join(u' ')}
+                     .join(u'|');
     }
     recorded.messages.clear();
-    return lines.join(QLatin1Char('\n')).toStdString();
+    return lines.join(u'\n').toStdString();
 }
 
 } // namespace testhost

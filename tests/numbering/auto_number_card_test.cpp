@@ -205,7 +205,7 @@ TEST_F(AutoNumberCard, ARefusedSaveIsShownUnderItsOwnTitleAndChangesNothing)
     retype(card, "txtPrefix", QStringLiteral("ZZ"));
     click(card, "cmdWrite");
     EXPECT_EQ(testhost::takeShown(messages),
-              "critical|Quendel|AddUpdateAutoNumber: Minimalus numeris per didelis (gauta 99999999999).|Ok");
+              "Critical|Quendel|AddUpdateAutoNumber: Minimalus numeris per didelis (gauta 99999999999).|Ok");
     EXPECT_EQ(state(card),
               QStringLiteral("ZZ|99999999999|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|ZZ"));
 

@@ -159,7 +159,7 @@ TEST_F(SheetNumbering, ACounterBeyondTheEditorsRangeMakesNoNumberAndSaysWhy)
     EXPECT_TRUE(past.Code != 0 && past.Value.toString().isEmpty());
     EXPECT_EQ(past.Message, QStringLiteral("Auto numerio reikšmė 32768 didesnė nei 32767, todėl numeris nesugeneruotas. "
                                            "Įveskite kelionės lapo numerį ranka."));
-    EXPECT_EQ(takeShown(messages), "information|Kelmira|" + past.Message.toStdString() + "|Ok");
+    EXPECT_EQ(takeShown(messages), "Information|Kelmira|" + past.Message.toStdString() + "|Ok");
     EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("KL-32767")) << "left as it was";
     EXPECT_EQ(sheet->lastAutoNumber(), 32767);
 
@@ -182,7 +182,7 @@ TEST_F(SheetNumbering, EverySaveReadsTheCounterOutOfTheNumber)
         {"Prefix_Date_AutoNumber", "KL-101103-0042", "42", ""},
         {"Prefix_Date_AutoNumber", "KL-101103", "null", ""},
         {"Prefix_Date_AutoNumber", "KL-101103-2147483648", "null",
-         "information|Kelmira|Auto numerio reikšmė 2147483648 yra per didelė!|Ok"},
+         "Information|Kelmira|Auto numerio reikšmė 2147483648 yra per didelė!|Ok"},
         {"Date_Prefix", "101103-0042", "null", ""},
     };
     for (const auto& c : cases) {
