@@ -75,8 +75,8 @@ protected:
         return list->ClickMenu(id, *type ? QString::fromLatin1(type) : QString(), QLatin1String(key), context);
     }
 
-    // The card a click shows as "card OIDR OType" and the named fields' texts;
-    // "none" when it shows none. `editor` keeps the card's editor.
+    // The card a click shows as "card OIDR OType" and the named fields' texts
+    // ("-" for a null field); "none" when it shows none. `editor` keeps the card's editor.
     QString shown(const vx::ClickResult& result, std::initializer_list<const char16_t*> names = {})
     {
         const std::unique_ptr<QWidget> card = takeCard(result);
@@ -85,8 +85,10 @@ protected:
         if (!editor)
             return QStringLiteral("none");
         QStringList parts{card->objectName(), editor->OIDR(), editor->OType()};
-        for (const char16_t* name : names)
-            parts << Catalogue::TextOrEmpty(editor->Fields().value(QString::fromUtf16(name)));
+        for (const char16_t* name : names) {
+            const QVariant value = editor->Fields().value(QString::fromUtf16(name));
+            parts << (value.isNull() ? QStringLiteral("-") : Catalogue::TextOrEmpty(value));
+        }
         return parts.join(QLatin1Char(' '));
     }
 
@@ -327,7 +329,7 @@ TEST_F(ListClicks, ANewTripSheetTakesWhatTheClickedRowStandsFor)
     const QString driven = tripSheet(QDate(2026, 10, 1), otherCar, driver);
     const auto number = [](const QString& id) { return QString::number(vx::oid::recordNumber(id)); };
     // The new sheet's card, its date and end date, vehicle and driver.
-    const QString made = QStringLiteral("frmTransportTripsSV O4000100 Trip %1  %2 %3");
+    const QString made = QStringLiteral("frmTransportTripsSV O4000100 Trip %1 - %2 %3");
     const QString today = QStringLiteral("2026.11.16");
     struct Case { vx::VxObjectUIPtr list; QString id; const char* type; QString context, shows; };
     const Case cases[] = {
