@@ -50,10 +50,10 @@ protected:
     }
 };
 
-TEST_F(SheetPrint, HeaderLinesComeInOrderWithTheSheetsValues)
+TEST_F(SheetPrint, HeaderLinesAndSectionsFollowInOrderWithTheSheetsRowsAndRouteTotals)
 {
-    const auto editor = open();
-    const QStringList notes = print(*editor);
+    storeStates(documents::tables::routes, QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2"));
+    const QStringList notes = print(*open());
     EXPECT_EQ(notes.mid(0, 18).join(QStringLiteral(" / ")),
               QStringLiteral("font Microsoft Sans Serif 8 / [12/2] Kelionės lapas /  / Pradžios data: 2026.11.03 / "
                              "Pabaigos data: 2026.11.05 / Numeris: KL-0007 / Kodas: A&B <7> / "
@@ -61,12 +61,6 @@ TEST_F(SheetPrint, HeaderLinesComeInOrderWithTheSheetsValues)
                              "Spidometro parodymai pradžioje: 1000 / Nuvažiuotas atstumas: 120 / "
                              "Nuvažiuota savo sąskaita: 30 / Spidometro parodymai pabaigoje: 1150 /  / [12/2] Atkarpos / "));
     EXPECT_TRUE(messages.messages.isEmpty());
-}
-
-TEST_F(SheetPrint, SectionsFollowInOrderWithRowsAndRouteTotals)
-{
-    storeStates(documents::tables::routes, QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2"));
-    const QStringList notes = print(*open());
 
     const QStringList sections = notes.filter(QStringLiteral("[12/2]"));
     EXPECT_EQ(sections.join(u'/'), QStringLiteral("[12/2] Kelionės lapas/[12/2] Atkarpos/[12/2] Čekiai/"
