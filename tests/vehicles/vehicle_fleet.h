@@ -19,11 +19,11 @@ class VehicleFleet : public testhost::ModuleFixture {
 protected:
     void SetUp() override;
 
-    // The stored record's field.
-    QVariant storedField(const QString& id, const char* field);
+    // A new record of the type with this name (a tyre's is its number) and more fields.
+    qint64 named(const char* typeId, const char* name, std::initializer_list<std::pair<const char*, QVariant>> more = {});
+    QVariant storedField(const QString& id, const char* field) { return stored(id)->Fields().value(QString::fromLatin1(field)); }
     // The host object selector answers the next choice with this record.
     void selectorPicksRecord(const char* typeId, qint64 number);
-
     // The title of every message box: the host's product name.
     QString productName() const { return host->Environment().Application().ProductName; }
 
