@@ -1,7 +1,7 @@
 // The tyre card driven as a user drives it, offscreen on a real store: what a
 // saved tyre and a group show, what a save stores, the date rules, the
-// maximum run, a new record from the panel and closing. A new tyre's first
-// save, the checks of saving in their order and the panel's new records are
+// maximum run and deleting. A new tyre's first save, the checks of saving in
+// their order, the panel's new records and closing with unsaved changes are
 // tyre_card.script's.
 
 #include "module/card_pattern/choice_field.h"
@@ -160,44 +160,17 @@ TEST_F(TyreCardTest, TheMaximumRunTakesDigitsAndOneCommaAndLeavesAWholeNumber)
     }
 }
 
-// The new tyre's group and the new group's caption are tyre_card.script's.
-TEST_F(TyreCardTest, ANewRecordFromThePanelIsOfTheSameKindAndLeavesTheSavedOne)
+TEST_F(TyreCardTest, DeletingNeedsTheRightAndAsksFirst)
 {
     const QString id = tyre();
     const auto card = open(id);
-    card->controls().SSCNew->click();
-    EXPECT_TRUE(card->isNew() && !card->isGroup());
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.LeaveObject(%1, 1)").arg(id))) << host->log.join(u'|').toStdString();
-
-    const auto groupCard = open(group);
-    groupCard->controls().SSCNew->click();
-    EXPECT_EQ(groupCard->controls().txtGroup->objectId(), QString()) << "a top group's new group is a top group";
-
-    host->desktop.staysOnObject = true;
-    const auto staying = open(id);
-    staying->controls().SSCNew->click();
-    EXPECT_FALSE(staying->isNew());
-}
-
-TEST_F(TyreCardTest, ClosingAsksAboutUnsavedChangesAndDeletingNeedsTheRight)
-{
-    const QString id = tyre();
-    const auto card = open(id);
-    EXPECT_TRUE(card->QueryRemove());
-    typeKeys(card->controls().txtComment, QStringLiteral("z"));
-    messages.answer(QMessageBox::No);
-    EXPECT_TRUE(!card->QueryRemove() && card->controls().SSCClose->isEnabled());
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages.first().text.startsWith(QStringLiteral(" Padanga")));
-
-    host->grant(QStringLiteral("CTransportTyres"), true, false, false, false);
-    emit card->controls().SSCClose->customContextMenuRequested({});
-    EXPECT_EQ(messages.messages.size(), 1);
-    host->grant(QStringLiteral("CTransportTyres"), true, false, true, false);
-    messages.answer(QMessageBox::Yes);
-    emit card->controls().SSCClose->customContextMenuRequested({});
-    EXPECT_EQ(messages.messages.size(), 2);
-    EXPECT_FALSE(stored(id));
+    for (const bool right : {false, true}) {
+        host->grant(QStringLiteral("CTransportTyres"), true, false, right, false);
+        messages.answer(QMessageBox::Yes);
+        emit card->controls().SSCClose->customContextMenuRequested({});
+        EXPECT_EQ(messages.messages.size(), right ? 1 : 0);
+        EXPECT_EQ(bool(stored(id)), !right);
+    }
 }
 
 } // namespace
