@@ -1,6 +1,7 @@
 // The vehicle card on a real store: how a vehicle and a group load, the
 // numeric fields, the fuel tank type choice, validation and saving, the right
-// to change, and the four tabs' rows, commands and drops.
+// to change, the four tabs' rows, commands and drops, and the focus order.
+// Saving and closing by keys and a norm chosen twice are new_vehicle.script's.
 
 #include "platform/bo/session_store.h"
 #include "tests/trips/shown_state.h"
@@ -224,18 +225,6 @@ TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
     }
 }
 
-TEST_F(VehicleCardTest, FuelNormsChosenFromTheCatalogueAreLinkedOnce)
-{
-    const auto card = openCar();
-    for (int twice = 0; twice < 2; ++twice) {
-        selectorPicksRecord("O4000603", norm);
-        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Insert);
-    }
-    EXPECT_EQ(normLinks(), 1);
-    EXPECT_EQ(ListItem::tagOf(card->lvwFuelNorms->topLevelItem(0)), QString::number(norm));
-    EXPECT_FALSE(card->isChanged()) << "links are stored at once; the vehicle itself did not change";
-}
-
 TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
 {
     QWidget desktop; // the window around the card, with a control of its own
@@ -267,25 +256,6 @@ TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
             EXPECT_EQ(reached, QStringList{bar->objectName()} + expected) << page << forward;
         }
     }
-}
-
-TEST_F(VehicleCardTest, KeysSaveAndClose)
-{
-    const auto card = openCar();
-    card->show();
-    QApplication::setActiveWindow(card.get());
-    typeKeys(card->txtNumber, QStringLiteral("KLM 002"));
-    QTest::keyClick(card->txtNumber, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(storedField(vx::oid::make(u"O4000400", car), "Code").toString(), QStringLiteral("KLM 002"));
-
-    // Escape closes as the close button does; the desktop asks about unsaved changes.
-    typeKeys(card->txtName, QStringLiteral("Kitas"));
-    QTest::keyClick(card->txtName, Qt::Key_Escape);
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")) && !card->SSCClose->isEnabled());
-    messages.answer(QMessageBox::No);
-    EXPECT_FALSE(card->QueryRemove());
-    EXPECT_EQ(lastMessage(), QStringLiteral(" Transporto priemonė\r\n\r\nUždaryti be išsaugojimo?"));
-    EXPECT_TRUE(card->SSCClose->isEnabled()) << "closing was refused";
 }
 
 } // namespace
