@@ -1,7 +1,7 @@
 // The route segment card driven offscreen on a real store: the property grid
 // bound to the segment, the traffic page and its period, the parent group,
-// saving, a new record on the same editor, deleting and closing. Captions,
-// the listed sheets and a new segment's first save are route_card.script's.
+// saving, deleting and closing. Captions, the listed sheets and a new
+// segment started from a saved one and saved are route_card.script's.
 
 #include "module/type_list_controllers.h"
 #include "platform/contract/clock.h"
@@ -101,25 +101,6 @@ TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBack)
                                               "Lapkritis '%1','2026.11.01','2026.11.30'").arg(saved));
 }
 
-TEST_F(RouteCardTest, ANewSegmentIsSavedFromTheGridAndAnotherStartedOnTheSameCard)
-{
-    const auto card = open(QStringLiteral("O4000601"));
-    EXPECT_FALSE(card->SSCNew->isEnabled());
-    ASSERT_TRUE(nameField(*card));
-    nameField(*card)->setText(QStringLiteral("Kaunas – Klaipėda"));
-    EXPECT_EQ(shown(card.get(), "cmdEnter.enabled cmdCancel.enabled"), "True|True");
-    card->cmdEnter->click();
-    EXPECT_EQ(takeMessages(messages), "");
-    const QString id = card->vxObjectUIO()->OIDR();
-    ASSERT_TRUE(vx::oid::hasRecord(id));
-    EXPECT_FALSE(card->cmdEnter->isEnabled());
-    EXPECT_EQ(stored(id)->Preview(), QStringLiteral("Kaunas – Klaipėda"));
-    EXPECT_EQ(storedParent(id), vx::oid::recordNumber(group));
-    card->SSCNew->click();
-    for (const char* call : {"Desktop.RefreshVxObject(%1)", "Desktop.ReassignForm(%1, frmTransportRoute, 1)"})
-        EXPECT_TRUE(host->log.contains(QString::fromLatin1(call).arg(id))) << host->log.join(u'|').toStdString();
-}
-
 TEST_F(RouteCardTest, ChoosingTheParentGroup)
 {
     const auto card = open(saved);
@@ -136,6 +117,7 @@ TEST_F(RouteCardTest, ChoosingTheParentGroup)
     EXPECT_TRUE(card->txtGroup->text().endsWith(QStringLiteral("Užmiestis"))) << card->txtGroup->text().toStdString();
     card->cmdEnter->click();
     EXPECT_EQ(storedParent(saved), vx::oid::recordNumber(other));
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(saved)));
 
     selector.key = QStringLiteral("O4000601");
     card->cmdParentGroup->click();
