@@ -1,6 +1,7 @@
 #pragma once
 
 #include "module/card_factory.h"
+#include "module/card_pattern/choice_field.h"
 #include "platform/shell/script/script_answers.h"
 #include "platform/shell/script/script_controls.h"
 #include "tests/support/scripted_dialogs.h"
@@ -16,16 +17,20 @@
 // What a user sees of some controls inside `root`, read as the script runner
 // reads them, so one check compares a whole screen: space-separated control
 // names, each with an optional ".property" (text by default; enabled, visible,
-// checked, caption, rows, cell:#R:C), their values joined by "|".
+// checked, caption, rows, cell:#R:C; and "id", a choice field's object id),
+// their values joined by "|".
 inline std::string shown(QWidget* root, const char* names)
 {
     QStringList values;
     for (const QString& item : QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype dot = item.indexOf(u'.');
+        const QString property = dot < 0 ? QStringLiteral("text") : item.mid(dot + 1);
         QWidget* control = shell::script::findControl(root, item.left(dot));
         QString error = QStringLiteral("no control");
-        const auto value = control ? shell::script::readProperty(control, dot < 0 ? QStringLiteral("text") : item.mid(dot + 1), &error)
-                                   : std::nullopt;
+        auto* choice = qobject_cast<ChoiceField*>(control);
+        const auto value = property == u"id" ? (choice ? std::optional(choice->objectId()) : std::nullopt)
+                           : control         ? shell::script::readProperty(control, property, &error)
+                                             : std::nullopt;
         values << value.value_or(QStringLiteral("<%1: %2>").arg(item, error));
     }
     return values.join(u'|').toStdString();
