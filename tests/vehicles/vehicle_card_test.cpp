@@ -1,7 +1,8 @@
 // The vehicle card on a real store: how a vehicle and a group load, the
 // numeric fields, the fuel tank type choice, validation and saving, the right
 // to change, the four tabs' rows, commands and drops, and the focus order.
-// Saving and closing by keys and a norm chosen twice are new_vehicle.script's.
+// Saving and closing by keys, a norm chosen twice, dropping on the lists and
+// deleting from them are new_vehicle.script's.
 
 #include "platform/bo/session_store.h"
 #include "tests/trips/shown_state.h"
@@ -197,32 +198,15 @@ TEST_F(VehicleCardTest, TabsShowTheirRowsByTheCellRules)
     EXPECT_EQ(ListItem::tagOf(card->lvwDrivers->topLevelItem(0)), QString::number(driver));
 }
 
-TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
+// What the lists take, and deleting a norm, are new_vehicle.script's.
+TEST_F(VehicleCardTest, ADropOnTheWrongListIsRefused)
 {
     const auto card = openCar();
     card->show();
-    const QString normId = vx::oid::make(u"O4000603", norm), employeeId = vx::oid::make(u"O0001401", driver);
-    // A fuel norm, an employee on the tyres, a norm on the drivers: one link. The
-    // same norm dropped again is new_vehicle.script's.
-    const struct { QTreeWidget* list; QString text; bool taken; } cases[] = {
-        {card->lvwFuelNorms, normId, true}, {card->lvwTyres, employeeId, false}, {card->lvwDrivers, normId, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(dropText(c.list, c.text), c.taken) << c.list->objectName().toStdString();
-        QTest::qWait(20);
-        EXPECT_TRUE(normLinks() == 1 && card->lvwFuelNorms->topLevelItemCount() == 1 && messages.messages.isEmpty());
-    }
-    // An employee dropped on the drivers opens the driver editor with them.
-    EXPECT_TRUE(dropText(card->lvwDrivers, employeeId));
+    EXPECT_FALSE(dropText(card->lvwTyres, vx::oid::make(u"O0001401", driver)));
+    EXPECT_FALSE(dropText(card->lvwDrivers, vx::oid::make(u"O4000603", norm)));
     QTest::qWait(20);
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportCarDriver")});
-
-    card->lvwFuelNorms->setCurrentItem(card->lvwFuelNorms->topLevelItem(0));
-    for (const auto& [answer, left] : {std::pair{QMessageBox::No, 1}, std::pair{QMessageBox::Yes, 0}}) {
-        messages.answer(answer);
-        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Delete);
-        EXPECT_EQ(lastMessage(), QStringLiteral("Ar tikrai norite panaikinti?"));
-        EXPECT_EQ(card->lvwFuelNorms->topLevelItemCount(), left);
-    }
+    EXPECT_TRUE(normLinks() == 0 && messages.messages.isEmpty() && dialogs.shown.isEmpty());
 }
 
 TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
