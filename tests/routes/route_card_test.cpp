@@ -6,18 +6,12 @@
 #include "module/type_list_controllers.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/host_records.h"
-#include "platform/contract/object_id.h"
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "routes/route_card.h"
-#include "tests/support/module_host.h"
 #include "tests/trips/shown_state.h"
 
 #include <QDialog>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
 
 namespace {
 

@@ -2,12 +2,23 @@
 
 #include "module/card_factory.h"
 #include "module/card_pattern/choice_field.h"
+#include "module/card_pattern/number_field.h"
+#include "platform/bo/session_store.h"
+#include "platform/contract/object_id.h"
 #include "platform/shell/script/script_answers.h"
 #include "platform/shell/script/script_controls.h"
-#include "tests/support/scripted_dialogs.h"
+#include "tests/support/module_host.h"
 
+// The controls the card and dialog tests work.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 

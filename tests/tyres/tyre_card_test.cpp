@@ -4,19 +4,9 @@
 // saving in their order, the date rules, the panel's new records and closing
 // with unsaved changes are tyre_card.script's.
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
 #include "module/type_list_controllers.h"
-#include "platform/bo/session_store.h"
-#include "platform/contract/object_id.h"
-#include "tests/support/module_host.h"
 #include "tests/trips/shown_state.h"
 #include "tyres/tyre_card.h"
-
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QPushButton>
-#include <QToolButton>
 
 namespace {
 

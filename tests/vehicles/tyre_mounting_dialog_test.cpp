@@ -3,8 +3,6 @@
 // vehicle drove, runs are whole numbers with the end never below the start,
 // and a new mounting may not take a position that is taken.
 
-#include "platform/bo/session_store.h"
-#include "tests/trips/shown_state.h"
 #include "tests/vehicles/vehicle_fleet.h"
 
 #include "vehicles/dialogs/tyre_mounting_dialog.h"

@@ -4,8 +4,6 @@
 // Saving and closing by keys, a norm chosen twice, dropping on the lists and
 // deleting from them are new_vehicle.script's.
 
-#include "platform/bo/session_store.h"
-#include "tests/trips/shown_state.h"
 #include "tests/vehicles/vehicle_fleet.h"
 
 #include "module/list_item_roles.h"
@@ -14,9 +12,6 @@
 #include <QApplication>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -1,17 +1,7 @@
 #pragma once
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "platform/contract/object_id.h"
-#include "tests/support/module_host.h"
+#include "tests/trips/shown_state.h"
 #include "vehicles/dialogs/vehicle_dialogs.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QSpinBox>
 
 // Two vehicles, an employee, a document kind and two tyres on a real store,
 // for the editors the vehicle card opens. Today is 2026.11.16.

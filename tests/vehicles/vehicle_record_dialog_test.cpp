@@ -2,13 +2,10 @@
 // record, the chosen employee or document kind they need before saving, the
 // order of their dates and what they store for an open end.
 
-#include "tests/trips/shown_state.h"
 #include "tests/vehicles/vehicle_fleet.h"
 
 #include "vehicles/dialogs/document_dialog.h"
 #include "vehicles/dialogs/driver_dialog.h"
-
-#include <QTest>
 
 #include <functional>
 

@@ -3,7 +3,6 @@
 // the day offered for keeping.
 
 #include "tests/trips/dialogs/entry_fleet.h"
-#include "tests/trips/shown_state.h"
 #include "trips/dialogs/fuel_cheque_dialog.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include "platform/shell/property_grid.h"
 #include "platform/shell/reference_chooser.h"
 #include "tests/trips/dialogs/entry_fleet.h"
-#include "tests/trips/shown_state.h"
 #include "trips/dialogs/route_grid_dialog.h"
 
 namespace {

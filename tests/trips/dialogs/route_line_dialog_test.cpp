@@ -4,7 +4,6 @@
 // stored line through it).
 
 #include "tests/trips/dialogs/entry_fleet.h"
-#include "tests/trips/shown_state.h"
 #include "trips/dialogs/route_line_dialog.h"
 
 namespace {

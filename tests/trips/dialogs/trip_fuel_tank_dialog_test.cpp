@@ -3,7 +3,6 @@
 // dialog back is the vehicle record dialogs' test.
 
 #include "tests/trips/dialogs/entry_fleet.h"
-#include "tests/trips/shown_state.h"
 #include "trips/dialogs/trip_fuel_tank_dialog.h"
 
 namespace {
