@@ -126,44 +126,29 @@ TEST_F(VehicleCardTest, AGroupNeedsANameAndANameOfSpacesIsOne)
     }
 }
 
-TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
+// What a saved vehicle shows when opened again, and a fractional number of
+// palettes refused, are new_vehicle.script's; here what is stored for what was
+// left unchosen or ticked off again.
+TEST_F(VehicleCardTest, WhatWasLeftUnchosenOrUntickedIsStoredAsNull)
 {
     auto card = openCar();
-    typeInto(card->txtLenth, QStringLiteral("12.5"));
-    typeInto(card->txtCargoWeight, QStringLiteral("18000"));
-    card->txtPalettes->setText(QStringLiteral("33"));
-    card->txtChasisNumber->setText(QStringLiteral("YV2RT40A"));
     for (const auto& [type, number, button] :
          {std::tuple{"O4000607", truckType, card->cmdType}, {"O4000604", petrol, card->cmdFuelType[1]}}) {
         selectorPicksRecord(type, number);
         button->click();
     }
-    card->chkChasisDate->click();
-    card->dtpChasisDate->setDate(QDate(2019, 5, 2));
     card->chkDateWriteOff->click();
     card->chkDateWriteOff->click(); // unticked: no date, whatever the picker shows
     card->cmdWrite->click();
     EXPECT_EQ(takeMessages(messages), "");
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
+    QStringList stored; // a null is shown as empty
+    for (const char* field : {"TypeID", "FuelTankTypeID1", "FuelTankTypeID2", "DateWriteOff", "PropertiesID"})
+        stored << storedField(vx::oid::make(u"O4000400", car), field).toString();
+    EXPECT_EQ(stored.join(u'|'), QStringLiteral("%1||%2||").arg(truckType).arg(petrol));
     selectorPicksRecord("O4000607", truckType);
     card->cmdType->click();
     EXPECT_TRUE(card->cmdWrite->isEnabled()) << "choosing the same type again is a change";
-    card->cmdCancel->click();
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
-    const QString id = vx::oid::make(u"O4000400", car);
-    QStringList stored; // a null is shown as empty
-    for (const char* field : {"TypeID", "FuelTankTypeID1", "FuelTankTypeID2", "DateWriteOff", "PropertiesID"})
-        stored << storedField(id, field).toString();
-    EXPECT_EQ(stored.join(u'|'), QStringLiteral("%1||%2||").arg(truckType).arg(petrol));
-
-    card = openCar();
-    EXPECT_EQ(shown(card.get(), "txtLenth txtCargoWeight txtPalettes txtChasisNumber txtType txtFuelType1 txtFuelType0 txtName "
-                                "chkChasisDate.checked chkDateWriteOff.checked dtpChasisDate"),
-              "12,5|18000|33|YV2RT40A|Vilkikas|Benzinas||Volvo FH|True|False|2019.05.02");
-    card->txtPalettes->setText(QStringLiteral("3,5"));
-    card->cmdWrite->click();
-    EXPECT_EQ(takeMessages(messages), "Euro palečių skaičius turi būti sveikasis skaičius [critical]");
-    card->cmdCancel->click();
-    EXPECT_EQ(shown(card.get(), "txtPalettes cmdWrite.enabled"), "33|False");
 }
 
 TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
