@@ -1,8 +1,8 @@
-// The vehicle card on a real store: how a vehicle and a group load, the
-// numeric fields, the fuel tank type choice, validation and saving, the right
-// to change, the four tabs' rows, commands and drops, and the focus order.
-// Saving and closing by keys, a norm chosen twice, dropping on the lists and
-// deleting from them are new_vehicle.script's.
+// The vehicle card on a real store: how a vehicle and a group load, the fuel
+// tank type choice, validation and saving, the right to change, the four tabs'
+// rows and refused drops, and the focus order.
+// Typing numbers, saving and closing by keys, a norm chosen twice, dropping on
+// the lists and deleting from them are new_vehicle.script's.
 
 #include "tests/vehicles/vehicle_fleet.h"
 
@@ -40,12 +40,6 @@ protected:
             editor->Fields().setValue(QStringLiteral("GroupFlag"), 1);
         return openCard<frmTransportCars>(editor);
     }
-    static void typeInto(QLineEdit* field, const QString& text)
-    {
-        enter(field);
-        typeKeys(field, text);
-        leave(field);
-    }
     int normLinks() { return bo::storeOf(*session).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_fuel_norm")).toInt(); }
 
     testhost::ScriptedDialogs dialogs;
@@ -79,24 +73,6 @@ TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsParts)
     EXPECT_EQ(shown(fresh.get(), fields), "0|0|0|0|0|0|0|0||False|False|2026.11.16|False");
     fresh->chkChasisDate->click();
     EXPECT_EQ(shown(fresh.get(), "dtpChasisDate.visible cmdWrite.enabled cmdCancel.enabled"), "True|True|False");
-}
-
-TEST_F(VehicleCardTest, NumericFieldsTakeOneCommaAndLeaveInTheirFormat)
-{
-    const auto card = openCar();
-    const struct { const char* what; QLineEdit* field; const char *typed, *shown; } cases[] = {
-        {"point as comma", card->txtLenth, "12.5", "12,5"},
-        {"second comma refused", card->txtVolume, "1,2,5", "1,3"},
-        {"minus and letters dropped", card->txtHeight, "-ab", "0,0"},
-        {"whole mass", card->txtCargoWeight, "1500", "1500"},
-        {"mass rounds its comma away", card->txtTotalMass, "2000,6", "2001"},
-        {"no number in the run", card->txtInitialRun, "x", "0"},
-    };
-    for (const auto& c : cases) {
-        typeInto(c.field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(c.field->text(), QString::fromUtf8(c.shown)) << c.what;
-    }
-    EXPECT_TRUE(card->cmdWrite->isEnabled());
 }
 
 TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
