@@ -31,7 +31,8 @@ protected:
 
     QString segment(qint64 parent, int groupFlag, const QString& name)
     {
-        return create(QStringLiteral("O4000601"), fields({{"ParentID", parent}, {"GroupFlag", groupFlag}, {"Name", name}, {"Distance", 102.0}}));
+        return create(QStringLiteral("O4000601"),
+                      fields({{"ParentID", parent}, {"GroupFlag", groupFlag}, {"Name", name}, {"Distance", 102.0}}));
     }
     // The host's period function answers with this period.
     void usePeriod(const char* function, const vx::PeriodRecord& period)

@@ -52,7 +52,8 @@ TEST_F(BoDemoTripBalance, EverySheetAgreesWithTheLayerAndContinuesItsPreviousShe
         const qint64 car = Catalogue::LongOrZero(f.value(QStringLiteral("TransportCarID")));
         const bool firstOfVehicle = std::exchange(previousCar, car) != car;
         if (!firstOfVehicle) {
-            const auto last = sheet->Properties(QStringLiteral("LastTrip"), trips::lastTripArgument(carId(car), QString(), sheet->OIDR()));
+            const auto last =
+                sheet->Properties(QStringLiteral("LastTrip"), trips::lastTripArgument(carId(car), QString(), sheet->OIDR()));
             EXPECT_EQ(trips::previousEndReading(last.Value.value<vx::RecordsetPtr>()).value_or(QVariant()).toDouble(),
                       Catalogue::DoubleOrZero(f.value(QStringLiteral("DistanceRest"))));
         }

@@ -43,7 +43,8 @@ TEST_F(BoTripSheetEditor, SavingStampsTheCreatorFirstAndTheModifierAfterwards)
         host->logIn(s.user.toLongLong());
         save(*editor);
         SCOPED_TRACE(s.what);
-        expectStored(editor->OIDR(), {{"CreatedByUserID", s.createdBy}, {"ModifiedByUserID", s.modifiedBy}, {"ModifyDate", s.modifyDate}});
+        expectStored(editor->OIDR(),
+                     {{"CreatedByUserID", s.createdBy}, {"ModifiedByUserID", s.modifiedBy}, {"ModifyDate", s.modifyDate}});
         EXPECT_TRUE(stored(editor->OIDR())->Fields().value(QStringLiteral("CreationDate")).toDateTime().isValid());
     }
 }
@@ -59,7 +60,8 @@ TEST_F(BoTripSheetEditor, TheProtocolNamesWhoCreatedAndModifiedTheSheetAndWhen)
          "Sukūrė: Jonas Jonaitis (2026.11.03 08:15:30), koregavo: Ona Onaitė (2026.11.04)"},
         {driver, created, QVariant(), QDateTime(QDate(2026, 11, 4), QTime(14, 5)),
          "Sukūrė: Jonas Jonaitis (2026.11.03 08:15:30), koregavo: Sistemos Administratorius (2026.11.04 14:05:00)"},
-        {QVariant(), QDateTime(QDate(2026, 11, 3), QTime(0, 0)), QVariant(), QVariant(), "Sukūrė: Sistemos Administratorius (2026.11.03)"},
+        {QVariant(), QDateTime(QDate(2026, 11, 3), QTime(0, 0)), QVariant(), QVariant(),
+         "Sukūrė: Sistemos Administratorius (2026.11.03)"},
     };
     for (const auto& c : cases) {
         const QVariant values[] = {c.createdBy, c.creationDate, c.modifiedBy, c.modifyDate};

@@ -138,7 +138,8 @@ TEST_F(TyreMountingDialogTest, NewMountingIsRefusedAPlaceTakenOnTheVehicleAndSto
     ASSERT_FALSE(dialog->result().cancelled);
     EXPECT_EQ(takeMessages(messages), "");
     const QString saved = dialog->result().savedOidr;
-    EXPECT_EQ(storedFields(saved, {"TransportID", "TyreID", "Axis", "CarSide", "PositionOnAxis", "DateFrom", "TyreRunFrom", "TyreRunTo"}),
+    EXPECT_EQ(storedFields(saved, {"TransportID", "TyreID", "Axis", "CarSide", "PositionOnAxis", "DateFrom", "TyreRunFrom",
+                                   "TyreRunTo"}),
               QStringLiteral("%1|%2|2|0|2|2026-11-02|200|1250").arg(car).arg(tyre).toStdString());
     EXPECT_TRUE(storedField(saved, "DateTo").isNull());
 }
@@ -180,8 +181,9 @@ TEST_F(TyreMountingDialogTest, AQuestionTheStoreCannotAnswerIsToldAndTheEditorGo
         messages.messages.clear();
         const QString name = QString::fromLatin1(c.column ? c.column : c.table), table = QString::fromLatin1(c.table);
         const auto rename = [&](const QString& from, const QString& to) {
-            bo::storeOf(*session).execute(c.column ? QStringLiteral("ALTER TABLE %1 RENAME COLUMN \"%2\" TO \"%3\"").arg(table, from, to)
-                                                   : QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(from, to), {});
+            bo::storeOf(*session).execute(
+                c.column ? QStringLiteral("ALTER TABLE %1 RENAME COLUMN \"%2\" TO \"%3\"").arg(table, from, to)
+                         : QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(from, to), {});
         };
         // The questions asked on opening go wrong from the start, the others only after.
         if (c.action == Open)

@@ -134,8 +134,8 @@ TEST_F(VehicleRecordDialogTest, SavedRecordStoresItsOpenEndAndReopensAsSaved)
         auto reopened = open(e, referenced(e), saved);
         const QStringList again = QStringList{QLatin1String(e.endStoredAsFarDate ? "True|2999.12.31" : "False|2026.11.16"),
                                               QStringLiteral("2026.10.01")} + typed;
-        EXPECT_EQ(shown(reopened.get(), (QStringLiteral("chkDateTo.checked dtpDateTo dtpDateFrom ") + QLatin1String(e.texts)).toLatin1()),
-                  again.join(u'|').toStdString());
+        const QByteArray controls = QByteArray("chkDateTo.checked dtpDateTo dtpDateFrom ") + e.texts;
+        EXPECT_EQ(shown(reopened.get(), controls.constData()), again.join(u'|').toStdString());
     }
 }
 
@@ -143,7 +143,8 @@ TEST_F(VehicleRecordDialogTest, DocumentStoredWithoutAnEndShowsTheFarDateUnticke
 {
     const QString saved = create(QStringLiteral("O4001100"), fields({{"TransportID", car}, {"DocTypeID", inspection}}));
     // No date of issue: today.
-    EXPECT_EQ(shown(open(editors[1], inspection, saved).get(), "chkDateTo.checked dtpDateTo dtpDateFrom"), "False|2999.12.31|2026.11.16");
+    EXPECT_EQ(shown(open(editors[1], inspection, saved).get(), "chkDateTo.checked dtpDateTo dtpDateFrom"),
+              "False|2999.12.31|2026.11.16");
 }
 
 TEST_F(VehicleRecordDialogTest, RefusedSaveShowsTheReasonWithoutIconAndKeepsTheEditorOpen)

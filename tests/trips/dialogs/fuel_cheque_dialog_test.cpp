@@ -94,7 +94,8 @@ TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
     EXPECT_EQ(shown(dialog.get(), "txtAmount cmdWrite.enabled"), "-5|True");
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
-    expectStored(dialog->result().savedOidr, {{"FuelAmount", -5.0}, {"CashFlag", 1}, {"CurrencyID", euro}, {"TransportTripID", sheet}});
+    expectStored(dialog->result().savedOidr,
+                 {{"FuelAmount", -5.0}, {"CashFlag", 1}, {"CurrencyID", euro}, {"TransportTripID", sheet}});
 }
 
 // Also a stored cheque's date: set back when it opens, the sums those of the

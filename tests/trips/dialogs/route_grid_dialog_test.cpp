@@ -58,8 +58,8 @@ TEST_F(RouteGridDialogTest, RowChecksStopAtTheFirstMissingField)
 TEST_F(RouteGridDialogTest, OtherRecordsAreCheckedForTheValueFieldOnly)
 {
     trips::frmTransportGrid dialog;
-    const vx::VxObjectUIOPtr tank = show(dialog, "FuelRest", create(QStringLiteral("O4000700"),
-                                                                    fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", diesel}})));
+    const QString stored = create(QStringLiteral("O4000700"), fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", diesel}}));
+    const vx::VxObjectUIOPtr tank = show(dialog, "FuelRest", stored);
     EXPECT_EQ(save(dialog), "Nenurodyta reikšmė! [critical]");
     tank->Fields().setValue(QStringLiteral("FuelRest"), 4.5);
     EXPECT_EQ(save(dialog), "");

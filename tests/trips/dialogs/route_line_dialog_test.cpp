@@ -11,7 +11,7 @@ namespace {
 class RouteLineDialogTest : public EntryFleet {
 protected:
     // A new line, or a stored one; a new one may be copied from a stored line of the norm, on the segment.
-    std::unique_ptr<trips::frmTransportTripRoute> open(const QString& lineId = QStringLiteral("O4000200"), const QString& copyFrom = {})
+    auto open(const QString& lineId = QStringLiteral("O4000200"), const QString& copyFrom = {})
     {
         return opened<trips::frmTransportTripRoute>(request(lineId, copyFrom));
     }
@@ -56,7 +56,8 @@ TEST_F(RouteLineDialogTest, FuelAndNormsFollowEachOther)
     };
     for (const auto& s : steps) {
         type(s.field, s.typed);
-        EXPECT_EQ(shown(dialog.get(), "txtDistance txtFuelNormByDistance txtFuelByDistance txtFuelByDistance.enabled"), s.shown) << s.typed;
+        EXPECT_EQ(shown(dialog.get(), "txtDistance txtFuelNormByDistance txtFuelByDistance txtFuelByDistance.enabled"), s.shown)
+            << s.typed;
     }
     type(dialog->txtDuration, "3");
     type(dialog->txtFuelNormByDuration, "2,5");
@@ -118,8 +119,8 @@ TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        trips::RouteLineRequest r = request(c.storedDate.isValid() ? storedLine(truckNorm, 28.5, c.storedDate) : QStringLiteral("O4000200"),
-                                            c.copiedDate.isValid() ? storedLine(truckNorm, 28.5, c.copiedDate) : QString());
+        const QString line = c.storedDate.isValid() ? storedLine(truckNorm, 28.5, c.storedDate) : QStringLiteral("O4000200");
+        trips::RouteLineRequest r = request(line, c.copiedDate.isValid() ? storedLine(truckNorm, 28.5, c.copiedDate) : QString());
         r.routeSegmentId = segment;
         r.tripStart = c.start;
         auto dialog = opened<trips::frmTransportTripRoute>(r);

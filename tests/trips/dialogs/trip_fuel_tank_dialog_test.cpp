@@ -14,8 +14,9 @@ protected:
     {
         const QString tank = storedRest < 0 ? QString() : create(QStringLiteral("O4000700"), fields({{"TransportTripID", sheet},
                                                                 {"TransportFuelTankTypeID", petrol}, {"FuelRest", storedRest}}));
-        auto dialog = std::make_unique<trips::frmTransportTripFuelTanks>(trips::FuelTankRequest{
-            .fuelTankOidr = copy || tank.isEmpty() ? QStringLiteral("O4000700") : tank, .tripId = sheet, .copyFromOidr = copy ? tank : QString()});
+        auto dialog = std::make_unique<trips::frmTransportTripFuelTanks>(
+            trips::FuelTankRequest{.fuelTankOidr = copy || tank.isEmpty() ? QStringLiteral("O4000700") : tank,
+                                   .tripId = sheet, .copyFromOidr = copy ? tank : QString()});
         EXPECT_TRUE(dialog->load());
         return dialog;
     }
@@ -24,7 +25,8 @@ protected:
 TEST_F(TripFuelTankDialogTest, CopiedTankTakesItsTypeAndSavesAnEmptyRestAsZero)
 {
     auto dialog = open(true, 33.0);
-    EXPECT_EQ(shown(dialog.get(), "txtFuelTankType.id txtFuelRest cmdWrite.enabled"), QStringLiteral("O4000604%1||True").arg(petrol).toStdString());
+    EXPECT_EQ(shown(dialog.get(), "txtFuelTankType.id txtFuelRest cmdWrite.enabled"),
+              QStringLiteral("O4000604%1||True").arg(petrol).toStdString());
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
     expectStored(dialog->result().savedOidr, {{"FuelRest", 0.0}, {"TransportFuelTankTypeID", petrol}, {"TransportTripID", sheet}});
