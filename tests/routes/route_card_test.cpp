@@ -75,7 +75,7 @@ TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsAndTrafficWholeAndAGroupNoTraff
 
 // The period's own dates, or the days back to today with an open end; a new
 // period from the page menu is taken only when it differs.
-TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBack)
+TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndANewOneIsTakenWhenItDiffers)
 {
     for (const auto& [used, dates] : {std::pair{false, "'2026.11.05','9999.12.31'"}, {true, "'2026.11.01','2026.11.30'"}}) {
         usePeriod("GetOldPeriod", {QDate(2026, 11, 1), QDate(2026, 11, 30), 30, used, QString()});
