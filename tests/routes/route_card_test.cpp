@@ -1,38 +1,28 @@
 // The route segment card driven offscreen on a real store: the property grid
 // bound to the segment, the traffic page and its period, the parent group,
-// saving, a new record on the same editor, deleting and closing. Captions,
-// the listed sheets and a new segment's first save are route_card.script's.
+// saving, deleting and closing. Captions, the listed sheets and a new
+// segment started from a saved one and saved are route_card.script's.
 
-#include "module/card_factory.h"
 #include "module/type_list_controllers.h"
 #include "platform/contract/clock.h"
 #include "platform/contract/host_records.h"
-#include "platform/contract/object_id.h"
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/host_dialog_functions.h"
-#include "platform/shell/property_grid.h"
 #include "routes/route_card.h"
-#include "tests/support/module_host.h"
+#include "tests/trips/shown_state.h"
 
 #include <QDialog>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
 
-using testhost::ModuleFixture;
-
-class RouteCardTest : public ModuleFixture {
+class RouteCardTest : public testhost::ModuleFixture {
 protected:
     void SetUp() override
     {
         ModuleFixture::SetUp();
         grant(QStringLiteral("CTransportReferences"), true, true, true, true);
         vx::clock::setFixed(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-        usePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()});
+        usePeriod("GetOldPeriod", {QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()});
         group = segment(0, 1, QStringLiteral("Miestas"));
         other = segment(0, 1, QStringLiteral("Užmiestis"));
         saved = segment(vx::oid::recordNumber(group), 0, QStringLiteral("Vilnius – Kaunas"));
@@ -41,40 +31,30 @@ protected:
 
     QString segment(qint64 parent, int groupFlag, const QString& name)
     {
-        return create(QStringLiteral("O4000601"), {{QStringLiteral("ParentID"), parent},
-                                                   {QStringLiteral("GroupFlag"), groupFlag},
-                                                   {QStringLiteral("Name"), name},
-                                                   {QStringLiteral("Distance"), 102.0}});
+        return create(QStringLiteral("O4000601"),
+                      fields({{"ParentID", parent}, {"GroupFlag", groupFlag}, {"Name", name}, {"Distance", 102.0}}));
     }
-
-    void usePeriod(const vx::PeriodRecord& period)
+    // The host's period function answers with this period.
+    void usePeriod(const char* function, const vx::PeriodRecord& period)
     {
-        host->objects.functions.insert(QStringLiteral("GetOldPeriod"), [period](const QString&) {
-            return vx::CallResult::success(QVariant::fromValue(period));
-        });
+        host->objects.functions.insert(QLatin1String(function),
+                                       [period](const QString&) { return vx::CallResult::success(QVariant::fromValue(period)); });
     }
-
-    std::unique_ptr<frmTransportRoute> open(const QString& id, qint64 newParent = -1)
+    // The card of a stored segment, or of a new one in the group.
+    std::unique_ptr<frmTransportRoute> open(const QString& id)
     {
         const vx::VxObjectUIOPtr editor = controller<UI4000600>()->GetVxObject(id);
-        if (newParent >= 0)
-            editor->Fields().setValue(QStringLiteral("ParentID"), newParent);
-        const vx::CardRef card = module::createCard(QStringLiteral("frmTransportRoute"), editor);
-        auto* route = dynamic_cast<frmTransportRoute*>(card.widget.data());
-        EXPECT_TRUE(route);
-        return std::unique_ptr<frmTransportRoute>(route);
+        if (!vx::oid::hasRecord(id))
+            editor->Fields().setValue(QStringLiteral("ParentID"), vx::oid::recordNumber(group));
+        return openCard<frmTransportRoute>(editor);
     }
-
-    static QLineEdit* gridField(const frmTransportRoute& card, const char* name)
-    {
-        auto* grid = dynamic_cast<shell::PropertyGrid*>(card.VxGrid);
-        return grid ? qobject_cast<QLineEdit*>(grid->fieldEditor(QLatin1String(name))) : nullptr;
-    }
+    static QLineEdit* nameField(const frmTransportRoute& card) { return card.findChild<QLineEdit*>(QStringLiteral("txtName")); }
+    qint64 storedParent(const QString& id) { return stored(id)->Fields().value(QStringLiteral("ParentID")).toLongLong(); }
 
     QString group, other, saved;
 };
 
-TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsParentAndTrafficWhole)
+TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsAndTrafficWholeAndAGroupNoTraffic)
 {
     const qint64 car = record("O4000400", fields({{"Name", QStringLiteral("Mercedes-Benz Sprinter 316 CDI")},
                                                   {"Code", QStringLiteral("ŽUV 001")}}));
@@ -82,60 +62,48 @@ TEST_F(RouteCardTest, ASavedSegmentShowsItsFieldsParentAndTrafficWhole)
     record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", vx::oid::recordNumber(saved)},
                                {"Date", QDateTime(QDate(2026, 11, 20), QTime(8, 0))}}));
     const auto card = open(saved);
-    ASSERT_TRUE(gridField(*card, "Name"));
-    EXPECT_EQ(gridField(*card, "Name")->text(), QStringLiteral("Vilnius – Kaunas"));
+    EXPECT_EQ(shown(card.get(), "txtName lvwTraffic.rows cmdCancel.enabled SSCNew.enabled"), "Vilnius – Kaunas|1|False|True");
     QTreeWidget* traffic = card->trafficList();
     ASSERT_TRUE(traffic);
-    ASSERT_EQ(traffic->topLevelItemCount(), 1);
     for (int column = 0; column < 3; ++column) // no text is cut
         EXPECT_GE(traffic->columnWidth(column), static_cast<QAbstractItemView*>(traffic)->sizeHintForColumn(column)) << column;
-    expectEnabled({{card->cmdCancel, false}, {card->SSCNew, true}});
+
+    const auto groupCard = open(group);
+    EXPECT_EQ(groupCard->SOPanel->title() + groupCard->txtGroup->text(), QStringLiteral("Atkarpų grupė"));
+    EXPECT_EQ(groupCard->trafficList(), nullptr);
 }
 
-TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndAGroupHasNoTraffic)
+// The period's own dates, or the days back to today with an open end; a new
+// period from the page menu is taken only when it differs.
+TEST_F(RouteCardTest, TheTrafficPeriodIsThePeriodsDatesOrDaysBackAndANewOneIsTakenWhenItDiffers)
 {
     for (const auto& [used, dates] : {std::pair{false, "'2026.11.05','9999.12.31'"}, {true, "'2026.11.01','2026.11.30'"}}) {
-        usePeriod({QDate(2026, 11, 1), QDate(2026, 11, 30), 30, used, QString()});
+        usePeriod("GetOldPeriod", {QDate(2026, 11, 1), QDate(2026, 11, 30), 30, used, QString()});
         EXPECT_EQ(open(saved)->trafficParameter(), QStringLiteral("'%1',%2").arg(saved, QLatin1String(dates)));
     }
-    const auto card = open(group);
-    EXPECT_EQ(card->SOPanel->title() + card->txtGroup->text(), QStringLiteral("Atkarpų grupė"));
-    EXPECT_EQ(card->trafficList(), nullptr);
-}
-
-TEST_F(RouteCardTest, ANewSegmentShowsItsFieldsAndIsSavedFromTheGrid)
-{
-    const auto card = open(QStringLiteral("O4000601"), vx::oid::recordNumber(group));
-    EXPECT_FALSE(card->SSCNew->isEnabled());
-    QLineEdit* name = gridField(*card, "Name");
-    ASSERT_TRUE(name);
-    name->setText(QStringLiteral("Kaunas – Klaipėda"));
-    expectEnabled({{card->cmdEnter, true}, {card->cmdCancel, true}});
-    card->cmdEnter->click();
-    EXPECT_TRUE(messages.messages.isEmpty());
-    const QString id = card->vxObjectUIO()->OIDR();
-    ASSERT_TRUE(vx::oid::hasRecord(id));
-    EXPECT_FALSE(card->cmdEnter->isEnabled());
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(id)));
-    EXPECT_EQ(stored(id)->Preview(), QStringLiteral("Kaunas – Klaipėda"));
-    EXPECT_EQ(stored(id)->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(group));
-
-    // Another new segment in the same group, on the same card and editor.
-    card->SSCNew->click();
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.ReassignForm(%1, frmTransportRoute, 1)").arg(id)))
-        << host->log.join(u'|').toStdString();
+    const auto card = open(saved);
+    vx::PeriodRecord chosen{QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()};
+    host->objects.functions.insert(QStringLiteral("GetNewPeriod"),
+                                   [&chosen](const QString&) { return vx::CallResult::success(QVariant::fromValue(chosen)); });
+    QStringList seen;
+    for (const char* caption : {"", "Lapkritis", "Lapkritis*"}) { // the same period first: nothing to take
+        chosen.Caption = QString::fromUtf8(caption).remove(u'*');
+        chosen.UsePeriod = QByteArray(caption).endsWith('*');
+        card->runTrafficMenu(card->mnuPreview);
+        seen << card->period().Caption + u' ' + card->trafficParameter();
+    }
+    EXPECT_EQ(seen.join(u'|'), QStringLiteral(" '%1','2026.11.05','9999.12.31'|Lapkritis '%1','2026.11.05','9999.12.31'|"
+                                              "Lapkritis '%1','2026.11.01','2026.11.30'").arg(saved));
 }
 
 TEST_F(RouteCardTest, ChoosingTheParentGroup)
 {
     const auto card = open(saved);
     auto& selector = *factory->selectors.script;
-    selector.caption = QStringLiteral("Miestas");
-    selector.key = group;
+    selectorPicks(group, QStringLiteral("Miestas"));
     card->cmdParentGroup->click();
     EXPECT_FALSE(card->cmdEnter->isEnabled()); // the current parent again
-    EXPECT_EQ(selector.setup, (QStringList{QStringLiteral("ObjectType=O4000601"), QStringLiteral("Kind=Group"),
-                                           QStringLiteral("Caption=Pasirinkite"), QStringLiteral("Filter='C'")}));
+    EXPECT_EQ(selector.setup.join(u'|'), QStringLiteral("ObjectType=O4000601|Kind=Group|Caption=Pasirinkite|Filter='C'"));
     EXPECT_EQ(selector.current, group) << "starts on the current group";
 
     selector.key = other;
@@ -143,37 +111,22 @@ TEST_F(RouteCardTest, ChoosingTheParentGroup)
     EXPECT_TRUE(card->cmdEnter->isEnabled());
     EXPECT_TRUE(card->txtGroup->text().endsWith(QStringLiteral("Užmiestis"))) << card->txtGroup->text().toStdString();
     card->cmdEnter->click();
-    EXPECT_EQ(stored(saved)->Fields().value(QStringLiteral("ParentID")).toLongLong(), vx::oid::recordNumber(other));
+    EXPECT_EQ(storedParent(saved), vx::oid::recordNumber(other));
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(%1)").arg(saved)));
 
     selector.key = QStringLiteral("O4000601");
     card->cmdParentGroup->click();
     EXPECT_EQ(card->txtGroup->text(), QString());
     EXPECT_EQ(card->vxObjectUIO()->Fields().value(QStringLiteral("ParentID")).toLongLong(), 0);
     card->cmdCancel->click();
-    EXPECT_TRUE(card->txtGroup->text() == QStringLiteral("Užmiestis") && !card->cmdEnter->isEnabled());
-}
-
-TEST_F(RouteCardTest, ANewPeriodFromThePageMenuIsTakenOnlyWhenItDiffers)
-{
-    const auto card = open(saved);
-    vx::PeriodRecord chosen{QDate(2026, 11, 1), QDate(2026, 11, 30), 30, false, QString()};
-    host->objects.functions.insert(QStringLiteral("GetNewPeriod"), [&chosen](const QString&) {
-        return vx::CallResult::success(QVariant::fromValue(chosen));
-    });
-    card->runTrafficMenu(card->mnuPreview); // the same period: nothing to take
-    chosen.Caption = QStringLiteral("Lapkritis");
-    card->runTrafficMenu(card->mnuPreview);
-    EXPECT_EQ(card->period().Caption, QStringLiteral("Lapkritis"));
-    chosen.UsePeriod = true;
-    card->runTrafficMenu(card->mnuPreview);
-    EXPECT_EQ(card->trafficParameter(), QStringLiteral("'%1','2026.11.01','2026.11.30'").arg(saved));
+    EXPECT_EQ(shown(card.get(), "txtGroup cmdEnter.enabled"), "Užmiestis|False");
 }
 
 TEST_F(RouteCardTest, ClosingAsksAboutUnsavedChangesAndDeletingAsksFirst)
 {
     const auto card = open(saved);
     EXPECT_TRUE(card->QueryRemove());
-    gridField(*card, "Name")->setText(QStringLiteral("Kitas"));
+    nameField(*card)->setText(QStringLiteral("Kitas"));
     messages.answer(QMessageBox::No);
     EXPECT_TRUE(!card->QueryRemove() && card->SSCClose->isEnabled());
 
@@ -189,32 +142,14 @@ TEST_F(RouteCardTest, ClosingAsksAboutUnsavedChangesAndDeletingAsksFirst)
     EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RemoveVxObject(%1)").arg(saved)));
 }
 
-TEST_F(RouteCardTest, InTheHostsModalCardASavedSegmentLetsTheWindowGo)
+// A new segment in the host's modal card, saved or closed unsaved, is route_card.script's.
+TEST_F(RouteCardTest, ACatalogueItemWhoseFormNeverLetsTheModalWindowGoIsNotShownThere)
 {
-    testhost::ScriptedDialogs dialogs;
-    for (const bool save : {false, true}) {
-        SCOPED_TRACE(save);
-        dialogs.answer([save](QDialog& window) {
-            auto* card = window.findChild<frmTransportRoute*>();
-            EXPECT_TRUE(card && card->isNew());
-            if (card && save) {
-                gridField(*card, "Name")->setText(QStringLiteral("Kaunas – Alytus"));
-                card->cmdEnter->click(); // the saved card closes the window
-            }
-            return window.result();
-        });
-        const auto made = shell::newObjectInItsCard(controller<UI4000600>()->GetVxObject(QStringLiteral("O4000601")));
-        ASSERT_TRUE(made.has_value());
-        const auto row = made->Value.value<vx::RecordsetPtr>();
-        ASSERT_EQ(bool(row), save) << "closed unsaved: no record";
-        if (row) {
-            EXPECT_EQ(stored(row->value(u"OIDR").toString())->Preview(), QStringLiteral("Kaunas – Alytus"));
-        }
-    }
-    EXPECT_EQ(dialogs.shown, QStringList(2, QStringLiteral("frmModalCard")));
-    // A catalogue item whose form would never let the window go is not shown there.
-    const QString fuel = create(QStringLiteral("O4000602"), {{QStringLiteral("Name"), QStringLiteral("Dyzelinas")}});
+    testhost::ScriptedDialogs dialogs; // closes the segment's window unsaved
+    const QString fuel = create(QStringLiteral("O4000602"), fields({{"Name", QStringLiteral("Dyzelinas")}}));
     EXPECT_FALSE(shell::newObjectInItsCard(controller<UI4000600>()->GetVxObject(fuel)).has_value());
+    EXPECT_TRUE(shell::newObjectInItsCard(controller<UI4000600>()->GetVxObject(QStringLiteral("O4000601"))).has_value());
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmModalCard")});
 }
 
 } // namespace

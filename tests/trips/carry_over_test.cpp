@@ -7,6 +7,8 @@
 #include "trips/carry_over.h"
 #include "trips/trip_balance.h"
 
+#include <array>
+
 namespace {
 
 class BoTripCarryOver : public TripFleet {
@@ -15,9 +17,9 @@ protected:
     // The start reading and the two start rests a sheet holds.
     static void expectStart(UIO4000100& sheet, double reading, double rest1, double rest2)
     {
-        EXPECT_EQ(field(sheet, "DistanceRest").toDouble(), reading);
-        EXPECT_EQ(field(sheet, "FuelRest1").toDouble(), rest1);
-        EXPECT_EQ(field(sheet, "FuelRest2").toDouble(), rest2);
+        EXPECT_EQ((std::array{field(sheet, "DistanceRest").toDouble(), field(sheet, "FuelRest1").toDouble(),
+                              field(sheet, "FuelRest2").toDouble()}),
+                  (std::array{reading, rest1, rest2}));
     }
     // Opens a new sheet (with a typed start reading, if any) and takes over
     // from the vehicle as the card does for a chosen vehicle.
@@ -40,17 +42,16 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
     // First sheet: nothing to take over, the typed start reading stays.
     std::shared_ptr<UIO4000100> first = takeOver(start, false, 5000.5);
     expectStart(*first, 5000.5, 0.0, 0.0);
-    EXPECT_EQ(field(*first, "FuelTankTypeID1").toLongLong(), diesel);
-    EXPECT_EQ(field(*first, "FuelTankTypeID2").toLongLong(), petrol);
+    EXPECT_EQ(std::pair(field(*first, "FuelTankTypeID1").toLongLong(), field(*first, "FuelTankTypeID2").toLongLong()),
+              std::pair(diesel, petrol));
     const vx::CallResult none = method(*first, "GetLastTripFuelRest", {carId(car), diesel, start});
     EXPECT_TRUE(none.Code == 0 && none.Value.toDouble() == 0.0) << none.Message.toStdString();
-    first->Fields().setValue(QStringLiteral("FuelRest1"), 40.1);
-    first->Fields().setValue(QStringLiteral("FuelRest2"), 12.0);
-    first->Fields().setValue(QStringLiteral("DistanceEnd"), 5321.7);
+    for (const auto& [name, value] : {std::pair{"FuelRest1", 40.1}, {"FuelRest2", 12.0}, {"DistanceEnd", 5321.7}})
+        first->Fields().setValue(QLatin1String(name), value);
     save(*first);
     const qint64 firstId = vx::oid::recordNumber(first->OIDR());
-    line(firstId, truckNorm, 120.3, 2, 28.5, 0);
-    line(firstId, truckNorm, 200.2, 3, 28.5, 0);
+    for (const double km : {120.3, 200.2})
+        line(firstId, truckNorm, km, 2, 28.5, 0);
     line(firstId, generatorNorm, 0, 2.5, 0, 1.5);
     cheque(firstId, dieselFuel, 60.25);
     cheque(firstId, petrolFuel, -2.5);
@@ -76,11 +77,9 @@ TEST_F(BoTripCarryOver, ThreeSheetsInARowCarryTheReadingAndTheFuelLeft)
     save(*third);
 
     // A stored sheet leaves itself out: each one sees the sheet before it.
-    struct Case { std::shared_ptr<UIO4000100> sheet; double petrolRest; };
-    for (const Case& c : {Case{second, petrolLeft}, Case{third, 0.0}, Case{first, 0.0}}) {
-        const vx::CallResult rest = method(*c.sheet, "GetLastTripFuelRest", {carId(car), petrol, QDate(2026, 11, 5)});
-        EXPECT_EQ(rest.Code, 0) << rest.Message.toStdString();
-        EXPECT_EQ(rest.Value.toDouble(), c.petrolRest) << c.sheet->OIDR().toStdString();
+    for (const auto& [sheet, petrolRest] : {std::pair{second, petrolLeft}, {third, 0.0}, {first, 0.0}}) {
+        const vx::CallResult rest = method(*sheet, "GetLastTripFuelRest", {carId(car), petrol, QDate(2026, 11, 5)});
+        EXPECT_EQ(std::pair(rest.Code, rest.Value.toDouble()), std::pair(0, petrolRest)) << sheet->OIDR().toStdString();
     }
     const auto last = third->Properties(QStringLiteral("LastTrip"),
                                         trips::lastTripArgument(carId(car), QStringLiteral("2026.11.05"), third->OIDR()))
@@ -104,11 +103,10 @@ TEST_F(BoTripCarryOver, TanksFollowTheVehiclesTankTypes)
         sheet->Fields().setValue(QStringLiteral("FuelTankTypeID2"), diesel + petrol);
         sheet->Fields().setValue(QStringLiteral("FuelRest2"), 9.5);
         ASSERT_TRUE(method(*sheet, "FillCarFuelTanks", {carId(typed)}).Value.toBool()) << c.what;
-        EXPECT_EQ(field(*sheet, "FuelTankTypeID1"), c.sheetType1.isNull() ? QVariant() : QVariant(c.sheetType1.toInt()))
-            << c.what;
-        EXPECT_EQ(field(*sheet, "FuelTankTypeID2").isNull(), c.sheetType2.isNull()) << c.what;
-        EXPECT_EQ(field(*sheet, "FuelTankTypeID2").toLongLong(), c.sheetType2.toLongLong()) << c.what;
-        EXPECT_EQ(field(*sheet, "FuelRest2").toDouble(), 0.0) << c.what;
+        EXPECT_EQ(field(*sheet, "FuelTankTypeID1"), c.sheetType1.isNull() ? QVariant() : QVariant(c.sheetType1.toInt())) << c.what;
+        EXPECT_EQ(std::tuple(field(*sheet, "FuelTankTypeID2").isNull(), field(*sheet, "FuelTankTypeID2").toLongLong(),
+                             field(*sheet, "FuelRest2").toDouble()),
+                  std::tuple(c.sheetType2.isNull(), c.sheetType2.toLongLong(), 0.0)) << c.what;
     }
 }
 
@@ -118,10 +116,8 @@ TEST_F(BoTripCarryOver, AVehicleThatCannotBeReadLeavesTheSheetUnchanged)
     sheet->Fields().setValue(QStringLiteral("FuelRest1"), 3.5);
     sheet->RsFields()->acceptChanges();
     for (const QString& id : {carId(car + 1000), QStringLiteral("O4000100") + QString::number(car)}) {
-        const vx::CallResult result = method(*sheet, "FillCarFuelTanks", {id});
-        EXPECT_FALSE(result.Value.toBool()) << id.toStdString();
-        EXPECT_FALSE(sheet->RsFields()->isRowModified(0)) << id.toStdString();
-        EXPECT_EQ(field(*sheet, "FuelRest1").toDouble(), 3.5);
+        EXPECT_FALSE(method(*sheet, "FillCarFuelTanks", {id}).Value.toBool()) << id.toStdString();
+        EXPECT_FALSE(sheet->RsFields()->isRowModified(0) || field(*sheet, "FuelRest1").toDouble() != 3.5) << id.toStdString();
     }
 }
 

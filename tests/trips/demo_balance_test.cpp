@@ -11,6 +11,9 @@
 #include "trips/trip_numbers.h"
 #include "trips/trip_sheet_fields.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 
 class BoDemoTripBalance : public TripFleet {
@@ -40,46 +43,37 @@ TEST_F(BoDemoTripBalance, EverySheetAgreesWithTheLayerAndContinuesItsPreviousShe
     ASSERT_GT(ids.size(), 20);
     qint64 previousCar = -1;
     for (const QString& id : ids) {
+        SCOPED_TRACE(id.toStdString());
         std::shared_ptr<UIO4000100> sheet = open(id);
         const vx::RecordFields f = sheet->Fields();
         const trips::SheetBalance b = balanceOf(*sheet);
-        const std::string label = id.toStdString();
-
+        EXPECT_EQ(b.end, b.shownEnd) << "the demo never ends below start + route";
+        // What the editor would carry into a vehicle's later sheet is what the demo stored in it.
+        const qint64 car = Catalogue::LongOrZero(f.value(QStringLiteral("TransportCarID")));
+        const bool firstOfVehicle = std::exchange(previousCar, car) != car;
+        if (!firstOfVehicle) {
+            const auto last =
+                sheet->Properties(QStringLiteral("LastTrip"), trips::lastTripArgument(carId(car), QString(), sheet->OIDR()));
+            EXPECT_EQ(trips::previousEndReading(last.Value.value<vx::RecordsetPtr>()).value_or(QVariant()).toDouble(),
+                      Catalogue::DoubleOrZero(f.value(QStringLiteral("DistanceRest"))));
+        }
         // The printed tank rows are the sheet's typed tanks, in order.
         const vx::RecordsetPtr tanks = rows(*sheet, "GetTransportTripFuelTanks");
-        int row = 0;
-        for (int tank = 1; tank <= trips::fields::tankCount; ++tank) {
-            if (Catalogue::LongOrZero(f.value(trips::fields::fuelTankTypeId(tank))) <= 0)
-                continue;
-            const trips::TankBalance& t = b.tanks[tank - 1];
-            EXPECT_EQ(tanks->valueAt(row, tanks->fieldIndex(u"FuelTaken")).toDouble(), t.received) << label;
-            EXPECT_EQ(tanks->valueAt(row, tanks->fieldIndex(u"FuelByNorm")).toDouble(), t.usedByNorms) << label;
-            EXPECT_EQ(tanks->valueAt(row, tanks->fieldIndex(u"FuelRestEnd")).toDouble(), t.restByNorms) << label;
-            ++row;
-        }
-        EXPECT_EQ(b.end, b.shownEnd) << label << ": the demo never ends below start + route";
-
-        // What the editor would carry into this sheet is what the demo stored in it.
-        const qint64 car = Catalogue::LongOrZero(f.value(QStringLiteral("TransportCarID")));
-        const bool firstOfVehicle = car != previousCar;
-        previousCar = car;
-        if (firstOfVehicle)
-            continue;
-        const auto last = sheet->Properties(QStringLiteral("LastTrip"),
-                                            trips::lastTripArgument(carId(car), QString(), sheet->OIDR()));
-        EXPECT_EQ(trips::previousEndReading(last.Value.value<vx::RecordsetPtr>()).value_or(QVariant()).toDouble(),
-                  Catalogue::DoubleOrZero(f.value(QStringLiteral("DistanceRest"))))
-            << label;
-        for (int tank = 1; tank <= trips::fields::tankCount; ++tank) {
+        for (int tank = 1, row = 0; tank <= trips::fields::tankCount; ++tank) {
             const qint64 type = Catalogue::LongOrZero(f.value(trips::fields::fuelTankTypeId(tank)));
             if (type <= 0)
                 continue;
-            const vx::CallResult carried = method(*sheet, "GetLastTripFuelRest",
-                                                  {carId(car), type, f.value(QStringLiteral("Date"))});
-            EXPECT_EQ(carried.Code, 0) << label << ": " << carried.Message.toStdString();
+            const trips::TankBalance& t = b.tanks[tank - 1];
+            const auto printed = [&](const char16_t* column) { return tanks->valueAt(row, tanks->fieldIndex(column)).toDouble(); };
+            EXPECT_EQ((std::array{printed(u"FuelTaken"), printed(u"FuelByNorm"), printed(u"FuelRestEnd")}),
+                      (std::array{t.received, t.usedByNorms, t.restByNorms})) << "tank " << tank;
+            ++row;
+            if (firstOfVehicle)
+                continue;
+            const vx::CallResult carried = method(*sheet, "GetLastTripFuelRest", {carId(car), type, f.value(QStringLiteral("Date"))});
+            EXPECT_EQ(carried.Code, 0) << carried.Message.toStdString();
             EXPECT_EQ(trips::numbers::fuel(carried.Value.toDouble()),
-                      trips::numbers::fuel(Catalogue::DoubleOrZero(f.value(trips::fields::fuelRest(tank)))))
-                << label << " tank " << tank;
+                      trips::numbers::fuel(Catalogue::DoubleOrZero(f.value(trips::fields::fuelRest(tank))))) << "tank " << tank;
         }
     }
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using vx::FieldType;
@@ -37,8 +39,7 @@ vx::RecordsetPtr routeRows(const QList<QVariantList>& rows)
 
 TEST(Speedometer, OwnExpenseDistanceIsTheRestOfTheEndReadingAtThreeDecimalsHalvesToEven)
 {
-    struct Case { const char* what; double start, route, end; double ownExpense; };
-    const Case cases[] = {
+    const struct { const char* what; double start, route, end, ownExpense; } cases[] = {
         {"no route lines: E = S + X", 1000, 0, 1012.5, 12.5},
         {"end typed below start + route", 1000, 120, 1100, 0},
         {"end exactly start + route", 1000, 120, 1120, 0},
@@ -55,16 +56,17 @@ TEST(Speedometer, OwnExpenseDistanceIsTheRestOfTheEndReadingAtThreeDecimalsHalve
         {"a shortfall below a thousandth is 0", 10, 5, 14.9996, 0},
         {"decimal sums stay exact", 100.1, 0.2, 100.6, 0.3},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(trips::ownExpenseDistance(c.start, c.route, c.end), c.ownExpense) << c.what;
 }
 
 TEST(Speedometer, EndReadingIsTheUnroundedSumAndIsRaisedOnlyWhenLeftBelowStartAndRoute)
 {
     EXPECT_EQ(trips::endReading(0.1, 0.2, 0.0005), 0.1 + 0.2 + 0.0005);
-    EXPECT_EQ(trips::endReadingOnLeave(1000, 120, 1100), 1120);
-    EXPECT_EQ(trips::endReadingOnLeave(1000, 120, 1130.25), 1130.25);
-    EXPECT_EQ(trips::endReadingOnLeave(1000, 0, 999), 1000) << "a sheet without lines is raised to S";
+    // Below S + route, above it, and a sheet without lines raised to S.
+    EXPECT_EQ((std::array{trips::endReadingOnLeave(1000, 120, 1100), trips::endReadingOnLeave(1000, 120, 1130.25),
+                          trips::endReadingOnLeave(1000, 0, 999)}),
+              (std::array{1120.0, 1130.25, 1000.0}));
 }
 
 TEST(TripBalance, RouteTotalsAndFuelPerTankTypeOverTheRows)
@@ -79,8 +81,7 @@ TEST(TripBalance, RouteTotalsAndFuelPerTankTypeOverTheRows)
     });
     routes->MoveNext();
     const trips::RouteTotals totals = trips::routeTotals(routes);
-    EXPECT_EQ(totals.distance, 0.1 + 0.2 + 100.0 + 40.0);
-    EXPECT_EQ(totals.duration, 1.5 + 2.0 + 1.0 + 3.0);
+    EXPECT_EQ(std::pair(totals.distance, totals.duration), std::pair(0.1 + 0.2 + 100.0 + 40.0, 1.5 + 2.0 + 1.0 + 3.0));
     EXPECT_EQ(routes->position(), 1) << "reading the totals leaves the cursor alone";
 
     const trips::FuelByTankType used = trips::fuelUsedByNorms(routes);
@@ -91,34 +92,27 @@ TEST(TripBalance, RouteTotalsAndFuelPerTankTypeOverTheRows)
     const trips::FuelByTankType received = trips::fuelReceived(rowsOf(
         {{QStringLiteral("FuelAmount"), FieldType::Double}, {QStringLiteral("TransportFuelTankTypeID"), FieldType::Integer}},
         {{50.0, diesel}, {-10.0, petrol}, {5.5, diesel}}));
-    EXPECT_EQ(trips::fuelOf(received, diesel), 55.5);
-    EXPECT_EQ(trips::fuelOf(received, petrol), -10.0) << "a negative cheque lowers what was received";
+    EXPECT_EQ(std::pair(trips::fuelOf(received, diesel), trips::fuelOf(received, petrol)), std::pair(55.5, -10.0))
+        << "a negative cheque lowers what was received";
 
-    struct Case { const char* what; qint64 tankType; double startRest; trips::TankBalance expected; };
     const double dieselUsed = trips::fuelOf(used, diesel);
-    const Case cases[] = {
+    const struct { const char* what; qint64 tankType; double startRest; trips::TankBalance expected; } cases[] = {
         {"diesel tank", diesel, 40.0, {40.0, 55.5, dieselUsed, 40.0 + 55.5 - dieselUsed}},
         {"petrol tank with a negative cheque", petrol, 20.0, {20.0, -10.0, 8.0, 2.0}},
         {"a type no line or cheque has", 42, 3.25, {3.25, 0, 0, 3.25}},
         {"a tank without a type shows 0", 0, 17.0, {0, 0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        const trips::TankBalance tank = trips::tankBalance(c.tankType, c.startRest, used, received);
-        EXPECT_EQ(tank.startRest, c.expected.startRest) << c.what;
-        EXPECT_EQ(tank.received, c.expected.received) << c.what;
-        EXPECT_EQ(tank.usedByNorms, c.expected.usedByNorms) << c.what;
-        EXPECT_EQ(tank.restByNorms, c.expected.restByNorms) << c.what;
-    }
+    const auto parts = [](const trips::TankBalance& t) { return std::array{t.startRest, t.received, t.usedByNorms, t.restByNorms}; };
+    for (const auto& c : cases)
+        EXPECT_EQ(parts(trips::tankBalance(c.tankType, c.startRest, used, received)), parts(c.expected)) << c.what;
     EXPECT_FALSE(used.contains(trips::tankTypeKey(diesel + petrol))) << "the gas line feeds only its own type";
 }
 
 TEST(TripBalance, ASheetWithoutRowsHasNothingToAdd)
 {
-    for (const vx::RecordsetPtr& rows : {routeRows({}), vx::RecordsetPtr()}) {
-        EXPECT_EQ(trips::routeTotals(rows).distance, 0.0);
-        EXPECT_EQ(trips::routeTotals(rows).duration, 0.0);
-        EXPECT_TRUE(trips::fuelUsedByNorms(rows).isEmpty());
-    }
+    for (const vx::RecordsetPtr& rows : {routeRows({}), vx::RecordsetPtr()})
+        EXPECT_TRUE(trips::routeTotals(rows).distance == 0.0 && trips::routeTotals(rows).duration == 0.0
+                    && trips::fuelUsedByNorms(rows).isEmpty());
     EXPECT_EQ(trips::tankBalance(7, 12.5, {}, {}).restByNorms, 12.5);
 }
 
@@ -127,26 +121,21 @@ TEST(TripBalance, ANormRowUsesItsDistanceAndDurationFuel)
     const vx::RecordsetPtr norms = rowsOf(
         {{QStringLiteral("FuelByDistanceNorm"), FieldType::Double}, {QStringLiteral("FuelByDurationNorm"), FieldType::Double}},
         {{0.1, 0.2}, {QVariant(), 4.5}});
-    EXPECT_EQ(trips::normRowFuel(*norms, 0), 0.1 + 0.2);
-    EXPECT_EQ(trips::normRowFuel(*norms, 1), 4.5);
+    EXPECT_EQ(std::pair(trips::normRowFuel(*norms, 0), trips::normRowFuel(*norms, 1)), std::pair(0.1 + 0.2, 4.5));
     EXPECT_THROW(trips::normRowFuel(*routeRows({{1.0, 1.0, 1.0, 1.0, 1}}), 0), vx::UnknownFieldError);
 }
 
 TEST(CarryOver, TheMeasuredRestWinsWhenGivenElseTheRestByNorms)
 {
-    struct Case {
-        const char* what;
-        QVariantList row; // FinalRestIndication, FinalRest, FuelRest, FuelTaken, FuelByNorm
-        double carried;
-    };
-    const Case cases[] = {
+    // The row holds FinalRestIndication, FinalRest, FuelRest, FuelTaken and FuelByNorm.
+    const struct { const char* what; QVariantList row; double carried; } cases[] = {
         {"measured 0 although the norms leave fuel", {1, 0.0, 40.0, 50.0, 30.5}, 0.0},
         {"measured", {1, 12.25, 40.0, 50.0, 30.5}, 12.25},
         {"any non-zero indication counts", {2, 7.0, 40.0, 50.0, 30.5}, 7.0},
         {"not measured", {0, 99.0, 40.0, 50.0, 30.5}, 40.0 + 50.0 - 30.5},
         {"nulls count as 0", {QVariant(), QVariant(), 0.1, 0.2, QVariant()}, 0.1 + 0.2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const vx::RecordsetPtr rs = rowsOf({{QStringLiteral("FinalRestIndication"), FieldType::SmallInt},
                                             {QStringLiteral("FinalRest"), FieldType::Double},
                                             {QStringLiteral("FuelRest"), FieldType::Double},
@@ -163,15 +152,14 @@ TEST(CarryOver, TheMeasuredRestWinsWhenGivenElseTheRestByNorms)
 TEST(TankTypes, EveryTypedTankMustBeOneOfTheVehiclesAndOneAtLeastTyped)
 {
     using trips::TankTypeFit;
-    struct Case { qint64 vehicle1, vehicle2, tank1, tank2; TankTypeFit fit; };
-    const Case cases[] = {
+    const struct { qint64 vehicle1, vehicle2, tank1, tank2; TankTypeFit fit; } cases[] = {
         {7, 9, 7, 9, TankTypeFit::Fits},          {7, 9, 9, 7, TankTypeFit::Fits},
         {7, 0, 7, 0, TankTypeFit::Fits},          {7, 9, 0, 9, TankTypeFit::Fits},
         {7, 9, 5, 9, TankTypeFit::NotTheVehicles}, {7, 0, 7, 5, TankTypeFit::NotTheVehicles},
         {7, 9, 0, 0, TankTypeFit::NoTankType},     {0, 0, 0, 0, TankTypeFit::NoTankType},
         {7, 9, 7, 7, TankTypeFit::SameTypeTwice},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(trips::checkTankTypes(c.vehicle1, c.vehicle2, c.tank1, c.tank2), c.fit)
             << c.vehicle1 << "/" << c.vehicle2 << " tanks " << c.tank1 << "/" << c.tank2;
 }
@@ -180,11 +168,10 @@ TEST(TankTypes, EveryTypedTankMustBeOneOfTheVehiclesAndOneAtLeastTyped)
 // only how the typed texts read.
 TEST(TripNumbers, DistancesReadFromTheStartFuelReadsStrictly)
 {
-    EXPECT_EQ(trips::numbers::readDistance(u"12.5 km"), 12.5);
-    EXPECT_EQ(trips::numbers::readDistance(u""), 0.0);
+    EXPECT_EQ(std::pair(trips::numbers::readDistance(u"12.5 km"), trips::numbers::readDistance(u"")), std::pair(12.5, 0.0));
     EXPECT_EQ(trips::numbers::readFuel(u"12,5", QStringLiteral("FuelRest1")), 12.5);
-    EXPECT_THROW(trips::numbers::readFuel(u"12,5 l", QStringLiteral("FuelRest1")), vx::ConversionError);
-    EXPECT_THROW(trips::numbers::readFuel(u"", QStringLiteral("FuelRest1")), vx::ConversionError);
+    for (const char16_t* text : {u"12,5 l", u""})
+        EXPECT_THROW(trips::numbers::readFuel(text, QStringLiteral("FuelRest1")), vx::ConversionError);
 }
 
 } // namespace

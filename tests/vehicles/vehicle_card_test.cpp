@@ -1,21 +1,17 @@
-// The vehicle card on a real store: how a vehicle and a group load, the
-// numeric fields, the fuel tank type choice, validation and saving, the right
-// to change, and the four tabs' rows, commands and drops.
+// The vehicle card on a real store: how a vehicle and a group load, the fuel
+// tank type choice, validation and saving, the right to change, the four tabs'
+// rows and refused drops, and the focus order.
+// Typing numbers, saving and closing by keys, a norm chosen twice, dropping on
+// the lists and deleting from them are new_vehicle.script's.
 
-#include "platform/bo/session_store.h"
 #include "tests/vehicles/vehicle_fleet.h"
 
-#include "module/card_factory.h"
 #include "module/list_item_roles.h"
 #include "vehicles/card/vehicle_card.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,46 +25,22 @@ protected:
         VehicleFleet::SetUp();
         if (!session)
             return;
-        diesel = record("O4000604", fields({{"Name", QStringLiteral("Dyzelinas")}}));
-        petrol = record("O4000604", fields({{"Name", QStringLiteral("Benzinas")}}));
-        const qint64 dieselFuel = record(
-            "O4000602", fields({{"Name", QStringLiteral("Dyzelinas D")}, {"TransportFuelTankTypeID", diesel}}));
-        norm = record("O4000603",
-                      fields({{"Name", QStringLiteral("Vasara")}, {"Value", 28.5}, {"TransportFuelTypeID", dieselFuel}}));
-        truckType = record("O4000607", fields({{"Name", QStringLiteral("Vilkikas")}}));
+        diesel = named("O4000604", "Dyzelinas");
+        petrol = named("O4000604", "Benzinas");
+        const qint64 fuel = named("O4000602", "Dyzelinas D", {{"TransportFuelTankTypeID", diesel}});
+        norm = named("O4000603", "Vasara", {{"Value", 28.5}, {"TransportFuelTypeID", fuel}});
+        truckType = named("O4000607", "Vilkikas");
     }
 
-    std::unique_ptr<frmTransportCars> openCard(const QString& id, bool group = false)
+    // The card of a vehicle (the fleet's by default) or of a new record, a group when asked.
+    std::unique_ptr<frmTransportCars> openCar(const QString& id = {}, bool group = false)
     {
-        const vx::VxObjectUIOPtr editor = host->objects.GetVxObject(id);
+        const vx::VxObjectUIOPtr editor = host->objects.GetVxObject(id.isEmpty() ? vx::oid::make(u"O4000400", car) : id);
         if (group)
             editor->Fields().setValue(QStringLiteral("GroupFlag"), 1);
-        const vx::CardRef card = module::createCard(QStringLiteral("frmTransportCars"), editor);
-        auto* made = dynamic_cast<frmTransportCars*>(card.widget.data());
-        EXPECT_TRUE(made);
-        return std::unique_ptr<frmTransportCars>(made);
+        return openCard<frmTransportCars>(editor);
     }
-    std::unique_ptr<frmTransportCars> openCar() { return openCard(vx::oid::make(u"O4000400", car)); }
-
-    static void typeInto(QLineEdit* field, const QString& text)
-    {
-        enter(field);
-        typeKeys(field, text);
-        leave(field);
-    }
-    // The cells of a list's only row, joined by "|".
-    static QString onlyRow(const QTreeWidget* list)
-    {
-        EXPECT_EQ(list->topLevelItemCount(), 1) << list->objectName().toStdString();
-        QStringList cells;
-        for (int column = 0; list->topLevelItemCount() == 1 && column < list->columnCount(); ++column)
-            cells << list->topLevelItem(0)->text(column);
-        return cells.join(u'|');
-    }
-    int normLinks()
-    {
-        return bo::storeOf(*session).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_fuel_norm")).toInt();
-    }
+    int normLinks() { return bo::storeOf(*session).scalar(QStringLiteral("SELECT COUNT(*) FROM transport_car_fuel_norm")).toInt(); }
 
     testhost::ScriptedDialogs dialogs;
     qint64 diesel = 0, petrol = 0, norm = 0, truckType = 0;
@@ -77,54 +49,31 @@ protected:
 // Captions and the group a vehicle is in are new_vehicle.script's.
 TEST_F(VehicleCardTest, LoadsAVehicleOrAGroupWithItsParts)
 {
-    const qint64 fleetGroup = record("O4000400", fields({{"Name", QStringLiteral("Sunkvežimiai")}, {"GroupFlag", 1}}));
-    const struct { const char* what; QString id; bool group, tabs; } cases[] = {
-        {"new vehicle", QStringLiteral("O4000400"), false, false},
-        {"saved vehicle", vx::oid::make(u"O4000400", car), false, true},
-        {"new group", QStringLiteral("O4000400"), true, false},
-        {"saved group", vx::oid::make(u"O4000400", fleetGroup), false, false},
+    const qint64 fleetGroup = named("O4000400", "Sunkvežimiai", {{"GroupFlag", 1}});
+    // The vehicle's or the group's frame shown, saving and cancelling off, and
+    // the four tabs after the first enabled or not.
+    const struct { const char* what; QString id; bool group; const char* parts; } cases[] = {
+        {"new vehicle", QStringLiteral("O4000400"), false, "True|False|False|False|0000"},
+        {"saved vehicle", vx::oid::make(u"O4000400", car), false, "True|False|False|False|1111"},
+        {"new group", QStringLiteral("O4000400"), true, "False|True|False|False|0000"},
+        {"saved group", vx::oid::make(u"O4000400", fleetGroup), false, "False|True|False|False|0000"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const auto card = openCard(c.id, c.group);
+        const auto card = openCar(c.id, c.group);
         card->show();
-        EXPECT_EQ(card->fraCar->isVisible(), !card->isGroup());
-        EXPECT_EQ(card->fraGroupName->isVisible(), card->isGroup());
+        std::string tabs = "|";
         for (int tab = frmTransportCars::Drivers; tab <= frmTransportCars::Tyres; ++tab)
-            EXPECT_EQ(card->TabStrip->isTabEnabled(tab), c.tabs) << tab;
-        expectEnabled({{card->cmdWrite, false}, {card->cmdCancel, false}});
+            tabs += card->TabStrip->isTabEnabled(tab) ? '1' : '0';
+        EXPECT_EQ(shown(card.get(), "fraCar.visible fraGroupName.visible cmdWrite.enabled cmdCancel.enabled") + tabs, c.parts) << c.what;
     }
 
-    const auto fresh = openCard(QStringLiteral("O4000400"));
+    const auto fresh = openCar(QStringLiteral("O4000400"));
     fresh->show();
-    expectShown({{fresh->txtLenth, "0"}, {fresh->txtHeight, "0"}, {fresh->txtWidth, "0"}, {fresh->txtVolume, "0"},
-                 {fresh->txtCargoWeight, "0"}, {fresh->txtTotalMass, "0"}, {fresh->txtInitialRun, "0"},
-                 {fresh->txtPalettes, "0"}, {fresh->txtName, ""}});
-    EXPECT_FALSE(fresh->chkChasisDate->isChecked() || fresh->chkDateWriteOff->isChecked());
-    EXPECT_FALSE(fresh->dtpChasisDate->isVisible());
-    EXPECT_EQ(fresh->dtpChasisDate->date(), today);
+    const char* fields = "txtLenth txtHeight txtWidth txtVolume txtCargoWeight txtTotalMass txtInitialRun txtPalettes "
+                         "txtName chkChasisDate.checked chkDateWriteOff.checked dtpChasisDate dtpChasisDate.visible";
+    EXPECT_EQ(shown(fresh.get(), fields), "0|0|0|0|0|0|0|0||False|False|2026.11.16|False");
     fresh->chkChasisDate->click();
-    EXPECT_TRUE(fresh->dtpChasisDate->isVisible());
-    expectEnabled({{fresh->cmdWrite, true}, {fresh->cmdCancel, false}});
-}
-
-TEST_F(VehicleCardTest, NumericFieldsTakeOneCommaAndLeaveInTheirFormat)
-{
-    const auto card = openCar();
-    const struct { const char* what; QLineEdit* field; const char* typed; const char* shown; } cases[] = {
-        {"point as comma", card->txtLenth, "12.5", "12,5"},
-        {"second comma refused", card->txtVolume, "1,2,5", "1,3"},
-        {"minus and letters dropped", card->txtHeight, "-ab", "0,0"},
-        {"whole mass", card->txtCargoWeight, "1500", "1500"},
-        {"mass rounds its comma away", card->txtTotalMass, "2000,6", "2001"},
-        {"no number in the run", card->txtInitialRun, "x", "0"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        typeInto(c.field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(c.field->text(), QString::fromUtf8(c.shown));
-    }
-    EXPECT_TRUE(card->cmdWrite->isEnabled());
+    EXPECT_EQ(shown(fresh.get(), "dtpChasisDate.visible cmdWrite.enabled cmdCancel.enabled"), "True|True|False");
 }
 
 TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
@@ -134,7 +83,7 @@ TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
         selectorPicksRecord("O4000604", tankType);
         card->cmdFuelType[index]->click();
     }
-    expectShown({{card->txtFuelType[0], "Dyzelinas"}, {card->txtFuelType[1], "Benzinas"}});
+    EXPECT_EQ(shown(card.get(), "txtFuelType0 txtFuelType1"), "Dyzelinas|Benzinas");
     card->cmdCleanFuelType[0]->click();
     EXPECT_TRUE(card->txtFuelType[0]->objectId().isEmpty());
     EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("ObjectType=O4000604")));
@@ -145,59 +94,38 @@ TEST_F(VehicleCardTest, TheSameTankTypeIsNotChosenTwice)
 TEST_F(VehicleCardTest, AGroupNeedsANameAndANameOfSpacesIsOne)
 {
     for (const bool group : {true, false}) {
-        SCOPED_TRACE(group);
-        messages.messages.clear();
-        const auto card = openCard(QStringLiteral("O4000400"), group);
+        const auto card = openCar(QStringLiteral("O4000400"), group);
         typeKeys(group ? card->txtComment : card->txtName, QStringLiteral(" "));
         typeKeys(card->txtNumber, QStringLiteral("X 1"));
         card->cmdWrite->click();
-        EXPECT_EQ(lastMessage(), group ? QStringLiteral("Nenurodytas pavadinimas") : QString());
+        EXPECT_EQ(takeMessages(messages), group ? "Nenurodytas pavadinimas [critical]" : "") << group;
         EXPECT_EQ(card->isNew(), group);
     }
 }
 
-TEST_F(VehicleCardTest, SavedValuesComeBackWhenTheCardIsOpenedAgain)
+// What a saved vehicle shows when opened again, and a fractional number of
+// palettes refused, are new_vehicle.script's; here what is stored for what was
+// left unchosen or ticked off again.
+TEST_F(VehicleCardTest, WhatWasLeftUnchosenOrUntickedIsStoredAsNull)
 {
     auto card = openCar();
-    typeInto(card->txtLenth, QStringLiteral("12.5"));
-    typeInto(card->txtCargoWeight, QStringLiteral("18000"));
-    card->txtPalettes->setText(QStringLiteral("33"));
-    card->txtChasisNumber->setText(QStringLiteral("YV2RT40A"));
-    selectorPicksRecord("O4000607", truckType);
-    card->cmdType->click();
-    selectorPicksRecord("O4000604", petrol);
-    card->cmdFuelType[1]->click();
-    card->chkChasisDate->click();
-    card->dtpChasisDate->setDate(QDate(2019, 5, 2));
+    for (const auto& [type, number, button] :
+         {std::tuple{"O4000607", truckType, card->cmdType}, {"O4000604", petrol, card->cmdFuelType[1]}}) {
+        selectorPicksRecord(type, number);
+        button->click();
+    }
     card->chkDateWriteOff->click();
     card->chkDateWriteOff->click(); // unticked: no date, whatever the picker shows
     card->cmdWrite->click();
-    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    EXPECT_EQ(takeMessages(messages), "");
+    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
+    QStringList stored; // a null is shown as empty
+    for (const char* field : {"TypeID", "FuelTankTypeID1", "FuelTankTypeID2", "DateWriteOff", "PropertiesID"})
+        stored << storedField(vx::oid::make(u"O4000400", car), field).toString();
+    EXPECT_EQ(stored.join(u'|'), QStringLiteral("%1||%2||").arg(truckType).arg(petrol));
     selectorPicksRecord("O4000607", truckType);
     card->cmdType->click();
     EXPECT_TRUE(card->cmdWrite->isEnabled()) << "choosing the same type again is a change";
-    card->cmdCancel->click();
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.RefreshVxObject(O4000400%1)").arg(car)));
-
-    const QString id = vx::oid::make(u"O4000400", car);
-    const QString none; // null stored, shown as empty text
-    for (const auto& [field, value] : {std::pair{"TypeID", QString::number(truckType)}, {"FuelTankTypeID1", none},
-                                       {"FuelTankTypeID2", QString::number(petrol)}, {"DateWriteOff", none},
-                                       {"PropertiesID", none}})
-        EXPECT_EQ(storedField(id, field).toString(), value) << field;
-
-    card = openCar();
-    expectShown({{card->txtLenth, "12,5"}, {card->txtCargoWeight, "18000"}, {card->txtPalettes, "33"},
-                 {card->txtChasisNumber, "YV2RT40A"}, {card->txtType, "Vilkikas"}, {card->txtFuelType[1], "Benzinas"},
-                 {card->txtFuelType[0], ""}, {card->txtName, "Volvo FH"}});
-    EXPECT_TRUE(card->chkChasisDate->isChecked() && !card->chkDateWriteOff->isChecked());
-    EXPECT_EQ(card->dtpChasisDate->date(), QDate(2019, 5, 2));
-
-    card->txtPalettes->setText(QStringLiteral("3,5"));
-    card->cmdWrite->click();
-    EXPECT_EQ(lastMessage(), QStringLiteral("Euro palečių skaičius turi būti sveikasis skaičius"));
-    card->cmdCancel->click();
-    EXPECT_TRUE(card->txtPalettes->text() == QStringLiteral("33") && !card->cmdWrite->isEnabled());
 }
 
 TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
@@ -206,7 +134,7 @@ TEST_F(VehicleCardTest, WithoutTheChangeRightNothingIsSavedOrEdited)
     create(QStringLiteral("O4001000"), fields({{"TransportID", car}, {"UserID", driver}}));
     const auto card = openCar();
     card->txtName->setText(QStringLiteral("Kitas"));
-    expectEnabled({{card->cmdWrite, false}, {card->cmdCancel, false}});
+    EXPECT_EQ(shown(card.get(), "cmdWrite.enabled cmdCancel.enabled"), "False|False");
     QTest::keyClick(card->lvwDrivers, Qt::Key_Insert);
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_TRUE(card->QueryRemove()) << "nothing savable, nothing to ask";
@@ -220,52 +148,22 @@ TEST_F(VehicleCardTest, TabsShowTheirRowsByTheCellRules)
                                                {"PositionOnAxis", 1}, {"DateFrom", QDate(2026, 1, 10)}}));
     create(QStringLiteral("O4000500"), fields({{"TransportCarID", car}, {"TransportFuelNormID", norm}}));
     const auto card = openCar();
-    EXPECT_EQ(onlyRow(card->lvwDrivers), QStringLiteral("Jonas Petraitis|2026.01.05| |Nr. 7"));
+    EXPECT_EQ(rowsOf(card->lvwDrivers), "Jonas Petraitis|2026.01.05| |Nr. 7");
+    EXPECT_EQ(rowsOf(card->lvwTyres), QStringLiteral("2026.01.10| |1|Dešinė|1|%1|0|0")
+                                          .arg(stored(vx::oid::make(u"O4000800", tyre))->Preview()).toStdString());
+    EXPECT_EQ(rowsOf(card->lvwFuelNorms), "Vasara||Dyzelinas D|28,5");
     EXPECT_EQ(ListItem::tagOf(card->lvwDrivers->topLevelItem(0)), QString::number(driver));
-    EXPECT_EQ(onlyRow(card->lvwTyres), QStringLiteral("2026.01.10| |1|Dešinė|1|%1|0|0")
-                                           .arg(stored(vx::oid::make(u"O4000800", tyre))->Preview()));
-    EXPECT_EQ(onlyRow(card->lvwFuelNorms), QStringLiteral("Vasara||Dyzelinas D|28,5"));
 }
 
-TEST_F(VehicleCardTest, DropsAddToTheMatchingTabOnceAndDeleteAsksFirst)
+// What the lists take, and deleting a norm, are new_vehicle.script's.
+TEST_F(VehicleCardTest, ADropOnTheWrongListIsRefused)
 {
     const auto card = openCar();
     card->show();
-    const QString normId = vx::oid::make(u"O4000603", norm);
-    const QString employeeId = vx::oid::make(u"O0001401", driver);
-    // A fuel norm, an employee on the tyres, a norm on the drivers: one link. The
-    // same norm dropped again is new_vehicle.script's.
-    const struct { QTreeWidget* list; QString text; bool taken; } cases[] = {
-        {card->lvwFuelNorms, normId, true}, {card->lvwTyres, employeeId, false}, {card->lvwDrivers, normId, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(dropText(c.list, c.text), c.taken) << c.list->objectName().toStdString();
-        QTest::qWait(20);
-        EXPECT_TRUE(normLinks() == 1 && card->lvwFuelNorms->topLevelItemCount() == 1 && messages.messages.isEmpty());
-    }
-    // An employee dropped on the drivers opens the driver editor with them.
-    EXPECT_TRUE(dropText(card->lvwDrivers, employeeId));
+    EXPECT_FALSE(dropText(card->lvwTyres, vx::oid::make(u"O0001401", driver)));
+    EXPECT_FALSE(dropText(card->lvwDrivers, vx::oid::make(u"O4000603", norm)));
     QTest::qWait(20);
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmTransportCarDriver")});
-
-    card->lvwFuelNorms->setCurrentItem(card->lvwFuelNorms->topLevelItem(0));
-    for (const auto& [answer, left] : {std::pair{QMessageBox::No, 1}, std::pair{QMessageBox::Yes, 0}}) {
-        messages.answer(answer);
-        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Delete);
-        EXPECT_EQ(lastMessage(), QStringLiteral("Ar tikrai norite panaikinti?"));
-        EXPECT_EQ(card->lvwFuelNorms->topLevelItemCount(), left);
-    }
-}
-
-TEST_F(VehicleCardTest, FuelNormsChosenFromTheCatalogueAreLinkedOnce)
-{
-    const auto card = openCar();
-    for (int twice = 0; twice < 2; ++twice) {
-        selectorPicksRecord("O4000603", norm);
-        QTest::keyClick(card->lvwFuelNorms, Qt::Key_Insert);
-    }
-    EXPECT_EQ(normLinks(), 1);
-    EXPECT_EQ(ListItem::tagOf(card->lvwFuelNorms->topLevelItem(0)), QString::number(norm));
-    EXPECT_FALSE(card->isChanged()) << "links are stored at once; the vehicle itself did not change";
+    EXPECT_TRUE(normLinks() == 0 && messages.messages.isEmpty() && dialogs.shown.isEmpty());
 }
 
 TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
@@ -287,7 +185,6 @@ TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
     for (int page = 0; page < int(std::size(pages)); ++page) {
         card->TabStrip->setCurrentIndex(page);
         for (const bool forward : {true, false}) {
-            SCOPED_TRACE(testing::Message() << page << forward);
             bar->setFocus(Qt::TabFocusReason);
             QStringList reached;
             for (int step = 0; step < 40 && (step == 0 || QApplication::focusWidget() != bar); ++step) {
@@ -297,28 +194,9 @@ TEST_F(VehicleCardTest, TabGoesRoundEachPageInReadingOrderAndStaysInTheCard)
             QStringList expected = QString::fromLatin1(pages[page]).split(u',') << QStringLiteral("SSCClose");
             if (!forward)
                 std::reverse(expected.begin(), expected.end());
-            EXPECT_EQ(reached, QStringList{bar->objectName()} + expected);
+            EXPECT_EQ(reached, QStringList{bar->objectName()} + expected) << page << forward;
         }
     }
-}
-
-TEST_F(VehicleCardTest, KeysSaveAndClose)
-{
-    const auto card = openCar();
-    card->show();
-    QApplication::setActiveWindow(card.get());
-    typeKeys(card->txtNumber, QStringLiteral("KLM 002"));
-    QTest::keyClick(card->txtNumber, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(storedField(vx::oid::make(u"O4000400", car), "Code").toString(), QStringLiteral("KLM 002"));
-
-    // Escape closes as the close button does; the desktop asks about unsaved changes.
-    typeKeys(card->txtName, QStringLiteral("Kitas"));
-    QTest::keyClick(card->txtName, Qt::Key_Escape);
-    EXPECT_TRUE(host->log.contains(QStringLiteral("Desktop.CloseForm(frmTransportCars)")) && !card->SSCClose->isEnabled());
-    messages.answer(QMessageBox::No);
-    EXPECT_FALSE(card->QueryRemove());
-    EXPECT_EQ(lastMessage(), QStringLiteral(" Transporto priemonė\r\n\r\nUždaryti be išsaugojimo?"));
-    EXPECT_TRUE(card->SSCClose->isEnabled()) << "closing was refused";
 }
 
 } // namespace

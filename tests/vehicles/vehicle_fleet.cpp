@@ -7,17 +7,19 @@ void VehicleFleet::SetUp()
         return;
     // The vehicle's editors save records the vehicle owns: they need its write right.
     grant(QStringLiteral("CTransportCars"), true, true, true, true);
-    car = record("O4000400", fields({{"Name", QStringLiteral("Volvo FH")}, {"Code", QStringLiteral("KLM 001")}}));
-    otherCar = record("O4000400", fields({{"Name", QStringLiteral("MAN TGX")}}));
-    driver = record("O0001401", fields({{"Name", QStringLiteral("Jonas")}, {"LastName", QStringLiteral("Petraitis")}}));
-    inspection = record("O4000609", fields({{"Name", QStringLiteral("Techninė apžiūra")}}));
-    tyre = record("O4000800", fields({{"Number", QStringLiteral("P-1")}, {"Name", QStringLiteral("Michelin")}}));
-    spare = record("O4000800", fields({{"Number", QStringLiteral("P-2")}, {"Name", QStringLiteral("Nokian")}}));
+    car = named("O4000400", "Volvo FH", {{"Code", QStringLiteral("KLM 001")}});
+    otherCar = named("O4000400", "MAN TGX");
+    driver = named("O0001401", "Jonas", {{"LastName", QStringLiteral("Petraitis")}});
+    inspection = named("O4000609", "Techninė apžiūra");
+    tyre = named("O4000800", "Michelin", {{"Number", QStringLiteral("P-1")}});
+    spare = named("O4000800", "Nokian", {{"Number", QStringLiteral("P-2")}});
 }
 
-QVariant VehicleFleet::storedField(const QString& id, const char* field)
+qint64 VehicleFleet::named(const char* typeId, const char* name, std::initializer_list<std::pair<const char*, QVariant>> more)
 {
-    return stored(id)->Fields().value(QString::fromLatin1(field));
+    QVariantMap values = fieldMap(more);
+    values.insert(QStringLiteral("Name"), QString::fromUtf8(name));
+    return record(typeId, values);
 }
 
 void VehicleFleet::selectorPicksRecord(const char* typeId, qint64 number)

@@ -1,17 +1,7 @@
 #pragma once
 
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
-#include "platform/contract/object_id.h"
-#include "tests/support/module_host.h"
+#include "tests/trips/shown_state.h"
 #include "vehicles/dialogs/vehicle_dialogs.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QSpinBox>
 
 // Two vehicles, an employee, a document kind and two tyres on a real store,
 // for the editors the vehicle card opens. Today is 2026.11.16.
@@ -19,11 +9,11 @@ class VehicleFleet : public testhost::ModuleFixture {
 protected:
     void SetUp() override;
 
-    // The stored record's field.
-    QVariant storedField(const QString& id, const char* field);
+    // A new record of the type with this name (a tyre's is its number) and more fields.
+    qint64 named(const char* typeId, const char* name, std::initializer_list<std::pair<const char*, QVariant>> more = {});
+    QVariant storedField(const QString& id, const char* field) { return stored(id)->Fields().value(QString::fromLatin1(field)); }
     // The host object selector answers the next choice with this record.
     void selectorPicksRecord(const char* typeId, qint64 number);
-
     // The title of every message box: the host's product name.
     QString productName() const { return host->Environment().Application().ProductName; }
 

@@ -7,10 +7,7 @@
 #include "vehicles/dialogs/document_dialog.h"
 #include "vehicles/dialogs/driver_dialog.h"
 
-#include <QTest>
-
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -23,7 +20,7 @@ struct Editor {
     std::function<std::unique_ptr<VehicleRecordDialog>(const VehicleRecordRequest&)> make;
     const char *newOidr, *nameBox, *button, *referenceType, *selectorCaption, *kind, *referenceField;
     bool endStoredAsFarDate;
-    std::vector<std::pair<const char*, const char*>> texts; // text box and field
+    const char* texts; // its text boxes, and their fields without "txt"
 };
 
 template <typename Dialog>
@@ -34,55 +31,44 @@ std::unique_ptr<VehicleRecordDialog> make(const VehicleRecordRequest& request)
 
 const Editor editors[] = {
     {"driver", make<vehicles::frmTransportCarDriver>, "O4001000", "txtDriver", "cmdDrivers", "O0001401",
-     "Pasirinkite vairuotoją", "C", "UserID", false, {{"txtOrder", "Order"}}},
+     "Pasirinkite vairuotoją", "C", "UserID", false, "txtOrder"},
     {"document", make<vehicles::frmTransportCarDocument>, "O4001100", "txtDocName", "cmdDocTypes", "O4000609",
-     "Pasirinkite dokumento tipą", "T", "DocTypeID", true,
-     {{"txtDocShape", "DocShape"}, {"txtDocNumber", "DocNumber"}, {"txtDocDescription", "DocDescription"}}},
+     "Pasirinkite dokumento tipą", "T", "DocTypeID", true, "txtDocShape txtDocNumber txtDocDescription"},
 };
 
 class VehicleRecordDialogTest : public VehicleFleet {
 protected:
-    VehicleRecordRequest request(const Editor& e, qint64 referenced = 0, const QString& oidr = QString()) const
+    std::unique_ptr<VehicleRecordDialog> open(const Editor& e, qint64 referenced = 0, const QString& oidr = {}, qint64 vehicle = 0)
     {
-        return {QStringLiteral("Volvo FH KLM 001"), car, referenced, oidr.isEmpty() ? QString::fromLatin1(e.newOidr) : oidr};
-    }
-    std::unique_ptr<VehicleRecordDialog> open(const Editor& e, const VehicleRecordRequest& r)
-    {
+        VehicleRecordRequest r = request(e, referenced, oidr);
+        r.vehicleId = vehicle ? vehicle : car;
         auto dialog = e.make(r);
         EXPECT_TRUE(dialog->load());
         dialog->show();
         return dialog;
     }
-    qint64 referenced(const Editor& e) const { return e.endStoredAsFarDate ? inspection : driver; }
-    static QDate farDate() { return QDate(2999, 12, 31); }
-
-    template <typename Control>
-    static Control* child(const QWidget& dialog, const char* name)
+    VehicleRecordRequest request(const Editor& e, qint64 referenced = 0, const QString& oidr = {}) const
     {
-        auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_TRUE(control) << name;
-        return control;
+        return {QStringLiteral("Volvo FH KLM 001"), car, referenced, oidr.isEmpty() ? QString::fromLatin1(e.newOidr) : oidr};
     }
+    qint64 referenced(const Editor& e) const { return e.endStoredAsFarDate ? inspection : driver; }
 };
 
 TEST_F(VehicleRecordDialogTest, NewRecordShowsItsVehicleAndCannotBeSavedUntilItsObjectIsChosen)
 {
     for (const Editor& e : editors) {
         SCOPED_TRACE(e.name);
-        auto dialog = open(e, request(e));
-        EXPECT_EQ(dialog->txtCarPreview->text(), QStringLiteral("Volvo FH KLM 001"));
-        EXPECT_EQ(dialog->dtpDateFrom->date(), today);
-        EXPECT_FALSE(dialog->chkDateTo->isChecked() || dialog->dtpDateTo->isVisible() || dialog->writeButton()->isEnabled());
-        EXPECT_EQ(dialog->dtpDateTo->date(), e.endStoredAsFarDate ? farDate() : today);
-
+        auto dialog = open(e);
+        EXPECT_EQ(shown(dialog.get(), "txtCarPreview dtpDateFrom dtpDateTo chkDateTo.checked dtpDateTo.visible cmdWrite.enabled"),
+                  std::string("Volvo FH KLM 001|2026.11.16|") + (e.endStoredAsFarDate ? "2999.12.31" : "2026.11.16")
+                      + "|False|False|False");
         selectorPicksRecord(e.referenceType, referenced(e));
-        child<QPushButton>(*dialog, e.button)->click();
+        dialog->findChild<QPushButton*>(QLatin1String(e.button))->click();
         EXPECT_EQ(factory->selectors.script->setup.join(u'|'), QStringLiteral("ObjectType=%1|Kind=%2|Caption=%3")
                       .arg(QLatin1String(e.referenceType), QLatin1String(e.kind), QString::fromUtf8(e.selectorCaption)));
-        auto* box = child<ChoiceField>(*dialog, e.nameBox);
+        auto* box = dialog->findChild<ChoiceField*>(QLatin1String(e.nameBox));
         EXPECT_EQ(box->objectId(), vx::oid::make(QString::fromLatin1(e.referenceType), referenced(e)));
         EXPECT_TRUE(!box->text().isEmpty() && dialog->writeButton()->isEnabled());
-
         dialog->chkDateTo->click();
         EXPECT_TRUE(dialog->dtpDateTo->isVisible());
     }
@@ -90,15 +76,12 @@ TEST_F(VehicleRecordDialogTest, NewRecordShowsItsVehicleAndCannotBeSavedUntilIts
 
 TEST_F(VehicleRecordDialogTest, TheCallersObjectIsShownAndOneThatIsGoneLeavesSavingOff)
 {
-    for (const Editor& e : editors) {
-        const struct { qint64 number; bool shown; } cases[] = {{referenced(e), true}, {0, false}, {987654, false}};
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(e.name) + " " + std::to_string(c.number));
-            auto dialog = open(e, request(e, c.number));
-            auto* box = child<ChoiceField>(*dialog, e.nameBox);
-            EXPECT_TRUE(box->text().isEmpty() != c.shown && dialog->writeButton()->isEnabled() == c.shown);
+    for (const Editor& e : editors)
+        for (const auto& [number, shownAndSavable] : {std::pair{referenced(e), true}, {0, false}, {987654, false}}) {
+            auto dialog = open(e, number);
+            const bool named = !dialog->findChild<ChoiceField*>(QLatin1String(e.nameBox))->text().isEmpty();
+            EXPECT_TRUE(named == shownAndSavable && dialog->writeButton()->isEnabled() == shownAndSavable) << e.name << number;
         }
-    }
 }
 
 TEST_F(VehicleRecordDialogTest, TheEndNeverGoesBeforeTheStartTickedOrNot)
@@ -114,56 +97,54 @@ TEST_F(VehicleRecordDialogTest, TheEndNeverGoesBeforeTheStartTickedOrNot)
         {true, false, later, today, later},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.ticked << c.moveStart << c.to.toString().toStdString());
-        auto dialog = open(editors[0], request(editors[0], driver));
+        auto dialog = open(editors[0], driver);
         dialog->chkDateTo->setChecked(c.ticked);
         (c.moveStart ? dialog->dtpDateFrom : dialog->dtpDateTo)->setDate(c.to);
-        EXPECT_EQ(dialog->dtpDateFrom->date(), c.start);
-        EXPECT_EQ(dialog->dtpDateTo->date(), c.end);
+        EXPECT_EQ(std::pair(dialog->dtpDateFrom->date(), dialog->dtpDateTo->date()), std::pair(c.start, c.end))
+            << c.ticked << c.moveStart << c.to.toString().toStdString();
     }
 }
 
 // An end ticked, stored and shown again is new_vehicle.script's.
 TEST_F(VehicleRecordDialogTest, SavedRecordStoresItsOpenEndAndReopensAsSaved)
 {
-    const QDate from(2026, 10, 1);
     for (const Editor& e : editors) {
         SCOPED_TRACE(e.name);
-        auto dialog = open(e, request(e, referenced(e)));
-        dialog->dtpDateFrom->setDate(from);
+        auto dialog = open(e, referenced(e));
+        dialog->dtpDateFrom->setDate(QDate(2026, 10, 1));
         dialog->dtpDateTo->setDate(QDate(2026, 12, 31)); // not ticked: no end
-        for (const auto& [box, field] : e.texts)
-            typeKeys(child<QLineEdit>(*dialog, box), QStringLiteral("Nr. 7-ą ") + QLatin1String(field));
+        QStringList typed, fields{QStringLiteral("DateFrom"), QStringLiteral("TransportID"), QLatin1String(e.referenceField)};
+        for (const QString& box : QString::fromLatin1(e.texts).split(u' ')) {
+            typeKeys(dialog->findChild<QLineEdit*>(box), QStringLiteral("Nr. 7-ą ") + box);
+            typed << QStringLiteral("Nr. 7-ą ") + box;
+            fields << box.mid(3);
+        }
         dialog->writeButton()->click();
         ASSERT_FALSE(dialog->result().cancelled);
         const QString saved = dialog->result().savedOidr;
         EXPECT_TRUE(saved.startsWith(QString::fromLatin1(e.newOidr)));
-
-        const QDate end = e.endStoredAsFarDate ? farDate() : QDate();
-        EXPECT_EQ(storedField(saved, "DateTo").toDate(), end);
-        EXPECT_EQ(storedField(saved, "DateTo").isNull(), end.isNull());
-        EXPECT_EQ(storedField(saved, "TransportID").toLongLong(), car);
-        EXPECT_EQ(storedField(saved, e.referenceField).toLongLong(), referenced(e));
-        EXPECT_EQ(storedField(saved, "DateFrom").toDate(), from);
-        for (const auto& [box, field] : e.texts)
-            EXPECT_EQ(storedField(saved, field).toString(), QStringLiteral("Nr. 7-ą ") + QLatin1String(field));
+        QStringList stored;
+        for (const QString& field : fields)
+            stored << storedField(saved, field.toLatin1().constData()).toString();
+        EXPECT_EQ(stored, QStringList({QStringLiteral("2026-10-01"), QString::number(car), QString::number(referenced(e))})
+                              + typed);
+        EXPECT_EQ(storedField(saved, "DateTo"), e.endStoredAsFarDate ? QVariant(QDate(2999, 12, 31)) : QVariant());
 
         // A far end is an end like any other once stored: the box is ticked.
-        auto reopened = open(e, request(e, referenced(e), saved));
-        EXPECT_EQ(reopened->chkDateTo->isChecked(), e.endStoredAsFarDate);
-        EXPECT_EQ(reopened->dtpDateTo->date(), e.endStoredAsFarDate ? farDate() : today);
-        EXPECT_EQ(reopened->dtpDateFrom->date(), from);
-        for (const auto& [box, field] : e.texts)
-            EXPECT_EQ(child<QLineEdit>(*reopened, box)->text(), QStringLiteral("Nr. 7-ą ") + QLatin1String(field));
+        auto reopened = open(e, referenced(e), saved);
+        const QStringList again = QStringList{QLatin1String(e.endStoredAsFarDate ? "True|2999.12.31" : "False|2026.11.16"),
+                                              QStringLiteral("2026.10.01")} + typed;
+        const QByteArray controls = QByteArray("chkDateTo.checked dtpDateTo dtpDateFrom ") + e.texts;
+        EXPECT_EQ(shown(reopened.get(), controls.constData()), again.join(u'|').toStdString());
     }
 }
 
 TEST_F(VehicleRecordDialogTest, DocumentStoredWithoutAnEndShowsTheFarDateUnticked)
 {
     const QString saved = create(QStringLiteral("O4001100"), fields({{"TransportID", car}, {"DocTypeID", inspection}}));
-    auto dialog = open(editors[1], request(editors[1], inspection, saved));
-    EXPECT_TRUE(!dialog->chkDateTo->isChecked() && dialog->dtpDateTo->date() == farDate());
-    EXPECT_EQ(dialog->dtpDateFrom->date(), today) << "no date of issue: today";
+    // No date of issue: today.
+    EXPECT_EQ(shown(open(editors[1], inspection, saved).get(), "chkDateTo.checked dtpDateTo dtpDateFrom"),
+              "False|2999.12.31|2026.11.16");
 }
 
 TEST_F(VehicleRecordDialogTest, RefusedSaveShowsTheReasonWithoutIconAndKeepsTheEditorOpen)
@@ -171,16 +152,12 @@ TEST_F(VehicleRecordDialogTest, RefusedSaveShowsTheReasonWithoutIconAndKeepsTheE
     for (const Editor& e : editors) {
         SCOPED_TRACE(e.name);
         messages.messages.clear();
-        auto r = request(e, referenced(e));
-        r.vehicleId = 987654; // no such vehicle
-        auto dialog = open(e, r);
+        auto dialog = open(e, referenced(e), {}, 987654); // no such vehicle
         dialog->writeButton()->click();
         ASSERT_EQ(messages.messages.size(), 1);
-        const testhost::RecordedMessage& shown = messages.messages.first();
-        EXPECT_TRUE(shown.text.endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")) && !shown.text.startsWith(u'\r'));
-        EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
-        EXPECT_EQ(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(shown.title, productName());
+        const testhost::RecordedMessage& said = messages.messages.first();
+        EXPECT_TRUE(said.text.endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")) && !said.text.startsWith(u'\r'));
+        EXPECT_TRUE(said.icon == QMessageBox::NoIcon && said.buttons == QMessageBox::Ok && said.title == productName());
         EXPECT_TRUE(dialog->result().cancelled && dialog->isVisible());
     }
 }
@@ -188,26 +165,22 @@ TEST_F(VehicleRecordDialogTest, RefusedSaveShowsTheReasonWithoutIconAndKeepsTheE
 TEST_F(VehicleRecordDialogTest, OpenerReadsBackWhetherTheEditorSaved)
 {
     testhost::ScriptedDialogs dialogs;
-    dialogs.answer([](QDialog& shown) {
-        static_cast<VehicleRecordDialog&>(shown).writeButton()->click();
-        return shown.result();
-    });
-    dialogs.answer([](QDialog& shown) {
-        static_cast<VehicleRecordDialog&>(shown).writeButton()->click();
-        shown.show();
-        QTest::keyClick(&shown, Qt::Key_Escape);
-        EXPECT_FALSE(shown.isVisible()) << "Escape cancels";
-        return shown.result();
-    });
+    for (const bool escape : {false, true})
+        dialogs.answer([escape](QDialog& shown) {
+            static_cast<VehicleRecordDialog&>(shown).writeButton()->click();
+            if (escape) {
+                shown.show();
+                QTest::keyClick(&shown, Qt::Key_Escape);
+                EXPECT_FALSE(shown.isVisible()) << "Escape cancels";
+            }
+            return shown.result();
+        });
     const auto saved = vehicles::editDriver(nullptr, request(editors[0], driver));
     EXPECT_FALSE(saved.cancelled);
     EXPECT_EQ(storedField(saved.savedOidr, "UserID").toLongLong(), driver);
-    const auto refused = vehicles::editDocument(nullptr, request(editors[1], 0));
-    EXPECT_TRUE(refused.cancelled) << "no document kind: nothing saved, then Escape";
-    const auto missing = vehicles::editDriver(nullptr, request(editors[0], driver, QStringLiteral("O4001000999")));
-    EXPECT_TRUE(missing.cancelled);
-    EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("frmTransportCarDriver"),
-                                          QStringLiteral("frmTransportCarDocument")}));
+    EXPECT_TRUE(vehicles::editDocument(nullptr, request(editors[1], 0)).cancelled) << "no document kind: nothing saved, then Escape";
+    EXPECT_TRUE(vehicles::editDriver(nullptr, request(editors[0], driver, QStringLiteral("O4001000999"))).cancelled);
+    EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("frmTransportCarDriver"), QStringLiteral("frmTransportCarDocument")}));
 }
 
 } // namespace

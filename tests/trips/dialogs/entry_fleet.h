@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
+#include "tests/trips/shown_state.h"
 
 // What the entry dialogs reach besides: a firm, the base currency and a
 // foreign one with a rate on 2026.11.05, and a sheet from 2026.11.01 to
@@ -20,14 +21,6 @@ protected:
                                    {"DateTo", QDateTime(tripEnd, QTime(0, 0))}}));
     }
 
-    // The one message shown since the last check, with its icon.
-    void expectMessage(const QString& text, QMessageBox::Icon icon)
-    {
-        ASSERT_EQ(messages.messages.size(), 1) << lastMessage().toStdString();
-        EXPECT_EQ(lastMessage(), text);
-        EXPECT_EQ(messages.messages.last().icon, icon);
-        messages.messages.clear();
-    }
     // The date a saved entry holds in the store.
     QDate storedDate(const QString& id) { return stored(id)->Fields().value(QStringLiteral("Date")).toDate(); }
 

@@ -10,13 +10,11 @@ namespace {
 class FuelChequeDialogTest : public EntryFleet {
 protected:
     // A new cheque ("O4000300") or a stored one; a new one may copy another.
-    trips::ChequeRequest request(const QString& chequeId = QStringLiteral("O4000300"),
-                                 const QString& copyFrom = {}) const
+    trips::ChequeRequest request(const QString& chequeId = QStringLiteral("O4000300"), const QString& copyFrom = {}) const
     {
         return {.tripEditor = nullptr, .tripId = sheet, .chequeOidr = chequeId, .copyFromOidr = copyFrom,
                 .tripStart = tripStart, .tripEnd = tripEnd};
     }
-
     static auto open(const trips::ChequeRequest& r) { return opened<trips::frmTransportFuelCheque>(r); }
 
     // A card cheque: 40 l for 50 dollars on 2026.11.05 unless told otherwise.
@@ -28,34 +26,34 @@ protected:
                               {"SumCurr", 50.0}, {"CurrencyID", currency ? currency : dollar}, {"CashFlag", 0},
                               {"GroupFlag", 0}}));
     }
-
     // A new cheque copied from a stored one, so firm and fuel type are chosen.
-    std::unique_ptr<trips::frmTransportFuelCheque> openCopied()
+    std::unique_ptr<trips::frmTransportFuelCheque> openCopied() { return open(request(QStringLiteral("O4000300"), storedCheque())); }
+    static void useDollar(trips::frmTransportFuelCheque& dialog, const QDate& date)
     {
-        return open(request(QStringLiteral("O4000300"), storedCheque()));
+        dialog.dtpDate->setDate(date);
+        dialog.cmbCurr->setCurrentIndex(dialog.cmbCurr->findText(QStringLiteral("USD")));
     }
 };
 
-TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
+// A past trip: its last day; open-ended, started yesterday or starting later;
+// today inside the trip. The currency is the base one.
+TEST_F(FuelChequeDialogTest, ANewChequeDateStaysWithinTheTripAndAStoredChequeShowsItsValues)
 {
-    struct Case { QDate start, end, expected; };
-    const QDate today(2026, 11, 16);
-    const QDate openEnd(2999, 12, 31);
-    const Case cases[] = {
-        {QDate(2026, 10, 1), QDate(2026, 10, 10), QDate(2026, 10, 10)}, // a past trip: its last day
-        {today.addDays(-1), openEnd, today},                          // open-ended, started yesterday
-        {today.addDays(2), openEnd, today.addDays(2)},                // open-ended, starts later
-        {QDate(2026, 11, 10), QDate(2026, 11, 20), today},            // today inside the trip
+    const QDate today(2026, 11, 16), openEnd(2999, 12, 31);
+    const struct { QDate start, end; const char* shown; } cases[] = {
+        {QDate(2026, 10, 1), QDate(2026, 10, 10), "2026.10.10|0,00|EUR"},
+        {today.addDays(-1), openEnd, "2026.11.16|0,00|EUR"},
+        {today.addDays(2), openEnd, "2026.11.18|0,00|EUR"},
+        {QDate(2026, 11, 10), QDate(2026, 11, 20), "2026.11.16|0,00|EUR"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         auto r = request();
         r.tripStart = c.start;
         r.tripEnd = c.end;
-        auto dialog = open(r);
-        EXPECT_EQ(dialog->dtpDate->date(), c.expected) << c.start.toString().toStdString();
-        EXPECT_EQ(dialog->txtSumCurr->text(), QStringLiteral("0,00"));
-        EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("EUR")); // the base currency
+        EXPECT_EQ(shown(open(r).get(), "dtpDate txtSumCurr cmbCurr"), c.shown) << c.start.toString().toStdString();
     }
+    EXPECT_EQ(shown(open(request(storedCheque())).get(), "txtNumber txtAmount txtRate txtSum txtPrice cmbCurr optCard.checked"),
+              "A-1|40,000|3,45280000|172,64|1,25|USD|True");
 }
 
 // The price follows amount and sum (in cents only when that gives the sum
@@ -63,8 +61,8 @@ TEST_F(FuelChequeDialogTest, NewChequeDateStaysWithinTheTrip)
 TEST_F(FuelChequeDialogTest, PriceSumAndRateFollowEachOther)
 {
     auto dialog = openCopied();
-    EXPECT_EQ(dialog->txtFirm->objectId(), vx::oid::make(u"O0000100", firm));
-    EXPECT_EQ(dialog->txtFuelTankType->objectId(), vx::oid::make(u"O4000604", diesel));
+    EXPECT_EQ(shown(dialog.get(), "txtFirm.id txtFuelTankType.id txtPrice.enabled"),
+              QStringLiteral("O0000100%1|O4000604%2|False").arg(firm).arg(diesel).toStdString());
     const struct { const char *amount, *sum, *price; } prices[] = {{"40", "50", "1,25"}, {"3", "10", "3,3333"}};
     for (const auto& p : prices) {
         type(dialog->txtAmount, p.amount);
@@ -72,36 +70,28 @@ TEST_F(FuelChequeDialogTest, PriceSumAndRateFollowEachOther)
         leave(dialog->txtSumCurr);
         EXPECT_EQ(dialog->txtPrice->text(), QString::fromLatin1(p.price)) << p.amount << " for " << p.sum;
     }
-
-    EXPECT_FALSE(dialog->txtPrice->isEnabled());
     dialog->chkPrice->setChecked(true);
-    EXPECT_TRUE(dialog->txtPrice->isEnabled());
     type(dialog->txtAmount, "40");
     type(dialog->txtPrice, "1,255");
-    EXPECT_EQ(dialog->txtSumCurr->text(), QStringLiteral("50,20"));
-
-    dialog->dtpDate->setDate(QDate(2026, 11, 5));
-    dialog->cmbCurr->setCurrentIndex(dialog->cmbCurr->findText(QStringLiteral("USD")));
-    EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("3,45280000"));
+    EXPECT_EQ(shown(dialog.get(), "txtPrice.enabled txtSumCurr"), "True|50,20");
+    useDollar(*dialog, QDate(2026, 11, 5));
     type(dialog->txtSumCurr, "100");
-    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("345,28"));
+    EXPECT_EQ(shown(dialog.get(), "txtRate txtSum"), "3,45280000|345,28");
 }
 
 TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
 {
     auto dialog = openCopied();
     type(dialog->txtAmount, "-5");
-    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("5")); // no sign on a card cheque
     type(dialog->txtSumCurr, "7");
-    EXPECT_FALSE(dialog->writeButton()->isEnabled()); // no number
+    EXPECT_EQ(shown(dialog.get(), "txtAmount cmdWrite.enabled"), "5|False"); // no sign on a card cheque, no number
     type(dialog->txtNumber, "A-2");
     EXPECT_TRUE(dialog->writeButton()->isEnabled());
 
     dialog->optCash->setChecked(true);
     dialog->txtNumber->clear();
     type(dialog->txtAmount, "-5");
-    EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("-5"));
-    EXPECT_TRUE(dialog->writeButton()->isEnabled());
+    EXPECT_EQ(shown(dialog.get(), "txtAmount cmdWrite.enabled"), "-5|True");
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
     expectStored(dialog->result().savedOidr,
@@ -112,18 +102,15 @@ TEST_F(FuelChequeDialogTest, CardNeedsNumberAndPositiveFiguresCashOnlyAnAmount)
 // date kept, and saved so.
 TEST_F(FuelChequeDialogTest, ADateAfterTheTripEndIsSetBackTypedOrStored)
 {
-    const QString message = QStringLiteral("Kvito data negali viršyti kelionės pabaigos datos!");
+    const char* message = "Kvito data negali viršyti kelionės pabaigos datos! [critical]";
     auto typed = openCopied();
     typed->dtpDate->setDate(tripEnd.addDays(3));
-    EXPECT_EQ(lastMessage(), message);
+    EXPECT_EQ(takeMessages(messages), message);
     EXPECT_EQ(typed->dtpDate->date(), tripEnd);
 
-    messages.messages.clear();
     auto dialog = open(request(storedCheque(tripEnd.addDays(2), euro)));
-    expectMessage(message, QMessageBox::Critical);
-    EXPECT_EQ(dialog->dtpDate->date(), tripEnd);
-    EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("50,00"));
-    ASSERT_TRUE(dialog->writeButton()->isEnabled());
+    EXPECT_EQ(takeMessages(messages), message);
+    EXPECT_EQ(shown(dialog.get(), "dtpDate txtSum cmdWrite.enabled"), "2026.11.10|50,00|True");
     dialog->writeButton()->click();
     ASSERT_FALSE(dialog->result().cancelled);
     EXPECT_EQ(storedDate(dialog->result().savedOidr), tripEnd);
@@ -133,19 +120,16 @@ TEST_F(FuelChequeDialogTest, TypedRateIsOfferedForTheDayOnlyAfterTheChequeIsSave
 {
     for (const bool store : {false, true}) {
         auto dialog = openCopied();
-        dialog->dtpDate->setDate(QDate(2026, 11, 7)); // the dollar has no rate that day
-        dialog->cmbCurr->setCurrentIndex(dialog->cmbCurr->findText(QStringLiteral("USD")));
+        useDollar(*dialog, QDate(2026, 11, 7)); // the dollar has no rate that day
         EXPECT_EQ(dialog->txtRate->text(), QStringLiteral("0,00000000"));
-        type(dialog->txtNumber, "B-7");
-        type(dialog->txtAmount, "10");
-        type(dialog->txtSumCurr, "20");
-        type(dialog->txtRate, "3,5");
+        for (const auto& [field, text] : {std::pair{dialog->txtNumber, "B-7"}, {dialog->txtAmount, "10"}, {dialog->txtSumCurr, "20"},
+                                          {dialog->txtRate, "3,5"}})
+            type(field, text);
         EXPECT_EQ(dialog->txtSum->text(), QStringLiteral("70,00"));
         messages.messages.clear();
         messages.answer(store ? QMessageBox::Yes : QMessageBox::No);
         dialog->writeButton()->click();
-        ASSERT_EQ(messages.messages.size(), 1);
-        EXPECT_EQ(lastMessage(), QStringLiteral("Įrašyti valiutos kursą?"));
+        EXPECT_EQ(takeMessages(messages), "Įrašyti valiutos kursą? [question]");
         EXPECT_TRUE(vx::oid::hasRecord(dialog->result().savedOidr)); // saved before the question
 
         QComboBox box;
@@ -169,15 +153,6 @@ TEST_F(FuelChequeDialogTest, RefusedSaveAsksNothingAndKeepsTheInput)
     EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")));
     EXPECT_TRUE(dialog->result().cancelled);
     EXPECT_EQ(dialog->txtAmount->text(), QStringLiteral("12"));
-}
-
-TEST_F(FuelChequeDialogTest, ExistingChequeShowsItsValues)
-{
-    auto dialog = open(request(storedCheque()));
-    expectShown({{dialog->txtNumber, "A-1"}, {dialog->txtAmount, "40,000"}, {dialog->txtRate, "3,45280000"},
-                 {dialog->txtSum, "172,64"}, {dialog->txtPrice, "1,25"}});
-    EXPECT_EQ(dialog->cmbCurr->currentText(), QStringLiteral("USD"));
-    EXPECT_TRUE(dialog->optCard->isChecked());
 }
 
 } // namespace

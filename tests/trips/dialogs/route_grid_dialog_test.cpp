@@ -11,16 +11,22 @@ namespace {
 
 class RouteGridDialogTest : public EntryFleet {
 protected:
-    vx::VxObjectUIOPtr editorOf(const QString& id) { return Catalogue::GetEditor(id); }
-
-    QString bareLine()
+    // The dialog on one record: a line of 5 km on the sheet unless told otherwise.
+    vx::VxObjectUIOPtr show(trips::frmTransportGrid& dialog, const char* valueField, QString id = {})
     {
-        return create(QStringLiteral("O4000200"), fields({{"TransportTripID", sheet}, {"Distance", 5.0}}));
+        if (id.isEmpty())
+            id = create(QStringLiteral("O4000200"), fields({{"TransportTripID", sheet}, {"Distance", 5.0}}));
+        const vx::VxObjectUIOPtr record = Catalogue::GetEditor(id);
+        if (valueField)
+            dialog.setValueField(QLatin1String(valueField));
+        dialog.setRecords({record});
+        return record;
     }
-
-    shell::PropertyGrid* grid(trips::frmTransportGrid& dialog)
+    // What saving says; every message is taken.
+    std::string save(trips::frmTransportGrid& dialog)
     {
-        return dynamic_cast<shell::PropertyGrid*>(dialog.VxGrid);
+        dialog.writeButton()->click();
+        return takeMessages(messages);
     }
 };
 
@@ -28,29 +34,23 @@ TEST_F(RouteGridDialogTest, RowChecksStopAtTheFirstMissingField)
 {
     trips::frmTransportGrid dialog;
     dialog.setMessageCaption(QStringLiteral("Kelmira"));
-    dialog.setValueField(QStringLiteral("TransportTripID"));
-    const vx::VxObjectUIOPtr line = editorOf(bareLine());
-    dialog.setRecords({line});
+    const vx::VxObjectUIOPtr line = show(dialog, "TransportTripID");
     ASSERT_TRUE(dialog.VxGrid);
-
-    const auto saveAndRead = [&] {
-        messages.messages.clear();
-        dialog.writeButton()->click();
-        return lastMessage();
-    };
-    EXPECT_EQ(saveAndRead(), QStringLiteral("Nenurodytas vairuotojas!"));
-    EXPECT_EQ(messages.messages.last().icon, QMessageBox::Critical);
+    dialog.writeButton()->click();
+    ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages.last().title, QStringLiteral("Kelmira"));
-    line->Fields().setValue(QStringLiteral("UserID"), driver);
-    EXPECT_EQ(saveAndRead(), QStringLiteral("Nenurodyta atkarpa!"));
-    line->Fields().setValue(QStringLiteral("TransportRouteID"), segment);
-    EXPECT_EQ(saveAndRead(), QStringLiteral("Nenurodyta kuro norma!"));
-    line->Fields().setValue(QStringLiteral("TransportFuelNormID"), 0);
-    EXPECT_EQ(saveAndRead(), QStringLiteral("Nenurodyta kuro norma!")); // 0 counts as missing
-    line->Fields().setValue(QStringLiteral("TransportFuelNormID"), truckNorm);
-    EXPECT_EQ(saveAndRead(), QStringLiteral("Nenurodyta data!"));
-    line->Fields().setValue(QStringLiteral("Date"), QDateTime(QDate(2026, 11, 4), QTime(8, 0)));
-    EXPECT_EQ(saveAndRead(), QString());
+    EXPECT_EQ(takeMessages(messages), "Nenurodytas vairuotojas! [critical]");
+    const struct { const char* field; QVariant value; const char* said; } steps[] = {
+        {"UserID", driver, "Nenurodyta atkarpa! [critical]"},
+        {"TransportRouteID", segment, "Nenurodyta kuro norma! [critical]"},
+        {"TransportFuelNormID", 0, "Nenurodyta kuro norma! [critical]"}, // 0 counts as missing
+        {"TransportFuelNormID", truckNorm, "Nenurodyta data! [critical]"},
+        {"Date", QDateTime(QDate(2026, 11, 4), QTime(8, 0)), ""},
+    };
+    for (const auto& s : steps) {
+        line->Fields().setValue(QLatin1String(s.field), s.value);
+        EXPECT_EQ(save(dialog), s.said) << s.field;
+    }
     EXPECT_TRUE(dialog.saved());
     expectStored(line->OIDR(), {{"UserID", driver}});
 }
@@ -58,50 +58,39 @@ TEST_F(RouteGridDialogTest, RowChecksStopAtTheFirstMissingField)
 TEST_F(RouteGridDialogTest, OtherRecordsAreCheckedForTheValueFieldOnly)
 {
     trips::frmTransportGrid dialog;
-    dialog.setValueField(QStringLiteral("FuelRest"));
-    const vx::VxObjectUIOPtr tank = editorOf(create(
-        QStringLiteral("O4000700"), fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", diesel}})));
-    dialog.setRecords({tank});
-    dialog.writeButton()->click();
-    EXPECT_EQ(lastMessage(), QStringLiteral("Nenurodyta reikšmė!"));
+    const QString stored = create(QStringLiteral("O4000700"), fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", diesel}}));
+    const vx::VxObjectUIOPtr tank = show(dialog, "FuelRest", stored);
+    EXPECT_EQ(save(dialog), "Nenurodyta reikšmė! [critical]");
     tank->Fields().setValue(QStringLiteral("FuelRest"), 4.5);
-    messages.messages.clear();
-    dialog.writeButton()->click();
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(save(dialog), "");
     EXPECT_TRUE(dialog.saved());
 }
 
 TEST_F(RouteGridDialogTest, ChosenSegmentBringsItsDistance)
 {
-    const qint64 longSegment = record("O4000601", fields({{"Name", QStringLiteral("Vilnius – Klaipėda")},
-                                                         {"Distance", 311.0}}));
+    const qint64 longSegment = record("O4000601", fields({{"Name", QStringLiteral("Vilnius – Klaipėda")}, {"Distance", 311.0}}));
     trips::frmTransportGrid dialog;
-    const vx::VxObjectUIOPtr line = editorOf(bareLine());
-    dialog.setRecords({line});
-    ASSERT_TRUE(grid(dialog));
-    auto* chooser = qobject_cast<shell::ReferenceChooser*>(grid(dialog)->fieldEditor(QStringLiteral("TransportRouteID")));
+    const vx::VxObjectUIOPtr line = show(dialog, nullptr);
+    auto* grid = dynamic_cast<shell::PropertyGrid*>(dialog.VxGrid);
+    ASSERT_TRUE(grid);
+    auto* chooser = qobject_cast<shell::ReferenceChooser*>(grid->fieldEditor(QStringLiteral("TransportRouteID")));
     ASSERT_TRUE(chooser);
     selectorPicks(vx::oid::make(u"O4000601", longSegment), QStringLiteral("Vilnius – Klaipėda"));
     chooser->choose();
     EXPECT_DOUBLE_EQ(line->Fields().value(QStringLiteral("Distance")).toDouble(), 311.0);
-    auto* distance = qobject_cast<QLineEdit*>(grid(dialog)->fieldEditor(QStringLiteral("Distance")));
-    ASSERT_TRUE(distance);
-    EXPECT_EQ(distance->text(), QStringLiteral("311"));
+    EXPECT_EQ(shown(grid->fieldEditor(QStringLiteral("Distance")), "txtDistance"), "311");
 }
 
 TEST_F(RouteGridDialogTest, RefusedGridSaveShowsTheGridsErrorAndStays)
 {
     trips::frmTransportGrid dialog;
-    dialog.setValueField(QStringLiteral("TransportTripID"));
-    const vx::VxObjectUIOPtr line = editorOf(bareLine());
+    const vx::VxObjectUIOPtr line = show(dialog, "TransportTripID");
     for (const auto& [field, value] : {std::pair<const char*, QVariant>{"UserID", driver}, {"TransportRouteID", segment},
                                        {"TransportFuelNormID", truckNorm}, {"Date", QDateTime(QDate(2026, 11, 4), QTime())},
                                        {"TransportTripID", 987654}})
         line->Fields().setValue(QString::fromLatin1(field), value);
-    dialog.setRecords({line});
     dialog.writeButton()->click();
-    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("Klaida!\r\n\r\n")));
-    EXPECT_GT(lastMessage().size(), 12);
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("Klaida!\r\n\r\n")) && lastMessage().size() > 12);
     EXPECT_FALSE(dialog.saved());
 }
 

@@ -10,22 +10,18 @@ namespace {
 
 class RouteLineDialogTest : public EntryFleet {
 protected:
-    trips::RouteLineRequest request(const QString& lineId = QStringLiteral("O4000200")) const
+    // A new line, or a stored one; a new one may be copied from a stored line of the norm, on the segment.
+    auto open(const QString& lineId = QStringLiteral("O4000200"), const QString& copyFrom = {})
     {
-        return {.routeLineOidr = lineId, .tripId = sheet, .defaultDriverOidr = employeeId(driver),
-                .vehicleOidr = carId(car), .tripStart = tripStart, .copyFromOidr = {}};
+        return opened<trips::frmTransportTripRoute>(request(lineId, copyFrom));
     }
-    // A new line copied from a stored one of the norm, on the segment.
-    trips::RouteLineRequest copied(qint64 norm, double perHundredKm)
+    trips::RouteLineRequest request(const QString& lineId = QStringLiteral("O4000200"), const QString& copyFrom = {}) const
     {
-        trips::RouteLineRequest r = request();
-        r.copyFromOidr = storedLine(norm, perHundredKm);
-        r.routeSegmentId = segment;
+        trips::RouteLineRequest r{.routeLineOidr = lineId, .tripId = sheet, .defaultDriverOidr = employeeId(driver),
+                                  .vehicleOidr = carId(car), .tripStart = tripStart, .copyFromOidr = copyFrom};
+        r.routeSegmentId = copyFrom.isEmpty() ? r.routeSegmentId : segment;
         return r;
     }
-
-    static auto open(const trips::RouteLineRequest& r) { return opened<trips::frmTransportTripRoute>(r); }
-
     // A stored line of the other driver, 100 km on 2026.11.03 (or the date given) at 07:15.
     QString storedLine(qint64 norm, double perHundredKm, const QDate& date = QDate(2026, 11, 3))
     {
@@ -36,59 +32,52 @@ protected:
     }
 };
 
-// Its caption is the keyboard script's, its driver the card's lists' test.
-TEST_F(RouteLineDialogTest, NewLineOpensWithTodayAndNothingToSave)
+// A new line's caption is the keyboard script's, its driver the card's lists'
+// test; a copied line takes the norm's own value, not the line's.
+TEST_F(RouteLineDialogTest, ANewLineOpensWithTodayAndNothingToSaveACopiedOneWithTheCopysChoices)
 {
-    auto dialog = open(request());
-    EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 16));
-    EXPECT_TRUE(dialog->txtFuelNorm->objectId().isEmpty());
-    expectShown({{dialog->txtRoute, ""}, {dialog->txtDistance, ""}, {dialog->txtFuelNormByDistance, "0,0000"},
-                 {dialog->txtFuelNormByDuration, "0,0000"}, {dialog->txtFuelByDistance, "0,000"},
-                 {dialog->txtFuelByDuration, "0,000"}});
-    EXPECT_FALSE(dialog->writeButton()->isEnabled());
-}
-
-TEST_F(RouteLineDialogTest, CopiedLineGivesDateNormAndDriverButTheNormsOwnValue)
-{
-    auto dialog = open(copied(truckNorm, 99.0));
-    EXPECT_EQ(dialog->dtpDate->date(), QDate(2026, 11, 3));
-    EXPECT_EQ(dialog->txtDriver->objectId(), employeeId(otherDriver));
-    EXPECT_EQ(dialog->txtFuelNorm->objectId(), vx::oid::make(u"O4000603", truckNorm));
-    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
-    EXPECT_EQ(dialog->txtRoute->objectId(), vx::oid::make(u"O4000601", segment));
+    const char* controls = "dtpDate txtRoute.id txtFuelNorm.id txtDistance txtFuelNormByDistance txtFuelNormByDuration "
+                           "txtFuelByDistance txtFuelByDuration cmdWrite.enabled";
+    EXPECT_EQ(shown(open().get(), controls), "2026.11.16||||0,0000|0,0000|0,000|0,000|False");
+    auto copied = open(QStringLiteral("O4000200"), storedLine(truckNorm, 99.0));
+    EXPECT_EQ(shown(copied.get(), "dtpDate txtDriver.id txtFuelNorm.id txtRoute.id txtFuelNormByDistance"),
+              QStringLiteral("2026.11.03|%1|O4000603%2|O4000601%3|28,5000").arg(employeeId(otherDriver)).arg(truckNorm).arg(segment)
+                  .toStdString());
 }
 
 TEST_F(RouteLineDialogTest, FuelAndNormsFollowEachOther)
 {
-    auto dialog = open(request());
-    type(dialog->txtDistance, "250");
-    type(dialog->txtFuelNormByDistance, "30");
-    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("75,000"));
-    EXPECT_TRUE(dialog->txtFuelByDistance->isEnabled());
-    type(dialog->txtFuelByDistance, "80");
-    EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("32,0000"));
-    EXPECT_EQ(dialog->txtFuelByDistance->text(), QStringLiteral("80")); // left as typed
-
+    auto dialog = open();
+    const struct { NumberField* field; const char *typed, *shown; } steps[] = {
+        {dialog->txtDistance, "250", "250|0,0000|0,000|False"},
+        {dialog->txtFuelNormByDistance, "30", "250|30|75,000|True"},
+        {dialog->txtFuelByDistance, "80", "250|32,0000|80|True"}, // the fuel left as typed
+        {dialog->txtDistance, "0", "0|32,0000|0,000|False"},
+    };
+    for (const auto& s : steps) {
+        type(s.field, s.typed);
+        EXPECT_EQ(shown(dialog.get(), "txtDistance txtFuelNormByDistance txtFuelByDistance txtFuelByDistance.enabled"), s.shown)
+            << s.typed;
+    }
     type(dialog->txtDuration, "3");
     type(dialog->txtFuelNormByDuration, "2,5");
     EXPECT_EQ(dialog->txtFuelByDuration->text(), QStringLiteral("7,500")); // per hour: no division by 100
-
-    type(dialog->txtDistance, "0");
-    EXPECT_FALSE(dialog->txtFuelByDistance->isEnabled());
 }
 
 TEST_F(RouteLineDialogTest, SaveNeedsTheChoicesAndOneCompletePair)
 {
-    auto dialog = open(copied(generatorNorm, 0));
+    auto dialog = open(QStringLiteral("O4000200"), storedLine(generatorNorm, 0));
     // The generator's norm is per hour only: without a duration nothing can be saved.
     EXPECT_EQ(dialog->txtFuelNormByDuration->text(), QStringLiteral("1,5000"));
+    QString savable;
     type(dialog->txtDistance, "40");
-    EXPECT_FALSE(dialog->writeButton()->isEnabled());
+    savable += dialog->writeButton()->isEnabled() ? u'1' : u'0';
     type(dialog->txtDuration, "2");
-    EXPECT_TRUE(dialog->writeButton()->isEnabled());
+    savable += dialog->writeButton()->isEnabled() ? u'1' : u'0';
     Catalogue::ClearObjectName(dialog->txtDriver);
     type(dialog->txtDuration, "3");
-    EXPECT_FALSE(dialog->writeButton()->isEnabled());
+    savable += dialog->writeButton()->isEnabled() ? u'1' : u'0';
+    EXPECT_EQ(savable, QStringLiteral("010"));
 }
 
 TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
@@ -104,12 +93,12 @@ TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
         rows->MoveFirst();
         return vx::CallResult::success(QVariant::fromValue(rows));
     });
-    auto dialog = open(request());
+    auto dialog = open();
     type(dialog->txtDistance, "200");
     dialog->cmdFuelNorm->click();
     EXPECT_EQ(asked, QStringLiteral("DO4000100_GetTripCarFuelNorms('%1');;Pasirinkitė kuro normą").arg(carId(car)));
-    expectShown({{dialog->txtFuelNorm, "Vasara"}, {dialog->txtFuelNormByDistance, "28,500"},
-                 {dialog->txtFuelNormByDuration, "0,00"}, {dialog->txtFuelByDistance, "57,000"}});
+    const char* norms = "txtFuelNorm txtFuelNormByDistance txtFuelNormByDuration txtFuelByDistance";
+    EXPECT_EQ(shown(dialog.get(), norms), "Vasara|28,500|0,00|57,000");
     leave(dialog->txtFuelNormByDistance);
     EXPECT_EQ(dialog->txtFuelNormByDistance->text(), QStringLiteral("28,5000"));
 }
@@ -118,7 +107,7 @@ TEST_F(RouteLineDialogTest, PickedNormShowsThreeAndTwoDecimalsUntilLeft)
 // stored line's date. What is saved is read back from the store.
 TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
 {
-    const QString message = QStringLiteral("Data ankstesnė už kelionės lapo pradžios datą!");
+    const char* message = "Data ankstesnė už kelionės lapo pradžios datą! [critical]";
     const QDate today(2026, 11, 16), before(2026, 10, 28);
     const struct {
         const char* what;
@@ -130,13 +119,12 @@ TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        trips::RouteLineRequest r =
-            request(c.storedDate.isValid() ? storedLine(truckNorm, 28.5, c.storedDate) : QStringLiteral("O4000200"));
-        r.copyFromOidr = c.copiedDate.isValid() ? storedLine(truckNorm, 28.5, c.copiedDate) : QString();
+        const QString line = c.storedDate.isValid() ? storedLine(truckNorm, 28.5, c.storedDate) : QStringLiteral("O4000200");
+        trips::RouteLineRequest r = request(line, c.copiedDate.isValid() ? storedLine(truckNorm, 28.5, c.copiedDate) : QString());
         r.routeSegmentId = segment;
         r.tripStart = c.start;
-        auto dialog = open(r);
-        expectMessage(message, QMessageBox::Critical);
+        auto dialog = opened<trips::frmTransportTripRoute>(r);
+        EXPECT_EQ(takeMessages(messages), message);
         EXPECT_EQ(dialog->dtpDate->date(), c.start);
         Catalogue::ShowObjectName(vx::oid::make(u"O4000603", truckNorm), dialog->txtFuelNorm);
         type(dialog->txtDistance, "100");
@@ -147,27 +135,25 @@ TEST_F(RouteLineDialogTest, ADateBeforeTheTripStartIsSetBackWhereverItComesFrom)
         EXPECT_EQ(storedDate(dialog->result().savedOidr), c.start);
     }
 
-    auto dialog = open(request());
+    auto dialog = open();
     dialog->dtpDate->setDate(tripStart);
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(takeMessages(messages), "");
     dialog->dtpDate->setDate(tripStart.addDays(-1));
-    expectMessage(message, QMessageBox::Critical);
+    EXPECT_EQ(takeMessages(messages), message);
     EXPECT_EQ(dialog->dtpDate->date(), tripStart);
 }
 
 TEST_F(RouteLineDialogTest, RefusedSaveKeepsTheDialogAndItsInput)
 {
-    auto r = copied(truckNorm, 0);
+    auto r = request(QStringLiteral("O4000200"), storedLine(truckNorm, 0));
     r.tripId = 987654; // no such trip sheet
-    auto dialog = open(r);
+    auto dialog = opened<trips::frmTransportTripRoute>(r);
     type(dialog->txtDistance, "120");
     dialog->writeButton()->click();
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("\r\nĮrašymas neatliktas!")));
-    EXPECT_GT(lastMessage().size(), QStringLiteral("\r\nĮrašymas neatliktas!").size());
-    EXPECT_EQ(messages.messages.last().icon, QMessageBox::NoIcon);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->result().cancelled);
+    const QString end = QStringLiteral("\r\nĮrašymas neatliktas! [none]"), said = QString::fromStdString(takeMessages(messages));
+    EXPECT_TRUE(said.endsWith(end) && said.size() > end.size()) << said.toStdString();
+    EXPECT_TRUE(dialog->isVisible() && dialog->result().cancelled);
     EXPECT_EQ(dialog->txtDistance->text(), QStringLiteral("120"));
 }
 
@@ -184,14 +170,12 @@ TEST_F(RouteLineDialogTest, NewSegmentFromTheMenuOpensOnceTheMenuHasClosed)
         row->MoveFirst();
         return vx::CallResult::success(QVariant::fromValue(row));
     });
-    auto dialog = open(request());
+    auto dialog = open();
     dialog->mnuNewRoute->trigger();
-    EXPECT_EQ(cards, 0);
-    EXPECT_TRUE(dialog->timerDragDrop->isActive());
+    EXPECT_TRUE(cards == 0 && dialog->timerDragDrop->isActive());
     QCoreApplication::processEvents();
     EXPECT_EQ(cards, 1);
-    EXPECT_EQ(dialog->txtRoute->objectId(), created);
-    EXPECT_EQ(dialog->txtDistance->text(), QStringLiteral("212,5"));
+    EXPECT_EQ(shown(dialog.get(), "txtRoute.id txtDistance"), (created + QStringLiteral("|212,5")).toStdString());
 }
 
 } // namespace

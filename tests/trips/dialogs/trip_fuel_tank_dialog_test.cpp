@@ -9,57 +9,51 @@ namespace {
 
 class TripFuelTankDialogTest : public EntryFleet {
 protected:
-    trips::FuelTankRequest request(const QString& tankId = QStringLiteral("O4000700"),
-                                   const QString& copyFrom = {}) const
+    // A new tank, a copy of a stored one, or a stored one with this rest.
+    std::unique_ptr<trips::frmTransportTripFuelTanks> open(bool copy, double storedRest = -1)
     {
-        return {.fuelTankOidr = tankId, .tripId = sheet, .copyFromOidr = copyFrom};
-    }
-
-    QString storedTank(double rest)
-    {
-        return create(QStringLiteral("O4000700"),
-                      fields({{"TransportTripID", sheet}, {"TransportFuelTankTypeID", petrol}, {"FuelRest", rest}}));
+        const QString tank = storedRest < 0 ? QString() : create(QStringLiteral("O4000700"), fields({{"TransportTripID", sheet},
+                                                                {"TransportFuelTankTypeID", petrol}, {"FuelRest", storedRest}}));
+        auto dialog = std::make_unique<trips::frmTransportTripFuelTanks>(
+            trips::FuelTankRequest{.fuelTankOidr = copy || tank.isEmpty() ? QStringLiteral("O4000700") : tank,
+                                   .tripId = sheet, .copyFromOidr = copy ? tank : QString()});
+        EXPECT_TRUE(dialog->load());
+        return dialog;
     }
 };
 
 TEST_F(TripFuelTankDialogTest, CopiedTankTakesItsTypeAndSavesAnEmptyRestAsZero)
 {
-    trips::frmTransportTripFuelTanks dialog(request(QStringLiteral("O4000700"), storedTank(33.0)));
-    ASSERT_TRUE(dialog.load());
-    EXPECT_EQ(dialog.txtFuelTankType->objectId(), vx::oid::make(u"O4000604", petrol));
-    EXPECT_TRUE(dialog.txtFuelRest->text().isEmpty());
-    ASSERT_TRUE(dialog.writeButton()->isEnabled());
-    dialog.writeButton()->click();
-    ASSERT_FALSE(dialog.result().cancelled);
-    expectStored(dialog.result().savedOidr,
-                 {{"FuelRest", 0.0}, {"TransportFuelTankTypeID", petrol}, {"TransportTripID", sheet}});
+    auto dialog = open(true, 33.0);
+    EXPECT_EQ(shown(dialog.get(), "txtFuelTankType.id txtFuelRest cmdWrite.enabled"),
+              QStringLiteral("O4000604%1||True").arg(petrol).toStdString());
+    dialog->writeButton()->click();
+    ASSERT_FALSE(dialog->result().cancelled);
+    expectStored(dialog->result().savedOidr, {{"FuelRest", 0.0}, {"TransportFuelTankTypeID", petrol}, {"TransportTripID", sheet}});
 }
 
 TEST_F(TripFuelTankDialogTest, RestIsShownInItsShortestFormOnceLeft)
 {
-    trips::frmTransportTripFuelTanks dialog(request(storedTank(7.25)));
-    ASSERT_TRUE(dialog.load());
-    dialog.show();
-    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("7,25"));
-    type(dialog.txtFuelRest, "12.50");
-    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("12,50"));
-    leave(dialog.txtFuelRest);
-    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("12,5"));
-    type(dialog.txtFuelRest, "-3,123456");
-    leave(dialog.txtFuelRest);
-    EXPECT_EQ(dialog.txtFuelRest->text(), QStringLiteral("3,1235")); // no sign; four decimals first
+    auto dialog = open(false, 7.25);
+    dialog->show();
+    QStringList seen{dialog->txtFuelRest->text()};
+    for (const char* typed : {"12.50", "-3,123456"}) { // no sign; four decimals first
+        type(dialog->txtFuelRest, typed);
+        seen << dialog->txtFuelRest->text();
+        leave(dialog->txtFuelRest);
+        seen << dialog->txtFuelRest->text();
+    }
+    EXPECT_EQ(seen.join(u'|'), QStringLiteral("7,25|12,50|12,5|3,123456|3,1235"));
 }
 
 TEST_F(TripFuelTankDialogTest, ATankTypeMustBeChosen)
 {
-    trips::frmTransportTripFuelTanks dialog(request());
-    ASSERT_TRUE(dialog.load());
-    EXPECT_FALSE(dialog.writeButton()->isEnabled());
+    auto dialog = open(false);
+    EXPECT_FALSE(dialog->writeButton()->isEnabled());
     selectorPicks(vx::oid::make(u"O4000604", diesel), QStringLiteral("Dyzelinas"));
-    dialog.cmdFuelTankType->click();
+    dialog->cmdFuelTankType->click();
     EXPECT_TRUE(factory->selectors.script->setup.contains(QStringLiteral("Caption=Pasirinkite kuro bako tipą")));
-    EXPECT_EQ(dialog.txtFuelTankType->text(), QStringLiteral("Dyzelinas"));
-    EXPECT_TRUE(dialog.writeButton()->isEnabled());
+    EXPECT_EQ(shown(dialog.get(), "txtFuelTankType cmdWrite.enabled"), "Dyzelinas|True");
 }
 
 } // namespace
