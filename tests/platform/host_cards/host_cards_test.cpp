@@ -188,10 +188,8 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
     EXPECT_FALSE(security.CanDelete(QStringLiteral("CFirms")));
     EXPECT_TRUE(security.CanOpen(QStringLiteral("CCurrencies")));
     const QString firm = create("O0000100", {{"Name", QStringLiteral("UAB Ratai")}});
-    QStringList keys;
-    for (const vx::MenuItem& item : services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString()))
-        keys << item.Key;
-    EXPECT_EQ(keys, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(menuKeys(services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString())),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 
     // Only the administrator sees the rights, and another user cannot set this one's password.
     auto own = opened<shell::EmployeeCard>(click(clerk, "0"));

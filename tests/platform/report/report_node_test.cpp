@@ -53,17 +53,11 @@ TEST_F(ShellReports, TheNodeListsTheTripSheetReportsWithoutAMessage)
 {
     ASSERT_TRUE(window->selectNode(reportsNode));
     shell::ObjectListModel* model = window->listModel();
-    QStringList names;
-    for (int r = 0; r < model->rowCount(); ++r)
-        names << model->data(model->index(r, 0)).toString();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Kuro balansas"), QStringLiteral("Kuro čekiai"),
+    EXPECT_EQ(rowTexts(*model), (QStringList{QStringLiteral("Kuro balansas"), QStringLiteral("Kuro čekiai"),
                                   QStringLiteral("Spidometro neatitikimai"), QStringLiteral("Baigiantys galioti dokumentai"),
                                   QStringLiteral("Padangų rida")}));
     EXPECT_EQ(model->data(model->index(0, 0), shell::ObjectListModel::KeyRole).toString(), fuelBalance);
-    QStringList headers;
-    for (int c = 0; c < model->columnCount(); ++c)
-        headers << model->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, (QStringList{QStringLiteral("Pavadinimas"), QStringLiteral("Aprašymas")}));
+    EXPECT_EQ(headerTexts(*model), (QStringList{QStringLiteral("Pavadinimas"), QStringLiteral("Aprašymas")}));
     EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ataskaitos: 5 įr."));
     EXPECT_TRUE(messages.messages.isEmpty());
 
