@@ -330,10 +330,7 @@ TEST_F(BoFleetReports, TheCommandLineTakesTheWordsOfWhatTheReportAsks)
     EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
     EXPECT_EQ(printed.out, bo::describeRecordset(*runReport(session(), "ExpiringDocuments", on(QDate(2024, 3, 5), 30)))
                                .join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    const struct {
-        QStringList words;
-        const char* says;
-    } refused[] = {
+    const struct { QStringList words; const char* says; } refused[] = {
         {{QStringLiteral("2024.03.05")}, "Dienų skaičius turi būti"},
         {{QStringLiteral("5.3.2024"), QStringLiteral("30")}, "Netinkama data"},
         {{QStringLiteral("2024.03.05"), QStringLiteral("30"), QString(), QStringLiteral("O0001401001")}, "Per daug"},

@@ -82,11 +82,7 @@ TEST_F(BoStoredRows, ValuesComeAsAQueryGivesThemAndTypedAsTheRecordSetConvertsTh
 
 TEST_F(BoStoredRows, BoundValuesFindTheRowsAQueryFinds)
 {
-    const struct {
-        const char* condition;
-        QVariant value;
-        QList<qint64> found;
-    } cases[] = {
+    const struct { const char* condition; QVariant value; QList<qint64> found; } cases[] = {
         {"moment >= ?", QDateTime(QDate(2026, 11, 3), QTime(14, 5)), {1, 2}},
         {"day = ?", QDate(2026, 11, 4), {2}},
         {"name = ?", QStringLiteral("Žalias 12,5"), {1}},

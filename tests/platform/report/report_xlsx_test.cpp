@@ -92,10 +92,7 @@ TEST(ReportXlsx, CellsKeepTheirKindFormatAndWeight)
     const shell::xlsx::Sheet sheet = fuelSheet();
     const QMap<QString, Cell> cells = cellsOf(partOf(sheet, QStringLiteral("xl/worksheets/sheet1.xml")));
     const QList<QPair<QString, bool>> formats = formatsOf(partOf(sheet, QStringLiteral("xl/styles.xml")));
-    const struct {
-        const char *ref, *type, *value, *format;
-        bool bold;
-    } expected[] = {
+    const struct { const char *ref, *type, *value, *format; bool bold; } expected[] = {
         {"A1", "inlineStr", "Automobilis", "General", true}, {"C1", "inlineStr", "Nuokrypis, l", "General", true},
         {"A2", "inlineStr", "Škoda Octavia", "General", false}, {"B2", "", "12", "0", false},
         {"C2", "", "-2.25", "0.000", false},                  {"D2", "", "30.5", "General", false},
@@ -118,9 +115,7 @@ TEST(ReportXlsx, CellsKeepTheirKindFormatAndWeight)
 
 TEST(ReportXlsx, SheetNamesAreOnesASpreadsheetTakes)
 {
-    const struct {
-        const char *wanted, *name;
-    } cases[] = {
+    const struct { const char *wanted, *name; } cases[] = {
         {"Kuro balansas", "Kuro balansas"},
         {"Automobilių kuro sąnaudos pagal vairuotojus ir mėnesius", "Automobilių kuro sąnaudos pagal"},
         {"Rida [km]: 2024/05", "Rida km 2024 05"},
