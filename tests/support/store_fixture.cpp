@@ -126,7 +126,7 @@ std::string columnText(const vx::RecordsetPtr& rs, const char* field)
 
 std::string typedText(const QVariant& value)
 {
-    return std::string(value.isNull() ? "null" : value.typeName()) + ":" + value.toString().toStdString();
+    return std::string(value.isValid() ? value.typeName() : "null") + ":" + value.toString().toStdString();
 }
 
 QString rowText(const vx::RecordsetPtr& rs, std::initializer_list<const char*> fields, int row)

@@ -20,7 +20,7 @@ QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> val
 // One field over every row, each value as text, joined by "|": a whole column in one check.
 std::string columnText(const vx::RecordsetPtr& rs, const char* field);
 
-// A value with its type, "type:value" ("null" for none), so a check shows both.
+// A value with its type, "type:value" ("null:" for no value at all), so a check compares both.
 std::string typedText(const QVariant& value);
 
 // The fields of one row (-1: the current one) as texts joined by "|", a null
