@@ -110,7 +110,7 @@ TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
         EXPECT_EQ(asked, c.asked) << c.key;
         EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("dlgReportParameters"), QStringLiteral("dlgPrintPreview")})) << c.key;
     }
-    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.value(0).text.toStdString();
+    EXPECT_EQ(messages.texts(), QStringList());
 }
 
 // The route from the list through the parameter dialog to the preview and
