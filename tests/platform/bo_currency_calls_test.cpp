@@ -9,11 +9,8 @@ namespace {
 
 class BoCurrencyCalls : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
         const qint64 usd = currency("USD", 0), eur = currency("EUR", 1), pln = currency("PLN", 0);
         create("O0002200", {{"CurrencyID", usd}, {"Date", QDate(2026, 11, 3)}, {"Rate", 0.92}});
         create("O0002200", {{"CurrencyID", pln}, {"Date", QDate(2026, 11, 2)}, {"Rate", 0.23}});

@@ -52,11 +52,8 @@ QStringList lines(const vx::RecordsetPtr& rs)
 
 class BoFuelBalance : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         const qint64 diesel = createId("O4000604", {{"Name", QStringLiteral("Dyzelinas")}});
         const qint64 petrol = createId("O4000604", {{"Name", QStringLiteral("Benzinas")}});
         const qint64 dieselFuel = createId("O4000602", {{"Name", QStringLiteral("DT")}, {"TransportFuelTankTypeID", diesel}});
@@ -197,11 +194,8 @@ TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
 // moved between vehicles with a gap in their runs, and one written off.
 class BoFleetReports : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         const qint64 eur = createId("O0201500", {{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}});
         const qint64 usd = createId("O0201500", {{"Code", QStringLiteral("USD")}});
         createId("O0002200", {{"CurrencyID", usd}, {"Date", QDate(2024, 3, 2)}, {"Rate", 0.9}});

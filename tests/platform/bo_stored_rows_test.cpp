@@ -16,11 +16,8 @@ using vx::FieldType;
 
 class BoStoredRows : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
         db().execute(db().dialect().ddl(QStringLiteral(
             "CREATE TABLE probe (id {id}, whole {int}, amount {double}, name {text}, moment {datetime}, day {date})")));
         const QDateTime moment(QDate(2026, 11, 3), QTime(14, 5));

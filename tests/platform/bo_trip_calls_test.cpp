@@ -32,11 +32,8 @@ QVariantList column(const vx::RecordsetPtr& rs, const char* field)
 
 class BoTripCalls : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         diesel = createId("O4000604", {{"Name", QStringLiteral("Dyzelinas")}, {"Code", QStringLiteral("DT")}});
         petrol = createId("O4000604", {{"Name", QStringLiteral("Benzinas")}, {"Code", QStringLiteral("A95")}});
         gas = createId("O4000604", {{"Name", QStringLiteral("Dujos")}, {"Code", QStringLiteral("LPG")}});

@@ -25,11 +25,8 @@ namespace {
 
 class ListPane : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         openModuleWindow();
         shell::addDialogFunctions(*services);
     }

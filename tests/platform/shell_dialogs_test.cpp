@@ -43,13 +43,7 @@ Dialog& as(QDialog& dialog)
 
 class ShellDialogs : public HostFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
-        shell::addDialogFunctions(*services);
-    }
+    void prepare() override { shell::addDialogFunctions(*services); }
 
     vx::CallResult callFunction(const QString& name, const QString& param = QString())
     {

@@ -24,12 +24,7 @@ namespace {
 
 class ShellWindow : public HostFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        if (!IsSkipped())
-            openModuleWindow();
-    }
+    void prepare() override { openModuleWindow(); }
 };
 
 TEST_F(ShellWindow, TheTreeShowsTheRegisteredNodesUnderTheLayout)

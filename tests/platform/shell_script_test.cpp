@@ -182,11 +182,8 @@ QWidget* testCard(const bo::SessionPtr& session, shell::HostServices& services, 
 
 class ShellScript : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         openModuleWindow();
         shell::addDialogFunctions(*services);
         window->show();

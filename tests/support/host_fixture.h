@@ -45,11 +45,8 @@ inline QStringList menuKeys(const vx::MenuItems& items)
 // and the host services over the store (no module loaded).
 class HostFixture : public StoreFixture {
 protected:
-    void SetUp() override
+    void arrange() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
         factory = std::make_shared<shell::ShellHostFactory>();
         factory->setSession(sessionPtr());
         vx::setHostFactory(factory);

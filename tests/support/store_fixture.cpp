@@ -11,6 +11,9 @@ void StoreFixture::SetUp()
     if (!store_)
         GTEST_SKIP() << reason.toStdString();
     session_ = std::make_shared<bo::Session>(store_->open());
+    arrange();
+    if (!HasFatalFailure())
+        prepare();
 }
 
 void StoreFixture::TearDown()

@@ -59,8 +59,13 @@ void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentR
 // Name the test suites that use it "Bo..." so they also run on PostgreSQL.
 class StoreFixture : public ::testing::Test {
 protected:
+    // Opens the store, then runs arrange() and prepare(); a skipped test runs neither.
     void SetUp() override;
     void TearDown() override;
+    // What a kind of fixture sets up around the store (the host, a window).
+    virtual void arrange() {}
+    // What a test suite adds before each of its tests.
+    virtual void prepare() {}
 
     bo::Session& session() { return *session_; }
     const bo::SessionPtr& sessionPtr() { return session_; }

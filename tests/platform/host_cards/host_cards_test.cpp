@@ -32,11 +32,8 @@ namespace {
 
 class HostCards : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         session().setUserId(bo::users::find(session(), QStringLiteral("admin")).id);
         session().setErrorReporter([this](const QString& message) { reported << message; });
     }
@@ -275,11 +272,9 @@ void forgetModuleServices()
 // The main window with the module loaded, as a user meets the host's lists and catalogue cards.
 class HostCardsInWindow : public HostCards {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostCards::SetUp();
-        if (IsSkipped())
-            return;
+        HostCards::prepare();
         forgetModuleServices();
         openModuleWindow();
     }

@@ -28,11 +28,8 @@ constexpr auto* f = &fieldMap;
 
 class ShellReports : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         openModuleWindow();
         const qint64 diesel = createId(QStringLiteral("O4000604"), f({{"Name", QStringLiteral("Dyzelinas")}}));
         const qint64 fuel = createId(QStringLiteral("O4000602"), f({{"Name", QStringLiteral("DT")}, {"TransportFuelTankTypeID", diesel}}));
