@@ -43,7 +43,15 @@ Dialog& as(QDialog& dialog)
 
 class ShellDialogs : public HostFixture {
 protected:
-    void prepare() override { shell::addDialogFunctions(*services); }
+    // Every test has a vehicle group with one vehicle in it and one vehicle at the top.
+    void prepare() override
+    {
+        shell::addDialogFunctions(*services);
+        group = create("O4000400", {{"Name", QStringLiteral("Lengvieji")}, {"GroupFlag", 1}});
+        skoda = create("O4000400", {{"Name", QStringLiteral("Škoda Octavia")}, {"Code", QStringLiteral("ŽUV 001")},
+                                    {"ParentID", vx::oid::recordNumber(group)}});
+        audi = create("O4000400", {{"Name", QStringLiteral("Audi A6")}, {"Code", QStringLiteral("ABC 123")}});
+    }
 
     vx::CallResult callFunction(const QString& name, const QString& param = QString())
     {
@@ -62,21 +70,11 @@ protected:
     // The display texts of every row the selector's tree shows, depth first.
     static QStringList shownRows(const QTreeView& tree) { return rowTexts(*tree.model(), true); }
 
-    // A vehicle group with one vehicle in it and one vehicle at the top.
-    void createVehicles()
-    {
-        group = create("O4000400", {{"Name", QStringLiteral("Lengvieji")}, {"GroupFlag", 1}});
-        skoda = create("O4000400", {{"Name", QStringLiteral("Škoda Octavia")}, {"Code", QStringLiteral("ŽUV 001")},
-                                    {"ParentID", vx::oid::recordNumber(group)}});
-        audi = create("O4000400", {{"Name", QStringLiteral("Audi A6")}, {"Code", QStringLiteral("ABC 123")}});
-    }
-
     QString group, skoda, audi;
 };
 
 TEST_F(ShellDialogs, TheSelectorReportsKeyAndCaptionOfAChoosableRowOnly)
 {
-    createVehicles();
     struct Case { const char* kind; QString refused, chosen, caption; };
     const QList<Case> cases = {
         {"Car", group, skoda, QStringLiteral("Škoda Octavia ŽUV 001")},
@@ -106,7 +104,6 @@ TEST_F(ShellDialogs, TheSelectorReportsKeyAndCaptionOfAChoosableRowOnly)
 
 TEST_F(ShellDialogs, TheSelectorIsUsedByKeyboard)
 {
-    createVehicles();
     testhost::ScriptedDialogs dialogs;
     dialogs.play([&](QDialog& dialog) {
         auto& selector = as<shell::ObjectSelectorDialog>(dialog);
@@ -134,7 +131,6 @@ TEST_F(ShellDialogs, TheSelectorIsUsedByKeyboard)
 // holds is the current row when the selector opens, inside its group too.
 TEST_F(ShellDialogs, SearchNarrowsAndFoldsLettersAndDashesAndTheHeldValueStartsCurrent)
 {
-    createVehicles();
     const QString volvo = create("O4000400", {{"Name", QStringLiteral("Volvo – Šiauliai")}, {"Code", QStringLiteral("ŽIL 777")}});
     const QList<QPair<QString, QString>> searches = {
         {QStringLiteral("skoda"), skoda}, {QStringLiteral("zuv"), skoda},  {QStringLiteral("SIAULIAI"), volvo},
@@ -191,7 +187,6 @@ TEST(LithuanianQtTexts, StandardButtonsAndCalendarsAreLithuanian)
 
 TEST_F(ShellDialogs, TheSelectorsFilterListsGroupsAndRecordsOfItsKindsOnly)
 {
-    createVehicles();
     const struct {
         const char* filter;
         int rows;
