@@ -130,14 +130,12 @@ TEST_F(BoStoredRows, ThePeriodListHoldsWhatTheRecordSetMakesOfEachStoredSheet)
                 continue; // not a stored column, or one the list gives its own way
             EXPECT_EQ(typedText(list->valueAt(row, at)), typedText(stored->value(field.name))) << field.name.toStdString();
         }
-        const auto value = [&](const char16_t* name) { return list->valueAt(row, list->fieldIndex(name)); };
-        EXPECT_EQ(value(u"ID").toLongLong(), vx::oid::recordNumber(oidr));
-        EXPECT_EQ(value(u"Preview").toString(), previews.at(row - 1));
-        EXPECT_EQ(value(u"Context").toString(), oidr);
-        EXPECT_EQ(value(u"ParentKey").toString(), QStringLiteral("Car:") + vx::oid::make(u"O4000400", car));
-        EXPECT_EQ(value(u"CarName").toString(), QStringLiteral("MAN TGX"));
-        EXPECT_EQ(value(u"CarCode").toString(), QStringLiteral("KLM 1"));
-        EXPECT_EQ(typedText(value(u"UserName")), row == 2 ? typedText(QStringLiteral("Rūta Žukauskienė")) : typedText({}));
+        EXPECT_EQ(rowText(list, {"ID", "Preview", "Context", "ParentKey", "CarName", "CarCode"}, row),
+                  QStringList({QString::number(vx::oid::recordNumber(oidr)), previews.at(row - 1), oidr,
+                               QStringLiteral("Car:") + vx::oid::make(u"O4000400", car), QStringLiteral("MAN TGX"), QStringLiteral("KLM 1")})
+                      .join(QLatin1Char('|')));
+        EXPECT_EQ(typedText(list->valueAt(row, list->fieldIndex(u"UserName"))),
+                  row == 2 ? typedText(QStringLiteral("Rūta Žukauskienė")) : typedText({}));
     }
 }
 
