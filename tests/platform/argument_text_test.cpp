@@ -12,55 +12,40 @@
 #include <QDate>
 #include <QRandomGenerator>
 
-#include <ostream>
 
 namespace {
 
 using Kind = vx::arguments::Item::Kind;
 
-struct ReadCase { const char* text; std::vector<std::pair<Kind, const char*>> items; };
-
-// Failures and test listings name the case by its text.
-void PrintTo(const ReadCase& c, std::ostream* os)
+// Each item as the text gave it: 'quoted', bare, or <> for an empty one.
+QString itemsOf(const vx::arguments::ItemList& list)
 {
-    *os << '"' << c.text << '"';
-}
-
-class ArgumentTextRead : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ArgumentTextRead, ItemsComeOutInOrderWithTheirKind)
-{
-    const ReadCase& c = GetParam();
-    const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
-    ASSERT_TRUE(list.ok()) << list.error.toStdString();
-    ASSERT_EQ(list.items.size(), c.items.size());
-    for (size_t i = 0; i < c.items.size(); ++i) {
-        EXPECT_EQ(list.items.at(i).kind, c.items[i].first) << "item " << i;
-        EXPECT_EQ(list.text(int(i)), QString::fromUtf8(c.items[i].second)) << "item " << i;
+    QStringList items;
+    for (int i = 0; i < list.items.size(); ++i) {
+        const Kind kind = list.items.at(i).kind;
+        items << (kind == Kind::Quoted ? QLatin1Char('\'') + list.text(i) + QLatin1Char('\'')
+                  : kind == Kind::Empty ? QStringLiteral("<>") : list.text(i));
     }
-    EXPECT_TRUE(list.text(int(c.items.size())).isEmpty()) << "past the end";
+    return items.join(QStringLiteral(" | "));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ArgumentTextRead,
-    ::testing::Values(
-        ReadCase{"", {}},
-        ReadCase{"   ", {}},
-        ReadCase{"'O4000400123','2999.12.31',''",
-                 {{Kind::Quoted, "O4000400123"}, {Kind::Quoted, "2999.12.31"}, {Kind::Quoted, ""}}},
-        ReadCase{"'O4000400123',4,'2026.11.03'", {{Kind::Quoted, "O4000400123"}, {Kind::Bare, "4"}, {Kind::Quoted, "2026.11.03"}}},
-        ReadCase{"12,2,1,2", {{Kind::Bare, "12"}, {Kind::Bare, "2"}, {Kind::Bare, "1"}, {Kind::Bare, "2"}}},
-        ReadCase{"O4000400123", {{Kind::Bare, "O4000400123"}}},
-        ReadCase{"'O4000600', ''", {{Kind::Quoted, "O4000600"}, {Kind::Quoted, ""}}},
-        ReadCase{" 'O''Brien' , -12.5 ", {{Kind::Quoted, "O'Brien"}, {Kind::Bare, "-12.5"}}},
-        ReadCase{"''''", {{Kind::Quoted, "'"}}},
-        ReadCase{"'a,b', 'c'", {{Kind::Quoted, "a,b"}, {Kind::Quoted, "c"}}},
-        ReadCase{"'a,b',,''", {{Kind::Quoted, "a,b"}, {Kind::Empty, ""}, {Kind::Quoted, ""}}},
-        ReadCase{"1,,3", {{Kind::Bare, "1"}, {Kind::Empty, ""}, {Kind::Bare, "3"}}},
-        ReadCase{"'a',", {{Kind::Quoted, "a"}, {Kind::Empty, ""}}},
-        ReadCase{",", {{Kind::Empty, ""}, {Kind::Empty, ""}}},
-        ReadCase{"'; DROP TABLE x; --'", {{Kind::Quoted, "; DROP TABLE x; --"}}},
-        ReadCase{"'Šiauliai – Kaunas'", {{Kind::Quoted, "Šiauliai – Kaunas"}}}));
+TEST(ArgumentTextRead, ItemsComeOutInOrderWithTheirKind)
+{
+    const struct { const char* text; const char* items; } cases[] = {
+        {"", ""}, {"   ", ""}, {"'O4000400123','2999.12.31',''", "'O4000400123' | '2999.12.31' | ''"},
+        {"'O4000400123',4,'2026.11.03'", "'O4000400123' | 4 | '2026.11.03'"},
+        {"12,2,1,2", "12 | 2 | 1 | 2"}, {"O4000400123", "O4000400123"}, {"'O4000600', ''", "'O4000600' | ''"},
+        {" 'O''Brien' , -12.5 ", "'O'Brien' | -12.5"}, {"''''", "'''"}, {"'a,b', 'c'", "'a,b' | 'c'"},
+        {"'a,b',,''", "'a,b' | <> | ''"}, {"1,,3", "1 | <> | 3"}, {"'a',", "'a' | <>"}, {",", "<> | <>"},
+        {"'; DROP TABLE x; --'", "'; DROP TABLE x; --'"}, {"'Šiauliai – Kaunas'", "'Šiauliai – Kaunas'"},
+    };
+    for (const auto& c : cases) {
+        const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
+        EXPECT_TRUE(list.ok()) << c.text << ": " << list.error.toStdString();
+        EXPECT_EQ(itemsOf(list), QString::fromUtf8(c.items)) << c.text;
+        EXPECT_TRUE(list.text(int(list.items.size())).isEmpty()) << c.text << ": past the end";
+    }
+}
 
 TEST(ArgumentTextReadErrors, MalformedTextsAreRefusedWithTheItemNamed)
 {
