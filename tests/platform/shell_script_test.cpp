@@ -35,26 +35,26 @@ using shell::script::readScript;
 
 TEST(ShellScriptGrammar, LinesSplitIntoWords)
 {
-    struct Case { const char* line; QStringList words; bool error; };
-    const Case cases[] = {
-        {"click cmdWrite", {QStringLiteral("click"), QStringLiteral("cmdWrite")}, false},
-        {"  type\ttxtName   Jonas  ", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Jonas")}, false},
-        {"type txtName \"Jonas Jonaitis\"", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Jonas Jonaitis")}, false},
-        {"expectmsg \"a \\\"b\\\" \\\\ c\\r\\nd\\te\"", {QStringLiteral("expectmsg"), QStringLiteral("a \"b\" \\ c\r\nd\te")}, false},
-        {"filter \"\"", {QStringLiteral("filter"), QString()}, false},
-        {"type txtName \"# not a comment\" # a comment", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("# not a comment")}, false},
-        {"# only a comment", {}, false},
-        {"type txtName Žąsis", {QStringLiteral("type"), QStringLiteral("txtName"), QStringLiteral("Žąsis")}, false},
-        {"type txtName \"open", {}, true},
-        {"type txtName \"bad \\q escape\"", {}, true},
+    // `words`: each in brackets; null: the line is refused.
+    const struct { const char* line; const char* words; } cases[] = {
+        {"click cmdWrite", "[click][cmdWrite]"},
+        {"  type\ttxtName   Jonas  ", "[type][txtName][Jonas]"},
+        {"type txtName \"Jonas Jonaitis\"", "[type][txtName][Jonas Jonaitis]"},
+        {"expectmsg \"a \\\"b\\\" \\\\ c\\r\\nd\\te\"", "[expectmsg][a \"b\" \\ c\r\nd\te]"},
+        {"filter \"\"", "[filter][]"},
+        {"type txtName \"# not a comment\" # a comment", "[type][txtName][# not a comment]"},
+        {"# only a comment", ""},
+        {"type txtName Žąsis", "[type][txtName][Žąsis]"},
+        {"type txtName \"open", nullptr},
+        {"type txtName \"bad \\q escape\"", nullptr},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const shell::script::Line line = readLine(QString::fromUtf8(c.line), 7);
         EXPECT_EQ(line.number, 7);
-        EXPECT_EQ(!line.error.isEmpty(), c.error) << c.line;
-        if (!c.error) {
-            EXPECT_EQ(line.words, c.words) << c.line;
-        }
+        QString words;
+        for (const QString& word : line.words)
+            words += QLatin1Char('[') + word + QLatin1Char(']');
+        EXPECT_EQ((line.error.isEmpty() ? words : QStringLiteral("refused")).toStdString(), c.words ? c.words : "refused") << c.line;
     }
 }
 
