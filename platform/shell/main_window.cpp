@@ -243,8 +243,10 @@ MainWindow::MainWindow(std::shared_ptr<HostServices> services, QWidget* parent)
     // The rows still to be read come when the list is scrolled to the end of those read.
     const auto readOnAtEnd = [this] {
         const QScrollBar* bar = list_->verticalScrollBar();
-        if (model_->hasUnreadRows() && bar->value() >= bar->maximum())
+        if (model_->hasUnreadRows() && bar->value() >= bar->maximum()) {
             model_->readMore();
+            showRowCount();
+        }
     };
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, readOnAtEnd, Qt::QueuedConnection);
     connect(list_->verticalScrollBar(), &QScrollBar::rangeChanged, this, readOnAtEnd, Qt::QueuedConnection);
@@ -473,7 +475,11 @@ void MainWindow::showRowCount()
         shown = periodShown(services_->storedPeriod());
         periodLabel_->setText(shown);
     }
-    statusBar()->showMessage(QStringLiteral("%1: %2 įr.").arg(shown).arg(model_->expectedRows()));
+    // A long list read page by page without a count beforehand says how much
+    // has been read so far rather than pass it off as the whole count.
+    statusBar()->showMessage(model_->countKnown()
+                                 ? QStringLiteral("%1: %2 įr.").arg(shown).arg(model_->expectedRows())
+                                 : QStringLiteral("%1: parodyta %2 įr., sąrašas ilgesnis").arg(shown).arg(model_->expectedRows()));
 }
 
 MainWindow::RowRef MainWindow::rowAt(const QModelIndex& proxyIndex) const

@@ -33,6 +33,9 @@ public:
     int totalRows() const { return int(keys_.size()); }
     // How many rows the list has in all, read or not, as far as it is known.
     int expectedRows() const;
+    // Whether expectedRows is the whole count: false while rows are still to
+    // be read from a source that does not count them beforehand.
+    bool countKnown() const { return !source_ || expected_ >= 0; }
     // Whether rows are still to be read.
     bool hasUnreadRows() const { return source_ != nullptr; }
     // Reads the next page of rows (the view has come to the end of those read).

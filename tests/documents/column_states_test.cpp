@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 
 namespace {
 
@@ -25,50 +24,33 @@ double widthOf(const documents::PrintTable& table, const QString& field)
     return -1; // not printed
 }
 
-struct WidthCase {
-    const char* name;
-    QString table;
-    QString stored;
-    QString field;
-    double width; // -1: the column is not printed
-};
-
-void PrintTo(const WidthCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class ColumnWidths : public ::testing::TestWithParam<WidthCase> {};
-
-// Two columns off (the note and the duration) is the printed sheet's test.
-TEST_P(ColumnWidths, FreedWidthGoesToTheWideTextColumns)
-{
-    const WidthCase& c = GetParam();
-    const documents::PrintTable printed =
-        documents::printedColumns(documents::printTable(c.table), documents::parseStates(c.stored));
-    EXPECT_NEAR(widthOf(printed, c.field), c.width, 1e-9);
-}
-
 const QString routes = documents::tables::routes;
-const QString offNoteAndDuration = QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2");
 
-INSTANTIATE_TEST_SUITE_P(
-    , ColumnWidths,
-    ::testing::Values(
-        WidthCase{"nothing_off_keeps_route_name", routes, QString(), QStringLiteral("TransportRouteName"), 3.7},
-        WidthCase{"driver_off_too_route_name", routes, offNoteAndDuration + QStringLiteral("#TransportRouteUserName#2"),
-                  QStringLiteral("TransportRouteName"), 7.4},
-        WidthCase{"route_name_off_driver", routes, QStringLiteral("TransportRouteName#2#TransportRouteNote#2"),
-                  QStringLiteral("TransportRouteUserName"), 2.0 + 3.7 + 1.8},
-        WidthCase{"printed_state_frees_nothing", routes, QStringLiteral("TransportRouteNote#1"),
-                  QStringLiteral("TransportRouteName"), 3.7},
-        WidthCase{"cheque_firm_gets_code", documents::tables::cheques, QStringLiteral("Code#2#CurrCode#2"),
-                  QStringLiteral("FirmName"), 3.5 + 1.5 + 1.1},
-        WidthCase{"norms_keep_widths", documents::tables::norms, QStringLiteral("Duration#2"), QStringLiteral("NormName"), 3},
-        WidthCase{"tanks_keep_widths", documents::tables::fuelTanks, QStringLiteral("Code#2"), QStringLiteral("Name"), 3},
-        WidthCase{"unknown_name_ignored", routes, QStringLiteral("Nonexistent#2#TransportRouteNote#2"),
-                  QStringLiteral("TransportRouteName"), 3.3 + 0.9}),
-    [](const ::testing::TestParamInfo<WidthCase>& info) { return std::string(info.param.name); });
+// The width a column is printed with once the stored states are applied;
+// two columns off (the note and the duration) is the printed sheet's test.
+TEST(ColumnWidths, FreedWidthGoesToTheWideTextColumns)
+{
+    const QString offNoteAndDuration = QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2");
+    struct Case { const char* name; QString table, stored, field; double width; /* -1: not printed */ };
+    const Case cases[] = {
+        {"nothing off keeps the route name", routes, QString(), QStringLiteral("TransportRouteName"), 3.7},
+        {"driver off too: the route name", routes, offNoteAndDuration + QStringLiteral("#TransportRouteUserName#2"),
+         QStringLiteral("TransportRouteName"), 7.4},
+        {"route name off: the driver", routes, QStringLiteral("TransportRouteName#2#TransportRouteNote#2"),
+         QStringLiteral("TransportRouteUserName"), 2.0 + 3.7 + 1.8},
+        {"a printed state frees nothing", routes, QStringLiteral("TransportRouteNote#1"), QStringLiteral("TransportRouteName"), 3.7},
+        {"the cheques' firm gets the code's", documents::tables::cheques, QStringLiteral("Code#2#CurrCode#2"),
+         QStringLiteral("FirmName"), 3.5 + 1.5 + 1.1},
+        {"norms keep their widths", documents::tables::norms, QStringLiteral("Duration#2"), QStringLiteral("NormName"), 3},
+        {"tanks keep their widths", documents::tables::fuelTanks, QStringLiteral("Code#2"), QStringLiteral("Name"), 3},
+        {"an unknown name is ignored", routes, QStringLiteral("Nonexistent#2#TransportRouteNote#2"),
+         QStringLiteral("TransportRouteName"), 3.3 + 0.9},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(widthOf(documents::printedColumns(documents::printTable(c.table), documents::parseStates(c.stored)), c.field),
+                    c.width, 1e-9)
+            << c.name;
+}
 
 TEST(ColumnStates, StoredValueOverridesDefaultsAndSkipsWhatItCannotRead)
 {
@@ -110,17 +92,17 @@ TEST_F(PrintParametersDialog, ShowsEveryColumnOfTheFourTablesWithItsState)
     for (const auto& [table, columns] : {std::pair{documents::tables::routes, 10}, {documents::tables::cheques, 11},
                                          {documents::tables::norms, 8}, {documents::tables::fuelTanks, 8}})
         EXPECT_EQ(dialog.boxes(table).size(), columns) << table.toStdString();
-    const QList<QCheckBox*> routes = dialog.boxes(documents::tables::routes);
-    auto look = [&](int i) { return std::make_pair(routes.at(i)->isChecked(), routes.at(i)->isEnabled()); };
-    EXPECT_EQ(look(0), std::make_pair(true, false));  // stored "0"
-    EXPECT_EQ(look(1), std::make_pair(true, false));  // always printed by default
-    EXPECT_EQ(look(2), std::make_pair(false, true));  // stored "2"
-    EXPECT_EQ(look(3), std::make_pair(true, true));   // printed by default
-    EXPECT_EQ(look(9), std::make_pair(true, true));   // stored "1"
-
-    const QList<QCheckBox*> tanks = dialog.boxes(documents::tables::fuelTanks);
-    EXPECT_TRUE(tanks.at(0)->isEnabled());
-    EXPECT_FALSE(tanks.at(7)->isEnabled()); // FuelRestEnd is always printed
+    // Each box as checked and enabled: stored "0" and always printed by default
+    // are fixed, stored "2" is off, printed by default and stored "1" on.
+    const auto looks = [&](const QString& table) {
+        QString out;
+        for (const QCheckBox* box : dialog.boxes(table))
+            out += QStringLiteral(" %1%2").arg(int(box->isChecked())).arg(int(box->isEnabled()));
+        return out.toStdString();
+    };
+    EXPECT_EQ(looks(documents::tables::routes), " 10 10 01 11 10 10 11 11 11 11");
+    EXPECT_EQ(looks(documents::tables::fuelTanks), " 11 11 11 11 10 10 10 10")
+        << "FuelRestEnd and the three before it are always printed";
 }
 
 TEST_F(PrintParametersDialog, SaveStoresEveryTableAndCancelStoresNothing)

@@ -26,14 +26,14 @@ documents::OdfBody body(const QByteArray& paragraphs)
 
 TEST(OdfBody, ReplacesPlaceholdersWhereverTheEditorSplitThem)
 {
+    // How many were replaced, the text read back after writing and a piece of the written markup.
     struct Case {
         const char* name;
         QByteArray paragraphs;
-        const char16_t* placeholder;
-        const char16_t* value;
+        const char16_t *placeholder, *value;
         int count;
-        const char16_t* text; // read back after writing
-        QByteArray markup;    // a piece of the written markup
+        const char16_t* text;
+        QByteArray markup;
     };
     const Case cases[] = {
         {"split over spans, twice, value takes the first span's look",

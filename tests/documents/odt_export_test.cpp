@@ -1,6 +1,7 @@
 // Export into OpenDocument templates: the shipped .odt is filled like the
-// .docx, its four tables look cell by cell as the .docx export's do, an .ott
-// makes an .odt, both kinds are offered, and kelmiractl takes them too.
+// .docx, its four tables look cell by cell as the .docx export's do, every
+// kind of template is offered to choose from (or cancel), an .ott makes an
+// .odt, and kelmiractl takes them too.
 
 #include "documents/catalogue_print_document.h"
 #include "documents/sheet_export.h"
@@ -167,21 +168,41 @@ TEST_F(OdtExport, ShippedTemplateGetsTheDataAndTheTablesOfTheDocx)
     EXPECT_TRUE(all4.contains(u"|center|9|1|heavy") && all4.contains(u"|right|9|1|")) << all4.toStdString();
 }
 
-TEST_F(OdtExport, BothKindsAreOfferedAndAnOttMakesAnOdt)
+TEST_F(OdtExport, EveryKindIsOfferedAndTheChosenTemplateMakesItsKindOfDocument)
 {
     installShippedTemplate(QStringLiteral("Transport_a.docx"));
-    const QString ott = installOtt(QStringLiteral("Transport_b.ott"));
-    dialogs.answer([&](QDialog& dialog) {
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
-        EXPECT_EQ(list->count(), 2);
-        list->setCurrentRow(1);
-        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        return dialog.result();
-    });
-    const vx::CallResult result = exportToWord();
-    ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
+    installShippedTemplate(QStringLiteral("Transport_b.dotx"));
+    const QString ott = installOtt(QStringLiteral("Transport_c.ott"));
+    // The user picks a row (-1: cancels) of the offered templates, the first one selected at the start.
+    const auto choose = [&](int row) {
+        dialogs.answer([row](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstTemplates"));
+            QStringList offered;
+            for (int i = 0; i < list->count(); ++i)
+                offered << list->item(i)->text();
+            EXPECT_EQ(offered.join(u' '), QStringLiteral("Transport_a.docx Transport_b.dotx Transport_c.ott"));
+            EXPECT_EQ(list->currentRow(), 0);
+            list->setCurrentRow(row);
+            dialog.findChild<QPushButton*>(row < 0 ? QStringLiteral("cmdCancel") : QStringLiteral("cmdOK"))->click();
+            return dialog.result();
+        });
+        return exportToWord();
+    };
+    EXPECT_EQ(choose(-1).Code, 0);
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("frmWordTemplateList")});
-    ASSERT_EQ(exported(), QStringList{QStringLiteral("B KL-0007.odt")});
+    EXPECT_TRUE(exported().isEmpty());
+
+    // A document made from a .dotx template is a document.
+    const vx::CallResult fromDotx = choose(1);
+    ASSERT_EQ(exported(), QStringList{QStringLiteral("B KL-0007.docx")});
+    documents::DocxPackage package;
+    ASSERT_TRUE(package.read(fromDotx.Value.toString(), nullptr));
+    EXPECT_TRUE(package.part(QStringLiteral("[Content_Types].xml")).contains("wordprocessingml.document.main+xml"));
+
+    const vx::CallResult result = choose(2);
+    ASSERT_EQ(result.Code, 0) << result.Message.toStdString();
+    EXPECT_EQ(dialogs.shown.size(), 3);
+    ASSERT_TRUE(exported().contains(QStringLiteral("C KL-0007.odt")));
 
     // The media type stands first in the container, uncompressed, and says "document".
     QFile written(result.Value.toString());

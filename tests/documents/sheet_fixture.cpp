@@ -1,6 +1,5 @@
 #include "tests/documents/sheet_fixture.h"
 
-#include "documents/column_states.h"
 #include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 
@@ -46,27 +45,11 @@ void SheetFixture::SetUp()
                                {"GroupFlag", 0}}));
 }
 
-void SheetFixture::TearDown()
-{
-    ModuleFixture::TearDown();
-    qputenv("HOME", savedHome);
-}
-
-QStringList SheetFixture::exported() const
-{
-    return QDir(documentsFolder).entryList(QDir::Files);
-}
-
 std::shared_ptr<UIO4000100> SheetFixture::open()
 {
     auto editor = std::dynamic_pointer_cast<UIO4000100>(controller<UI4000100>()->GetVxObject(sheetId));
     EXPECT_TRUE(editor);
     return editor;
-}
-
-void SheetFixture::storeStates(const QString& tableKey, const QString& value)
-{
-    documents::writeStates(host->Environment(), tableKey, value);
 }
 
 QString SheetFixture::installShippedTemplate(const QString& name)

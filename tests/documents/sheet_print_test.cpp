@@ -4,6 +4,7 @@
 
 #include "documents/sheet_print.h"
 #include "tests/documents/sheet_fixture.h"
+#include "tests/module/shown_messages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -49,43 +50,21 @@ protected:
     }
 };
 
-TEST_F(SheetPrint, HeaderLinesComeInOrderWithTheSheetsValues)
-{
-    const auto editor = open();
-    const QStringList notes = print(*editor);
-    const QStringList header = {
-        QStringLiteral("font Microsoft Sans Serif 8"),
-        QStringLiteral("[12/2] Kelionės lapas"),
-        QString(),
-        QStringLiteral("Pradžios data: 2026.11.03"),
-        QStringLiteral("Pabaigos data: 2026.11.05"),
-        QStringLiteral("Numeris: KL-0007"),
-        QStringLiteral("Kodas: A&B <7>"),
-        QStringLiteral("Automobilis: Volvo FH 500"),
-        QStringLiteral("Automobilio numeris: KLM 214"),
-        QStringLiteral("Vairuotojas: Jonas Jonaitis"),
-        QString(),
-        QStringLiteral("Spidometro parodymai pradžioje: 1000"),
-        QStringLiteral("Nuvažiuotas atstumas: 120"),
-        QStringLiteral("Nuvažiuota savo sąskaita: 30"),
-        QStringLiteral("Spidometro parodymai pabaigoje: 1150"),
-        QString(),
-        QStringLiteral("[12/2] Atkarpos"),
-        QString()};
-    EXPECT_EQ(notes.mid(0, header.size()), header);
-    EXPECT_TRUE(messages.messages.isEmpty());
-}
-
-TEST_F(SheetPrint, SectionsFollowInOrderWithRowsAndRouteTotals)
+TEST_F(SheetPrint, HeaderLinesAndSectionsFollowInOrderWithTheSheetsRowsAndRouteTotals)
 {
     storeStates(documents::tables::routes, QStringLiteral("TransportRouteNote#2#TransportFuelNormDurationValue#2"));
     const QStringList notes = print(*open());
+    EXPECT_EQ(notes.mid(0, 18).join(QStringLiteral(" / ")),
+              QStringLiteral("font Microsoft Sans Serif 8 / [12/2] Kelionės lapas /  / Pradžios data: 2026.11.03 / "
+                             "Pabaigos data: 2026.11.05 / Numeris: KL-0007 / Kodas: A&B <7> / "
+                             "Automobilis: Volvo FH 500 / Automobilio numeris: KLM 214 / Vairuotojas: Jonas Jonaitis /  / "
+                             "Spidometro parodymai pradžioje: 1000 / Nuvažiuotas atstumas: 120 / "
+                             "Nuvažiuota savo sąskaita: 30 / Spidometro parodymai pabaigoje: 1150 /  / [12/2] Atkarpos / "));
+    EXPECT_TRUE(messages.messages.isEmpty());
 
     const QStringList sections = notes.filter(QStringLiteral("[12/2]"));
-    EXPECT_EQ(sections, (QStringList{QStringLiteral("[12/2] Kelionės lapas"), QStringLiteral("[12/2] Atkarpos"),
-                                     QStringLiteral("[12/2] Čekiai"),
-                                     QStringLiteral("[12/2] Kuro sunaudojimo normų suvestinė"),
-                                     QStringLiteral("[12/2] Kuro bakai")}));
+    EXPECT_EQ(sections.join(u'/'), QStringLiteral("[12/2] Kelionės lapas/[12/2] Atkarpos/[12/2] Čekiai/"
+                                                  "[12/2] Kuro sunaudojimo normų suvestinė/[12/2] Kuro bakai"));
     const QStringList tables = notes.filter(QStringLiteral("table: "));
     ASSERT_EQ(tables.size(), 4);
     EXPECT_EQ(tables.at(0), QStringLiteral("table: Data 1.9 0 | Atkarpa 4.85 0 | Atstumas 1.5 1 | Trukmė 1.5 1 | "
@@ -114,10 +93,8 @@ TEST_F(SheetPrint, NegativeOwnAccountIsToldAndTheEndReadingRaisedButNotSaved)
     const QStringList notes = print(*editor);
     EXPECT_TRUE(notes.contains(QStringLiteral("Nuvažiuota savo sąskaita: ")));
     EXPECT_TRUE(notes.contains(QStringLiteral("Spidometro parodymai pabaigoje: 1120")));
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages.first().text,
-              QStringLiteral("Įrašykite kelionės lapą bendro nuvažiuoto atstumo atnaujinimui!"));
-    EXPECT_EQ(messages.messages.first().icon, QMessageBox::Critical);
+    EXPECT_EQ(testhost::takeShown(messages),
+              "Critical|Kelmira|Įrašykite kelionės lapą bendro nuvažiuoto atstumo atnaujinimui!|Ok");
     EXPECT_EQ(editor->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1120.0);
     EXPECT_EQ(stored(sheetId)->Fields().value(QStringLiteral("DistanceEnd")).toDouble(), 1100.0);
 }

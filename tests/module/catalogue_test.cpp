@@ -12,10 +12,7 @@
 
 namespace {
 
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 TEST(CatalogueConversions, EmptyValuesGiveTheDefaults)
 {
@@ -31,9 +28,8 @@ TEST(CatalogueConversions, EmptyValuesGiveTheDefaults)
         EXPECT_EQ(Catalogue::DoubleOrZero(value), 0.0);
         EXPECT_EQ(Catalogue::DateOrDefault(value, fallback), fallback);
     }
-    EXPECT_EQ(Catalogue::TextOrEmpty(QVariant()), QString());
-    EXPECT_EQ(Catalogue::TextOrEmpty(QVariant(QString())), QString());
-    EXPECT_EQ(Catalogue::TextOrEmpty(rs->value(u"Run")), QString());
+    for (const QVariant& value : {QVariant(), QVariant(QString()), rs->value(u"Run")})
+        EXPECT_EQ(Catalogue::TextOrEmpty(value), QString());
     EXPECT_EQ(Catalogue::DateOrDefault(QVariant(QDate()), fallback), fallback);
 }
 
@@ -128,12 +124,10 @@ TEST(CatalogueKeyFilter, LetsThroughDigitsBackspaceAndOneComma)
 
 TEST(CatalogueTextBoxes, SelectAllTextSelectsTheWholeText)
 {
-    QLineEdit box;
-    box.setText(text("12,5 ą"));
+    QLineEdit box(text("12,5 ą"));
     box.setCursorPosition(2);
     Catalogue::SelectAllText(&box);
-    EXPECT_EQ(box.selectionStart(), 0);
-    EXPECT_EQ(box.selectedText(), text("12,5 ą"));
+    EXPECT_TRUE(box.selectionStart() == 0 && box.selectedText() == text("12,5 ą"));
 
     box.deselect();
     Catalogue::SelectAllTextAlways(&box);
@@ -190,10 +184,9 @@ TEST_F(CatalogueLists, SelectListItemSelectsAndShowsTheRowWithTheKey)
     list.topLevelItem(0)->setSelected(true);
 
     Catalogue::SelectListItem(&list, QStringLiteral("O4000200035"));
-    QTreeWidgetItem* row = list.topLevelItem(34);
     EXPECT_EQ(selectedKeys(), QStringList{QStringLiteral("O4000200035")});
-    EXPECT_EQ(list.currentItem(), row);
-    EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(row)));
+    EXPECT_EQ(list.currentItem(), list.topLevelItem(34));
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.topLevelItem(34))));
 }
 
 } // namespace

@@ -35,9 +35,7 @@ TEST(EntryListColumns, TheLongestTextDeepInALongListTheTotalsAndTheCaptionsAreNo
 
     const QAbstractItemModel* model = tree->model();
     ASSERT_EQ(model->rowCount(), rows + 1);
-    const struct {
-        int row, column;
-    } widest[] = {{longRow, 1}, {rows, 2}, {0, 0}};
+    const std::pair<int, int> widest[] = {{longRow, 1}, {rows, 2}, {0, 0}}; // row, column
     for (const auto& [row, column] : widest)
         EXPECT_GE(tree->columnWidth(column), tree->sizeHintForIndex(model->index(row, column)).width()) << row << ", " << column;
     for (int column = 0; column < tree->columnCount(); ++column)

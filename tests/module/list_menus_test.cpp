@@ -13,13 +13,8 @@ enum class Needs { Nothing, Open, Delete, New };
 // Menu keys (space-separated) a user sees when holding the right the segment needs.
 struct Segment { Needs needs; const char* keys; };
 
-struct MenuRule {
-    vx::VxObjectUIPtr list;
-    const char* component;
-    const char* row; // the row's ObjectType; empty for the list background
-    QString rowId;   // the clicked id; the list's own id for the background
-    QList<Segment> segments;
-};
+// The row's ObjectType (empty for the list background) and the clicked id (the list's own for the background).
+struct MenuRule { vx::VxObjectUIPtr list; const char *component, *row; QString rowId; QList<Segment> segments; };
 
 QString keysOf(const vx::MenuItems& items)
 {

@@ -6,6 +6,7 @@
 #include "module/card_factory.h"
 #include "numbering/auto_number_card.h"
 #include "platform/contract/vx_card.h"
+#include "tests/module/shown_messages.h"
 #include "tests/numbering/numbering_fixture.h"
 
 #include <QCheckBox>
@@ -25,9 +26,12 @@ protected:
         host->grant(QStringLiteral("CTransportSettings"), true, true, true, true);
     }
 
-    // Opens the card as the trip sheet list's menu item "Transporto nustatymai" does.
-    frmAutoNumber* openFromMenu()
+    // Opens the card as the trip sheet list's menu item "Transporto nustatymai"
+    // does, the settings text stored first when given.
+    frmAutoNumber* openFromMenu(const char* settings = nullptr)
     {
+        if (settings)
+            storeSettings(QString::fromLatin1(settings));
         const vx::ClickResult result =
             controller<UI4000100>()->ClickMenu(QStringLiteral("O4000100"), QString(), QStringLiteral("6"), QString());
         EXPECT_EQ(result.Action, vx::ActionNothing) << "the card goes to the desktop";
@@ -68,31 +72,28 @@ protected:
         control<QTreeWidget>(card, "lvwAutoNumber")->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
     }
 
+    // The card's inputs as "prefix|minimal|template|grouping|cycle|repeats allowed|rows|example".
+    static QString state(QWidget* card)
+    {
+        return QStringList{text(card, "txtPrefix"), text(card, "txtMinimal"), text(card, "txtANTemplate"),
+                           control<QComboBox>(card, "cmbGroupBy")->currentText(),
+                           control<QComboBox>(card, "cmbCycle")->currentText(),
+                           QString::number(control<QCheckBox>(card, "chkDuplicated")->isChecked()), rows(card),
+                           text(card, "txtExample")}
+            .join(QLatin1Char('|'));
+    }
+
     static void click(QWidget* card, const char* button) { QTest::mouseClick(control<QPushButton>(card, button), Qt::LeftButton); }
     static QString text(QWidget* card, const char* box) { return control<QLineEdit>(card, box)->text(); }
-    static void retype(QWidget* card, const char* box, const QString& typed)
-    {
-        auto* edit = control<QLineEdit>(card, box);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, typed);
-    }
+    static void retype(QWidget* card, const char* box, const QString& typed) { typeKeys(control<QLineEdit>(card, box), typed); }
 };
 
 TEST_F(AutoNumberCard, OpensFromTheTripSheetMenuWithTheStoredSettings)
 {
-    storeSettings(QStringLiteral("0,'AutoNumber_Prefix','KL',2,7,'000',1,1"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'AutoNumber_Prefix','KL',2,7,'000',1,1");
     ASSERT_TRUE(card);
     EXPECT_EQ(host->log.filter(QStringLiteral("Desktop.AddForm")), QStringList{QStringLiteral("Desktop.AddForm(frmAutoNumber)")});
-    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
-    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("7"));
-    EXPECT_EQ(text(card, "txtANTemplate"), QStringLiteral("000"));
-    EXPECT_EQ(control<QComboBox>(card, "cmbGroupBy")->currentText(), QStringLiteral("Pagal vartotoją"));
-    EXPECT_EQ(control<QComboBox>(card, "cmbCycle")->currentText(), QStringLiteral("Ketvirtis"));
-    EXPECT_TRUE(control<QCheckBox>(card, "chkDuplicated")->isChecked());
-    EXPECT_EQ(rows(card), QStringLiteral("AutoNumber* Prefix* Date UserPrefix"));
-    EXPECT_EQ(text(card, "txtExample"), QStringLiteral("007-KL"));
+    EXPECT_EQ(state(card), QStringLiteral("KL|7|000|Pagal vartotoją|Ketvirtis|1|AutoNumber* Prefix* Date UserPrefix|007-KL"));
     EXPECT_TRUE(control<QLineEdit>(card, "txtExample")->isReadOnly());
     EXPECT_TRUE(vx::cardOf({card})->QueryRemove());
 
@@ -106,15 +107,8 @@ TEST_F(AutoNumberCard, TheExampleFollowsEveryInputAndTheRowOrder)
 {
     frmAutoNumber* card = openFromMenu();
     ASSERT_TRUE(card);
-    EXPECT_EQ(rows(card), QStringLiteral("Date UserPrefix AutoNumber Prefix"));
-    EXPECT_EQ(control<QComboBox>(card, "cmbGroupBy")->currentIndex(), 0);
-    EXPECT_EQ(control<QComboBox>(card, "cmbCycle")->currentIndex(), 0);
-    EXPECT_TRUE(text(card, "txtExample").isEmpty());
-    const struct {
-        const char* step;
-        std::function<void()> act;
-        const char* example;
-    } steps[] = {
+    EXPECT_EQ(state(card), QStringLiteral("|||Pagal bendrą skaitliuką|Diena|0|Date UserPrefix AutoNumber Prefix|"));
+    const struct { const char* step; std::function<void()> act; const char* example; } steps[] = {
         {"date checked (today)", [&] { check(card, 0, true); }, "261116"},
         {"user checked, nobody logged in", [&] { check(card, 1, true); }, "261116-??"},
         {"counter checked, no template", [&] { check(card, 2, true); }, "261116-?" "?-0"},
@@ -134,8 +128,7 @@ TEST_F(AutoNumberCard, TheExampleFollowsEveryInputAndTheRowOrder)
 
 TEST_F(AutoNumberCard, UpAndDownMoveTheSelectedRowAndStopAtTheEdges)
 {
-    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'Prefix','KL',3,1,'0000',0,0");
     ASSERT_TRUE(card);
     auto* list = control<QTreeWidget>(card, "lvwAutoNumber");
     ASSERT_EQ(rows(card), QStringLiteral("Prefix* Date UserPrefix AutoNumber"));
@@ -206,22 +199,19 @@ TEST_F(AutoNumberCard, SavingStoresTheSettingsAndReloadsThem)
 
 TEST_F(AutoNumberCard, ARefusedSaveIsShownUnderItsOwnTitleAndChangesNothing)
 {
-    storeSettings(QStringLiteral("0,'Prefix','KL',3,1,'0000',0,0"));
-    frmAutoNumber* card = openFromMenu();
+    frmAutoNumber* card = openFromMenu("0,'Prefix','KL',3,1,'0000',0,0");
     ASSERT_TRUE(card);
     retype(card, "txtMinimal", QStringLiteral("99999999999"));
     retype(card, "txtPrefix", QStringLiteral("ZZ"));
     click(card, "cmdWrite");
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Quendel"));
-    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("99999999999"))) << messages.messages[0].text.toStdString();
-    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("99999999999"));
-    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("ZZ"));
+    EXPECT_EQ(testhost::takeShown(messages),
+              "Critical|Quendel|AddUpdateAutoNumber: Minimalus numeris per didelis (gauta 99999999999).|Ok");
+    EXPECT_EQ(state(card),
+              QStringLiteral("ZZ|99999999999|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|ZZ"));
 
     click(card, "cmdCancel");
-    EXPECT_EQ(text(card, "txtMinimal"), QStringLiteral("1")) << "cancelling reloads the stored settings";
-    EXPECT_EQ(text(card, "txtPrefix"), QStringLiteral("KL"));
+    EXPECT_EQ(state(card), QStringLiteral("KL|1|0000|Pagal bendrą skaitliuką|Metai|0|Prefix* Date UserPrefix AutoNumber|KL"))
+        << "cancelling reloads the stored settings";
 }
 
 TEST_F(AutoNumberCard, WithoutTheWriteRightOnlyTheCloseButtonWorks)

@@ -4,15 +4,13 @@
 // number ("GetAutoNumber"), the repeated-number check ("Validate") and the
 // save; a refused sheet is started again with a fresh number.
 //
-//   numbering_race_worker STORE USER RESULTS GO SHEETS_PER_DATE DATE[,DATE...]
+//   numbering_race_worker STORE USER GO SHEETS_PER_DATE DATE[,DATE...]
 //
-// Writes "ready" beside RESULTS, waits for the file GO, then one line per
-// attempt into RESULTS: "saved <number>", "checked <message>" (refused by the
-// check) or "refused <message>" (refused by the store). Exits non-zero on
-// anything else.
+// Prints "ready", waits for the file GO, then one line per attempt: "saved
+// <number>", "checked <message>" (refused by the check) or "refused <message>"
+// (refused by the store). Exits non-zero on anything else.
 
 #include "module/module_services.h"
-#include "platform/bo/session.h"
 #include "platform/contract/date_text.h"
 #include "platform/contract/host_factory.h"
 #include "tests/support/module_host.h"
@@ -22,16 +20,11 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <cstdio>
-
 namespace {
-
-const QString sheetType = QStringLiteral("O4000100");
-constexpr int attemptsPerSheet = 500;
 
 int fail(const QString& why)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(why));
+    QTextStream(stderr) << why << '\n';
     return 1;
 }
 
@@ -42,67 +35,42 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 7)
-        return fail(QStringLiteral("usage: numbering_race_worker STORE USER RESULTS GO SHEETS_PER_DATE DATES"));
-    const int user = args.at(2).toInt();
-    const QString goFile = args.at(4);
-    const int sheetsPerDate = args.at(5).toInt();
-    QList<QDate> dates;
-    for (const QString& text : args.at(6).split(QLatin1Char(','))) {
-        const std::optional<QDate> date = vx::dates::readDate(text);
-        if (!date)
-            return fail(QStringLiteral("not a date: ") + text);
-        dates << *date;
-    }
-    QFile results(args.at(3));
-    if (!results.open(QIODevice::WriteOnly | QIODevice::Text))
-        return fail(QStringLiteral("cannot write ") + results.fileName());
-    QTextStream out(&results);
-
-    int code = 0;
+    if (args.size() != 6)
+        return fail(QStringLiteral("usage: numbering_race_worker STORE USER GO SHEETS_PER_DATE DATES"));
+    QTextStream out(stdout);
     try {
         auto session = std::make_shared<bo::Session>(bo::Database::open(args.at(1)));
-        session->setUserId(user);
+        session->setUserId(args.at(2).toInt());
         auto factory = std::make_shared<testhost::ScriptedHostFactory>();
         factory->setSession(session);
         vx::setHostFactory(factory);
         auto host = std::make_shared<testhost::StoreHost>(session);
         module::adoptServices(host);
         testhost::ScriptedMessages messages;
-
-        QFile ready(results.fileName() + QStringLiteral(".ready"));
-        if (!ready.open(QIODevice::WriteOnly))
-            return fail(QStringLiteral("cannot write ") + ready.fileName());
-        ready.close();
-        while (!QFile::exists(goFile))
+        out << "ready" << Qt::endl;
+        while (!QFile::exists(args.at(3)))
             QThread::msleep(2);
 
-        for (const QDate& date : dates) {
-            for (int n = 0; n < sheetsPerDate && code == 0; ++n) {
+        for (const QString& dateText : args.at(5).split(QLatin1Char(','))) {
+            const QDate date = vx::dates::readDate(dateText).value_or(QDate());
+            for (int n = 0; n < args.at(4).toInt(); ++n) {
                 bool saved = false;
-                for (int attempt = 0; attempt < attemptsPerSheet && !saved && code == 0; ++attempt) {
-                    const vx::VxObjectUIOPtr sheet = host->Objects().GetVxObject(sheetType);
+                for (int attempt = 0; attempt < 500 && !saved; ++attempt) {
+                    const vx::VxObjectUIOPtr sheet = host->Objects().GetVxObject(QStringLiteral("O4000100"));
                     sheet->Fields().setValue(QStringLiteral("Date"), QDateTime(date, QTime(0, 0)));
                     const vx::CallResult number = sheet->Methods(QStringLiteral("GetAutoNumber"), QStringLiteral("0,''"));
-                    if (number.Code != 0 || number.Value.toString().isEmpty()) {
-                        code = fail(QStringLiteral("no number: ") + number.Message);
-                        break;
-                    }
+                    if (number.Code != 0 || number.Value.toString().isEmpty())
+                        return fail(QStringLiteral("no number for %1: %2").arg(dateText, number.Message));
                     const vx::CallResult check = sheet->Methods(QStringLiteral("Validate"), QString());
-                    if (check.Value != QVariant(true)) {
-                        out << "checked\t" << check.Message << '\n';
-                        continue;
-                    }
-                    const vx::Status stored = sheet->Save();
-                    if (stored.Code == 0) {
-                        out << "saved\t" << number.Value.toString() << '\n';
-                        saved = true;
-                    } else {
-                        out << "refused\t" << stored.Message << '\n';
-                    }
+                    const vx::Status stored = check.Value == QVariant(true) ? sheet->Save() : vx::Status{};
+                    saved = check.Value == QVariant(true) && stored.Code == 0;
+                    out << (check.Value != QVariant(true) ? QStringLiteral("checked\t") + check.Message
+                            : saved                        ? QStringLiteral("saved\t") + number.Value.toString()
+                                                           : QStringLiteral("refused\t") + stored.Message)
+                        << '\n';
                 }
-                if (!saved && code == 0)
-                    code = fail(QStringLiteral("no sheet saved in %1 attempts").arg(attemptsPerSheet));
+                if (!saved)
+                    return fail(QStringLiteral("no sheet saved in 500 attempts"));
             }
         }
         for (const testhost::RecordedMessage& shown : messages.messages)
@@ -110,8 +78,7 @@ int main(int argc, char** argv)
         module::forgetServices();
         vx::setHostFactory(nullptr);
     } catch (const std::exception& e) {
-        code = fail(QString::fromUtf8(e.what()));
+        return fail(QString::fromUtf8(e.what()));
     }
-    out.flush();
-    return code;
+    return 0;
 }

@@ -6,12 +6,13 @@
 // the layer's numbering test; the race test runs it through the editor for
 // every cycle.
 
-#include "platform/shell/host_services.h"
 #include "numbering/number_layout.h"
+#include "tests/module/shown_messages.h"
 #include "tests/numbering/numbering_fixture.h"
 
 namespace {
 
+using testhost::takeShown;
 const QDate nov3(2010, 11, 3);
 const QString repeated = QStringLiteral("Dokumento numeris kartojasi!");
 
@@ -22,14 +23,7 @@ QStringList parts(const char* mask)
 
 TEST(NumberLayout, PartsAreJoinedWithoutALeadingSeparator)
 {
-    const struct {
-        const char* mask;
-        qint64 counter;
-        const char* prefix;
-        const char* userPrefix;
-        const char* numberTemplate;
-        const char* number;
-    } cases[] = {
+    const struct { const char* mask; qint64 counter; const char *prefix, *userPrefix, *numberTemplate, *number; } cases[] = {
         {"AutoNumber", 123456, "", "JJ", "00000", "123456"},
         {"Prefix_UserPrefix_AutoNumber", 15, "", "JJ", "0000", "JJ-0015"},
         {"UserPrefix_Date", 15, "KL", "JJ", "0000", "JJ-101103"},
@@ -54,26 +48,27 @@ TEST(NumberLayout, PartsAreJoinedWithoutALeadingSeparator)
 
 TEST(NumberLayout, TheCounterIsReadAtItsPlaceInTheLayout)
 {
-    const struct { const char* mask; const char* name; QVariant counter; const char* tooLarge; } cases[] = {
-        {"Prefix_Date_AutoNumber", "KL-101103-0042-7", 42, ""},
-        {"Prefix_Date_AutoNumber", "KL-101103- 42 ", 42, ""},
-        {"Prefix_Date_AutoNumber", "KL-101103-4,2", QVariant(), ""},
-        {"Prefix_Date_AutoNumber", "KL-101103--42", QVariant(), ""},
-        {"Prefix_Date_AutoNumber", "KL-101103-+42", QVariant(), ""},
-        {"Prefix_Date_AutoNumber", "KL-101103-0", 0, ""},
-        {"Prefix_Date_AutoNumber", "KL-101103-2147483647", 2147483647, ""},
-        {"Prefix_Date_AutoNumber", "KL-101103-002147483648", QVariant(), "2147483648"},
-        {"Prefix_Date_AutoNumber", "KL-101103-99999999999999999999999", QVariant(), "99999999999999999999999"},
-        {"AutoNumber", "0015", 15, ""},
-        {"AutoNumber_AutoNumber", "3-4", 3, ""},
-        {"Prefix_Date", "KL-101103", QVariant(), ""},
-        {"Prefix_UserPrefix_AutoNumber", "KL--0015", 15, ""},
+    // The counter read ("null" for none) and the digits too large for it.
+    const struct { const char *mask, *name, *read; } cases[] = {
+        {"Prefix_Date_AutoNumber", "KL-101103-0042-7", "42|"},
+        {"Prefix_Date_AutoNumber", "KL-101103- 42 ", "42|"},
+        {"Prefix_Date_AutoNumber", "KL-101103-4,2", "null|"},
+        {"Prefix_Date_AutoNumber", "KL-101103--42", "null|"},
+        {"Prefix_Date_AutoNumber", "KL-101103-+42", "null|"},
+        {"Prefix_Date_AutoNumber", "KL-101103-0", "0|"},
+        {"Prefix_Date_AutoNumber", "KL-101103-2147483647", "2147483647|"},
+        {"Prefix_Date_AutoNumber", "KL-101103-002147483648", "null|2147483648"},
+        {"Prefix_Date_AutoNumber", "KL-101103-99999999999999999999999", "null|99999999999999999999999"},
+        {"AutoNumber", "0015", "15|"},
+        {"AutoNumber_AutoNumber", "3-4", "3|"},
+        {"Prefix_Date", "KL-101103", "null|"},
+        {"Prefix_UserPrefix_AutoNumber", "KL--0015", "15|"},
     };
     for (const auto& c : cases) {
         const numbering::CounterReading reading = numbering::counterIn(parts(c.mask), QString::fromLatin1(c.name));
-        EXPECT_EQ(reading.value, c.counter) << c.mask << " " << c.name;
-        EXPECT_EQ(reading.value.isNull(), c.counter.isNull()) << c.mask << " " << c.name;
-        EXPECT_EQ(reading.tooLarge, QString::fromLatin1(c.tooLarge)) << c.mask << " " << c.name;
+        EXPECT_EQ((reading.value.isNull() ? QStringLiteral("null") : reading.value.toString()) + u'|' + reading.tooLarge,
+                  QLatin1String(c.read))
+            << c.mask << " " << c.name;
     }
 }
 
@@ -83,47 +78,42 @@ protected:
     {
         return stored(sheet.OIDR())->Fields().value(QStringLiteral("AutoNumber"));
     }
+    // A number asked of the sheet as "code|number|name|counter", the counter only with a number made.
+    static QString made(UIO4000100& sheet, int nextFlag)
+    {
+        const vx::CallResult made = getAutoNumber(sheet, nextFlag);
+        const QString number = made.Value.toString();
+        return QStringLiteral("%1|%2|%3|").arg(made.Code).arg(number, sheet.Fields().value(QStringLiteral("Name")).toString()) +
+               (number.isEmpty() ? QString() : sheet.Fields().value(QStringLiteral("AutoNumber")).toString());
+    }
 };
 
 // A new number follows the layout; without a layout or a logged-in user there
 // is none and the typed number stays.
 TEST_F(SheetNumbering, NewNumbersFollowTheLayout)
 {
-    const struct {
-        const char* settings; // null: never configured
-        bool loggedIn;
-        QString userPrefix; // null: none
-        const char* number; // empty: none made
-        int counter;
-    } cases[] = {
-        {nullptr, true, QString(), "", 0},
-        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL-101103-0015", 15},
-        {"0,'AutoNumber','',3,7,'00000',0,0", true, QString(), "00007", 7},
-        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "0015", 15},
-        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", true, QString(), "KL--0015", 15},
-        {"0,'UserPrefix_AutoNumber_Date','',0,3,'0',0,0", true, QStringLiteral("JJ"), "JJ-3-101103", 3},
+    // Settings (null: never configured), the user's prefix (null: nobody logged in) and the number made.
+    const struct { const char *settings, *user, *made; } cases[] = {
+        {nullptr, "", "0||typed|"},
+        {"0,'Prefix_Date_AutoNumber','KL',3,15,'0000',0,0", "", "0|KL-101103-0015|KL-101103-0015|15"},
+        {"0,'AutoNumber','',3,7,'00000',0,0", "", "0|00007|00007|7"},
+        {"0,'UserPrefix_AutoNumber','KL',3,15,'0000',0,0", "", "0|0015|0015|15"},
+        {"0,'Prefix_UserPrefix_AutoNumber','KL',3,15,'0000',0,0", "", "0|KL--0015|KL--0015|15"},
+        {"0,'UserPrefix_AutoNumber_Date','',0,3,'0',0,0", "JJ", "0|JJ-3-101103|JJ-3-101103|3"},
         // No counter in the layout: the editor's own counter, still 0, is written.
-        {"0,'Date_Prefix','X',3,15,'0000',0,0", true, QString(), "101103-X", 0},
-        {"0,'','KL',3,1,'0000',0,0", true, QString(), "", 0},
-        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", false, QString(), "", 0},
+        {"0,'Date_Prefix','X',3,15,'0000',0,0", "", "0|101103-X|101103-X|0"},
+        {"0,'','KL',3,1,'0000',0,0", "", "0||typed|"},
+        {"0,'Prefix_AutoNumber','KL',3,1,'0000',0,0", nullptr, "0||typed|"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.settings ? c.settings : "never configured");
         if (c.settings)
             storeSettings(QString::fromLatin1(c.settings));
-        if (c.loggedIn)
-            host->logInNew(c.userPrefix);
+        if (c.user)
+            host->logInNew(*c.user ? QString::fromLatin1(c.user) : QString());
         else
             host->logOut();
-        std::shared_ptr<UIO4000100> sheet = newSheet(nov3, QStringLiteral("typed"));
-        const vx::CallResult made = getAutoNumber(*sheet, 0);
-        const QString number = QString::fromLatin1(c.number);
-        EXPECT_EQ(made.Code, 0) << made.Message.toStdString();
-        EXPECT_EQ(made.Value.toString(), number);
-        EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), number.isEmpty() ? QStringLiteral("typed") : number);
-        if (!number.isEmpty()) {
-            EXPECT_EQ(sheet->Fields().value(QStringLiteral("AutoNumber")).toInt(), c.counter);
-        }
+        EXPECT_EQ(made(*newSheet(nov3, QStringLiteral("typed")), 0), QString::fromLatin1(c.made))
+            << (c.settings ? c.settings : "never configured");
     }
 }
 
@@ -148,8 +138,7 @@ TEST_F(SheetNumbering, TheNextFlagCountsOnFromTheEditorsOwnCounter)
     QStringList numbers;
     for (int flag : {0, 1, 1, 0, 1})
         numbers << getAutoNumber(*sheet, flag).Value.toString();
-    EXPECT_EQ(numbers, QStringList({QStringLiteral("KL-005"), QStringLiteral("KL-006"), QStringLiteral("KL-007"),
-                                    QStringLiteral("KL-005"), QStringLiteral("KL-006")}));
+    EXPECT_EQ(numbers.join(u' '), QStringLiteral("KL-005 KL-006 KL-007 KL-005 KL-006"));
     EXPECT_EQ(sheet->lastAutoNumber(), 6);
     EXPECT_EQ(getAutoNumber(*newSheet(nov3), 1).Value.toString(), QStringLiteral("KL-001"))
         << "a new editor's own counter starts at 0";
@@ -163,27 +152,22 @@ TEST_F(SheetNumbering, ACounterBeyondTheEditorsRangeMakesNoNumberAndSaysWhy)
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,32767,'0',0,0"));
     host->logInNew();
     std::shared_ptr<UIO4000100> sheet = newSheet(nov3);
-    EXPECT_EQ(getAutoNumber(*sheet, 0).Value.toString(), QStringLiteral("KL-32767"));
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(made(*sheet, 0), QStringLiteral("0|KL-32767|KL-32767|32767"));
+    EXPECT_EQ(takeShown(messages), "");
 
     const vx::CallResult past = getAutoNumber(*sheet, 1);
-    EXPECT_NE(past.Code, 0);
-    EXPECT_TRUE(past.Value.toString().isEmpty());
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].text, past.Message);
-    EXPECT_TRUE(past.Message.contains(QStringLiteral("32768"))) << past.Message.toStdString();
-    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Information);
-    EXPECT_EQ(messages.messages[0].title, sheet->title());
-    EXPECT_EQ(sheet->title(), shell::HostServices::productName);
+    EXPECT_TRUE(past.Code != 0 && past.Value.toString().isEmpty());
+    EXPECT_EQ(past.Message, QStringLiteral("Auto numerio reikšmė 32768 didesnė nei 32767, todėl numeris nesugeneruotas. "
+                                           "Įveskite kelionės lapo numerį ranka."));
+    EXPECT_EQ(takeShown(messages), "Information|Kelmira|" + past.Message.toStdString() + "|Ok");
     EXPECT_EQ(sheet->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("KL-32767")) << "left as it was";
     EXPECT_EQ(sheet->lastAutoNumber(), 32767);
 
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,40000,'0',0,0"));
     std::shared_ptr<UIO4000100> fresh = newSheet(nov3, QStringLiteral("typed"));
-    EXPECT_NE(getAutoNumber(*fresh, 0).Code, 0);
-    EXPECT_EQ(fresh->Fields().value(QStringLiteral("Name")).toString(), QStringLiteral("typed"));
+    EXPECT_EQ(made(*fresh, 0), QStringLiteral("1||typed|"));
     EXPECT_TRUE(fresh->Fields().value(QStringLiteral("AutoNumber")).isNull());
-    EXPECT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 TEST_F(SheetNumbering, EverySaveReadsTheCounterOutOfTheNumber)
@@ -193,31 +177,30 @@ TEST_F(SheetNumbering, EverySaveReadsTheCounterOutOfTheNumber)
     ASSERT_EQ(sheet->Save().Code, 0);
     EXPECT_EQ(storedCounter(*sheet).toInt(), 7) << "without settings the counter is left alone";
 
-    const struct { const char* mask; const char* name; QVariant counter; const char* message; } cases[] = {
-        {"Prefix_Date_AutoNumber", "KL-101103-0042", 42, nullptr},
-        {"Prefix_Date_AutoNumber", "KL-101103", QVariant(), nullptr},
-        {"Prefix_Date_AutoNumber", "KL-101103-2147483648", QVariant(), "Auto numerio reikšmė 2147483648 yra per didelė!"},
-        {"Date_Prefix", "101103-0042", QVariant(), nullptr},
+    // The counter stored ("null" for none) and the message shown.
+    const struct { const char* mask; const char* name; const char* counter; std::string message; } cases[] = {
+        {"Prefix_Date_AutoNumber", "KL-101103-0042", "42", ""},
+        {"Prefix_Date_AutoNumber", "KL-101103", "null", ""},
+        {"Prefix_Date_AutoNumber", "KL-101103-2147483648", "null",
+         "Information|Kelmira|Auto numerio reikšmė 2147483648 yra per didelė!|Ok"},
+        {"Date_Prefix", "101103-0042", "null", ""},
     };
     for (const auto& c : cases) {
         storeSettings(QStringLiteral("0,'%1','KL',3,1,'0000',0,1").arg(QLatin1String(c.mask)));
-        messages.messages.clear();
         sheet->Fields().setValue(QStringLiteral("AutoNumber"), 7);
         sheet->Fields().setValue(QStringLiteral("Name"), QString::fromLatin1(c.name));
         ASSERT_EQ(sheet->Save().Code, 0) << c.name;
         const QVariant counter = storedCounter(*sheet);
-        EXPECT_EQ(counter.isNull(), c.counter.isNull()) << c.mask << " " << c.name;
-        if (!c.counter.isNull()) {
-            EXPECT_EQ(counter.toLongLong(), c.counter.toLongLong()) << c.mask << " " << c.name;
-        }
-        if (c.message) {
-            ASSERT_EQ(messages.messages.size(), 1) << c.name;
-            EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.message));
-            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Information);
-        } else {
-            EXPECT_TRUE(messages.messages.isEmpty()) << c.name;
-        }
+        EXPECT_EQ(counter.isNull() ? QStringLiteral("null") : counter.toString(), QLatin1String(c.counter)) << c.name;
+        EXPECT_EQ(takeShown(messages), c.message) << c.name;
     }
+}
+
+// The repeated-number check's answer and message, as "answer|message".
+QString validated(UIO4000100& sheet)
+{
+    const vx::CallResult check = sheet.Methods(QStringLiteral("Validate"), QString());
+    return check.Value.toString() + u'|' + check.Message;
 }
 
 TEST_F(SheetNumbering, ARepeatedNumberIsRefusedUnlessRepeatsAreAllowed)
@@ -225,33 +208,27 @@ TEST_F(SheetNumbering, ARepeatedNumberIsRefusedUnlessRepeatsAreAllowed)
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,0"));
     std::shared_ptr<UIO4000100> first = newSheet(nov3, QStringLiteral("KL-0001"));
     ASSERT_EQ(first->Save().Code, 0);
-    const vx::CallResult own = first->Methods(QStringLiteral("Validate"), QString());
-    EXPECT_EQ(own.Value, QVariant(true)) << "a sheet does not repeat its own number";
-    EXPECT_TRUE(own.Message.isEmpty());
+    EXPECT_EQ(validated(*first), QStringLiteral("true|")) << "a sheet does not repeat its own number";
 
     std::shared_ptr<UIO4000100> second = newSheet(nov3, QStringLiteral("KL-0001"));
-    const vx::CallResult check = second->Methods(QStringLiteral("Validate"), QString());
-    EXPECT_NE(check.Value, QVariant(true));
-    EXPECT_EQ(check.Message, repeated);
+    EXPECT_EQ(validated(*second), QStringLiteral("false|") + repeated);
     const vx::Status refused = second->Save();
-    EXPECT_NE(refused.Code, 0);
-    EXPECT_EQ(refused.Message, repeated) << "the store refuses it even when nobody asked first";
+    EXPECT_TRUE(refused.Code != 0 && refused.Message == repeated) << "the store refuses it even when nobody asked first";
 
     second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("O'Brien-1"));
-    EXPECT_EQ(second->Methods(QStringLiteral("Validate"), QString()).Value, QVariant(true));
+    EXPECT_EQ(validated(*second), QStringLiteral("true|"));
 
     storeSettings(QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1"));
     second->Fields().setValue(QStringLiteral("Name"), QStringLiteral("KL-0001"));
     EXPECT_EQ(second->Save().Code, 0) << "repeats allowed";
-    EXPECT_EQ(first->Methods(QStringLiteral("Validate"), QString()).Message, repeated);
+    EXPECT_EQ(validated(*first), QStringLiteral("false|") + repeated);
 }
 
 TEST(SheetNumberingWithoutStore, AFailedCheckGivesNeitherAnswerNorMessage)
 {
     UIO4000100 sheet; // no host: no record and no business object
-    const vx::CallResult check = sheet.Methods(QStringLiteral("Validate"), QString());
-    EXPECT_TRUE(check.Message.isEmpty());
-    EXPECT_FALSE(check.Value.isValid());
+    EXPECT_EQ(validated(sheet), QStringLiteral("|"));
+    EXPECT_FALSE(sheet.Methods(QStringLiteral("Validate"), QString()).Value.isValid());
 }
 
 } // namespace
