@@ -12,55 +12,40 @@
 #include <QDate>
 #include <QRandomGenerator>
 
-#include <ostream>
 
 namespace {
 
 using Kind = vx::arguments::Item::Kind;
 
-struct ReadCase { const char* text; std::vector<std::pair<Kind, const char*>> items; };
-
-// Failures and test listings name the case by its text.
-void PrintTo(const ReadCase& c, std::ostream* os)
+// Each item as the text gave it: 'quoted', bare, or <> for an empty one.
+QString itemsOf(const vx::arguments::ItemList& list)
 {
-    *os << '"' << c.text << '"';
-}
-
-class ArgumentTextRead : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ArgumentTextRead, ItemsComeOutInOrderWithTheirKind)
-{
-    const ReadCase& c = GetParam();
-    const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
-    ASSERT_TRUE(list.ok()) << list.error.toStdString();
-    ASSERT_EQ(list.items.size(), c.items.size());
-    for (size_t i = 0; i < c.items.size(); ++i) {
-        EXPECT_EQ(list.items.at(i).kind, c.items[i].first) << "item " << i;
-        EXPECT_EQ(list.text(int(i)), QString::fromUtf8(c.items[i].second)) << "item " << i;
+    QStringList items;
+    for (int i = 0; i < list.items.size(); ++i) {
+        const Kind kind = list.items.at(i).kind;
+        items << (kind == Kind::Quoted ? QLatin1Char('\'') + list.text(i) + QLatin1Char('\'')
+                  : kind == Kind::Empty ? QStringLiteral("<>") : list.text(i));
     }
-    EXPECT_TRUE(list.text(int(c.items.size())).isEmpty()) << "past the end";
+    return items.join(QStringLiteral(" | "));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ArgumentTextRead,
-    ::testing::Values(
-        ReadCase{"", {}},
-        ReadCase{"   ", {}},
-        ReadCase{"'O4000400123','2999.12.31',''",
-                 {{Kind::Quoted, "O4000400123"}, {Kind::Quoted, "2999.12.31"}, {Kind::Quoted, ""}}},
-        ReadCase{"'O4000400123',4,'2026.11.03'", {{Kind::Quoted, "O4000400123"}, {Kind::Bare, "4"}, {Kind::Quoted, "2026.11.03"}}},
-        ReadCase{"12,2,1,2", {{Kind::Bare, "12"}, {Kind::Bare, "2"}, {Kind::Bare, "1"}, {Kind::Bare, "2"}}},
-        ReadCase{"O4000400123", {{Kind::Bare, "O4000400123"}}},
-        ReadCase{"'O4000600', ''", {{Kind::Quoted, "O4000600"}, {Kind::Quoted, ""}}},
-        ReadCase{" 'O''Brien' , -12.5 ", {{Kind::Quoted, "O'Brien"}, {Kind::Bare, "-12.5"}}},
-        ReadCase{"''''", {{Kind::Quoted, "'"}}},
-        ReadCase{"'a,b', 'c'", {{Kind::Quoted, "a,b"}, {Kind::Quoted, "c"}}},
-        ReadCase{"'a,b',,''", {{Kind::Quoted, "a,b"}, {Kind::Empty, ""}, {Kind::Quoted, ""}}},
-        ReadCase{"1,,3", {{Kind::Bare, "1"}, {Kind::Empty, ""}, {Kind::Bare, "3"}}},
-        ReadCase{"'a',", {{Kind::Quoted, "a"}, {Kind::Empty, ""}}},
-        ReadCase{",", {{Kind::Empty, ""}, {Kind::Empty, ""}}},
-        ReadCase{"'; DROP TABLE x; --'", {{Kind::Quoted, "; DROP TABLE x; --"}}},
-        ReadCase{"'Šiauliai – Kaunas'", {{Kind::Quoted, "Šiauliai – Kaunas"}}}));
+TEST(ArgumentTextRead, ItemsComeOutInOrderWithTheirKind)
+{
+    const struct { const char* text; const char* items; } cases[] = {
+        {"", ""}, {"   ", ""}, {"'O4000400123','2999.12.31',''", "'O4000400123' | '2999.12.31' | ''"},
+        {"'O4000400123',4,'2026.11.03'", "'O4000400123' | 4 | '2026.11.03'"},
+        {"12,2,1,2", "12 | 2 | 1 | 2"}, {"O4000400123", "O4000400123"}, {"'O4000600', ''", "'O4000600' | ''"},
+        {" 'O''Brien' , -12.5 ", "'O'Brien' | -12.5"}, {"''''", "'''"}, {"'a,b', 'c'", "'a,b' | 'c'"},
+        {"'a,b',,''", "'a,b' | <> | ''"}, {"1,,3", "1 | <> | 3"}, {"'a',", "'a' | <>"}, {",", "<> | <>"},
+        {"'; DROP TABLE x; --'", "'; DROP TABLE x; --'"}, {"'Šiauliai – Kaunas'", "'Šiauliai – Kaunas'"},
+    };
+    for (const auto& c : cases) {
+        const vx::arguments::ItemList list = vx::arguments::read(QString::fromUtf8(c.text));
+        EXPECT_TRUE(list.ok()) << c.text << ": " << list.error.toStdString();
+        EXPECT_EQ(itemsOf(list), QString::fromUtf8(c.items)) << c.text;
+        EXPECT_TRUE(list.text(int(list.items.size())).isEmpty()) << c.text << ": past the end";
+    }
+}
 
 TEST(ArgumentTextReadErrors, MalformedTextsAreRefusedWithTheItemNamed)
 {
@@ -199,58 +184,52 @@ TEST_F(BoCallArguments, WrongOrHostileTextsFailWithTheirReasonAndChangeNothing)
     createId("O0002200", {{"CurrencyID", usd}, {"Date", QDate(2026, 11, 3)}, {"Rate", 0.92}});
     ASSERT_EQ(call("AddUpdateAutoNumber", QStringLiteral("0,'Prefix_AutoNumber','KL',3,1,'0000',0,1")).Code, 0);
     const QList<QVariantList> before = everything();
-    // `says`: what the message tells; null: the call's name.
-    const struct { const char* call; const char* param; const char* says; } cases[] = {
-        {"GetLastTrip", "'O40004001','2024.03.05'", nullptr}, {"GetLastTrip", "'O40001001','2024.03.05',''", nullptr},
-        {"GetLastTrip", "'O40004001','',''", nullptr},
-        {"GetLastTrip", "'O40004001','2024.03.05'' OR ''1''=''1',''", nullptr},
-        {"GetTripFuelRest", "1,2,'2024.03.05'", nullptr},
-        {"GetTripFuelRest", "1;DELETE FROM transport_trip,2,'2024.03.05',''", nullptr},
-        {"GetTransportCheques", "O40001001,", nullptr}, {"GetTransportTripNorms", "'O40001001", nullptr},
-        {"GetTransportTripFuelTanks", "O40001001,O40001002", nullptr},
-        {"DO4000100_GetTripCarFuelNorms", "'O40006011'", nullptr}, {"GetTripRoutes", "'O40006011','2024.01.01'", nullptr},
-        {"GetTripRoutes", "'O40004001','2024.01.01','2024.12.31'", nullptr}, {"GetCarDrivers", "abc", nullptr},
-        {"GetCarTyres", "1; DROP TABLE transport_car_tyre", nullptr}, {"GetCheckPosition", "1,1,0", nullptr},
-        {"GetCheckTyreInUse", "'1", nullptr}, {"GetTyreRun", "1 -- comment", nullptr},
-        {"GetTyreHistory", "", nullptr}, {"GetCarRun", "1,'2026.13.01','2026.12.31'", nullptr},
-        {"GetCarRun", "1,'',''", nullptr}, {"GetDriverName", "1,'2026.01.01'' OR ''1''=''1'", nullptr},
-        {"GetTypeName", "1/* x */", nullptr},
-        {"SaveDayRate", "'EUR','2026.11.04',1.5", nullptr}, // the base currency
-        {"SaveDayRate", "'XYZ','2026.11.04',1.5", nullptr}, {"SaveDayRate", "'','2026.11.04',1.5", nullptr},
-        {"SaveDayRate", "'USD','2026.11.04',0", nullptr}, {"SaveDayRate", "'USD','2026.11.04',-1", nullptr},
-        {"SaveDayRate", "'USD','',1.5", nullptr}, {"SaveDayRate", "'USD','2026.11.04'", nullptr},
-        {"SaveDayRate", "'USD','2026.11.04',0,93", nullptr}, // a bare comma splits the rate
-        {"SaveDayRate", "'USD''); DELETE FROM currency_rate; --','2026.11.04',1", nullptr},
-        {"SaveDayRate", "'USD','2026.11.04',1; DROP TABLE currency", nullptr}, {"CurrencyList", "", nullptr},
-        {"CurrencyList", "2026.02.30", nullptr}, {"CurrencyList", "'2026.11.03'; DROP TABLE currency /*", nullptr},
-        {"GetAutoNumber", "'2024.02.10'", nullptr}, {"GetAutoNumber", "'2024.02.30',1", nullptr},
-        {"GetAutoNumber", "'',1", nullptr}, {"GetAutoNumber", "'2024.02.10',1; DELETE FROM transport_trip", nullptr},
-        {"CheckNumber", "KL-1,0", nullptr}, {"CheckNumber", "'KL-1'", nullptr},
-        {"CheckNumber", "'KL-1',0 OR 1=1", nullptr}, {"AddUpdateAutoNumber", "", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0", nullptr},
-        {"AddUpdateAutoNumber", "0,Date,'KL',3,1,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',4,1,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'00x0',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date_Date','KL',3,1,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Data','KL',3,1,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,-1,'0000',0,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',2,0", nullptr},
-        {"AddUpdateAutoNumber", "0,'Date','KL',3,1,'0000',0,2", nullptr},
+    // Texts each call refuses, with a message naming the call.
+    const QList<std::pair<const char*, QList<const char*>>> named = {
+        {"GetLastTrip", {"'O40004001','2024.03.05'", "'O40001001','2024.03.05',''", "'O40004001','',''",
+                "'O40004001','2024.03.05'' OR ''1''=''1',''"}},
+        {"GetTripFuelRest", {"1,2,'2024.03.05'", "1;DELETE FROM transport_trip,2,'2024.03.05',''"}},
+        {"GetTransportCheques", {"O40001001,"}}, {"GetTransportTripNorms", {"'O40001001"}},
+        {"GetTransportTripFuelTanks", {"O40001001,O40001002"}}, {"DO4000100_GetTripCarFuelNorms", {"'O40006011'"}},
+        {"GetTripRoutes", {"'O40006011','2024.01.01'", "'O40004001','2024.01.01','2024.12.31'"}},
+        {"GetCarDrivers", {"abc"}}, {"GetCarTyres", {"1; DROP TABLE transport_car_tyre"}},
+        {"GetCheckPosition", {"1,1,0"}}, {"GetCheckTyreInUse", {"'1"}}, {"GetTyreRun", {"1 -- comment"}},
+        {"GetTyreHistory", {""}}, {"GetCarRun", {"1,'2026.13.01','2026.12.31'", "1,'',''"}},
+        {"GetDriverName", {"1,'2026.01.01'' OR ''1''=''1'"}}, {"GetTypeName", {"1/* x */"}},
+        {"SaveDayRate", {"'EUR','2026.11.04',1.5" /* the base currency */, "'XYZ','2026.11.04',1.5",
+                "'','2026.11.04',1.5", "'USD','2026.11.04',0", "'USD','2026.11.04',-1", "'USD','',1.5",
+                "'USD','2026.11.04'", "'USD','2026.11.04',0,93" /* a bare comma splits the rate */,
+                "'USD''); DELETE FROM currency_rate; --','2026.11.04',1", "'USD','2026.11.04',1; DROP TABLE currency"}},
+        {"CurrencyList", {"", "2026.02.30", "'2026.11.03'; DROP TABLE currency /*"}},
+        {"GetAutoNumber", {"'2024.02.10'", "'2024.02.30',1", "'',1", "'2024.02.10',1; DELETE FROM transport_trip"}},
+        {"CheckNumber", {"KL-1,0", "'KL-1'", "'KL-1',0 OR 1=1"}},
+        {"AddUpdateAutoNumber", {"", "0,'Date','KL',3,1,'0000',0", "0,Date,'KL',3,1,'0000',0,0",
+                "0,'Date','KL',3,1,,'0000',0,0", "0,'Date','KL',4,1,'0000',0,0", "0,'Date','KL',3,1,'00x0',0,0",
+                "0,'Date_Date','KL',3,1,'0000',0,0", "0,'Data','KL',3,1,'0000',0,0", "0,'Date','KL',3,-1,'0000',0,0",
+                "0,'Date','KL',3,1,'0000',2,0", "0,'Date','KL',3,1,'0000',0,2"}},
+        {"ReportFuelBalance", {"'2024.03.01'"}},
+    };
+    // Report calls whose message tells what is wrong with the values.
+    const struct { const char *call, *param, *says; } told[] = {
         {"ReportFuelBalance", "'2024.03.31','2024.03.01','',''", "pabaiga ankstesnė"},
         {"ReportFuelBalance", "'2024.03.01','2024.03.31','O4000100001',''", "automobilių"},
         {"ReportFuelBalance", "'2024.03.01','2024.03.31','','O4000400001'", "vairuotojo"},
-        {"ReportFuelBalance", "'2024.03.01'", nullptr},
         {"ReportFuelCheques", "'2024.03.31','2024.03.01',''", "pabaiga ankstesnė"},
         {"ReportOdometerGaps", "'2024.03.01','2024.03.31','O4000100001'", "automobilių"},
-        {"ReportExpiringDocuments", "'',30,''", "nenurodyta data"}, {"ReportTyreRuns", "-1,''", "neigiama"},
+        {"ReportExpiringDocuments", "'',30,''", "nenurodyta data"},
+        {"ReportTyreRuns", "-1,''", "neigiama"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.call) + "(" + c.param + ")");
-        const vx::CallResult result = call(QString::fromLatin1(c.call), QString::fromUtf8(c.param));
+    const auto refused = [&](const char* name, const char* param, const char* says) {
+        SCOPED_TRACE(std::string(name) + "(" + param + ")");
+        const vx::CallResult result = call(QString::fromLatin1(name), QString::fromUtf8(param));
         EXPECT_NE(result.Code, 0);
-        EXPECT_TRUE(result.Message.contains(QString::fromUtf8(c.says ? c.says : c.call))) << result.Message.toStdString();
-    }
+        EXPECT_TRUE(result.Message.contains(QString::fromUtf8(says))) << result.Message.toStdString();
+    };
+    for (const auto& [name, params] : named)
+        for (const char* param : params)
+            refused(name, param, name);
+    for (const auto& c : told)
+        refused(c.call, c.param, c.says);
     EXPECT_EQ(everything(), before);
 }
 

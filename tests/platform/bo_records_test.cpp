@@ -16,12 +16,9 @@ protected:
     // The names of the vehicles the list gives for the filter text.
     QStringList vehicleNames(const QString& filter)
     {
-        const vx::RecordsetPtr rs = session().createList(QStringLiteral("O4000400"))
-                                        ->GetVxObjectList(QStringLiteral("'O4000400','%1'").arg(filter), QString(), QString());
-        QStringList names;
-        for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext())
-            names << rs->value(QStringLiteral("Name")).toString();
-        return names;
+        return rowsText(session().createList(QStringLiteral("O4000400"))
+                            ->GetVxObjectList(QStringLiteral("'O4000400','%1'").arg(filter), QString(), QString()),
+                        {"Name"});
     }
 };
 
@@ -29,8 +26,7 @@ TEST_F(BoRecords, ANewRecordHasItsDefaultsAndGetsAnIdWhenSaved)
 {
     vx::VxObjectUIOPtr editor = read(QStringLiteral("O4000400"));
     ASSERT_TRUE(editor);
-    EXPECT_TRUE(editor->Fields().value(QStringLiteral("ID")).isNull());
-    EXPECT_EQ(editor->Fields().value(QStringLiteral("GroupFlag")).toInt(), 0);
+    EXPECT_EQ(rowText(editor->Fields().recordset(), {"ID", "GroupFlag"}), QStringLiteral("NULL|0"));
 
     editor->Fields()[QStringLiteral("Name")] = QStringLiteral("Volvo FH");
     editor->Fields()[QStringLiteral("Code")] = QStringLiteral("KLM 123");
@@ -131,15 +127,12 @@ TEST_F(BoRecords, VehicleListIsATreeAndEveryWordOfTheFilterMustMatch)
     create("O4000400", {{"Name", QStringLiteral("Škoda Fabia")}, {"ChasisNumber", QStringLiteral("TMB777")}});
     create("O4000400", {{"Name", QStringLiteral("Audi A6")}});
 
-    vx::RecordsetPtr all = session().createList(QStringLiteral("O4000400"))
-                               ->GetVxObjectList(QStringLiteral("'O4000400',''"), QString(), QString());
-    ASSERT_EQ(all->RecordCount(), 4);
-    EXPECT_EQ(all->value(QStringLiteral("OType")).toString(), QStringLiteral("Group")) << "groups first";
-    for (; !all->isEOF() && all->value(QStringLiteral("Name")) != QStringLiteral("Škoda Octavia"); all->MoveNext()) {
-    }
-    ASSERT_FALSE(all->isEOF());
-    EXPECT_EQ(all->value(QStringLiteral("ParentKey")).toString(), group);
-    EXPECT_EQ(all->value(QStringLiteral("Icon")).toString(), QStringLiteral("Car"));
+    QStringList all = rowsText(session().createList(QStringLiteral("O4000400"))
+                                   ->GetVxObjectList(QStringLiteral("'O4000400',''"), QString(), QString()),
+                               {"OType", "Name", "ParentKey", "Icon"});
+    ASSERT_EQ(all.size(), 4);
+    EXPECT_TRUE(all.takeFirst().startsWith(QLatin1String("Group|Lengvieji|"))) << "groups first";
+    EXPECT_TRUE(all.contains(QStringLiteral("Car|Škoda Octavia|%1|Car").arg(group))) << all.join(u' ').toStdString();
 
     const struct { const char* filter; QStringList found; } cases[] = {
         {"žuv", {QStringLiteral("Škoda Octavia")}},
@@ -180,12 +173,8 @@ TEST_F(BoRecords, TripSheetListReadAPageAtATimeGivesEverySheetOfThePeriodOnceInO
                                QStringLiteral("MAN TGX"), QStringLiteral("M-5"), QStringLiteral("M-4"),
                                QStringLiteral("M-3"), QStringLiteral("M-2"), QStringLiteral("M-1")};
     const vx::RecordsetPtr layout = list->GetVxObjectList(period, QString(), QString());
-    EXPECT_EQ(layout->value(QStringLiteral("OType")).toString(), QStringLiteral("Car"));
-    EXPECT_EQ(layout->value(QStringLiteral("Context")).toString(), vx::oid::make(QStringLiteral("O4000400"), iveco));
-    layout->MoveNext();
-    EXPECT_EQ(layout->value(QStringLiteral("CarName")).toString(), QStringLiteral("Iveco Daily"));
-    EXPECT_EQ(layout->value(QStringLiteral("CarCode")).toString(), QStringLiteral("KLM 1"));
-    EXPECT_EQ(layout->value(QStringLiteral("OType")).toString(), QStringLiteral("Trip"));
+    EXPECT_EQ(rowText(layout, {"OType", "Context"}, 0), QStringLiteral("Car|") + vx::oid::make(u"O4000400", iveco));
+    EXPECT_EQ(rowText(layout, {"OType", "CarName", "CarCode"}, 1), QStringLiteral("Trip|Iveco Daily|KLM 1"));
     // A sheet by its number, a vehicle's node by its display text.
     const auto label = [nameField = layout->fieldIndex(u"Name"), previewField = layout->fieldIndex(u"Preview")](
                            const QVariantList& row) {

@@ -26,12 +26,7 @@ QDateTime at(int month, int day)
 
 ReportArguments period(QDate from, QDate to, QStringList vehicles = {}, QString driver = {})
 {
-    ReportArguments args;
-    args.from = from;
-    args.to = to;
-    args.vehicles = vehicles;
-    args.driver = driver;
-    return args;
+    return {from, to, vehicles, driver, {}, {}, {}, 0};
 }
 
 vx::RecordsetPtr runReport(bo::Session& session, const char* name, const ReportArguments& args)
@@ -57,11 +52,8 @@ QStringList lines(const vx::RecordsetPtr& rs)
 
 class BoFuelBalance : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         const qint64 diesel = createId("O4000604", {{"Name", QStringLiteral("Dyzelinas")}});
         const qint64 petrol = createId("O4000604", {{"Name", QStringLiteral("Benzinas")}});
         const qint64 dieselFuel = createId("O4000602", {{"Name", QStringLiteral("DT")}, {"TransportFuelTankTypeID", diesel}});
@@ -96,10 +88,7 @@ protected:
 
     qint64 sheet(qint64 car, const QDateTime& date, double start, double end, QVariantMap fields)
     {
-        fields.insert(QStringLiteral("TransportCarID"), car);
-        fields.insert(QStringLiteral("Date"), date);
-        fields.insert(QStringLiteral("DistanceRest"), start);
-        fields.insert(QStringLiteral("DistanceEnd"), end);
+        fields.insert(f({{"TransportCarID", car}, {"Date", date}, {"DistanceRest", start}, {"DistanceEnd", end}}));
         return createId(QStringLiteral("O4000100"), fields);
     }
     void line(qint64 trip, qint64 norm, double km, double hours, double perKm, double perHour)
@@ -184,14 +173,18 @@ TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
 TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
 {
     const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}));
-    QString printed, complaints;
-    QTextStream out(&printed), err(&complaints);
-    const QStringList words{QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)};
-    EXPECT_EQ(ctl::runReport(store_->location(), QStringLiteral("fuelbalance"), words, QString(), out, err), 0)
-        << complaints.toStdString();
-    EXPECT_EQ(printed, bo::describeRecordset(*rs).join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    EXPECT_EQ(ctl::runReport(store_->location(), QStringLiteral("Nėra"), words, QString(), out, err), 1);
-    EXPECT_TRUE(complaints.contains(QStringLiteral("FuelBalance"))) << "names the reports there are";
+    const auto ctlReport = [&](const char* name) {
+        return runCommand([&](QTextStream& out, QTextStream& err) {
+            return ctl::runReport(store_->location(), QString::fromUtf8(name),
+                                  {QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)}, QString(), out, err);
+        });
+    };
+    const CommandRun printed = ctlReport("fuelbalance");
+    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_EQ(printed.out, bo::describeRecordset(*rs).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const CommandRun unknown = ctlReport("Nėra");
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("FuelBalance"))) << "names the reports there are";
 }
 
 // The other reports on one small fleet: cheques in the base currency, in a
@@ -201,11 +194,8 @@ TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
 // moved between vehicles with a gap in their runs, and one written off.
 class BoFleetReports : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         const qint64 eur = createId("O0201500", {{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}});
         const qint64 usd = createId("O0201500", {{"Code", QStringLiteral("USD")}});
         createId("O0002200", {{"CurrencyID", usd}, {"Date", QDate(2024, 3, 2)}, {"Rate", 0.9}});
@@ -275,14 +265,7 @@ protected:
     }
     QString car(qint64 number) const { return vx::oid::make(QStringLiteral("O4000400"), number); }
     static QString trip(qint64 number) { return vx::oid::make(QStringLiteral("O4000100"), number); }
-    static ReportArguments on(QDate day, int number, QStringList vehicles = {})
-    {
-        ReportArguments args;
-        args.day = day;
-        args.number = number;
-        args.vehicles = vehicles;
-        return args;
-    }
+    static ReportArguments on(QDate day, int number, QStringList vehicles = {}) { return {{}, {}, vehicles, {}, {}, {}, day, number}; }
 
     qint64 group = 0, volvo = 0, man = 0;
     QStringList gapIds;
@@ -332,27 +315,24 @@ TEST_F(BoFleetReports, RowsAndTotalsOfEachReport)
 
 TEST_F(BoFleetReports, TheCommandLineTakesTheWordsOfWhatTheReportAsks)
 {
-    QString printed, complaints;
-    QTextStream out(&printed), err(&complaints);
-    const QString store = store_->location();
-    EXPECT_EQ(ctl::runReport(store, QStringLiteral("ExpiringDocuments"), {QStringLiteral("2024.03.05"), QStringLiteral("30")},
-                             QString(), out, err),
-              0)
-        << complaints.toStdString();
-    EXPECT_EQ(printed, bo::describeRecordset(*runReport(session(), "ExpiringDocuments", on(QDate(2024, 3, 5), 30)))
+    const auto ctlReport = [&](const QStringList& words) {
+        return runCommand([&](QTextStream& out, QTextStream& err) {
+            return ctl::runReport(store_->location(), QStringLiteral("ExpiringDocuments"), words, QString(), out, err);
+        });
+    };
+    const CommandRun printed = ctlReport({QStringLiteral("2024.03.05"), QStringLiteral("30")});
+    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_EQ(printed.out, bo::describeRecordset(*runReport(session(), "ExpiringDocuments", on(QDate(2024, 3, 5), 30)))
                                .join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    const struct {
-        QStringList words;
-        const char* says;
-    } refused[] = {
+    const struct { QStringList words; const char* says; } refused[] = {
         {{QStringLiteral("2024.03.05")}, "Dienų skaičius turi būti"},
         {{QStringLiteral("5.3.2024"), QStringLiteral("30")}, "Netinkama data"},
         {{QStringLiteral("2024.03.05"), QStringLiteral("30"), QString(), QStringLiteral("O0001401001")}, "Per daug"},
     };
     for (const auto& r : refused) {
-        complaints.clear();
-        EXPECT_EQ(ctl::runReport(store, QStringLiteral("ExpiringDocuments"), r.words, QString(), out, err), 1) << r.says;
-        EXPECT_TRUE(complaints.contains(QString::fromUtf8(r.says))) << complaints.toStdString();
+        const CommandRun run = ctlReport(r.words);
+        EXPECT_EQ(run.code, 1) << r.says;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.says))) << run.err.toStdString();
     }
 }
 

@@ -11,11 +11,8 @@ namespace {
 
 class BoRights : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
         admin = bo::users::find(session(), QStringLiteral("admin")).id;
         session().setUserId(admin);
     }

@@ -39,16 +39,15 @@ class BoStoreKeys : public StoreFixture {
 protected:
     bo::Database& db() { return bo::storeOf(session()); }
 
+    static CommandRun checkStore(const QString& location)
+    {
+        return runCommand([&](QTextStream& out, QTextStream& err) { return ctl::checkStore(location, out, err); });
+    }
+
     // A store as the program before the foreign keys left it.
     std::unique_ptr<bo::Database> storeBeforeKeys(std::unique_ptr<TestStore>& holder)
     {
         return storeBeforeStep(holder, QStringLiteral("foreign keys"));
-    }
-
-    int run(const std::function<int(QTextStream&, QTextStream&)>& command, QString* text)
-    {
-        QTextStream out(text), err(text);
-        return command(out, err);
     }
 };
 
@@ -106,13 +105,8 @@ TEST_F(BoStoreKeys, AnOlderStoreIsUpgradedKeepingItsRowsOrRefusedNamingTheBroken
         const qint64 last = newRow(*old, QStringLiteral("transport_trip"));
         old->execute(QStringLiteral("DELETE FROM transport_trip WHERE \"ID\" = ?"), {last});
         if (broken) {
-            try {
-                bo::migrate(*old);
-                ADD_FAILURE() << "upgraded";
-            } catch (const bo::StorageError& e) {
-                EXPECT_TRUE(e.message().contains(QStringLiteral("transport_trip.UserID → employee: įrašai %1").arg(trip)))
-                    << e.message().toStdString();
-            }
+            const QString error = storageErrorOf([&] { bo::migrate(*old); });
+            EXPECT_TRUE(error.contains(QStringLiteral("transport_trip.UserID → employee: įrašai %1").arg(trip))) << error.toStdString();
             EXPECT_EQ(bo::schemaVersion(*old), keysVersion() - 1);
             EXPECT_EQ(old->scalar(QStringLiteral("SELECT \"UserID\" FROM transport_trip")).toInt(), 777);
             continue;
@@ -131,29 +125,28 @@ TEST_F(BoStoreKeys, AnOlderStoreIsUpgradedKeepingItsRowsOrRefusedNamingTheBroken
 TEST_F(BoStoreKeys, BackupCopiesWhatIsCommittedAndNeverOverwritesUnasked)
 {
     const QString copy = store_->location() + QStringLiteral(".copy");
-    QString text;
     const auto copyOnce = [&](bool force) {
-        return run([&](QTextStream& out, QTextStream& err) { return ctl::backupStore(store_->location(), copy, force, out, err); },
-                   &text);
+        return runCommand([&](QTextStream& out, QTextStream& err) { return ctl::backupStore(store_->location(), copy, force, out, err); });
     };
     if (store_->isPostgres()) {
-        EXPECT_EQ(copyOnce(false), 1);
-        EXPECT_TRUE(text.contains(QStringLiteral("pg_dump"))) << text.toStdString();
+        const CommandRun refused = copyOnce(false);
+        EXPECT_EQ(refused.code, 1);
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("pg_dump"))) << refused.err.toStdString();
         return;
     }
     newRow(db(), QStringLiteral("firm"), QStringLiteral("Name"), QStringLiteral("UAB Įrašyta"));
     bo::Transaction writing(db()); // a program is half way through a save
     newRow(db(), QStringLiteral("firm"), QStringLiteral("Name"), QStringLiteral("UAB Pusiau"));
-    ASSERT_EQ(copyOnce(false), 0) << text.toStdString();
-    EXPECT_EQ(copyOnce(false), 1) << "an existing file is kept";
-    EXPECT_TRUE(text.contains(QStringLiteral("--force"))) << text.toStdString();
-    EXPECT_EQ(copyOnce(true), 0) << text.toStdString();
+    ASSERT_EQ(copyOnce(false).code, 0);
+    const CommandRun kept = copyOnce(false);
+    EXPECT_EQ(kept.code, 1) << "an existing file is kept";
+    EXPECT_TRUE(kept.err.contains(QStringLiteral("--force"))) << kept.err.toStdString();
+    EXPECT_EQ(copyOnce(true).code, 0);
     const auto copied = bo::Database::open(copy, bo::Database::Creation::Refused);
     EXPECT_EQ(copied->scalar(QStringLiteral("SELECT \"Name\" FROM firm")).toString(), QStringLiteral("UAB Įrašyta"));
     EXPECT_EQ(count(*copied, QStringLiteral("firm")), 1);
-    QString checked;
-    EXPECT_EQ(run([&](QTextStream& out, QTextStream& err) { return ctl::checkStore(copy, out, err); }, &checked), 0)
-        << checked.toStdString();
+    const CommandRun checked = checkStore(copy);
+    EXPECT_EQ(checked.code, 0) << checked.out.toStdString() << checked.err.toStdString();
 }
 
 TEST_F(BoStoreKeys, CheckSaysWhatIsWrongAndIsContentOnlyWithAWholeStore)
@@ -177,10 +170,9 @@ TEST_F(BoStoreKeys, CheckSaysWhatIsWrongAndIsContentOnlyWithAWholeStore)
                 db->execute(QStringLiteral("PRAGMA foreign_keys=OFF")); // as a store damaged outside the program
             db->execute(QString::fromUtf8(c.damage));
         }
-        QString text;
-        const int code = run([&](QTextStream& out, QTextStream& err) { return ctl::checkStore(fresh->location(), out, err); },
-                             &text);
-        EXPECT_EQ(code, c.damage[0] ? 1 : 0) << text.toStdString();
+        const CommandRun checked = checkStore(fresh->location());
+        const QString text = checked.out + checked.err;
+        EXPECT_EQ(checked.code, c.damage[0] ? 1 : 0) << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << text.toStdString();
     }
 }
@@ -196,7 +188,6 @@ TEST_F(BoStoreKeys, AGeneratedFleetKeepsEveryReference)
     EXPECT_GT(made.sheets, 100);
     EXPECT_GT(made.cheques, 0);
     EXPECT_GE(count(db(), QStringLiteral("transport_trip_route")), made.routeLines) << "the demo fleet's lines beside them";
-    QString text;
-    EXPECT_EQ(run([&](QTextStream& out, QTextStream& err) { return ctl::checkStore(store_->location(), out, err); }, &text), 0)
-        << text.toStdString();
+    const CommandRun checked = checkStore(store_->location());
+    EXPECT_EQ(checked.code, 0) << checked.out.toStdString() << checked.err.toStdString();
 }

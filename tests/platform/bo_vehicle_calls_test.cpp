@@ -16,24 +16,13 @@ using Fields = std::vector<std::pair<const char*, QVariant>>;
 QString u8(const char* text) { return QString::fromUtf8(text); }
 QDate day(int m, int d) { return QDate(2026, m, d); }
 
-QStringList texts(const vx::RecordsetPtr& rs, const char* field)
-{
-    QStringList values;
-    for (rs->MoveFirst(); !rs->isEOF(); rs->MoveNext())
-        values << rs->value(u8(field)).toString();
-    rs->MoveFirst();
-    return values;
-}
+QStringList texts(const vx::RecordsetPtr& rs, const char* field) { return rowsText(rs, {field}); }
 
 // The current row's fields as texts; an invalid expected value stands for null.
 void expectRow(const vx::RecordsetPtr& rs, const Fields& expected)
 {
-    ASSERT_FALSE(rs->isEOF());
-    for (const auto& [field, value] : expected) {
-        const QVariant actual = rs->value(u8(field));
-        EXPECT_EQ(actual.isNull(), !value.isValid()) << field;
-        EXPECT_EQ(actual.toString(), value.toString()) << field;
-    }
+    for (const auto& [field, value] : expected)
+        EXPECT_EQ(rowText(rs, {field}), value.isValid() ? value.toString() : QStringLiteral("NULL")) << field;
 }
 
 class BoVehicleCalls : public StoreFixture {

@@ -14,23 +14,21 @@ namespace {
 
 class BoCtlRecords : public StoreFixture {
 protected:
-    struct Run { int code; QString out, err; };
-
-    Run put(const QString& oid, const QStringList& assignments)
+    CommandRun put(const QString& oid, const QStringList& assignments)
     {
-        Run run{0, {}, {}};
-        QTextStream out(&run.out), err(&run.err);
-        run.code = ctl::putRecord(store_->location(), oid, assignments, out, err);
-        return run;
+        return runCommand([&](QTextStream& out, QTextStream& err) { return ctl::putRecord(store_->location(), oid, assignments, out, err); });
     }
-
-    QMap<QString, QString> get(const QString& oid)
+    CommandRun get(const QString& oid)
     {
-        QString text, errors;
-        QTextStream out(&text), err(&errors);
-        EXPECT_EQ(ctl::getRecord(store_->location(), oid, out, err), 0) << errors.toStdString();
+        return runCommand([&](QTextStream& out, QTextStream& err) { return ctl::getRecord(store_->location(), oid, out, err); });
+    }
+    // The record's fields by name, as `get` prints them.
+    QMap<QString, QString> fields(const QString& oid)
+    {
+        const CommandRun got = get(oid);
+        EXPECT_EQ(got.code, 0) << got.err.toStdString();
         QMap<QString, QString> fields;
-        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        for (const QString& line : got.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             fields.insert(line.section(QLatin1Char('\t'), 0, 0), line.section(QLatin1Char('\t'), 1));
         return fields;
     }
@@ -55,30 +53,30 @@ TEST_F(BoCtlRecords, EveryFieldTypeAndNullComesBackAsWritten)
     QStringList assignments;
     for (const Case& c : cases)
         assignments << QStringLiteral("%1=%2").arg(QLatin1String(c.field), QString::fromUtf8(c.written));
-    const Run created = put(QStringLiteral("O4000400"), assignments);
+    const CommandRun created = put(QStringLiteral("O4000400"), assignments);
     ASSERT_EQ(created.code, 0) << created.err.toStdString();
     const QString oid = created.out.trimmed();
     ASSERT_TRUE(oid.startsWith(QLatin1String("O4000400")) && oid.size() > 8) << oid.toStdString();
 
-    const QMap<QString, QString> fields = get(oid);
+    const QMap<QString, QString> stored = fields(oid);
     for (const Case& c : cases)
-        EXPECT_EQ(fields.value(QLatin1String(c.field)), QString::fromUtf8(c.read)) << c.field;
+        EXPECT_EQ(stored.value(QLatin1String(c.field)), QString::fromUtf8(c.read)) << c.field;
 
     // An update changes only what it names, and NULL clears a value.
-    const Run updated = put(oid, {QStringLiteral("ChasisDate=NULL"), QStringLiteral("Comment=Naujas")});
+    const CommandRun updated = put(oid, {QStringLiteral("ChasisDate=NULL"), QStringLiteral("Comment=Naujas")});
     ASSERT_EQ(updated.code, 0) << updated.err.toStdString();
     EXPECT_EQ(updated.out.trimmed(), oid);
-    const QMap<QString, QString> after = get(oid);
-    EXPECT_EQ(after.value(QStringLiteral("ChasisDate")), QStringLiteral("NULL"));
-    EXPECT_EQ(after.value(QStringLiteral("Comment")), QStringLiteral("Naujas"));
-    EXPECT_EQ(after.value(QStringLiteral("InitialRun")), QStringLiteral("120500"));
+    const QMap<QString, QString> after = fields(oid);
+    EXPECT_EQ(QStringList({after.value(QStringLiteral("ChasisDate")), after.value(QStringLiteral("Comment")),
+                           after.value(QStringLiteral("InitialRun"))}),
+              QStringList({QStringLiteral("NULL"), QStringLiteral("Naujas"), QStringLiteral("120500")}));
 }
 
 TEST_F(BoCtlRecords, DateTimesKeepTheirTime)
 {
-    const Run created = put(QStringLiteral("O4000100"), {QStringLiteral("Name=LAP 1"), QStringLiteral("Date=2025.01.31 08:15")});
+    const CommandRun created = put(QStringLiteral("O4000100"), {QStringLiteral("Name=LAP 1"), QStringLiteral("Date=2025.01.31 08:15")});
     ASSERT_EQ(created.code, 0) << created.err.toStdString();
-    EXPECT_EQ(get(created.out.trimmed()).value(QStringLiteral("Date")), QStringLiteral("2025.01.31 08:15"));
+    EXPECT_EQ(fields(created.out.trimmed()).value(QStringLiteral("Date")), QStringLiteral("2025.01.31 08:15"));
 }
 
 TEST_F(BoCtlRecords, RefusedPutsWriteNothing)
@@ -92,10 +90,8 @@ TEST_F(BoCtlRecords, RefusedPutsWriteNothing)
         {QStringLiteral("O40004009999"), {QStringLiteral("Name=A")}},
     };
     for (const auto& [oid, assignments] : refused) {
-        const Run run = put(oid, assignments);
-        EXPECT_EQ(run.code, 1) << assignments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_FALSE(run.err.isEmpty());
-        EXPECT_TRUE(run.out.isEmpty());
+        const CommandRun run = put(oid, assignments);
+        EXPECT_TRUE(run.code == 1 && !run.err.isEmpty() && run.out.isEmpty()) << assignments.join(QLatin1Char(' ')).toStdString();
     }
     EXPECT_EQ(count(QStringLiteral("transport_car")), 0);
 }
@@ -109,16 +105,13 @@ TEST_F(BoCtlRecords, MalformedIdsNameNoRecord)
     for (const QString& id : {car + QStringLiteral(" OR 1=1"), car + QStringLiteral("junk"), QLatin1Char(' ') + car,
                               QStringLiteral("O4000400-") + number, QStringLiteral("O4000400+") + number}) {
         SCOPED_TRACE(id.toStdString());
-        QString text, errors;
-        QTextStream out(&text), err(&errors);
-        EXPECT_EQ(ctl::getRecord(store_->location(), id, out, err), 1);
-        EXPECT_TRUE(text.isEmpty());
-        const Run changed = put(id, {QStringLiteral("Name=Kitas")});
-        EXPECT_EQ(changed.code, 1);
+        const CommandRun got = get(id);
+        EXPECT_TRUE(got.code == 1 && got.out.isEmpty());
+        EXPECT_EQ(put(id, {QStringLiteral("Name=Kitas")}).code, 1);
         EXPECT_NE(call("DO4000400_GetVxObject", vx::arguments::quoted(id)).Code, 0);
     }
     EXPECT_EQ(count(QStringLiteral("transport_car")), 1);
-    EXPECT_EQ(get(car).value(QStringLiteral("Name")), QStringLiteral("Vilkikas"));
+    EXPECT_EQ(fields(car).value(QStringLiteral("Name")), QStringLiteral("Vilkikas"));
 }
 
 TEST_F(BoCtlRecords, UserGetsPasswordAndRightsInTheirColumns)

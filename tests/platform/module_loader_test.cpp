@@ -46,15 +46,12 @@ TEST_F(ModuleLoaderTest, LibrariesThatCannotBeLoadedKeepTheirOwnError)
     registry.add(QStringLiteral("NotAComponent"), binFile("libkelmira-contract.so"));
     shell::ModuleLoader loader(registry);
 
-    EXPECT_FALSE(loader.load(QStringLiteral("Unregistered")));
-    EXPECT_TRUE(loader.errorString(QStringLiteral("Unregistered")).contains(QStringLiteral("Unregistered")));
-
-    EXPECT_FALSE(loader.load(QStringLiteral("Missing")));
-    EXPECT_TRUE(loader.errorString(QStringLiteral("Missing")).contains(QStringLiteral("libnothing.so")));
-
-    EXPECT_FALSE(loader.load(QStringLiteral("NotAComponent")));
-    const QString why = loader.errorString(QStringLiteral("NotAComponent"));
-    EXPECT_TRUE(why.contains(QStringLiteral("vxGetClassObject"))) << why.toStdString();
+    for (const auto& [library, says] : {std::pair{"Unregistered", "Unregistered"}, std::pair{"Missing", "libnothing.so"},
+                                        std::pair{"NotAComponent", "vxGetClassObject"}}) {
+        EXPECT_FALSE(loader.load(QLatin1String(library)));
+        const QString why = loader.errorString(QLatin1String(library));
+        EXPECT_TRUE(why.contains(QLatin1String(says))) << library << ": " << why.toStdString();
+    }
 
     QString error;
     EXPECT_FALSE(loader.create(QStringLiteral("Missing"), QStringLiteral("DLLHeader"), &error));

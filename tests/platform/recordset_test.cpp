@@ -5,6 +5,7 @@
 
 #include "platform/bo/recordset_text.h"
 #include "platform/contract/recordset.h"
+#include "tests/support/store_fixture.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -21,14 +22,6 @@ namespace {
 using vx::FieldType;
 using vx::Recordset;
 using vx::RowState;
-
-// "type:value" so a failing comparison shows both the value and its type.
-std::string describe(const QVariant& v)
-{
-    if (!v.isValid())
-        return "<null>";
-    return std::string(v.metaType().name()) + ":" + v.toString().toStdString();
-}
 
 QString s(const char* text)
 {
@@ -111,13 +104,13 @@ TEST(RecordsetFields, CurrentRowIsReadAndWrittenThroughEveryAccessor)
     auto rs = trips();
     rs->MoveNext();
     (*rs)[s("kelias")] = QVariant(s("7,5"));
-    EXPECT_EQ(describe(rs->value(u"Kelias")), describe(7.5));
+    EXPECT_EQ(typedText(rs->value(u"Kelias")), typedText(7.5));
 
     vx::RecordFields fields = rs->Fields();
     fields.setValue(s("būsena"), s("x"));
     EXPECT_EQ(fields.value(s("Būsena")).toString(), s("x"));
     fields[s("Kelias")] = fields[s("TransportCarID")];
-    EXPECT_EQ(describe(rs->value(u"Kelias")), describe(2.0)) << "the copied value takes the target column's type";
+    EXPECT_EQ(typedText(rs->value(u"Kelias")), typedText(2.0)) << "the copied value takes the target column's type";
     const QVariant read = (*rs)[s("TransportCarID")];
     EXPECT_EQ(read.toInt(), 2);
     EXPECT_EQ(rs->valueAt(0, 2).toDouble(), 10.5) << "only the current row changes";
@@ -181,16 +174,16 @@ TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrNullOrLeavesThePreviou
         ok(T::DateTime, {}, {}), ok(T::Variant, {}, {}),
     };
     for (const Conversion& c : cases) {
-        SCOPED_TRACE(describe(c.input) + " into " + typeNames[int(c.type)]);
+        SCOPED_TRACE(typedText(c.input) + " into " + typeNames[int(c.type)]);
         auto rs = oneValue(c.type);
-        const std::string before = describe(rs->value(u"reikšmė"));
+        const std::string before = typedText(rs->value(u"reikšmė"));
         if (c.rejected) {
             EXPECT_THROW(rs->setValue(u"reikšmė", c.input), vx::ConversionError);
-            EXPECT_EQ(describe(rs->value(u"reikšmė")), before);
+            EXPECT_EQ(typedText(rs->value(u"reikšmė")), before);
             EXPECT_EQ(rs->rowState(0), RowState::Unchanged);
         } else {
             EXPECT_NO_THROW(rs->setValue(u"reikšmė", c.input));
-            EXPECT_EQ(describe(rs->value(u"reikšmė")), describe(c.expected));
+            EXPECT_EQ(typedText(rs->value(u"reikšmė")), typedText(c.expected));
         }
     }
 }
@@ -250,13 +243,8 @@ TEST(RecordsetMarshal, ModifiedRecordsOnlySendsAddedAndModifiedRowsInOrder)
     const auto sent = rs->marshal();
     ASSERT_EQ(sent->RecordCount(), 2);
     EXPECT_EQ(sent->marshalOptions(), vx::MarshalOptions::ModifiedRecordsOnly);
-    sent->MoveFirst();
-    EXPECT_EQ(sent->value(u"TransportCarID").toInt(), 2);
-    EXPECT_EQ(sent->value(s("Būsena")).toString(), s("pakeista"));
-    EXPECT_EQ(sent->value(u"Kelias").toDouble(), 20.0);
-    EXPECT_EQ(sent->rowState(0), RowState::Modified);
-    EXPECT_EQ(sent->valueAt(1, 0).toInt(), 5);
-    EXPECT_EQ(sent->rowState(1), RowState::Added);
+    EXPECT_EQ(rowsText(sent, {"TransportCarID", "Būsena", "Kelias"}), (QStringList{s("2|pakeista|20"), s("5|NULL|NULL")}));
+    EXPECT_EQ(QList({sent->rowState(0), sent->rowState(1)}), QList({RowState::Modified, RowState::Added}));
 
     rs->acceptChanges();
     EXPECT_EQ(rs->marshal()->RecordCount(), 0) << "nothing is modified after accepting";
@@ -275,8 +263,7 @@ TEST(RecordsetClone, CloneIsIndependentOfTheOriginal)
     copy->Fields()[s("Būsena")] = QVariant(s("kopija"));
     copy->AddNew();
     copy->addField({s("Pastaba"), FieldType::Text});
-    EXPECT_EQ(original->value(u"Kelias").toDouble(), 22.0);
-    EXPECT_EQ(original->value(s("Būsena")).toString(), s("b"));
+    EXPECT_EQ(rowText(original, {"Kelias", "Būsena"}), s("22|b"));
     EXPECT_EQ(original->RecordCount(), 3);
     EXPECT_FALSE(original->hasField(u"Pastaba"));
 

@@ -43,12 +43,14 @@ Dialog& as(QDialog& dialog)
 
 class ShellDialogs : public HostFixture {
 protected:
-    void SetUp() override
+    // Every test has a vehicle group with one vehicle in it and one vehicle at the top.
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         shell::addDialogFunctions(*services);
+        group = create("O4000400", {{"Name", QStringLiteral("Lengvieji")}, {"GroupFlag", 1}});
+        skoda = create("O4000400", {{"Name", QStringLiteral("Škoda Octavia")}, {"Code", QStringLiteral("ŽUV 001")},
+                                    {"ParentID", vx::oid::recordNumber(group)}});
+        audi = create("O4000400", {{"Name", QStringLiteral("Audi A6")}, {"Code", QStringLiteral("ABC 123")}});
     }
 
     vx::CallResult callFunction(const QString& name, const QString& param = QString())
@@ -66,32 +68,13 @@ protected:
     }
 
     // The display texts of every row the selector's tree shows, depth first.
-    static QStringList shownRows(const QTreeView& tree, const QModelIndex& parent = {})
-    {
-        QStringList texts;
-        const QAbstractItemModel* model = tree.model();
-        for (int r = 0; r < model->rowCount(parent); ++r) {
-            const QModelIndex index = model->index(r, 0, parent);
-            texts << index.data().toString() << shownRows(tree, index);
-        }
-        return texts;
-    }
-
-    // A vehicle group with one vehicle in it and one vehicle at the top.
-    void createVehicles()
-    {
-        group = create("O4000400", {{"Name", QStringLiteral("Lengvieji")}, {"GroupFlag", 1}});
-        skoda = create("O4000400", {{"Name", QStringLiteral("Škoda Octavia")}, {"Code", QStringLiteral("ŽUV 001")},
-                                    {"ParentID", vx::oid::recordNumber(group)}});
-        audi = create("O4000400", {{"Name", QStringLiteral("Audi A6")}, {"Code", QStringLiteral("ABC 123")}});
-    }
+    static QStringList shownRows(const QTreeView& tree) { return rowTexts(*tree.model(), true); }
 
     QString group, skoda, audi;
 };
 
 TEST_F(ShellDialogs, TheSelectorReportsKeyAndCaptionOfAChoosableRowOnly)
 {
-    createVehicles();
     struct Case { const char* kind; QString refused, chosen, caption; };
     const QList<Case> cases = {
         {"Car", group, skoda, QStringLiteral("Škoda Octavia ŽUV 001")},
@@ -121,7 +104,6 @@ TEST_F(ShellDialogs, TheSelectorReportsKeyAndCaptionOfAChoosableRowOnly)
 
 TEST_F(ShellDialogs, TheSelectorIsUsedByKeyboard)
 {
-    createVehicles();
     testhost::ScriptedDialogs dialogs;
     dialogs.play([&](QDialog& dialog) {
         auto& selector = as<shell::ObjectSelectorDialog>(dialog);
@@ -149,7 +131,6 @@ TEST_F(ShellDialogs, TheSelectorIsUsedByKeyboard)
 // holds is the current row when the selector opens, inside its group too.
 TEST_F(ShellDialogs, SearchNarrowsAndFoldsLettersAndDashesAndTheHeldValueStartsCurrent)
 {
-    createVehicles();
     const QString volvo = create("O4000400", {{"Name", QStringLiteral("Volvo – Šiauliai")}, {"Code", QStringLiteral("ŽIL 777")}});
     const QList<QPair<QString, QString>> searches = {
         {QStringLiteral("skoda"), skoda}, {QStringLiteral("zuv"), skoda},  {QStringLiteral("SIAULIAI"), volvo},
@@ -206,7 +187,6 @@ TEST(LithuanianQtTexts, StandardButtonsAndCalendarsAreLithuanian)
 
 TEST_F(ShellDialogs, TheSelectorsFilterListsGroupsAndRecordsOfItsKindsOnly)
 {
-    createVehicles();
     const struct {
         const char* filter;
         int rows;
@@ -314,17 +294,15 @@ TEST_F(ShellDialogs, TheModalCardSavesANewRecordAndReturnsItsIdAndName)
     ASSERT_EQ(saved.Code, 0) << saved.Message.toStdString();
     EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("frmObjectCard"), QStringLiteral("frmObjectSelector")}));
     const auto rs = saved.Value.value<vx::RecordsetPtr>();
-    ASSERT_TRUE(rs);
-    ASSERT_EQ(rs->RecordCount(), 1);
+    ASSERT_TRUE(rs && rs->RecordCount() == 1);
     EXPECT_EQ(rs->value(QStringLiteral("Preview")).toString(), QStringLiteral("Vasaros norma"));
     const QString oidr = rs->value(QStringLiteral("OIDR")).toString();
     ASSERT_TRUE(vx::oid::isOfType(oidr, QStringLiteral("O4000603")) && vx::oid::hasRecord(oidr)) << oidr.toStdString();
 
     vx::VxObjectUIOPtr stored = services->Objects().GetVxObject(oidr);
     ASSERT_TRUE(stored);
-    EXPECT_DOUBLE_EQ(stored->Fields().value(QStringLiteral("Value")).toDouble(), 7.5);
-    EXPECT_DOUBLE_EQ(stored->Fields().value(QStringLiteral("DurationValue")).toDouble(), 1.2);
-    EXPECT_EQ(stored->Fields().value(QStringLiteral("TransportFuelTypeID")).toLongLong(), vx::oid::recordNumber(diesel));
+    EXPECT_EQ(rowText(stored->Fields().recordset(), {"Value", "DurationValue", "TransportFuelTypeID"}),
+              QStringLiteral("7.5|1.2|%1").arg(vx::oid::recordNumber(diesel)));
 
     const vx::CallResult cancelled = callFunction(QStringLiteral("ShowVxObjectModal"), QStringLiteral("O4000603"));
     EXPECT_EQ(cancelled.Code, 0);
@@ -373,14 +351,8 @@ TEST(ShellGroupSelectRequest, TheTitleStartsAtTheFirstSeparatorOutsideQuotes)
 // for items and groups other than route segments.
 TEST_F(ShellDialogs, CatalogueMenusFollowTheRowAndNewItemsAndGroupsAreSavedThroughTheCard)
 {
-    const auto keys = [](const vx::MenuItems& items) {
-        QStringList all;
-        for (const vx::MenuItem& item : items)
-            all << item.Key;
-        return all;
-    };
     shell::CatalogueController catalogue(sessionPtr());
-    EXPECT_EQ(keys(catalogue.GetMenu(QStringLiteral("O4000604"), QStringLiteral("CT"), QString())),
+    EXPECT_EQ(menuKeys(catalogue.GetMenu(QStringLiteral("O4000604"), QStringLiteral("CT"), QString())),
               (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     EXPECT_TRUE(catalogue.GetMenu(QStringLiteral("O4000600"), QString(), QString()).isEmpty());
 
@@ -395,7 +367,7 @@ TEST_F(ShellDialogs, CatalogueMenusFollowTheRowAndNewItemsAndGroupsAreSavedThrou
     const qint64 group = scalar(QStringLiteral("SELECT \"ID\" FROM ref_fuel_tank_type WHERE \"GroupFlag\" = 1")).toLongLong();
     ASSERT_GT(group, 0);
     const QString groupId = vx::oid::make(QStringLiteral("O4000604"), group);
-    EXPECT_EQ(keys(catalogue.GetMenu(groupId, QStringLiteral("Group"), groupId)),
+    EXPECT_EQ(menuKeys(catalogue.GetMenu(groupId, QStringLiteral("Group"), groupId)),
               (QStringList{QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("1"), QStringLiteral("2"),
                            QStringLiteral("100"), QStringLiteral("4")}));
 

@@ -9,19 +9,44 @@
 #include "platform/shell/shell_host_factory.h"
 #include "tests/support/store_fixture.h"
 
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 
 #include <memory>
+
+// The display texts of the model's rows under `parent`, each followed by those
+// under it when `deep`; the texts of its column headers; the keys of menu items.
+inline QStringList rowTexts(const QAbstractItemModel& model, bool deep = false, const QModelIndex& parent = {})
+{
+    QStringList texts;
+    for (int r = 0; r < model.rowCount(parent); ++r) {
+        texts << model.index(r, 0, parent).data().toString();
+        if (deep)
+            texts << rowTexts(model, true, model.index(r, 0, parent));
+    }
+    return texts;
+}
+inline QStringList headerTexts(const QAbstractItemModel& model)
+{
+    QStringList texts;
+    for (int c = 0; c < model.columnCount(); ++c)
+        texts << model.headerData(c, Qt::Horizontal).toString();
+    return texts;
+}
+inline QStringList menuKeys(const vx::MenuItems& items)
+{
+    QStringList keys;
+    for (const vx::MenuItem& item : items)
+        keys << item.Key;
+    return keys;
+}
 
 // A store with the real host around it: the shell's host factory installed
 // and the host services over the store (no module loaded).
 class HostFixture : public StoreFixture {
 protected:
-    void SetUp() override
+    void arrange() override
     {
-        StoreFixture::SetUp();
-        if (IsSkipped())
-            return;
         factory = std::make_shared<shell::ShellHostFactory>();
         factory->setSession(sessionPtr());
         vx::setHostFactory(factory);

@@ -33,6 +33,14 @@ public:
     // The button pressed on the next message; a message nobody answered is
     // closed without a button (NoButton).
     void answer(QMessageBox::StandardButton button) { answers_.enqueue(button); }
+    // The text of every message so far.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const RecordedMessage& message : messages)
+            all << message.text;
+        return all;
+    }
 
     QList<RecordedMessage> messages;
 

@@ -11,6 +11,9 @@ void StoreFixture::SetUp()
     if (!store_)
         GTEST_SKIP() << reason.toStdString();
     session_ = std::make_shared<bo::Session>(store_->open());
+    arrange();
+    if (!HasFatalFailure())
+        prepare();
 }
 
 void StoreFixture::TearDown()
@@ -122,6 +125,53 @@ std::string columnText(const vx::RecordsetPtr& rs, const char* field)
     for (int row = 0; row < rs->RecordCount(); ++row)
         values << rs->valueAt(row, column).toString();
     return values.join(QLatin1Char('|')).toStdString();
+}
+
+std::string typedText(const QVariant& value)
+{
+    return std::string(value.isValid() ? value.typeName() : "null") + ":" + value.toString().toStdString();
+}
+
+QString rowText(const vx::RecordsetPtr& rs, std::initializer_list<const char*> fields, int row)
+{
+    if (row < 0 && (rs->isBOF() || rs->isEOF()))
+        return QStringLiteral("no current row");
+    QStringList texts;
+    for (const char* field : fields) {
+        const int column = rs->fieldIndex(QString::fromUtf8(field));
+        const QVariant value = column < 0 ? QVariant(QStringLiteral("no field ") + QString::fromUtf8(field))
+                                          : rs->valueAt(row < 0 ? rs->position() : row, column);
+        texts << (value.isNull() ? QStringLiteral("NULL") : value.toString());
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+QStringList rowsText(const vx::RecordsetPtr& rs, std::initializer_list<const char*> fields)
+{
+    QStringList rows;
+    for (int row = 0; row < rs->RecordCount(); ++row)
+        rows << rowText(rs, fields, row);
+    return rows;
+}
+
+QString storageErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const bo::StorageError& e) {
+        return e.message();
+    }
+    return QStringLiteral("no error");
+}
+
+CommandRun runCommand(const std::function<int(QTextStream& out, QTextStream& err)>& command)
+{
+    CommandRun run;
+    {
+        QTextStream out(&run.out), err(&run.err);
+        run.code = command(out, err);
+    } // the streams write their last text as they go
+    return run;
 }
 
 std::unique_ptr<bo::Database> storeBeforeStep(std::unique_ptr<TestStore>& holder, const QString& stepName)

@@ -4,8 +4,10 @@
 #include "platform/bo/session.h"
 #include "tests/support/test_store.h"
 
+#include <QTextStream>
 #include <QVariantMap>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -17,6 +19,24 @@ QVariantMap fieldMap(std::initializer_list<std::pair<const char*, QVariant>> val
 
 // One field over every row, each value as text, joined by "|": a whole column in one check.
 std::string columnText(const vx::RecordsetPtr& rs, const char* field);
+
+// A value with its type, "type:value" ("null:" for no value at all), so a check compares both.
+std::string typedText(const QVariant& value);
+
+// The fields of one row (-1: the current one) as texts joined by "|", a null
+// value as "NULL": a row in one check. `rowsText` gives every row so.
+QString rowText(const vx::RecordsetPtr& rs, std::initializer_list<const char*> fields, int row = -1);
+QStringList rowsText(const vx::RecordsetPtr& rs, std::initializer_list<const char*> fields);
+
+// The message of the storage error the action throws; "no error" when it throws none.
+QString storageErrorOf(const std::function<void()>& action);
+
+// What a command-line command wrote to its two streams, and its exit code.
+struct CommandRun {
+    int code = -1;
+    QString out, err;
+};
+CommandRun runCommand(const std::function<int(QTextStream& out, QTextStream& err)>& command);
 
 // Saves a new record of the type with the given fields through the generic
 // editor, whatever the signed-in user's rights (it sets a test up), and
@@ -39,8 +59,13 @@ void storeRights(bo::Session& session, qint64 userId, const QList<bo::ComponentR
 // Name the test suites that use it "Bo..." so they also run on PostgreSQL.
 class StoreFixture : public ::testing::Test {
 protected:
+    // Opens the store, then runs arrange() and prepare(); a skipped test runs neither.
     void SetUp() override;
     void TearDown() override;
+    // What a kind of fixture sets up around the store (the host, a window).
+    virtual void arrange() {}
+    // What a test suite adds before each of its tests.
+    virtual void prepare() {}
 
     bo::Session& session() { return *session_; }
     const bo::SessionPtr& sessionPtr() { return session_; }

@@ -18,11 +18,8 @@ namespace {
 
 class PropertyGridTest : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         trip = createId("O4000100", {{"OType", QStringLiteral("Trip")}, {"Name", QStringLiteral("KL-1")}});
         grid = std::make_unique<shell::PropertyGrid>(session_);
     }

@@ -32,11 +32,8 @@ namespace {
 
 class HostCards : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         session().setUserId(bo::users::find(session(), QStringLiteral("admin")).id);
         session().setErrorReporter([this](const QString& message) { reported << message; });
     }
@@ -62,12 +59,15 @@ protected:
         return std::unique_ptr<Card>(card);
     }
 
-    static void type(shell::HostCard& card, const char* field, const QString& text)
+    // Types each text over what its field holds.
+    static void type(shell::HostCard& card, std::initializer_list<std::pair<const char*, QString>> fields)
     {
-        auto* edit = qobject_cast<QLineEdit*>(card.form()->fieldEditor(QLatin1String(field)));
-        ASSERT_NE(edit, nullptr) << field;
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        for (const auto& [field, text] : fields) {
+            auto* edit = qobject_cast<QLineEdit*>(card.form()->fieldEditor(QLatin1String(field)));
+            ASSERT_NE(edit, nullptr) << field;
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        }
     }
 
     template <class W>
@@ -94,9 +94,8 @@ TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
     ASSERT_TRUE(card);
     auto* write = control<QPushButton>(*card, "cmdWrite");
     EXPECT_FALSE(write->isEnabled());
-    type(*card, "Name", QStringLiteral("UAB Kuras"));
-    type(*card, "Code", QStringLiteral("300100200"));
-    type(*card, "VatCode", QStringLiteral("LT100200300"));
+    type(*card, {{"Name", QStringLiteral("UAB Kuras")}, {"Code", QStringLiteral("300100200")},
+                 {"VatCode", QStringLiteral("LT100200300")}});
     EXPECT_TRUE(write->isEnabled());
     QTest::mouseClick(write, Qt::LeftButton);
     const QString firm = card->vxObjectUIO()->OIDR();
@@ -106,7 +105,7 @@ TEST_F(HostCards, AFirmIsCreatedChangedAndDeletedFromItsList)
 
     // Changing it again and closing without saving asks first; "No" keeps the card.
     auto again = opened(click(firm, "0"));
-    type(*again, "Address", QStringLiteral("Kauno g. 1"));
+    type(*again, {{"Address", QStringLiteral("Kauno g. 1")}});
     messages.answer(QMessageBox::No);
     EXPECT_FALSE(again->QueryRemove());
     ASSERT_TRUE(again->write());
@@ -132,8 +131,7 @@ TEST_F(HostCards, ANewDriverWithAPasswordCanLogIn)
 {
     auto card = opened<shell::EmployeeCard>(click("O0001401", "1"));
     ASSERT_TRUE(card);
-    type(*card, "Name", QStringLiteral("Petras"));
-    type(*card, "Login", QStringLiteral("petras"));
+    type(*card, {{"Name", QStringLiteral("Petras")}, {"Login", QStringLiteral("petras")}});
     qobject_cast<QCheckBox*>(card->form()->fieldEditor(QStringLiteral("DriverFlag")))->setChecked(true);
     QTest::keyClicks(control<QLineEdit>(*card, "txtPassword"), QStringLiteral("Ratas-7"));
     QTest::keyClicks(control<QLineEdit>(*card, "txtPasswordRepeat"), QStringLiteral("Ratas-8"));
@@ -183,15 +181,13 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
     const qint64 admin = session().userId();
     session().setUserId(vx::oid::recordNumber(clerk));
     vx::VxSecurity& security = services->Security();
-    EXPECT_FALSE(security.CanOpen(QStringLiteral("CFirms")));
-    EXPECT_TRUE(security.CanWrite(QStringLiteral("CFirms")));
-    EXPECT_FALSE(security.CanDelete(QStringLiteral("CFirms")));
-    EXPECT_TRUE(security.CanOpen(QStringLiteral("CCurrencies")));
+    const QString component = QStringLiteral("CFirms");
+    EXPECT_EQ(QList<bool>({security.CanOpen(component), security.CanWrite(component), security.CanDelete(component),
+                           security.CanOpen(QStringLiteral("CCurrencies"))}),
+              QList<bool>({false, true, false, true}));
     const QString firm = create("O0000100", {{"Name", QStringLiteral("UAB Ratai")}});
-    QStringList keys;
-    for (const vx::MenuItem& item : services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString()))
-        keys << item.Key;
-    EXPECT_EQ(keys, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(menuKeys(services->Objects().GetVxObjectUI(QStringLiteral("O0000100"))->GetMenu(firm, QString(), QString())),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 
     // Only the administrator sees the rights, and another user cannot set this one's password.
     auto own = opened<shell::EmployeeCard>(click(clerk, "0"));
@@ -219,7 +215,7 @@ TEST_F(HostCards, ACardTheUserMayNotWriteKeepsItsSaveDisabledButHisOwnPasswordIs
         SCOPED_TRACE(record.toStdString());
         auto card = opened(click(record, "0"));
         ASSERT_TRUE(card);
-        type(*card, "Name", QStringLiteral("Pakeista"));
+        type(*card, {{"Name", QStringLiteral("Pakeista")}});
         EXPECT_FALSE(control<QPushButton>(*card, "cmdWrite")->isEnabled());
         EXPECT_FALSE(card->write());
     }
@@ -239,8 +235,7 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     ASSERT_TRUE(card);
     auto* newRate = control<QPushButton>(*card, "cmdRateNew");
     EXPECT_FALSE(newRate->isEnabled()); // rates need a saved currency
-    type(*card, "Code", QStringLiteral("USD"));
-    type(*card, "Name", QStringLiteral("JAV doleris"));
+    type(*card, {{"Code", QStringLiteral("USD")}, {"Name", QStringLiteral("JAV doleris")}});
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
     ASSERT_TRUE(newRate->isEnabled());
 
@@ -254,10 +249,7 @@ TEST_F(HostCards, ACurrencyKeepsItsDayRates)
     QTest::mouseClick(newRate, Qt::LeftButton);
     ASSERT_EQ(card->ratesList()->topLevelItemCount(), 1);
     EXPECT_EQ(card->ratesList()->topLevelItem(0)->text(1), QStringLiteral("1,0845"));
-    const vx::RecordsetPtr today = rows("CurrencyList", QStringLiteral("'2026.11.16'"));
-    today->MoveFirst();
-    EXPECT_EQ(today->value(u"Code").toString(), QStringLiteral("USD"));
-    EXPECT_DOUBLE_EQ(today->value(u"Rate").toDouble(), 1.0845);
+    EXPECT_EQ(rowText(rows("CurrencyList", QStringLiteral("'2026.11.16'")), {"Code", "Rate"}, 0), QStringLiteral("USD|1.0845"));
 
     card->ratesList()->setCurrentItem(card->ratesList()->topLevelItem(0));
     card->editRate();
@@ -280,11 +272,9 @@ void forgetModuleServices()
 // The main window with the module loaded, as a user meets the host's lists and catalogue cards.
 class HostCardsInWindow : public HostCards {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostCards::SetUp();
-        if (IsSkipped())
-            return;
+        HostCards::prepare();
         forgetModuleServices();
         openModuleWindow();
     }

@@ -1,6 +1,6 @@
-# Runs the month-end fuel balance script in a fresh directory and reads the two
+# Runs the month-end fuel balance script in a fresh directory and reads the
 # files it saves: the PDF must hold the table with each group name on one line
-# and the chart as a picture, the workbook the same rows.
+# and the chart as a picture, the workbook and the .csv file the same rows.
 # Takes KELMIRA (the program), SCRIPT and WORK (the directory to run in).
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -43,5 +43,12 @@ foreach(cell "Mikroautobusai" "Iš viso")
   string(FIND "${sheet}" ">${cell}<" at)
   if(at LESS 0)
     message(FATAL_ERROR "the workbook has no cell \"${cell}\"")
+  endif()
+endforeach()
+
+file(READ "${WORK}/Kuro balansas.csv" rows)
+foreach(row "Grupė;Automobilis;Lapų;" "\nMikroautobusai;[^;\n]+;[0-9]+;" ";Iš viso;[0-9]+;[0-9,]+;[0-9,]+;[0-9]+,[0-9][0-9][0-9];")
+  if(NOT rows MATCHES "${row}")
+    message(FATAL_ERROR "the .csv file has no row matching \"${row}\":\n${rows}")
   endif()
 endforeach()

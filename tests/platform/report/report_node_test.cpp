@@ -1,8 +1,8 @@
 // The reports node as a user meets it: the trip sheet reports listed without a
-// message and hidden without the right, and a report run from the list through
-// its one parameter dialog into the preview, a .csv or an .xlsx file.
+// message and hidden without the right, each report's parameter dialog asking
+// what it needs, and the report document; the way through the dialog into the
+// preview and the saved files is fuel_balance_report.script's.
 
-#include "documents/docx_package.h"
 #include "platform/bo/rights.h"
 #include "platform/contract/object_id.h"
 #include "platform/shell/object_list_model.h"
@@ -10,14 +10,11 @@
 #include "platform/shell/reports/report_parameters_dialog.h"
 #include "platform/shell/reports/report_runner.h"
 #include "tests/support/host_fixture.h"
-#include "platform/contract/message_door.h"
-#include "platform/shell/dialog_runner.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -31,21 +28,9 @@ constexpr auto* f = &fieldMap;
 
 class ShellReports : public HostFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        HostFixture::SetUp();
-        if (IsSkipped())
-            return;
         openModuleWindow();
-        previousHandler = vx::messages::setHandler(
-            [this](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-                messages << text;
-                return QMessageBox::NoButton;
-            });
-        previousRunner = shell::setDialogRunner([this](QDialog& dialog) {
-            shown << dialog.objectName();
-            return plays.isEmpty() ? int(QDialog::Rejected) : plays.takeFirst()(dialog);
-        });
         const qint64 diesel = createId(QStringLiteral("O4000604"), f({{"Name", QStringLiteral("Dyzelinas")}}));
         const qint64 fuel = createId(QStringLiteral("O4000602"), f({{"Name", QStringLiteral("DT")}, {"TransportFuelTankTypeID", diesel}}));
         car = create(QStringLiteral("O4000400"), f({{"Name", QStringLiteral("Škoda Octavia")}}));
@@ -56,82 +41,27 @@ protected:
                                               {"Date", QDate(2024, 5, 2)}}));
     }
 
-    void TearDown() override
-    {
-        shell::setDialogRunner(std::move(previousRunner));
-        vx::messages::setHandler(std::move(previousHandler));
-        HostFixture::TearDown();
-    }
-
-    using Play = std::function<int(QDialog&)>;
-
-    // Fills the parameter dialog for May 2024 and this vehicle and presses `button`.
-    Play parameters(const char* button)
-    {
-        return [this, button](QDialog& dialog) {
-            auto& asked = dynamic_cast<shell::ReportParametersDialog&>(dialog);
-            asked.findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2024, 5, 31));
-            asked.findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2024, 5, 1));
-            QPushButton* press = asked.findChild<QPushButton*>(QString::fromLatin1(button));
-            QTest::mouseClick(press, Qt::LeftButton);
-            EXPECT_EQ(asked.result(), 0) << "a period ending before it starts keeps the dialog open";
-            asked.findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2024, 5, 1));
-            asked.findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2024, 5, 31));
-            asked.addVehicle(car, QStringLiteral("Škoda Octavia"));
-            QTest::mouseClick(press, Qt::LeftButton);
-            return asked.result();
-        };
-    }
-
     QString car;
-    QStringList messages; // texts of the message boxes shown
-    QStringList shown;    // object names of the dialogs run
-    QList<Play> plays;    // the user's part in the next dialogs
-    vx::messages::Handler previousHandler;
-    shell::DialogRunner previousRunner;
+    testhost::ScriptedMessages messages;
+    testhost::ScriptedDialogs dialogs; // unanswered ones are rejected
 };
 
 TEST_F(ShellReports, TheNodeListsTheTripSheetReportsWithoutAMessage)
 {
     ASSERT_TRUE(window->selectNode(reportsNode));
     shell::ObjectListModel* model = window->listModel();
-    QStringList names;
-    for (int r = 0; r < model->rowCount(); ++r)
-        names << model->data(model->index(r, 0)).toString();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Kuro balansas"), QStringLiteral("Kuro čekiai"),
+    EXPECT_EQ(rowTexts(*model), (QStringList{QStringLiteral("Kuro balansas"), QStringLiteral("Kuro čekiai"),
                                   QStringLiteral("Spidometro neatitikimai"), QStringLiteral("Baigiantys galioti dokumentai"),
                                   QStringLiteral("Padangų rida")}));
     EXPECT_EQ(model->data(model->index(0, 0), shell::ObjectListModel::KeyRole).toString(), fuelBalance);
-    QStringList headers;
-    for (int c = 0; c < model->columnCount(); ++c)
-        headers << model->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, (QStringList{QStringLiteral("Pavadinimas"), QStringLiteral("Aprašymas")}));
+    EXPECT_EQ(headerTexts(*model), (QStringList{QStringLiteral("Pavadinimas"), QStringLiteral("Aprašymas")}));
     EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ataskaitos: 5 įr."));
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
 
     storeRights(session(), session().userId(),
                 {{QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("0000"))}});
     EXPECT_EQ(window->currentController()->GetVxObjectList(QString(), QStringLiteral("O4000100"), QString())->RecordCount(), 0);
     EXPECT_TRUE(window->currentController()->GetMenu(fuelBalance, QString(), QString()).isEmpty());
-}
-
-TEST_F(ShellReports, TheParameterDialogLeadsToThePreview)
-{
-    plays << parameters("cmdPreview");
-    plays << [](QDialog& preview) {
-        // A look at the report as the user gets it, where the caller asks for one.
-        if (const QString shots = qEnvironmentVariable("KELMIRA_SHOTS"); !shots.isEmpty()) {
-            preview.resize(1366, 768);
-            preview.show();
-            QTest::qWait(200);
-            preview.grab().save(shots + QStringLiteral("/fuel_balance_preview.png"));
-        }
-        return int(QDialog::Rejected);
-    };
-    ASSERT_TRUE(window->selectNode(reportsNode));
-    window->currentController()->ClickMenu(fuelBalance, QString(), QStringLiteral("0"), QString());
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("dlgReportParameters"), QStringLiteral("dlgPrintPreview")}));
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Laikotarpio pabaiga ankstesnė už pradžią.")});
 }
 
 TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
@@ -152,7 +82,7 @@ TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
     for (const auto& c : cases) {
         const bo::reports::ReportDefinition& report = *bo::reports::findReport(QString::fromLatin1(c.key));
         QStringList asked;
-        plays << [&](QDialog& dialog) {
+        dialogs.answer([&](QDialog& dialog) {
             for (const char* name : {"dtpFrom", "dtpDay", "txtNumber", "cmdAddVehicle", "txtDriver"})
                 if (dialog.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&dialog))
                     asked << QString::fromLatin1(name);
@@ -161,8 +91,8 @@ TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
             dialog.findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2024, 5, 31));
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
             return dialog.result();
-        };
-        plays << [&](QDialog& preview) {
+        });
+        dialogs.answer([&](QDialog& preview) {
             // A look at each report as the user gets it, where the caller asks for one.
             if (const QString shots = qEnvironmentVariable("KELMIRA_SHOTS"); !shots.isEmpty()) {
                 preview.resize(1366, 768);
@@ -171,49 +101,22 @@ TEST_F(ShellReports, EachReportAsksOnlyWhatItNeedsAndOpensItsPreview)
                 preview.grab().save(shots + QLatin1Char('/') + report.key + QStringLiteral(".png"));
             }
             return int(QDialog::Rejected);
-        };
-        shown.clear();
+        });
+        dialogs.shown.clear();
         window->currentController()->ClickMenu(bo::reports::idOf(report), QString(), QStringLiteral("0"), QString());
         EXPECT_EQ(asked, c.asked) << c.key;
-        EXPECT_EQ(shown, (QStringList{QStringLiteral("dlgReportParameters"), QStringLiteral("dlgPrintPreview")})) << c.key;
+        EXPECT_EQ(dialogs.shown, (QStringList{QStringLiteral("dlgReportParameters"), QStringLiteral("dlgPrintPreview")})) << c.key;
     }
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(messages.texts(), QStringList());
 }
 
-TEST_F(ShellReports, TheReportIsSavedAsCsvAndLaidOutInTheDocument)
+// The route from the list through the parameter dialog to the preview and
+// the saved files is fuel_balance_report.script's.
+TEST_F(ShellReports, TheDocumentNamesThePeriodAndTheChosenVehiclesAndHoldsTheRows)
 {
-    const QString path = store_->location() + QStringLiteral(".report.csv");
-    plays << parameters("cmdSaveCsv");
-    plays << [&](QDialog& dialog) {
-        dynamic_cast<QFileDialog&>(dialog).selectFile(path);
-        return int(QDialog::Accepted);
-    };
-    ASSERT_TRUE(window->selectNode(reportsNode));
-    window->currentController()->ClickMenu(fuelBalance, QString(), QStringLiteral("0"), QString());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList rows = QString::fromUtf8(file.readAll().mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(rows.size(), 4);
-    EXPECT_EQ(rows.at(1), QStringLiteral("Be grupės;Škoda Octavia;1;0;30;0,000;42,500;5,000;47,500;0,000"));
-
-    // The same rows as a workbook, the litres a number cell, the total named.
-    const QString workbook = store_->location() + QStringLiteral(".report.xlsx");
-    plays << parameters("cmdSaveXlsx");
-    plays << [&](QDialog& dialog) {
-        dynamic_cast<QFileDialog&>(dialog).selectFile(workbook);
-        return int(QDialog::Accepted);
-    };
-    window->currentController()->ClickMenu(fuelBalance, QString(), QStringLiteral("0"), QString());
-    documents::DocxPackage package;
-    ASSERT_TRUE(package.read(workbook, nullptr));
-    const QString sheet = QString::fromUtf8(package.part(QStringLiteral("xl/worksheets/sheet1.xml")));
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"G2\"[^>]*><v>42.5</v>")))) << sheet.toStdString();
-    EXPECT_TRUE(sheet.contains(QStringLiteral("<t>Iš viso</t>")));
-
-    // The same rows in the report document, totals included.
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (tool.isEmpty())
-        return;
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     const bo::reports::ReportDefinition& report = *bo::reports::findReport(QStringLiteral("FuelBalance"));
     bo::reports::ReportArguments args;
     args.from = QDate(2024, 5, 1);

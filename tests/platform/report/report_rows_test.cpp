@@ -8,6 +8,7 @@
 #include "platform/shell/dialog_runner.h"
 #include "platform/shell/script/synthetic_input.h"
 #include "tests/support/host_fixture.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -24,13 +25,11 @@ protected:
     void TearDown() override
     {
         shell::setDialogRunner(std::move(previousRunner));
-        vx::messages::setHandler(std::move(previousHandler));
         HostFixture::TearDown();
     }
 
-    QStringList opened;   // the name field of each card shown
-    QStringList messages; // texts of the message boxes shown
-    vx::messages::Handler previousHandler;
+    QStringList opened; // the name field of each card shown
+    testhost::ScriptedMessages messages;
     shell::DialogRunner previousRunner;
 };
 
@@ -43,11 +42,6 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
         create("O4000100", {{"Name", QString::fromLatin1(name)}, {"TransportCarID", car},
                             {"Date", QDateTime(QDate(2024, 5, day), QTime(8, 0))}, {"DistanceRest", start},
                             {"DistanceEnd", end}});
-    previousHandler = vx::messages::setHandler(
-        [this](const QString& text, const QString&, QMessageBox::Icon, QMessageBox::StandardButtons) {
-            messages << text;
-            return QMessageBox::Ok;
-        });
     std::function<void(QDialog&)> act; // the user's part in the report's window
     previousRunner = shell::setDialogRunner([&](QDialog& dialog) {
         if (dialog.objectName() == QLatin1String("dlgReportParameters")) {
@@ -93,7 +87,7 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
                         {{QStringLiteral("CTransportTrips"), *bo::Rights::fromDigits(QStringLiteral("0000"))},
                          {QStringLiteral("CTransportReports"), *bo::Rights::fromDigits(QStringLiteral("1000"))}});
         opened.clear();
-        messages.clear();
+        messages.messages.clear();
         act = [&](QDialog& preview) {
             auto* table = preview.findChild<QTableView*>(QStringLiteral("lvwReportRows"));
             ASSERT_TRUE(table);
@@ -111,7 +105,7 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
                                                QString(), QStringLiteral("0"), QString());
         const QStringList expected = *c.opens ? QStringList{QString::fromUtf8(c.opens)} : QStringList{};
         EXPECT_EQ(opened, expected) << c.report << " column " << c.column << " " << c.button;
-        EXPECT_EQ(messages, c.mayOpenSheets ? QStringList{} : QStringList{QStringLiteral("Neturite teisės atverti šio įrašo.")});
+        EXPECT_EQ(messages.texts(), c.mayOpenSheets ? QStringList{} : QStringList{QStringLiteral("Neturite teisės atverti šio įrašo.")});
     }
 }
 

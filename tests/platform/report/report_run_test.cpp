@@ -12,11 +12,8 @@ namespace {
 
 class BoReportRun : public StoreFixture {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        StoreFixture::SetUp();
-        if (!session_)
-            return;
         const QString car = create(QStringLiteral("O4000400"), fieldMap({{"Name", QStringLiteral("Volvo")}}));
         create(QStringLiteral("O4000100"),
                fieldMap({{"TransportCarID", vx::oid::recordNumber(car)}, {"Date", QDateTime(QDate(2024, 5, 2), QTime(8, 0))},
