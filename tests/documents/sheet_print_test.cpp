@@ -4,7 +4,7 @@
 
 #include "documents/sheet_print.h"
 #include "tests/documents/sheet_fixture.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -9,7 +9,7 @@
 #include "documents/catalogue_print_document.h"
 #include "documents/sheet_export.h"
 #include "tests/documents/sheet_fixture.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 
 #include <QCryptographicHash>
 #include <QDomDocument>

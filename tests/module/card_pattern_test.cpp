@@ -11,7 +11,7 @@
 #include "module/catalogue.h"
 #include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/support/module_host.h"
 
 #include <QFocusEvent>

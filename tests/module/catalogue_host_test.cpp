@@ -7,7 +7,7 @@
 #include "module/module_services.h"
 #include "platform/contract/host_factory.h"
 #include "platform/contract/object_id.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/support/module_host.h"
 
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "module/type_list_controllers.h"
 #include "platform/contract/object_id.h"
 #include "platform/contract/vx_card.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/support/module_host.h"
 
 namespace {

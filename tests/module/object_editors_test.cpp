@@ -10,7 +10,7 @@
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/host_cards/catalogue_editor.h"
 #include "platform/shell/host_cards/host_card.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/support/module_host.h"
 
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "module/card_factory.h"
 #include "numbering/auto_number_card.h"
 #include "platform/contract/vx_card.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/numbering/numbering_fixture.h"
 
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 // every cycle.
 
 #include "numbering/number_layout.h"
-#include "tests/module/shown_messages.h"
+#include "tests/support/shown_state.h"
 #include "tests/numbering/numbering_fixture.h"
 
 namespace {

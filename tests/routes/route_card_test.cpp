@@ -9,7 +9,7 @@
 #include "platform/contract/vx_grid_control.h"
 #include "platform/shell/host_dialog_functions.h"
 #include "routes/route_card.h"
-#include "tests/trips/shown_state.h"
+#include "tests/support/shown_state.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 // with unsaved changes are tyre_card.script's.
 
 #include "module/type_list_controllers.h"
-#include "tests/trips/shown_state.h"
+#include "tests/support/shown_state.h"
 #include "tyres/tyre_card.h"
 
 namespace {

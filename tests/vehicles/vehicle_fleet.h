@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/trips/shown_state.h"
+#include "tests/support/shown_state.h"
 #include "vehicles/dialogs/vehicle_dialogs.h"
 
 // Two vehicles, an employee, a document kind and two tyres on a real store,

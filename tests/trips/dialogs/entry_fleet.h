@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
-#include "tests/trips/shown_state.h"
+#include "tests/support/shown_state.h"
 
 // What the entry dialogs reach besides: a firm, the base currency and a
 // foreign one with a rate on 2026.11.05, and a sheet from 2026.11.01 to

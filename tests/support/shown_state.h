@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <QMetaEnum>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -60,8 +61,9 @@ inline std::string rowsOf(const QTreeWidget* list)
     return rows.join(u'\n').toStdString();
 }
 
-// The messages shown since the last call, each as "text [icon]", joined by
-// "|"; they are taken, so the next call sees only newer ones.
+// The messages shown since the last call in short, each as "text [icon]",
+// joined by "|" (takeShown below gives the whole box); they are taken, so the
+// next call sees only newer ones.
 inline std::string takeMessages(testhost::ScriptedMessages& scripted)
 {
     QStringList said;
@@ -79,3 +81,31 @@ std::unique_ptr<Card> openCard(const vx::VxObjectUIOPtr& editor)
     EXPECT_TRUE(card) << Card::staticMetaObject.className();
     return std::unique_ptr<Card>(card);
 }
+
+// The message boxes shown so far, one line each as "Icon|title|text|buttons",
+// so a test compares all of them, and everything about them, in one check.
+// Taking them clears the record for the next step of a test.
+namespace testhost {
+
+inline std::string takeShown(ScriptedMessages& recorded)
+{
+    static const std::pair<QMessageBox::StandardButton, const char*> known[] = {
+        {QMessageBox::Ok, "Ok"}, {QMessageBox::Open, "Open"}, {QMessageBox::Yes, "Yes"},
+        {QMessageBox::No, "No"}, {QMessageBox::Cancel, "Cancel"}};
+    QStringList lines;
+    for (const RecordedMessage& m : recorded.messages) {
+        QStringList buttons;
+        for (const auto& [button, name] : known)
+            if (m.buttons.testFlag(button))
+                buttons << QLatin1String(name);
+        if (m.buttons & ~(QMessageBox::Ok | QMessageBox::Open | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel))
+            buttons << QStringLiteral("others");
+        lines << QStringList{QLatin1String(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(m.icon)), m.title, m.text,
+                             buttons.join(u' ')}
+                     .join(u'|');
+    }
+    recorded.messages.clear();
+    return lines.join(u'\n').toStdString();
+}
+
+} // namespace testhost
