@@ -1,5 +1,6 @@
 #include "module/card_pattern/report_list.h"
 
+#include "module/card_pattern/list_cell_delegate.h"
 #include "module/list_item_roles.h"
 
 #include <QTreeWidget>
@@ -31,6 +32,8 @@ void setUp(QTreeWidget* list, const QList<Column>& columns)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setColumnCount(int(columns.size()));
+    if (!qobject_cast<ListCellDelegate*>(list->itemDelegate()))
+        list->setItemDelegate(new ListCellDelegate(list)); // owned by the list
     QTreeWidgetItem* header = list->headerItem();
     for (int i = 0; i < columns.size(); ++i) {
         header->setText(i, columns.at(i).caption);
