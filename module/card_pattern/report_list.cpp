@@ -31,14 +31,16 @@ void setUp(QTreeWidget* list, const QList<Column>& columns)
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setColumnCount(int(columns.size()));
     if (!qobject_cast<ListCellDelegate*>(list->itemDelegate()))
         list->setItemDelegate(new ListCellDelegate(list)); // owned by the list
-    QTreeWidgetItem* header = list->headerItem();
+    // The captions are written before the header joins the list, which then
+    // hears of them all at once instead of caption by caption.
+    auto* header = new QTreeWidgetItem;
     for (int i = 0; i < columns.size(); ++i) {
         header->setText(i, columns.at(i).caption);
         header->setData(i, columnKeyRole, columns.at(i).key);
     }
+    list->setHeaderItem(header); // owned by the list
 }
 
 int columnOf(const QTreeWidget* list, const QString& key)
