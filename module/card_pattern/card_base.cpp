@@ -7,6 +7,7 @@
 #include "platform/contract/recordset.h"
 
 #include <QAbstractButton>
+#include <QFont>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -15,7 +16,17 @@
 
 #include <utility>
 
-CardBase::CardBase(QWidget* parent) : QWidget(parent), title_(Catalogue::MessageTitle()) {}
+CardBase::CardBase(QWidget* parent) : QWidget(parent), title_(Catalogue::MessageTitle())
+{
+    // The card's texts are Lithuanian, whose letters all come precomposed:
+    // glyphs placed side by side by the font's own metrics look as shaped
+    // text does (kerning may move a letter by a pixel), and laying out the
+    // many list cells and fields costs a fraction. Scripts that need shaping
+    // are still shaped.
+    QFont plain = font();
+    plain.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(plain);
+}
 
 CardBase::~CardBase() = default;
 

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QDropEvent>
-#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -60,18 +59,21 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
     list_->clear();
     const int count = rows ? rows->RecordCount() : 0;
-    // The cells are written before the rows join the list, which then takes them in one go.
-    QHash<QString, int> columns;
-    const auto columnOf = [&](const QString& key) {
-        auto found = columns.constFind(key);
-        if (found == columns.cend())
-            found = columns.insert(key, ReportList::columnOf(list_, key));
-        return *found;
+    // Rows give their cells in one order: the column of each place is looked
+    // up once, and again only where a row gives another key there.
+    QList<std::pair<QString, int>> places; // key, column
+    const auto columnAt = [&](qsizetype place, const QString& key) {
+        if (place == places.size())
+            places.append({key, ReportList::columnOf(list_, key)});
+        else if (places.at(place).first != key)
+            places[place] = {key, ReportList::columnOf(list_, key)};
+        return places.at(place).second;
     };
     QList<int> numberColumns;
     for (const QString& key : numberColumns_)
-        if (const int column = columnOf(key); column >= 0)
+        if (const int column = ReportList::columnOf(list_, key); column >= 0)
             numberColumns << column;
+    // The cells are written before the rows join the list, which then takes them in one go.
     QList<QTreeWidgetItem*> items;
     items.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -79,9 +81,11 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
         QTreeWidgetItem* added = ReportList::makeItem(item.key, item.text, item.tag);
         if (!itemIcon_.isNull())
             added->setIcon(0, itemIcon_);
-        for (const auto& [key, text] : item.cells)
-            if (const int column = columnOf(key); column >= 0)
+        for (qsizetype place = 0; place < item.cells.size(); ++place) {
+            const auto& [key, text] = item.cells.at(place);
+            if (const int column = columnAt(place, key); column >= 0)
                 added->setText(column, text);
+        }
         // Numbers right-aligned under each other.
         for (const int column : std::as_const(numberColumns))
             added->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);

@@ -1,5 +1,6 @@
 #include "module/card_pattern/report_list.h"
 
+#include "module/card_pattern/list_cell_delegate.h"
 #include "module/list_item_roles.h"
 
 #include <QTreeWidget>
@@ -30,12 +31,16 @@ void setUp(QTreeWidget* list, const QList<Column>& columns)
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setColumnCount(int(columns.size()));
-    QTreeWidgetItem* header = list->headerItem();
+    if (!qobject_cast<ListCellDelegate*>(list->itemDelegate()))
+        list->setItemDelegate(new ListCellDelegate(list)); // owned by the list
+    // The captions are written before the header joins the list, which then
+    // hears of them all at once instead of caption by caption.
+    auto* header = new QTreeWidgetItem;
     for (int i = 0; i < columns.size(); ++i) {
         header->setText(i, columns.at(i).caption);
         header->setData(i, columnKeyRole, columns.at(i).key);
     }
+    list->setHeaderItem(header); // owned by the list
 }
 
 int columnOf(const QTreeWidget* list, const QString& key)

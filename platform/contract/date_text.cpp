@@ -29,6 +29,14 @@ int digits(QStringView text, qsizetype at, int n)
     return value;
 }
 
+// Writes `value` as `width` digits, with leading zeros, and moves past them.
+void putDigits(QChar*& out, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        out[i] = QChar(u'0' + value % 10);
+    out += width;
+}
+
 // The stored forms "yyyy-MM-dd" and "HH:mm:ss" read digit by digit: a long
 // list reads one for every value, and a format parser costs far more. The
 // date form is taken this way only when the short date form cannot read the
@@ -92,16 +100,39 @@ void setShortDateFormat(const QString& format)
 
 QString toText(const QDate& date)
 {
-    return date.isValid() ? date.toString(shortDateFormat()) : QString();
+    if (!date.isValid())
+        return QString();
+    // The default form digit by digit: a long list writes one for every row,
+    // and the format writer costs many times more.
+    if (const int year = date.year(); year > 0 && year <= 9999 && formatStore() == u"yyyy.MM.dd") {
+        QString text(10, Qt::Uninitialized);
+        QChar* out = text.data();
+        putDigits(out, year, 4);
+        *out++ = u'.';
+        putDigits(out, date.month(), 2);
+        *out++ = u'.';
+        putDigits(out, date.day(), 2);
+        return text;
+    }
+    return date.toString(shortDateFormat());
 }
 
 QString toText(const QDateTime& moment, bool omitMidnight)
 {
     if (!moment.isValid())
         return QString();
-    if (omitMidnight && moment.time() == QTime(0, 0))
+    const QTime time = moment.time();
+    if (omitMidnight && time == QTime(0, 0))
         return toText(moment.date());
-    return toText(moment.date()) + QLatin1Char(' ') + moment.time().toString(shortTimeFormat.toString());
+    QString text = toText(moment.date());
+    const qsizetype at = text.size();
+    text.resize(at + 6);
+    QChar* out = text.data() + at;
+    *out++ = u' ';
+    putDigits(out, time.hour(), 2);
+    *out++ = u':';
+    putDigits(out, time.minute(), 2);
+    return text;
 }
 
 namespace {
