@@ -18,6 +18,20 @@ as_server_user() {
   fi
 }
 
+# Stops the server this state directory names, if any, and removes its data.
+stop_server() {
+  if [ -f "$state/datadir" ]; then
+    local data bindir
+    data="$(cat "$state/datadir")"
+    bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
+    if [ -d "$data/db" ] && [ -n "$bindir" ]; then
+      as_server_user "$bindir/pg_ctl" -D "$data/db" -m fast -w stop >/dev/null 2>&1
+    fi
+    rm -rf "$data"
+    rm -f "$state/datadir" "$state/url"
+  fi
+}
+
 unavailable() {
   echo "$1" > "$state/unavailable"
   echo "PostgreSQL tests will be skipped: $1"
@@ -26,6 +40,8 @@ unavailable() {
 
 case "$action" in
   start)
+    # A run stopped before its clean-up (interrupted, timed out) left its server running: stop it first.
+    stop_server
     rm -f "$state/url" "$state/unavailable"
     bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
     [ -n "$bindir" ] && [ -x "$bindir/initdb" ] || unavailable "no PostgreSQL server binaries (install the postgresql package)"
@@ -63,15 +79,7 @@ case "$action" in
       || { echo "the server did not restart: $(tail -3 "$data/server.log" 2>/dev/null | tr '\n' ' ')"; exit 1; }
     ;;
   stop)
-    if [ -f "$state/datadir" ]; then
-      data="$(cat "$state/datadir")"
-      bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
-      if [ -d "$data/db" ] && [ -n "$bindir" ]; then
-        as_server_user "$bindir/pg_ctl" -D "$data/db" -m fast -w stop >/dev/null 2>&1
-      fi
-      rm -rf "$data"
-      rm -f "$state/datadir" "$state/url"
-    fi
+    stop_server
     echo "PostgreSQL test server stopped"
     ;;
   *)
