@@ -1,6 +1,7 @@
 // A report's rows open the records they refer to from the report's window:
 // each sheet of an odometer gap by the cell's column or the row's buttons, a
-// fuel balance's vehicle, each in its type's real card; a group's name opens
+// fuel balance's vehicle, an expiring document's vehicle, a worn tyre and the
+// vehicle it is on, each in its type's real card; a group's name opens
 // nothing, and a sheet the user may not open is refused with a message.
 
 #include "platform/bo/reports/report_catalogue.h"
@@ -42,11 +43,18 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
         create("O4000100", {{"Name", QString::fromLatin1(name)}, {"TransportCarID", car},
                             {"Date", QDateTime(QDate(2024, 5, day), QTime(8, 0))}, {"DistanceRest", start},
                             {"DistanceEnd", end}});
+    // A document ending within the month after May 1st, and a tyre worn to 90 % on the car.
+    create("O4001100", {{"TransportID", car}, {"DocNumber", QStringLiteral("D-1")}, {"DateFrom", QDate(2023, 5, 10)},
+                        {"DateTo", QDate(2024, 5, 10)}});
+    const qint64 tyre = createId("O4000800", {{"Number", QStringLiteral("P-7")}, {"MaxRun", 1000}, {"DateFrom", QDate(2024, 1, 1)}});
+    create("O4000900", {{"TransportID", car}, {"TyreID", tyre}, {"Axis", 1}, {"DateFrom", QDate(2024, 1, 1)},
+                        {"TyreRunFrom", 0}, {"TyreRunTo", 900}});
     std::function<void(QDialog&)> act; // the user's part in the report's window
     previousRunner = shell::setDialogRunner([&](QDialog& dialog) {
         if (dialog.objectName() == QLatin1String("dlgReportParameters")) {
-            dialog.findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2024, 5, 1));
-            dialog.findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2024, 5, 31));
+            for (const auto& [date, day] : {std::pair{"dtpFrom", 1}, std::pair{"dtpTo", 31}, std::pair{"dtpDay", 1}})
+                if (auto* edit = dialog.findChild<QDateEdit*>(QString::fromLatin1(date)))
+                    edit->setDate(QDate(2024, 5, day));
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdPreview")), Qt::LeftButton);
             return dialog.result();
         }
@@ -57,7 +65,8 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             act(dialog);
         } else if (dialog.objectName() == QLatin1String("frmModalCard")) {
-            opened << dialog.findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("txtName")); // a tyre has a number instead
+            opened << (name ? name : dialog.findChild<QLineEdit*>(QStringLiteral("txtNumber")))->text();
         }
         return int(QDialog::Rejected);
     });
@@ -79,6 +88,11 @@ TEST_F(ReportRows, EachCellAndButtonOpensItsRecordInItsCard)
         {"OdometerGaps", How::Button, 1, "cmdOpen1", "KL-2"},
         {"FuelBalance", How::Enter, 1, "", "Škoda Octavia"},
         {"FuelBalance", How::Enter, 0, "", ""},
+        {"ExpiringDocuments", How::Enter, 1, "", "Škoda Octavia"}, // the document is kept on the vehicle's card
+        {"ExpiringDocuments", How::Button, 4, "cmdOpen0", "Škoda Octavia"},
+        {"TyreRuns", How::DoubleClick, 4, "", "P-7"},
+        {"TyreRuns", How::Enter, 1, "", "Škoda Octavia"},
+        {"TyreRuns", How::Button, 1, "cmdOpen0", "P-7"},
         {"OdometerGaps", How::Enter, 4, "", "", false},
     };
     for (const auto& c : cases) {
