@@ -57,6 +57,26 @@ EntryList::~EntryList() = default;
 
 void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
+    waiting_.reset();
+    if (waitsWhileHidden_ && !list_->isVisibleTo(list_->window())) {
+        waiting_ = Waiting{rows, itemOf, std::nullopt};
+        return;
+    }
+    fillItems(rows, itemOf);
+}
+
+void EntryList::fillNow()
+{
+    if (!waiting_)
+        return;
+    const Waiting waiting = *std::exchange(waiting_, std::nullopt);
+    fillItems(waiting.rows, waiting.itemOf);
+    if (waiting.totals)
+        addTotalsRow(*waiting.totals);
+}
+
+void EntryList::fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
+{
     list_->clear();
     const int count = rows ? rows->RecordCount() : 0;
     // Rows give their cells in one order: the column of each place is looked
@@ -97,6 +117,14 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 }
 
 void EntryList::addTotals(const Cells& totals)
+{
+    if (waiting_)
+        waiting_->totals = totals;
+    else
+        addTotalsRow(totals);
+}
+
+void EntryList::addTotalsRow(const Cells& totals)
 {
     QTreeWidgetItem* row = ReportList::addTotalsRow(list_);
     for (const auto& [key, text] : totals)
@@ -156,24 +184,27 @@ void EntryList::widenForLastRow()
     list_->doItemsLayout();
 }
 
-QTreeWidgetItem* EntryList::selected() const
+QTreeWidgetItem* EntryList::selected()
 {
+    fillNow();
     return Catalogue::HasSelectedItem(list_) ? list_->currentItem() : nullptr;
 }
 
-QTreeWidgetItem* EntryList::selectedEntry() const
+QTreeWidgetItem* EntryList::selectedEntry()
 {
     QTreeWidgetItem* item = selected();
     return ReportList::isTotalsRow(item) ? nullptr : item;
 }
 
-QTreeWidgetItem* EntryList::lastEntry() const
+QTreeWidgetItem* EntryList::lastEntry()
 {
+    fillNow();
     return ReportList::lastItem(list_);
 }
 
-QStringList EntryList::keys() const
+QStringList EntryList::keys()
 {
+    fillNow();
     QStringList keys;
     for (int i = 0; i < list_->topLevelItemCount(); ++i)
         keys << ListItem::keyOf(list_->topLevelItem(i));

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 class CardBase;
@@ -74,22 +75,30 @@ public:
 
     // Empties the list and adds one item per row, in the rows' order (none
     // for a null set); then selects the key kept by selectAfterRefill.
+    // A list that waits while hidden keeps the rows instead while its page
+    // is not shown, until fillNow() or a reader of its rows below asks.
     void fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     // Appends the bold "Viso:" row with the given totals in bold.
     void addTotals(const Cells& totals);
+    // For a list on a page the card does not open on, when nothing but the
+    // user reads its rows: the card calls fillNow() when the page shows.
+    void waitWhileHidden() { waitsWhileHidden_ = true; }
+    // Fills the list with the rows kept for it, if any.
+    void fillNow();
     // The small icon every row shows from the next fill on (none by default).
     void setItemIcon(const QIcon& icon) { itemIcon_ = icon; }
     // The row to select after the next fill (an object id; others select nothing).
     void selectAfterRefill(const QString& key) { selectAfter_ = key; }
 
+    // The readers of the rows fill a waiting list first.
     // The selected row; null when none.
-    QTreeWidgetItem* selected() const;
+    QTreeWidgetItem* selected();
     // The selected row unless it is the totals row.
-    QTreeWidgetItem* selectedEntry() const;
+    QTreeWidgetItem* selectedEntry();
     // The last row that is not the totals row; null for an empty list.
-    QTreeWidgetItem* lastEntry() const;
+    QTreeWidgetItem* lastEntry();
     // The keys of all rows, in order.
-    QStringList keys() const;
+    QStringList keys();
 
     // The card's commands: each menu item, key and double-click sets the
     // card's pending command and calls `run`, inside the card's handler boundary.
@@ -114,6 +123,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What a waiting list is to show once filled.
+    struct Waiting {
+        vx::RecordsetPtr rows;
+        ItemOf itemOf;
+        std::optional<Cells> totals;
+    };
+    void fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
+    void addTotalsRow(const Cells& totals);
     void fitColumns();
     void widenForLastRow();
     QAction* menuItem(const QString& name, const QString& caption);
@@ -131,6 +148,8 @@ private:
     QList<int> captionWidths_; // the columns' least widths, for their captions
     QString selectAfter_;
     QIcon itemIcon_;
+    bool waitsWhileHidden_ = false;
+    std::optional<Waiting> waiting_; // kept by fill while the list is hidden
 
     Commands commands_;
     std::function<void()> run_;
