@@ -34,7 +34,11 @@ public:
     // without moving the set's cursor. An unknown field throws, as the cursor does.
     class Row {
     public:
+        // The columns of the fields a fill's rows read, in the order they
+        // read them: each row reads the same fields in the same order.
+        using Places = QList<std::pair<QString, int>>; // field, column
         Row(const vx::Recordset& rows, int row) : rows_(rows), row_(row) {}
+        Row(const vx::Recordset& rows, int row, Places& places) : rows_(rows), row_(row), places_(&places) {}
         QVariant value(QStringView field) const;
         QString text(QStringView field) const;   // null: empty
         double number(QStringView field) const;  // null: 0
@@ -44,8 +48,12 @@ public:
         QString wholeNumber(QStringView field) const;
 
     private:
+        int columnOf(QStringView field) const;
+
         const vx::Recordset& rows_;
         int row_;
+        Places* places_ = nullptr;
+        mutable qsizetype read_ = 0; // the fields read so far
     };
 
     using Cells = QList<std::pair<QString, QString>>; // column key, text
@@ -131,7 +139,9 @@ private:
     };
     void fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     void addTotalsRow(const Cells& totals);
-    void fitColumns();
+    using Longest = QList<std::pair<qsizetype, int>>; // text length, row; longest first
+    static void note(Longest& longest, qsizetype length, int row);
+    void fitColumns(const QList<Longest>& longestByColumn);
     void widenForLastRow();
     QAction* menuItem(const QString& name, const QString& caption);
     void popUpMenu(const QPoint& at);
