@@ -15,9 +15,25 @@
 
 #include <algorithm>
 
+int EntryList::Row::columnOf(QStringView field) const
+{
+    if (!places_)
+        return rows_.fieldIndex(field);
+    Places& places = *places_;
+    const qsizetype place = read_++;
+    if (place < places.size() && places.at(place).first == field)
+        return places.at(place).second;
+    const int column = rows_.fieldIndex(field);
+    if (place < places.size())
+        places[place] = {field.toString(), column};
+    else
+        places.append({field.toString(), column});
+    return column;
+}
+
 QVariant EntryList::Row::value(QStringView field) const
 {
-    const int column = rows_.fieldIndex(field);
+    const int column = columnOf(field);
     if (column < 0)
         throw vx::UnknownFieldError(field.toString());
     return rows_.valueAt(row_, column);
@@ -57,6 +73,26 @@ EntryList::~EntryList() = default;
 
 void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
+    waiting_.reset();
+    if (waitsWhileHidden_ && !list_->isVisibleTo(list_->window())) {
+        waiting_ = Waiting{rows, itemOf, std::nullopt};
+        return;
+    }
+    fillItems(rows, itemOf);
+}
+
+void EntryList::fillNow()
+{
+    if (!waiting_)
+        return;
+    const Waiting waiting = *std::exchange(waiting_, std::nullopt);
+    fillItems(waiting.rows, waiting.itemOf);
+    if (waiting.totals)
+        addTotalsRow(*waiting.totals);
+}
+
+void EntryList::fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
+{
     list_->clear();
     const int count = rows ? rows->RecordCount() : 0;
     // Rows give their cells in one order: the column of each place is looked
@@ -76,27 +112,46 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
     // The cells are written before the rows join the list, which then takes them in one go.
     QList<QTreeWidgetItem*> items;
     items.reserve(count);
+    Row::Places fields;
+    const int columns = list_->columnCount();
+    QList<Longest> longest(columns);
+    QList<qsizetype> lengths(columns); // of the row's texts, by column
     for (int i = 0; i < count; ++i) {
-        const Item item = itemOf(Row(*rows, i));
+        const Item item = itemOf(Row(*rows, i, fields));
         QTreeWidgetItem* added = ReportList::makeItem(item.key, item.text, item.tag);
         if (!itemIcon_.isNull())
             added->setIcon(0, itemIcon_);
+        lengths.fill(0);
+        if (columns > 0)
+            lengths[0] = item.text.size();
         for (qsizetype place = 0; place < item.cells.size(); ++place) {
             const auto& [key, text] = item.cells.at(place);
-            if (const int column = columnAt(place, key); column >= 0)
+            if (const int column = columnAt(place, key); column >= 0) {
                 added->setText(column, text);
+                lengths[column] = text.size();
+            }
         }
+        for (int column = 0; column < columns; ++column)
+            note(longest[column], lengths.at(column), i);
         // Numbers right-aligned under each other.
         for (const int column : std::as_const(numberColumns))
             added->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items << added;
     }
     list_->addTopLevelItems(items);
-    fitColumns();
+    fitColumns(longest);
     Catalogue::SelectListItem(list_, std::exchange(selectAfter_, QString()));
 }
 
 void EntryList::addTotals(const Cells& totals)
+{
+    if (waiting_)
+        waiting_->totals = totals;
+    else
+        addTotalsRow(totals);
+}
+
+void EntryList::addTotalsRow(const Cells& totals)
 {
     QTreeWidgetItem* row = ReportList::addTotalsRow(list_);
     for (const auto& [key, text] : totals)
@@ -106,15 +161,26 @@ void EntryList::addTotals(const Cells& totals)
     widenForLastRow();
 }
 
-// Columns as wide as their captions and what the rows show, so dates and
-// names are not cut. Measuring a cell lays its text out, which a long list
-// cannot afford for every cell: a column is measured by its longest texts.
-void EntryList::fitColumns()
+// Keeps the longest texts of a column: measuring a cell lays its text out,
+// which a long list cannot afford for every cell.
+void EntryList::note(Longest& longest, qsizetype length, int row)
 {
     constexpr int measured = 3;
+    if (longest.size() == measured && length <= longest.constLast().first)
+        return;
+    const auto at = std::find_if(longest.cbegin(), longest.cend(), [&](const auto& l) { return l.first < length; });
+    longest.insert(at - longest.cbegin(), {length, row});
+    if (longest.size() > measured)
+        longest.removeLast();
+}
+
+// Columns as wide as their captions and what the rows show, so dates and
+// names are not cut: a column is measured by its longest texts, which the
+// fill noted as it wrote them.
+void EntryList::fitColumns(const QList<Longest>& longestByColumn)
+{
     const QAbstractItemModel* model = list_->model();
     QHeaderView* header = list_->header();
-    const int rows = list_->topLevelItemCount();
     if (captionWidths_.size() != list_->columnCount()) {
         captionWidths_.clear();
         for (int column = 0; column < list_->columnCount(); ++column)
@@ -124,16 +190,7 @@ void EntryList::fitColumns()
     // has shown: it would draw itself a second time.
     const QSignalBlocker quiet(header);
     for (int column = 0; column < list_->columnCount(); ++column) {
-        QList<std::pair<qsizetype, int>> longest; // text length, row; longest first
-        for (int row = 0; row < rows; ++row) {
-            const qsizetype length = list_->topLevelItem(row)->text(column).size();
-            if (longest.size() == measured && length <= longest.constLast().first)
-                continue;
-            const auto at = std::find_if(longest.cbegin(), longest.cend(), [&](const auto& l) { return l.first < length; });
-            longest.insert(at - longest.cbegin(), {length, row});
-            if (longest.size() > measured)
-                longest.removeLast();
-        }
+        const Longest& longest = longestByColumn.at(column);
         int width = captionWidths_.at(column);
         for (const auto& [length, row] : std::as_const(longest))
             width = qMax(width, list_->sizeHintForIndex(model->index(row, column)).width());
@@ -156,24 +213,27 @@ void EntryList::widenForLastRow()
     list_->doItemsLayout();
 }
 
-QTreeWidgetItem* EntryList::selected() const
+QTreeWidgetItem* EntryList::selected()
 {
+    fillNow();
     return Catalogue::HasSelectedItem(list_) ? list_->currentItem() : nullptr;
 }
 
-QTreeWidgetItem* EntryList::selectedEntry() const
+QTreeWidgetItem* EntryList::selectedEntry()
 {
     QTreeWidgetItem* item = selected();
     return ReportList::isTotalsRow(item) ? nullptr : item;
 }
 
-QTreeWidgetItem* EntryList::lastEntry() const
+QTreeWidgetItem* EntryList::lastEntry()
 {
+    fillNow();
     return ReportList::lastItem(list_);
 }
 
-QStringList EntryList::keys() const
+QStringList EntryList::keys()
 {
+    fillNow();
     QStringList keys;
     for (int i = 0; i < list_->topLevelItemCount(); ++i)
         keys << ListItem::keyOf(list_->topLevelItem(i));

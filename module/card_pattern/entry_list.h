@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 class CardBase;
@@ -33,7 +34,11 @@ public:
     // without moving the set's cursor. An unknown field throws, as the cursor does.
     class Row {
     public:
+        // The columns of the fields a fill's rows read, in the order they
+        // read them: each row reads the same fields in the same order.
+        using Places = QList<std::pair<QString, int>>; // field, column
         Row(const vx::Recordset& rows, int row) : rows_(rows), row_(row) {}
+        Row(const vx::Recordset& rows, int row, Places& places) : rows_(rows), row_(row), places_(&places) {}
         QVariant value(QStringView field) const;
         QString text(QStringView field) const;   // null: empty
         double number(QStringView field) const;  // null: 0
@@ -43,8 +48,12 @@ public:
         QString wholeNumber(QStringView field) const;
 
     private:
+        int columnOf(QStringView field) const;
+
         const vx::Recordset& rows_;
         int row_;
+        Places* places_ = nullptr;
+        mutable qsizetype read_ = 0; // the fields read so far
     };
 
     using Cells = QList<std::pair<QString, QString>>; // column key, text
@@ -74,22 +83,30 @@ public:
 
     // Empties the list and adds one item per row, in the rows' order (none
     // for a null set); then selects the key kept by selectAfterRefill.
+    // A list that waits while hidden keeps the rows instead while its page
+    // is not shown, until fillNow() or a reader of its rows below asks.
     void fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     // Appends the bold "Viso:" row with the given totals in bold.
     void addTotals(const Cells& totals);
+    // For a list on a page the card does not open on, when nothing but the
+    // user reads its rows: the card calls fillNow() when the page shows.
+    void waitWhileHidden() { waitsWhileHidden_ = true; }
+    // Fills the list with the rows kept for it, if any.
+    void fillNow();
     // The small icon every row shows from the next fill on (none by default).
     void setItemIcon(const QIcon& icon) { itemIcon_ = icon; }
     // The row to select after the next fill (an object id; others select nothing).
     void selectAfterRefill(const QString& key) { selectAfter_ = key; }
 
+    // The readers of the rows fill a waiting list first.
     // The selected row; null when none.
-    QTreeWidgetItem* selected() const;
+    QTreeWidgetItem* selected();
     // The selected row unless it is the totals row.
-    QTreeWidgetItem* selectedEntry() const;
+    QTreeWidgetItem* selectedEntry();
     // The last row that is not the totals row; null for an empty list.
-    QTreeWidgetItem* lastEntry() const;
+    QTreeWidgetItem* lastEntry();
     // The keys of all rows, in order.
-    QStringList keys() const;
+    QStringList keys();
 
     // The card's commands: each menu item, key and double-click sets the
     // card's pending command and calls `run`, inside the card's handler boundary.
@@ -114,7 +131,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fitColumns();
+    // What a waiting list is to show once filled.
+    struct Waiting {
+        vx::RecordsetPtr rows;
+        ItemOf itemOf;
+        std::optional<Cells> totals;
+    };
+    void fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
+    void addTotalsRow(const Cells& totals);
+    using Longest = QList<std::pair<qsizetype, int>>; // text length, row; longest first
+    static void note(Longest& longest, qsizetype length, int row);
+    void fitColumns(const QList<Longest>& longestByColumn);
     void widenForLastRow();
     QAction* menuItem(const QString& name, const QString& caption);
     void popUpMenu(const QPoint& at);
@@ -131,6 +158,8 @@ private:
     QList<int> captionWidths_; // the columns' least widths, for their captions
     QString selectAfter_;
     QIcon itemIcon_;
+    bool waitsWhileHidden_ = false;
+    std::optional<Waiting> waiting_; // kept by fill while the list is hidden
 
     Commands commands_;
     std::function<void()> run_;

@@ -106,6 +106,9 @@ QString fixed(double value, int decimals)
 QString plain(double value)
 {
     constexpr int significantDigits = 15;
+    // Whole numbers, the most common in lists, are written as integers.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(qint64(value));
     // A number whose shortest form has no more digits than that is written so
     // (lists show many: this is their quick way).
     if (value != 0.0 && std::fabs(value) < 1e15) {

@@ -9,6 +9,7 @@
 #include "trips/trip_numbers.h"
 
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace {
 
@@ -136,6 +137,14 @@ void frmTransportTripsSV::buildLists()
                                                   {"FuelByNorm", "Kuro kiekis"}}),
                                          keys({"DistanceNormValue", "DurationNormValue", "Distance", "Duration",
                                                "FuelByDistanceNorm", "FuelByDurationNorm", "FuelByNorm"}));
+    // The card opens on the route lines: the cheques and the norm summary
+    // are filled when their page shows.
+    cheques_->waitWhileHidden();
+    norms_->waitWhileHidden();
+    connect(c_.TabStrip, &QTabWidget::currentChanged, this, [this] {
+        cheques_->fillNow();
+        norms_->fillNow();
+    });
 }
 
 void frmTransportTripsSV::fillRouteList()
@@ -155,14 +164,16 @@ void frmTransportTripsSV::fillChequeList(bool recompute)
     double totalFuel = 0.0;
     double totalSum = 0.0;
     double lastSum = 0.0;
-    cheques_->fill(cheques, [&](const Row& row) {
+    const int count = cheques ? cheques->RecordCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        const Row row(*cheques, i);
         totalFuel += row.number(u"FuelAmount");
         lastSum = row.number(u"SumA");
         totalSum += lastSum;
-        return chequeItem(row);
-    });
+    }
+    cheques_->fill(cheques, chequeItem);
     // The totals row only when it says more than the last cheque does.
-    if (totalSum > lastSum && cheques_->lastEntry())
+    if (totalSum > lastSum && count > 0)
         cheques_->addTotals({{QStringLiteral("FuelAmount"), trips::numbers::plain(totalFuel)},
                              {QStringLiteral("SumA"), trips::numbers::amount(totalSum)}});
     if (recompute) {

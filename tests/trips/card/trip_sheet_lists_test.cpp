@@ -72,6 +72,7 @@ TEST_F(TripSheetLists, NoTotalsRowWhenItWouldSayNoMoreThanTheLastCheque)
         for (const double sum : sums)
             chequeOf(sheet, 10, sum);
         const auto card = openSaved(sheet);
+        ui(*card).TabStrip->setCurrentIndex(1);
         QTreeWidget* list = ui(*card).lvwCheques;
         ASSERT_EQ(list->topLevelItemCount(), sums.size());
         for (int i = 0; i < list->topLevelItemCount(); ++i)
@@ -87,6 +88,7 @@ TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateABaseCurrencyOneABlankA
     const QString foreign = vx::oid::make(u"O4000300", chequeOf(sheet, 40, 100, fields({{"CurrencyID", euro}})));
     const QString base = vx::oid::make(u"O4000300", chequeOf(sheet, 20, 50));
     const auto card = openSaved(sheet);
+    ui(*card).TabStrip->setCurrentIndex(1);
     QTreeWidget* list = ui(*card).lvwCheques;
     struct Row {
         QString key;
@@ -172,6 +174,7 @@ TEST_F(TripSheetLists, RowsAreAddedAndDeletedByKeyAndMenuWhereOffered)
             chequeOf(sheet, 10.0, sum);
         const auto card = openSaved(sheet);
         const TripSheetControls& c = ui(*card);
+        c.TabStrip->setCurrentIndex(test.routeList ? 0 : 1);
         QTreeWidget* list = test.routeList ? c.lvwRoutes : c.lvwCheques;
         ASSERT_EQ(list->topLevelItemCount(), test.routeList ? 2 : 3);
         if (test.selected)
@@ -312,6 +315,7 @@ TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelect
     chequeOf(sheet, 5.0, 5.0, fields({{"TransportFuelTypeID", petrolFuel}}));
     const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
+    c.TabStrip->setCurrentIndex(1);
     ASSERT_EQ(c.lvwCheques->topLevelItemCount(), 3);
     c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(2));
     ASSERT_TRUE(ReportList::isTotalsRow(c.lvwCheques->currentItem()));
@@ -339,6 +343,7 @@ TEST_F(TripSheetLists, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnchang
     const auto card = openSaved(sheet);
     const TripSheetControls& c = ui(*card);
     EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("30"));
+    c.TabStrip->setCurrentIndex(1);
     c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
     play<trips::frmTransportFuelCheque>([](trips::frmTransportFuelCheque& form) {
         form.txtAmount->setText(QStringLiteral("42"));
