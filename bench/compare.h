@@ -3,6 +3,9 @@
 // What the store-side benchmarks share: the store a case runs on, the plain
 // SQLite side of a comparison, and timing a call beside it.
 
+#include "platform/contract/argument_text.h"
+#include "platform/contract/date_text.h"
+
 #include <QDate>
 #include <QStringList>
 
@@ -61,6 +64,12 @@ void compare(benchmark::State& state, const std::function<void()>& call, const s
 
 // A benchmark program's main: the cases run inside a core application.
 int runWithCoreApplication(int argc, char** argv);
+
+// The parameter of the trip sheet list with every sheet ("Visi"): no period start.
+inline QString allTripSheets()
+{
+    return vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+}
 
 inline std::string text(const QString& s)
 {

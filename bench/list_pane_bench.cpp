@@ -154,8 +154,7 @@ void OpenStoredTrips(benchmark::State& state)
     const bool whole = state.range(1) != 0;
     const bo::SessionPtr session = bo::Session::open(storeOfTrips(int(state.range(0))));
     const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
-    const QString period = vx::arguments::write(
-        {QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+    const QString period = bench::allTripSheets();
     measureOpening(
         state, [] { return vx::RecordsetPtr(); },
         [&](shell::ObjectListModel& model, const vx::RecordsetPtr&) {

@@ -22,10 +22,16 @@
 
 namespace {
 
+using bench::allTripSheets;
 using bench::compare;
 using bench::Raw;
 using bench::storeOrSkip;
 using bench::text;
+
+// The plain query's side of a list row: a sheet with its vehicle's name and
+// code and its driver's shown name, and the first page in the list's order.
+const std::string sheetRowColumns = "SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) ";
+const std::string firstPageInListOrder = "ORDER BY c.\"Name\", c.\"Code\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC LIMIT 2000";
 
 // The previous sheet of the vehicle whose number of sheets is nearest the
 // argument, for a new sheet on the day after its last: GetLastTrip, then
@@ -89,6 +95,10 @@ void PeriodList(benchmark::State& state)
     const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
     const std::string first = text(from.toString(Qt::ISODate)) + " 00:00:00";
     const std::string last = text(to.toString(Qt::ISODate)) + " 23:59:59";
+    const std::string sheets = sheetRowColumns +
+                               "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                               "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"Date\" >= ? AND t.\"Date\" <= ? "
+                               "ORDER BY c.\"Name\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC";
     long rows = 0;
     compare(
         state,
@@ -98,10 +108,7 @@ void PeriodList(benchmark::State& state)
             rows = rs->RecordCount();
         },
         [&] {
-            raw.rows("SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                     "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
-                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"Date\" >= ? AND t.\"Date\" <= ? "
-                     "ORDER BY c.\"Name\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC",
+            raw.rows(sheets.c_str(),
                      [&](sqlite3_stmt* s) {
                          sqlite3_bind_text(s, 1, first.c_str(), -1, SQLITE_TRANSIENT);
                          sqlite3_bind_text(s, 2, last.c_str(), -1, SQLITE_TRANSIENT);
@@ -167,9 +174,13 @@ void AllListFirstScreen(benchmark::State& state)
         return;
     const Raw raw(path);
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
-    const QString param =
-        vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+    const QString param = allTripSheets();
     const vx::VxObjectUIPtr list = session->createList(QStringLiteral("O4000100"));
+    const std::string firstPage = sheetRowColumns +
+                                  "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+                                  "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"TransportCarID\" IN "
+                                  "(SELECT \"ID\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"Name\", \"Code\", \"ID\" LIMIT 2) " +
+                                  firstPageInListOrder;
     shell::ObjectListModel model;
     int rows = 0;
     compare(
@@ -181,12 +192,7 @@ void AllListFirstScreen(benchmark::State& state)
         [&] {
             raw.rows("SELECT \"ID\", \"Name\", \"Code\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"Name\", \"Code\", \"ID\"",
                      [](sqlite3_stmt*) {});
-            raw.rows("SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                     "FROM transport_trip t LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
-                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" WHERE t.\"TransportCarID\" IN "
-                     "(SELECT \"ID\" FROM transport_car WHERE \"GroupFlag\" = 0 ORDER BY \"Name\", \"Code\", \"ID\" LIMIT 2) "
-                     "ORDER BY c.\"Name\", c.\"Code\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC LIMIT 2000",
-                     [](sqlite3_stmt*) {});
+            raw.rows(firstPage.c_str(), [](sqlite3_stmt*) {});
         });
     state.counters["rows"] = double(rows);
 }
@@ -220,8 +226,14 @@ void AllListSearch(benchmark::State& state, const char* term)
     const std::string driverList = "[" + text(drivers.join(u',')) + "]";
     const std::string pattern = "%" + text(vx::search::folded(typed)) + "%";
     const bo::SessionPtr session = bo::Session::open(QString::fromUtf8(path));
-    const QString param =
-        vx::arguments::write({QStringLiteral("O4000100"), QString(), QString(), vx::dates::noDate(), vx::dates::calendarEnd()});
+    const QString param = allTripSheets();
+    const std::string firstFound =
+        "WITH hit(id) AS (SELECT rowid FROM transport_trip_search WHERE \"SearchText\" LIKE ? "
+        "UNION SELECT \"ID\" FROM transport_trip WHERE \"UserID\" IN (SELECT value FROM json_each(?))) " +
+        sheetRowColumns +
+        "FROM hit JOIN transport_trip t ON t.\"ID\" = hit.id LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
+        "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" " +
+        firstPageInListOrder;
     shell::ObjectListModel model;
     model.setRows(session->createList(QStringLiteral("O4000100"))->GetVxObjectList(param, QString(), QString()), {},
                   QStringLiteral("O4000100"));
@@ -234,12 +246,7 @@ void AllListSearch(benchmark::State& state, const char* term)
             rows = model.totalRows();
         },
         [&] {
-            raw.rows("WITH hit(id) AS (SELECT rowid FROM transport_trip_search WHERE \"SearchText\" LIKE ? "
-                     "UNION SELECT \"ID\" FROM transport_trip WHERE \"UserID\" IN (SELECT value FROM json_each(?))) "
-                     "SELECT t.*, c.\"Name\", c.\"Code\", TRIM(COALESCE(e.\"Name\", '') || ' ' || COALESCE(e.\"LastName\", '')) "
-                     "FROM hit JOIN transport_trip t ON t.\"ID\" = hit.id LEFT JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
-                     "LEFT JOIN employee e ON e.\"ID\" = t.\"UserID\" "
-                     "ORDER BY c.\"Name\", c.\"Code\", c.\"ID\", t.\"Date\" DESC, t.\"ID\" DESC LIMIT 2000",
+            raw.rows(firstFound.c_str(),
                      [&](sqlite3_stmt* s) {
                          sqlite3_bind_text(s, 1, pattern.c_str(), -1, SQLITE_TRANSIENT);
                          sqlite3_bind_text(s, 2, driverList.c_str(), -1, SQLITE_TRANSIENT);

@@ -17,18 +17,8 @@
 
 int EntryList::Row::columnOf(QStringView field) const
 {
-    if (!places_)
-        return rows_.fieldIndex(field);
-    Places& places = *places_;
-    const qsizetype place = read_++;
-    if (place < places.size() && places.at(place).first == field)
-        return places.at(place).second;
-    const int column = rows_.fieldIndex(field);
-    if (place < places.size())
-        places[place] = {field.toString(), column};
-    else
-        places.append({field.toString(), column});
-    return column;
+    const auto lookUp = [this](QStringView name) { return rows_.fieldIndex(name); };
+    return places_ ? places_->find(read_++, field, lookUp) : lookUp(field);
 }
 
 QVariant EntryList::Row::value(QStringView field) const
@@ -95,16 +85,9 @@ void EntryList::fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
     list_->clear();
     const int count = rows ? rows->RecordCount() : 0;
-    // Rows give their cells in one order: the column of each place is looked
-    // up once, and again only where a row gives another key there.
-    QList<std::pair<QString, int>> places; // key, column
-    const auto columnAt = [&](qsizetype place, const QString& key) {
-        if (place == places.size())
-            places.append({key, ReportList::columnOf(list_, key)});
-        else if (places.at(place).first != key)
-            places[place] = {key, ReportList::columnOf(list_, key)};
-        return places.at(place).second;
-    };
+    // Rows give their cells in one order: each place's column is looked up once.
+    PlacedNames cellColumns;
+    const auto columnOfKey = [this](QStringView key) { return ReportList::columnOf(list_, key.toString()); };
     QList<int> numberColumns;
     for (const QString& key : numberColumns_)
         if (const int column = ReportList::columnOf(list_, key); column >= 0)
@@ -126,7 +109,7 @@ void EntryList::fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
             lengths[0] = item.text.size();
         for (qsizetype place = 0; place < item.cells.size(); ++place) {
             const auto& [key, text] = item.cells.at(place);
-            if (const int column = columnAt(place, key); column >= 0) {
+            if (const int column = cellColumns.find(place, key, columnOfKey); column >= 0) {
                 added->setText(column, text);
                 lengths[column] = text.size();
             }

@@ -27,6 +27,29 @@ class QTimer;
 // the selected row, Insert adds, Delete deletes — each only where the menu
 // would offer it and only while the card lets the user edit. Objects dropped
 // on the list start an add once the drop has ended.
+// Names looked up once for each place of a sequence that every row repeats
+// (a fill's rows read the same fields, and give the same cells, in one order):
+// a place is looked up again only where a row has another name there. Places
+// are asked from the first on.
+class PlacedNames {
+public:
+    template <typename Lookup>
+    int find(qsizetype place, QStringView name, Lookup lookup)
+    {
+        if (place < places_.size() && places_.at(place).first == name)
+            return places_.at(place).second;
+        const int found = lookup(name);
+        if (place < places_.size())
+            places_[place] = {name.toString(), found};
+        else
+            places_.append({name.toString(), found});
+        return found;
+    }
+
+private:
+    QList<std::pair<QString, int>> places_; // name, what it was found as
+};
+
 class EntryList : public QObject {
     Q_OBJECT
 public:
@@ -36,7 +59,7 @@ public:
     public:
         // The columns of the fields a fill's rows read, in the order they
         // read them: each row reads the same fields in the same order.
-        using Places = QList<std::pair<QString, int>>; // field, column
+        using Places = PlacedNames;
         Row(const vx::Recordset& rows, int row) : rows_(rows), row_(row) {}
         Row(const vx::Recordset& rows, int row, Places& places) : rows_(rows), row_(row), places_(&places) {}
         QVariant value(QStringView field) const;
