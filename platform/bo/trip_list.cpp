@@ -350,12 +350,9 @@ QList<Vehicle> countedVehicles(Database& db, const QString& where, const QVarian
 // of them has sheets in the period is seen as their sheets are read.
 QList<Vehicle> vehiclesWithSheets(Database& db)
 {
-    const Rows found = db.query(QStringLiteral(
-        "WITH RECURSIVE v(id) AS (SELECT MIN(\"TransportCarID\") FROM transport_trip "
-        "UNION ALL SELECT (SELECT MIN(x.\"TransportCarID\") FROM transport_trip x WHERE x.\"TransportCarID\" > v.id) "
-        "FROM v WHERE v.id IS NOT NULL) "
-        "SELECT v.id, c.\"Name\", c.\"Code\" FROM v LEFT JOIN transport_car c ON c.\"ID\" = v.id "
-        "WHERE v.id IS NOT NULL AND v.id <> 0"));
+    const Rows found = db.query(vehiclesWithSheetsCte() +
+                                QStringLiteral("SELECT v.id, c.\"Name\", c.\"Code\" FROM v LEFT JOIN transport_car c ON c.\"ID\" = v.id "
+                                               "WHERE v.id IS NOT NULL AND v.id <> 0"));
     QList<Vehicle> vehicles;
     for (const QVariantList& row : found.values)
         vehicles.append(vehicleOf(row, -1));

@@ -43,6 +43,15 @@ bool trigramsNarrow(const QString& folded)
 
 } // namespace
 
+QString vehiclesWithSheetsCte(const QString& condition)
+{
+    const QString also = condition.isEmpty() ? QString() : QStringLiteral(" AND ") + condition;
+    return QStringLiteral("WITH RECURSIVE v(id) AS (SELECT MIN(x.\"TransportCarID\") FROM transport_trip x WHERE 1 = 1%1 "
+                          "UNION ALL SELECT (SELECT MIN(x.\"TransportCarID\") FROM transport_trip x WHERE x.\"TransportCarID\" > v.id%1) "
+                          "FROM v WHERE v.id IS NOT NULL) ")
+        .arg(also);
+}
+
 TripSearch::TripSearch(Database& db, const QString& typed, const QString& periodCondition, const QVariantList& period,
                        int fewSheets)
     : folded_(vx::search::folded(typed)), pattern_(likePattern(folded_))
@@ -111,11 +120,9 @@ void TripSearch::findFew(Database& db, const QString& periodCondition, const QVa
 void TripSearch::findDriven(Database& db)
 {
     for (const QVariant& driver : std::as_const(drivers_)) {
-        const Rows cars = db.query(
-            QStringLiteral("WITH RECURSIVE v(id) AS (SELECT MIN(\"TransportCarID\") FROM transport_trip WHERE \"UserID\" = ? "
-                           "UNION ALL SELECT (SELECT MIN(x.\"TransportCarID\") FROM transport_trip x WHERE x.\"UserID\" = ? "
-                           "AND x.\"TransportCarID\" > v.id) FROM v WHERE v.id IS NOT NULL) SELECT id FROM v WHERE id IS NOT NULL"),
-            {driver, driver});
+        const Rows cars = db.query(vehiclesWithSheetsCte(QStringLiteral("x.\"UserID\" = ?")) +
+                                       QStringLiteral("SELECT id FROM v WHERE id IS NOT NULL"),
+                                   {driver, driver});
         for (const QVariantList& row : cars.values)
             driven_.insert(row.at(0).toLongLong());
         // Sheets without a vehicle go under the vehicle 0.

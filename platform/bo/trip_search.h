@@ -9,6 +9,12 @@ namespace bo {
 
 class Database;
 
+// "WITH RECURSIVE v(id) AS (...) ": the vehicles that have sheets (those
+// `condition` over "x" keeps, when given), found by stepping through an index
+// that leads with the vehicle, one seek each, instead of reading every sheet.
+// The values of a condition are given twice; a last v row holds NULL.
+QString vehiclesWithSheetsCte(const QString& condition = QString());
+
 // A search typed into the trip list, answered by the store: which sheets may
 // show the typed text in their row, judged from the sheets' stored search
 // texts (trip_search_text.h), the vehicles' codes and the drivers' names,
