@@ -44,6 +44,15 @@ long Raw::rows(const char* sql, const std::function<void(sqlite3_stmt*)>& bind) 
     return count;
 }
 
+long Raw::rows(const char* sql, std::initializer_list<std::string_view> texts) const
+{
+    return rows(sql, [&](sqlite3_stmt* s) {
+        int index = 0;
+        for (const std::string_view text : texts)
+            sqlite3_bind_text(s, ++index, text.data(), int(text.size()), SQLITE_TRANSIENT);
+    });
+}
+
 QDate Raw::day(const char* sql, std::optional<long long> bound) const
 {
     QDate value;

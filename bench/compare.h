@@ -13,8 +13,10 @@
 #include <sqlite3.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace bench {
 
@@ -33,6 +35,8 @@ public:
 
     // Runs `sql` with the parameters `bind` sets; reads every value of every row and returns the rows read.
     long rows(const char* sql, const std::function<void(sqlite3_stmt*)>& bind) const;
+    // The same with texts for its parameters, in order.
+    long rows(const char* sql, std::initializer_list<std::string_view> texts) const;
     // The date a query's first value starts with; `bound`, when given, is its one parameter.
     QDate day(const char* sql, std::optional<long long> bound = std::nullopt) const;
     long long number(const char* sql, std::optional<long long> bound = std::nullopt) const;

@@ -108,11 +108,7 @@ void PeriodList(benchmark::State& state)
             rows = rs->RecordCount();
         },
         [&] {
-            raw.rows(sheets.c_str(),
-                     [&](sqlite3_stmt* s) {
-                         sqlite3_bind_text(s, 1, first.c_str(), -1, SQLITE_TRANSIENT);
-                         sqlite3_bind_text(s, 2, last.c_str(), -1, SQLITE_TRANSIENT);
-                     });
+            raw.rows(sheets.c_str(), {first, last});
         });
     state.counters["rows"] = double(rows);
 }
@@ -152,10 +148,7 @@ void ReportFuelBalance(benchmark::State& state)
                      "(SELECT SUM(ch.\"FuelAmount\") FROM transport_cheque ch WHERE ch.\"TransportTripID\" = t.\"ID\") "
                      "FROM transport_trip t JOIN transport_car c ON c.\"ID\" = t.\"TransportCarID\" "
                      "WHERE t.\"Date\" >= ? AND t.\"Date\" < ? ORDER BY t.\"TransportCarID\", t.\"Date\", t.\"ID\"",
-                     [&](sqlite3_stmt* s) {
-                         sqlite3_bind_text(s, 1, first.c_str(), -1, SQLITE_TRANSIENT);
-                         sqlite3_bind_text(s, 2, end.c_str(), -1, SQLITE_TRANSIENT);
-                     });
+                     {first, end});
         });
     state.counters["rows"] = double(rows);
     state.counters["sheets"] = double(sheets);
@@ -246,11 +239,7 @@ void AllListSearch(benchmark::State& state, const char* term)
             rows = model.totalRows();
         },
         [&] {
-            raw.rows(firstFound.c_str(),
-                     [&](sqlite3_stmt* s) {
-                         sqlite3_bind_text(s, 1, pattern.c_str(), -1, SQLITE_TRANSIENT);
-                         sqlite3_bind_text(s, 2, driverList.c_str(), -1, SQLITE_TRANSIENT);
-                     });
+            raw.rows(firstFound.c_str(), {pattern, driverList});
         });
     state.counters["rows"] = double(rows);
 }
