@@ -1,5 +1,5 @@
-// Saving a trip sheet: what is written, what stops a save, and how a new
-// sheet becomes a saved one.
+// Saving a trip sheet: what is written and what stops a save. How a new
+// sheet becomes a saved one is the scripts'.
 
 #include "tests/trips/card/trip_sheet_card_fixture.h"
 
@@ -36,24 +36,6 @@ TEST_F(TripSheetSaving, ASavedSheetReopensWithTheSameValues)
                                             "txtSpidometrTo txtExternalDistance txtDistance txtFuelRest0 txtFuelFinal0 "
                                             "txtFuelFinal1 txtFinalRest1"),
               "KL-1|K-9|True|2026.11.06|Ona Onaitė|1010|1267,5|7,5|250|41,250|0,000|5,000|3,500");
-}
-
-// The scripts play the new sheet's vehicle, tanks, caption, tabs and buttons
-// through its first save; here what the panel and the store hold afterwards.
-TEST_F(TripSheetSaving, ANewSheetBecomesASavedOneAfterItsFirstSave)
-{
-    // The vehicle's driver, whom the sheet takes: no sheet is saved without one.
-    create(QStringLiteral("O4001000"),
-           fields({{"TransportID", car}, {"UserID", driver}, {"DateFrom", start.addYears(-1)}}));
-    const auto card = openCard(newSheet(car, start));
-    fill(ui(*card).txtName, QStringLiteral("KL-7"));
-    ui(*card).cmdWrite->click();
-    ASSERT_EQ(takeMessages(messages), "");
-    const QString oidr = card->vxObjectUIO()->OIDR();
-    EXPECT_TRUE(vx::oid::hasRecord(oidr));
-    EXPECT_TRUE(ui(*card).SOPanel->toolTip().startsWith(QStringLiteral("Sukūrė: ")));
-    expectStored(oidr, {{"Name", QStringLiteral("KL-7")}, {"TransportCarID", car}, {"UserID", driver},
-                        {"FuelTankTypeID1", diesel}, {"FuelTankTypeID2", petrol}, {"DateTo", QVariant()}});
 }
 
 TEST_F(TripSheetSaving, TankTypesThatDoNotFitTheVehicleAreRefused)
