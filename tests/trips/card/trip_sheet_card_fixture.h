@@ -1,32 +1,23 @@
 #pragma once
 
-#include "module/card_factory.h"
-#include "module/card_pattern/choice_field.h"
-#include "module/card_pattern/number_field.h"
 #include "module/card_pattern/report_list.h"
 #include "module/catalogue.h"
 #include "module/catalogue_conversions.h"
+#include "tests/support/shown_state.h"
 #include "tests/trips/trip_fleet.h"
 #include "trips/card/trip_number_field.h"
 #include "trips/card/trip_sheet_card.h"
 
-// The controls of the card and its entry dialogs, complete, for every test that works them.
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
 
 #include <memory>
+#include <tuple>
+#include <utility>
 
 // The trip sheet card and its entry dialogs, driven offscreen on the fleet.
 class TripSheetCardTest : public TripFleet {
@@ -34,10 +25,7 @@ protected:
     // The card of a sheet (a new sheet's editor too), loaded.
     static std::unique_ptr<frmTransportTripsSV> openCard(const vx::VxObjectUIOPtr& editor)
     {
-        auto* card = dynamic_cast<frmTransportTripsSV*>(
-            module::createCard(QStringLiteral("frmTransportTripsSV"), editor).widget.data());
-        EXPECT_TRUE(card);
-        return std::unique_ptr<frmTransportTripsSV>(card);
+        return ::openCard<frmTransportTripsSV>(editor);
     }
     std::unique_ptr<frmTransportTripsSV> openSaved(qint64 sheet) { return openCard(open(sheetId(sheet))); }
     static const TripSheetControls& ui(const frmTransportTripsSV& card) { return card.controls(); }
@@ -50,6 +38,8 @@ protected:
         leave(field);
     }
 
-    // Entry dialogs are played here; one nobody plays is cancelled.
+    // Entry dialogs are played here; one nobody plays is cancelled. `takeDialogs`
+    // gives the names of those run since the last call, joined by "|".
     testhost::ScriptedDialogs dialogs;
+    std::string takeDialogs() { return std::exchange(dialogs.shown, {}).join(u'|').toStdString(); }
 };

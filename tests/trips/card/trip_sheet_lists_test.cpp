@@ -1,7 +1,7 @@
 // The trip sheet's lists: what the cheque list and its totals row show,
 // adding and deleting rows by key and context menu, the entry dialogs each
-// command opens and how the sheet follows their saves, and route segments
-// dropped onto the route list.
+// command opens and how the sheet follows their saves (a cheque's is the
+// script's), and route segments dropped onto the route list.
 
 #include "platform/contract/vx_grid_control.h"
 #include "tests/trips/card/trip_sheet_card_fixture.h"
@@ -25,13 +25,17 @@ protected:
         values.insert(extra);
         return record("O4000300", values);
     }
-    // A route line with everything a user enters: segment, norm, driver and date.
-    void completeLine(qint64 sheet, double km)
+    // A saved sheet with two route lines of 100 and 50 km, each with everything
+    // a user enters: segment, norm, driver and date.
+    qint64 sheetWithLines()
     {
-        record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
-                                   {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
-                                   {"FuelNormByDistance", 28.5}, {"UserID", driver},
-                                   {"Date", QDateTime(start, QTime(8, 0))}}));
+        const qint64 sheet = savedSheet();
+        for (const double km : {100.0, 50.0})
+            record("O4000200", fields({{"TransportTripID", sheet}, {"TransportRouteID", segment},
+                                       {"TransportFuelNormID", truckNorm}, {"Distance", km}, {"Duration", 1.0},
+                                       {"FuelNormByDistance", 28.5}, {"UserID", driver},
+                                       {"Date", QDateTime(start, QTime(8, 0))}}));
+        return sheet;
     }
 
     // Right-clicks the list and chooses the menu item (an unknown one closes the menu).
@@ -60,23 +64,24 @@ protected:
     {
         dialogs.answer([part](QDialog& dialog) { return part(dynamic_cast<Dialog&>(dialog)); });
     }
-    static QStringList shown(const char* dialog) { return {QString::fromLatin1(dialog)}; }
 };
 
 // Two cheques get a totals row (the currency test below); one, none, or a
 // last cheque already holding the whole total get none.
 TEST_F(TripSheetLists, NoTotalsRowWhenItWouldSayNoMoreThanTheLastCheque)
 {
-    for (const QList<double>& sums : {QList<double>{10}, QList<double>{0, 7}, QList<double>{}}) {
+    const std::string cheque = "2026.11.02|Č||10|Dyzelinas EURO||";
+    const std::pair<QList<double>, std::string> cases[] = {
+        {{10}, cheque + "10,00|| |10,00|0"},
+        {{0, 7}, cheque + "0,00|| |0,00|0\n" + cheque + "7,00|| |7,00|0"},
+        {{}, ""}};
+    for (const auto& [sums, rows] : cases) {
         const qint64 sheet = savedSheet();
         for (const double sum : sums)
             chequeOf(sheet, 10, sum);
         const auto card = openSaved(sheet);
         ui(*card).TabStrip->setCurrentIndex(1);
-        QTreeWidget* list = ui(*card).lvwCheques;
-        ASSERT_EQ(list->topLevelItemCount(), sums.size());
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            EXPECT_FALSE(ReportList::isTotalsRow(list->topLevelItem(i))) << sums.size() << " cheques";
+        EXPECT_EQ(rowsOf(ui(*card).lvwCheques), rows);
     }
 }
 
@@ -90,27 +95,12 @@ TEST_F(TripSheetLists, AForeignCurrencyChequeShowsItsRateABaseCurrencyOneABlankA
     const auto card = openSaved(sheet);
     ui(*card).TabStrip->setCurrentIndex(1);
     QTreeWidget* list = ui(*card).lvwCheques;
-    struct Row {
-        QString key;
-        const char *rate, *sumCurr, *sum;
-    } rows[] = {{foreign, "3,4528", "100,00", "345,28"}, {base, " ", "50,00", "50,00"}};
-    for (const Row& row : rows) {
-        Catalogue::SelectListItem(list, row.key);
-        const QTreeWidgetItem* item = list->currentItem();
-        ASSERT_TRUE(item);
-        ASSERT_EQ(ListItem::keyOf(item), row.key);
-        EXPECT_EQ(item->text(0), QStringLiteral("2026.11.02"));
-        EXPECT_EQ(ReportList::subItem(item, QStringLiteral("CurrRate")), QString::fromLatin1(row.rate));
-        EXPECT_EQ(ReportList::subItem(item, QStringLiteral("SumCurr")), QString::fromLatin1(row.sumCurr));
-        EXPECT_EQ(ReportList::subItem(item, QStringLiteral("SumA")), QString::fromLatin1(row.sum));
-    }
+    EXPECT_EQ(rowsOf(list), "2026.11.02|Č||40|Dyzelinas EURO||100,00|EUR|3,4528|345,28|0\n"
+                            "2026.11.02|Č||20|Dyzelinas EURO||50,00|| |50,00|0\n"
+                            "Viso:| | |60| | | | | |395,28| ");
+    EXPECT_EQ(ListItem::keyOf(list->topLevelItem(0)) + u' ' + ListItem::keyOf(list->topLevelItem(1)), foreign + u' ' + base);
     const QTreeWidgetItem* totals = list->topLevelItem(2);
-    ASSERT_TRUE(totals && ReportList::isTotalsRow(totals));
-    EXPECT_EQ(totals->text(0), QStringLiteral("Viso:"));
-    EXPECT_TRUE(totals->font(0).bold());
-    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("SumA")), QStringLiteral("395,28"));
-    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("FuelAmount")), QStringLiteral("60"));
-    EXPECT_EQ(ReportList::subItem(totals, QStringLiteral("Number")), QStringLiteral(" "));
+    EXPECT_TRUE(ReportList::isTotalsRow(totals) && totals->font(0).bold());
     EXPECT_EQ(ui(*card).tanks[0].txtFuelTaken->text(), QStringLiteral("60"));
 }
 
@@ -142,239 +132,176 @@ TEST_F(TripSheetLists, CellsLookAsTheStyleDrawsThem)
 TEST_F(TripSheetLists, RowsAreAddedAndDeletedByKeyAndMenuWhereOffered)
 {
     constexpr auto yes = QMessageBox::Yes, no = QMessageBox::No, none = QMessageBox::NoButton;
+    // Of two route lines, or two cheques and their totals row: the rows left, the
+    // distance, end reading and fuel received, saving and printing enabled.
+    const std::string kept = "|150|1150|20|False|True", lineGone = "1|50|1050|20|True|False changed",
+                      chequeGone = "1|150|1150|10|False|True";
     struct Case {
         const char* what;
         bool routeList; // else the cheque list
         const char* action; // "Insert", "Delete" or a menu item ("-": the menu closed)
         bool selected, mayWrite;
         QMessageBox::StandardButton answer; // to the question; none: not asked
-        const char* dialog; // opened; null: none
-        int rowsLeft; // of two route lines, or of two cheques and their totals row
+        const char* dialog; // the dialogs opened
+        std::string after;
     } cases[] = {
-        {"Insert on the route list", true, "Insert", false, true, none, "frmTransportTripRoute", 2},
-        {"Insert on the cheque list", false, "Insert", true, true, none, "frmTransportFuelCheque", 3},
-        {"Delete removes a route line", true, "Delete", true, true, yes, nullptr, 1},
-        {"Delete removes a cheque", false, "Delete", true, true, yes, nullptr, 1},
-        {"No keeps the route line", true, "Delete", true, true, no, nullptr, 2},
-        {"Delete without a selection", true, "Delete", false, true, none, nullptr, 2},
-        {"Insert without the write right", true, "Insert", false, false, none, nullptr, 2},
-        {"Delete without the write right", false, "Delete", true, false, none, nullptr, 3},
-        {"the menu without a selection", false, "-", false, true, none, nullptr, 3},
-        {"the menu deletes a route line", true, "mnuDelete", true, true, yes, nullptr, 1},
-        {"the menu deletes a cheque", false, "mnuDelete", true, true, yes, nullptr, 1},
-        {"No in the menu keeps the cheque", false, "mnuDelete", true, true, no, nullptr, 3},
+        {"Insert on the route list", true, "Insert", false, true, none, "frmTransportTripRoute", "2" + kept},
+        {"Insert on the cheque list", false, "Insert", true, true, none, "frmTransportFuelCheque", "3" + kept},
+        {"Delete removes a route line", true, "Delete", true, true, yes, "", lineGone},
+        {"Delete removes a cheque", false, "Delete", true, true, yes, "", chequeGone},
+        {"No keeps the route line", true, "Delete", true, true, no, "", "2" + kept},
+        {"Delete without a selection", true, "Delete", false, true, none, "", "2" + kept},
+        {"Insert without the write right", true, "Insert", false, false, none, "", "2" + kept},
+        {"Delete without the write right", false, "Delete", true, false, none, "", "3" + kept},
+        {"the menu without a selection", false, "-", false, true, none, "", "3" + kept},
+        {"the menu deletes a route line", true, "mnuDelete", true, true, yes, "", lineGone},
+        {"the menu deletes a cheque", false, "mnuDelete", true, true, yes, "", chequeGone},
+        {"No in the menu keeps the cheque", false, "mnuDelete", true, true, no, "", "3" + kept},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
         host->grant(QStringLiteral("CTransportTrips"), true, test.mayWrite, true, true);
-        const qint64 sheet = savedSheet();
-        for (const double km : {100.0, 50.0})
-            completeLine(sheet, km);
+        const qint64 sheet = sheetWithLines();
         for (const double sum : {10.0, 5.0})
             chequeOf(sheet, 10.0, sum);
         const auto card = openSaved(sheet);
         const TripSheetControls& c = ui(*card);
         c.TabStrip->setCurrentIndex(test.routeList ? 0 : 1);
         QTreeWidget* list = test.routeList ? c.lvwRoutes : c.lvwCheques;
-        ASSERT_EQ(list->topLevelItemCount(), test.routeList ? 2 : 3);
         if (test.selected)
             list->setCurrentItem(list->topLevelItem(0));
-        messages.messages.clear();
-        const bool asked = test.answer != none;
-        if (asked)
+        if (test.answer != none)
             messages.answer(test.answer);
-        const QString action = QString::fromLatin1(test.action);
-        if (action == QLatin1String("Insert") || action == QLatin1String("Delete"))
-            QTest::keyClick(list, action == QLatin1String("Insert") ? Qt::Key_Insert : Qt::Key_Delete);
+        const std::string action = test.action;
+        if (action == "Insert" || action == "Delete")
+            QTest::keyClick(list, action == "Insert" ? Qt::Key_Insert : Qt::Key_Delete);
         else {
             chooseFromMenu(list, test.action);
             EXPECT_TRUE(offered(list, "mnuEdit") == test.selected && offered(list, "mnuDelete") == test.selected);
         }
-        EXPECT_EQ(dialogs.shown, test.dialog ? shown(test.dialog) : QStringList());
-        dialogs.shown.clear();
-        ASSERT_EQ(messages.messages.size(), asked ? 1 : 0);
-        if (asked) {
-            EXPECT_EQ(lastMessage(), QStringLiteral("Ar tikrai norite panaikinti?"));
-            EXPECT_EQ(messages.messages[0].icon, QMessageBox::Question);
-        }
-        EXPECT_EQ(list->topLevelItemCount(), test.rowsLeft);
-        const bool lineGone = test.routeList && test.rowsLeft == 1, chequeGone = !test.routeList && test.rowsLeft == 1;
-        expectShown({{c.txtDistance, lineGone ? "50" : "150"}, {c.txtSpidometrTo, lineGone ? "1050" : "1150"},
-                     {c.tanks[0].txtFuelTaken, chequeGone ? "10" : "20"}});
-        EXPECT_EQ(card->isChanged(), lineGone);
-        expectEnabled({{c.cmdWrite, lineGone}, {c.cmdPrint, !lineGone}});
+        EXPECT_EQ(takeDialogs(), test.dialog);
+        EXPECT_EQ(takeMessages(messages), test.answer != none ? "Ar tikrai norite panaikinti? [question]" : "");
+        const std::string screen = list->objectName().toStdString()
+                                   + ".rows txtDistance txtSpidometrTo txtFuelTaken0 cmdWrite.enabled cmdPrint.enabled";
+        EXPECT_EQ(shown(card.get(), screen.c_str()) + (card->isChanged() ? " changed" : ""), test.after);
     }
 }
 
+// What a drop does: taken or refused, the route line dialog started once the
+// drop has finished (and cancelled), nothing pending and the sheet unchanged.
 TEST_F(TripSheetLists, OnlyRouteSegmentsDropOntoASavedSheetsRouteList)
 {
     const qint64 group = record("O4000601", fields({{"Name", QStringLiteral("Lietuva")}, {"GroupFlag", 1}}));
     const QString segmentId = vx::oid::make(u"O4000601", segment);
-    struct Case { const char* what; bool saved; QString text; bool taken, addsLine; } cases[] = {
-        {"a route segment", true, segmentId, true, true},
-        {"a catalogue group", true, vx::oid::make(u"O4000601", group), true, false},
-        {"a fuel type", true, vx::oid::make(u"O4000602", dieselFuel), false, false},
-        {"plain text", true, QStringLiteral("Vilnius"), false, false},
-        {"a new sheet", false, segmentId, false, false},
+    const std::tuple<bool, QString, const char*> cases[] = {
+        {true, segmentId, "taken, waits: frmTransportTripRoute"},
+        {true, vx::oid::make(u"O4000601", group), "taken: "},
+        {true, vx::oid::make(u"O4000602", dieselFuel), "refused: "},
+        {true, QStringLiteral("Vilnius"), "refused: "},
+        {false, segmentId, "refused: "}, // a new sheet
     };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
-        const auto card = openCard(test.saved ? open(sheetId(savedSheet())) : newSheet(car, start));
-        const TripSheetControls& c = ui(*card);
-        const auto* timer = c.lvwRoutes->findChild<QTimer*>(QStringLiteral("timerDragDrop"));
+    for (const auto& [saved, text, after] : cases) {
+        const auto card = openCard(saved ? open(sheetId(savedSheet())) : newSheet(car, start));
+        QTreeWidget* routes = ui(*card).lvwRoutes;
+        const auto* timer = routes->findChild<QTimer*>(QStringLiteral("timerDragDrop"));
         ASSERT_TRUE(timer);
-        EXPECT_EQ(dropText(c.lvwRoutes, test.text), test.taken);
-        // The route line dialog waits until the drop has finished.
-        EXPECT_EQ(timer->isActive(), test.addsLine);
+        std::string seen = dropText(routes, text) ? "taken" : "refused";
+        seen += timer->isActive() ? ", waits: " : ": ";
         QTest::qWait(20);
-        EXPECT_FALSE(timer->isActive());
-        EXPECT_TRUE(card->pendingCommand().isEmpty());
-        // The route line dialog opened with the segment (and was cancelled).
-        EXPECT_EQ(dialogs.shown, test.addsLine ? shown("frmTransportTripRoute") : QStringList());
-        EXPECT_FALSE(card->isChanged());
-        dialogs.shown.clear();
+        EXPECT_EQ(seen + takeDialogs(), after) << text.toStdString();
+        EXPECT_FALSE(timer->isActive() || !card->pendingCommand().isEmpty() || card->isChanged());
     }
 }
 
+// The dialog opens new, with the norm of the line it copies and the sheet's driver.
 TEST_F(TripSheetLists, ANewRouteLineCopiesFromTheSelectedOrLastLineOrNothing)
 {
-    struct Case {
-        const char* what;
-        int lines;
-        int selected; // -1 none
-        bool copies;
-    } cases[] = {
-        {"the first line of an empty list", 0, -1, false},
-        {"nothing selected: the last line", 2, -1, true},
-        {"the selected line", 2, 0, true},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
+    const QString copied = vx::oid::make(u"O4000603", truckNorm);
+    const std::tuple<int, int, QString> cases[] = {{0, -1, QString()}, {2, -1, copied}, {2, 0, copied}};
+    for (const auto& [lines, selected, norm] : cases) {
         const qint64 sheet = savedSheet();
-        for (int i = 0; i < test.lines; ++i)
+        for (int i = 0; i < lines; ++i)
             line(sheet, truckNorm, 100 + i, 1, 28.5, 0);
         const auto card = openSaved(sheet);
-        const TripSheetControls& c = ui(*card);
-        if (test.selected >= 0)
-            c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(test.selected));
-        QString norm, driverShown;
+        if (selected >= 0)
+            ui(*card).lvwRoutes->setCurrentItem(ui(*card).lvwRoutes->topLevelItem(selected));
+        QString seen;
         play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
-            EXPECT_TRUE(route.isNew());
-            norm = route.txtFuelNorm->objectId();
-            driverShown = route.txtDriver->objectId();
+            seen = route.isNew() ? route.txtFuelNorm->objectId() + u' ' + route.txtDriver->objectId() : QString();
             return int(QDialog::Rejected);
         });
         card->setPendingCommand(QStringLiteral("101"));
         card->routeLineCommand();
-        EXPECT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
-        EXPECT_EQ(norm, test.copies ? vx::oid::make(u"O4000603", truckNorm) : QString());
-        EXPECT_EQ(driverShown, employeeId(driver));
+        EXPECT_EQ(takeDialogs(), "frmTransportTripRoute");
+        EXPECT_EQ(seen, norm + u' ' + employeeId(driver)) << lines << selected;
         EXPECT_FALSE(card->isChanged()) << "a cancelled dialog changes nothing";
-        dialogs.shown.clear();
     }
 }
 
 TEST_F(TripSheetLists, EnterEditsTheSelectedRouteLineAndTheSheetFollowsItsSave)
 {
-    const qint64 sheet = savedSheet();
-    for (const double km : {100.0, 50.0})
-        completeLine(sheet, km);
-    const auto card = openSaved(sheet);
+    const auto card = openSaved(sheetWithLines());
     const TripSheetControls& c = ui(*card);
-    QTreeWidgetItem* second = c.lvwRoutes->topLevelItem(1);
-    const QString key = ListItem::keyOf(second);
-    c.lvwRoutes->setCurrentItem(second);
-    QString edited;
+    c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
+    const QString key = ListItem::keyOf(c.lvwRoutes->currentItem());
     play<trips::frmTransportTripRoute>([&](trips::frmTransportTripRoute& route) {
-        edited = route.object()->OIDR();
+        EXPECT_EQ(route.object()->OIDR(), key);
         type(route.txtDistance, "250");
         type(route.txtFuelNormByDistance, "30");
         type(route.txtComment, "per Kauna");
-        EXPECT_TRUE(route.writeButton()->isEnabled());
         route.writeButton()->click();
         EXPECT_EQ(route.result().savedOidr, key);
         return route.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
     });
     QTest::keyClick(c.lvwRoutes, Qt::Key_Return);
-    ASSERT_EQ(dialogs.shown, shown("frmTransportTripRoute"));
-    EXPECT_EQ(edited, key);
-    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
+    ASSERT_EQ(takeDialogs(), "frmTransportTripRoute");
+    EXPECT_EQ(takeMessages(messages), "");
     // 100 km at 28,5 and the edited 250 km at 30 l/100 km.
-    expectShown({{c.txtDistance, "350"}, {c.txtSpidometrTo, "1350"}, {c.tanks[0].txtFuelUsed, "103,500"}});
+    EXPECT_EQ(shown(card.get(), "txtDistance txtSpidometrTo txtFuelUsed0 cmdWrite.enabled"), "350|1350|103,500|True");
     EXPECT_EQ(ListItem::keyOf(c.lvwRoutes->currentItem()), key);
-    EXPECT_TRUE(card->isChanged() && c.cmdWrite->isEnabled());
+    EXPECT_TRUE(card->isChanged());
     // The line keeps its driver and date.
     expectStored(key, {{"Distance", 250.0}, {"FuelNormByDistance", 30.0}, {"UserID", driver},
                        {"Note", QStringLiteral("per Kauna")}, {"Date", QDateTime(start, QTime(8, 0))}});
 }
 
+// Adding copies the last cheque; editing or deleting the totals row does nothing.
 TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelected)
 {
     const qint64 sheet = savedSheet();
     chequeOf(sheet, 10.0, 10.0);
     chequeOf(sheet, 5.0, 5.0, fields({{"TransportFuelTypeID", petrolFuel}}));
     const auto card = openSaved(sheet);
-    const TripSheetControls& c = ui(*card);
-    c.TabStrip->setCurrentIndex(1);
-    ASSERT_EQ(c.lvwCheques->topLevelItemCount(), 3);
-    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(2));
-    ASSERT_TRUE(ReportList::isTotalsRow(c.lvwCheques->currentItem()));
+    QTreeWidget* cheques = ui(*card).lvwCheques;
+    ui(*card).TabStrip->setCurrentIndex(1);
+    cheques->setCurrentItem(cheques->topLevelItem(2));
+    ASSERT_TRUE(ReportList::isTotalsRow(cheques->currentItem()));
     QString fuelType;
     play<trips::frmTransportFuelCheque>([&](trips::frmTransportFuelCheque& cheque) {
         fuelType = cheque.txtFuelType->objectId();
         return int(QDialog::Rejected);
     });
-    // Adding copies the last cheque; editing or deleting the totals row does nothing.
     for (const char* command : {"101", "102", "103"}) {
         card->setPendingCommand(QString::fromLatin1(command));
         card->chequeCommand();
     }
-    EXPECT_EQ(dialogs.shown, shown("frmTransportFuelCheque"));
+    EXPECT_EQ(takeDialogs(), "frmTransportFuelCheque");
     EXPECT_EQ(fuelType, vx::oid::make(u"O4000602", petrolFuel));
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(takeMessages(messages), "");
 }
 
-TEST_F(TripSheetLists, ASavedChequeRefreshesTheFuelPanelButLeavesTheSheetUnchanged)
-{
-    const qint64 base = record("O0201500", fields({{"Code", QStringLiteral("EUR")}, {"BaseCurrency", 1}}));
-    const qint64 firm = record("O0000100", fields({{"Name", QStringLiteral("Degalinė")}}));
-    const qint64 sheet = savedSheet();
-    const qint64 cheque = chequeOf(sheet, 30.0, 45.0, fields({{"FirmID", firm}, {"CurrencyID", base}}));
-    const auto card = openSaved(sheet);
-    const TripSheetControls& c = ui(*card);
-    EXPECT_EQ(c.tanks[0].txtFuelTaken->text(), QStringLiteral("30"));
-    c.TabStrip->setCurrentIndex(1);
-    c.lvwCheques->setCurrentItem(c.lvwCheques->topLevelItem(0));
-    play<trips::frmTransportFuelCheque>([](trips::frmTransportFuelCheque& form) {
-        form.txtAmount->setText(QStringLiteral("42"));
-        form.writeButton()->click();
-        return form.result().cancelled ? int(QDialog::Rejected) : int(QDialog::Accepted);
-    });
-    emit c.lvwCheques->itemDoubleClicked(c.lvwCheques->currentItem(), 0);
-    ASSERT_EQ(dialogs.shown, shown("frmTransportFuelCheque"));
-    EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
-    expectShown({{c.tanks[0].txtFuelTaken, "42"}, {c.tanks[0].txtFuelFinal, "82,000"}});
-    EXPECT_EQ(ListItem::keyOf(c.lvwCheques->currentItem()), vx::oid::make(u"O4000300", cheque));
-    EXPECT_FALSE(card->isChanged());
-    EXPECT_TRUE(c.cmdPrint->isEnabled());
-}
-
+// Cancelled, nothing changes; saved, the sheet follows the grid. The selected line comes first.
 TEST_F(TripSheetLists, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChanged)
 {
-    const qint64 sheet = savedSheet();
-    for (const double km : {100.0, 50.0})
-        completeLine(sheet, km);
-    const auto card = openSaved(sheet);
-    const TripSheetControls& c = ui(*card);
-    c.lvwRoutes->setCurrentItem(c.lvwRoutes->topLevelItem(1));
-    const QString second = ListItem::keyOf(c.lvwRoutes->topLevelItem(1));
-    for (const bool write : {false, true}) {
-        SCOPED_TRACE(write ? "saved: the sheet follows the grid" : "cancelled: nothing changes");
-        QStringList rows;
+    const auto card = openSaved(sheetWithLines());
+    QTreeWidget* routes = ui(*card).lvwRoutes;
+    routes->setCurrentItem(routes->topLevelItem(1));
+    const QString second = ListItem::keyOf(routes->topLevelItem(1));
+    for (const auto& [write, after] : {std::pair(false, "2 rows|150"), std::pair(true, "2 rows|350 changed")}) {
+        std::string seen;
         play<trips::frmTransportGrid>([&](trips::frmTransportGrid& grid) {
-            for (const vx::VxObjectUIOPtr& record : grid.VxGrid->vxObjects())
-                rows << record->OIDR();
-            EXPECT_EQ(grid.VxGrid->currentRecord()->OIDR(), second) << "the selected line comes first";
+            seen = std::to_string(grid.VxGrid->vxObjects().size()) + " rows";
+            EXPECT_EQ(grid.VxGrid->currentRecord()->OIDR(), second);
             if (!write)
                 return int(QDialog::Rejected);
             grid.VxGrid->currentRecord()->Fields().setValue(QStringLiteral("Distance"), 250.0);
@@ -382,12 +309,9 @@ TEST_F(TripSheetLists, RouteLinesEditedInTheGridRefreshTheSheetAndMarkItChanged)
             return grid.saved() ? int(QDialog::Accepted) : int(QDialog::Rejected);
         });
         card->editRoutesInGrid();
-        ASSERT_EQ(dialogs.shown, shown("frmTransportGrid"));
-        dialogs.shown.clear();
-        EXPECT_EQ(rows.size(), 2);
-        EXPECT_TRUE(messages.messages.isEmpty()) << lastMessage().toStdString();
-        EXPECT_EQ(c.txtDistance->text(), write ? QStringLiteral("350") : QStringLiteral("150"));
-        EXPECT_EQ(card->isChanged(), write);
+        ASSERT_EQ(takeDialogs(), "frmTransportGrid");
+        EXPECT_EQ(takeMessages(messages), "");
+        EXPECT_EQ(seen + '|' + shown(card.get(), "txtDistance") + (card->isChanged() ? " changed" : ""), after);
     }
 }
 
