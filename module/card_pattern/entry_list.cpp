@@ -52,19 +52,49 @@ QString EntryList::Row::wholeNumber(QStringView field) const
 
 EntryList::EntryList(CardBase& card, QTreeWidget* list, const QList<ReportList::Column>& columns,
                      const QStringList& numberColumns)
-    : card_(card), list_(list), numberColumns_(numberColumns)
+    : card_(card), columns_(columns), numberColumns_(numberColumns)
 {
-    ReportList::setUp(list, columns);
-    list->header()->setSectionResizeMode(QHeaderView::Interactive);
-    list->header()->setStretchLastSection(true);
+    setUpView(list);
+}
+
+EntryList::EntryList(CardBase& card, Later later, const QList<ReportList::Column>& columns,
+                     const QStringList& numberColumns)
+    : card_(card), make_(std::move(later.make)), columns_(columns), numberColumns_(numberColumns), page_(later.page)
+{
+    // A page hears it is shown whether or not its window shows yet.
+    page_->installEventFilter(this);
+    if (page_->isVisibleTo(page_->window()))
+        list();
 }
 
 EntryList::~EntryList() = default;
 
+void EntryList::setUpView(QTreeWidget* list)
+{
+    list_ = list;
+    ReportList::setUp(list, columns_);
+    list->header()->setSectionResizeMode(QHeaderView::Interactive);
+    list->header()->setStretchLastSection(true);
+}
+
+QTreeWidget* EntryList::list()
+{
+    if (list_ || !make_)
+        return list_;
+    setUpView(std::exchange(make_, nullptr)());
+    if (run_)
+        setUpCommands();
+    if (!dropType_.isEmpty())
+        setUpDrops();
+    // Its page may show already: it must not wait to be shown with it.
+    list_->show();
+    return list_;
+}
+
 void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 {
     waiting_.reset();
-    if (waitsWhileHidden_ && !list_->isVisibleTo(list_->window())) {
+    if (page_ && !(list_ && list_->isVisibleTo(list_->window()))) {
         waiting_ = Waiting{rows, itemOf, std::nullopt};
         return;
     }
@@ -73,6 +103,7 @@ void EntryList::fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf)
 
 void EntryList::fillNow()
 {
+    list();
     if (!waiting_)
         return;
     const Waiting waiting = *std::exchange(waiting_, std::nullopt);
@@ -227,11 +258,21 @@ void EntryList::setCommands(const Commands& commands, std::function<void()> run)
 {
     commands_ = commands;
     run_ = std::move(run);
+    if (list_)
+        setUpCommands();
+}
+
+void EntryList::setUpCommands()
+{
     menu_ = new QMenu(list_); // owned by the list
     menu_->setObjectName(QStringLiteral("mnuMain"));
-    add_ = menuItem(QStringLiteral("mnuNew"), commands.addCaption);
-    edit_ = menuItem(QStringLiteral("mnuEdit"), commands.editCaption);
-    remove_ = menuItem(QStringLiteral("mnuDelete"), commands.removeCaption);
+    add_ = menuItem(QStringLiteral("mnuNew"), commands_.addCaption);
+    edit_ = menuItem(QStringLiteral("mnuEdit"), commands_.editCaption);
+    remove_ = menuItem(QStringLiteral("mnuDelete"), commands_.removeCaption);
+    if (!extraItems_.isEmpty())
+        menu_->addSeparator();
+    for (ExtraItem& extra : extraItems_)
+        extra.action = menuItem(extra.name, extra.caption);
 
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this, &EntryList::popUpMenu);
@@ -246,14 +287,16 @@ QAction* EntryList::menuItem(const QString& name, const QString& caption)
     return action;
 }
 
-QAction* EntryList::addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
-                                std::function<void()> handler)
+void EntryList::addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
+                            std::function<void()> handler)
 {
-    if (extraItems_.isEmpty())
-        menu_->addSeparator();
-    QAction* action = menuItem(name, caption);
-    extraItems_.append({action, std::move(enabled), std::move(handler)});
-    return action;
+    ExtraItem extra{name, caption, std::move(enabled), std::move(handler)};
+    if (menu_) {
+        if (extraItems_.isEmpty())
+            menu_->addSeparator();
+        extra.action = menuItem(name, caption);
+    }
+    extraItems_.append(std::move(extra));
 }
 
 void EntryList::popUpMenu(const QPoint& at)
@@ -294,6 +337,8 @@ void EntryList::runCommand(const QString& command)
 
 bool EntryList::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == page_ && event->type() == QEvent::ShowToParent)
+        fillNow();
     if (watched == list_ && event->type() == QEvent::KeyPress && run_) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
@@ -319,6 +364,12 @@ void EntryList::takeDrops(const QString& objectType, std::function<bool()> allow
 {
     dropType_ = objectType;
     dropAllowed_ = std::move(allowed);
+    if (list_)
+        setUpDrops();
+}
+
+void EntryList::setUpDrops()
+{
     list_->setAcceptDrops(true);
     list_->viewport()->setAcceptDrops(true);
     list_->setDropIndicatorShown(false);

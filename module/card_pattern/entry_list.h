@@ -100,22 +100,29 @@ public:
     // Sets `list` up with its columns; `numberColumns` are aligned right.
     EntryList(CardBase& card, QTreeWidget* list, const QList<ReportList::Column>& columns,
               const QStringList& numberColumns = {});
+    // A list on a page the card does not open on, whose view costs the open
+    // nothing: `make` makes the view in its place on `page` (its layout, its
+    // tab order) when the page first shows, or when anything needs the view
+    // first (list(), a reader of its rows). Its rows wait as well: fill()
+    // keeps them while the view does not show, until the page shows or a
+    // reader asks.
+    struct Later {
+        QWidget* page;
+        std::function<QTreeWidget*()> make;
+    };
+    EntryList(CardBase& card, Later later, const QList<ReportList::Column>& columns,
+              const QStringList& numberColumns = {});
     ~EntryList() override;
 
-    QTreeWidget* list() const { return list_; }
+    // The view, made first if it is still to be made.
+    QTreeWidget* list();
 
     // Empties the list and adds one item per row, in the rows' order (none
     // for a null set); then selects the key kept by selectAfterRefill.
-    // A list that waits while hidden keeps the rows instead while its page
-    // is not shown, until fillNow() or a reader of its rows below asks.
+    // A list made later keeps the rows instead while its view does not show.
     void fill(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     // Appends the bold "Viso:" row with the given totals in bold.
     void addTotals(const Cells& totals);
-    // For a list on a page the card does not open on, when nothing but the
-    // user reads its rows: the card calls fillNow() when the page shows.
-    void waitWhileHidden() { waitsWhileHidden_ = true; }
-    // Fills the list with the rows kept for it, if any.
-    void fillNow();
     // The small icon every row shows from the next fill on (none by default).
     void setItemIcon(const QIcon& icon) { itemIcon_ = icon; }
     // The row to select after the next fill (an object id; others select nothing).
@@ -138,8 +145,8 @@ public:
     void setEditable(bool editable) { editable_ = editable; }
     // A further menu item, after a separator, that runs `handler` directly;
     // `enabled` decides each time the menu opens.
-    QAction* addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
-                         std::function<void()> handler);
+    void addMenuItem(const QString& name, const QString& caption, std::function<bool()> enabled,
+                     std::function<void()> handler);
 
     // Drops of objects whose id starts with `objectType`, while `allowed`: a
     // dropped object that is no group becomes droppedObject() for the add
@@ -160,6 +167,12 @@ private:
         ItemOf itemOf;
         std::optional<Cells> totals;
     };
+    // The view's columns, commands and drops, once it is there.
+    void setUpView(QTreeWidget* list);
+    void setUpCommands();
+    void setUpDrops();
+    // Makes the view if need be and fills it with the rows kept for it, if any.
+    void fillNow();
     void fillItems(const vx::RecordsetPtr& rows, const ItemOf& itemOf);
     void addTotalsRow(const Cells& totals);
     using Longest = QList<std::pair<qsizetype, int>>; // text length, row; longest first
@@ -176,12 +189,14 @@ private:
     void addDropped();
 
     CardBase& card_;
-    QTreeWidget* list_; // the card's, which outlives the part
+    QTreeWidget* list_ = nullptr; // the card's, which outlives the part; null until made
+    std::function<QTreeWidget*()> make_; // of a view still to be made
+    QList<ReportList::Column> columns_;
     QStringList numberColumns_;
     QList<int> captionWidths_; // the columns' least widths, for their captions
     QString selectAfter_;
     QIcon itemIcon_;
-    bool waitsWhileHidden_ = false;
+    QWidget* page_ = nullptr; // of a list made later, which waits while hidden
     std::optional<Waiting> waiting_; // kept by fill while the list is hidden
 
     Commands commands_;
@@ -192,9 +207,10 @@ private:
     QAction* edit_ = nullptr;
     QAction* remove_ = nullptr;
     struct ExtraItem {
-        QAction* action;
+        QString name, caption;
         std::function<bool()> enabled;
         std::function<void()> handler;
+        QAction* action = nullptr; // in the menu, once the view is there
     };
     QList<ExtraItem> extraItems_;
 

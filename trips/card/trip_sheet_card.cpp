@@ -121,7 +121,10 @@ void frmTransportTripsSV::loadForm()
     tabs->setTabEnabled(0, !isNew_);
     tabs->setTabEnabled(1, !isNew_);
     c_.TabStrip->setCurrentIndex(isNew_ ? 2 : 0);
-    c_.lvwFuelBill->setVisible(!isNew_);
+    // A new sheet has no norms. Its norm list is made already, as it opens on
+    // their page; one made later is a saved sheet's, which shows it.
+    if (c_.lvwFuelBill)
+        c_.lvwFuelBill->setVisible(!isNew_);
 
     for (ChoiceField* choice : {c_.txtCar, c_.txtDriver, c_.tanks[0].txtFuelType, c_.tanks[1].txtFuelType})
         choice->clearObject();

@@ -44,7 +44,11 @@ struct TripSheetControls {
     QAction* mnuPrintParameters = nullptr;
     QPushButton* cmdExportToWord = nullptr;
     QTabWidget* TabStrip = nullptr;
+    QWidget* tabCheques = nullptr;
+    QWidget* tabFuel = nullptr;
     // The lists' columns and commands are the card's (trip_sheet_lists.cpp).
+    // The cheque and norm lists are made when their page first shows
+    // (makeChequeList, makeNormList); null until then.
     QTreeWidget* lvwRoutes = nullptr;
     QTreeWidget* lvwCheques = nullptr;
     QTreeWidget* lvwFuelBill = nullptr;
@@ -73,3 +77,7 @@ struct TripSheetControls {
 
 // Builds the controls into `card` with their captions, layouts and tab order.
 TripSheetControls buildTripSheetControls(QWidget* card);
+// Make the cheque list on its page and the norm list below the tanks, each in
+// its place in the tab order, and keep it in `c`.
+QTreeWidget* makeChequeList(TripSheetControls& c);
+QTreeWidget* makeNormList(TripSheetControls& c);

@@ -113,46 +113,48 @@ void buildTank(TripSheetControls::Tank& tank, int index, QWidget* page)
     tank.form->addRow(tank.chkFinalRest, tank.txtFinalRest);
 }
 
+// The tanks side by side; the norm list comes below them (makeNormList).
 QWidget* buildFuelPage(TripSheetControls& c, QWidget* parent)
 {
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("tabFuel"));
+    c.tabFuel = named(new QWidget(parent), "tabFuel");
     auto* tanks = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        buildTank(c.tanks[i], i, page);
+        buildTank(c.tanks[i], i, c.tabFuel);
         tanks->addWidget(c.tanks[i].frame, 0, Qt::AlignTop);
     }
     tanks->addStretch();
-    c.lvwFuelBill = named(new QTreeWidget(page), "lvwFuelBill");
-    auto* layout = new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(c.tabFuel);
     layout->addLayout(tanks);
-    layout->addWidget(c.lvwFuelBill, 1);
     // Without the norm list (a new sheet) the tanks stay at the top.
     layout->addStretch(0);
-    return page;
+    return c.tabFuel;
 }
 
-QWidget* listPage(QTreeWidget* list, const char* name, QWidget* parent)
+// A page of one list; the cheque list comes later (makeChequeList).
+QWidget* listPage(const char* name, QWidget* parent, QTreeWidget* list = nullptr)
 {
     auto* page = named(new QWidget(parent), name);
     auto* layout = new QVBoxLayout(page);
-    list->setParent(page);
-    layout->addWidget(list);
+    if (list) {
+        list->setParent(page);
+        layout->addWidget(list);
+    }
     return page;
 }
 
 void buildLists(TripSheetControls& c, QWidget* card)
 {
     c.lvwRoutes = named(new QTreeWidget(card), "lvwRoutes");
-    c.lvwCheques = named(new QTreeWidget(card), "lvwCheques");
 
     c.TabStrip = named(new QTabWidget(card), "TabStrip");
+    QWidget* routes = listPage("tabRoutes", c.TabStrip, c.lvwRoutes);
+    c.tabCheques = listPage("tabCheques", c.TabStrip);
     const struct {
         QWidget* page;
         const char* caption;
         const char* key;
-    } tabs[] = {{listPage(c.lvwRoutes, "tabRoutes", c.TabStrip), "Kelionės atkarpos", "Routes"},
-                {listPage(c.lvwCheques, "tabCheques", c.TabStrip), "Kvitai", "Cheques"},
+    } tabs[] = {{routes, "Kelionės atkarpos", "Routes"},
+                {c.tabCheques, "Kvitai", "Cheques"},
                 {buildFuelPage(c, c.TabStrip), "Kuras", "Fuel"}};
     for (const auto& tab : tabs) {
         const int index = c.TabStrip->addTab(tab.page, QString::fromUtf8(tab.caption));
@@ -302,14 +304,15 @@ TripSheetControls buildTripSheetControls(QWidget* card)
     innerLayout->addWidget(c.TabStrip, 1);
     innerLayout->addLayout(buttons);
 
-    // Reading order: the header left column, then the right, the tabs, the buttons.
+    // Reading order: the header left column, then the right, the tabs, the
+    // buttons. The cheque list comes after the route list and the norm list
+    // after the tanks once they are made.
     QWidget* order[] = {c.txtName, c.txtCode, c.dtpDateFrom, c.chkDateTo, c.dtpDateTo, c.txtCar, c.cmdCar,
                         c.txtCarNumber, c.txtDriver, c.cmdDriver, c.txtSpidometrFrom, c.txtSpidometrTo,
-                        c.txtDistance, c.txtDuration, c.txtExternalDistance, c.TabStrip->tabBar(), c.lvwRoutes,
-                        c.lvwCheques};
+                        c.txtDistance, c.txtDuration, c.txtExternalDistance, c.TabStrip->tabBar(), c.lvwRoutes};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    QWidget* previous = c.lvwCheques;
+    QWidget* previous = c.lvwRoutes;
     for (const TripSheetControls::Tank& tank : c.tanks)
         for (QWidget* control : std::initializer_list<QWidget*>{tank.txtFuelType, tank.cmdFuelType,
                                                                 tank.cmdCleanFuelType, tank.txtFuelRest,
@@ -318,10 +321,27 @@ TripSheetControls buildTripSheetControls(QWidget* card)
             QWidget::setTabOrder(previous, control);
             previous = control;
         }
-    for (QWidget* control : std::initializer_list<QWidget*>{c.lvwFuelBill, c.cmdWrite, c.cmdCancel, c.cmdPrint,
+    for (QWidget* control : std::initializer_list<QWidget*>{c.cmdWrite, c.cmdCancel, c.cmdPrint,
                                                             c.cmdExportToWord, c.SSCClose}) {
         QWidget::setTabOrder(previous, control);
         previous = control;
     }
     return c;
+}
+
+QTreeWidget* makeChequeList(TripSheetControls& c)
+{
+    c.lvwCheques = named(new QTreeWidget(c.tabCheques), "lvwCheques");
+    c.tabCheques->layout()->addWidget(c.lvwCheques);
+    QWidget::setTabOrder(c.lvwRoutes, c.lvwCheques);
+    return c.lvwCheques;
+}
+
+QTreeWidget* makeNormList(TripSheetControls& c)
+{
+    c.lvwFuelBill = named(new QTreeWidget(c.tabFuel), "lvwFuelBill");
+    // Between the tanks and the stretch, taking the page's height.
+    static_cast<QVBoxLayout*>(c.tabFuel->layout())->insertWidget(1, c.lvwFuelBill, 1);
+    QWidget::setTabOrder(c.tanks[1].txtFinalRest, c.lvwFuelBill);
+    return c.lvwFuelBill;
 }

@@ -9,7 +9,6 @@
 #include "trips/trip_numbers.h"
 
 #include <QLineEdit>
-#include <QTabWidget>
 
 namespace {
 
@@ -112,7 +111,9 @@ void frmTransportTripsSV::buildLists()
                  {"RouteUserName", "Vairuotojas"},
                  {"RouteNote", "Pastabos"}}),
         keys({"RouteDistance", "RouteDuration", "FuelNormValue", "FuelNormDurationValue"}));
-    cheques_ = std::make_unique<EntryList>(*this, c_.lvwCheques,
+    // The card opens on the route lines: the cheque and norm lists are made,
+    // and filled, when their page first shows.
+    cheques_ = std::make_unique<EntryList>(*this, EntryList::Later{c_.tabCheques, [this] { return makeChequeList(c_); }},
                                            columns({{"", "Data"},
                                                     {"Number", "Numeris"},
                                                     {"ChequeCode", "Kodas"},
@@ -125,7 +126,7 @@ void frmTransportTripsSV::buildLists()
                                                     {"SumA", "Suma, Lt"},
                                                     {"CashFlag", "Grynais"}}),
                                            keys({"FuelAmount", "SumCurr", "CurrRate", "SumA"}));
-    norms_ = std::make_unique<EntryList>(*this, c_.lvwFuelBill,
+    norms_ = std::make_unique<EntryList>(*this, EntryList::Later{c_.tabFuel, [this] { return makeNormList(c_); }},
                                          columns({{"", "Kuro tipas"},
                                                   {"NormName", "Normos pavadinimas"},
                                                   {"DistanceNormValue", "Norma pagal atstumą"},
@@ -137,14 +138,6 @@ void frmTransportTripsSV::buildLists()
                                                   {"FuelByNorm", "Kuro kiekis"}}),
                                          keys({"DistanceNormValue", "DurationNormValue", "Distance", "Duration",
                                                "FuelByDistanceNorm", "FuelByDurationNorm", "FuelByNorm"}));
-    // The card opens on the route lines: the cheques and the norm summary
-    // are filled when their page shows.
-    cheques_->waitWhileHidden();
-    norms_->waitWhileHidden();
-    connect(c_.TabStrip, &QTabWidget::currentChanged, this, [this] {
-        cheques_->fillNow();
-        norms_->fillNow();
-    });
 }
 
 void frmTransportTripsSV::fillRouteList()

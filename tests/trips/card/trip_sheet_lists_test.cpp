@@ -272,8 +272,8 @@ TEST_F(TripSheetLists, ANewChequeCopiesFromTheLastChequeWhenTheTotalsRowIsSelect
     chequeOf(sheet, 10.0, 10.0);
     chequeOf(sheet, 5.0, 5.0, fields({{"TransportFuelTypeID", petrolFuel}}));
     const auto card = openSaved(sheet);
-    QTreeWidget* cheques = ui(*card).lvwCheques;
     ui(*card).TabStrip->setCurrentIndex(1);
+    QTreeWidget* cheques = ui(*card).lvwCheques;
     cheques->setCurrentItem(cheques->topLevelItem(2));
     ASSERT_TRUE(ReportList::isTotalsRow(cheques->currentItem()));
     QString fuelType;
