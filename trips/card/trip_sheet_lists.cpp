@@ -113,7 +113,9 @@ void frmTransportTripsSV::buildLists()
         keys({"RouteDistance", "RouteDuration", "FuelNormValue", "FuelNormDurationValue"}));
     // The card opens on the route lines: the cheque and norm lists are made,
     // and filled, when their page first shows.
-    cheques_ = std::make_unique<EntryList>(*this, EntryList::Later{c_.tabCheques, [this] { return makeChequeList(c_); }},
+    const EntryList::Later chequePage{c_.tabCheques, [this] { return makeChequeList(c_); }};
+    const EntryList::Later fuelPage{c_.tabFuel, [this] { return makeNormList(c_); }};
+    cheques_ = std::make_unique<EntryList>(*this, chequePage,
                                            columns({{"", "Data"},
                                                     {"Number", "Numeris"},
                                                     {"ChequeCode", "Kodas"},
@@ -126,7 +128,7 @@ void frmTransportTripsSV::buildLists()
                                                     {"SumA", "Suma, Lt"},
                                                     {"CashFlag", "Grynais"}}),
                                            keys({"FuelAmount", "SumCurr", "CurrRate", "SumA"}));
-    norms_ = std::make_unique<EntryList>(*this, EntryList::Later{c_.tabFuel, [this] { return makeNormList(c_); }},
+    norms_ = std::make_unique<EntryList>(*this, fuelPage,
                                          columns({{"", "Kuro tipas"},
                                                   {"NormName", "Normos pavadinimas"},
                                                   {"DistanceNormValue", "Norma pagal atstumą"},
