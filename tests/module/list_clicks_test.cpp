@@ -75,9 +75,10 @@ protected:
         return list->ClickMenu(id, *type ? QString::fromLatin1(type) : QString(), QLatin1String(key), context);
     }
 
-    // The card a click shows as "card OIDR OType" and the named fields' texts
-    // ("-" for a null field); "none" when it shows none. `editor` keeps the card's editor.
-    QString shown(const vx::ClickResult& result, std::initializer_list<const char16_t*> names = {})
+    // The card a click shows as "card OIDR OType" and the texts of the fields
+    // named in `names`, space-separated ("-" for a null field); "none" when it
+    // shows none. `editor` keeps the card's editor.
+    QString shown(const vx::ClickResult& result, const char* names = "")
     {
         const std::unique_ptr<QWidget> card = takeCard(result);
         const auto* asCard = dynamic_cast<const vx::VxCard*>(card.get());
@@ -85,8 +86,8 @@ protected:
         if (!editor)
             return QStringLiteral("none");
         QStringList parts{card->objectName(), editor->OIDR(), editor->OType()};
-        for (const char16_t* name : names) {
-            const QVariant value = editor->Fields().value(QString::fromUtf16(name));
+        for (const QString& name : QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts)) {
+            const QVariant value = editor->Fields().value(name);
             parts << (value.isNull() ? QStringLiteral("-") : Catalogue::TextOrEmpty(value));
         }
         return parts.join(QLatin1Char(' '));
@@ -184,33 +185,48 @@ TEST_F(ListClicks, DeletingAsksAndDeletesOnlyOnOk)
     EXPECT_EQ(messages.messages.size(), 1);
 }
 
-TEST_F(ListClicks, NewRecordsAndGroupsGoUnderTheClickedRow)
+// A new record or group goes under the clicked row; a new trip sheet takes
+// what the row stands for: a date, a vehicle, a driver, or those of a sheet.
+TEST_F(ListClicks, NewRecordsGoUnderTheClickedRowOrTakeWhatItStandsFor)
 {
     seedOneOfEach();
     const QString stock = group("O4000800", QStringLiteral("Sandėlis"));
     const QString stocked = create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("T-2")},
                                                                       {"ParentID", vx::oid::recordNumber(stock)}}));
-    const auto under = [](const QString& id) { return QString::number(vx::oid::recordNumber(id)); };
-    // The new record's card, type, kind, parent and group flag.
-    struct Case { vx::VxObjectUIPtr list; QString id; const char *type, *key; QString shows; };
+    const QString otherCar = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"));
+    const QString driver = create(QStringLiteral("O0001401"), fields({{"Name", QStringLiteral("Jonas")}}));
+    const QString driven = tripSheet(QDate(2026, 10, 1), otherCar, driver);
+    const auto n = [](const QString& id) { return QString::number(vx::oid::recordNumber(id)); };
+    // `shows`: the card, type, kind, parent and group flag; for a trip sheet its
+    // date and end date, vehicle and driver.
+    const char* trip = "Date DateTo TransportCarID UserID";
+    const QString made = QStringLiteral("frmTransportTripsSV O4000100 Trip %1 - %2 %3"), today = QStringLiteral("2026.11.16");
+    struct Case { vx::VxObjectUIPtr list; QString id; const char *type, *key; QString context, shows; };
     const Case cases[] = {
-        {cars, QStringLiteral("O4000400"), "", "1", QStringLiteral("frmTransportCars O4000400 Car 0 0")},
-        {cars, fleet, "Group", "2", QStringLiteral("frmTransportCars O4000400 Group %1 1").arg(under(fleet))},
+        {cars, QStringLiteral("O4000400"), "", "1", QString(), QStringLiteral("frmTransportCars O4000400 Car 0 0")},
+        {cars, fleet, "Group", "2", QString(), QStringLiteral("frmTransportCars O4000400 Group %1 1").arg(n(fleet))},
         // A new vehicle from a vehicle goes beside it, into the same group.
-        {cars, car, "Car", "1", QStringLiteral("frmTransportCars O4000400 Car %1 0").arg(under(fleet))},
-        {tyres, QStringLiteral("O4000800"), "", "1", QStringLiteral("frmTransportTyres O4000800 Tyre 0 0")},
-        {tyres, stock, "Group", "2", QStringLiteral("frmTransportTyres O4000800 Group %1 1").arg(under(stock))},
+        {cars, car, "Car", "1", QString(), QStringLiteral("frmTransportCars O4000400 Car %1 0").arg(n(fleet))},
+        {tyres, QStringLiteral("O4000800"), "", "1", QString(), QStringLiteral("frmTransportTyres O4000800 Tyre 0 0")},
+        {tyres, stock, "Group", "2", QString(), QStringLiteral("frmTransportTyres O4000800 Group %1 1").arg(n(stock))},
         // A tyre clicked gives its own ID as the parent.
-        {tyres, stocked, "Tyre", "1", QStringLiteral("frmTransportTyres O4000800 Tyre %1 0").arg(under(stocked))},
+        {tyres, stocked, "Tyre", "1", QString(), QStringLiteral("frmTransportTyres O4000800 Tyre %1 0").arg(n(stocked))},
         // A new route segment goes into the clicked region, in the module's card.
-        {references, region, "Group", "1", QStringLiteral("frmTransportRoute O4000601 O4000601 %1 0").arg(under(region))},
+        {references, region, "Group", "1", region, QStringLiteral("frmTransportRoute O4000601 O4000601 %1 0").arg(n(region))},
+        {trips, QStringLiteral("O4000100"), "", "1", QString(), made.arg(today, u"0", u"0")},
+        {trips, QStringLiteral("Date:2026.11.02"), "Date", "1", QStringLiteral("2026.11.02"), made.arg(u"2026.11.02", u"0", u"0")},
+        {trips, QStringLiteral("Car:") + car, "Car", "1", car, made.arg(today, n(car), u"0")},
+        {trips, QStringLiteral("User:") + driver, "User", "1", driver, made.arg(today, u"0", n(driver))},
+        {trips, driven, "Trip", "1", driven, made.arg(today, n(otherCar), n(driver))},
+        // A new cheque starts with a new trip sheet.
+        {cheques, QStringLiteral("O4000300"), "", "1", QString(), made.arg(today, u"0", u"0")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(shown(click(c.list, c.id, c.type, c.key, c.list == references ? c.id : QString()),
-                        {u"ParentID", u"GroupFlag"}),
+        EXPECT_EQ(shown(click(c.list, c.id, c.type, c.key, c.context), c.list == trips || c.list == cheques ? trip : "ParentID GroupFlag"),
                   c.shows)
             << c.id.toStdString() << " " << c.key;
     EXPECT_EQ(takeShown(messages), "");
+    EXPECT_EQ(click(cheques, cheques->OID(), "", "2").Action, vx::ActionNothing) << "no group of cheques is made here";
 }
 
 TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListOrAllAreAsked)
@@ -220,21 +236,23 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListOrAllAreAsked)
     vehicle(QStringLiteral("MAN TGX"), QStringLiteral("GHI789"), group("O4000400", QStringLiteral("Kaunas")));
     create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("MICH-1")}}));
     create(QStringLiteral("O4000800"), fields({{"Number", QStringLiteral("CONTI-2")}}));
+    vehicle(QStringLiteral("O'Neil"), QStringLiteral("X1"));
+    // What is listed, then the list's request; a quote typed into the filter stays inside it.
     struct Case { vx::VxObjectUIPtr list; const char* key; QString answer, shown; };
-    const QString volvos = QStringLiteral("Volvo FH ABC123, Volvo FM DEF456 / volvo");
-    for (const Case& c : {Case{tyres, "70S2", QStringLiteral("mich"), QStringLiteral("MICH-1 / mich")},
+    const QString volvos = QStringLiteral("Volvo FH ABC123, Volvo FM DEF456 / volvo '','volvo'");
+    for (const Case& c : {Case{tyres, "70S2", QStringLiteral("mich"), QStringLiteral("MICH-1 / mich '','mich'")},
+                          Case{cars, "3", QStringLiteral("o'n"), QStringLiteral("O'Neil X1 / o'n '','o''n'")},
                           Case{cars, "3", QStringLiteral("volvo"), volvos}, Case{cars, "70S2", QStringLiteral("volvo"), volvos}}) {
         factory->filter->answer = c.answer;
-        EXPECT_EQ(listed(click(c.list, c.list->OID(), "", c.key)), c.shown) << c.key;
-        EXPECT_EQ(lastRequest(), QStringLiteral("'','%1'").arg(c.answer));
+        const QString shown = listed(click(c.list, c.list->OID(), "", c.key));
+        EXPECT_EQ((shown + QLatin1Char(' ') + lastRequest()).toStdString(), c.shown.toStdString()) << c.key;
     }
-    EXPECT_EQ(factory->filter->oids,
-              (QStringList{QStringLiteral("O4000800"), QStringLiteral("O4000400"), QStringLiteral("O4000400")}));
+    EXPECT_EQ(factory->filter->oids.join(u' '), QStringLiteral("O4000800 O4000400 O4000400 O4000400"));
 
     // The host refreshing the filtered list keeps the filter; any other list drops it.
     cars->GetVxObjectList(QStringLiteral("O40004001"), QString(), QStringLiteral("&Atrinkti"));
     EXPECT_EQ(lastRequest(), QStringLiteral("'O40004001','volvo'"));
-    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 4);
+    EXPECT_EQ(cars->GetVxObjectList(QString(), QString(), QString())->RecordCount(), 5);
     EXPECT_EQ(lastRequest(), QStringLiteral("'',''"));
     EXPECT_TRUE(cars->filterText().isEmpty());
 
@@ -243,11 +261,6 @@ TEST_F(ListClicks, TheFilterListsMatchingRecordsUntilAnotherListOrAllAreAsked)
     factory->filter->answer.clear();
     EXPECT_EQ(click(cars, cars->OID(), "", "3").Action, vx::ActionNothing);
     EXPECT_TRUE(cars->filterText().isEmpty());
-
-    // A quote typed into the filter stays inside it.
-    vehicle(QStringLiteral("O'Neil"), QStringLiteral("X1"));
-    factory->filter->answer = QStringLiteral("o'n");
-    EXPECT_EQ(listed(click(cars, cars->OID(), "", "3")), QStringLiteral("O'Neil X1 / o'n"));
 
     // "Show all" lists everything, groups and what they hold, without a filter.
     struct All { vx::VxObjectUIPtr list; QString request; int rows; };
@@ -321,47 +334,19 @@ TEST_F(ListClicks, ChoosingTheSamePeriodAgainKeepsTheList)
     EXPECT_EQ(takeShown(messages), "Critical|Kelmira|Laikotarpis neteisingas.|Ok");
 }
 
-TEST_F(ListClicks, ANewTripSheetTakesWhatTheClickedRowStandsFor)
-{
-    const QString volvo = vehicle(QStringLiteral("Volvo"), QStringLiteral("ABC123"));
-    const QString otherCar = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"));
-    const QString driver = create(QStringLiteral("O0001401"), fields({{"Name", QStringLiteral("Jonas")}}));
-    const QString driven = tripSheet(QDate(2026, 10, 1), otherCar, driver);
-    const auto number = [](const QString& id) { return QString::number(vx::oid::recordNumber(id)); };
-    // The new sheet's card, its date and end date, vehicle and driver.
-    const QString made = QStringLiteral("frmTransportTripsSV O4000100 Trip %1 - %2 %3");
-    const QString today = QStringLiteral("2026.11.16");
-    struct Case { vx::VxObjectUIPtr list; QString id; const char* type; QString context, shows; };
-    const Case cases[] = {
-        {trips, QStringLiteral("O4000100"), "", QString(), made.arg(today, u"0", u"0")},
-        {trips, QStringLiteral("Date:2026.11.02"), "Date", QStringLiteral("2026.11.02"), made.arg(u"2026.11.02", u"0", u"0")},
-        {trips, QStringLiteral("Car:") + volvo, "Car", volvo, made.arg(today, number(volvo), u"0")},
-        {trips, QStringLiteral("User:") + driver, "User", driver, made.arg(today, u"0", number(driver))},
-        {trips, driven, "Trip", driven, made.arg(today, number(otherCar), number(driver))},
-        // A new cheque starts with a new trip sheet.
-        {cheques, QStringLiteral("O4000300"), "", QString(), made.arg(today, u"0", u"0")},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(shown(click(c.list, c.id, c.type, "1", c.context), {u"Date", u"DateTo", u"TransportCarID", u"UserID"}),
-                  c.shows)
-            << c.id.toStdString();
-    EXPECT_EQ(click(cheques, cheques->OID(), "", "2").Action, vx::ActionNothing) << "no group of cheques is made here";
-}
-
 TEST_F(ListClicks, CardsReachTheDesktopOnlyWithTheRightToOpen)
 {
     seedOneOfEach();
-    EXPECT_TRUE(cars->AddToDeskTopVxObject(car));
-    EXPECT_TRUE(trips->AddToDeskTopVxObject(sheet));
-    EXPECT_TRUE(cheques->AddToDeskTopVxObject(cheque));
     // Putting a segment on the desktop is the host catalogue's work; its card lands there.
-    EXPECT_TRUE(references->AddToDeskTopVxObject(route));
-    EXPECT_FALSE(cars->AddToDeskTopVxObject(car + QStringLiteral("99")));
-    EXPECT_FALSE(controller<UI4001000>()->AddToDeskTopVxObject(QStringLiteral("O40010001")));
-    const QStringList added = host->log.filter(QStringLiteral("Desktop.AddForm"));
-    ASSERT_EQ(added.size(), 4);
-    EXPECT_EQ(added.mid(0, 3).join(u' '), QStringLiteral("Desktop.AddForm(frmTransportCars) Desktop.AddForm(frmTransportTripsSV) "
-                                                          "Desktop.AddForm(frmTransportTripsSV)"));
+    QString added;
+    for (const auto& [list, id] : QList<QPair<vx::VxObjectUIPtr, QString>>{
+             {cars, car}, {trips, sheet}, {cheques, cheque}, {references, route}, {cars, car + QStringLiteral("99")},
+             {controller<UI4001000>(), QStringLiteral("O40010001")}})
+        added += list->AddToDeskTopVxObject(id) ? u'+' : u'-';
+    EXPECT_EQ(added, QStringLiteral("++++--"));
+    EXPECT_EQ(QStringList(host->log.filter(QStringLiteral("Desktop.AddForm")).mid(0, 3)).join(u' '),
+              QStringLiteral("Desktop.AddForm(frmTransportCars) Desktop.AddForm(frmTransportTripsSV) "
+                             "Desktop.AddForm(frmTransportTripsSV)"));
 
     host->grant(QStringLiteral("CTransportCars"), false, true, true, true);
     EXPECT_FALSE(cars->AddToDeskTopVxObject(car));
