@@ -160,29 +160,27 @@ TEST_F(ListClicks, OpeningShowsTheCardOfWhatTheRowStandsForOrSaysItIsGone)
     EXPECT_EQ(takeShown(messages), deleted);
 }
 
+// Each step in turn: the answer to the question, then the click's action and
+// whether the row is still stored. A group that still holds vehicles stays.
 TEST_F(ListClicks, DeletingAsksAndDeletesOnlyOnOk)
 {
     seedOneOfEach();
-    struct Case { vx::VxObjectUIPtr list; QString id; const char* type; QString context; };
     const QString spare = vehicle(QStringLiteral("MAN"), QStringLiteral("DEF456"), fleet);
-    const std::string asked = "Warning|Kelmira|Ar tikrai norite panaikinti?|Ok Cancel";
-    for (const Case& c : {Case{cars, spare, "Car", QString()}, Case{references, route, "O4000601", route}}) {
-        SCOPED_TRACE(c.id.toStdString());
-        messages.answer(QMessageBox::Cancel);
-        EXPECT_EQ(click(c.list, c.id, c.type, "4", c.context).Action, vx::ActionNothing);
-        EXPECT_TRUE(stored(c.id));
-        EXPECT_EQ(takeShown(messages), asked);
-        messages.answer(QMessageBox::Ok);
-        EXPECT_EQ(click(c.list, c.id, c.type, "4", c.context).Action, vx::ActionDeleted);
-        EXPECT_FALSE(stored(c.id));
-        EXPECT_EQ(takeShown(messages), asked);
+    struct Step { vx::VxObjectUIPtr list; QString id; const char* type; QMessageBox::StandardButton answer; int action; bool kept; };
+    const Step steps[] = {
+        {cars, spare, "Car", QMessageBox::Cancel, vx::ActionNothing, true},
+        {cars, spare, "Car", QMessageBox::Ok, vx::ActionDeleted, false},
+        {references, route, "O4000601", QMessageBox::Cancel, vx::ActionNothing, true},
+        {references, route, "O4000601", QMessageBox::Ok, vx::ActionDeleted, false},
+        {cars, fleet, "Group", QMessageBox::Ok, vx::ActionNothing, true},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.id.toStdString());
+        messages.answer(s.answer);
+        EXPECT_EQ(click(s.list, s.id, s.type, "4", s.list == references ? s.id : QString()).Action, s.action);
+        EXPECT_EQ(bool(stored(s.id)), s.kept);
+        EXPECT_EQ(takeShown(messages), "Warning|Kelmira|Ar tikrai norite panaikinti?|Ok Cancel");
     }
-
-    // A group that still holds vehicles is not deleted.
-    messages.answer(QMessageBox::Ok);
-    EXPECT_EQ(click(cars, fleet, "Group", "4").Action, vx::ActionNothing);
-    EXPECT_TRUE(stored(fleet));
-    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 // A new record or group goes under the clicked row; a new trip sheet takes
