@@ -245,7 +245,7 @@ TEST_F(ShellScript, DblclickOpensARowOfTheListInsideItsGroup)
 // through the shortcuts a real key press meets. Setting, typing, clicking,
 // dates, Tab, Space, a chosen object, a menu item by its name and a chosen file
 // in their ordinary use are the application's scripts'.
-TEST_F(ShellScript, FailuresCarryTheirLineNumbersAndTheRunGoesOn)
+TEST_F(ShellScript, SessionsReportEachFailureWithItsLineAndGoOn)
 {
     struct Case { bool card; const char *script, *failures, *summary, *current; };
     const Case cases[] = {
