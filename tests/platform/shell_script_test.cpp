@@ -344,10 +344,11 @@ TEST_F(ShellScript, PeriodAnswersTheNextPeriodDialogAndTheChoiceIsStored)
         const Outcome outcome = run(QString::fromUtf8(c.script));
         EXPECT_EQ(!outcome.failures().isEmpty(), c.fails) << outcome.joined();
         const vx::PeriodRecord stored = services->storedPeriod();
+        const QString format = QStringLiteral("yyyy.MM.dd");
         EXPECT_EQ(QStringLiteral("%1 %2 %3-%4")
                       .arg(stored.UsePeriod ? u"dates" : u"days")
                       .arg(stored.DaysBack)
-                      .arg(stored.PeriodFrom.toString(QStringLiteral("yyyy.MM.dd")), stored.PeriodTo.toString(QStringLiteral("yyyy.MM.dd")))
+                      .arg(stored.PeriodFrom.toString(format), stored.PeriodTo.toString(format))
                       .toStdString(),
                   c.stored);
     }
