@@ -129,10 +129,10 @@ TEST_F(ShellDialogs, SearchNarrowsAndFoldsLettersAndDashesAndTheHeldValueStartsC
     const QString volvo = create("O4000400", {{"Name", QStringLiteral("Volvo – Šiauliai")}, {"Code", QStringLiteral("ŽIL 777")}});
     // The key of the current row, then the rows shown.
     const QString inGroup = skoda + QStringLiteral(" Lengvieji|Škoda Octavia ŽUV 001"),
-                  alone = volvo + QStringLiteral(" Volvo – Šiauliai ŽIL 777");
+                  alone = volvo + QStringLiteral(" Volvo – Šiauliai ŽIL 777"), top = audi + QStringLiteral(" Audi A6 ABC 123");
     const QList<QPair<QString, QString>> searches = {
         {QStringLiteral("skoda"), inGroup}, {QStringLiteral("zuv"), inGroup},  {QStringLiteral("SIAULIAI"), alone},
-        {QStringLiteral("zil"), alone},     {QStringLiteral("o - s"), alone},  {QStringLiteral("Audi"), audi + QStringLiteral(" Audi A6 ABC 123")}};
+        {QStringLiteral("zil"), alone},     {QStringLiteral("o - s"), alone},  {QStringLiteral("Audi"), top}};
     testhost::ScriptedDialogs dialogs;
     for (const auto& [text, found] : searches) {
         dialogs.play([&, text = text, found = found](QDialog& dialog) {
@@ -200,7 +200,8 @@ TEST_F(ShellDialogs, TheSelectorListsGroupsAndRecordsOfItsKindsAndFilterOnly)
         dialogs.play([&](QDialog& dialog) {
             auto& selector = as<shell::ObjectSelectorDialog>(dialog);
             const QString rows = shownRows(*selector.tree()).join(QLatin1Char('|'));
-            EXPECT_EQ((rows + (selector.setCurrentKey(clerk) ? QStringLiteral(" +clerk") : QString())).toStdString(), c.rows) << c.filter;
+            EXPECT_EQ((rows + (selector.setCurrentKey(clerk) ? QStringLiteral(" +clerk") : QString())).toStdString(), c.rows)
+                << c.filter;
         });
         auto chooser = selector(QLatin1String(c.type), QLatin1String(c.kind));
         chooser->setFilter(QString::fromLatin1(c.filter));
