@@ -219,10 +219,10 @@ TEST_F(ListClicks, NewRecordsGoUnderTheClickedRowOrTakeWhatItStandsFor)
         // A new cheque starts with a new trip sheet.
         {cheques, QStringLiteral("O4000300"), "", "1", QString(), made.arg(today, u"0", u"0")},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(shown(click(c.list, c.id, c.type, c.key, c.context), c.list == trips || c.list == cheques ? trip : "ParentID GroupFlag"),
-                  c.shows)
-            << c.id.toStdString() << " " << c.key;
+    for (const Case& c : cases) {
+        const char* names = c.list == trips || c.list == cheques ? trip : "ParentID GroupFlag";
+        EXPECT_EQ(shown(click(c.list, c.id, c.type, c.key, c.context), names), c.shows) << c.id.toStdString() << " " << c.key;
+    }
     EXPECT_EQ(takeShown(messages), "");
     EXPECT_EQ(click(cheques, cheques->OID(), "", "2").Action, vx::ActionNothing) << "no group of cheques is made here";
 }
