@@ -53,7 +53,6 @@ TEST_F(CatalogueHost, MessageBoxesCarryTitleIconAndButtonsAndOnlyYesIsYes)
                                    "Warning|Kelmira|Pakeistas numeris.\r\n\r\nUždaryti be išsaugojimo?|Yes No\n"
                                    "Critical||Klaida|Ok"); // without services, no title
 
-    // Only Yes is yes.
     for (auto answer : {QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton, QMessageBox::Ok}) {
         messages.answer(answer);
         messages.answer(answer);
