@@ -182,27 +182,32 @@ protected:
         volvo = createId("O4000400", {{"Name", QStringLiteral("Volvo")}, {"ParentID", group}});
         man = createId("O4000400", {{"Name", QStringLiteral("MAN")}});
 
-        const qint64 before = sheet(volvo, "V-0", QDateTime(QDate(2024, 2, 20), QTime(8, 0)), 900, 990);
-        const qint64 first = sheet(volvo, "V-1", QDateTime(QDate(2024, 3, 1), QTime(8, 0)), 1000, 1100);
+        const qint64 before = sheet(volvo, "V-0", at(2, 20), 900, 990);
+        const qint64 first = sheet(volvo, "V-1", at(3, 1), 1000, 1100);
         sheet(volvo, "V-2", QDateTime(QDate(2024, 3, 1), QTime(7, 0)), 1100, 1200);
-        const qint64 third = sheet(volvo, "V-3", QDateTime(QDate(2024, 3, 5), QTime(8, 0)), 1250, 1300);
-        const qint64 truck = sheet(man, "M-1", QDateTime(QDate(2024, 3, 3), QTime(8, 0)), 500, 600);
-        sheet(man, "M-2", QDateTime(QDate(2024, 4, 2), QTime(8, 0)), 590, 700);
+        const qint64 third = sheet(volvo, "V-3", at(3, 5), 1250, 1300);
+        const qint64 truck = sheet(man, "M-1", at(3, 3), 500, 600);
+        sheet(man, "M-2", at(4, 2), 590, 700);
         gapIds = {trip(before), trip(first)};
 
-        cheque(first, seller, diesel, 40, 60, eur, QDate(2024, 3, 1));
-        cheque(first, seller, diesel, 10, 20, usd, QDate(2024, 3, 2));
-        cheque(third, seller, petrol, 5, 8.5, 0, QDate(2024, 3, 5));
-        cheque(truck, service, diesel, 30, 33.33, usd, QDate(2024, 3, 3));
-        cheque(before, service, diesel, 99, 99, eur, QDate(2024, 2, 20));
+        // Sheet, firm, fuel, litres, sum, currency (0: none) and day of each cheque.
+        for (const auto& [sheetId, firm, fuel, litres, sum, currency, date] :
+             {std::tuple(first, seller, diesel, 40, 60.0, eur, QDate(2024, 3, 1)),
+              std::tuple(first, seller, diesel, 10, 20.0, usd, QDate(2024, 3, 2)),
+              std::tuple(third, seller, petrol, 5, 8.5, qint64(0), QDate(2024, 3, 5)),
+              std::tuple(truck, service, diesel, 30, 33.33, usd, QDate(2024, 3, 3)),
+              std::tuple(before, service, diesel, 99, 99.0, eur, QDate(2024, 2, 20))})
+            createId("O4000300", {{"TransportTripID", sheetId}, {"FirmID", firm}, {"TransportFuelTypeID", fuel},
+                                  {"FuelAmount", litres}, {"SumCurr", sum}, {"CurrencyID", currency ? QVariant(currency) : QVariant()}, {"Date", date}});
 
         const qint64 insurance = createId("O4000609", {{"Name", QStringLiteral("Draudimas")}});
         const qint64 inspection = createId("O4000609", {{"Name", QStringLiteral("Techninė apžiūra")}});
-        document(volvo, insurance, "D-1", QDate(2024, 3, 20));
-        document(volvo, inspection, "T-1", QDate(2024, 3, 10));
-        document(volvo, inspection, "T-0", QDate(2024, 3, 4));
-        document(man, insurance, "D-2", QDate(2024, 5, 1));
-        document(man, inspection, "T-2", QDate(2999, 12, 31));
+        for (const auto& [vehicle, kind, number, end] :
+             {std::tuple(volvo, insurance, "D-1", QDate(2024, 3, 20)), std::tuple(volvo, inspection, "T-1", QDate(2024, 3, 10)),
+              std::tuple(volvo, inspection, "T-0", QDate(2024, 3, 4)), std::tuple(man, insurance, "D-2", QDate(2024, 5, 1)),
+              std::tuple(man, inspection, "T-2", QDate(2999, 12, 31))})
+            createId("O4001100", {{"TransportID", vehicle}, {"DocTypeID", kind}, {"DocNumber", QString::fromLatin1(number)},
+                                  {"DateFrom", QDate(2023, 1, 1)}, {"DateTo", end}});
 
         // 100 at the first mounting, then 400 and 300 more: 800 of 1000, though no end run exceeds 750.
         const qint64 moved = tyre("P-1", "Vasarinė", 1000, QVariant());
@@ -216,17 +221,6 @@ protected:
     {
         return createId("O4000100", {{"TransportCarID", vehicle}, {"Name", QString::fromLatin1(number)}, {"Date", date},
                                      {"DistanceRest", start}, {"DistanceEnd", end}});
-    }
-    void cheque(qint64 sheet, qint64 firm, qint64 fuel, double litres, double sum, qint64 currency, const QDate& date)
-    {
-        createId("O4000300", {{"TransportTripID", sheet}, {"FirmID", firm}, {"TransportFuelTypeID", fuel},
-                              {"FuelAmount", litres}, {"SumCurr", sum},
-                              {"CurrencyID", currency ? QVariant(currency) : QVariant()}, {"Date", date}});
-    }
-    void document(qint64 vehicle, qint64 kind, const char* number, const QDate& end)
-    {
-        createId("O4001100", {{"TransportID", vehicle}, {"DocTypeID", kind}, {"DocNumber", QString::fromLatin1(number)},
-                              {"DateFrom", QDate(2023, 1, 1)}, {"DateTo", end}});
     }
     qint64 tyre(const char* number, const char* name, int maxRun, const QVariant& writtenOff)
     {
