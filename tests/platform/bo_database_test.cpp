@@ -166,7 +166,8 @@ TEST_F(BoDatabase, TransactionsRollBackUnlessCommittedAndNestedOnesJoinTheOuter)
 TEST_F(BoDatabase, AStatementRunAgainFollowsTheTableThroughChangesAndFailures)
 {
     const QString select = QStringLiteral("SELECT * FROM probe WHERE amount >= ?");
-    db->execute(QStringLiteral("INSERT INTO probe (name, amount) VALUES (?, ?), (?, ?)"), {QStringLiteral("a"), 1.0, QStringLiteral("b"), 2.0});
+    db->execute(QStringLiteral("INSERT INTO probe (name, amount) VALUES (?, ?), (?, ?)"),
+                {QStringLiteral("a"), 1.0, QStringLiteral("b"), 2.0});
     EXPECT_EQ(db->query(select, {0.5}).size(), 2);
     EXPECT_EQ(db->query(select, {1.5}).size(), 1);
     db->execute(QStringLiteral("ALTER TABLE probe ADD COLUMN note TEXT"));
