@@ -38,16 +38,12 @@ protected:
         session().setErrorReporter([this](const QString& message) { reported << message; });
     }
 
-    vx::ClickResult click(const QString& type, const QString& id, const QString& key)
-    {
-        return services->Objects().GetVxObjectUI(type)->ClickMenu(id, QString(), key, QString());
-    }
     // "New" (1) on a bare type id, "open" (0) on a record, "delete" (4) on a record.
-    vx::ClickResult click(const char* type, const char* key)
+    vx::ClickResult click(const QString& id, const char* key)
     {
-        return click(QLatin1String(type), QLatin1String(type), QLatin1String(key));
+        return services->Objects().GetVxObjectUI(vx::oid::typeId(id))->ClickMenu(id, QString(), QLatin1String(key), QString());
     }
-    vx::ClickResult click(const QString& id, const char* key) { return click(vx::oid::typeId(id), id, QLatin1String(key)); }
+    vx::ClickResult click(const char* type, const char* key) { return click(QLatin1String(type), key); }
 
     // The card a click opened; the test owns it.
     template <class Card = shell::HostCard>
@@ -168,11 +164,10 @@ TEST_F(HostCards, RightsTheAdministratorSetsAreWhatTheSecurityServiceAnswers)
     auto card = opened<shell::EmployeeCard>(click(clerk, "0"));
     ASSERT_TRUE(card && card->rightsTable());
     QTableWidget* rights = card->rightsTable();
-    int firms = -1;
-    for (int r = 0; r < rights->rowCount(); ++r)
-        if (rights->item(r, 0)->data(Qt::UserRole).toString() == QLatin1String("CFirms"))
-            firms = r;
-    ASSERT_GE(firms, 0);
+    const QModelIndexList found =
+        rights->model()->match(rights->model()->index(0, 0), Qt::UserRole, QStringLiteral("CFirms"), -1, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const int firms = found.first().row();
     rights->item(firms, 1)->setCheckState(Qt::Unchecked); // open
     rights->item(firms, 2)->setCheckState(Qt::Unchecked); // delete
     ASSERT_TRUE(card->write()) << card->errorText().toStdString();
