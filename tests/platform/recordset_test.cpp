@@ -29,7 +29,6 @@ QString s(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Three trips: car id, state text and distance.
 vx::RecordsetPtr trips()
 {
     auto rs = Recordset::create(
