@@ -292,7 +292,6 @@ TEST_F(HostCardsInWindow, EmployeesAreListedFromTheSystemMenuAndDeletedWithTheDe
     EXPECT_EQ(messages.messages.value(0).text, QStringLiteral("Ar tikrai norite panaikinti?"));
     EXPECT_FALSE(window->listModel()->indexOfKey(driver).isValid());
 
-    // Insert makes a new employee's card on the desktop.
     QTest::keyClick(list, Qt::Key_Insert);
     ASSERT_EQ(window->desktopTabs()->count(), 2);
     EXPECT_NE(dynamic_cast<shell::EmployeeCard*>(window->desktopTabs()->widget(1)), nullptr);
