@@ -24,6 +24,8 @@ QDateTime at(int month, int day)
     return QDateTime(QDate(2024, month, day), QTime(8, 0));
 }
 
+QString car(qint64 number) { return vx::oid::make(QStringLiteral("O4000400"), number); }
+
 ReportArguments period(QDate from, QDate to, QStringList vehicles = {}, QString driver = {})
 {
     return {from, to, vehicles, driver, {}, {}, {}, 0};
@@ -103,50 +105,35 @@ protected:
                               {"Date", QDate(2024, 3, 1)}});
     }
     vx::RecordsetPtr report(const ReportArguments& args) { return runReport(session(), "Kuro balansas", args); }
-    QString car(qint64 number) const { return vx::oid::make(QStringLiteral("O4000400"), number); }
 
     qint64 segment = 0, group = 0, volvo = 0, man = 0, driver = 0;
 };
 
-TEST_F(BoFuelBalance, VehiclesOfThePeriodWithGroupAndGrandTotals)
+// Rows of vehicles (0), of their groups (1) and the grand total (2): sheets, run, run on
+// the driver's own account, fuel by norms, received, rest at the start and end, deviation.
+TEST_F(BoFuelBalance, VehiclesOfThePeriodWithGroupAndGrandTotalsFilteredByGroupVehicleAndDriver)
 {
-    const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {}));
-    ASSERT_TRUE(rs);
-    EXPECT_EQ(lines(rs), (QStringList{
-                             QStringLiteral("0 Sunkvežimiai Volvo KLM 123 2 300 20 32 40 50 55 -3"),
-                             QStringLiteral("1 Sunkvežimiai  2 300 20 32 40 50 55 -3"),
-                             QStringLiteral("0 Be grupės MAN 1 50 0.5 4 15 10 21 0"),
-                             QStringLiteral("1 Be grupės  1 50 0.5 4 15 10 21 0"),
-                             QStringLiteral("2   3 350 20.5 36 55 60 76 -3"),
-                         }));
-    EXPECT_EQ(rs->valueAt(2, rs->fieldIndex(u"CarOIDR")).toString(), car(man));
-}
-
-TEST_F(BoFuelBalance, FiltersByPeriodVehicleGroupAndDriver)
-{
-    struct Case {
-        const char* what;
-        ReportArguments args;
-        QStringList vehicleRows;
-    };
-    const QList<Case> cases = {
-        {"the group takes in its vehicles", period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}),
-         {QStringLiteral("0 Sunkvežimiai Volvo KLM 123 2 300 20 32 40 50 55 -3")}},
-        {"one vehicle", period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(man)}, {}),
-         {QStringLiteral("0 Be grupės MAN 1 50 0.5 4 15 10 21 0")}},
+    const QString volvoRow = QStringLiteral("0 Sunkvežimiai Volvo KLM 123 2 300 20 32 40 50 55 -3");
+    const QString trucksRow = QStringLiteral("1 Sunkvežimiai  2 300 20 32 40 50 55 -3");
+    const QString manRows[] = {QStringLiteral("0 Be grupės MAN 1 50 0.5 4 15 10 21 0"),
+                               QStringLiteral("1 Be grupės  1 50 0.5 4 15 10 21 0"), QStringLiteral("2   1 50 0.5 4 15 10 21 0")};
+    const QDate march(2024, 3, 1), endOfMarch(2024, 3, 31);
+    const struct { const char* what; ReportArguments args; QStringList rows; } cases[] = {
+        {"every vehicle", period(march, endOfMarch),
+         {volvoRow, trucksRow, manRows[0], manRows[1], QStringLiteral("2   3 350 20.5 36 55 60 76 -3")}},
+        {"the group takes in its vehicles", period(march, endOfMarch, {car(group)}),
+         {volvoRow, trucksRow, QStringLiteral("2   2 300 20 32 40 50 55 -3")}},
+        {"one vehicle", period(march, endOfMarch, {car(man)}), {manRows[0], manRows[1], manRows[2]}},
         {"the driver's sheets", period(QDate(2024, 1, 1), QDate(2024, 12, 31), {}, vx::oid::make(QStringLiteral("O0001401"), driver)),
-         {QStringLiteral("0 Be grupės MAN 1 50 0.5 4 15 10 21 0")}},
-        {"the end rest by norms of the last sheet", period(QDate(2024, 3, 1), QDate(2024, 3, 9), {car(volvo)}, {}),
-         {QStringLiteral("0 Sunkvežimiai Volvo KLM 123 1 100 20 12 30 50 68 0")}},
-        {"no sheets, no rows", period(QDate(2023, 1, 1), QDate(2023, 1, 31), {}), {}},
+         {manRows[0], manRows[1], manRows[2]}},
+        {"the end rest by norms of the last sheet", period(march, QDate(2024, 3, 9), {car(volvo)}),
+         {QStringLiteral("0 Sunkvežimiai Volvo KLM 123 1 100 20 12 30 50 68 0"), QStringLiteral("1 Sunkvežimiai  1 100 20 12 30 50 68 0"),
+          QStringLiteral("2   1 100 20 12 30 50 68 0")}},
+        {"no sheets, no rows", period(QDate(2023, 1, 1), QDate(2023, 1, 31)), {}},
     };
-    for (const Case& c : cases) {
-        QStringList vehicles;
-        for (const QString& row : lines(report(c.args)))
-            if (row.startsWith(QLatin1Char('0')))
-                vehicles << row;
-        EXPECT_EQ(vehicles, c.vehicleRows) << c.what;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(lines(report(c.args)), c.rows) << c.what;
+    EXPECT_EQ(rowText(report(period(march, endOfMarch)), {"CarOIDR"}, 2), car(man));
 }
 
 TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
@@ -170,23 +157,6 @@ TEST_F(BoFuelBalance, TheCsvFileReadsBackWithLithuanianLettersAndDecimalCommas)
     EXPECT_EQ(rows.at(5), QStringLiteral(";Iš viso;3;350;20,5;36,000;55,000;60,000;76,000;-3,000"));
 }
 
-TEST_F(BoFuelBalance, TheCommandLinePrintsTheRowsOfTheNamedCall)
-{
-    const vx::RecordsetPtr rs = report(period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)}, {}));
-    const auto ctlReport = [&](const char* name) {
-        return runCommand([&](QTextStream& out, QTextStream& err) {
-            return ctl::runReport(store_->location(), QString::fromUtf8(name),
-                                  {QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)}, QString(), out, err);
-        });
-    };
-    const CommandRun printed = ctlReport("fuelbalance");
-    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
-    EXPECT_EQ(printed.out, bo::describeRecordset(*rs).join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    const CommandRun unknown = ctlReport("Nėra");
-    EXPECT_EQ(unknown.code, 1);
-    EXPECT_TRUE(unknown.err.contains(QStringLiteral("FuelBalance"))) << "names the reports there are";
-}
-
 // The other reports on one small fleet: cheques in the base currency, in a
 // currency with and without a rate for their day and without a currency;
 // sheets whose readings jump, one of them against a sheet of the same day
@@ -207,27 +177,32 @@ protected:
         volvo = createId("O4000400", {{"Name", QStringLiteral("Volvo")}, {"ParentID", group}});
         man = createId("O4000400", {{"Name", QStringLiteral("MAN")}});
 
-        const qint64 before = sheet(volvo, "V-0", QDateTime(QDate(2024, 2, 20), QTime(8, 0)), 900, 990);
-        const qint64 first = sheet(volvo, "V-1", QDateTime(QDate(2024, 3, 1), QTime(8, 0)), 1000, 1100);
+        const qint64 before = sheet(volvo, "V-0", at(2, 20), 900, 990);
+        const qint64 first = sheet(volvo, "V-1", at(3, 1), 1000, 1100);
         sheet(volvo, "V-2", QDateTime(QDate(2024, 3, 1), QTime(7, 0)), 1100, 1200);
-        const qint64 third = sheet(volvo, "V-3", QDateTime(QDate(2024, 3, 5), QTime(8, 0)), 1250, 1300);
-        const qint64 truck = sheet(man, "M-1", QDateTime(QDate(2024, 3, 3), QTime(8, 0)), 500, 600);
-        sheet(man, "M-2", QDateTime(QDate(2024, 4, 2), QTime(8, 0)), 590, 700);
+        const qint64 third = sheet(volvo, "V-3", at(3, 5), 1250, 1300);
+        const qint64 truck = sheet(man, "M-1", at(3, 3), 500, 600);
+        sheet(man, "M-2", at(4, 2), 590, 700);
         gapIds = {trip(before), trip(first)};
 
-        cheque(first, seller, diesel, 40, 60, eur, QDate(2024, 3, 1));
-        cheque(first, seller, diesel, 10, 20, usd, QDate(2024, 3, 2));
-        cheque(third, seller, petrol, 5, 8.5, 0, QDate(2024, 3, 5));
-        cheque(truck, service, diesel, 30, 33.33, usd, QDate(2024, 3, 3));
-        cheque(before, service, diesel, 99, 99, eur, QDate(2024, 2, 20));
+        // Sheet, firm, fuel, litres, sum, currency (0: none) and day of each cheque.
+        for (const auto& [sheetId, firm, fuel, litres, sum, currency, date] :
+             {std::tuple(first, seller, diesel, 40, 60.0, eur, QDate(2024, 3, 1)),
+              std::tuple(first, seller, diesel, 10, 20.0, usd, QDate(2024, 3, 2)),
+              std::tuple(third, seller, petrol, 5, 8.5, qint64(0), QDate(2024, 3, 5)),
+              std::tuple(truck, service, diesel, 30, 33.33, usd, QDate(2024, 3, 3)),
+              std::tuple(before, service, diesel, 99, 99.0, eur, QDate(2024, 2, 20))})
+            createId("O4000300", {{"TransportTripID", sheetId}, {"FirmID", firm}, {"TransportFuelTypeID", fuel},
+                                  {"FuelAmount", litres}, {"SumCurr", sum}, {"CurrencyID", currency ? QVariant(currency) : QVariant()}, {"Date", date}});
 
         const qint64 insurance = createId("O4000609", {{"Name", QStringLiteral("Draudimas")}});
         const qint64 inspection = createId("O4000609", {{"Name", QStringLiteral("Techninė apžiūra")}});
-        document(volvo, insurance, "D-1", QDate(2024, 3, 20));
-        document(volvo, inspection, "T-1", QDate(2024, 3, 10));
-        document(volvo, inspection, "T-0", QDate(2024, 3, 4));
-        document(man, insurance, "D-2", QDate(2024, 5, 1));
-        document(man, inspection, "T-2", QDate(2999, 12, 31));
+        for (const auto& [vehicle, kind, number, end] :
+             {std::tuple(volvo, insurance, "D-1", QDate(2024, 3, 20)), std::tuple(volvo, inspection, "T-1", QDate(2024, 3, 10)),
+              std::tuple(volvo, inspection, "T-0", QDate(2024, 3, 4)), std::tuple(man, insurance, "D-2", QDate(2024, 5, 1)),
+              std::tuple(man, inspection, "T-2", QDate(2999, 12, 31))})
+            createId("O4001100", {{"TransportID", vehicle}, {"DocTypeID", kind}, {"DocNumber", QString::fromLatin1(number)},
+                                  {"DateFrom", QDate(2023, 1, 1)}, {"DateTo", end}});
 
         // 100 at the first mounting, then 400 and 300 more: 800 of 1000, though no end run exceeds 750.
         const qint64 moved = tyre("P-1", "Vasarinė", 1000, QVariant());
@@ -242,17 +217,6 @@ protected:
         return createId("O4000100", {{"TransportCarID", vehicle}, {"Name", QString::fromLatin1(number)}, {"Date", date},
                                      {"DistanceRest", start}, {"DistanceEnd", end}});
     }
-    void cheque(qint64 sheet, qint64 firm, qint64 fuel, double litres, double sum, qint64 currency, const QDate& date)
-    {
-        createId("O4000300", {{"TransportTripID", sheet}, {"FirmID", firm}, {"TransportFuelTypeID", fuel},
-                              {"FuelAmount", litres}, {"SumCurr", sum},
-                              {"CurrencyID", currency ? QVariant(currency) : QVariant()}, {"Date", date}});
-    }
-    void document(qint64 vehicle, qint64 kind, const char* number, const QDate& end)
-    {
-        createId("O4001100", {{"TransportID", vehicle}, {"DocTypeID", kind}, {"DocNumber", QString::fromLatin1(number)},
-                              {"DateFrom", QDate(2023, 1, 1)}, {"DateTo", end}});
-    }
     qint64 tyre(const char* number, const char* name, int maxRun, const QVariant& writtenOff)
     {
         return createId("O4000800", {{"Number", QString::fromLatin1(number)}, {"Name", QString::fromUtf8(name)},
@@ -263,7 +227,6 @@ protected:
         createId("O4000900", {{"TransportID", vehicle}, {"TyreID", tyre}, {"Axis", 1}, {"DateFrom", from}, {"DateTo", to},
                               {"TyreRunFrom", runFrom}, {"TyreRunTo", runTo}});
     }
-    QString car(qint64 number) const { return vx::oid::make(QStringLiteral("O4000400"), number); }
     static QString trip(qint64 number) { return vx::oid::make(QStringLiteral("O4000100"), number); }
     static ReportArguments on(QDate day, int number, QStringList vehicles = {}) { return {{}, {}, vehicles, {}, {}, {}, day, number}; }
 
@@ -273,13 +236,8 @@ protected:
 
 TEST_F(BoFleetReports, RowsAndTotalsOfEachReport)
 {
-    struct Case {
-        const char* report;
-        ReportArguments args;
-        QStringList rows;
-    };
     const QDate march(2024, 3, 1), endOfMarch(2024, 3, 31);
-    const QList<Case> cases = {
+    const struct { const char* report; ReportArguments args; QStringList rows; } cases[] = {
         {"Kuro čekiai", period(march, endOfMarch),
          {QStringLiteral("0 AB Kelių servisas DT 1 30 33.33 USD 0 1"), QStringLiteral("1 AB Kelių servisas  1 30 33.33 USD 0 1"),
           QStringLiteral("0 UAB Degalų prekyba A95 1 5 8.5 EUR 8.5 0"),
@@ -302,35 +260,40 @@ TEST_F(BoFleetReports, RowsAndTotalsOfEachReport)
         {"TyreRuns", on({}, 70), {QStringLiteral("0 P-1 – Vasarinė MAN 800 1000 80"), QStringLiteral("0 P-2 Volvo 700 1000 70")}},
         {"TyreRuns", on({}, 70, {car(group)}), {QStringLiteral("0 P-2 Volvo 700 1000 70")}},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(lines(runReport(session(), c.report, c.args)), c.rows) << c.report;
 
     const vx::RecordsetPtr gaps = runReport(session(), "OdometerGaps", period(march, endOfMarch));
     ASSERT_TRUE(gaps);
-    EXPECT_EQ((QStringList{gaps->valueAt(0, gaps->fieldIndex(u"PrevOIDR")).toString(),
-                           gaps->valueAt(0, gaps->fieldIndex(u"TripOIDR")).toString()}),
-              gapIds)
-        << "both sheets can be opened from the row";
+    EXPECT_EQ(rowText(gaps, {"PrevOIDR", "TripOIDR"}, 0), gapIds.join(u'|')) << "both sheets can be opened from the row";
 }
 
-TEST_F(BoFleetReports, TheCommandLineTakesTheWordsOfWhatTheReportAsks)
+// The report named by its key or name in any case, its arguments as the words the report asks for.
+TEST_F(BoFleetReports, TheCommandLinePrintsTheRowsOfTheReportForTheWordsItAsks)
 {
-    const auto ctlReport = [&](const QStringList& words) {
+    const auto ctlReport = [&](const char* name, const QStringList& words) {
         return runCommand([&](QTextStream& out, QTextStream& err) {
-            return ctl::runReport(store_->location(), QStringLiteral("ExpiringDocuments"), words, QString(), out, err);
+            return ctl::runReport(store_->location(), QString::fromUtf8(name), words, QString(), out, err);
         });
     };
-    const CommandRun printed = ctlReport({QStringLiteral("2024.03.05"), QStringLiteral("30")});
-    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
-    EXPECT_EQ(printed.out, bo::describeRecordset(*runReport(session(), "ExpiringDocuments", on(QDate(2024, 3, 5), 30)))
-                               .join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    const struct { QStringList words; const char* says; } refused[] = {
-        {{QStringLiteral("2024.03.05")}, "Dienų skaičius turi būti"},
-        {{QStringLiteral("5.3.2024"), QStringLiteral("30")}, "Netinkama data"},
-        {{QStringLiteral("2024.03.05"), QStringLiteral("30"), QString(), QStringLiteral("O0001401001")}, "Per daug"},
+    const struct { const char* name; QStringList words; ReportArguments args; } printed[] = {
+        {"fuelcheques", {QStringLiteral("2024.03.01"), QStringLiteral("2024.03.31"), car(group)},
+         period(QDate(2024, 3, 1), QDate(2024, 3, 31), {car(group)})},
+        {"Baigiantys galioti dokumentai", {QStringLiteral("2024.03.05"), QStringLiteral("30")}, on(QDate(2024, 3, 5), 30)},
+    };
+    for (const auto& p : printed) {
+        const CommandRun run = ctlReport(p.name, p.words);
+        EXPECT_EQ(run.code, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, bo::describeRecordset(*runReport(session(), p.name, p.args)).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    const struct { const char* name; QStringList words; const char* says; } refused[] = {
+        {"Nėra", {}, "FuelBalance"}, // names the reports there are
+        {"ExpiringDocuments", {QStringLiteral("2024.03.05")}, "Dienų skaičius turi būti"},
+        {"ExpiringDocuments", {QStringLiteral("5.3.2024"), QStringLiteral("30")}, "Netinkama data"},
+        {"ExpiringDocuments", {QStringLiteral("2024.03.05"), QStringLiteral("30"), QString(), QStringLiteral("O0001401001")}, "Per daug"},
     };
     for (const auto& r : refused) {
-        const CommandRun run = ctlReport(r.words);
+        const CommandRun run = ctlReport(r.name, r.words);
         EXPECT_EQ(run.code, 1) << r.says;
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.says))) << run.err.toStdString();
     }

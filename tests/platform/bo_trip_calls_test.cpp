@@ -13,21 +13,14 @@ constexpr auto* f = &fieldMap;
 
 QDateTime at(int month, int day, int hour = 0) { return QDateTime(QDate(2024, month, day), QTime(hour, 0)); }
 
-// Record numbers as a column's text.
-std::string ids(std::initializer_list<qint64> numbers)
+// A number field over every row to 12 significant digits, joined by "|": sums of
+// fractions compared as written.
+std::string rounded(const vx::RecordsetPtr& rs, const char* field)
 {
-    QStringList texts;
-    for (qint64 n : numbers)
-        texts << QString::number(n);
-    return texts.join(QLatin1Char('|')).toStdString();
-}
-
-QVariantList column(const vx::RecordsetPtr& rs, const char* field)
-{
-    QVariantList values;
+    QStringList values;
     for (int row = 0; row < rs->RecordCount(); ++row)
-        values << rs->valueAt(row, rs->fieldIndex(QString::fromLatin1(field)));
-    return values;
+        values << QString::number(rs->valueAt(row, rs->fieldIndex(QString::fromLatin1(field))).toDouble(), 'g', 12);
+    return values.join(QLatin1Char('|')).toStdString();
 }
 
 class BoTripCalls : public StoreFixture {
@@ -101,51 +94,39 @@ protected:
     qint64 car = 0, otherCar = 0, segment = 0;
 };
 
+// Cheques in date order; one without a currency is in the base currency, no rate
+// that day gives the rate 0, and base sums are rounded as written, halves up.
 TEST_F(BoTripCalls, ChequesOfASheetCarryTankTypeRateAndBaseSumInDateOrder)
 {
     const vx::RecordsetPtr rs = rows("GetTransportCheques", tripId(marchSheet()));
-    ASSERT_EQ(rs->RecordCount(), 4);
-    EXPECT_EQ(columnText(rs, "FuelAmount"), "-10|50|5|1") << "by date";
-    EXPECT_EQ(columnText(rs, "TransportFuelTankTypeID"), ids({petrol, diesel, diesel, diesel}));
-    EXPECT_EQ(columnText(rs, "CurrCode"), "USD|EUR|USD|EUR") << "a cheque without a currency is in the base currency";
-    EXPECT_EQ(columnText(rs, "CurrRate"), "0.9|1|0|1") << "no rate that day gives 0";
-    EXPECT_EQ(columnText(rs, "BaseCurrency"), "0|1|0|1");
-    EXPECT_EQ(columnText(rs, "SumA"), "18|75.56|0|1.5") << "rounded as written, halves up";
-    EXPECT_EQ(columnText(rs, "SumCurrency"), columnText(rs, "SumCurr"));
-    EXPECT_EQ(columnText(rs, "FirmName"), "|UAB Degalų prekyba||");
-    EXPECT_EQ(rowText(rs, {"TransportFuelTypeName", "CashFlag"}, 0), QStringLiteral("Benzinas 95|1"));
+    EXPECT_EQ(rowsText(rs, {"FuelAmount", "TransportFuelTankTypeID", "CurrCode", "CurrRate", "BaseCurrency", "SumA",
+                            "SumCurrency", "SumCurr", "FirmName", "TransportFuelTypeName", "CashFlag"}),
+              (QStringList{QStringLiteral("-10|%1|USD|0.9|0|18|20|20|NULL|Benzinas 95|1").arg(petrol),
+                           QStringLiteral("50|%1|EUR|1|1|75.56|75.555|75.555|UAB Degalų prekyba|Dyzelinas EURO|NULL").arg(diesel),
+                           QStringLiteral("5|%1|USD|0|0|0|10|10|NULL|Dyzelinas EURO|NULL").arg(diesel),
+                           QStringLiteral("1|%1|EUR|1|1|1.5|1.5|1.5|NULL|Dyzelinas EURO|NULL").arg(diesel)}));
     EXPECT_TRUE(columnText(rs, "OIDR").starts_with("O4000300"));
 }
 
+// The city lines' own norm values average to 19,3 l over 160 km.
 TEST_F(BoTripCalls, NormSummaryGroupsLinesByNormInLithuanianOrder)
 {
     const vx::RecordsetPtr rs = rows("GetTransportTripNorms", tripId(marchSheet()));
-    ASSERT_EQ(rs->RecordCount(), 3);
-    EXPECT_EQ(columnText(rs, "FuelTankTypeName"), "Benzinas|Dyzelinas|Dyzelinas");
-    EXPECT_EQ(columnText(rs, "NormName"), "Generatorius|miestas|Užmiestis");
-    EXPECT_EQ(columnText(rs, "TransportFuelTankTypeID"), ids({petrol, diesel, diesel}));
-    EXPECT_EQ(columnText(rs, "Distance"), "0|160|200");
-    EXPECT_EQ(columnText(rs, "Duration"), "3|3|0");
-    EXPECT_EQ(columnText(rs, "DistanceNormValue"), "0|12.0625|8") << "19,3 l over 160 km";
-    EXPECT_EQ(columnText(rs, "FuelByDurationNorm"), "6|4.5|0");
-    const QVariantList fuel = column(rs, "FuelByNorm");
-    EXPECT_EQ(QVariantList({fuel.at(0), fuel.at(2)}), QVariantList({6.0, 16.0}));
-    EXPECT_NEAR(fuel.at(1).toDouble(), 23.8, 1e-9);
+    EXPECT_EQ(rowsText(rs, {"FuelTankTypeName", "NormName", "TransportFuelTankTypeID", "Distance", "Duration",
+                            "DistanceNormValue", "FuelByDurationNorm"}),
+              (QStringList{QStringLiteral("Benzinas|Generatorius|%1|0|3|0|6").arg(petrol),
+                           QStringLiteral("Dyzelinas|miestas|%1|160|3|12.0625|4.5").arg(diesel),
+                           QStringLiteral("Dyzelinas|Užmiestis|%1|200|0|8|0").arg(diesel)}));
+    EXPECT_EQ(rounded(rs, "FuelByNorm"), "6|23.8|16");
 }
 
+// A negative cheque lowers the fuel received.
 TEST_F(BoTripCalls, TankRowsAreTheSheetsTanksThenStoredTanksOfOtherTypes)
 {
     const vx::RecordsetPtr rs = rows("GetTransportTripFuelTanks", tripId(marchSheet()));
-    ASSERT_EQ(rs->RecordCount(), 3);
-    EXPECT_EQ(columnText(rs, "Code"), "DT|A95|LPG");
-    EXPECT_EQ(columnText(rs, "Distance"), "360|0|0");
-    EXPECT_EQ(columnText(rs, "Duration"), "3|3|0");
-    EXPECT_EQ(columnText(rs, "FuelRest"), "100|20|7");
-    EXPECT_EQ(columnText(rs, "FuelTaken"), "56|-10|0") << "a negative cheque lowers the fuel received";
-    const QVariantList byNorm = column(rs, "FuelByNorm"), end = column(rs, "FuelRestEnd");
-    EXPECT_NEAR(byNorm.at(0).toDouble(), 39.8, 1e-9);
-    EXPECT_NEAR(end.at(0).toDouble(), 116.2, 1e-9);
-    EXPECT_EQ(QVariantList({byNorm.at(1), end.at(1), end.at(2)}), QVariantList({6.0, 4.0, 7.0}));
+    EXPECT_EQ(rowsText(rs, {"Code", "Distance", "Duration", "FuelRest", "FuelTaken"}),
+              (QStringList{QStringLiteral("DT|360|3|100|56"), QStringLiteral("A95|0|3|20|-10"), QStringLiteral("LPG|0|0|7|0")}));
+    EXPECT_EQ(rounded(rs, "FuelByNorm") + " " + rounded(rs, "FuelRestEnd"), "39.8|6|0 116.2|4|7");
     EXPECT_EQ(rows("GetTransportTripFuelTanks", QStringLiteral("O4000100"))->RecordCount(), 0);
 }
 
@@ -158,22 +139,18 @@ TEST_F(BoTripCalls, LastTripIsTheLatestEarlierSheetWithSameDaySheetsInNumberOrde
     const qint64 s4 = sheet(car, at(3, 10), f({{"Name", QStringLiteral("S4")}}));
     sheet(otherCar, at(3, 7), f({{"Name", QStringLiteral("B1")}}));
     const QString c = carId(car);
-    const struct { QString param; const char* expected; } cases[] = { // expected empty: no rows
-        {QStringLiteral("'%1','2999.12.31',''").arg(c), "S4"},
-        {QStringLiteral("'%1','2024.03.05',''").arg(c), "S3"},
-        {QStringLiteral("'%1','2024-03-05','O4000100'").arg(c), "S3"},
-        {QStringLiteral("'%1','2024.03.04',''").arg(c), "S1"},
-        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s3)), "S2"},
-        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s2)), "S1"},
-        {QStringLiteral("'%1','2999.12.31','%2'").arg(c, tripId(s4)), "S3"},
-        {QStringLiteral("'%1','2024.03.05','O4000100999'").arg(c), "S3"},
-        {QStringLiteral("'%1','2024.03.05','%2'").arg(c, tripId(s1)), ""},
-        {QStringLiteral("'%1','2024.02.29',''").arg(c), ""},
-        {QStringLiteral("'%1','2024.03.06',''").arg(carId(otherCar)), ""},
-        {QStringLiteral("'O4000400','2999.12.31',''"), ""},
+    // The vehicle, the day, the sheet to look before and the sheet found ("": no rows).
+    const struct { QString car; const char* day; QString before; const char* expected; } cases[] = {
+        {c, "2999.12.31", {}, "S4"}, {c, "2024.03.05", {}, "S3"}, {c, "2024-03-05", QStringLiteral("O4000100"), "S3"},
+        {c, "2024.03.04", {}, "S1"}, {c, "2024.03.05", tripId(s3), "S2"}, {c, "2024.03.05", tripId(s2), "S1"},
+        {c, "2999.12.31", tripId(s4), "S3"}, {c, "2024.03.05", QStringLiteral("O4000100999"), "S3"},
+        {c, "2024.03.05", tripId(s1), ""}, {c, "2024.02.29", {}, ""}, {carId(otherCar), "2024.03.06", {}, ""},
+        {QStringLiteral("O4000400"), "2999.12.31", {}, ""},
     };
-    for (const auto& k : cases)
-        EXPECT_EQ(columnText(rows("GetLastTrip", k.param), "Name"), k.expected) << k.param.toStdString();
+    for (const auto& k : cases) {
+        const QString param = QStringLiteral("'%1','%2','%3'").arg(k.car, QLatin1String(k.day), k.before);
+        EXPECT_EQ(columnText(rows("GetLastTrip", param), "Name"), k.expected) << param.toStdString();
+    }
     const vx::RecordsetPtr rs = rows("GetLastTrip", QStringLiteral("'%1','2024.03.09',''").arg(c));
     ASSERT_EQ(rs->RecordCount(), 1);
     EXPECT_EQ(rowText(rs, {"DistanceEnd", "OIDR", "ID", "Date", "DateTo", "DistanceRest"}),
@@ -191,21 +168,19 @@ TEST_F(BoTripCalls, PreviousSheetIsOfTheLatestDayThenTheLargestNumberWhateverThe
     const qint64 b = tanked("B", at(3, 5, 8), diesel);
     const qint64 c = tanked("C", at(3, 10, 6), petrol);
     const qint64 d = tanked("D", at(3, 5, 20), diesel);
-    const QString v = carId(car);
-    const struct { const char* call; QString param; QString expected; } cases[] = { // expected empty: no rows
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.31',''").arg(v), tripId(c)},
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.09',''").arg(v), tripId(d)},
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(c)), tripId(a)},
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(a)), tripId(d)},
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(d)), tripId(b)},
-        {"GetLastTrip", QStringLiteral("'%1','2024.03.31','%2'").arg(v, tripId(b)), QString()},
-        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31',''").arg(car).arg(diesel), tripId(a)},
-        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31',''").arg(car).arg(petrol), tripId(c)},
-        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31','%3'").arg(car).arg(diesel).arg(tripId(a)), tripId(d)},
-        {"GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.31','%3'").arg(car).arg(petrol).arg(tripId(c)), QString()},
+    // GetLastTrip for no tank, else GetTripFuelRest; the day; the sheet to look before; the sheet found (0: no rows).
+    const struct { qint64 tank; const char* day; qint64 before; qint64 expected; } cases[] = {
+        {0, "2024.03.31", 0, c}, {0, "2024.03.09", 0, d}, {0, "2024.03.31", c, a}, {0, "2024.03.31", a, d},
+        {0, "2024.03.31", d, b}, {0, "2024.03.31", b, 0}, {diesel, "2024.03.31", 0, a}, {petrol, "2024.03.31", 0, c},
+        {diesel, "2024.03.31", a, d}, {petrol, "2024.03.31", c, 0},
     };
-    for (const auto& k : cases)
-        EXPECT_EQ(columnText(rows(k.call, k.param), "OIDR"), k.expected.toStdString()) << k.call << "(" << k.param.toStdString() << ")";
+    for (const auto& k : cases) {
+        const QString before = k.before ? tripId(k.before) : QString();
+        const QString param = k.tank ? QStringLiteral("%1,%2,'%3','%4'").arg(car).arg(k.tank).arg(QLatin1String(k.day), before)
+                                     : QStringLiteral("'%1','%2','%3'").arg(carId(car), QLatin1String(k.day), before);
+        EXPECT_EQ(columnText(rows(k.tank ? "GetTripFuelRest" : "GetLastTrip", param), "OIDR"),
+                  (k.expected ? tripId(k.expected) : QString()).toStdString()) << param.toStdString();
+    }
 }
 
 TEST_F(BoTripCalls, FuelRestComesFromTheLatestEarlierSheetHoldingTheTankType)
@@ -216,25 +191,18 @@ TEST_F(BoTripCalls, FuelRestComesFromTheLatestEarlierSheetHoldingTheTankType)
                                                   {"FinalRest1Indication", 1}, {"FinalRest1", 118.5}}));
     const QString c = QString::number(car);
     // Expected: FinalRestIndication, FinalRest, FuelRest, FuelTaken, OIDR; empty: no rows.
-    const struct { QString param; QVariantList expected; } cases[] = {
-        {QStringLiteral("%1,%2,'2024.03.02','O4000100'").arg(c).arg(diesel), {1, 118.5, 116.2, 0.0, tripId(second)}},
-        {QStringLiteral("%1,%2,'2024.03.01','%3'").arg(c).arg(diesel).arg(tripId(second)), {0, 0.0, 100.0, 56.0, tripId(first)}},
-        {QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(petrol), {1, 0.0, 20.0, -10.0, tripId(first)}},
+    const struct { QString param; QStringList expected; } cases[] = {
+        {QStringLiteral("%1,%2,'2024.03.02','O4000100'").arg(c).arg(diesel), {QStringLiteral("1|118.5|116.2|0|") + tripId(second)}},
+        {QStringLiteral("%1,%2,'2024.03.01','%3'").arg(c).arg(diesel).arg(tripId(second)), {QStringLiteral("0|0|100|56|") + tripId(first)}},
+        {QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(petrol), {QStringLiteral("1|0|20|-10|") + tripId(first)}},
         {QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(gas), {}},
         {QStringLiteral("%1,%2,'2024.02.29',''").arg(c).arg(diesel), {}},
         {QStringLiteral("%1,%2,'2024.03.02',''").arg(otherCar).arg(diesel), {}},
     };
-    for (const auto& k : cases) {
-        const vx::RecordsetPtr rs = rows("GetTripFuelRest", k.param);
-        QVariantList got;
-        if (rs->RecordCount() > 0)
-            for (const char* field : {"FinalRestIndication", "FinalRest", "FuelRest", "FuelTaken", "OIDR"})
-                got << rs->value(QString::fromLatin1(field));
-        EXPECT_EQ(got, k.expected) << k.param.toStdString();
-    }
-    const vx::RecordsetPtr older =
-        rows("GetTripFuelRest", QStringLiteral("%1,%2,'2024.03.02',''").arg(c).arg(petrol));
-    EXPECT_DOUBLE_EQ(older->value(QStringLiteral("FuelByNorm")).toDouble(), 6.0);
+    for (const auto& k : cases)
+        EXPECT_EQ(rowsText(rows("GetTripFuelRest", k.param), {"FinalRestIndication", "FinalRest", "FuelRest", "FuelTaken", "OIDR"}),
+                  k.expected) << k.param.toStdString();
+    EXPECT_EQ(rounded(rows("GetTripFuelRest", cases[2].param), "FuelByNorm"), "6");
 }
 
 TEST_F(BoTripCalls, RouteLineNormsAreTheVehiclesLinkedNormsByName)
@@ -243,11 +211,11 @@ TEST_F(BoTripCalls, RouteLineNormsAreTheVehiclesLinkedNormsByName)
         createId("O4000500", {{"TransportCarID", car}, {"TransportFuelNormID", n}});
     const QString call = QStringLiteral("DO4000100_GetTripCarFuelNorms");
     const vx::RecordsetPtr rs = rows(call, QStringLiteral("'%1'").arg(carId(car)));
-    EXPECT_EQ(columnText(rs, "TransportFuelNormName"), "Generatorius|miestas|Užmiestis");
-    EXPECT_EQ(rowsText(rs, {"OIDR", "FuelNormByDistance", "FuelNormByDuration", "TransportFuelNormCode", "TransportFuelTypeName"}),
-              QStringList({QStringLiteral("%1|0|2|Gen|Benzinas 95").arg(vx::oid::make(u"O4000603", generator)),
-                           QStringLiteral("%1|12|1.5|mie|Dyzelinas EURO").arg(vx::oid::make(u"O4000603", city)),
-                           QStringLiteral("%1|8|0|Užm|Dyzelinas EURO").arg(vx::oid::make(u"O4000603", highway))}));
+    EXPECT_EQ(rowsText(rs, {"TransportFuelNormName", "OIDR", "FuelNormByDistance", "FuelNormByDuration", "TransportFuelNormCode",
+                            "TransportFuelTypeName"}),
+              QStringList({QStringLiteral("Generatorius|%1|0|2|Gen|Benzinas 95").arg(vx::oid::make(u"O4000603", generator)),
+                           QStringLiteral("miestas|%1|12|1.5|mie|Dyzelinas EURO").arg(vx::oid::make(u"O4000603", city)),
+                           QStringLiteral("Užmiestis|%1|8|0|Užm|Dyzelinas EURO").arg(vx::oid::make(u"O4000603", highway))}));
     EXPECT_EQ(rows(call, QStringLiteral("'%1'").arg(carId(otherCar)))->RecordCount(), 0);
 }
 
@@ -255,11 +223,9 @@ TEST_F(BoTripCalls, SegmentTripsLieWithinTheWholeDaysOfThePeriodByDateThenSheetN
 {
     const qint64 volvo = sheet(car, at(3, 1), f({{"Name", QStringLiteral("KL-2")}}));
     const qint64 man = sheet(otherCar, at(3, 1), f({{"Name", QStringLiteral("kl-1")}}));
-    line(volvo, city, 1, 0, 0, 0, at(3, 5, 10));
-    line(man, city, 1, 0, 0, 0, at(3, 5, 10));
-    line(volvo, city, 1, 0, 0, 0, at(3, 31, 23));
-    line(volvo, city, 1, 0, 0, 0, at(4, 1));
-    line(man, city, 1, 0, 0, 0, at(2, 29, 23));
+    for (const auto& [trip, date] : {std::pair(volvo, at(3, 5, 10)), std::pair(man, at(3, 5, 10)), std::pair(volvo, at(3, 31, 23)),
+                                     std::pair(volvo, at(4, 1)), std::pair(man, at(2, 29, 23))})
+        line(trip, city, 1, 0, 0, 0, date);
     const QString seg = vx::oid::make(QStringLiteral("O4000601"), segment);
     const vx::RecordsetPtr march =
         rows("GetTripRoutes", QStringLiteral("'%1','2024.03.01','2024.03.31'").arg(seg));

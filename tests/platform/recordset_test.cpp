@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,7 +29,6 @@ QString s(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Three trips: car id, state text and distance.
 vx::RecordsetPtr trips()
 {
     auto rs = Recordset::create(
@@ -39,21 +39,16 @@ vx::RecordsetPtr trips()
     return rs;
 }
 
-TEST(RecordsetCursor, EmptySetIsAtBofAndEofWhateverMoveIsMade)
+TEST(RecordsetCursor, WalksForwardAndBackAndHasNoRecordPastEitherEndNorInAnEmptySet)
 {
-    auto rs = Recordset::create({{s("Id"), FieldType::Integer}});
-    EXPECT_EQ(rs->RecordCount(), 0);
+    auto empty = Recordset::create({{s("Id"), FieldType::Integer}});
     for (auto move : {&Recordset::MoveFirst, &Recordset::MoveLast, &Recordset::MoveNext, &Recordset::MovePrevious}) {
-        ((*rs).*move)();
-        EXPECT_TRUE(rs->isBOF());
-        EXPECT_TRUE(rs->isEOF());
+        ((*empty).*move)();
+        EXPECT_TRUE(empty->RecordCount() == 0 && empty->isBOF() && empty->isEOF());
     }
-    EXPECT_THROW(rs->value(u"Id"), vx::NoCurrentRecordError);
-    EXPECT_THROW(rs->setValue(u"Id", 1), vx::NoCurrentRecordError);
-}
+    EXPECT_THROW(empty->value(u"Id"), vx::NoCurrentRecordError);
+    EXPECT_THROW(empty->setValue(u"Id", 1), vx::NoCurrentRecordError);
 
-TEST(RecordsetCursor, WalksForwardAndBackAndHasNoRecordPastEitherEnd)
-{
     auto rs = trips();
     EXPECT_EQ(rs->RecordCount(), 3);
     EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 1) << "appending to an empty set puts the cursor on the first row";
@@ -84,10 +79,10 @@ TEST(RecordsetCursor, WalksForwardAndBackAndHasNoRecordPastEitherEnd)
 TEST(RecordsetFields, NamesMatchWithoutRegardToCaseAndUnknownNamesAreErrors)
 {
     auto rs = trips();
-    for (const QString& name : {s("transportcarid"), s("TRANSPORTCARID"), s("TransportCarId")})
-        EXPECT_EQ(rs->value(name).toInt(), 1) << name.toStdString();
-    for (const QString& name : {s("būsena"), s("BŪSENA"), s("bŪsEnA")})
-        EXPECT_EQ(rs->value(name).toString(), s("a")) << name.toStdString();
+    const std::pair<const char*, const char*> names[] = {{"transportcarid", "1"}, {"TRANSPORTCARID", "1"}, {"TransportCarId", "1"},
+                                                         {"būsena", "a"}, {"BŪSENA", "a"}, {"bŪsEnA", "a"}};
+    for (const auto& [name, value] : names)
+        EXPECT_EQ(rs->value(s(name)).toString(), s(value)) << name;
     rs->setValue(s("BŪSENA"), s("z"));
     EXPECT_EQ(rs->value(s("Būsena")).toString(), s("z"));
     EXPECT_TRUE(rs->Fields().contains(s("KELIAS")));
@@ -111,8 +106,7 @@ TEST(RecordsetFields, CurrentRowIsReadAndWrittenThroughEveryAccessor)
     EXPECT_EQ(fields.value(s("Būsena")).toString(), s("x"));
     fields[s("Kelias")] = fields[s("TransportCarID")];
     EXPECT_EQ(typedText(rs->value(u"Kelias")), typedText(2.0)) << "the copied value takes the target column's type";
-    const QVariant read = (*rs)[s("TransportCarID")];
-    EXPECT_EQ(read.toInt(), 2);
+    EXPECT_EQ(QVariant((*rs)[s("TransportCarID")]).toInt(), 2);
     EXPECT_EQ(rs->valueAt(0, 2).toDouble(), 10.5) << "only the current row changes";
 
     EXPECT_THROW(vx::RecordFields().value(s("Kelias")), vx::NoCurrentRecordError) << "fields of no record set";
@@ -144,7 +138,7 @@ Conversion bad(FieldType type, QVariant in) { return {type, std::move(in), QVari
 TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrNullOrLeavesThePreviousValue)
 {
     using T = FieldType;
-    const Conversion cases[] = {
+    std::vector<Conversion> cases = {
         ok(T::Integer, 12, 12), ok(T::Integer, 2.5, 2), ok(T::Integer, 3.5, 4), ok(T::Integer, -2.5, -2),
         ok(T::Integer, s("12"), 12), ok(T::Integer, s("12,5"), 12), bad(T::Integer, 3000000000.0),
         bad(T::Integer, qint64(3000000000LL)), bad(T::Integer, s("3000000000")), bad(T::Integer, s("abc")),
@@ -168,11 +162,9 @@ TEST(RecordsetConversion, WritingConvertsToTheColumnTypeOrNullOrLeavesThePreviou
         ok(T::DateTime, s("2026.11.03 14:05"), nov3At1405), ok(T::DateTime, nov3, QDateTime(nov3, QTime(0, 0))),
         bad(T::DateTime, s("abc")),
         ok(T::Variant, nov3, nov3), ok(T::Variant, 12.5, 12.5), ok(T::Variant, s("abc"), s("abc")),
-        // Null goes into every column type as null.
-        ok(T::Integer, {}, {}), ok(T::SmallInt, {}, {}), ok(T::BigInt, {}, {}), ok(T::Double, {}, {}),
-        ok(T::Currency, {}, {}), ok(T::Boolean, {}, {}), ok(T::Text, {}, {}), ok(T::Date, {}, {}),
-        ok(T::DateTime, {}, {}), ok(T::Variant, {}, {}),
     };
+    for (int type = 0; type <= int(T::Variant); ++type) // null goes into every column type as null
+        cases.push_back(ok(T(type), {}, {}));
     for (const Conversion& c : cases) {
         SCOPED_TRACE(typedText(c.input) + " into " + typeNames[int(c.type)]);
         auto rs = oneValue(c.type);
@@ -205,10 +197,8 @@ TEST(RecordsetRows, RowStatesFollowAppendWriteAddNewAndAccept)
     EXPECT_EQ(rs->rowState(3), RowState::Added) << "writing into an added row keeps it added";
 
     rs->AddNew();
-    EXPECT_EQ(rs->RecordCount(), 5);
-    EXPECT_EQ(rs->position(), 4);
-    EXPECT_EQ(rs->rowState(4), RowState::Added);
-    EXPECT_FALSE(rs->value(u"TransportCarID").isValid());
+    EXPECT_EQ(std::tuple(rs->RecordCount(), rs->position(), rs->rowState(4), rs->value(u"TransportCarID").isValid()),
+              std::tuple(5, 4, RowState::Added, false)) << "a new empty row, current and added";
 
     rs->acceptChanges();
     for (int row = 0; row < rs->RecordCount(); ++row)
@@ -219,11 +209,9 @@ TEST(RecordsetRows, AddedFieldIsNullInExistingRowsAndWritable)
 {
     auto rs = trips();
     rs->addField({s("Data"), FieldType::Date});
-    for (int row = 0; row < rs->RecordCount(); ++row)
-        EXPECT_FALSE(rs->valueAt(row, 3).isValid()) << row;
+    EXPECT_EQ(rowsText(rs, {"Data"}), (QStringList{s("NULL"), s("NULL"), s("NULL")}));
     rs->setValue(u"data", s("2026.11.03"));
-    EXPECT_EQ(rs->value(u"Data").toDate(), nov3);
-    EXPECT_EQ(rs->value(u"TransportCarID").toInt(), 1);
+    EXPECT_EQ(std::pair(rs->value(u"Data"), rs->value(u"TransportCarID")), std::pair(QVariant(nov3), QVariant(1)));
 }
 
 TEST(RecordsetMarshal, ModifiedRecordsOnlySendsAddedAndModifiedRowsInOrder)
@@ -256,16 +244,14 @@ TEST(RecordsetClone, CloneIsIndependentOfTheOriginal)
     original->MoveNext();
     original->setValue(u"Kelias", 22.0);
     auto copy = original->clone();
-    EXPECT_EQ(copy->position(), 1);
-    EXPECT_EQ(copy->rowState(1), RowState::Modified);
+    EXPECT_EQ(std::pair(copy->position(), copy->rowState(1)), std::pair(1, RowState::Modified));
 
     copy->setValue(u"Kelias", 99.0);
     copy->Fields()[s("Būsena")] = QVariant(s("kopija"));
     copy->AddNew();
     copy->addField({s("Pastaba"), FieldType::Text});
-    EXPECT_EQ(rowText(original, {"Kelias", "Būsena"}), s("22|b"));
-    EXPECT_EQ(original->RecordCount(), 3);
-    EXPECT_FALSE(original->hasField(u"Pastaba"));
+    EXPECT_EQ(std::tuple(rowText(original, {"Kelias", "Būsena"}), original->RecordCount(), original->hasField(u"Pastaba")),
+              std::tuple(s("22|b"), 3, false));
 
     original->setValue(u"TransportCarID", 77);
     EXPECT_EQ(copy->valueAt(1, 0).toInt(), 2);
@@ -343,40 +329,22 @@ TEST(RecordsetRowSource, WalkingGivesEveryRowOnceConvertedAndTakingTheSourceKeep
 }
 
 
-// The forms themselves are NumberText's and DateText's tests.
-TEST(RecordsetText, ValuesAreWrittenInTheAppsDateAndNumberForms)
+// Every kind of value in the app's forms; the forms themselves are NumberText's and DateText's tests.
+TEST(RecordsetText, AHeaderLineThenOneLinePerRowInTheAppsFormsWhereverTheCursorIs)
 {
-    const struct { QVariant value; const char* expected; } cases[] = {
-        {QVariant(), ""},
-        {QVariant(QDate(2026, 3, 5)), "2026.03.05"},
-        {QVariant(QDateTime(QDate(2026, 3, 5), QTime(7, 45, 30))), "2026.03.05 07:45"},
-        {QVariant(0.1 + 0.2), "0,3"},
-        {QVariant(qint32(-42)), "-42"},
-        {QVariant(true), "1"},
-        {QVariant(QStringLiteral("Vilnius – Kaunas")), "Vilnius – Kaunas"},
-        {QVariant(QStringLiteral("a\tb\r\nc\\d")), "a\\tb\\r\\nc\\\\d"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value.toString().toStdString());
-        EXPECT_EQ(bo::valueText(c.value), QString::fromUtf8(c.expected));
-    }
-}
-
-TEST(RecordsetText, AHeaderLineThenOneLinePerRowWhereverTheCursorIs)
-{
-    auto rs = vx::Recordset::create({{QStringLiteral("OIDR"), vx::FieldType::Text},
-                                     {QStringLiteral("Date"), vx::FieldType::DateTime},
-                                     {QStringLiteral("Distance"), vx::FieldType::Double},
-                                     {QStringLiteral("Note"), vx::FieldType::Text}});
-    EXPECT_EQ(bo::describeRecordset(*rs), QStringList{QStringLiteral("OIDR\tDate\tDistance\tNote")})
+    auto rs = Recordset::create({{s("OIDR"), FieldType::Text}, {s("Date"), FieldType::DateTime}, {s("Day"), FieldType::Date},
+                                 {s("Distance"), FieldType::Double}, {s("Count"), FieldType::Integer},
+                                 {s("Flag"), FieldType::Boolean}, {s("Note"), FieldType::Text}});
+    EXPECT_EQ(bo::describeRecordset(*rs), QStringList{s("OIDR\tDate\tDay\tDistance\tCount\tFlag\tNote")})
         << "an empty set still names its fields";
-    rs->appendRow({QStringLiteral("O40002001"), QDateTime(QDate(2026, 11, 2), QTime(0, 0)), 212.5, QVariant()});
-    rs->appendRow({QStringLiteral("O40002002"), QVariant(), 25, QStringLiteral("Per\npasienį")});
+    rs->appendRow({s("O40002001"), QDateTime(QDate(2026, 11, 2), QTime(0, 0)), QDate(2026, 3, 5), 212.5, -42, true, QVariant()});
+    rs->appendRow({s("Vilnius – Kaunas"), QDateTime(QDate(2026, 3, 5), QTime(7, 45, 30)), QVariant(), 0.1 + 0.2, QVariant(),
+                   false, s("a\tb\r\nc\\d")});
     rs->MoveLast();
     rs->MoveNext();
-    EXPECT_EQ(bo::describeRecordset(*rs), (QStringList{QStringLiteral("OIDR\tDate\tDistance\tNote"),
-                                                       QStringLiteral("O40002001\t2026.11.02\t212,5\t"),
-                                                       QStringLiteral("O40002002\t\t25\tPer\\npasienį")}));
+    EXPECT_EQ(bo::describeRecordset(*rs), (QStringList{s("OIDR\tDate\tDay\tDistance\tCount\tFlag\tNote"),
+                                                       s("O40002001\t2026.11.02\t2026.03.05\t212,5\t-42\t1\t"),
+                                                       s("Vilnius – Kaunas\t2026.03.05 07:45\t\t0,3\t\t0\ta\\tb\\r\\nc\\\\d")}));
 }
 
 } // namespace
